@@ -1,0 +1,10 @@
+#include "core/Clock.h"
+
+namespace vestrona {
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+} // namespace vestrona

@@ -1,0 +1,11 @@
+#include "core/ErrorTrap.h"
+
+namespace vestrona {
+
+void ErrorTrap::report(int line, const QString &description)
+{
+    ++mFailures;
+    mReporter.showError(applicationErrorText(description, mLocation, line));
+}
+
+} // namespace vestrona

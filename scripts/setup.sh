@@ -1,0 +1,37 @@
+# Shared by ./run, ./test and ./bench: installs what is missing, then builds.
+# Source it; it defines functions only.
+
+VESTRONA_PACKAGES=(
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-qpa-plugins libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  libbenchmark-dev clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils imagemagick openbox trayer
+  pulseaudio pulseaudio-utils faketime sqlite3 time
+)
+
+vestrona_install_packages() {
+  local missing=()
+  local p
+  for p in "${VESTRONA_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "== installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# vestrona_build BUILD_DIR [extra cmake args...]
+vestrona_build() {
+  local dir="$1"; shift
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$VESTRONA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+  cmake --build "$dir" -j"${VESTRONA_JOBS:-2}"
+}

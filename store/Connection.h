@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/ReminderRecord.h"
+#include "store/RegionalSettings.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace vestrona {
+
+// The text of the one read the program makes.
+inline constexpr auto kOrderedSelect = "select * from tblReminders order by startdate,starttime";
+
+// The program's one database connection (`conn`) to dbReminders.mdb, an
+// SQLite 3 file. Statements arrive as the texts the commands build; each is
+// parsed by parseStatement and run as a prepared statement with bound values.
+// Every failure throws AppError with a description that names the problem.
+class Connection {
+public:
+    explicit Connection(RegionalSettings regional);
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    enum class Access { ReadWrite, ReadOnly };
+
+    // 0 closed, 1 open.
+    int State() const;
+
+    // Opens an existing database file; never creates one. A file that is not
+    // a usable reminder database (not SQLite, truncated, unreadable, a folder,
+    // no tblReminders) throws, naming the file and the problem, and is left
+    // untouched. A file that may not be written (or ReadOnly access) is
+    // opened read-only: reads work, changes throw.
+    void Open(const QString &databasePath, Access access = Access::ReadWrite);
+    void Close();
+
+    bool isReadOnly() const;
+    QString databasePath() const;
+
+    // Runs an insert, update or delete; returns the number of rows changed.
+    int Execute(const QString &statementText);
+    // The ID the last insert assigned.
+    qint64 lastInsertId() const;
+
+    // Runs the ordered select and hands each row to `row` in order.
+    void forEachRow(const QString &statementText, const std::function<void(const ReminderRecord &)> &row);
+    // The same, collected.
+    std::vector<ReminderRecord> selectAll(const QString &statementText = QString::fromLatin1(kOrderedSelect));
+
+    // One restore runs in one transaction: all its rows or none.
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Changes whenever another connection (another process) commits a change
+    // to the file; cheap enough to poll once a second.
+    qint64 dataVersion() const;
+
+private:
+    struct Impl;
+    Impl *d;
+};
+
+} // namespace vestrona

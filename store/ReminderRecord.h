@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+namespace vestrona {
+
+// Values of the Option column.
+enum ReminderOption : int { OptionOnce = 1, OptionDaily = 2, OptionWeekly = 3 };
+
+// One row of tblReminders as the readers see it.
+struct ReminderRecord {
+    qint64 ID = 0;
+    int Option = OptionOnce;
+    QDate StartDate;
+    QTime StartTime;
+    QString Reminder;
+    QString Weekdays; // exactly as stored, " Wed" with its leading blank
+};
+
+// The weekday codes in Monday-first order; they are the editor's check box
+// captions and what the Weekdays column stores.
+inline constexpr const char *kWeekdayCodes[7] = {"Mon", "Tue", " Wed", "Thu", "Fri", "Sat", "Sun"};
+
+// The list's text for an Option value, or "" for a value the program never writes.
+QString optionText(int option);
+
+} // namespace vestrona

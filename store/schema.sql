@@ -1,0 +1,9 @@
+CREATE TABLE tblReminders (
+    ID        INTEGER PRIMARY KEY AUTOINCREMENT,
+    Option    INTEGER NOT NULL,
+    StartDate TEXT    NOT NULL,
+    StartTime TEXT    NOT NULL,
+    Reminder  TEXT    NOT NULL,
+    Weekdays  TEXT    NOT NULL DEFAULT ''
+);
+CREATE INDEX tblReminders_start ON tblReminders (StartDate, StartTime, ID);
