@@ -1,0 +1,251 @@
+#include "cli/CliCommands.h"
+
+#include "core/AppError.h"
+#include "core/Clock.h"
+#include "core/PathHelpers.h"
+#include "scheduler/NextReminder.h"
+#include "store/Connection.h"
+#include "store/ReminderListText.h"
+#include "store/Settings.h"
+#include "store/Statements.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace vestrona {
+
+namespace {
+
+constexpr auto kDescription =
+    "Reads and changes the reminders of the Vestrona beside this program.\n"
+    "\n"
+    "Commands:\n"
+    "  next                      the next reminder due: alarm time, TAB, message\n"
+    "  list                      every reminder, one line each, columns joined by TAB\n"
+    "  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]\n"
+    "      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID\n"
+    "  delete ID                 deletes a reminder\n"
+    "  backup [--force] FILE     writes every reminder to a backup file\n"
+    "  restore FILE...           adds the reminders of backup files";
+
+struct UsageError {
+    QString text;
+};
+
+class Cli {
+public:
+    Cli(const CliEnvironment &env, QTextStream &out, QTextStream &err) : mEnv(env), mOut(out), mErr(err) {}
+
+    int run(const QStringList &arguments);
+
+private:
+    int next();
+    int list();
+    int add(const QStringList &args);
+    int remove(const QStringList &args);
+
+    void openDatabase();
+    void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
+    void allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const;
+
+    const CliEnvironment &mEnv;
+    QTextStream &mOut;
+    QTextStream &mErr;
+    QCommandLineParser mParser;
+    QCommandLineOption mOption{QStringLiteral("option"), QStringLiteral("once, daily or weekly."), QStringLiteral("rule")};
+    QCommandLineOption mDate{QStringLiteral("date"), QStringLiteral("Start date, YYYY-MM-DD."), QStringLiteral("date")};
+    QCommandLineOption mTime{QStringLiteral("time"), QStringLiteral("Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
+    QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri."), QStringLiteral("days")};
+    QCommandLineOption mForce{QStringLiteral("force"), QStringLiteral("Let backup replace an existing file.")};
+    std::unique_ptr<Connection> mConn;
+};
+
+int Cli::run(const QStringList &arguments)
+{
+    mParser.setApplicationDescription(QString::fromLatin1(kDescription));
+    const QCommandLineOption help = mParser.addHelpOption();
+    const QCommandLineOption version = mParser.addVersionOption();
+    mParser.addOptions({mOption, mDate, mTime, mDays, mForce});
+    mParser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("next, list, add, delete, backup or restore."));
+    mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
+
+    try {
+        if (!mParser.parse(arguments))
+            throw UsageError{mParser.errorText()};
+        if (mParser.isSet(help)) {
+            mOut << mParser.helpText();
+            return ExitOk;
+        }
+        if (mParser.isSet(version)) {
+            mOut << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+            return ExitOk;
+        }
+        QStringList args = mParser.positionalArguments();
+        if (args.isEmpty())
+            throw UsageError{QStringLiteral("No command given.")};
+        const QString command = args.takeFirst();
+        if (command == QLatin1String("next")) {
+            requireArgumentCount(args, 0, "next");
+            allowOnly({});
+            return next();
+        }
+        if (command == QLatin1String("list")) {
+            requireArgumentCount(args, 0, "list");
+            allowOnly({});
+            return list();
+        }
+        if (command == QLatin1String("add")) {
+            allowOnly({&mOption, &mDate, &mTime, &mDays});
+            return add(args);
+        }
+        if (command == QLatin1String("delete")) {
+            requireArgumentCount(args, 1, "delete ID");
+            allowOnly({});
+            return remove(args);
+        }
+        throw UsageError{QStringLiteral("Unknown command \"%1\".").arg(command)};
+    } catch (const UsageError &e) {
+        mErr << "vestrona-cli: " << e.text << "\nTry 'vestrona-cli --help'.\n";
+        return ExitUsage;
+    } catch (const AppError &e) {
+        mErr << "vestrona-cli: " << e.description() << '\n';
+        return ExitDatabase;
+    }
+}
+
+void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const
+{
+    if (args.size() != count)
+        throw UsageError{QStringLiteral("Usage: vestrona-cli %1").arg(QString::fromLatin1(usage))};
+}
+
+void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
+{
+    for (const QCommandLineOption *o : {&mOption, &mDate, &mTime, &mDays, &mForce}) {
+        if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
+            throw UsageError{QStringLiteral("--%1 does not belong to this command.").arg(o->names().first())};
+    }
+}
+
+void Cli::openDatabase()
+{
+    mConn = std::make_unique<Connection>(mEnv.regional);
+    mConn->Open(joinPath(mEnv.programFolder, QString::fromLatin1(kDatabaseFileName)));
+}
+
+int Cli::next()
+{
+    openDatabase();
+    const NextReminderChoice choice =
+        chooseNextReminder([this](const auto &row) { mConn->forEachRow(QString::fromLatin1(kOrderedSelect), row); },
+                           mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
+    if (choice.alarmTime.isEmpty())
+        return ExitNothing;
+    mOut << choice.alarmTime << '\t' << escapeForLine(choice.alarmText) << '\n';
+    return ExitOk;
+}
+
+int Cli::list()
+{
+    openDatabase();
+    const QString pattern = currentDateFormat(mEnv.settings);
+    mConn->forEachRow(QString::fromLatin1(kOrderedSelect), [&](const ReminderRecord &r) {
+        for (int c = 0; c < ListColumnCount; ++c) {
+            if (c > 0)
+                mOut << '\t';
+            mOut << escapeForLine(listCellText(r, c, pattern, mEnv.regional));
+        }
+        mOut << '\n';
+    });
+    return ExitOk;
+}
+
+int Cli::add(const QStringList &args)
+{
+    if (args.size() != 1)
+        throw UsageError{QStringLiteral("add takes exactly one MESSAGE (quote it when it has blanks).")};
+    for (const QCommandLineOption *required : {&mOption, &mDate, &mTime}) {
+        if (!mParser.isSet(*required))
+            throw UsageError{QStringLiteral("add needs --%1.").arg(required->names().first())};
+    }
+    ReminderValues values;
+    const QString rule = mParser.value(mOption);
+    if (rule == QLatin1String("once"))
+        values.option = OptionOnce;
+    else if (rule == QLatin1String("daily"))
+        values.option = OptionDaily;
+    else if (rule == QLatin1String("weekly"))
+        values.option = OptionWeekly;
+    else
+        throw UsageError{QStringLiteral("--option must be once, daily or weekly, not \"%1\".").arg(rule)};
+
+    values.date = QDate::fromString(mParser.value(mDate), Qt::ISODate);
+    if (!values.date.isValid())
+        throw UsageError{QStringLiteral("--date \"%1\" is not a date of the form YYYY-MM-DD.").arg(mParser.value(mDate))};
+    const QString timeText = mParser.value(mTime);
+    values.time = QTime::fromString(timeText, QStringLiteral("HH:mm:ss"));
+    if (!values.time.isValid())
+        values.time = QTime::fromString(timeText, QStringLiteral("HH:mm"));
+    if (!values.time.isValid())
+        throw UsageError{QStringLiteral("--time \"%1\" is not a time of the form HH:MM or HH:MM:SS.").arg(timeText)};
+
+    bool ticked[7] = {};
+    if (mParser.isSet(mDays)) {
+        for (const QString &piece : mParser.value(mDays).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            int day = -1;
+            for (int i = 0; i < 7; ++i) {
+                if (piece.trimmed().compare(QString::fromLatin1(kWeekdayCodes[i]).trimmed(), Qt::CaseInsensitive) == 0)
+                    day = i;
+            }
+            if (day < 0)
+                throw UsageError{QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece)};
+            ticked[day] = true;
+        }
+    }
+    values.weekdays = weekdaysText(ticked);
+    values.message = args.first();
+
+    openDatabase();
+    mConn->Execute(editorInsertStatement(values, mEnv.regional));
+    mOut << mConn->lastInsertId() << '\n';
+    return ExitOk;
+}
+
+int Cli::remove(const QStringList &args)
+{
+    bool ok = false;
+    const qint64 id = args.first().toLongLong(&ok);
+    if (!ok || id <= 0)
+        throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first())};
+    openDatabase();
+    if (mConn->Execute(deleteStatement(QString::number(id))) == 0) {
+        mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";
+        return ExitNothing;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+QString escapeForLine(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': out += QStringLiteral("\\\\"); break;
+        case '\r': out += QStringLiteral("\\r"); break;
+        case '\n': out += QStringLiteral("\\n"); break;
+        case '\t': out += QStringLiteral("\\t"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+int runCli(const QStringList &arguments, const CliEnvironment &env, QTextStream &out, QTextStream &err)
+{
+    return Cli(env, out, err).run(arguments);
+}
+
+} // namespace vestrona

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "store/RegionalSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace vestrona {
+
+class Clock;
+class SettingsStore;
+
+struct CliEnvironment {
+    QString programFolder; // where dbReminders.mdb is
+    SettingsStore &settings;
+    const Clock &clock;
+    RegionalSettings regional;
+};
+
+// Exit codes of vestrona-cli.
+enum CliExit { ExitOk = 0, ExitNothing = 1, ExitUsage = 2, ExitDatabase = 3 };
+
+// Runs one vestrona-cli command line (arguments without the program name
+// at index 0 are not expected: pass QCoreApplication::arguments()).
+int runCli(const QStringList &arguments, const CliEnvironment &env, QTextStream &out, QTextStream &err);
+
+// A list cell with CR, LF, TAB and backslash written as \r, \n, \t and \\.
+QString escapeForLine(const QString &text);
+
+} // namespace vestrona

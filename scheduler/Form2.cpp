@@ -1,0 +1,120 @@
+#include "scheduler/Form2.h"
+
+#include "core/AppError.h"
+#include "core/ErrorTrap.h"
+#include "core/PathHelpers.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace vestrona {
+
+namespace {
+
+QFont arialBold(qreal points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral(" Reminder"));
+    setFont(arialBold(9));
+    setFixedSize(536, 248);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(8, 8, 520, 199);
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette red = Text1->palette();
+    red.setColor(QPalette::Text, QColor(255, 0, 0));
+    Text1->setPalette(red);
+
+    const auto button = [this](const char *name, const char *caption, int left) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(left, 214, 256, 27);
+        b->setFont(arialBold(11.25));
+        // Enter in the message box must not answer the alarm by accident.
+        b->setAutoDefault(false);
+        return b;
+    };
+    PushButton1 = button("PushButton1", "Snooze", 8);
+    PushButton2 = button("PushButton2", "Stop", 272);
+    setTabOrder(Text1, PushButton1);
+    setTabOrder(PushButton1, PushButton2);
+
+    connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+
+    Form_Load(programFolder, reporter);
+}
+
+void Form2::Form_Load(const QString &programFolder, Reporter &reporter)
+{
+    ErrorTrap trap(reporter, QStringLiteral("Form2.Form_Load"));
+    trap(104, [&] {
+        const QString cursorFile = joinPath(programFolder, QString::fromLatin1(kHandCursorFileName));
+        if (!FileExists(cursorFile))
+            return;
+        const QPixmap hand(cursorFile);
+        if (hand.isNull())
+            throw AppError(QStringLiteral("The hand cursor %1 could not be loaded.").arg(cursorFile));
+        PushButton1->setCursor(QCursor(hand, 0, 0));
+        PushButton2->setCursor(QCursor(hand, 0, 0));
+    });
+}
+
+void Form2::setMessage(const QString &message)
+{
+    Text1->setPlainText(message);
+}
+
+int Form2::exec()
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    return QDialog::exec();
+}
+
+void Form2::PushButton1_Click()
+{
+    mOutcome = AlarmPopup::Outcome::Snooze;
+    accept();
+}
+
+void Form2::PushButton2_Click()
+{
+    mOutcome = AlarmPopup::Outcome::Stop;
+    accept();
+}
+
+Form2Popup::Form2Popup(QString programFolder, Reporter &reporter)
+    : mProgramFolder(std::move(programFolder)), mReporter(reporter)
+{
+}
+
+AlarmPopup::Outcome Form2Popup::showModal(const QString &message)
+{
+    Form2 form(mProgramFolder, mReporter);
+    form.setMessage(message);
+    form.exec();
+    return form.outcome();
+}
+
+} // namespace vestrona

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "scheduler/AlarmPopup.h"
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vestrona {
+
+class Reporter;
+
+// The alarm pop-up: the reminder's message and two answers, "Snooze" and "Stop".
+class Form2 final : public QDialog {
+    Q_OBJECT
+
+public:
+    // The hand cursor is taken from `programFolder` when it is there.
+    Form2(const QString &programFolder, Reporter &reporter, QWidget *parent = nullptr);
+
+    void setMessage(const QString &message);
+    // How the pop-up was closed; Closed until a button is pressed.
+    AlarmPopup::Outcome outcome() const { return mOutcome; }
+
+    // Topmost and centred on the screen, then shown modally.
+    int exec() override;
+
+    QPlainTextEdit *Text1 = nullptr;
+    QPushButton *PushButton1 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+
+private:
+    void Form_Load(const QString &programFolder, Reporter &reporter);
+    void PushButton1_Click();
+    void PushButton2_Click();
+
+    AlarmPopup::Outcome mOutcome = AlarmPopup::Outcome::Closed;
+};
+
+// Shows a new Form2 for each alarm.
+class Form2Popup final : public AlarmPopup {
+public:
+    Form2Popup(QString programFolder, Reporter &reporter);
+
+    Outcome showModal(const QString &message) override;
+
+private:
+    QString mProgramFolder;
+    Reporter &mReporter;
+};
+
+} // namespace vestrona

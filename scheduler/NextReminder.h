@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/RegionalSettings.h"
+#include "store/ReminderRecord.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <QTimeZone>
+
+#include <functional>
+#include <optional>
+
+namespace vestrona {
+
+// Bit n set for ISO weekday n (1 = Monday) named in a Weekdays text. Pieces
+// are split at "," and compared after trimming blanks, so " Wed" is Wednesday.
+int weekdayMask(QStringView weekdays);
+
+// The moment a local wall-clock date and time happens. A time the clocks skip
+// (spring forward) happens at the first moment after the gap; a time they
+// repeat (fall back) happens at its first pass.
+QDateTime firstInstantOf(const QDate &date, const QTime &time);
+
+// The first moment strictly after `now` at which the reminder is due: once
+// (and any unknown Option) at its start only; every day at StartTime from
+// StartDate on; weekly at StartTime on its listed weekdays from StartDate on.
+std::optional<QDateTime> nextOccurrence(const ReminderRecord &row, const QDateTime &now);
+
+struct NextReminderChoice {
+    QString alarmTime; // the alarm time text, "" when nothing is due
+    QString alarmText; // the reminder's message, "" when nothing is due
+    QDateTime due;     // invalid when nothing is due
+};
+
+// Keeps, of the rows offered in their stored order, the one due first after
+// `now`; a tie goes to the row offered first. Cheap per row: wall-clock
+// positions are compared as integers and a QDateTime is built only for a
+// row that could be due before the best so far.
+class NextReminderFinder {
+public:
+    explicit NextReminderFinder(const QDateTime &now);
+
+    void offer(const ReminderRecord &row);
+
+    bool hasChoice() const { return mHasBest; }
+    const QDateTime &due() const { return mBestDue; }
+    // The alarm time text uses the day the reminder rings and its StartTime.
+    NextReminderChoice choice(const QString &dateFormat, const RegionalSettings &regional) const;
+
+private:
+    QTimeZone mZone;
+    qint64 mThreshold = 0; // wall-clock position of "now": only later ones are ahead
+    bool mHasBest = false;
+    qint64 mBestKey = 0;
+    QDateTime mBestDue;
+    QTime mBestTime;
+    QString mBestText;
+};
+
+// Hands each row of a reading to the given callback, in order.
+using RowVisitor = std::function<void(const std::function<void(const ReminderRecord &)> &)>;
+
+NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
+                                      const RegionalSettings &regional);
+
+} // namespace vestrona

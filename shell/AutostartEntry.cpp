@@ -1,0 +1,141 @@
+#include "shell/AutostartEntry.h"
+
+#include "core/AppError.h"
+#include "core/PathHelpers.h"
+#include "core/Reporter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vestrona {
+
+namespace {
+
+bool needsQuoting(const QString &argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (argument.isEmpty())
+        return true;
+    for (const QChar c : argument)
+        if (reserved.contains(c))
+            return true;
+    return false;
+}
+
+// The escapes every string value of a desktop entry goes through, undone by
+// the reader before the Exec quoting rules apply.
+QString escapeStringValue(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString desktopExecArgument(const QString &argument)
+{
+    QString quoted;
+    if (needsQuoting(argument)) {
+        quoted += QLatin1Char('"');
+        for (const QChar c : argument) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')
+                || c == QLatin1Char('\\'))
+                quoted += QLatin1Char('\\');
+            quoted += c;
+        }
+        quoted += QLatin1Char('"');
+    } else {
+        quoted = argument;
+    }
+    // A lone percent sign would start a field code.
+    quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
+    return escapeStringValue(quoted);
+}
+
+AutostartEntry::AutostartEntry(QString configFolder, QString programPath)
+    : mConfigFolder(std::move(configFolder))
+    , mProgramPath(std::move(programPath))
+{
+}
+
+AutostartEntry AutostartEntry::forRunningProgram()
+{
+    return AutostartEntry(userConfigFolder(), QCoreApplication::applicationFilePath());
+}
+
+QString AutostartEntry::userConfigFolder()
+{
+    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment))
+        return fromEnvironment;
+    return joinPath(QDir::homePath(), QStringLiteral(".config"));
+}
+
+QString AutostartEntry::folder() const
+{
+    return joinPath(mConfigFolder, QStringLiteral("autostart"));
+}
+
+QString AutostartEntry::filePath() const
+{
+    return joinPath(folder(), FileNameFromPath(mProgramPath) + QStringLiteral(".desktop"));
+}
+
+QString AutostartEntry::contents() const
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=%1\n"
+                          "Exec=%2\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(QString::fromLatin1(kProductName), desktopExecArgument(mProgramPath));
+}
+
+void AutostartEntry::requireProgramFile() const
+{
+    if (FileNameFromPath(mProgramPath).isEmpty())
+        throw AppError(QStringLiteral("The program's own file could not be found, so it cannot be entered "
+                                      "in the logon start list."));
+}
+
+void AutostartEntry::add() const
+{
+    requireProgramFile();
+    if (!QDir().mkpath(folder()))
+        throw AppError(QStringLiteral("The autostart folder \"%1\" could not be created.").arg(folder()));
+
+    QSaveFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be written: %2")
+                           .arg(filePath(), file.errorString()));
+    file.write(contents().toUtf8());
+    if (!file.commit())
+        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be written: %2")
+                           .arg(filePath(), file.errorString()));
+}
+
+void AutostartEntry::remove() const
+{
+    requireProgramFile();
+    const QFileInfo entry(filePath());
+    if (!entry.exists() && !entry.isSymLink())
+        return;
+    QFile file(filePath());
+    if (!file.remove())
+        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be removed: %2")
+                           .arg(filePath(), file.errorString()));
+}
+
+} // namespace vestrona

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace vestrona {
+
+// The program's entry in the user's own logon start list: a desktop entry
+// file in the autostart folder of the user's configuration folder, named
+// after the program file and starting that very file.
+class AutostartEntry {
+public:
+    AutostartEntry(QString configFolder, QString programPath);
+
+    // The running program in the current user's configuration folder.
+    static AutostartEntry forRunningProgram();
+
+    // $XDG_CONFIG_HOME when it is set to an absolute path, else ~/.config.
+    static QString userConfigFolder();
+
+    QString folder() const;
+    QString filePath() const;
+    QString contents() const;
+
+    // Writes the entry, creating the folder when needed; throws AppError.
+    void add() const;
+    // Removes the entry; no entry is nothing to do. Throws AppError.
+    void remove() const;
+
+private:
+    void requireProgramFile() const;
+
+    QString mConfigFolder;
+    QString mProgramPath;
+};
+
+// One argument of a desktop entry's Exec key, quoted and escaped so that the
+// launcher hands exactly `argument` to the program.
+QString desktopExecArgument(const QString &argument);
+
+} // namespace vestrona

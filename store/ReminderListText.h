@@ -1,0 +1,21 @@
+#pragma once
+
+#include "store/RegionalSettings.h"
+#include "store/ReminderRecord.h"
+
+#include <QString>
+
+namespace vestrona {
+
+// The columns of the reminder list, as the main window and vestrona-cli show them.
+enum ListColumn { ReminderColumn, OptionColumn, DateColumn, TimeColumn, DaysColumn, IdColumn, ListColumnCount };
+
+inline constexpr const char *kListHeaders[ListColumnCount] = {"Reminder(s)", "Option", "Date", "Time", "Days",
+                                                              "Reminder ID"};
+
+// The text of one cell: the message, the option text, the date in the
+// DateFormat pattern, the time as "hh:nn:ss", the weekday codes, the ID.
+QString listCellText(const ReminderRecord &record, int column, const QString &datePattern,
+                     const RegionalSettings &regional);
+
+} // namespace vestrona

@@ -1,0 +1,54 @@
+#include "store/Statements.h"
+
+#include "store/DateFormats.h"
+#include "store/ReminderRecord.h"
+
+namespace vestrona {
+
+namespace {
+constexpr auto kInsertHead = "insert into tblReminders ([Option],[StartDate],[StartTime],[Reminder],[Weekdays]) values (";
+}
+
+QString escapeQuotes(QString text)
+{
+    return text.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+QString editorInsertStatement(const ReminderValues &v, const RegionalSettings &regional)
+{
+    return QString::fromLatin1(kInsertHead) + QString::number(v.option) + QLatin1Char(',') + FormatSqlDate(v.date, true)
+        + QStringLiteral(",#") + regional.longTime(v.time) + QStringLiteral("#,'") + escapeQuotes(v.message)
+        + QStringLiteral("','") + v.weekdays + QStringLiteral("')");
+}
+
+QString editorUpdateStatement(const ReminderValues &v, const QString &id, const RegionalSettings &regional)
+{
+    return QStringLiteral("update tblReminders set [Option]=") + QString::number(v.option)
+        + QStringLiteral(",[StartDate]=") + FormatSqlDate(v.date, true) + QStringLiteral(",[StartTime]=#")
+        + regional.longTime(v.time) + QStringLiteral("#,[Reminder]='") + escapeQuotes(v.message)
+        + QStringLiteral("',[Weekdays]='") + v.weekdays + QStringLiteral("' where id=") + id;
+}
+
+QString deleteStatement(const QString &id)
+{
+    return QStringLiteral("delete from tblReminders where id=") + id;
+}
+
+QString restoreInsertStatement(const QString &valueList)
+{
+    return QString::fromLatin1(kInsertHead) + valueList + QLatin1Char(')');
+}
+
+QString weekdaysText(const bool ticked[7])
+{
+    QString text;
+    for (int i = 0; i < 7; ++i) {
+        if (ticked[i])
+            text += QString::fromLatin1(kWeekdayCodes[i]) + QLatin1Char(',');
+    }
+    if (!text.isEmpty())
+        text.chop(1);
+    return text;
+}
+
+} // namespace vestrona

@@ -1,0 +1,420 @@
+#include "scheduler/AlarmScheduler.h"
+#include "scheduler/AlarmPopup.h"
+#include "scheduler/CountdownView.h"
+#include "scheduler/SoundPlayer.h"
+#include "store/Connection.h"
+#include "store/Settings.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/RecordingReporter.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+
+#include <QHash>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace vestrona;
+using namespace vestrona::test;
+using Outcome = AlarmPopup::Outcome;
+
+namespace {
+
+// Monday 7 December 2026.
+const QDate kDay(2026, 12, 7);
+
+QDateTime at(int h, int m = 0, int s = 0, int ms = 0)
+{
+    return QDateTime(kDay, QTime(h, m, s, ms), Qt::LocalTime);
+}
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString GetSetting(const QString &key, const QString &defaultValue) const override
+    {
+        return values.value(key, defaultValue);
+    }
+    void SaveSetting(const QString &key, const QString &value) override { values.insert(key, value); }
+    QHash<QString, QString> values;
+};
+
+class FakeSound final : public SoundPlayer {
+public:
+    void play(const QString &path, bool loop) override
+    {
+        played.append(path);
+        looping = loop;
+        playing = true;
+    }
+    void close() override { playing = false; }
+    bool isPlaying() const override { return playing; }
+    QStringList played;
+    bool looping = false;
+    bool playing = false;
+};
+
+class FakeView final : public CountdownView {
+public:
+    struct Progress {
+        int value;
+        int maximum;
+        QString text;
+    };
+    void setFrameCaption(const QString &caption) override { captions.append(caption); }
+    void setProgress(int value, int maximum, const QString &text) override { progress.append({value, maximum, text}); }
+    int selectedIntervalRow() const override { return row; }
+    QString alarmSoundFile() const override { return QStringLiteral("/sounds/alarm.wav"); }
+    void restoreDefaultCursor() override { ++cursorResets; }
+    QStringList captions;
+    QList<Progress> progress;
+    int row = 1;
+    int cursorResets = 0;
+};
+
+// Answers each alarm from a script and notes what it saw while shown.
+class FakePopup final : public AlarmPopup {
+public:
+    explicit FakePopup(const SoundPlayer &sound) : mSound(sound) {}
+    Outcome showModal(const QString &message) override
+    {
+        messages.append(message);
+        soundWhileShown.append(mSound.isPlaying());
+        if (whileShown)
+            whileShown();
+        return outcomes.isEmpty() ? Outcome::Stop : outcomes.takeFirst();
+    }
+    QList<Outcome> outcomes;
+    QStringList messages;
+    QList<bool> soundWhileShown;
+    std::function<void()> whileShown;
+
+private:
+    const SoundPlayer &mSound;
+};
+
+} // namespace
+
+class TestAlarmScheduler : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<Connection> conn;
+    std::unique_ptr<MemorySettings> settings;
+    std::unique_ptr<RecordingReporter> reporter;
+    std::unique_ptr<FakeClock> clock;
+    std::unique_ptr<FakeSound> sound;
+    std::unique_ptr<FakePopup> popup;
+    std::unique_ptr<FakeView> view;
+    std::unique_ptr<AlarmScheduler> scheduler;
+    const RegionalSettings regional = RegionalSettings::usEnglish();
+
+    void add(int option, const QDate &date, const QTime &time, const QString &message,
+             const QString &weekdays = QString())
+    {
+        QCOMPARE(conn->Execute(reminderInsert(option, date, time, message, weekdays)), 1);
+    }
+
+    // Starts the program's countdown at `now`, as start-up does.
+    void startAt(const QDateTime &now)
+    {
+        clock->set(now);
+        scheduler->GetLatestReminder();
+        scheduler->startCountdown();
+    }
+
+    QString lastCaption() const { return view->captions.isEmpty() ? QString() : view->captions.last(); }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<TempFolder>();
+        const QString path = folder->file(QStringLiteral("dbReminders.mdb"));
+        QVERIFY(makeDatabase(path));
+        conn = std::make_unique<Connection>(regional);
+        conn->Open(path);
+        settings = std::make_unique<MemorySettings>();
+        reporter = std::make_unique<RecordingReporter>();
+        clock = std::make_unique<FakeClock>(at(8));
+        sound = std::make_unique<FakeSound>();
+        popup = std::make_unique<FakePopup>(*sound);
+        view = std::make_unique<FakeView>();
+        scheduler = std::make_unique<AlarmScheduler>(*conn, *settings, regional, *reporter, *clock, *sound, *popup,
+                                                     *view, AlarmScheduler::Ticking::Manual);
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(reporter->errors().isEmpty(), qPrintable(reporter->errors().value(0).text));
+        scheduler.reset();
+        conn.reset();
+    }
+
+    void idleTicksDoNothing()
+    {
+        startAt(at(8));
+        QCOMPARE(scheduler->alarmTime(), QString());
+        QCOMPARE(scheduler->alarmText(), QString());
+        view->captions.append(QStringLiteral("last words"));
+        for (int i = 0; i < 3; ++i) {
+            clock->advanceSeconds(1);
+            scheduler->tickTimer1();
+        }
+        QCOMPARE(view->captions, QStringList{QStringLiteral("last words")});
+        QVERIFY(popup->messages.isEmpty());
+        QVERIFY(scheduler->isTimer1Enabled());
+    }
+
+    void selectionReadsTheTableAndDateFormat()
+    {
+        add(OptionOnce, kDay, QTime(12, 0), "noon");
+        add(OptionDaily, kDay.addDays(-30), QTime(9, 30), "daily");
+        settings->values.insert(QStringLiteral("DateFormat"), QStringLiteral("dd/mm/yyyy"));
+        startAt(at(10));
+        QCOMPARE(scheduler->alarmText(), QStringLiteral("noon"));
+        QCOMPARE(scheduler->alarmTime(), QStringLiteral("07/12/2026 12:00:00"));
+        QCOMPARE(scheduler->alarmDue(), at(12));
+    }
+
+    void countdownAndStopMovesToTheNextReminder()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "first");
+        add(OptionOnce, kDay, QTime(10, 0), "second");
+        startAt(at(8, 59, 55, 1));
+        scheduler->tickTimer1();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:05"));
+        QVERIFY(popup->messages.isEmpty());
+
+        // Never early: a millisecond before the second there is one to go.
+        clock->set(at(8, 59, 59, 999));
+        scheduler->tickTimer1();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:01"));
+        QVERIFY(popup->messages.isEmpty());
+
+        clock->set(at(9, 0, 0, 1));
+        popup->outcomes = {Outcome::Stop};
+        scheduler->tickTimer1();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:00"));
+        QCOMPARE(popup->messages, QStringList{QStringLiteral("first")});
+        QCOMPARE(popup->soundWhileShown, QList<bool>{true});
+        QCOMPARE(sound->played, QStringList{QStringLiteral("/sounds/alarm.wav")});
+        QVERIFY(sound->looping);
+        QVERIFY(!sound->isPlaying());
+        QCOMPARE(view->cursorResets, 1);
+        QCOMPARE(view->progress.last().value, 0);
+        QCOMPARE(view->progress.last().text, QStringLiteral("Progress Bar"));
+        QVERIFY(!scheduler->Snoozed());
+        QCOMPARE(scheduler->alarmText(), QStringLiteral("second"));
+        QVERIFY(scheduler->isTimer1Enabled());
+        QVERIFY(!scheduler->isTimer2Enabled());
+
+        // The one-time reminder that rang is not chosen again.
+        clock->set(at(10, 0, 0, 1));
+        scheduler->tickTimer1();
+        QCOMPARE(popup->messages.last(), QStringLiteral("second"));
+        QCOMPARE(scheduler->alarmTime(), QString());
+        const int ticksBefore = view->captions.size();
+        clock->advanceSeconds(5);
+        scheduler->tickTimer1();
+        QCOMPARE(view->captions.size(), ticksBefore);
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:00"));
+    }
+
+    void lateTickOrClockJumpStillRaisesTheAlarm_data()
+    {
+        QTest::addColumn<QDateTime>("tickAt");
+        QTest::newRow("tick seven seconds late") << at(9, 0, 7);
+        QTest::newRow("machine suspended for hours") << at(14, 30);
+        QTest::newRow("next day") << at(9).addDays(1).addSecs(-60);
+    }
+
+    void lateTickOrClockJumpStillRaisesTheAlarm()
+    {
+        QFETCH(QDateTime, tickAt);
+        add(OptionOnce, kDay, QTime(9, 0), "missed");
+        startAt(at(8, 59, 58));
+        scheduler->tickTimer1();
+        clock->set(tickAt);
+        scheduler->tickTimer1();
+        QCOMPARE(popup->messages, QStringList{QStringLiteral("missed")});
+        // Rung once: it does not come back.
+        clock->advanceSeconds(1);
+        scheduler->tickTimer1();
+        QCOMPARE(popup->messages.size(), 1);
+    }
+
+    void snoozeWaitCountsTheIntervalOnTheClock()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "tea");
+        startAt(at(8, 59, 59, 1));
+        popup->outcomes = {Outcome::Snooze, Outcome::Stop};
+        clock->set(at(9, 0, 0, 1));
+        scheduler->tickTimer1();
+        QVERIFY(scheduler->Snoozed());
+        QVERIFY(!scheduler->isTimer1Enabled());
+        QVERIFY(scheduler->isTimer2Enabled());
+
+        clock->advanceSeconds(1);
+        scheduler->tickTimer2();
+        QCOMPARE(scheduler->seconds(), 1);
+        QCOMPARE(scheduler->interval(), 300);
+        QCOMPARE(view->progress.last().value, 1);
+        QCOMPARE(view->progress.last().maximum, 300);
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:04:59"));
+
+        // Ticks lost (busy machine): the wait still ends on time.
+        clock->advanceSeconds(298);
+        scheduler->tickTimer2();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:01"));
+        QCOMPARE(popup->messages.size(), 1);
+        clock->advanceSeconds(1);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages, (QStringList{QStringLiteral("tea"), QStringLiteral("tea")}));
+        QCOMPARE(popup->soundWhileShown, (QList<bool>{true, true}));
+        QVERIFY(!scheduler->Snoozed());
+        QVERIFY(!scheduler->isTimer2Enabled());
+        QVERIFY(scheduler->isTimer1Enabled());
+    }
+
+    void suspendAcrossTheSnoozeWaitRaisesTheRepeat()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "tea");
+        startAt(at(8, 59, 59));
+        popup->outcomes = {Outcome::Snooze, Outcome::Snooze};
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        clock->advanceSeconds(3 * 3600);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages.size(), 2);
+        QCOMPARE(view->progress.at(view->progress.size() - 2).value, 300);
+        // Snoozed again: a fresh wait from the moment of the answer.
+        QVERIFY(scheduler->isTimer2Enabled());
+        QCOMPARE(scheduler->seconds(), 0);
+        clock->advanceSeconds(299);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages.size(), 2);
+    }
+
+    void anotherIntervalRestartsTheWait()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "tea");
+        startAt(at(8, 59, 59));
+        popup->outcomes = {Outcome::Snooze, Outcome::Stop};
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        clock->advanceSeconds(200);
+        scheduler->tickTimer2();
+
+        view->row = 2;
+        scheduler->intervalRowClicked(2);
+        QCOMPARE(settings->values.value(QStringLiteral("OftenIndex")), QStringLiteral("2"));
+        QCOMPARE(scheduler->interval(), 600);
+        QCOMPARE(scheduler->seconds(), 0);
+
+        clock->advanceSeconds(300);
+        scheduler->tickTimer2();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:05:00"));
+        QCOMPARE(popup->messages.size(), 1);
+        clock->advanceSeconds(300);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages.size(), 2);
+    }
+
+    void choosingAnIntervalWhileCountingDownOnlyStoresIt()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "tea");
+        startAt(at(8));
+        view->row = 6;
+        scheduler->intervalRowClicked(6);
+        QCOMPARE(settings->values.value(QStringLiteral("OftenIndex")), QStringLiteral("6"));
+        QCOMPARE(scheduler->GetAlarmInterval(), 14400);
+        QVERIFY(scheduler->isTimer1Enabled());
+        QVERIFY(!scheduler->isTimer2Enabled());
+        scheduler->intervalRowClicked(0);
+        QCOMPARE(settings->values.value(QStringLiteral("OftenIndex")), QStringLiteral("6"));
+    }
+
+    void noIntervalRowNeverRepeats()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "tea");
+        startAt(at(8, 59, 59));
+        popup->outcomes = {Outcome::Snooze};
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        view->row = 0;
+        const int progressBefore = view->progress.size();
+        clock->advanceSeconds(20000);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages.size(), 1);
+        QCOMPARE(view->progress.size(), progressBefore);
+        QVERIFY(scheduler->isTimer2Enabled());
+    }
+
+    void closingWithoutAButtonKeepsTheLastAnswer()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "first");
+        add(OptionOnce, kDay, QTime(11, 0), "second");
+        startAt(at(8, 59, 59));
+        // First alarm closed: the flag starts cleared, so it acts as Stop.
+        popup->outcomes = {Outcome::Closed, Outcome::Snooze, Outcome::Closed};
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        QVERIFY(!scheduler->Snoozed());
+        QCOMPARE(scheduler->alarmText(), QStringLiteral("second"));
+
+        clock->set(at(11));
+        scheduler->tickTimer1();
+        QVERIFY(scheduler->Snoozed());
+        // Closed after a snooze: snoozes again.
+        clock->advanceSeconds(300);
+        scheduler->tickTimer2();
+        QCOMPARE(popup->messages,
+                 (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("second")}));
+        QVERIFY(scheduler->Snoozed());
+        QVERIFY(scheduler->isTimer2Enabled());
+    }
+
+    void shutdownDuringTheAlarmArmsNothing()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "first");
+        add(OptionOnce, kDay, QTime(10, 0), "second");
+        startAt(at(8, 59, 59));
+        popup->whileShown = [this] { scheduler->stop(); };
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        QVERIFY(!scheduler->isTimer1Enabled());
+        QVERIFY(!scheduler->isTimer2Enabled());
+        QVERIFY(!sound->isPlaying());
+    }
+
+    void editDuringCountdownChangesOnlyTheSelection()
+    {
+        add(OptionOnce, kDay, QTime(12, 0), "noon");
+        startAt(at(9));
+        add(OptionOnce, kDay, QTime(9, 30), "sooner");
+        scheduler->GetLatestReminder();
+        scheduler->tickTimer1();
+        QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:30:00"));
+        QVERIFY(scheduler->isTimer1Enabled());
+    }
+
+    void unreadableTableReportsAndSelectsNothing()
+    {
+        add(OptionOnce, kDay, QTime(12, 0), "noon");
+        startAt(at(9));
+        QVERIFY(scheduler->alarmDue().isValid());
+        conn->Close();
+        scheduler->GetLatestReminder();
+        QCOMPARE(scheduler->alarmTime(), QString());
+        QCOMPARE(scheduler->alarmText(), QString());
+        QVERIFY(!scheduler->alarmDue().isValid());
+        const auto errors = reporter->errors();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.first().text.contains(QStringLiteral("Form1.GetLatestReminder")));
+        QCOMPARE(RecordingReporter::errorLine(errors.first()), 104);
+        reporter->clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlarmScheduler)
+#include "test_alarm_scheduler.moc"

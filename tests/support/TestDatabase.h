@@ -1,0 +1,33 @@
+#pragma once
+
+// Needs VESTRONA_MKDB_TOOL and VESTRONA_SCHEMA_FILE defined by the test's build.
+
+#include <QDate>
+#include <QProcess>
+#include <QString>
+#include <QTime>
+
+namespace vestrona::test {
+
+// Makes an empty reminder database the way the build does, with the shipped tool.
+inline bool makeDatabase(const QString &target)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(VESTRONA_MKDB_TOOL), {QStringLiteral(VESTRONA_SCHEMA_FILE), target});
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// The insert statement the editor would build for one reminder.
+inline QString reminderInsert(int option, const QDate &date, const QTime &time, QString message,
+                              QString weekdays = QString())
+{
+    const auto quoted = [](QString text) {
+        return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    };
+    return QStringLiteral("insert into tblReminders ([Option],[StartDate],[StartTime],[Reminder],[Weekdays]) values (")
+        + QString::number(option) + QStringLiteral(",#") + date.toString(QStringLiteral("MM/dd/yyyy"))
+        + QStringLiteral("#,#") + time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("#,")
+        + quoted(std::move(message)) + QLatin1Char(',') + quoted(std::move(weekdays)) + QLatin1Char(')');
+}
+
+} // namespace vestrona::test

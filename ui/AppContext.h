@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/RegionalSettings.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace vestrona {
+
+class Reporter;
+class SettingsStore;
+class Clock;
+class SoundPlayer;
+class AlarmPopup;
+class TrayBackend;
+class FileDialogs;
+
+// Everything the main window takes from outside: where the program lives,
+// the settings, the clock, the message boxes, the sound, the pop-up, the tray
+// and the file dialogs. The program passes the real ones, tests their fakes.
+struct AppContext {
+    QString programFolder;   // the executable's folder, no trailing "/"
+    QString programFilePath; // the running program, for the logon entry
+    QString configFolder;    // the user's config folder (settings, autostart)
+    RegionalSettings regional;
+    Reporter &reporter;
+    SettingsStore &settings;
+    const Clock &clock;
+    SoundPlayer &sound;
+    AlarmPopup &popup;
+    std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
+    FileDialogs &fileDialogs;
+};
+
+} // namespace vestrona

@@ -1,0 +1,455 @@
+#include "ui/Form1.h"
+
+#include "core/ErrorTrap.h"
+#include "core/PathHelpers.h"
+#include "scheduler/AlarmIntervals.h"
+#include "scheduler/AlarmScheduler.h"
+#include "scheduler/SoundPlayer.h"
+#include "shell/cSysTray.h"
+#include "shell/TrayBackend.h"
+#include "shell/TrayMinimizer.h"
+#include "shell/mStartUp.h"
+#include "store/Settings.h"
+#include "ui/AppIcon.h"
+#include "ui/FileDialogs.h"
+#include "ui/ReminderListModel.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace vestrona {
+
+namespace {
+
+// Positions and sizes are laid out in twips; 15 twips make one pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+const char *const kProgressIdleText = "Progress Bar";
+const char *const kFrame1Caption = "Next alarm will play in";
+
+} // namespace
+
+Form1::Form1(const AppContext &context, QWidget *parent)
+    : QWidget(parent),
+      mContext(context),
+      mConn(context.regional),
+      mListModel(std::make_unique<ReminderListModel>(context.regional)),
+      mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, context.regional, context.reporter,
+                                                  context.clock, context.sound, context.popup, *this)),
+      mTray(std::make_unique<cSysTray>(context.makeTrayBackend()))
+{
+    buildControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(arialBold(9));
+    setFixedSize(536, 607);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto button = [this](QWidget *parentWidget, const char *name, const char *caption, QRect geometry) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), parentWidget);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(arialBold(11.25));
+        b->setGeometry(geometry);
+        return b;
+    };
+    auto frame = [](QWidget *parentWidget, const char *name, const char *caption, QRect geometry) {
+        auto *f = new QGroupBox(QString::fromLatin1(caption), parentWidget);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setGeometry(geometry);
+        return f;
+    };
+
+    Frame1 = frame(this, "Frame1", kFrame1Caption, twips(120, 90, 7800, 855));
+    ProgressBar1 = new QProgressBar(Frame1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
+    ProgressBar1->setTextVisible(true);
+    ProgressBar1->setAlignment(Qt::AlignCenter);
+    setProgress(0, 100, QString::fromLatin1(kProgressIdleText));
+
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(twips(120, 1065, 7800, 1815));
+    ListView1->setFont(arialBold(9));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setSortingEnabled(false);
+    ListView1->header()->setSectionsClickable(false);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setModel(mListModel.get());
+
+    PushButton1 = button(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
+    PushButton3 = button(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
+    PushButton2 = button(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
+    PushButton6 = button(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
+    PushButton8 = button(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
+    PushButton9 = button(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
+
+    ListView2 = new QTreeWidget(this);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setGeometry(twips(120, 4500, 7800, 1815));
+    ListView2->setFont(arialBold(9));
+    ListView2->setRootIsDecorated(false);
+    ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView2->header()->setSectionsClickable(false);
+
+    Frame3 = frame(this, "Frame3", "Startup Option", twips(120, 6375, 7800, 735));
+    Check4 = new QCheckBox(QStringLiteral("Load this software on Windows startup"), Frame3);
+    Check4->setObjectName(QStringLiteral("Check4"));
+    Check4->setGeometry(twips(240, 300, 3930, 285));
+    Check8 = new QCheckBox(QStringLiteral("Minimized to system tray"), Frame3);
+    Check8->setObjectName(QStringLiteral("Check8"));
+    Check8->setGeometry(twips(4320, 300, 2580, 285));
+
+    Frame2 = frame(this, "Frame2", "Alarm Sound File", twips(120, 7170, 7800, 1335));
+    Text2 = new QLineEdit(Frame2);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(twips(240, 300, 7335, 345));
+    Text2->setReadOnly(true);
+    PushButton5 = button(Frame2, "PushButton5", "Change Alarm Sound File", twips(240, 750, 3600, 405));
+    PushButton4 = button(Frame2, "PushButton4", "Test Alarm Sound", twips(3960, 750, 3600, 405));
+
+    PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
+
+    // A check box's handler runs for changes made by code as well as by the user.
+    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
+    connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);
+    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
+    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
+    connect(ListView2, &QTreeWidget::itemClicked, this, [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); });
+    connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
+}
+
+bool Form1::Form_Load()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_Load"));
+    const QString &folder = mContext.programFolder;
+    const QString databasePath = joinPath(folder, QString::fromLatin1(kDatabaseFileName));
+    const QString defaultAlarm = joinPath(folder, QString::fromLatin1(kAlarmFileName));
+
+    trap(100, [&] { ApplySkin(); });
+    bool databaseListed = true;
+    trap(102, [&] { databaseListed = ListingFindsFile(databasePath); });
+    if (!databaseListed) {
+        trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
+        return false;
+    }
+    mLoading = true;
+    trap(112, [&] {
+        const QString cursorFile = joinPath(folder, QString::fromLatin1(kHandCursorFileName));
+        if (!FileExists(cursorFile))
+            return;
+        const QPixmap hand(cursorFile);
+        if (hand.isNull())
+            throw AppError(QStringLiteral("The hand cursor %1 could not be loaded.").arg(cursorFile));
+        for (QPushButton *b : findChildren<QPushButton *>())
+            b->setCursor(QCursor(hand, 0, 0));
+    });
+    trap(134, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(programIcon());
+        SetAppTitle();
+    });
+    trap(136, [&] {
+        const int widths[ListColumnCount] = {1900, 2100, 1150, 1150, 1200, 1};
+        for (int c = 0; c < ListColumnCount; ++c)
+            ListView1->setColumnWidth(c, widths[c] / 15);
+        // The ID column is only there to be read by the commands, never seen.
+        ListView1->setColumnHidden(IdColumn, true);
+    });
+    trap(160, [&] {
+        ListView2->setHeaderLabels({QStringLiteral("How often would you like to play the alarm?")});
+        ListView2->setColumnWidth(0, 7400 / 15);
+    });
+    trap(164, [&] {
+        for (const AlarmInterval &interval : kAlarmIntervals)
+            new QTreeWidgetItem(ListView2, {QString::fromLatin1(interval.text)});
+    });
+    // A file that is there but is no usable reminder database ends start-up
+    // the same way a missing one does, and is left as it is.
+    bool opened = false;
+    trap(180, [&] {
+        try {
+            if (mConn.State() != 0)
+                mConn.Close();
+            mConn.Open(databasePath);
+            opened = true;
+        } catch (const AppError &e) {
+            mContext.reporter.showMessage(e.description());
+        }
+    });
+    if (!opened) {
+        mLoading = false;
+        return false;
+    }
+    trap(182, [&] { Text2->setText(mContext.settings.GetSetting(QString::fromLatin1(SettingKey::Alarm), defaultAlarm)); });
+    trap(184, [&] {
+        if (!FileExists(Text2->text()))
+            Text2->setText(defaultAlarm);
+    });
+    int oftenIndex = 0;
+    trap(188, [&] {
+        const QString stored = mContext.settings.GetSetting(QString::fromLatin1(SettingKey::OftenIndex), QStringLiteral("1"));
+        bool ok = false;
+        const int value = stored.trimmed().toShort(&ok);
+        if (!ok)
+            throw AppError(QStringLiteral("The stored alarm interval \"%1\" is not a number.").arg(stored));
+        oftenIndex = value;
+    });
+    trap(190, [&] {
+        if (oftenIndex < 1 || oftenIndex > ListView2->topLevelItemCount())
+            throw AppError(QStringLiteral("The stored alarm interval %1 names no row of the interval list.").arg(oftenIndex));
+        selectIntervalRow(oftenIndex);
+    });
+    // The interval list always keeps a selection, so a snooze always repeats.
+    if (selectedIntervalRow() == 0)
+        selectIntervalRow(1);
+    trap(192, [&] {
+        mTray->setTrayTip(QString::fromLatin1(kProductName));
+        mTray->setTrayIcon(programIcon());
+        setWindowIcon(programIcon());
+    });
+    trap(194, [&] { mTray->setInTray(true); });
+    trap(196, [&] { Check4->setChecked(settingIsOn(mContext.settings, SettingKey::WindowsStartup)); });
+    trap(198, [&] {
+        const bool on = settingIsOn(mContext.settings, SettingKey::Minimized);
+        if (Check8->isChecked() == on)
+            Check8_Click(); // the handler runs even when the value is already right
+        else
+            Check8->setChecked(on);
+    });
+    trap(200, [&] {
+        Check8->setVisible(Check4->isChecked());
+        if (Check4->isChecked() && Check8->isChecked())
+            mStartHidden = true;
+    });
+    trap(210, [&] { listReminders(); });
+    trap(214, [&] { GetLatestReminder(); });
+    mLoading = false;
+    trap(218, [&] { mScheduler->startCountdown(); });
+    if (mStartHidden) {
+        // The window has never been shown, so it goes straight into the tray;
+        // the balloon follows once the event loop runs.
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(Qt::WindowMinimized);
+            Form_Resize();
+        });
+    }
+    return true;
+}
+
+void Form1::ApplySkin()
+{
+    const QString skin = joinPath(mContext.programFolder, QString::fromLatin1(kSkinFileName));
+    if (!ListingFindsFile(skin))
+        return;
+    QFile file(skin);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("The skin file %1 could not be read: %2").arg(skin, file.errorString()));
+    setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+void Form1::listReminders()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.listReminders"));
+    trap(102, [&] { mListModel->clear(); });
+    trap(104, [&] {
+        if (mConn.State() == 0)
+            throw AppError(QStringLiteral("The reminder database is not open."));
+        mListModel->setRows(mConn.selectAll(), currentDateFormat(mContext.settings));
+    });
+}
+
+void Form1::GetLatestReminder()
+{
+    mScheduler->GetLatestReminder();
+}
+
+void Form1::setFrameCaption(const QString &caption)
+{
+    Frame1->setTitle(caption);
+}
+
+void Form1::setProgress(int value, int maximum, const QString &text)
+{
+    ProgressBar1->setMaximum(qMax(1, maximum));
+    ProgressBar1->setValue(qBound(0, value, ProgressBar1->maximum()));
+    // A "%" in the text must not be read as a format placeholder.
+    QString format = text;
+    ProgressBar1->setFormat(format.replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
+int Form1::selectedIntervalRow() const
+{
+    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
+    return selected.isEmpty() ? 0 : ListView2->indexOfTopLevelItem(selected.first()) + 1;
+}
+
+void Form1::selectIntervalRow(int row)
+{
+    QTreeWidgetItem *item = ListView2->topLevelItem(row - 1);
+    ListView2->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+QString Form1::alarmSoundFile() const
+{
+    return Text2->text();
+}
+
+void Form1::restoreDefaultCursor()
+{
+    unsetCursor();
+}
+
+void Form1::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    mHiddenInTray = false;
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    // Without a tray to come back from, the window stays minimized the ordinary way.
+    if (mClosing || !shouldHideIntoTray(isMinimized(), mHiddenInTray, mTray->InTray() && mTray->TrayAvailable()))
+        return;
+    hide();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    mHiddenInTray = true;
+    showMinimizedBalloon(*mTray);
+}
+
+void Form1::cSysTray1_MouseUp()
+{
+    bringToFront();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload();
+    event->accept();
+}
+
+void Form1::Form_QueryUnload()
+{
+    if (mClosing)
+        return;
+    mClosing = true;
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_QueryUnload"));
+    trap(100, [&] {
+        if (mConn.State() != 0)
+            mConn.Close();
+    });
+    trap(104, [&] { QCoreApplication::processEvents(); });
+    trap(108, [&] { mTray->setInTray(false); });
+    trap(110, [&] { mScheduler->stop(); });
+    trap(112, [&] { QCoreApplication::processEvents(); });
+    trap(116, [&] { QCoreApplication::quit(); });
+}
+
+void Form1::Check4_Click()
+{
+    if (mLoading)
+        return;
+    if (Check4->isChecked()) {
+        Check8->setVisible(true);
+        mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::WindowsStartup), QStringLiteral("On"));
+        mStartUp::EnableRunAtLogon(mContext.reporter, AutostartEntry(mContext.configFolder, mContext.programFilePath));
+    } else {
+        Check8->setChecked(false);
+        Check8->setVisible(false);
+        mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::WindowsStartup), QStringLiteral("Off"));
+        mStartUp::DisableRunAtLogon(mContext.reporter, AutostartEntry(mContext.configFolder, mContext.programFilePath));
+    }
+}
+
+void Form1::Check8_Click()
+{
+    mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::Minimized),
+                                  Check8->isChecked() ? QStringLiteral("On") : QStringLiteral("Off"));
+}
+
+void Form1::Text2_Change()
+{
+    mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::Alarm), Text2->text());
+}
+
+void Form1::PushButton4_Click()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton4_Click"));
+    const QString file = Text2->text();
+    if (file.trimmed().isEmpty() || !ListingFindsFile(file))
+        return;
+    trap(104, [&] { mContext.sound.play(file, false); });
+}
+
+void Form1::PushButton5_Click()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton5_Click"));
+    QString chosen;
+    trap(106, [&] {
+        chosen = mContext.fileDialogs.getOpenFileName(QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
+                                                      QStringLiteral("Wav Files (*.wav)|*.wav|"));
+    });
+    if (chosen.isEmpty())
+        return;
+    trap(110, [&] { Text2->setText(chosen); });
+}
+
+void Form1::PushButton6_Click()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton6_Click"));
+    trap(100, [&] {
+        mConn.Execute(QStringLiteral("insert into tblReminders ([Option],[StartDate],[StartTime],[Reminder],[Weekdays]) "
+                                     "values (1,#10/23/2012#,#3:03:00 PM#,'Sample Reminder','')"));
+    });
+    trap(102, [&] { listReminders(); });
+}
+
+} // namespace vestrona

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "scheduler/CountdownView.h"
+#include "store/Connection.h"
+#include "ui/AppContext.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTreeView;
+class QTreeWidget;
+
+namespace vestrona {
+
+class AlarmScheduler;
+class ReminderListModel;
+class cSysTray;
+
+// The main window: the countdown, the reminder list, the commands and the
+// options. Start-up and shutdown happen here; the work itself is done by the
+// store, the scheduler, the commands and the tray control it owns.
+class Form1 final : public QWidget, public CountdownView {
+    Q_OBJECT
+
+public:
+    explicit Form1(const AppContext &context, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The whole start-up. False when the program must end at once (no usable
+    // database); the window is then not shown.
+    bool Form_Load();
+    // Whether start-up put the window into the tray instead of showing it.
+    bool startsHidden() const { return mStartHidden; }
+
+    void listReminders();
+    void GetLatestReminder();
+
+    Connection &conn() { return mConn; }
+    AlarmScheduler &scheduler() { return *mScheduler; }
+    cSysTray &tray() { return *mTray; }
+    ReminderListModel &listModel() { return *mListModel; }
+    bool HiddenInTray() const { return mHiddenInTray; }
+    bool isLoading() const { return mLoading; }
+
+    // CountdownView
+    void setFrameCaption(const QString &caption) override;
+    void setProgress(int value, int maximum, const QString &text) override;
+    int selectedIntervalRow() const override;
+    QString alarmSoundFile() const override;
+    void restoreDefaultCursor() override;
+
+    // Brings the window back from the tray or from behind other windows.
+    void bringToFront();
+
+    // The controls, named as the program's documentation names them.
+    QGroupBox *Frame1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QTreeView *ListView1 = nullptr;
+    QPushButton *PushButton1 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+    QPushButton *PushButton3 = nullptr;
+    QPushButton *PushButton4 = nullptr;
+    QPushButton *PushButton5 = nullptr;
+    QPushButton *PushButton6 = nullptr;
+    QPushButton *PushButton7 = nullptr;
+    QPushButton *PushButton8 = nullptr;
+    QPushButton *PushButton9 = nullptr;
+    QTreeWidget *ListView2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QCheckBox *Check4 = nullptr;
+    QCheckBox *Check8 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLineEdit *Text2 = nullptr;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void ApplySkin();
+    void Form_Resize();
+    void Form_QueryUnload();
+    void Check4_Click();
+    void Check8_Click();
+    void Text2_Change();
+    void PushButton4_Click();
+    void PushButton5_Click();
+    void PushButton6_Click();
+    void cSysTray1_MouseUp();
+    void selectIntervalRow(int row);
+
+    AppContext mContext;
+    Connection mConn;
+    std::unique_ptr<ReminderListModel> mListModel;
+    std::unique_ptr<AlarmScheduler> mScheduler;
+    std::unique_ptr<cSysTray> mTray;
+    bool mLoading = false;
+    bool mHiddenInTray = false;
+    bool mStartHidden = false;
+    bool mClosing = false;
+};
+
+} // namespace vestrona
