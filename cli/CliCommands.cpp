@@ -3,7 +3,9 @@
 #include "core/AppError.h"
 #include "core/Clock.h"
 #include "core/PathHelpers.h"
+#include "core/Reporter.h"
 #include "scheduler/NextReminder.h"
+#include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/ReminderListText.h"
 #include "store/Settings.h"
@@ -32,6 +34,33 @@ struct UsageError {
     QString text;
 };
 
+// The backup code's boxes as lines on the error stream: the description of
+// an error without the window's support footer.
+class StreamReporter final : public Reporter {
+public:
+    explicit StreamReporter(QTextStream &err) : mErr(err) {}
+
+    void showMessage(const QString &text, const QString &) override { write(text); }
+    Answer askYesNo(const QString &text, const QString &) override
+    {
+        write(text);
+        return Answer::No;
+    }
+    void showError(const QString &text) override
+    {
+        const qsizetype footer = text.indexOf(QStringLiteral("\r\nin ") + QString::fromLatin1(kErrorLocationPrefix));
+        write(footer < 0 ? text : text.left(footer));
+    }
+
+private:
+    void write(QString text)
+    {
+        mErr << "vestrona-cli: " << text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    }
+
+    QTextStream &mErr;
+};
+
 class Cli {
 public:
     Cli(const CliEnvironment &env, QTextStream &out, QTextStream &err) : mEnv(env), mOut(out), mErr(err) {}
@@ -43,6 +72,8 @@ private:
     int list();
     int add(const QStringList &args);
     int remove(const QStringList &args);
+    int backup(const QStringList &args);
+    int restore(const QStringList &args);
 
     void openDatabase();
     void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
@@ -102,6 +133,17 @@ int Cli::run(const QStringList &arguments)
             requireArgumentCount(args, 1, "delete ID");
             allowOnly({});
             return remove(args);
+        }
+        if (command == QLatin1String("backup")) {
+            requireArgumentCount(args, 1, "backup [--force] FILE");
+            allowOnly({&mForce});
+            return backup(args);
+        }
+        if (command == QLatin1String("restore")) {
+            if (args.isEmpty())
+                throw UsageError{QStringLiteral("Usage: vestrona-cli restore FILE...")};
+            allowOnly({});
+            return restore(args);
         }
         throw UsageError{QStringLiteral("Unknown command \"%1\".").arg(command)};
     } catch (const UsageError &e) {
@@ -223,6 +265,42 @@ int Cli::remove(const QStringList &args)
         return ExitNothing;
     }
     return ExitOk;
+}
+
+int Cli::backup(const QStringList &args)
+{
+    const QString path = args.first();
+    if (FileExists(path) && !mParser.isSet(mForce)) {
+        mErr << "vestrona-cli: " << path << " already exists; use --force to replace it.\n";
+        return ExitNothing;
+    }
+    openDatabase();
+    StreamReporter reporter(mErr);
+    const BackupResult result = SaveRemToFile(*mConn, mEnv.regional, reporter, path, nullptr);
+    if (result.failed)
+        return ExitDatabase;
+    return result.skippedMessages.isEmpty() ? ExitOk : ExitNothing;
+}
+
+int Cli::restore(const QStringList &args)
+{
+    openDatabase();
+    StreamReporter reporter(mErr);
+    bool anyRejected = false;
+    bool anyFailed = false;
+    for (const QString &path : args) {
+        // Every rejected line is listed here, not only the first ones a box shows.
+        const RestoreResult result = LoadRemFromFile(*mConn, mEnv.regional, reporter, path, nullptr, false);
+        anyFailed = anyFailed || result.failed;
+        if (result.failed)
+            continue;
+        for (const RejectedLine &line : result.rejected)
+            mErr << path << ':' << line.lineNumber << ": " << escapeForLine(line.reason) << '\n';
+        anyRejected = anyRejected || !result.rejected.isEmpty();
+    }
+    if (anyFailed)
+        return ExitDatabase;
+    return anyRejected ? ExitNothing : ExitOk;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "core/PathHelpers.h"
 #include "core/Reporter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -68,19 +67,6 @@ AutostartEntry::AutostartEntry(QString configFolder, QString programPath)
     : mConfigFolder(std::move(configFolder))
     , mProgramPath(std::move(programPath))
 {
-}
-
-AutostartEntry AutostartEntry::forRunningProgram()
-{
-    return AutostartEntry(userConfigFolder(), QCoreApplication::applicationFilePath());
-}
-
-QString AutostartEntry::userConfigFolder()
-{
-    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment))
-        return fromEnvironment;
-    return joinPath(QDir::homePath(), QStringLiteral(".config"));
 }
 
 QString AutostartEntry::folder() const

@@ -11,12 +11,6 @@ class AutostartEntry {
 public:
     AutostartEntry(QString configFolder, QString programPath);
 
-    // The running program in the current user's configuration folder.
-    static AutostartEntry forRunningProgram();
-
-    // $XDG_CONFIG_HOME when it is set to an absolute path, else ~/.config.
-    static QString userConfigFolder();
-
     QString folder() const;
     QString filePath() const;
     QString contents() const;

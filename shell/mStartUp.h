@@ -11,9 +11,9 @@ class Reporter;
 namespace mStartUp {
 
 // True when the entry was written.
-bool EnableRunAtLogon(Reporter &reporter, const AutostartEntry &entry = AutostartEntry::forRunningProgram());
+bool EnableRunAtLogon(Reporter &reporter, const AutostartEntry &entry);
 // True when no entry is left.
-bool DisableRunAtLogon(Reporter &reporter, const AutostartEntry &entry = AutostartEntry::forRunningProgram());
+bool DisableRunAtLogon(Reporter &reporter, const AutostartEntry &entry);
 
 } // namespace mStartUp
 } // namespace vestrona

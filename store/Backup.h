@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,12 +21,21 @@ public:
 
 inline constexpr auto kFieldSeparator = "|;|";
 
-// Reads a text file's lines without their line ends (CR LF or LF). A file
-// that is not valid UTF-8 is read as Windows-1252. An empty file gives no lines.
-// Throws AppError when the file cannot be read.
-QStringList ReadTextLines(const QString &path);
+// One physical line of a text file and the line end that closed it: "\r\n",
+// "\n", or "" for a last line without one.
+struct TextLine {
+    QString text;
+    QString ending;
+};
 
-// One line the reader refused: its number in the file (from 1) and why.
+// Reads a text file line by line, lines ending in CR LF or in LF alone. A
+// file that is not valid UTF-8 is read as Windows-1252, so backups made by
+// Windows installations load. An empty file gives no lines.
+// Throws AppError when the file cannot be read.
+QList<TextLine> ReadTextLines(const QString &path);
+
+// One record the reader refused: the number of its (first) line in the
+// file, counted from 1, and why.
 struct RejectedLine {
     int lineNumber = 0;
     QString reason;
@@ -34,23 +44,34 @@ struct RejectedLine {
 struct RestoreResult {
     int added = 0;
     QList<RejectedLine> rejected;
-    bool fileUnreadable = false;
+    // The file could not be read or the database refused the whole file:
+    // nothing was added.
+    bool failed = false;
 };
 
 struct BackupResult {
     int written = 0;
-    QStringList skippedMessages; // reminders whose message holds the separator
+    // Messages of the reminders left out because they hold the separator.
+    QStringList skippedMessages;
+    // Nothing was written; a file the backup was to replace is as it was.
     bool failed = false;
 };
 
-// Writes every reminder to `path` (temporary file, flushed, renamed over the
-// target only when complete). Failures are reported through `reporter`.
+// How many rejected lines the error box of one file lists.
+inline constexpr int kRejectedLinesListed = 20;
+
+// Writes every reminder to `path`, one line each. The file is written beside
+// the target and renamed over it only when complete. A failure is reported
+// through `reporter` with the common error box; reminders left out are named
+// in one message box after the backup.
 BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                            const QString &path, ProgressSink *progress);
 
-// Adds the reminders of one backup file in one transaction; rejected lines
-// add nothing and are reported in one box for the file.
+// Adds the reminders of one backup file in one transaction. Rejected lines
+// add nothing; when `reportRejections` is set they are reported in one error
+// box for the file, otherwise only returned. Failures of the file or the
+// database are always reported through `reporter`.
 RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
-                              const QString &path, ProgressSink *progress);
+                              const QString &path, ProgressSink *progress, bool reportRejections = true);
 
 } // namespace vestrona

@@ -45,10 +45,10 @@ public:
     // The ID the last insert assigned.
     qint64 lastInsertId() const;
 
-    // Runs the ordered select and hands each row to `row` in order.
-    void forEachRow(const QString &statementText, const std::function<void(const ReminderRecord &)> &row);
-    // The same, collected.
+    // Runs the ordered select: rows by start date, start time, then ID.
     std::vector<ReminderRecord> selectAll(const QString &statementText = QString::fromLatin1(kOrderedSelect));
+    // The same, handing each row to `row` in order.
+    void forEachRow(const QString &statementText, const std::function<void(const ReminderRecord &)> &row);
 
     // One restore runs in one transaction: all its rows or none.
     void beginTransaction();

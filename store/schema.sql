@@ -6,4 +6,3 @@ CREATE TABLE tblReminders (
     Reminder  TEXT    NOT NULL,
     Weekdays  TEXT    NOT NULL DEFAULT ''
 );
-CREATE INDEX tblReminders_start ON tblReminders (StartDate, StartTime, ID);

@@ -12,6 +12,7 @@
 #include "store/Settings.h"
 #include "ui/AppIcon.h"
 #include "ui/FileDialogs.h"
+#include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
 
 #include <QCheckBox>
@@ -62,6 +63,13 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend()))
 {
     buildControls();
+    mCommands = std::make_unique<ReminderCommands>(*this);
+    connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
+    connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
+    connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
+    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -312,6 +320,28 @@ void Form1::setProgress(int value, int maximum, const QString &text)
     // A "%" in the text must not be read as a format placeholder.
     QString format = text;
     ProgressBar1->setFormat(format.replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
+void Form1::setProgress(int value, const QString &text)
+{
+    setProgress(value, ProgressBar1->maximum(), text);
+}
+
+void Form1::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+int Form1::selectedReminderRow() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QString Form1::selectedReminderId() const
+{
+    const int row = selectedReminderRow();
+    return row < 0 ? QString() : mListModel->cellText(row, IdColumn);
 }
 
 int Form1::selectedIntervalRow() const

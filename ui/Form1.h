@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduler/CountdownView.h"
+#include "store/Backup.h"
 #include "store/Connection.h"
 #include "ui/AppContext.h"
 
@@ -19,13 +20,14 @@ class QTreeWidget;
 namespace vestrona {
 
 class AlarmScheduler;
+class ReminderCommands;
 class ReminderListModel;
 class cSysTray;
 
 // The main window: the countdown, the reminder list, the commands and the
 // options. Start-up and shutdown happen here; the work itself is done by the
 // store, the scheduler, the commands and the tray control it owns.
-class Form1 final : public QWidget, public CountdownView {
+class Form1 final : public QWidget, public CountdownView, public ProgressSink {
     Q_OBJECT
 
 public:
@@ -47,6 +49,7 @@ public:
     ReminderListModel &listModel() { return *mListModel; }
     bool HiddenInTray() const { return mHiddenInTray; }
     bool isLoading() const { return mLoading; }
+    const AppContext &context() const { return mContext; }
 
     // CountdownView
     void setFrameCaption(const QString &caption) override;
@@ -54,6 +57,15 @@ public:
     int selectedIntervalRow() const override;
     QString alarmSoundFile() const override;
     void restoreDefaultCursor() override;
+
+    // ProgressSink: ProgressBar1 during backups and restores.
+    void setProgress(int value, const QString &text) override;
+    void processEvents() override;
+
+    // The ID text of the selected row of ListView1, or "" when none is selected.
+    QString selectedReminderId() const;
+    // The selected row of ListView1, -1 when none.
+    int selectedReminderRow() const;
 
     // Brings the window back from the tray or from behind other windows.
     void bringToFront();
@@ -101,6 +113,7 @@ private:
     std::unique_ptr<ReminderListModel> mListModel;
     std::unique_ptr<AlarmScheduler> mScheduler;
     std::unique_ptr<cSysTray> mTray;
+    std::unique_ptr<ReminderCommands> mCommands;
     bool mLoading = false;
     bool mHiddenInTray = false;
     bool mStartHidden = false;

@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Settings.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
@@ -29,31 +30,6 @@ QDateTime at(int h, int m = 0, int s = 0, int ms = 0)
     return QDateTime(kDay, QTime(h, m, s, ms), Qt::LocalTime);
 }
 
-class MemorySettings final : public SettingsStore {
-public:
-    QString GetSetting(const QString &key, const QString &defaultValue) const override
-    {
-        return values.value(key, defaultValue);
-    }
-    void SaveSetting(const QString &key, const QString &value) override { values.insert(key, value); }
-    QHash<QString, QString> values;
-};
-
-class FakeSound final : public SoundPlayer {
-public:
-    void play(const QString &path, bool loop) override
-    {
-        played.append(path);
-        looping = loop;
-        playing = true;
-    }
-    void close() override { playing = false; }
-    bool isPlaying() const override { return playing; }
-    QStringList played;
-    bool looping = false;
-    bool playing = false;
-};
-
 class FakeView final : public CountdownView {
 public:
     struct Progress {
@@ -70,27 +46,6 @@ public:
     QList<Progress> progress;
     int row = 1;
     int cursorResets = 0;
-};
-
-// Answers each alarm from a script and notes what it saw while shown.
-class FakePopup final : public AlarmPopup {
-public:
-    explicit FakePopup(const SoundPlayer &sound) : mSound(sound) {}
-    Outcome showModal(const QString &message) override
-    {
-        messages.append(message);
-        soundWhileShown.append(mSound.isPlaying());
-        if (whileShown)
-            whileShown();
-        return outcomes.isEmpty() ? Outcome::Stop : outcomes.takeFirst();
-    }
-    QList<Outcome> outcomes;
-    QStringList messages;
-    QList<bool> soundWhileShown;
-    std::function<void()> whileShown;
-
-private:
-    const SoundPlayer &mSound;
 };
 
 } // namespace

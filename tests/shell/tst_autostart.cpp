@@ -31,8 +31,6 @@ private slots:
     void disableWhenAbsentDoesNothing();
     void enableFailureIsReported();
     void disableFailureIsReported();
-    void configFolderFollowsEnvironment_data();
-    void configFolderFollowsEnvironment();
 };
 
 void TestAutostart::enableWritesEntryAndDisableRemovesIt()
@@ -124,33 +122,6 @@ void TestAutostart::disableFailureIsReported()
     QCOMPARE(reporter.errors().size(), 1);
     QVERIFY(reporter.errors().first().text.contains(
         QStringLiteral("in Vestrona2021/08/31.mStartUp.DisableRunAtLogon at line 100")));
-}
-
-void TestAutostart::configFolderFollowsEnvironment_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("absolute") << QByteArray("/srv/cfg") << QStringLiteral("/srv/cfg");
-    QTest::newRow("unset") << QByteArray() << QDir::homePath() + QStringLiteral("/.config");
-    QTest::newRow("relative is ignored") << QByteArray("cfg") << QDir::homePath() + QStringLiteral("/.config");
-}
-
-void TestAutostart::configFolderFollowsEnvironment()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(QString, expected);
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    if (value.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", value);
-    const QString folder = AutostartEntry::userConfigFolder();
-    if (wasSet)
-        qputenv("XDG_CONFIG_HOME", saved);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(folder, expected);
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)

@@ -1,6 +1,6 @@
 #include "shell/TrayMinimizer.h"
 #include "shell/cSysTray.h"
-#include "tests/shell/RecordingTrayBackend.h"
+#include "tests/support/RecordingTrayBackend.h"
 
 #include <QPixmap>
 #include <QSignalSpy>

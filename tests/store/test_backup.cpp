@@ -1,0 +1,348 @@
+#include "store/Backup.h"
+#include "store/Connection.h"
+#include "store/Statements.h"
+#include "tests/support/RecordingReporter.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+namespace {
+
+class RecordingProgress final : public ProgressSink {
+public:
+    void setProgress(int value, const QString &text) override { steps << QStringLiteral("%1 %2").arg(value).arg(text); }
+    void processEvents() override { steps << QStringLiteral("events"); }
+    QStringList steps;
+};
+
+// A row as one comparable text: option, date, time, message, weekdays.
+QString rowText(const ReminderRecord &r)
+{
+    return QStringLiteral("%1|%2|%3|%4|%5")
+        .arg(r.Option)
+        .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestBackup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sampleReminderLine();
+    void emptyDatabaseGivesEmptyFile();
+    void restoresLines_data();
+    void restoresLines();
+    void rejectedLinesShareOneBox();
+    void roundTripDoublesEveryReminder_data();
+    void roundTripDoublesEveryReminder();
+    void messageWithSeparatorIsLeftOutAndNamed();
+    void failedBackupLeavesOldFile();
+    void unreadableFileAddsNothing();
+    void readOnlyDatabaseAddsNothing();
+
+private:
+    QString path(const char *name) const { return mFolder->file(QString::fromLatin1(name)); }
+    QStringList rows() const
+    {
+        QStringList out;
+        for (const ReminderRecord &r : mConn->selectAll())
+            out << rowText(r);
+        return out;
+    }
+
+    std::unique_ptr<TempFolder> mFolder;
+    std::unique_ptr<Connection> mConn;
+    RecordingReporter mReporter;
+    RegionalSettings mUs = RegionalSettings::usEnglish();
+};
+
+void TestBackup::init()
+{
+    mFolder = std::make_unique<TempFolder>();
+    QVERIFY(makeDatabase(path("dbReminders.mdb")));
+    mConn = std::make_unique<Connection>(mUs);
+    mConn->Open(path("dbReminders.mdb"));
+    mReporter.clear();
+}
+
+void TestBackup::cleanup()
+{
+    mConn.reset();
+    mFolder.reset();
+}
+
+void TestBackup::sampleReminderLine()
+{
+    mConn->Execute(QString::fromLatin1(kSampleInsert));
+    RecordingProgress progress;
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("backup.txt"), &progress);
+
+    QCOMPARE(readAll(path("backup.txt")), QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n"));
+    QCOMPARE(result.written, 1);
+    QVERIFY(!result.failed);
+    QVERIFY(mReporter.boxes.isEmpty());
+    QCOMPARE(progress.steps, QStringList({"events", "30 Writing file: backup.txt", "events", "100 Done.", "0 Progress Bar"}));
+
+    // Reading the line back runs the same insert as the sample command.
+    RecordingProgress readProgress;
+    const RestoreResult restored = LoadRemFromFile(*mConn, mUs, mReporter, path("backup.txt"), &readProgress);
+    QCOMPARE(restored.added, 1);
+    QCOMPARE(rows(), QStringList({"1|2012-10-23|15:03:00|Sample Reminder|", "1|2012-10-23|15:03:00|Sample Reminder|"}));
+    QCOMPARE(readProgress.steps,
+             QStringList({"events", "30 Reading file: backup.txt", "events", "100 Done.", "0 Progress Bar"}));
+}
+
+void TestBackup::emptyDatabaseGivesEmptyFile()
+{
+    writeFile(path("old.txt"), "something that was there before\r\n");
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("old.txt"), nullptr);
+    QVERIFY(!result.failed);
+    QCOMPARE(QFileInfo(path("old.txt")).size(), 0);
+    QVERIFY(mReporter.boxes.isEmpty());
+}
+
+void TestBackup::restoresLines_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("expectedRows");
+    QTest::addColumn<QList<int>>("rejectedLines");
+
+    const QString sample = QStringLiteral("1|2012-10-23|15:03:00|Sample Reminder|");
+    QTest::newRow("full line") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n")
+                               << QStringList{sample} << QList<int>{};
+    QTest::newRow("missing final separator") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;|\r\n")
+                                             << QStringList{sample} << QList<int>{};
+    QTest::newRow("six or more separators")
+        << QByteArray("3|;|4/3/2022|;|7:05:09 AM|;|Gym|;|Mon, Wed|;|extra|;|more|;|\r\n")
+        << QStringList{"3|2022-04-03|07:05:09|Gym|Mon, Wed"} << QList<int>{};
+    QTest::newRow("24-hour time") << QByteArray("2|;|1/2/2030|;|18:30:00|;|Tea|;||;|\r\n")
+                                  << QStringList{"2|2030-01-02|18:30:00|Tea|"} << QList<int>{};
+    QTest::newRow("apostrophes") << QByteArray("1|;|5/6/2024|;|9:00:00 AM|;|It's Bob's 'day'|;|O'Mon|;|\r\n")
+                                 << QStringList{"1|2024-05-06|09:00:00|It's Bob's 'day'|O'Mon"} << QList<int>{};
+    QTest::newRow("LF line ends") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|A|;||;|\n2|;|10/24/2012|;|3:03:00 PM|;|B|;||;|")
+                                  << QStringList{"1|2012-10-23|15:03:00|A|", "2|2012-10-24|15:03:00|B|"} << QList<int>{};
+    QTest::newRow("multi-line message, CR LF")
+        << QByteArray("1|;|1/1/2030|;|8:00:00 AM|;|before|;||;|\r\n"
+                      "3|;|1/2/2030|;|8:00:00 AM|;|first\r\n\r\nthird|;|Mon,Fri|;|\r\n"
+                      "1|;|1/3/2030|;|8:00:00 AM|;|after|;||;|\r\n")
+        << QStringList{"1|2030-01-01|08:00:00|before|", "3|2030-01-02|08:00:00|first\r\n\r\nthird|Mon,Fri",
+                       "1|2030-01-03|08:00:00|after|"}
+        << QList<int>{};
+    QTest::newRow("multi-line message, LF kept")
+        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\nsecond|;||;|\r\n")
+        << QStringList{"1|2030-01-02|08:00:00|first\nsecond|"} << QList<int>{};
+    QTest::newRow("multi-line message without final separator")
+        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\r\nsecond|;|Sun\r\n")
+        << QStringList{"1|2030-01-02|08:00:00|first\r\nsecond|Sun"} << QList<int>{};
+    QTest::newRow("cut-off line does not swallow the next")
+        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|cut off\r\n1|;|1/3/2030|;|8:00:00 AM|;|whole|;||;|\r\n")
+        << QStringList{"1|2030-01-03|08:00:00|whole|"} << QList<int>{1};
+    QTest::newRow("unfinished message at end of file")
+        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\r\nsecond\r\n") << QStringList{} << QList<int>{1, 2};
+    QTest::newRow("empty lines") << QByteArray("\r\n1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n\r\n\n")
+                                 << QStringList{sample} << QList<int>{};
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << QList<int>{};
+    QTest::newRow("too few fields") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|\r\nhello\r\n")
+                                    << QStringList{} << QList<int>{1, 2};
+    QTest::newRow("no date") << QByteArray("1|;|13/45/2012|;|3:03:00 PM|;|x|;||;|\r\n") << QStringList{}
+                             << QList<int>{1};
+    QTest::newRow("no time") << QByteArray("1|;|10/23/2012|;|noon|;|x|;||;|\r\n") << QStringList{} << QList<int>{1};
+    QTest::newRow("no number") << QByteArray("one|;|10/23/2012|;|3:03:00 PM|;|x|;||;|\r\n") << QStringList{}
+                               << QList<int>{1};
+    QTest::newRow("UTF-8") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Caf\xc3\xa9 \xe2\x82\xac|;||;|\r\n")
+                           << QStringList{QStringLiteral("1|2012-10-23|15:03:00|Caf\u00e9 \u20ac|")} << QList<int>{};
+    QTest::newRow("Windows-1252") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Caf\xe9 \x80 \x96|;||;|\r\n")
+                                  << QStringList{QStringLiteral("1|2012-10-23|15:03:00|Caf\u00e9 \u20ac \u2013|")}
+                                  << QList<int>{};
+    // The statement text is parsed, never run as SQL: whatever a line holds
+    // ends up as text or is refused, and the table keeps its rows.
+    QTest::newRow("SQL in the message")
+        << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|x'); delete from tblReminders; --|;||;|\r\n")
+        << QStringList{"1|2012-10-23|15:03:00|x'); delete from tblReminders; --|"} << QList<int>{};
+    QTest::newRow("SQL in the option")
+        << QByteArray("1,#1/1/2000#,#1:00:00 AM#,'a','b'); delete from tblReminders; --|;|10/23/2012|;|3:03:00 PM|;|x|;||;|\r\n")
+        << QStringList{} << QList<int>{1};
+    QTest::newRow("SQL in the time")
+        << QByteArray("1|;|10/23/2012|;|3:03:00 PM#,'a','b'); drop table tblReminders; --|;|x|;||;|\r\n")
+        << QStringList{} << QList<int>{1};
+}
+
+void TestBackup::restoresLines()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, expectedRows);
+    QFETCH(QList<int>, rejectedLines);
+
+    mConn->Execute(reminderInsert(2, QDate(2001, 1, 1), QTime(6, 0), QStringLiteral("kept")));
+    writeFile(path("in.txt"), file);
+    const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("in.txt"), nullptr);
+
+    QStringList expected = expectedRows;
+    expected.prepend(QStringLiteral("2|2001-01-01|06:00:00|kept|"));
+    QCOMPARE(rows(), expected);
+    QCOMPARE(result.added, expectedRows.size());
+    QList<int> lines;
+    for (const RejectedLine &r : result.rejected) {
+        lines << r.lineNumber;
+        QVERIFY(!r.reason.isEmpty());
+    }
+    QCOMPARE(lines, rejectedLines);
+    QCOMPARE(mReporter.boxes.size(), rejectedLines.isEmpty() ? 0 : 1);
+}
+
+void TestBackup::rejectedLinesShareOneBox()
+{
+    QByteArray file = "1|;|10/23/2012|;|3:03:00 PM|;|good|;||;|\r\n";
+    for (int i = 0; i < 25; ++i)
+        file += "broken line\r\n";
+    writeFile(path("many.txt"), file);
+
+    const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("many.txt"), nullptr);
+    QCOMPARE(result.added, 1);
+    QCOMPARE(result.rejected.size(), 25);
+    QCOMPARE(mReporter.boxes.size(), 1);
+    const QString text = mReporter.boxes.first().text;
+    QCOMPARE(mReporter.boxes.first().kind, RecordingReporter::Box::Error);
+    QVERIFY(text.startsWith(QStringLiteral("25 lines of many.txt were not restored:\r\nline 2: ")));
+    QVERIFY(text.contains(QStringLiteral("\r\nline 21: ")));
+    QVERIFY(!text.contains(QStringLiteral("\r\nline 22: ")));
+    QVERIFY(text.contains(QStringLiteral("... and 5 more.")));
+    QVERIFY(text.contains(QStringLiteral("modReminder.LoadRemFromFile")));
+
+    // Without the box the rejections are only returned, for vestrona-cli.
+    mReporter.clear();
+    const RestoreResult quiet = LoadRemFromFile(*mConn, mUs, mReporter, path("many.txt"), nullptr, false);
+    QCOMPARE(quiet.rejected.size(), 25);
+    QVERIFY(mReporter.boxes.isEmpty());
+}
+
+void TestBackup::roundTripDoublesEveryReminder_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<bool>("twentyFourHour");
+    QTest::newRow("U.S.") << int(RegionalSettings::DateOrder::MonthFirst) << QChar(u'/') << false;
+    QTest::newRow("German") << int(RegionalSettings::DateOrder::DayFirst) << QChar(u'.') << true;
+    QTest::newRow("ISO") << int(RegionalSettings::DateOrder::YearFirst) << QChar(u'-') << true;
+}
+
+void TestBackup::roundTripDoublesEveryReminder()
+{
+    QFETCH(int, order);
+    QFETCH(QChar, separator);
+    QFETCH(bool, twentyFourHour);
+    const RegionalSettings regional(RegionalSettings::DateOrder(order), separator, QLatin1Char(':'), twentyFourHour);
+    Connection conn(regional);
+    mConn.reset();
+    conn.Open(path("dbReminders.mdb"));
+    conn.Execute(reminderInsert(1, QDate(2022, 4, 3), QTime(23, 59, 59), QStringLiteral("It's Bob's")));
+    conn.Execute(reminderInsert(3, QDate(2030, 12, 31), QTime(0, 0, 1), QStringLiteral("two\r\nlines"), QStringLiteral("Mon, Wed,Sun")));
+    conn.Execute(reminderInsert(2, QDate(1999, 1, 9), QTime(12, 30), QStringLiteral("  blank\nfirst\n"), QStringLiteral("Tue")));
+    const std::vector<ReminderRecord> before = conn.selectAll();
+
+    QVERIFY(!SaveRemToFile(conn, regional, mReporter, path("round.txt"), nullptr).failed);
+    const RestoreResult result = LoadRemFromFile(conn, regional, mReporter, path("round.txt"), nullptr);
+    QCOMPARE(result.added, 3);
+    QVERIFY(mReporter.boxes.isEmpty());
+
+    const std::vector<ReminderRecord> after = conn.selectAll();
+    QCOMPARE(after.size(), size_t(6));
+    QStringList expected, actual;
+    QSet<qint64> ids;
+    for (const ReminderRecord &r : before)
+        expected << rowText(r) << rowText(r);
+    for (const ReminderRecord &r : after) {
+        actual << rowText(r);
+        ids.insert(r.ID);
+    }
+    QCOMPARE(actual, expected);
+    QCOMPARE(ids.size(), 6);
+}
+
+void TestBackup::messageWithSeparatorIsLeftOutAndNamed()
+{
+    mConn->Execute(reminderInsert(1, QDate(2020, 1, 1), QTime(8, 0), QStringLiteral("first")));
+    mConn->Execute(reminderInsert(1, QDate(2020, 1, 2), QTime(8, 0), QStringLiteral("a|;|b")));
+    mConn->Execute(reminderInsert(1, QDate(2020, 1, 3), QTime(8, 0), QStringLiteral("last")));
+
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("sep.txt"), nullptr);
+    QCOMPARE(result.written, 2);
+    QCOMPARE(result.skippedMessages, QStringList{"a|;|b"});
+    QCOMPARE(readAll(path("sep.txt")), QByteArray("1|;|1/1/2020|;|8:00:00 AM|;|first|;||;|\r\n"
+                                                  "1|;|1/3/2020|;|8:00:00 AM|;|last|;||;|\r\n"));
+    QCOMPARE(mReporter.boxes.size(), 1);
+    QCOMPARE(mReporter.boxes.first().kind, RecordingReporter::Box::Message);
+    QVERIFY(mReporter.boxes.first().text.contains(QStringLiteral("sep.txt")));
+    QVERIFY(mReporter.boxes.first().text.endsWith(QStringLiteral("\r\na|;|b")));
+}
+
+void TestBackup::failedBackupLeavesOldFile()
+{
+    const QByteArray old = "1|;|10/23/2012|;|3:03:00 PM|;|old backup|;||;|\r\n";
+    writeFile(path("keep.txt"), old);
+    mConn->Close();
+    RecordingProgress progress;
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("keep.txt"), &progress);
+
+    QVERIFY(result.failed);
+    QCOMPARE(readAll(path("keep.txt")), old);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY(mReporter.errors().first().text.contains(QStringLiteral("modReminder.SaveRemToFile")));
+    QCOMPARE(progress.steps.last(), QStringLiteral("0 Progress Bar"));
+    // No temporary file is left behind either.
+    QCOMPARE(QDir(mFolder->path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.txt"});
+
+    // A file that cannot be created at all is reported the same way.
+    mReporter.clear();
+    QVERIFY(SaveRemToFile(*mConn, mUs, mReporter, path("no/such/folder/x.txt"), nullptr).failed);
+    QCOMPARE(mReporter.errors().size(), 1);
+}
+
+void TestBackup::unreadableFileAddsNothing()
+{
+    const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("missing.txt"), nullptr);
+    QVERIFY(result.failed);
+    QCOMPARE(result.added, 0);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY(mReporter.errors().first().text.contains(QStringLiteral("missing.txt")));
+    QVERIFY(rows().isEmpty());
+}
+
+void TestBackup::readOnlyDatabaseAddsNothing()
+{
+    writeFile(path("in.txt"), "1|;|10/23/2012|;|3:03:00 PM|;|x|;||;|\r\n");
+    Connection readOnly(mUs);
+    readOnly.Open(path("dbReminders.mdb"), Connection::Access::ReadOnly);
+    const RestoreResult result = LoadRemFromFile(readOnly, mUs, mReporter, path("in.txt"), nullptr);
+    QVERIFY(result.failed);
+    QCOMPARE(result.added, 0);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY(rows().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestBackup)
+#include "test_backup.moc"

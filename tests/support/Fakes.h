@@ -1,0 +1,60 @@
+#pragma once
+
+#include "scheduler/AlarmPopup.h"
+#include "scheduler/SoundPlayer.h"
+#include "store/Settings.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+
+namespace vestrona::test {
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString GetSetting(const QString &key, const QString &defaultValue) const override
+    {
+        return values.value(key, defaultValue);
+    }
+    void SaveSetting(const QString &key, const QString &value) override { values.insert(key, value); }
+    QHash<QString, QString> values;
+};
+
+class FakeSound final : public SoundPlayer {
+public:
+    void play(const QString &path, bool loop) override
+    {
+        played.append(path);
+        looping = loop;
+        playing = true;
+    }
+    void close() override { playing = false; }
+    bool isPlaying() const override { return playing; }
+    QStringList played;
+    bool looping = false;
+    bool playing = false;
+};
+
+// Answers each alarm from a script and notes what it saw while shown.
+class FakePopup final : public AlarmPopup {
+public:
+    explicit FakePopup(const SoundPlayer &sound) : mSound(sound) {}
+    Outcome showModal(const QString &message) override
+    {
+        messages.append(message);
+        soundWhileShown.append(mSound.isPlaying());
+        if (whileShown)
+            whileShown();
+        return outcomes.isEmpty() ? Outcome::Stop : outcomes.takeFirst();
+    }
+    QList<Outcome> outcomes;
+    QStringList messages;
+    QList<bool> soundWhileShown;
+    std::function<void()> whileShown;
+
+private:
+    const SoundPlayer &mSound;
+};
+
+} // namespace vestrona::test

@@ -1,0 +1,494 @@
+#include "scheduler/AlarmScheduler.h"
+#include "shell/cSysTray.h"
+#include "store/Settings.h"
+#include "store/Statements.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeFileDialogs.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/RecordingReporter.h"
+#include "tests/support/RecordingTrayBackend.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+#include "ui/Form1.h"
+#include "ui/ReminderListModel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+namespace {
+
+// One main window on a throw-away program folder and settings folder, with
+// every outside piece faked.
+struct Harness {
+    TempFolder program;
+    TempFolder config;
+    std::unique_ptr<IniSettingsStore> settings = std::make_unique<IniSettingsStore>(config.path());
+    RecordingReporter reporter;
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0))};
+    FakeSound sound;
+    FakePopup popup{sound};
+    FakeFileDialogs dialogs;
+    RecordingTrayBackend *tray = nullptr;
+    bool trayAvailable = true;
+    std::unique_ptr<Form1> form;
+
+    QString databasePath() const { return program.file(QStringLiteral("dbReminders.mdb")); }
+    QString alarmPath() const { return program.file(QStringLiteral("alarm.wav")); }
+
+    void makeProgramFolder()
+    {
+        QVERIFY(makeDatabase(databasePath()));
+        QFile wav(alarmPath());
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.write("RIFF");
+    }
+
+    void setting(const char *key, const QString &value) { settings->SaveSetting(QString::fromLatin1(key), value); }
+    QString setting(const char *key) const { return settings->GetSetting(QString::fromLatin1(key), QStringLiteral("<absent>")); }
+
+    void insert(int option, QDate date, QTime time, const QString &message, const QString &weekdays = {})
+    {
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(databasePath());
+        conn.Execute(reminderInsert(option, date, time, message, weekdays));
+    }
+
+    bool start()
+    {
+        const AppContext context{program.path(),
+                                 program.file(QStringLiteral("vestrona")),
+                                 config.path(),
+                                 RegionalSettings::usEnglish(),
+                                 reporter,
+                                 *settings,
+                                 clock,
+                                 sound,
+                                 popup,
+                                 [this] {
+                                     auto backend = std::make_unique<RecordingTrayBackend>();
+                                     backend->trayAvailable = trayAvailable;
+                                     tray = backend.get();
+                                     return backend;
+                                 },
+                                 dialogs};
+        form = std::make_unique<Form1>(context);
+        return form->Form_Load();
+    }
+
+    QStringList row(int r) const
+    {
+        QStringList cells;
+        for (int c = 0; c < ListColumnCount; ++c)
+            cells << form->listModel().cellText(r, c);
+        return cells;
+    }
+
+    QString autostartFile() const { return config.file(QStringLiteral("autostart/vestrona.desktop")); }
+
+    bool balloonShown() const
+    {
+        for (const auto &call : tray->calls)
+            if ((call.data.uFlags & NIF_INFO) && !call.data.szInfo.isEmpty())
+                return true;
+        return false;
+    }
+    int balloonCount() const
+    {
+        int n = 0;
+        for (const auto &call : tray->calls)
+            n += (call.data.uFlags & NIF_INFO) && !call.data.szInfo.isEmpty();
+        return n;
+    }
+};
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<Harness>();
+        h->makeProgramFolder();
+        // The balloon waits five seconds in the real program; tests never wait.
+    }
+    void cleanup()
+    {
+        if (h->form)
+            h->form->close();
+        h.reset();
+    }
+
+    void startsWithItsControlsAndCaptions()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        QVERIFY(h->reporter.boxes.isEmpty());
+        QCOMPARE(f.windowTitle(), QStringLiteral("Vestrona"));
+        QCOMPARE(f.size(), QSize(536, 607));
+        QCOMPARE(f.Frame1->title(), QStringLiteral("Next alarm will play in"));
+        QCOMPARE(f.ProgressBar1->format(), QStringLiteral("Progress Bar"));
+        const QList<QPair<QPushButton *, QString>> buttons = {
+            {f.PushButton1, "Add New Reminder"},          {f.PushButton3, "Edit Selected Reminder"},
+            {f.PushButton2, "Delete Selected Reminder"},  {f.PushButton6, "Load Sample/Example Reminder"},
+            {f.PushButton8, "Backup Reminders To File "}, {f.PushButton9, "Load Reminders From File "},
+            {f.PushButton5, "Change Alarm Sound File"},   {f.PushButton4, "Test Alarm Sound"},
+            {f.PushButton7, "Set Date Format"}};
+        for (const auto &[button, caption] : buttons)
+            QCOMPARE(button->text(), caption);
+        QCOMPARE(f.PushButton8->geometry(), QRect(8, 266, 256, 27));
+        QCOMPARE(f.PushButton1->font().pointSizeF(), 11.25);
+        QCOMPARE(f.Frame3->title(), QStringLiteral("Startup Option"));
+        QCOMPARE(f.Frame2->title(), QStringLiteral("Alarm Sound File"));
+        QCOMPARE(f.Check4->text(), QStringLiteral("Load this software on Windows startup"));
+        QCOMPARE(f.Check8->text(), QStringLiteral("Minimized to system tray"));
+        QVERIFY(f.Text2->isReadOnly());
+
+        QStringList headers;
+        for (int c = 0; c < ListColumnCount; ++c)
+            headers << f.listModel().headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        QCOMPARE(headers, QStringList({"Reminder(s)", "Option", "Date", "Time", "Days", "Reminder ID"}));
+        QVERIFY(f.ListView1->isColumnHidden(IdColumn));
+        QCOMPARE(f.ListView1->columnWidth(OptionColumn), 140);
+
+        QCOMPARE(f.ListView2->headerItem()->text(0), QStringLiteral("How often would you like to play the alarm?"));
+        QCOMPARE(f.ListView2->topLevelItemCount(), 6);
+        QCOMPARE(f.ListView2->topLevelItem(0)->text(0), QStringLiteral("Play the alarm every 5 minutes"));
+        QCOMPARE(f.ListView2->topLevelItem(5)->text(0), QStringLiteral("Play the alarm every 4 hours"));
+
+        // First run: the defaults of every setting.
+        QCOMPARE(f.selectedIntervalRow(), 1);
+        QCOMPARE(f.Text2->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
+        QVERIFY(!f.Check4->isChecked());
+        QVERIFY(!f.Check8->isChecked());
+        QVERIFY(f.Check8->isHidden());
+        QVERIFY(!f.startsHidden());
+        QVERIFY(f.tray().InTray());
+        QCOMPARE(f.tray().TrayTip(), QStringLiteral("Vestrona"));
+        QVERIFY(f.scheduler().isTimer1Enabled());
+    }
+
+    void listsRemindersInStartOrder()
+    {
+        h->insert(2, QDate(2026, 12, 6), QTime(18, 30), QStringLiteral("Evening pills"));
+        h->insert(3, QDate(2026, 12, 1), QTime(9, 0), QStringLiteral("Stand-up"), QStringLiteral("Mon, Wed,Fri"));
+        h->insert(1, QDate(2026, 12, 6), QTime(7, 15, 30), QStringLiteral("It's early"));
+        h->insert(4, QDate(2027, 1, 2), QTime(15, 3), QStringLiteral("Option four"));
+        QVERIFY(h->start());
+        ReminderListModel &model = h->form->listModel();
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(h->row(0).mid(0, 5), QStringList({"Stand-up", "Remind weekly", "12/01/2026", "09:00:00", "Mon, Wed,Fri"}));
+        QCOMPARE(h->row(1).mid(0, 4), QStringList({"It's early", "Remind just this one time", "12/06/2026", "07:15:30"}));
+        QCOMPARE(h->row(2).mid(0, 2), QStringList({"Evening pills", "Remind every day"}));
+        // A value the program never writes leaves the option cell empty and costs no error.
+        QCOMPARE(h->row(3).mid(0, 4), QStringList({"Option four", "", "01/02/2027", "15:03:00"}));
+        QVERIFY(h->reporter.boxes.isEmpty());
+        QCOMPARE(h->row(0).at(IdColumn), QStringLiteral("2"));
+    }
+
+    void listFollowsTheDateFormatAtOnce()
+    {
+        h->insert(1, QDate(2012, 10, 23), QTime(15, 3), QStringLiteral("Sample"));
+        QVERIFY(h->start());
+        QCOMPARE(h->row(0).at(DateColumn), QStringLiteral("10/23/2012"));
+        h->setting(SettingKey::DateFormat, QStringLiteral("dd/mm/yyyy"));
+        h->form->listReminders();
+        QCOMPARE(h->row(0).at(DateColumn), QStringLiteral("23/10/2012"));
+        QCOMPARE(h->form->listModel().readDateText(QStringLiteral("23/10/2012")), QDate(2012, 10, 23));
+    }
+
+    void emptyTableGivesAnEmptyList()
+    {
+        QVERIFY(h->start());
+        QCOMPARE(h->form->listModel().rowCount(), 0);
+        h->form->listReminders();
+        QCOMPARE(h->form->listModel().rowCount(), 0);
+        QVERIFY(h->reporter.boxes.isEmpty());
+        QVERIFY(h->form->scheduler().alarmTime().isEmpty());
+    }
+
+    void selectsTheNextReminderAtStartUp()
+    {
+        h->insert(1, QDate(2026, 12, 7), QTime(8, 0), QStringLiteral("Already past"));
+        h->insert(2, QDate(2026, 12, 1), QTime(9, 30), QStringLiteral("Daily"));
+        QVERIFY(h->start());
+        QCOMPARE(h->form->scheduler().alarmTime(), QStringLiteral("12/07/2026 09:30:00"));
+        QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Daily"));
+    }
+
+    void missingDatabaseEndsStartUp()
+    {
+        QFile::remove(h->databasePath());
+        QVERIFY(!h->start());
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        QCOMPARE(h->reporter.boxes.first().kind, RecordingReporter::Box::Message);
+        QCOMPARE(h->reporter.boxes.first().text, h->databasePath() + QStringLiteral(" not found"));
+        QCOMPARE(h->reporter.boxes.first().title, QStringLiteral("Vestrona"));
+        QVERIFY(!QFile::exists(h->settings->filePath()));
+        QVERIFY(h->tray->calls.isEmpty());
+    }
+
+    void unusableDatabaseEndsStartUpAndIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("empty");
+        QTest::newRow("random bytes") << QByteArray(3000, '\x5a') << QStringLiteral("not an SQLite database");
+    }
+    void unusableDatabaseEndsStartUpAndIsLeftAlone()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QFile db(h->databasePath());
+        QVERIFY(db.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        db.write(bytes);
+        db.close();
+        QVERIFY(!h->start());
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        QVERIFY2(h->reporter.boxes.first().text.contains(h->databasePath()), qPrintable(h->reporter.boxes.first().text));
+        QVERIFY2(h->reporter.boxes.first().text.contains(problem), qPrintable(h->reporter.boxes.first().text));
+        QVERIFY(db.open(QIODevice::ReadOnly));
+        QCOMPARE(db.readAll(), bytes);
+        QCOMPARE(QDir(h->program.path()).entryList(QDir::Files).size(), 2); // no journal left behind
+        QVERIFY(h->tray->calls.isEmpty());
+    }
+
+    void aDatabaseFolderIsNotFound()
+    {
+        QFile::remove(h->databasePath());
+        QVERIFY(QDir(h->program.path()).mkdir(QStringLiteral("dbReminders.mdb")));
+        QVERIFY(!h->start());
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        QVERIFY(h->reporter.boxes.first().text.endsWith(QStringLiteral("dbReminders.mdb not found")));
+    }
+
+    void badOftenIndexIsReportedAndTheFirstRowChosen_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::newRow("not a number") << QStringLiteral("abc") << QList<int>{188, 190};
+        QTest::newRow("no such row") << QStringLiteral("7") << QList<int>{190};
+        QTest::newRow("zero") << QStringLiteral("0") << QList<int>{190};
+        QTest::newRow("fourth row") << QStringLiteral("4") << QList<int>{};
+    }
+    void badOftenIndexIsReportedAndTheFirstRowChosen()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QList<int>, lines);
+        h->setting(SettingKey::OftenIndex, stored);
+        QVERIFY(h->start());
+        QList<int> reported;
+        for (const auto &box : h->reporter.errors()) {
+            QVERIFY(box.text.contains(QStringLiteral("in Vestrona2021/08/31.Form1.Form_Load ")));
+            reported << RecordingReporter::errorLine(box);
+        }
+        QCOMPARE(reported, lines);
+        QCOMPARE(h->form->selectedIntervalRow(), lines.isEmpty() ? 4 : 1);
+        QCOMPARE(h->form->scheduler().GetAlarmInterval(), lines.isEmpty() ? 3600 : 300);
+    }
+
+    void missingAlarmFileFallsBackToTheDefault()
+    {
+        h->setting(SettingKey::Alarm, h->program.file(QStringLiteral("gone.wav")));
+        QVERIFY(h->start());
+        QCOMPARE(h->form->Text2->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
+        QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    void startUpOptions_data()
+    {
+        QTest::addColumn<QString>("windowsStartup");
+        QTest::addColumn<QString>("minimized");
+        const QStringList values = {"On", "Off", "on"};
+        for (const QString &w : values)
+            for (const QString &m : values)
+                QTest::addRow("startup %s, minimized %s", qPrintable(w), qPrintable(m)) << w << m;
+    }
+    void startUpOptions()
+    {
+        QFETCH(QString, windowsStartup);
+        QFETCH(QString, minimized);
+        h->setting(SettingKey::WindowsStartup, windowsStartup);
+        h->setting(SettingKey::Minimized, minimized);
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        const bool check4 = windowsStartup == QLatin1String("On");
+        const bool check8 = minimized == QLatin1String("On");
+        QCOMPARE(f.Check4->isChecked(), check4);
+        QCOMPARE(f.Check8->isChecked(), check8);
+        QCOMPARE(f.Check8->isHidden(), !check4);
+        QCOMPARE(f.startsHidden(), check4 && check8);
+        // Putting the stored values into the boxes changes neither the
+        // settings nor the logon entry.
+        QCOMPARE(h->setting(SettingKey::WindowsStartup), windowsStartup);
+        QCOMPARE(h->setting(SettingKey::Minimized), check8 ? QStringLiteral("On") : QStringLiteral("Off"));
+        QVERIFY(!QFile::exists(h->autostartFile()));
+
+        h->form->tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        QCoreApplication::processEvents();
+        QCOMPARE(f.HiddenInTray(), check4 && check8);
+        QCOMPARE(f.isVisible(), false);
+        QCOMPARE(h->balloonShown(), check4 && check8);
+    }
+
+    void runAtLogonBoxKeepsMinimizedVisibleOnlyWhenChecked()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.Check4->click();
+        QVERIFY(!f.Check8->isHidden());
+        QVERIFY(!f.Check8->isChecked());
+        QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
+        QVERIFY(QFile::exists(h->autostartFile()));
+
+        f.Check8->click();
+        QCOMPARE(h->setting(SettingKey::Minimized), QStringLiteral("On"));
+        QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
+
+        f.Check4->click();
+        QVERIFY(f.Check8->isHidden());
+        QVERIFY(!f.Check8->isChecked());
+        QCOMPARE(h->setting(SettingKey::Minimized), QStringLiteral("Off"));
+        QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("Off"));
+        QVERIFY(!QFile::exists(h->autostartFile()));
+        QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    void aLogonEntryThatCannotBeWrittenIsReported()
+    {
+        QFile blocker(h->config.file(QStringLiteral("autostart")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(h->start());
+        h->form->Check4->click();
+        QCOMPARE(h->reporter.errors().size(), 1);
+        QVERIFY(h->reporter.errors().first().text.contains(QStringLiteral("mStartUp.EnableRunAtLogon")));
+        QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
+    }
+
+    void choosingTheAlarmSoundFile()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        const QString chosen = h->program.file(QStringLiteral("my bell.wav"));
+        h->dialogs.nextFiles = {{}, {chosen}};
+        f.PushButton5->click(); // cancelled
+        QCOMPARE(f.Text2->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
+        f.PushButton5->click();
+        QCOMPARE(f.Text2->text(), chosen);
+        QCOMPARE(h->setting(SettingKey::Alarm), chosen);
+        QCOMPARE(h->dialogs.requests.size(), 2);
+        QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
+        QCOMPARE(h->dialogs.requests.first().filter, QStringLiteral("Wav Files (*.wav)|*.wav|"));
+    }
+
+    void testAlarmSoundPlaysOnceOnlyAnExistingFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("blank") << QStringLiteral("   ") << false;
+        QTest::newRow("missing") << QStringLiteral("/nowhere/alarm.wav") << false;
+        QTest::newRow("folder") << QStringLiteral("/tmp") << false;
+        QTest::newRow("existing") << QStringLiteral("<alarm>") << true;
+    }
+    void testAlarmSoundPlaysOnceOnlyAnExistingFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, plays);
+        QVERIFY(h->start());
+        if (path == QLatin1String("<alarm>"))
+            path = h->alarmPath();
+        h->form->Text2->setText(path);
+        h->form->PushButton4->click();
+        QCOMPARE(h->sound.played, plays ? QStringList{path} : QStringList{});
+        QVERIFY(!h->sound.looping);
+        QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    void sampleReminderLoadedTwiceGivesTwoRows()
+    {
+        QVERIFY(h->start());
+        h->form->PushButton6->click();
+        h->form->PushButton6->click();
+        QCOMPARE(h->form->listModel().rowCount(), 2);
+        for (int r = 0; r < 2; ++r)
+            QCOMPARE(h->row(r).mid(0, 5),
+                     QStringList({"Sample Reminder", "Remind just this one time", "10/23/2012", "15:03:00", ""}));
+        QVERIFY(h->row(0).at(IdColumn) != h->row(1).at(IdColumn));
+        QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    void minimizingHidesIntoTheTrayAndAClickBringsItBack()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        f.show();
+        f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!f.isVisible());
+        QVERIFY(f.HiddenInTray());
+        QCOMPARE(h->balloonCount(), 1);
+
+        h->tray->send(513);
+        h->tray->send(514); // left button released on the icon
+        QVERIFY(f.isVisible());
+        QVERIFY(!f.HiddenInTray());
+        QVERIFY(!f.isMinimized());
+
+        f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(h->balloonCount(), 1); // once per run
+    }
+
+    void withoutATrayMinimizingStaysOrdinary()
+    {
+        h->trayAvailable = false;
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(f.isVisible());
+        QVERIFY(f.isMinimized());
+        QVERIFY(!f.HiddenInTray());
+    }
+
+    void closingShutsEverythingDown()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        QVERIFY(f.close());
+        QCOMPARE(f.conn().State(), 0);
+        QVERIFY(!f.tray().InTray());
+        QCOMPARE(h->tray->calls.last().message, NIM_DELETE);
+        QVERIFY(!f.scheduler().isTimer1Enabled());
+        QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"

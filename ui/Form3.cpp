@@ -1,0 +1,141 @@
+#include "ui/Form3.h"
+
+#include "core/Clock.h"
+#include "core/ErrorTrap.h"
+#include "store/ReminderRecord.h"
+#include "store/Statements.h"
+#include "ui/AppIcon.h"
+#include "ui/Form1.h"
+#include "ui/HandCursor.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeEdit>
+
+namespace vestrona {
+
+Form3::Form3(Form1 &form) : QDialog(nullptr), mForm(form)
+{
+    buildControls();
+    Form_Load();
+}
+
+void Form3::buildControls()
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Reminder"));
+    setFixedSize(420, 330);
+
+    auto *dateLabel = new QLabel(QStringLiteral("Date:"), this);
+    dateLabel->setGeometry(10, 12, 40, 22);
+    dtpDate = new QDateEdit(this);
+    dtpDate->setObjectName(QStringLiteral("dtpDate"));
+    // Always month first, whatever the list's date format.
+    dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    dtpDate->setCalendarPopup(true);
+    dtpDate->setGeometry(50, 10, 140, 26);
+    auto *timeLabel = new QLabel(QStringLiteral("Time:"), this);
+    timeLabel->setGeometry(215, 12, 40, 22);
+    dtpTime = new QTimeEdit(this);
+    dtpTime->setObjectName(QStringLiteral("dtpTime"));
+    // The value keeps its seconds; they are just not shown.
+    dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
+    dtpTime->setGeometry(255, 10, 150, 26);
+
+    Frame2 = new QGroupBox(QStringLiteral("Reminder Option"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(10, 44, 400, 120);
+    Option1 = new QRadioButton(QStringLiteral("Remind just this one time"), Frame2);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(10, 20, 380, 22);
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("Remind every day"), Frame2);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(10, 44, 380, 22);
+    Option3 = new QRadioButton(QStringLiteral("Remind every week"), Frame2);
+    Option3->setObjectName(QStringLiteral("Option3"));
+    Option3->setGeometry(10, 68, 380, 22);
+    for (int i = 0; i < 7; ++i) {
+        Check1[i] = new QCheckBox(QString::fromLatin1(kWeekdayCodes[i]), Frame2);
+        Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("Message"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(10, 170, 400, 110);
+    Text1 = new QPlainTextEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setGeometry(10, 20, 380, 80);
+
+    PushButton1 = new QPushButton(QStringLiteral("Save Reminder"), this);
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton1->setGeometry(10, 290, 400, 30);
+    PushButton1->setAutoDefault(false);
+
+    connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { EnableCheckboxes(true); });
+    connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+}
+
+void Form3::Form_Load()
+{
+    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form3.Form_Load"));
+    const QDateTime now = mForm.context().clock.now();
+    trap(100, [&] { dtpDate->setDate(now.date()); });
+    trap(102, [&] { dtpTime->setTime(now.time()); });
+    trap(106, [&] { setWindowIcon(programIcon()); });
+    trap(108, [&] { applyHandCursor(*this, mForm.context().programFolder); });
+}
+
+void Form3::EnableCheckboxes(bool enabled)
+{
+    for (QCheckBox *box : Check1)
+        box->setEnabled(enabled);
+}
+
+void Form3::PushButton1_Click()
+{
+    Reporter &reporter = mForm.context().reporter;
+    ErrorTrap trap(reporter, QStringLiteral("Form3.PushButton1_Click"));
+    if (Text1->toPlainText().trimmed().isEmpty()) {
+        trap(100, [&] { reporter.showMessage(QStringLiteral("Please fill out a message.")); });
+        return;
+    }
+    ReminderValues values;
+    values.option = Option1->isChecked() ? OptionOnce : Option2->isChecked() ? OptionDaily : OptionWeekly;
+    bool ticked[7];
+    for (int i = 0; i < 7; ++i)
+        ticked[i] = Check1[i]->isChecked();
+    values.weekdays = weekdaysText(ticked);
+    // A weekly reminder without a day would never ring.
+    if (values.option == OptionWeekly && values.weekdays.isEmpty()) {
+        trap(104, [&] { reporter.showMessage(QStringLiteral("Please choose at least one weekday.")); });
+        return;
+    }
+    values.date = dtpDate->date();
+    values.time = dtpTime->time();
+    values.message = Text1->toPlainText();
+    const RegionalSettings &regional = mForm.context().regional;
+    // A statement the database refuses is reported and the editor stays
+    // open with what the user typed, instead of confirming a save that did
+    // not happen.
+    const bool saved = trap(108, [&] {
+        mForm.conn().Execute(mRemID.isEmpty() ? editorInsertStatement(values, regional)
+                                              : editorUpdateStatement(values, mRemID, regional));
+    });
+    if (!saved)
+        return;
+    trap(110, [&] { reporter.showMessage(QStringLiteral("Reminder saved.")); });
+    trap(112, [&] { mForm.listReminders(); });
+    trap(114, [&] { accept(); });
+}
+
+} // namespace vestrona

@@ -1,0 +1,83 @@
+#include "ui/Form4.h"
+
+#include "core/ErrorTrap.h"
+#include "store/DateFormats.h"
+#include "store/Settings.h"
+#include "ui/AppIcon.h"
+#include "ui/Form1.h"
+#include "ui/HandCursor.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vestrona {
+
+namespace {
+QString trueFalse(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+} // namespace
+
+Form4::Form4(Form1 &form) : QDialog(nullptr), mForm(form)
+{
+    buildControls();
+    Form_Load();
+}
+
+void Form4::buildControls()
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Set Date Format"));
+    setFixedSize(260, 140);
+
+    Frame1 = new QGroupBox(QStringLiteral("Date Format"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(10, 8, 240, 82);
+    Option1 = new QRadioButton(QString::fromLatin1(kMonthFirstPattern), Frame1);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(12, 22, 200, 22);
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QString::fromLatin1(kDayFirstPattern), Frame1);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(12, 48, 200, 22);
+
+    PushButton1 = new QPushButton(QStringLiteral("OK"), this);
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton1->setGeometry(10, 100, 115, 30);
+    PushButton2 = new QPushButton(QStringLiteral("Cancel"), this);
+    PushButton2->setObjectName(QStringLiteral("PushButton2"));
+    PushButton2->setGeometry(135, 100, 115, 30);
+
+    connect(PushButton1, &QPushButton::clicked, this, &Form4::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Form4::Form_Load()
+{
+    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form4.Form_Load"));
+    const SettingsStore &settings = mForm.context().settings;
+    trap(102, [&] { setWindowIcon(programIcon()); });
+    trap(104, [&] { applyHandCursor(*this, mForm.context().programFolder); });
+    trap(106, [&] { Option1->setChecked(readBoolSetting(settings, SettingKey::Option1, true)); });
+    trap(108, [&] { Option2->setChecked(readBoolSetting(settings, SettingKey::Option2, false)); });
+}
+
+void Form4::PushButton1_Click()
+{
+    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form4.PushButton1_Click"));
+    SettingsStore &settings = mForm.context().settings;
+    trap(100, [&] { settings.SaveSetting(QString::fromLatin1(SettingKey::Option1), trueFalse(Option1->isChecked())); });
+    trap(102, [&] { settings.SaveSetting(QString::fromLatin1(SettingKey::Option2), trueFalse(Option2->isChecked())); });
+    trap(104, [&] {
+        if (Option1->isChecked())
+            settings.SaveSetting(QString::fromLatin1(SettingKey::DateFormat), QString::fromLatin1(kMonthFirstPattern));
+        else if (Option2->isChecked())
+            settings.SaveSetting(QString::fromLatin1(SettingKey::DateFormat), QString::fromLatin1(kDayFirstPattern));
+    });
+    trap(106, [&] { mForm.listReminders(); });
+    trap(108, [&] { accept(); });
+}
+
+} // namespace vestrona
