@@ -1,28 +1,15 @@
 #include "scheduler/Form2.h"
 
-#include "core/AppError.h"
+#include "scheduler/WindowLook.h"
+
 #include "core/ErrorTrap.h"
-#include "core/PathHelpers.h"
 
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
 namespace vestrona {
-
-namespace {
-
-QFont arialBold(qreal points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-} // namespace
 
 Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -64,16 +51,7 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
 void Form2::Form_Load(const QString &programFolder, Reporter &reporter)
 {
     ErrorTrap trap(reporter, QStringLiteral("Form2.Form_Load"));
-    trap(104, [&] {
-        const QString cursorFile = joinPath(programFolder, QString::fromLatin1(kHandCursorFileName));
-        if (!FileExists(cursorFile))
-            return;
-        const QPixmap hand(cursorFile);
-        if (hand.isNull())
-            throw AppError(QStringLiteral("The hand cursor %1 could not be loaded.").arg(cursorFile));
-        PushButton1->setCursor(QCursor(hand, 0, 0));
-        PushButton2->setCursor(QCursor(hand, 0, 0));
-    });
+    trap(104, [&] { applyHandCursor(*this, programFolder); });
 }
 
 void Form2::setMessage(const QString &message)

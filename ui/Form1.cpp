@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmScheduler.h"
+#include "scheduler/WindowLook.h"
 #include "scheduler/SoundPlayer.h"
 #include "shell/cSysTray.h"
 #include "shell/TrayBackend.h"
@@ -22,7 +23,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -38,14 +38,6 @@ namespace {
 QRect twips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QFont arialBold(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
 }
 
 const char *const kProgressIdleText = "Progress Bar";
@@ -178,16 +170,7 @@ bool Form1::Form_Load()
         return false;
     }
     mLoading = true;
-    trap(112, [&] {
-        const QString cursorFile = joinPath(folder, QString::fromLatin1(kHandCursorFileName));
-        if (!FileExists(cursorFile))
-            return;
-        const QPixmap hand(cursorFile);
-        if (hand.isNull())
-            throw AppError(QStringLiteral("The hand cursor %1 could not be loaded.").arg(cursorFile));
-        for (QPushButton *b : findChildren<QPushButton *>())
-            b->setCursor(QCursor(hand, 0, 0));
-    });
+    trap(112, [&] { applyHandCursor(*this, folder); });
     trap(134, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(programIcon());

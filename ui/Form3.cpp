@@ -6,7 +6,7 @@
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
 #include "ui/Form1.h"
-#include "ui/HandCursor.h"
+#include "scheduler/WindowLook.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

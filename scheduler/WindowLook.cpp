@@ -1,4 +1,4 @@
-#include "ui/HandCursor.h"
+#include "scheduler/WindowLook.h"
 
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
@@ -9,6 +9,14 @@
 #include <QWidget>
 
 namespace vestrona {
+
+QFont arialBold(qreal points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
 
 void applyHandCursor(QWidget &window, const QString &programFolder)
 {

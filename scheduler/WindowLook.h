@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QWidget;
 
 namespace vestrona {
+
+// The look every window of the program shares.
+
+// Arial in bold at the given size: the font of windows, lists and buttons.
+QFont arialBold(qreal points);
 
 // Gives every push button of `window` the hand cursor of the program folder
 // ("HAND-M.CUR"), when that file is there. Throws AppError when the file is
