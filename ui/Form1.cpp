@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -253,6 +254,8 @@ bool Form1::Form_Load()
     trap(214, [&] { GetLatestReminder(); });
     mLoading = false;
     trap(218, [&] { mScheduler->startCountdown(); });
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     if (mStartHidden) {
         // The window has never been shown, so it goes straight into the tray;
         // the balloon follows once the event loop runs.

@@ -11,6 +11,12 @@ QString forDisplay(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// A short text makes a box so narrow that the window manager cuts its title.
+void keepTitleReadable(QMessageBox &box)
+{
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 220px; }"));
+}
+
 QString titleOrAppTitle(const QString &title)
 {
     return title.isEmpty() ? appTitle() : title;
@@ -19,14 +25,17 @@ QString titleOrAppTitle(const QString &title)
 
 void MessageBoxReporter::showMessage(const QString &text, const QString &title)
 {
-    QMessageBox::information(nullptr, titleOrAppTitle(title), forDisplay(text));
+    QMessageBox box(QMessageBox::NoIcon, titleOrAppTitle(title), forDisplay(text), QMessageBox::Ok);
+    keepTitleReadable(box);
+    box.exec();
 }
 
 Reporter::Answer MessageBoxReporter::askYesNo(const QString &text, const QString &title)
 {
-    const auto button = QMessageBox::question(nullptr, titleOrAppTitle(title), forDisplay(text),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    QMessageBox box(QMessageBox::Question, titleOrAppTitle(title), forDisplay(text), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    keepTitleReadable(box);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 void MessageBoxReporter::showError(const QString &text)
