@@ -14,7 +14,7 @@ QString forDisplay(QString text)
 // A short text makes a box so narrow that the window manager cuts its title.
 void keepTitleReadable(QMessageBox &box)
 {
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 220px; }"));
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 220px; }"));
 }
 
 QString titleOrAppTitle(const QString &title)
