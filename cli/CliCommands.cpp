@@ -179,8 +179,7 @@ int Cli::next()
 {
     openDatabase();
     const NextReminderChoice choice =
-        chooseNextReminder([this](const auto &row) { mConn->forEachRow(QString::fromLatin1(kOrderedSelect), row); },
-                           mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
+        findNextReminder(*mConn, mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
     if (choice.alarmTime.isEmpty())
         return ExitNothing;
     mOut << choice.alarmTime << '\t' << escapeForLine(choice.alarmText) << '\n';

@@ -75,10 +75,7 @@ void AlarmScheduler::GetLatestReminder()
     QString dateFormat = QString::fromLatin1(kMonthFirstPattern);
     trap(102, [&] { dateFormat = currentDateFormat(mSettings); });
     trap(104, [&] {
-        const RowVisitor readRows = [this](const std::function<void(const ReminderRecord &)> &row) {
-            mConn.forEachRow(QString::fromLatin1(kOrderedSelect), row);
-        };
-        NextReminderChoice choice = chooseNextReminder(readRows, mClock.now(), dateFormat, mRegional);
+        NextReminderChoice choice = findNextReminder(mConn, mClock.now(), dateFormat, mRegional);
         mAlarmTime = std::move(choice.alarmTime);
         mAlarmText = std::move(choice.alarmText);
         mAlarmDue = std::move(choice.due);

@@ -1,5 +1,7 @@
 #include "scheduler/NextReminder.h"
 
+#include "store/Connection.h"
+
 #include "store/DateFormats.h"
 
 #include <QLatin1String>
@@ -165,26 +167,31 @@ NextReminderFinder::NextReminderFinder(const QDateTime &now)
 void NextReminderFinder::offer(const ReminderRecord &row)
 {
     const std::optional<qint64> key = nextWallKey(row, mThreshold);
-    // Later on the wall clock never means sooner; equal at best ties, and a
-    // tie stays with the row offered first.
-    if (!key || (mHasBest && *key >= mBestKey))
+    if (!key)
+        return;
+    // Later on the wall clock is never sooner, and strictly later unless the
+    // best so far was moved to the end of a skipped hour.
+    if (mHasBest && *key > mBestKey && !mBestShifted)
         return;
     QDateTime due = firstInstantOfKey(*key, mZone);
-    // Two times inside one skipped hour ring at the same moment.
-    if (mHasBest && due >= mBestDue)
+    // Equal moments go to the row that comes first in the ordered select, so
+    // rows may be offered in any order.
+    if (mHasBest && (due > mBestDue || (due == mBestDue && !comesBefore(row, mBest))))
         return;
+    const QDateTime local = due.toLocalTime();
     mHasBest = true;
+    mBestShifted = wallKey(local.date(), local.time()) != *key;
     mBestKey = *key;
     mBestDue = std::move(due);
-    mBestTime = row.StartTime;
-    mBestText = row.Reminder;
+    mBest = row;
 }
 
 NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const RegionalSettings &regional) const
 {
     if (!mHasBest)
         return {};
-    return {composeAlarmTimeText(dateOfKey(mBestKey), mBestTime, dateFormat, regional), mBestText, mBestDue};
+    return {composeAlarmTimeText(dateOfKey(mBestKey), mBest.StartTime, dateFormat, regional), mBest.Reminder, mBestDue,
+            mBest.ID};
 }
 
 NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
@@ -193,6 +200,16 @@ NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTi
     NextReminderFinder finder(now);
     visitRows([&finder](const ReminderRecord &row) { finder.offer(row); });
     return finder.choice(dateFormat, regional);
+}
+
+NextReminderChoice findNextReminder(Connection &conn, const QDateTime &now, const QString &dateFormat,
+                                    const RegionalSettings &regional)
+{
+    NextReminderChoice choice = chooseNextReminder(
+        [&conn](const auto &row) { conn.forEachScheduleRow(row); }, now, dateFormat, regional);
+    if (!choice.alarmTime.isEmpty())
+        choice.alarmText = conn.reminderMessage(choice.id);
+    return choice;
 }
 
 } // namespace vestrona

@@ -31,10 +31,12 @@ struct NextReminderChoice {
     QString alarmTime; // the alarm time text, "" when nothing is due
     QString alarmText; // the reminder's message, "" when nothing is due
     QDateTime due;     // invalid when nothing is due
+    qint64 id = 0;     // the reminder's ID
 };
 
-// Keeps, of the rows offered in their stored order, the one due first after
-// `now`; a tie goes to the row offered first. Cheap per row: wall-clock
+// Keeps, of the rows offered, the one due first after `now`; a tie goes to
+// the row that comes first in the ordered select, whatever order the rows
+// come in. Cheap per row: wall-clock
 // positions are compared as integers and a QDateTime is built only for a
 // row that could be due before the best so far.
 class NextReminderFinder {
@@ -53,9 +55,9 @@ private:
     qint64 mThreshold = 0; // wall-clock position of "now": only later ones are ahead
     bool mHasBest = false;
     qint64 mBestKey = 0;
+    bool mBestShifted = false; // moved to the end of a skipped hour
     QDateTime mBestDue;
-    QTime mBestTime;
-    QString mBestText;
+    ReminderRecord mBest;
 };
 
 // Hands each row of a reading to the given callback, in order.
@@ -63,5 +65,12 @@ using RowVisitor = std::function<void(const std::function<void(const ReminderRec
 
 NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
                                       const RegionalSettings &regional);
+
+class Connection;
+
+// GetLatestReminder's choice, read from the database: every row is looked
+// at, but only the chosen reminder's message is read.
+NextReminderChoice findNextReminder(Connection &conn, const QDateTime &now, const QString &dateFormat,
+                                    const RegionalSettings &regional);
 
 } // namespace vestrona

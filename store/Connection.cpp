@@ -167,6 +167,7 @@ struct Connection::Impl {
     // The ordered select runs on SQLite directly: reading 100,000 rows
     // through QSqlQuery's per-value QVariants costs several times as much.
     sqlite3_stmt *selectStatement = nullptr;
+    sqlite3_stmt *messageStatement = nullptr;
 
     explicit Impl(RegionalSettings settings) : regional(std::move(settings)) {}
 
@@ -216,25 +217,66 @@ struct Connection::Impl {
             throw AppError(QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path));
     }
 
-    sqlite3_stmt *orderedSelect(const QString &action)
+    sqlite3_stmt *nativeStatement(sqlite3_stmt *&slot, const QString &sql, const QString &action)
     {
-        if (selectStatement)
-            return selectStatement;
+        if (slot)
+            return slot;
         const QVariant handle = db.driver()->handle();
         sqlite3 *sqlite = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
             ? *static_cast<sqlite3 *const *>(handle.constData())
             : nullptr;
         if (!sqlite)
             throw AppError(QStringLiteral("The reminder database %1 is not open.").arg(path));
-        const QByteArray sql = kSelectAll.toUtf8();
-        const int status = sqlite3_prepare_v3(sqlite, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                                              &selectStatement, nullptr);
+        const QByteArray text = sql.toUtf8();
+        const int status =
+            sqlite3_prepare_v3(sqlite, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &slot, nullptr);
         if (status != SQLITE_OK) {
-            sqlite3_finalize(selectStatement);
-            selectStatement = nullptr;
+            sqlite3_finalize(slot);
+            slot = nullptr;
             raiseNative(status, action);
         }
-        return selectStatement;
+        return slot;
+    }
+
+    // Walks every row in storage order. Without `withMessage` only what
+    // scheduling needs is read: no message, and weekdays of weekly rows only,
+    // since choosing the next reminder looks at every row but needs one message.
+    template <class Row>
+    void walkRows(bool withMessage, Row &&row)
+    {
+        const QString action = QStringLiteral("reading the reminders");
+        sqlite3_stmt *statement = nativeStatement(selectStatement, kSelectAll, action);
+        // Releases the read lock however the walk ends, the caller's exceptions included.
+        struct Finish {
+            sqlite3_stmt *statement;
+            ~Finish() { sqlite3_reset(statement); }
+        } finish{statement};
+
+        const auto text = [statement](int column) {
+            return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                                   sqlite3_column_bytes(statement, column));
+        };
+        ReminderRecord record;
+        int status;
+        while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+            record.ID = sqlite3_column_int64(statement, 0);
+            record.Option = sqlite3_column_int(statement, 1);
+            record.StartDate = storedDate(text(2));
+            record.StartTime = storedTime(text(3));
+            if (!record.StartDate.isValid() || !record.StartTime.isValid())
+                throw AppError(QStringLiteral("The reminder database %1 holds a reminder (ID %2) whose start \"%3 %4\" "
+                                              "is no valid date and time.")
+                                   .arg(path)
+                                   .arg(record.ID)
+                                   .arg(text(2).toString(), text(3).toString()));
+            if (withMessage)
+                record.Reminder = text(4).toString();
+            if (withMessage || record.Option == OptionWeekly)
+                record.Weekdays = text(5).toString();
+            row(record);
+        }
+        if (status != SQLITE_DONE)
+            raiseNative(status, action);
     }
 
     QSqlQuery run(const QString &sql, const QString &action)
@@ -272,6 +314,8 @@ struct Connection::Impl {
     {
         sqlite3_finalize(selectStatement);
         selectStatement = nullptr;
+        sqlite3_finalize(messageStatement);
+        messageStatement = nullptr;
         prepared.clear();
         dataVersionQuery.reset();
         if (db.isValid())
@@ -452,48 +496,41 @@ std::vector<ReminderRecord> Connection::selectAll(const QString &statementText)
     d->requireOpen();
     if (parseStatement(statementText, d->regional).kind != ParsedStatement::Kind::OrderedSelect)
         throw AppError(QStringLiteral("Only the ordered select reads reminders; \"%1\" is a change.").arg(statementText.left(40)));
+    std::vector<ReminderRecord> rows;
+    d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
+    // Start date, then start time; reminders that start together come in the
+    // order they were added.
+    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
+        return comesBefore(a, b);
+    });
+    return rows;
+}
 
-    const QString action = QStringLiteral("reading the reminders");
-    sqlite3_stmt *statement = d->orderedSelect(action);
-    // Releases the read lock however the walk ends.
+void Connection::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row)
+{
+    d->requireOpen();
+    d->walkRows(false, row);
+}
+
+QString Connection::reminderMessage(qint64 id)
+{
+    d->requireOpen();
+    const QString action = QStringLiteral("reading a reminder");
+    sqlite3_stmt *statement =
+        d->nativeStatement(d->messageStatement, QStringLiteral("select Reminder from tblReminders where ID = ?"), action);
     struct Finish {
         sqlite3_stmt *statement;
         ~Finish() { sqlite3_reset(statement); }
     } finish{statement};
-
-    const auto text = [statement](int column) {
-        return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                               sqlite3_column_bytes(statement, column));
-    };
-    std::vector<ReminderRecord> rows;
-    int status;
-    while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
-        ReminderRecord &record = rows.emplace_back();
-        record.ID = sqlite3_column_int64(statement, 0);
-        record.Option = sqlite3_column_int(statement, 1);
-        record.StartDate = storedDate(text(2));
-        record.StartTime = storedTime(text(3));
-        if (!record.StartDate.isValid() || !record.StartTime.isValid())
-            throw AppError(QStringLiteral("The reminder database %1 holds a reminder (ID %2) whose start \"%3 %4\" is no "
-                                          "valid date and time.")
-                               .arg(d->path)
-                               .arg(record.ID)
-                               .arg(text(2).toString(), text(3).toString()));
-        record.Reminder = text(4).toString();
-        record.Weekdays = text(5).toString();
-    }
-    if (status != SQLITE_DONE)
+    sqlite3_bind_int64(statement, 1, id);
+    const int status = sqlite3_step(statement);
+    if (status == SQLITE_DONE)
+        throw AppError(QStringLiteral("The reminder with the ID %1 is no longer there.").arg(id));
+    if (status != SQLITE_ROW)
         d->raiseNative(status, action);
-    // Start date, then start time; reminders that start together come in the
-    // order they were added.
-    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
-        if (a.StartDate != b.StartDate)
-            return a.StartDate < b.StartDate;
-        if (a.StartTime != b.StartTime)
-            return a.StartTime < b.StartTime;
-        return a.ID < b.ID;
-    });
-    return rows;
+    return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)),
+                           sqlite3_column_bytes(statement, 0))
+        .toString();
 }
 
 void Connection::beginTransaction()

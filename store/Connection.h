@@ -49,6 +49,11 @@ public:
     std::vector<ReminderRecord> selectAll(const QString &statementText = QString::fromLatin1(kOrderedSelect));
     // The same, handing each row to `row` in order.
     void forEachRow(const QString &statementText, const std::function<void(const ReminderRecord &)> &row);
+    // Every row in no particular order, with only what scheduling needs: no
+    // message, and Weekdays for weekly rows only. For a reader that looks at
+    // every row but needs the message of one.
+    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row);
+    QString reminderMessage(qint64 id);
 
     // One restore runs in one transaction: all its rows or none.
     void beginTransaction();

@@ -23,6 +23,16 @@ struct ReminderRecord {
 // captions and what the Weekdays column stores.
 inline constexpr const char *kWeekdayCodes[7] = {"Mon", "Tue", " Wed", "Thu", "Fri", "Sat", "Sun"};
 
+// The order of the ordered select: start date, start time, then ID.
+inline bool comesBefore(const ReminderRecord &a, const ReminderRecord &b)
+{
+    if (a.StartDate != b.StartDate)
+        return a.StartDate < b.StartDate;
+    if (a.StartTime != b.StartTime)
+        return a.StartTime < b.StartTime;
+    return a.ID < b.ID;
+}
+
 // The list's text for an Option value, or "" for a value the program never writes.
 QString optionText(int option);
 

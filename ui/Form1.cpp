@@ -51,7 +51,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mContext(context),
       mConn(context.regional),
       mListModel(std::make_unique<ReminderListModel>(context.regional)),
-      mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, context.regional, context.reporter,
+      mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
                                                   context.clock, context.sound, context.popup, *this)),
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend()))
 {
@@ -375,8 +375,10 @@ void Form1::Form_Resize()
     // Without a tray to come back from, the window stays minimized the ordinary way.
     if (mClosing || !shouldHideIntoTray(isMinimized(), mHiddenInTray, mTray->InTray() && mTray->TrayAvailable()))
         return;
-    hide();
+    // Leaving the minimized state maps the window again on X11, so it comes
+    // before hiding.
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    hide();
     mHiddenInTray = true;
     showMinimizedBalloon(*mTray);
 }

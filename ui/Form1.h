@@ -108,6 +108,7 @@ private:
     void cSysTray1_MouseUp();
     void selectIntervalRow(int row);
 
+    // Declared first: the scheduler keeps a reference to its regional settings.
     AppContext mContext;
     Connection mConn;
     std::unique_ptr<ReminderListModel> mListModel;

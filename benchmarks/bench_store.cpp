@@ -1,5 +1,5 @@
 // Speed of reading the reminders and filling the list with them.
-#include "bench/BenchSupport.h"
+#include "benchmarks/BenchSupport.h"
 #include "store/Connection.h"
 #include "store/DateFormats.h"
 #include "ui/ReminderListModel.h"

@@ -1,4 +1,4 @@
-#include "bench/BenchSupport.h"
+#include "benchmarks/BenchSupport.h"
 
 #include "store/RegionalSettings.h"
 #include "store/Statements.h"

@@ -1,0 +1,234 @@
+// How late the alarm is: the real scheduler, the real pop-up Form2 and the
+// real media player on the X display and the sound server, the system clock,
+// and a reminder due at a whole second. Each pop-up is answered "Stop"
+// automatically. Prints "name value" lines for ./bench.
+//
+// MediaSoundPlayer keeps its QMediaPlayer to itself, so the sound's start is
+// taken from a twin QMediaPlayer started right after it on the same file and
+// output kind: the moment the twin first reports a position past zero.
+#include "benchmarks/BenchSupport.h"
+#include "core/Clock.h"
+#include "core/Reporter.h"
+#include "scheduler/AlarmPopup.h"
+#include "scheduler/AlarmScheduler.h"
+#include "scheduler/CountdownView.h"
+#include "scheduler/Form2.h"
+#include "scheduler/SoundPlayer.h"
+#include "store/Connection.h"
+#include "store/Settings.h"
+#include "store/Statements.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QDir>
+#include <QMediaPlayer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+using namespace vestrona;
+
+namespace {
+
+// Milliseconds since the epoch, finer than QDateTime's.
+double wallMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+class StderrReporter final : public Reporter {
+public:
+    void showMessage(const QString &text, const QString &) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    Answer askYesNo(const QString &text, const QString &) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return Answer::No;
+    }
+    void showError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+};
+
+class BenchView final : public CountdownView {
+public:
+    explicit BenchView(QString sound) : mSound(std::move(sound)) {}
+    void setFrameCaption(const QString &) override {}
+    void setProgress(int, int, const QString &) override {}
+    int selectedIntervalRow() const override { return 1; }
+    QString alarmSoundFile() const override { return mSound; }
+    void restoreDefaultCursor() override {}
+
+private:
+    QString mSound;
+};
+
+struct AlarmTimes {
+    std::optional<double> shown;       // first expose of the pop-up's window
+    std::optional<double> playReturned;
+    std::optional<double> soundStarted; // the twin's first position past zero
+    bool answered = false;
+};
+
+class TimingSoundPlayer final : public SoundPlayer {
+public:
+    explicit TimingSoundPlayer(AlarmTimes &times) : mTimes(times)
+    {
+        mTwin.setAudioOutput(&mTwinOutput);
+        QObject::connect(&mTwin, &QMediaPlayer::positionChanged, [this](qint64 position) {
+            if (position > 0 && !mTimes.soundStarted)
+                mTimes.soundStarted = wallMs();
+        });
+    }
+
+    void play(const QString &path, bool loop) override
+    {
+        mReal.play(path, loop);
+        mTimes.playReturned = wallMs();
+        mTwin.setLoops(loop ? QMediaPlayer::Infinite : QMediaPlayer::Once);
+        mTwin.setSource(QUrl::fromLocalFile(path));
+        mTwin.play();
+    }
+    void close() override
+    {
+        mReal.close();
+        mTwin.stop();
+        mTwin.setSource(QUrl());
+    }
+    bool isPlaying() const override { return mReal.isPlaying(); }
+
+private:
+    AlarmTimes &mTimes;
+    MediaSoundPlayer mReal;
+    QAudioOutput mTwinOutput;
+    QMediaPlayer mTwin;
+};
+
+// Shows the real Form2, notes when its window is first exposed and presses
+// "Stop" a moment later, once the sound has had time to start.
+class TimingPopup final : public AlarmPopup, public QObject {
+public:
+    TimingPopup(QString programFolder, Reporter &reporter, AlarmTimes &times)
+        : mProgramFolder(std::move(programFolder)), mReporter(reporter), mTimes(times)
+    {
+    }
+
+    Outcome showModal(const QString &message) override
+    {
+        Form2 form(mProgramFolder, mReporter);
+        form.setMessage(message);
+        mForm = &form;
+        form.installEventFilter(this);
+        form.exec();
+        mForm = nullptr;
+        mTimes.answered = true;
+        return form.outcome();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (mForm && watched == mForm && event->type() == QEvent::Show && mForm->windowHandle())
+            mForm->windowHandle()->installEventFilter(this);
+        if (mForm && watched == mForm->windowHandle() && event->type() == QEvent::Expose && !mTimes.shown
+            && mForm->windowHandle()->isExposed()) {
+            mTimes.shown = wallMs();
+            QPushButton *stop = mForm->PushButton2;
+            QTimer::singleShot(500, stop, [stop] { stop->click(); });
+        }
+        return false;
+    }
+
+private:
+    QString mProgramFolder;
+    Reporter &mReporter;
+    AlarmTimes &mTimes;
+    Form2 *mForm = nullptr;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double worst(const std::vector<double> &values)
+{
+    return *std::max_element(values.begin(), values.end());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "bench_alarm: DISPLAY is not set; ./bench starts a virtual desktop\n");
+        return 1;
+    }
+    qunsetenv("QT_QPA_PLATFORM");
+    QApplication app(argc, argv);
+    const int alarms = argc > 1 ? std::atoi(argv[1]) : 20;
+
+    QTemporaryDir folder;
+    QTemporaryDir config;
+    const QString database = QDir(folder.path()).filePath(QStringLiteral("dbReminders.mdb"));
+    bench::createEmptyDatabase(database);
+    const RegionalSettings regional = RegionalSettings::system();
+    Connection conn(regional);
+    conn.Open(database);
+    IniSettingsStore settings(config.path());
+    SystemClock clock;
+    StderrReporter reporter;
+    AlarmTimes times;
+    TimingSoundPlayer sound(times);
+    TimingPopup popup(folder.path(), reporter, times);
+    BenchView view(QStringLiteral(VESTRONA_ALARM_SOUND));
+    AlarmScheduler scheduler(conn, settings, regional, reporter, clock, sound, popup, view);
+    scheduler.startCountdown();
+
+    std::vector<double> shownLate, soundLate, playLate;
+    for (int i = 0; i < alarms; ++i) {
+        // The next whole second plus one: the countdown has a full tick first.
+        QDateTime due = QDateTime::currentDateTime().addSecs(2);
+        due.setTime(QTime(due.time().hour(), due.time().minute(), due.time().second()));
+        ReminderValues v;
+        v.option = 1;
+        v.date = due.date();
+        v.time = due.time();
+        v.message = QStringLiteral("Alarm %1").arg(i + 1);
+        conn.Execute(editorInsertStatement(v, regional));
+        scheduler.GetLatestReminder();
+        if (scheduler.alarmDue() != due) {
+            std::fprintf(stderr, "bench_alarm: the scheduler chose another reminder\n");
+            return 1;
+        }
+        times = AlarmTimes{};
+        while (!times.answered)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double dueMs = double(due.toMSecsSinceEpoch());
+        if (!times.shown || !times.playReturned) {
+            std::fprintf(stderr, "bench_alarm: alarm %d was never shown\n", i + 1);
+            return 1;
+        }
+        shownLate.push_back(*times.shown - dueMs);
+        playLate.push_back(*times.playReturned - dueMs);
+        if (times.soundStarted)
+            soundLate.push_back(*times.soundStarted - dueMs);
+    }
+    std::printf("alarm_popup_median_ms %.1f\n", median(shownLate));
+    std::printf("alarm_popup_worst_ms %.1f\n", worst(shownLate));
+    std::printf("alarm_play_call_median_ms %.1f\n", median(playLate));
+    if (soundLate.size() == shownLate.size()) {
+        std::printf("alarm_sound_median_ms %.1f\n", median(soundLate));
+        std::printf("alarm_sound_worst_ms %.1f\n", worst(soundLate));
+    } else {
+        std::fprintf(stderr, "bench_alarm: the sound started in only %zu of %zu alarms\n", soundLate.size(), shownLate.size());
+    }
+    return 0;
+}

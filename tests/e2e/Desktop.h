@@ -1,0 +1,71 @@
+#pragma once
+
+#include "tests/e2e/ProgramFolder.h"
+
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+namespace vestrona::e2e {
+
+// Why the end-to-end tests cannot run here, or "" when a display is set.
+QString missingDesktop();
+
+// The real vestrona of a program folder, running on the display. A test that
+// fails half-way never leaves it behind: it is killed with this object.
+class RunningProgram {
+public:
+    explicit RunningProgram(const ProgramFolder &folder,
+                            const QProcessEnvironment &environment = QProcessEnvironment());
+    ~RunningProgram();
+
+    bool isRunning() const { return mProcess.state() == QProcess::Running; }
+    qint64 pid() const { return mPid; }
+    // True when the program ended by itself within `timeoutMs`.
+    bool waitForExit(int timeoutMs);
+    // The exit code of a normal end; -1 after a crash.
+    int exitCode() const;
+    // What the program wrote to stderr, for failure messages.
+    QString errorOutput();
+
+private:
+    QProcess mProcess;
+    qint64 mPid = 0;
+};
+
+struct WindowInfo {
+    bool exists = false;
+    bool viewable = false;
+    QRect geometry; // the client area, in screen coordinates
+};
+
+WindowInfo windowInfo(const QString &window);
+
+// The process's top-level windows whose name matches the regular expression
+// `namePattern`, only the mapped ones when `onlyVisible`.
+QStringList windowsOf(qint64 pid, const QString &namePattern, bool onlyVisible = true);
+
+// Polls for a visible window of the process named by `namePattern`;
+// returns its id, or "" when none came within `timeoutMs`.
+QString waitForWindow(qint64 pid, const QString &namePattern, int timeoutMs);
+
+// The process's icon windows embedded in the tray host's panel.
+QStringList trayIconsOf(qint64 pid);
+
+// Real input through the X test extension, as a user's would arrive.
+bool clickAt(const QPoint &screenPoint);
+// Activates the window, then types the key combination (xdotool names).
+bool pressKey(const QString &window, const QString &keys);
+bool minimizeWindow(const QString &window);
+
+// Saves a picture of the window ("root" for the whole screen).
+bool saveScreenshot(const QString &window, const QString &file);
+// Where screenshots go: the build folder.
+QString screenshotPath(const QString &name);
+
+// Sound streams of the process on the sound server that are playing (not corked).
+int playingStreamsOf(qint64 pid);
+
+} // namespace vestrona::e2e

@@ -1,0 +1,104 @@
+#include "tests/e2e/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace vestrona::e2e {
+
+ToolResult runTool(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
+                   int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ToolResult result;
+    if (!process.waitForStarted()) {
+        result.err = process.errorString();
+        return result;
+    }
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("%1 did not finish").arg(program);
+        return result;
+    }
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    return result;
+}
+
+namespace {
+
+QString copyInto(const QString &source, const QString &folder)
+{
+    const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
+    if (!QFile::copy(source, target))
+        return QStringLiteral("cannot copy %1 into %2").arg(source, folder);
+    return {};
+}
+
+} // namespace
+
+ProgramFolder::ProgramFolder(Database database)
+{
+    if (!mProgram.isValid() || !mConfig.isValid()) {
+        mSetupError = QStringLiteral("cannot make a temporary folder");
+        return;
+    }
+    for (const char *file : {VESTRONA_PROGRAM, VESTRONA_CLI_PROGRAM, VESTRONA_ALARM_SOUND}) {
+        mSetupError = copyInto(QString::fromLocal8Bit(file), path());
+        if (!mSetupError.isEmpty())
+            return;
+    }
+    if (database == Database::Missing)
+        return;
+    const ToolResult made = runTool(QStringLiteral(VESTRONA_MKDB_PROGRAM),
+                                    {QStringLiteral(VESTRONA_SCHEMA_PATH), databasePath()});
+    if (made.exitCode != 0)
+        mSetupError = QStringLiteral("vestrona-mkdb failed: ") + made.err;
+}
+
+QString ProgramFolder::databasePath() const
+{
+    return mProgram.file(QStringLiteral("dbReminders.mdb"));
+}
+
+QString ProgramFolder::programPath() const
+{
+    return mProgram.file(QStringLiteral("vestrona"));
+}
+
+QString ProgramFolder::cliPath() const
+{
+    return mProgram.file(QStringLiteral("vestrona-cli"));
+}
+
+QProcessEnvironment ProgramFolder::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+    // CTest runs the unit tests offscreen; the program under test must show
+    // real windows on the display.
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
+}
+
+ToolResult ProgramFolder::cli(const QStringList &arguments) const
+{
+    return runTool(cliPath(), arguments, environment());
+}
+
+QString ProgramFolder::addOnce(const QDateTime &due, const QString &message) const
+{
+    const ToolResult added = cli({QStringLiteral("add"), QStringLiteral("--option"), QStringLiteral("once"),
+                                  QStringLiteral("--date"), due.date().toString(Qt::ISODate),
+                                  QStringLiteral("--time"), due.time().toString(QStringLiteral("HH:mm:ss")), message});
+    return added.exitCode == 0 ? added.out.trimmed() : QString();
+}
+
+} // namespace vestrona::e2e

@@ -1,0 +1,205 @@
+// vestrona-cli run as a process, the way scripts use it: exit codes, what it
+// prints, and how it refuses bad input and unusable databases.
+#include "tests/e2e/ProgramFolder.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vestrona::e2e;
+
+namespace {
+
+QStringList outputLines(const ToolResult &r)
+{
+    return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class CliProcess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpAndVersion()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const ToolResult help = folder.cli({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        for (const char *command : {"next", "list", "add", "delete"})
+            QVERIFY2(help.out.contains(QLatin1String(command)), command);
+        const ToolResult version = folder.cli({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^vestrona-cli \\d+\\.\\d+\\.\\d+\\n$")).match(version.out).hasMatch(),
+                 qPrintable(version.out));
+    }
+
+    void addListNextDelete()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const ToolResult empty = folder.cli({"next"});
+        QCOMPARE(empty.exitCode, 1);
+        QCOMPARE(empty.out, QString());
+        QCOMPARE(folder.cli({"list"}).out, QString());
+
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime inTwoDays = now.addDays(2);
+        const QDateTime tomorrow = now.addDays(1);
+        const QString past = folder.addOnce(now.addDays(-3), QStringLiteral("Long gone"));
+        const QString later = folder.addOnce(inTwoDays, QStringLiteral("Later"));
+        const QString soonest = folder.addOnce(tomorrow, QStringLiteral("Soonest"));
+        QVERIFY(!past.isEmpty() && !later.isEmpty() && !soonest.isEmpty());
+        QCOMPARE(QSet<QString>({past, later, soonest}).size(), 3);
+
+        const ToolResult list = folder.cli({"list"});
+        QCOMPARE(list.exitCode, 0);
+        const QStringList rows = outputLines(list);
+        QCOMPARE(rows.size(), 3);
+        // Start order; the ID is the last column.
+        QCOMPARE(rows[0].section(QLatin1Char('\t'), -1), past);
+        QCOMPARE(rows[1].section(QLatin1Char('\t'), -1), soonest);
+        QCOMPARE(rows[2].section(QLatin1Char('\t'), -1), later);
+        QCOMPARE(rows[1].section(QLatin1Char('\t'), 0, 0), QStringLiteral("Soonest"));
+
+        const ToolResult next = folder.cli({"next"});
+        QCOMPARE(next.exitCode, 0);
+        QCOMPARE(next.out, tomorrow.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")) + QStringLiteral("\tSoonest\n"));
+
+        QCOMPARE(folder.cli({"delete", soonest}).exitCode, 0);
+        QVERIFY(folder.cli({"next"}).out.endsWith(QLatin1String("\tLater\n")));
+        QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
+
+        const ToolResult again = folder.cli({"delete", soonest});
+        QCOMPARE(again.exitCode, 1);
+        QVERIFY2(again.err.contains(soonest), qPrintable(again.err));
+        QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
+    }
+
+    // One reminder, one line, whatever its message holds.
+    void listEscapesLineBreaksTabsAndBackslashes()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const QString message = QStringLiteral("line one\r\nline two\ttabbed C:\\temp\\new\rend");
+        QCOMPARE(folder.cli({"add", "--option", "weekly", "--date", "2030-05-06", "--time", "09:15", "--days", "Mon,Wed",
+                             message}).exitCode, 0);
+        const ToolResult list = folder.cli({"list"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out.count(QLatin1Char('\n')), 1);
+        const QStringList cells = list.out.chopped(1).split(QLatin1Char('\t'));
+        QCOMPARE(cells.size(), 6);
+        QCOMPARE(cells[0], QStringLiteral("line one\\r\\nline two\\ttabbed C:\\\\temp\\\\new\\rend"));
+        QCOMPARE(cells[2], QStringLiteral("05/06/2030"));
+        QCOMPARE(cells[3], QStringLiteral("09:15:00"));
+        QVERIFY2(cells[4].contains(QLatin1String("Mon")) && cells[4].contains(QLatin1String("Wed")), qPrintable(cells[4]));
+    }
+
+    void badArgumentsChangeNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("no command") << QStringList{} << QStringLiteral("No command");
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << QStringLiteral("frobnicate");
+        QTest::newRow("unknown option") << QStringList{"list", "--colour"} << QStringLiteral("colour");
+        QTest::newRow("list with an argument") << QStringList{"list", "all"} << QStringLiteral("list");
+        QTest::newRow("option of another command") << QStringList{"next", "--force"} << QStringLiteral("--force");
+        QTest::newRow("add without time") << QStringList{"add", "--option", "once", "--date", "2030-01-01", "x"}
+                                          << QStringLiteral("--time");
+        QTest::newRow("add without message") << QStringList{"add", "--option", "once", "--date", "2030-01-01", "--time", "10:00"}
+                                             << QStringLiteral("MESSAGE");
+        QTest::newRow("add with two messages")
+            << QStringList{"add", "--option", "once", "--date", "2030-01-01", "--time", "10:00", "a", "b"}
+            << QStringLiteral("MESSAGE");
+        QTest::newRow("unknown rule") << QStringList{"add", "--option", "monthly", "--date", "2030-01-01", "--time", "10:00", "x"}
+                                      << QStringLiteral("monthly");
+        QTest::newRow("impossible date") << QStringList{"add", "--option", "once", "--date", "2030-02-30", "--time", "10:00", "x"}
+                                         << QStringLiteral("2030-02-30");
+        QTest::newRow("day-first date") << QStringList{"add", "--option", "once", "--date", "01/02/2030", "--time", "10:00", "x"}
+                                        << QStringLiteral("01/02/2030");
+        QTest::newRow("impossible time") << QStringList{"add", "--option", "once", "--date", "2030-01-01", "--time", "25:00", "x"}
+                                         << QStringLiteral("25:00");
+        QTest::newRow("unknown weekday")
+            << QStringList{"add", "--option", "weekly", "--date", "2030-01-01", "--time", "10:00", "--days", "Mon,Xyz", "x"}
+            << QStringLiteral("Xyz");
+        QTest::newRow("delete without ID") << QStringList{"delete"} << QStringLiteral("delete ID");
+        QTest::newRow("delete a word") << QStringList{"delete", "first"} << QStringLiteral("first");
+        QTest::newRow("delete zero") << QStringList{"delete", "0"} << QStringLiteral("\"0\"");
+    }
+
+    void badArgumentsChangeNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, mentions);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const QString kept = folder.addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Keep me"));
+        QVERIFY(!kept.isEmpty());
+
+        const ToolResult r = folder.cli(arguments);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: ")) && r.err.contains(mentions), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QLatin1String("--help")), qPrintable(r.err));
+        const QStringList rows = outputLines(folder.cli({"list"}));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().section(QLatin1Char('\t'), -1), kept);
+    }
+
+    void missingDatabase_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("next") << QStringList{"next"};
+        QTest::newRow("list") << QStringList{"list"};
+        QTest::newRow("add") << QStringList{"add", "--option", "once", "--date", "2030-01-01", "--time", "10:00", "x"};
+        QTest::newRow("delete") << QStringList{"delete", "1"};
+    }
+
+    void missingDatabase()
+    {
+        QFETCH(QStringList, arguments);
+        ProgramFolder folder(ProgramFolder::Database::Missing);
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const ToolResult r = folder.cli(arguments);
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(folder.databasePath()), qPrintable(r.err));
+        // Nothing is made in its place.
+        QVERIFY(!QFile::exists(folder.databasePath()));
+    }
+
+    void unusableDatabase_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("arguments");
+        const QByteArray noise = QByteArray::fromHex("8badf00d0123456789abcdef").repeated(500);
+        const QStringList add{"add", "--option", "daily", "--date", "2030-01-01", "--time", "10:00", "x"};
+        QTest::newRow("noise, list") << noise << QStringList{"list"};
+        QTest::newRow("noise, add") << noise << add;
+        QTest::newRow("empty, next") << QByteArray() << QStringList{"next"};
+        QTest::newRow("empty, add") << QByteArray() << add;
+        QTest::newRow("cut-off header, delete") << QByteArray("SQLite format 3\0\x10\0", 18) << QStringList{"delete", "1"};
+    }
+
+    void unusableDatabase()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, arguments);
+        ProgramFolder folder(ProgramFolder::Database::Missing);
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QFile file(folder.databasePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        const ToolResult r = folder.cli(arguments);
+        QCOMPARE(r.exitCode, 3);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: ")) && r.err.contains(folder.databasePath()), qPrintable(r.err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll() == content, "vestrona-cli changed a file it could not use");
+    }
+};
+
+QTEST_GUILESS_MAIN(CliProcess)
+#include "test_cli_process.moc"
