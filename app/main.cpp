@@ -7,6 +7,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
+#include "ui/SingleInstance.h"
 
 #include <QApplication>
 
@@ -22,6 +23,12 @@ int main(int argc, char *argv[])
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString configFolder = IniSettingsStore::userConfigFolder();
 
+    // A second start from the same folder brings the running copy to the
+    // front and ends: two copies would ring every alarm twice.
+    SingleInstance instance(programFolder);
+    if (!instance.tryToBecomeFirst())
+        return 0;
+
     MessageBoxReporter reporter;
     IniSettingsStore settings(configFolder);
     SystemClock clock;
@@ -34,6 +41,7 @@ int main(int argc, char *argv[])
                              fileDialogs};
 
     Form1 form(context);
+    QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);
     if (!form.Form_Load())
         return 0;
     if (!form.startsHidden()) {

@@ -3,19 +3,32 @@
 #include "core/AppError.h"
 #include "store/Connection.h"
 
+#include <QTime>
+
 namespace vestrona {
 
 DatabaseWatcher::DatabaseWatcher(Connection &conn, QObject *parent) : QObject(parent), mConn(conn)
 {
-    mTimer.setInterval(kIntervalMs);
-    connect(&mTimer, &QTimer::timeout, this, &DatabaseWatcher::check);
+    // Looks just after each wall-clock second, with the countdown's tick, so
+    // the two share one wake-up instead of waking the program twice a second.
+    mTimer.setSingleShot(true);
+    mTimer.setTimerType(Qt::PreciseTimer);
+    connect(&mTimer, &QTimer::timeout, this, [this] {
+        check();
+        arm();
+    });
+}
+
+void DatabaseWatcher::arm()
+{
+    mTimer.start(kIntervalMs - QTime::currentTime().msec() + 1);
 }
 
 void DatabaseWatcher::start()
 {
     mLastVersion = -1;
     check();
-    mTimer.start();
+    arm();
 }
 
 void DatabaseWatcher::stop()

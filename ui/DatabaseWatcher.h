@@ -29,6 +29,8 @@ signals:
     void changedOutside();
 
 private:
+    void arm();
+
     Connection &mConn;
     QTimer mTimer;
     qint64 mLastVersion = -1;

@@ -12,6 +12,7 @@
 #include "shell/mStartUp.h"
 #include "store/Settings.h"
 #include "ui/AppIcon.h"
+#include "ui/DatabaseWatcher.h"
 #include "ui/FileDialogs.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
@@ -20,9 +21,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -53,7 +56,8 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mListModel(std::make_unique<ReminderListModel>(context.regional)),
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
                                                   context.clock, context.sound, context.popup, *this)),
-      mTray(std::make_unique<cSysTray>(context.makeTrayBackend()))
+      mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
+      mWatcher(std::make_unique<DatabaseWatcher>(mConn))
 {
     buildControls();
     mCommands = std::make_unique<ReminderCommands>(*this);
@@ -89,7 +93,15 @@ void Form1::buildControls()
         return f;
     };
 
-    Frame1 = frame(this, "Frame1", kFrame1Caption, twips(120, 90, 7800, 855));
+    // The countdown rewrites Frame1's caption every second. Drawn by a label
+    // of its own on the frame's top line, a new caption repaints only the
+    // label, not the whole frame with its progress bar.
+    Frame1 = frame(this, "Frame1", "", twips(120, 90, 7800, 855));
+    Frame1Caption = new QLabel(QString::fromLatin1(kFrame1Caption), Frame1);
+    Frame1Caption->setObjectName(QStringLiteral("Frame1Caption"));
+    Frame1Caption->setAutoFillBackground(true);
+    Frame1Caption->move(8, 0);
+    Frame1Caption->adjustSize();
     ProgressBar1 = new QProgressBar(Frame1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
@@ -154,6 +166,11 @@ void Form1::buildControls()
     connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
     connect(ListView2, &QTreeWidget::itemClicked, this, [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); });
     connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
+    // vestrona-cli may change the reminders while the program runs.
+    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
+        listReminders();
+        GetLatestReminder();
+    });
 }
 
 bool Form1::Form_Load()
@@ -164,8 +181,10 @@ bool Form1::Form_Load()
     const QString defaultAlarm = joinPath(folder, QString::fromLatin1(kAlarmFileName));
 
     trap(100, [&] { ApplySkin(); });
+    // A folder of that name is there but is no database: the connection
+    // says so below, instead of calling it missing.
     bool databaseListed = true;
-    trap(102, [&] { databaseListed = ListingFindsFile(databasePath); });
+    trap(102, [&] { databaseListed = ListingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
     if (!databaseListed) {
         trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
         return false;
@@ -253,7 +272,10 @@ bool Form1::Form_Load()
     trap(210, [&] { listReminders(); });
     trap(214, [&] { GetLatestReminder(); });
     mLoading = false;
-    trap(218, [&] { mScheduler->startCountdown(); });
+    trap(218, [&] {
+        mWatcher->start();
+        mScheduler->startCountdown();
+    });
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (mStartHidden) {
@@ -296,7 +318,12 @@ void Form1::GetLatestReminder()
 
 void Form1::setFrameCaption(const QString &caption)
 {
-    Frame1->setTitle(caption);
+    // Arial's digits share one width, so the label is measured again only
+    // when the caption gains or loses characters.
+    const bool resize = caption.size() != Frame1Caption->text().size();
+    Frame1Caption->setText(caption);
+    if (resize)
+        Frame1Caption->adjustSize();
 }
 
 void Form1::setProgress(int value, int maximum, const QString &text)
@@ -401,6 +428,7 @@ void Form1::Form_QueryUnload()
     mClosing = true;
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_QueryUnload"));
     trap(100, [&] {
+        mWatcher->stop();
         if (mConn.State() != 0)
             mConn.Close();
     });

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -20,6 +21,7 @@ class QTreeWidget;
 namespace vestrona {
 
 class AlarmScheduler;
+class DatabaseWatcher;
 class ReminderCommands;
 class ReminderListModel;
 class cSysTray;
@@ -72,6 +74,7 @@ public:
 
     // The controls, named as the program's documentation names them.
     QGroupBox *Frame1 = nullptr;
+    QLabel *Frame1Caption = nullptr; // Frame1's caption
     QProgressBar *ProgressBar1 = nullptr;
     QTreeView *ListView1 = nullptr;
     QPushButton *PushButton1 = nullptr;
@@ -115,6 +118,7 @@ private:
     std::unique_ptr<AlarmScheduler> mScheduler;
     std::unique_ptr<cSysTray> mTray;
     std::unique_ptr<ReminderCommands> mCommands;
+    std::unique_ptr<DatabaseWatcher> mWatcher;
     bool mLoading = false;
     bool mHiddenInTray = false;
     bool mStartHidden = false;

@@ -288,16 +288,18 @@ void TestBackup::messageWithSeparatorIsLeftOutAndNamed()
     mConn->Execute(reminderInsert(1, QDate(2020, 1, 1), QTime(8, 0), QStringLiteral("first")));
     mConn->Execute(reminderInsert(1, QDate(2020, 1, 2), QTime(8, 0), QStringLiteral("a|;|b")));
     mConn->Execute(reminderInsert(1, QDate(2020, 1, 3), QTime(8, 0), QStringLiteral("last")));
+    // "|;" with the separator after it reads as a separator two characters early.
+    mConn->Execute(reminderInsert(1, QDate(2020, 1, 4), QTime(8, 0), QStringLiteral("x|;")));
 
     const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("sep.txt"), nullptr);
     QCOMPARE(result.written, 2);
-    QCOMPARE(result.skippedMessages, QStringList{"a|;|b"});
+    QCOMPARE(result.skippedMessages, (QStringList{"a|;|b", "x|;"}));
     QCOMPARE(readAll(path("sep.txt")), QByteArray("1|;|1/1/2020|;|8:00:00 AM|;|first|;||;|\r\n"
                                                   "1|;|1/3/2020|;|8:00:00 AM|;|last|;||;|\r\n"));
     QCOMPARE(mReporter.boxes.size(), 1);
     QCOMPARE(mReporter.boxes.first().kind, RecordingReporter::Box::Message);
     QVERIFY(mReporter.boxes.first().text.contains(QStringLiteral("sep.txt")));
-    QVERIFY(mReporter.boxes.first().text.endsWith(QStringLiteral("\r\na|;|b")));
+    QVERIFY(mReporter.boxes.first().text.endsWith(QStringLiteral("\r\na|;|b\r\nx|;")));
 }
 
 void TestBackup::failedBackupLeavesOldFile()

@@ -1,0 +1,6 @@
+#include "fuzz/FuzzEntry.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return fuzzOne(data, size);
+}

@@ -1,0 +1,8 @@
+# The fuzz targets and what each links; shared by fuzz/ and the replay tests.
+set(VESTRONA_FUZZ_TARGETS statement_parser date_time backup_reader)
+set(VESTRONA_FUZZ_LIBS_statement_parser vestrona_store)
+set(VESTRONA_FUZZ_LIBS_date_time vestrona_store)
+set(VESTRONA_FUZZ_LIBS_backup_reader vestrona_store vestrona_test_support Qt6::Sql)
+
+# Per-target compile definitions.
+set(VESTRONA_FUZZ_DEFS_backup_reader VESTRONA_SCHEMA_FILE="${VESTRONA_SCHEMA_FILE}")

@@ -1,0 +1,282 @@
+// Start-up of the real main window on a program folder whose database is
+// not a usable reminder database: one clear message naming the file and the
+// problem, no start, no hang, and the file exactly as it was.
+
+#include "store/Settings.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeFileDialogs.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/RecordingReporter.h"
+#include "tests/support/RecordingTrayBackend.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+#include "ui/Form1.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QCheckBox>
+
+#include <unistd.h>
+
+#include <functional>
+#include <memory>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+namespace {
+
+// What a file looks like from outside: its bytes and when it last changed.
+struct FileSnapshot {
+    bool exists = false;
+    QByteArray hash;
+    QDateTime modified;
+    QStringList folder;
+
+    static FileSnapshot of(const QString &path)
+    {
+        FileSnapshot s;
+        const QFileInfo info(path);
+        s.exists = info.exists();
+        s.modified = info.lastModified();
+        QFile file(path);
+        if (info.isFile() && file.open(QIODevice::ReadOnly))
+            s.hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        s.folder = QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return s;
+    }
+    bool operator==(const FileSnapshot &o) const
+    {
+        return exists == o.exists && hash == o.hash && modified == o.modified && folder == o.folder;
+    }
+};
+
+void runSql(const QString &path, const QStringList &statements)
+{
+    const QString name = QStringLiteral("bad-databases-setup");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One main window on a throw-away program folder, every outside piece faked.
+struct Harness {
+    TempFolder program;
+    TempFolder config;
+    std::unique_ptr<IniSettingsStore> settings;
+    RecordingReporter reporter;
+    FakeClock clock;
+    FakeSound sound;
+    FakePopup popup{sound};
+    FakeFileDialogs dialogs;
+    std::unique_ptr<Form1> form;
+
+    QString databasePath() const { return program.file(QStringLiteral("dbReminders.mdb")); }
+    QString settingsPath() const { return config.file(QStringLiteral("Tolvane.ini")); }
+
+    bool start()
+    {
+        settings = std::make_unique<IniSettingsStore>(config.path());
+        const AppContext context{program.path(), program.file(QStringLiteral("vestrona")), config.path(),
+                                 RegionalSettings::usEnglish(), reporter, *settings, clock, sound, popup,
+                                 [] { return std::make_unique<RecordingTrayBackend>(); }, dialogs};
+        form = std::make_unique<Form1>(context);
+        return form->Form_Load();
+    }
+};
+
+using Setup = std::function<void(const QString &databasePath)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+class TestBadDatabases : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unusableDatabaseEndsStartUpWithOneMessage_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("problem");
+
+        QTest::newRow("missing") << Setup([](const QString &) {}) << QStringLiteral("not found");
+        QTest::newRow("empty") << Setup([](const QString &path) { writeBytes(path, {}); })
+                               << QStringLiteral("empty (0 bytes)");
+        QTest::newRow("random bytes") << Setup([](const QString &path) {
+            QByteArray bytes(8192, Qt::Uninitialized);
+            QRandomGenerator random(7);
+            for (char &c : bytes)
+                c = char(random.bounded(256));
+            writeBytes(path, bytes);
+        }) << QStringLiteral("not an SQLite database");
+        QTest::newRow("cut inside the header") << Setup([](const QString &path) {
+            QVERIFY(makeDatabase(path));
+            writeBytes(path, readBytes(path).left(60));
+        }) << QStringLiteral("cut off inside its header");
+        QTest::newRow("cut inside a page") << Setup([](const QString &path) {
+            QVERIFY(makeDatabase(path));
+            writeBytes(path, readBytes(path).left(5000));
+        }) << QStringLiteral("shorter than its own header says");
+        QTest::newRow("cut at a page end") << Setup([](const QString &path) {
+            QVERIFY(makeDatabase(path));
+            runSql(path, {QStringLiteral("create table padding (x)"),
+                          QStringLiteral("insert into padding values (zeroblob(20000))")});
+            writeBytes(path, readBytes(path).left(4096));
+        }) << QStringLiteral("shorter than its own header says");
+        QTest::newRow("damaged pages") << Setup([](const QString &path) {
+            QVERIFY(makeDatabase(path));
+            QByteArray bytes = readBytes(path);
+            for (qsizetype i = 4096 + 8; i < bytes.size(); ++i)
+                bytes[i] = char(0xA5);
+            writeBytes(path, bytes);
+        }) << QStringLiteral("is damaged");
+        QTest::newRow("no reminder table") << Setup([](const QString &path) {
+            runSql(path, {QStringLiteral("create table tblOther (ID integer)")});
+        }) << QStringLiteral("has no table tblReminders");
+        QTest::newRow("table without a column") << Setup([](const QString &path) {
+            runSql(path, {QStringLiteral("create table tblReminders (ID integer primary key, Option integer, "
+                                         "StartDate text, StartTime text, Reminder text)")});
+        }) << QStringLiteral("without the column Weekdays");
+        QTest::newRow("a folder") << Setup([](const QString &path) { QVERIFY(QDir().mkpath(path)); })
+                                  << QStringLiteral("is a folder");
+    }
+
+    void unusableDatabaseEndsStartUpWithOneMessage()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, problem);
+        Harness h;
+        setup(h.databasePath());
+        const FileSnapshot before = FileSnapshot::of(h.databasePath());
+
+        QVERIFY(!h.start());
+
+        QCOMPARE(h.reporter.boxes.size(), 1);
+        const QString shown = h.reporter.boxes.first().text;
+        qInfo("%s: \"%s\"", QTest::currentDataTag(), qPrintable(shown));
+        QVERIFY2(shown.contains(h.databasePath()), qPrintable(shown));
+        QVERIFY2(shown.contains(problem), qPrintable(shown));
+        QVERIFY(FileSnapshot::of(h.databasePath()) == before);
+    }
+
+    // Another program holds the file locked for writing the whole time: the
+    // start-up gives up after the connection's busy wait instead of hanging.
+    void lockedDatabaseEndsStartUpWithOneMessage()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        const FileSnapshot before = FileSnapshot::of(h.databasePath());
+        const QString name = QStringLiteral("bad-databases-lock");
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            holder.setDatabaseName(h.databasePath());
+            QVERIFY(holder.open());
+            QSqlQuery lock(holder);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+
+            QVERIFY(!h.start());
+            QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+            lock.finish();
+            holder.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+
+        QCOMPARE(h.reporter.boxes.size(), 1);
+        const QString shown = h.reporter.boxes.first().text;
+        qInfo("locked: \"%s\"", qPrintable(shown));
+        QVERIFY(shown.contains(h.databasePath()));
+        QVERIFY(shown.contains(QStringLiteral("locked by another program")));
+        QVERIFY(FileSnapshot::of(h.databasePath()) == before);
+    }
+
+    // A database the user may not write starts read-only: the list shows,
+    // nothing is changed. Root may write any file whatever its mode, so
+    // there the file opens for writing and only "unchanged" can be shown.
+    void readOnlyDatabaseStartsAndStaysUnchanged()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        Connection writer(RegionalSettings::usEnglish());
+        writer.Open(h.databasePath());
+        writer.Execute(reminderInsert(1, QDate(2027, 1, 1), QTime(9, 0), QStringLiteral("kept")));
+        writer.Close();
+        QVERIFY(QFile::setPermissions(h.databasePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                                              | QFileDevice::ReadOther));
+        const FileSnapshot before = FileSnapshot::of(h.databasePath());
+
+        QVERIFY(h.start());
+        QCOMPARE(h.reporter.boxes.size(), 0);
+        QCOMPARE(h.form->conn().selectAll().size(), std::size_t(1));
+        if (geteuid() != 0)
+            QVERIFY(h.form->conn().isReadOnly());
+        else
+            qInfo("running as root: a 0444 file is writable for root, so it opened read-write");
+        h.form.reset();
+        QVERIFY(FileSnapshot::of(h.databasePath()) == before);
+    }
+
+    // A settings file of garbage reads as no settings at all.
+    void garbageSettingsGiveTheDefaults()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        QByteArray garbage(4096, Qt::Uninitialized);
+        QRandomGenerator random(11);
+        for (char &c : garbage)
+            c = char(random.bounded(256));
+        writeBytes(h.settingsPath(), garbage);
+
+        QVERIFY(h.start());
+        QCOMPARE(h.reporter.boxes.size(), 0);
+        QCOMPARE(h.form->selectedIntervalRow(), 1);
+        QCOMPARE(h.form->alarmSoundFile(), h.program.file(QStringLiteral("alarm.wav")));
+        QVERIFY(!h.form->Check4->isChecked());
+        QVERIFY(!h.form->startsHidden());
+    }
+
+    void badIntervalInSettingsGivesItsBoxesAndTheFirstRow()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        writeBytes(h.settingsPath(), "[Vestrona]\nOftenIndex=\x01\xfe\xffnot a number\nMinimized=maybe\n");
+
+        QVERIFY(h.start());
+        QList<int> lines;
+        for (const RecordingReporter::Box &box : h.reporter.errors())
+            lines << RecordingReporter::errorLine(box);
+        QCOMPARE(lines, (QList<int>{188, 190}));
+        QCOMPARE(h.form->selectedIntervalRow(), 1);
+    }
+};
+
+QTEST_MAIN(TestBadDatabases)
+#include "test_bad_databases.moc"
