@@ -13,6 +13,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Qt's FFmpeg media back end plays WAV files with nothing more installed
+    // and starts sooner than GStreamer; the environment may still choose.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestrona"));
     QApplication::setApplicationVersion(QStringLiteral(VESTRONA_VERSION));

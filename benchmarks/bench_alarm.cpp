@@ -3,9 +3,8 @@
 // and a reminder due at a whole second. Each pop-up is answered "Stop"
 // automatically. Prints "name value" lines for ./bench.
 //
-// MediaSoundPlayer keeps its QMediaPlayer to itself, so the sound's start is
-// taken from a twin QMediaPlayer started right after it on the same file and
-// output kind: the moment the twin first reports a position past zero.
+// The sound's start is when the first audible samples after play() reach
+// the sound server's default sink.
 #include "benchmarks/BenchSupport.h"
 #include "core/Clock.h"
 #include "core/Reporter.h"
@@ -19,18 +18,17 @@
 #include "store/Statements.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QDir>
-#include <QMediaPlayer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -71,42 +69,64 @@ private:
 struct AlarmTimes {
     std::optional<double> shown;       // first expose of the pop-up's window
     std::optional<double> playReturned;
-    std::optional<double> soundStarted; // the twin's first position past zero
+    std::optional<double> soundStarted; // first audible samples at the sound server after play()
     bool answered = false;
 };
 
+// The real player, noting when play() has returned.
 class TimingSoundPlayer final : public SoundPlayer {
 public:
-    explicit TimingSoundPlayer(AlarmTimes &times) : mTimes(times)
-    {
-        mTwin.setAudioOutput(&mTwinOutput);
-        QObject::connect(&mTwin, &QMediaPlayer::positionChanged, [this](qint64 position) {
-            if (position > 0 && !mTimes.soundStarted)
-                mTimes.soundStarted = wallMs();
-        });
-    }
+    explicit TimingSoundPlayer(AlarmTimes &times) : mTimes(times) {}
 
     void play(const QString &path, bool loop) override
     {
         mReal.play(path, loop);
         mTimes.playReturned = wallMs();
-        mTwin.setLoops(loop ? QMediaPlayer::Infinite : QMediaPlayer::Once);
-        mTwin.setSource(QUrl::fromLocalFile(path));
-        mTwin.play();
     }
-    void close() override
-    {
-        mReal.close();
-        mTwin.stop();
-        mTwin.setSource(QUrl());
-    }
+    void prepare(const QString &path) override { mReal.prepare(path); }
+    void close() override { mReal.close(); }
     bool isPlaying() const override { return mReal.isPlaying(); }
 
 private:
     AlarmTimes &mTimes;
     MediaSoundPlayer mReal;
-    QAudioOutput mTwinOutput;
-    QMediaPlayer mTwin;
+};
+
+// Listens to what the sound server plays (the monitor of its default sink)
+// and notes when the first audible samples after play() arrive: the moment
+// the alarm can be heard, whatever the media back end does on the way.
+class SoundServerWatch {
+public:
+    explicit SoundServerWatch(AlarmTimes &times) : mTimes(times)
+    {
+        QObject::connect(&mProcess, &QProcess::readyReadStandardOutput, [this] {
+            const double now = wallMs();
+            const QByteArray chunk = mProcess.readAllStandardOutput();
+            if (!mTimes.playReturned || mTimes.soundStarted)
+                return;
+            const auto *samples = reinterpret_cast<const qint16 *>(chunk.constData());
+            for (qsizetype i = 0; i < chunk.size() / qsizetype(sizeof(qint16)); ++i) {
+                if (std::abs(int(samples[i])) > kAudible) {
+                    mTimes.soundStarted = now;
+                    return;
+                }
+            }
+        });
+        mProcess.start(QStringLiteral("parec"), {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--raw"),
+                                                 QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                                 QStringLiteral("--rate=16000"), QStringLiteral("--latency-msec=5")});
+        mProcess.waitForStarted();
+    }
+    ~SoundServerWatch()
+    {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+
+private:
+    static constexpr int kAudible = 500;
+    AlarmTimes &mTimes;
+    QProcess mProcess;
 };
 
 // Shows the real Form2, notes when its window is first exposed and presses
@@ -139,7 +159,7 @@ protected:
             && mForm->windowHandle()->isExposed()) {
             mTimes.shown = wallMs();
             QPushButton *stop = mForm->PushButton2;
-            QTimer::singleShot(500, stop, [stop] { stop->click(); });
+            QTimer::singleShot(1500, stop, [stop] { stop->click(); });
         }
         return false;
     }
@@ -172,6 +192,9 @@ int main(int argc, char **argv)
         return 1;
     }
     qunsetenv("QT_QPA_PLATFORM");
+    // The media back end the program itself chooses.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     const int alarms = argc > 1 ? std::atoi(argv[1]) : 20;
 
@@ -187,6 +210,7 @@ int main(int argc, char **argv)
     StderrReporter reporter;
     AlarmTimes times;
     TimingSoundPlayer sound(times);
+    SoundServerWatch soundServer(times);
     TimingPopup popup(folder.path(), reporter, times);
     BenchView view(QStringLiteral(VESTRONA_ALARM_SOUND));
     AlarmScheduler scheduler(conn, settings, regional, reporter, clock, sound, popup, view);

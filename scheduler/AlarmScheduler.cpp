@@ -22,6 +22,7 @@ namespace {
 
 const QString kCaptionPrefix = QStringLiteral("Next alarm will play in ");
 const QString kProgressText = QStringLiteral("Progress Bar");
+constexpr qint64 kPrepareSoundSeconds = 3;
 
 QString countdownCaption(qint64 seconds)
 {
@@ -126,7 +127,13 @@ void AlarmScheduler::tickTimer1()
         return;
     }
     ErrorTrap trap(mReporter, QStringLiteral("Form1.Timer1_Timer"));
-    trap(102, [&] { mView.setFrameCaption(countdownCaption(secondsUntil(mClock.now(), mAlarmDue))); });
+    trap(102, [&] {
+        const qint64 left = secondsUntil(mClock.now(), mAlarmDue);
+        mView.setFrameCaption(countdownCaption(left));
+        // The sound is opened a moment ahead, so it starts with the pop-up.
+        if (left > 0 && left <= kPrepareSoundSeconds)
+            mSound.prepare(mView.alarmSoundFile());
+    });
     trap(104, [] { QCoreApplication::processEvents(); });
     if (!mTimer1Enabled)
         return;

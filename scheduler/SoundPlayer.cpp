@@ -30,14 +30,28 @@ void MediaSoundPlayer::play(const QString &path, bool loop)
     close();
     if (path.isEmpty())
         return;
-    mPlayer->setSource(QUrl::fromLocalFile(path));
+    prepare(path);
     mPlayer->play();
+}
+
+void MediaSoundPlayer::prepare(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    ensurePlayer();
+    // Opening a file costs a good part of a second's tenth, so the alarm
+    // opens it a moment ahead; a file already open is played from its start.
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (mPlayer->source() != source)
+        mPlayer->setSource(source);
 }
 
 void MediaSoundPlayer::close()
 {
     if (!mPlayer)
         return;
+    // Letting go of the file also closes the stream to the sound server,
+    // which would otherwise go on playing silence.
     mPlayer->stop();
     mPlayer->setSource(QUrl());
 }

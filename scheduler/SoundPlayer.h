@@ -15,6 +15,9 @@ public:
     virtual ~SoundPlayer() = default;
     // Sets the loop mode, closes what was playing, then opens and plays `path`.
     virtual void play(const QString &path, bool loop) = 0;
+    // Opens `path` ahead of a play() of it, so that the sound starts at once
+    // when the alarm comes; plays nothing.
+    virtual void prepare(const QString &path) = 0;
     virtual void close() = 0;
     virtual bool isPlaying() const = 0;
 };
@@ -25,6 +28,7 @@ public:
     ~MediaSoundPlayer() override;
 
     void play(const QString &path, bool loop) override;
+    void prepare(const QString &path) override;
     void close() override;
     bool isPlaying() const override;
 

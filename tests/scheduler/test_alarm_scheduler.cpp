@@ -139,12 +139,16 @@ private slots:
         scheduler->tickTimer1();
         QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:05"));
         QVERIFY(popup->messages.isEmpty());
+        QVERIFY(sound->prepared.isEmpty());
 
         // Never early: a millisecond before the second there is one to go.
         clock->set(at(8, 59, 59, 999));
         scheduler->tickTimer1();
         QCOMPARE(lastCaption(), QStringLiteral("Next alarm will play in 00:00:01"));
         QVERIFY(popup->messages.isEmpty());
+        // The sound is opened ahead of the alarm, and not played yet.
+        QCOMPARE(sound->prepared, QStringList{QStringLiteral("/sounds/alarm.wav")});
+        QVERIFY(sound->played.isEmpty());
 
         clock->set(at(9, 0, 0, 1));
         popup->outcomes = {Outcome::Stop};

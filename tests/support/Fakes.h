@@ -29,9 +29,11 @@ public:
         looping = loop;
         playing = true;
     }
+    void prepare(const QString &path) override { prepared.append(path); }
     void close() override { playing = false; }
     bool isPlaying() const override { return playing; }
     QStringList played;
+    QStringList prepared;
     bool looping = false;
     bool playing = false;
 };
