@@ -157,10 +157,18 @@ void Form1::buildControls()
 
     PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
 
-    // A check box's handler runs for changes made by code as well as by the user.
-    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
-    connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);
-    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    // A check box's handler runs for changes made by code as well as by the
+    // user. These small handlers keep no trap of their own, but a setting
+    // that cannot be saved must still reach the user rather than the event loop.
+    const auto reported = [this](const char *procedure, void (Form1::*handler)()) {
+        return [this, procedure, handler] {
+            ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
+            trap(100, [this, handler] { (this->*handler)(); });
+        };
+    };
+    connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &Form1::Check4_Click));
+    connect(Check8, &QCheckBox::toggled, this, reported("Check8_Click", &Form1::Check8_Click));
+    connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &Form1::Text2_Change));
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
     connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);

@@ -378,6 +378,20 @@ private slots:
         QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
     }
 
+    void aSettingThatCannotBeSavedIsReportedOnce()
+    {
+        QVERIFY(h->start());
+        QVERIFY(QFile::remove(h->settings->filePath()));
+        QVERIFY(QDir().mkpath(h->settings->filePath()));
+        h->form->Check4->click();
+        h->form->Check8->click();
+        const auto errors = h->reporter.errors();
+        QCOMPARE(errors.size(), 2);
+        QVERIFY(errors.at(0).text.contains(QStringLiteral("Form1.Check4_Click")));
+        QVERIFY(errors.at(1).text.contains(QStringLiteral("Form1.Check8_Click")));
+        QVERIFY(h->form->Check8->isChecked());
+    }
+
     void choosingTheAlarmSoundFile()
     {
         QVERIFY(h->start());
