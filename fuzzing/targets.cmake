@@ -1,4 +1,4 @@
-# The fuzz targets and what each links; shared by fuzz/ and the replay tests.
+# The fuzz targets and what each links; shared by fuzzing/ and the replay tests.
 set(VESTRONA_FUZZ_TARGETS statement_parser date_time backup_reader)
 set(VESTRONA_FUZZ_LIBS_statement_parser vestrona_store)
 set(VESTRONA_FUZZ_LIBS_date_time vestrona_store)

@@ -2,7 +2,7 @@
 // a backup file becomes the value list of an insert) and vestrona-cli, so any
 // text must give either a statement or an AppError, never anything worse.
 
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 #include "core/AppError.h"
 #include "store/Statements.h"

@@ -2,7 +2,7 @@
 // target's regressions and seed corpus) through its entry point once. A crash or sanitizer report ends the process,
 // which fails the test; the file being run is printed first so it is known.
 
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -3,7 +3,7 @@
 // Whatever the restore accepts must be readable afterwards, counted right,
 // and survive a backup and a restore of that backup unchanged.
 
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 #include "store/Backup.h"
 #include "store/Connection.h"

@@ -4,7 +4,7 @@
 // Whatever a reader accepts must be a valid value that the matching writer
 // turns back into a text the reader gives the same value for.
 
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 #include "store/DateFormats.h"
 #include "store/RegionalSettings.h"

@@ -1,4 +1,4 @@
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

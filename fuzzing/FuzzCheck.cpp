@@ -1,4 +1,4 @@
-#include "fuzz/FuzzEntry.h"
+#include "fuzzing/FuzzEntry.h"
 
 #include <cstdio>
 #include <cstdlib>
