@@ -1,5 +1,6 @@
 // The tray icon in a real tray host: minimizing hides the window into the
-// tray with a balloon, and a click on the icon brings the window back.
+// tray with a balloon; a second start of the program, and a click on the
+// icon, bring the window back.
 #include "tests/e2e/Desktop.h"
 
 #include <QTest>
@@ -37,6 +38,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(windowsOf(program.pid(), QString()).size(), 1, 10000);
         QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-balloon.png"))));
         QCOMPARE(trayIconsOf(program.pid()), QStringList{icon});
+
+        // A second start brings the running copy out of the tray and ends at once.
+        const ToolResult second = runTool(folder.programPath(), {}, folder.environment(), 10000);
+        QCOMPARE(second.exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(windowInfo(window).viewable, 10000);
+        QCOMPARE(trayIconsOf(program.pid()), QStringList{icon});
+        QVERIFY(minimizeWindow(window));
+        QTRY_VERIFY_WITH_TIMEOUT(!windowInfo(window).viewable, 10000);
 
         const WindowInfo iconInfo = windowInfo(icon);
         QVERIFY(iconInfo.viewable);

@@ -235,6 +235,16 @@ private slots:
         QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Daily"));
     }
 
+    void changesFromAnotherProgramAreListedWithinASecondOrTwo()
+    {
+        h->insert(2, QDate(2026, 12, 1), QTime(18, 0), QStringLiteral("Evening"));
+        QVERIFY(h->start());
+        QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Evening"));
+        h->insert(1, QDate(2026, 12, 7), QTime(10, 0), QStringLiteral("Added by vestrona-cli"));
+        QTRY_COMPARE_WITH_TIMEOUT(h->form->listModel().rowCount(), 2, 5000);
+        QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Added by vestrona-cli"));
+    }
+
     void missingDatabaseEndsStartUp()
     {
         QFile::remove(h->databasePath());
