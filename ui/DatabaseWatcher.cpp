@@ -3,7 +3,10 @@
 #include "core/AppError.h"
 #include "store/Connection.h"
 
+#include <QFile>
 #include <QTime>
+
+#include <sys/stat.h>
 
 namespace vestrona {
 
@@ -36,9 +39,22 @@ void DatabaseWatcher::stop()
     mTimer.stop();
 }
 
+DatabaseWatcher::FileStamp DatabaseWatcher::stamp() const
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(mConn.databasePath()).constData(), &status) != 0)
+        return {};
+    return {qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+            qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec, qint64(status.st_size),
+            quint64(status.st_ino)};
+}
+
 void DatabaseWatcher::check()
 {
     if (mConn.State() == 0)
+        return;
+    const FileStamp now = stamp();
+    if (mLastVersion >= 0 && now == mLastStamp)
         return;
     qint64 version = 0;
     try {
@@ -50,6 +66,7 @@ void DatabaseWatcher::check()
     }
     const bool changed = mLastVersion >= 0 && version != mLastVersion;
     mLastVersion = version;
+    mLastStamp = now;
     if (changed)
         emit changedOutside();
 }
