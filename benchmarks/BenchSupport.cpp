@@ -8,10 +8,27 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cstdio>
 #include <random>
 #include <stdexcept>
 
 namespace vestrona::bench {
+
+void StderrReporter::showMessage(const QString &text, const QString &)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+Reporter::Answer StderrReporter::askYesNo(const QString &text, const QString &)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return Answer::No;
+}
+
+void StderrReporter::showError(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 
 void createEmptyDatabase(const QString &path)
 {

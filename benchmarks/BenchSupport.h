@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Reporter.h"
 #include "store/Connection.h"
 
 #include <QString>
@@ -20,6 +21,14 @@ public:
 private:
     QTemporaryDir mDir;
     QString mPath;
+};
+
+// Writes every message to stderr and answers No.
+class StderrReporter final : public Reporter {
+public:
+    void showMessage(const QString &text, const QString &title) override;
+    Answer askYesNo(const QString &text, const QString &title) override;
+    void showError(const QString &text) override;
 };
 
 // Makes an empty reminder database from the schema at `path`.

@@ -42,17 +42,6 @@ double wallMs()
     return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
-class StderrReporter final : public Reporter {
-public:
-    void showMessage(const QString &text, const QString &) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    Answer askYesNo(const QString &text, const QString &) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        return Answer::No;
-    }
-    void showError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-};
-
 class BenchView final : public CountdownView {
 public:
     explicit BenchView(QString sound) : mSound(std::move(sound)) {}
@@ -207,7 +196,7 @@ int main(int argc, char **argv)
     conn.Open(database);
     IniSettingsStore settings(config.path());
     SystemClock clock;
-    StderrReporter reporter;
+    bench::StderrReporter reporter;
     AlarmTimes times;
     TimingSoundPlayer sound(times);
     SoundServerWatch soundServer(times);

@@ -27,23 +27,12 @@ namespace {
 
 constexpr int kReminders = 100000;
 
-class StderrReporter final : public Reporter {
-public:
-    void showMessage(const QString &text, const QString &) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    Answer askYesNo(const QString &text, const QString &) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        return Answer::No;
-    }
-    void showError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-};
-
 // The filled database and a backup of it, made once for every benchmark.
 struct Fixture {
     bench::FilledDatabase db{kReminders};
     QTemporaryDir files;
     QString backupPath = QDir(files.path()).filePath(QStringLiteral("backup.txt"));
-    StderrReporter reporter;
+    bench::StderrReporter reporter;
     RegionalSettings regional = RegionalSettings::usEnglish();
 
     Fixture()

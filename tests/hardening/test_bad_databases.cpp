@@ -58,22 +58,6 @@ struct FileSnapshot {
     }
 };
 
-void runSql(const QString &path, const QStringList &statements)
-{
-    const QString name = QStringLiteral("bad-databases-setup");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        for (const QString &statement : statements)
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -148,7 +132,7 @@ private slots:
         }) << QStringLiteral("shorter than its own header says");
         QTest::newRow("cut at a page end") << Setup([](const QString &path) {
             QVERIFY(makeDatabase(path));
-            runSql(path, {QStringLiteral("create table padding (x)"),
+            rawSql(path, {QStringLiteral("create table padding (x)"),
                           QStringLiteral("insert into padding values (zeroblob(20000))")});
             writeBytes(path, readBytes(path).left(4096));
         }) << QStringLiteral("shorter than its own header says");
@@ -160,10 +144,10 @@ private slots:
             writeBytes(path, bytes);
         }) << QStringLiteral("is damaged");
         QTest::newRow("no reminder table") << Setup([](const QString &path) {
-            runSql(path, {QStringLiteral("create table tblOther (ID integer)")});
+            rawSql(path, {QStringLiteral("create table tblOther (ID integer)")});
         }) << QStringLiteral("has no table tblReminders");
         QTest::newRow("table without a column") << Setup([](const QString &path) {
-            runSql(path, {QStringLiteral("create table tblReminders (ID integer primary key, Option integer, "
+            rawSql(path, {QStringLiteral("create table tblReminders (ID integer primary key, Option integer, "
                                          "StartDate text, StartTime text, Reminder text)")});
         }) << QStringLiteral("without the column Weekdays");
         QTest::newRow("a folder") << Setup([](const QString &path) { QVERIFY(QDir().mkpath(path)); })

@@ -1,6 +1,7 @@
 #include "core/AppError.h"
 #include "store/Connection.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <unistd.h>
 
 using namespace vestrona;
+using vestrona::test::makeDatabase;
+using vestrona::test::rawSql;
 using vestrona::test::TempFolder;
 
 namespace {
@@ -32,31 +35,6 @@ QString insertText(int option, const QString &date, const QString &time, const Q
 {
     return kInsertHead + QString::number(option) + ",#" + date + "#,#" + time + "#," + quoted(message) + ","
            + quoted(weekdays) + ")";
-}
-
-// Makes a database the way the build does, with the shipped tool.
-bool makeDatabase(const QString &target)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(VESTRONA_MKDB_TOOL), {QStringLiteral(VESTRONA_SCHEMA_FILE), target});
-    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-}
-
-// Runs raw SQL on a file through a connection of its own, for setting up
-// files the program itself could never produce.
-void rawSql(const QString &path, const QStringList &statements)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        for (const QString &statement : statements)
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
 }
 
 QString rawValue(const QString &path, const QString &sql)

@@ -4,6 +4,9 @@
 
 #include <QDate>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
 #include <QString>
 #include <QTime>
 
@@ -15,6 +18,24 @@ inline bool makeDatabase(const QString &target)
     QProcess tool;
     tool.start(QStringLiteral(VESTRONA_MKDB_TOOL), {QStringLiteral(VESTRONA_SCHEMA_FILE), target});
     return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// Runs raw SQL on a file through a connection of its own, for setting up
+// files the program itself could never produce.
+inline void rawSql(const QString &path, const QStringList &statements)
+{
+    const QString name = QStringLiteral("raw-sql-") + path;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QVERIFY2(db.open(), qPrintable(path));
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
 }
 
 // The insert statement the editor would build for one reminder.
