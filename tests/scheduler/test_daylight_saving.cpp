@@ -2,21 +2,14 @@
 // of the zone in TZ are the ones that run.
 #include "scheduler/NextReminder.h"
 
+#include "tests/support/TestDatabase.h"
+
 #include <QTest>
 
 using namespace vestrona;
+using vestrona::test::reminderRow;
 
 namespace {
-
-ReminderRecord row(int option, const QDate &date, const QTime &time, const QString &message)
-{
-    ReminderRecord r;
-    r.Option = option;
-    r.StartDate = date;
-    r.StartTime = time;
-    r.Reminder = message;
-    return r;
-}
 
 QDateTime utc(const QDate &date, int h, int m = 0, int s = 0)
 {
@@ -79,8 +72,8 @@ private slots:
     void skippedTimeRingsWhenTheGapEnds()
     {
         const QDate dayBefore = zone->springDay.addDays(-1);
-        const ReminderRecord once = row(OptionOnce, zone->springDay, zone->skipped, "once");
-        const ReminderRecord daily = row(OptionDaily, dayBefore, zone->skipped, "daily");
+        const ReminderRecord once = reminderRow(OptionOnce, zone->springDay, zone->skipped, "once");
+        const ReminderRecord daily = reminderRow(OptionDaily, dayBefore, zone->skipped, "daily");
         const QDateTime evening = utc(dayBefore, 20);
 
         QCOMPARE(nextOccurrence(once, evening)->toUTC(), zone->gapEndUtc);
@@ -95,7 +88,7 @@ private slots:
 
     void alarmTimeTextKeepsTheReminderTime()
     {
-        const QList<ReminderRecord> rows{row(OptionOnce, zone->springDay, zone->skipped, "once")};
+        const QList<ReminderRecord> rows{reminderRow(OptionOnce, zone->springDay, zone->skipped, "once")};
         const NextReminderChoice choice = choose(rows, utc(zone->springDay.addDays(-1), 20));
         QCOMPARE(choice.alarmTime,
                  zone->springDay.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char(' ')
@@ -108,8 +101,8 @@ private slots:
     void timesInsideOneGapTieToTheRowFirstInOrder()
     {
         const QTime later = zone->skipped.addSecs(15 * 60);
-        const QList<ReminderRecord> rows{row(OptionOnce, zone->springDay, later, "later in the gap"),
-                                         row(OptionOnce, zone->springDay, zone->skipped, "earlier in the gap")};
+        const QList<ReminderRecord> rows{reminderRow(OptionOnce, zone->springDay, later, "later in the gap"),
+                                         reminderRow(OptionOnce, zone->springDay, zone->skipped, "earlier in the gap")};
         const NextReminderChoice choice = choose(rows, utc(zone->springDay.addDays(-1), 20));
         QCOMPARE(choice.alarmText, QStringLiteral("earlier in the gap"));
         QCOMPARE(choice.due.toUTC(), zone->gapEndUtc);
@@ -117,7 +110,7 @@ private slots:
 
     void repeatedTimeRingsOnlyOnItsFirstPass()
     {
-        const ReminderRecord daily = row(OptionDaily, zone->autumnDay.addDays(-10), zone->repeated, "daily");
+        const ReminderRecord daily = reminderRow(OptionDaily, zone->autumnDay.addDays(-10), zone->repeated, "daily");
         const QDateTime beforeBoth = zone->firstPassUtc.addSecs(-15 * 60);
         QCOMPARE(nextOccurrence(daily, beforeBoth)->toUTC(), zone->firstPassUtc);
 
@@ -134,7 +127,7 @@ private slots:
     {
         // In the second pass, a time just past the repeated hour lies ahead.
         const QTime afterRepeat = zone->repeated.addSecs(60 * 60);
-        const ReminderRecord once = row(OptionOnce, zone->autumnDay, afterRepeat, "after");
+        const ReminderRecord once = reminderRow(OptionOnce, zone->autumnDay, afterRepeat, "after");
         const QDateTime expected = zone->secondPassUtc.addSecs(60 * 60);
         QCOMPARE(nextOccurrence(once, zone->secondPassUtc.addSecs(-60))->toUTC(), expected);
     }

@@ -1,9 +1,12 @@
 #include "scheduler/NextReminder.h"
 #include "store/DateFormats.h"
 
+#include "tests/support/TestDatabase.h"
+
 #include <QTest>
 
 using namespace vestrona;
+using vestrona::test::reminderRow;
 
 Q_DECLARE_METATYPE(vestrona::ReminderRecord)
 using Rows = QList<ReminderRecord>;
@@ -13,18 +16,6 @@ namespace {
 
 // Monday 7 December 2026: far from any daylight-saving change.
 const QDate kMonday(2026, 12, 7);
-
-ReminderRecord row(int option, const QDate &date, const QTime &time, const QString &message,
-                   const QString &weekdays = QString())
-{
-    ReminderRecord r;
-    r.Option = option;
-    r.StartDate = date;
-    r.StartTime = time;
-    r.Reminder = message;
-    r.Weekdays = weekdays;
-    return r;
-}
 
 QDateTime at(const QDate &date, int h, int m = 0, int s = 0)
 {
@@ -56,21 +47,21 @@ private slots:
 
         const QDate lastMonthMonday(2026, 11, 2);
         const QDate yesterday = kMonday.addDays(-1);
-        const Rows weeklyMonFri{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "mon-fri", "Mon,Fri")};
+        const Rows weeklyMonFri{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "mon-fri", "Mon,Fri")};
 
         QTest::newRow("empty table") << Rows{} << at(kMonday, 9) << "" << QDateTime();
         QTest::newRow("one time past skipped")
-            << Rows{row(OptionOnce, yesterday, QTime(8, 0), "past"), row(OptionOnce, kMonday, QTime(12, 0), "noon")}
+            << Rows{reminderRow(OptionOnce, yesterday, QTime(8, 0), "past"), reminderRow(OptionOnce, kMonday, QTime(12, 0), "noon")}
             << at(kMonday, 9) << "noon" << at(kMonday, 12);
         QTest::newRow("one time due now is not ahead")
-            << Rows{row(OptionOnce, kMonday, QTime(9, 0), "now")} << at(kMonday, 9) << "" << QDateTime();
+            << Rows{reminderRow(OptionOnce, kMonday, QTime(9, 0), "now")} << at(kMonday, 9) << "" << QDateTime();
         QTest::newRow("every day from yesterday rings today")
-            << Rows{row(OptionDaily, yesterday, QTime(8, 0), "daily")} << at(kMonday, 7) << "daily" << at(kMonday, 8);
+            << Rows{reminderRow(OptionDaily, yesterday, QTime(8, 0), "daily")} << at(kMonday, 7) << "daily" << at(kMonday, 8);
         QTest::newRow("every day from yesterday rings tomorrow once past")
-            << Rows{row(OptionDaily, yesterday, QTime(8, 0), "daily")} << at(kMonday, 9) << "daily"
+            << Rows{reminderRow(OptionDaily, yesterday, QTime(8, 0), "daily")} << at(kMonday, 9) << "daily"
             << at(kMonday.addDays(1), 8);
         QTest::newRow("every day starting tomorrow")
-            << Rows{row(OptionDaily, kMonday.addDays(1), QTime(8, 0), "daily")} << at(kMonday, 9) << "daily"
+            << Rows{reminderRow(OptionDaily, kMonday.addDays(1), QTime(8, 0), "daily")} << at(kMonday, 9) << "daily"
             << at(kMonday.addDays(1), 8);
         QTest::newRow("weekly Monday 07:00 rings today") << weeklyMonFri << at(kMonday, 7) << "mon-fri"
                                                         << at(kMonday, 9);
@@ -81,42 +72,42 @@ private slots:
         QTest::newRow("weekly Saturday rings next Monday")
             << weeklyMonFri << at(kMonday.addDays(5), 10) << "mon-fri" << at(kMonday.addDays(7), 9);
         QTest::newRow("weekly only today's weekday comes a week later")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "mon", "Mon")} << at(kMonday, 10) << "mon"
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "mon", "Mon")} << at(kMonday, 10) << "mon"
             << at(kMonday.addDays(7), 9);
         QTest::newRow("Wednesday written with its blank")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "wed", " Wed")} << at(kMonday, 10) << "wed"
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "wed", " Wed")} << at(kMonday, 10) << "wed"
             << at(kMonday.addDays(2), 9);
         QTest::newRow("weekday pieces with blanks around")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "sun", "Tue , Sun ")} << at(kMonday.addDays(1), 10)
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "sun", "Tue , Sun ")} << at(kMonday.addDays(1), 10)
             << "sun" << at(kMonday.addDays(6), 9);
         QTest::newRow("weekly with no weekday never")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "none", "")} << at(kMonday, 7) << ""
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "none", "")} << at(kMonday, 7) << ""
             << QDateTime();
         QTest::newRow("weekly with unknown codes never")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "none", "mon,Mond,WED")} << at(kMonday, 7) << ""
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "none", "mon,Mond,WED")} << at(kMonday, 7) << ""
             << QDateTime();
         QTest::newRow("weekly starting in the future waits for its start")
-            << Rows{row(OptionWeekly, QDate(2027, 1, 14), QTime(9, 0), "thu", "Thu")} << at(kMonday, 7) << "thu"
+            << Rows{reminderRow(OptionWeekly, QDate(2027, 1, 14), QTime(9, 0), "thu", "Thu")} << at(kMonday, 7) << "thu"
             << at(QDate(2027, 1, 14), 9);
         QTest::newRow("weekly future start, first listed day after it")
-            << Rows{row(OptionWeekly, QDate(2027, 1, 14), QTime(9, 0), "mon", "Mon")} << at(kMonday, 7) << "mon"
+            << Rows{reminderRow(OptionWeekly, QDate(2027, 1, 14), QTime(9, 0), "mon", "Mon")} << at(kMonday, 7) << "mon"
             << at(QDate(2027, 1, 18), 9);
         QTest::newRow("earliest wins over the first row")
-            << Rows{row(OptionWeekly, lastMonthMonday, QTime(9, 0), "weekly", "Mon"),
-                    row(OptionOnce, kMonday, QTime(8, 30), "sooner")}
+            << Rows{reminderRow(OptionWeekly, lastMonthMonday, QTime(9, 0), "weekly", "Mon"),
+                    reminderRow(OptionOnce, kMonday, QTime(8, 30), "sooner")}
             << at(kMonday, 7) << "sooner" << at(kMonday, 8, 30);
         QTest::newRow("tie goes to the first row")
-            << Rows{row(OptionDaily, yesterday, QTime(8, 0), "first"), row(OptionOnce, kMonday, QTime(8, 0), "second")}
+            << Rows{reminderRow(OptionDaily, yesterday, QTime(8, 0), "first"), reminderRow(OptionOnce, kMonday, QTime(8, 0), "second")}
             << at(kMonday, 7) << "first" << at(kMonday, 8);
         QTest::newRow("unknown option rings once")
-            << Rows{row(4, yesterday, QTime(8, 0), "old"), row(4, kMonday, QTime(11, 0), "later")} << at(kMonday, 9)
+            << Rows{reminderRow(4, yesterday, QTime(8, 0), "old"), reminderRow(4, kMonday, QTime(11, 0), "later")} << at(kMonday, 9)
             << "later" << at(kMonday, 11);
         QTest::newRow("rows with no valid date or time are skipped")
-            << Rows{row(OptionDaily, QDate(), QTime(8, 0), "no date"), row(OptionDaily, kMonday, QTime(), "no time"),
-                    row(OptionOnce, kMonday, QTime(10, 0), "ok")}
+            << Rows{reminderRow(OptionDaily, QDate(), QTime(8, 0), "no date"), reminderRow(OptionDaily, kMonday, QTime(), "no time"),
+                    reminderRow(OptionOnce, kMonday, QTime(10, 0), "ok")}
             << at(kMonday, 9) << "ok" << at(kMonday, 10);
         QTest::newRow("milliseconds past the start count as past")
-            << Rows{row(OptionOnce, kMonday, QTime(9, 0, 1), "a"), row(OptionDaily, kMonday, QTime(9, 0), "b")}
+            << Rows{reminderRow(OptionOnce, kMonday, QTime(9, 0, 1), "a"), reminderRow(OptionDaily, kMonday, QTime(9, 0), "b")}
             << at(kMonday, 9).addMSecs(1) << "a" << at(kMonday, 9, 0, 1);
     }
 
@@ -147,7 +138,7 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, text);
-        const Rows rows{row(OptionDaily, QDate(2026, 1, 1), QTime(8, 5, 7), "daily")};
+        const Rows rows{reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 5, 7), "daily")};
         const NextReminderChoice choice = choose(rows, at(kMonday, 9), pattern);
         QCOMPARE(choice.alarmTime, text);
         QCOMPARE(readAlarmTimeText(choice.alarmTime, pattern, RegionalSettings::usEnglish()),

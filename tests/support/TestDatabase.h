@@ -2,6 +2,8 @@
 
 // Needs VESTRONA_MKDB_TOOL and VESTRONA_SCHEMA_FILE defined by the test's build.
 
+#include "store/ReminderRecord.h"
+
 #include <QDate>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -36,6 +38,19 @@ inline void rawSql(const QString &path, const QStringList &statements)
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+// One reminder as a reader of the table sees it, for the scheduler's tests.
+inline ReminderRecord reminderRow(int option, const QDate &date, const QTime &time, const QString &message,
+                                  const QString &weekdays = QString())
+{
+    ReminderRecord r;
+    r.Option = option;
+    r.StartDate = date;
+    r.StartTime = time;
+    r.Reminder = message;
+    r.Weekdays = weekdays;
+    return r;
 }
 
 // The insert statement the editor would build for one reminder.
