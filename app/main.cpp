@@ -1,13 +1,13 @@
 #include "core/Clock.h"
-#include "scheduler/Form2.h"
-#include "scheduler/SoundPlayer.h"
+#include "ui/Form2.h"
+#include "ui/MediaSoundPlayer.h"
 #include "shell/QtTrayBackend.h"
 #include "store/RegionalSettings.h"
 #include "store/Settings.h"
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
-#include "ui/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 

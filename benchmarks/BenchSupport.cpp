@@ -32,7 +32,7 @@ void StderrReporter::showError(const QString &text)
 
 void createEmptyDatabase(const QString &path)
 {
-    QFile schema(QStringLiteral(VESTRONA_SCHEMA_PATH));
+    QFile schema(QStringLiteral(VESTRONA_SCHEMA_FILE));
     if (!schema.open(QIODevice::ReadOnly))
         throw std::runtime_error("schema.sql not found");
     const QString name = QStringLiteral("bench-create-") + path;

@@ -2,11 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QAudioOutput;
-class QMediaPlayer;
-
 namespace vestrona {
 
 // Plays the alarm sound. A file that cannot be played gives no sound and no message.
@@ -20,24 +15,6 @@ public:
     virtual void prepare(const QString &path) = 0;
     virtual void close() = 0;
     virtual bool isPlaying() const = 0;
-};
-
-class MediaSoundPlayer final : public SoundPlayer {
-public:
-    MediaSoundPlayer();
-    ~MediaSoundPlayer() override;
-
-    void play(const QString &path, bool loop) override;
-    void prepare(const QString &path) override;
-    void close() override;
-    bool isPlaying() const override;
-
-private:
-    // The media back end is loaded on the first sound, not at start-up.
-    void ensurePlayer();
-
-    std::unique_ptr<QAudioOutput> mOutput;
-    std::unique_ptr<QMediaPlayer> mPlayer;
 };
 
 } // namespace vestrona

@@ -6,7 +6,7 @@
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
 #include "ui/Form1.h"
-#include "scheduler/WindowLook.h"
+#include "ui/WindowLook.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -5,7 +5,7 @@
 #include "store/Settings.h"
 #include "ui/AppIcon.h"
 #include "ui/Form1.h"
-#include "scheduler/WindowLook.h"
+#include "ui/WindowLook.h"
 
 #include <QGroupBox>
 #include <QPushButton>

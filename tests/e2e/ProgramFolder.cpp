@@ -57,8 +57,8 @@ ProgramFolder::ProgramFolder(Database database)
     }
     if (database == Database::Missing)
         return;
-    const ToolResult made = runTool(QStringLiteral(VESTRONA_MKDB_PROGRAM),
-                                    {QStringLiteral(VESTRONA_SCHEMA_PATH), databasePath()});
+    const ToolResult made = runTool(QStringLiteral(VESTRONA_MKDB_TOOL),
+                                    {QStringLiteral(VESTRONA_SCHEMA_FILE), databasePath()});
     if (made.exitCode != 0)
         mSetupError = QStringLiteral("vestrona-mkdb failed: ") + made.err;
 }

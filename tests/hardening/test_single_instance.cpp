@@ -1,5 +1,5 @@
 #include "tests/support/TempFolder.h"
-#include "ui/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

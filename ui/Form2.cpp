@@ -1,6 +1,6 @@
-#include "scheduler/Form2.h"
+#include "ui/Form2.h"
 
-#include "scheduler/WindowLook.h"
+#include "ui/WindowLook.h"
 
 #include "core/ErrorTrap.h"
 

@@ -1,4 +1,4 @@
-#include "scheduler/SoundPlayer.h"
+#include "ui/MediaSoundPlayer.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>

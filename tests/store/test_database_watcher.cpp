@@ -1,7 +1,7 @@
 #include "store/Connection.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
-#include "ui/DatabaseWatcher.h"
+#include "store/DatabaseWatcher.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "scheduler/WindowLook.h"
+#include "ui/WindowLook.h"
 
 #include "core/AppError.h"
 #include "core/PathHelpers.h"

@@ -1,4 +1,4 @@
-#include "scheduler/Form2.h"
+#include "ui/Form2.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
 

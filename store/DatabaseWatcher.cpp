@@ -1,4 +1,4 @@
-#include "ui/DatabaseWatcher.h"
+#include "store/DatabaseWatcher.h"
 
 #include "core/AppError.h"
 #include "store/Connection.h"

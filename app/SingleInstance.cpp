@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
 #include <QDir>
