@@ -1,32 +1,12 @@
-#include "tests/support/TempFolder.h"
-#include "tests/support/TestDatabase.h"
+#include "tests/support/Files.h"
+#include "tests/support/ProgramFolder.h"
 
-#include <QFile>
-#include <QProcess>
+#include <QDir>
 #include <QTest>
 
 using namespace vestrona::test;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray kSampleLine("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n");
 
@@ -46,17 +26,16 @@ private slots:
     void restoreOfUnreadableFileFails();
 
 private:
-    Run cli(const QStringList &arguments) const;
-    QString file(const char *name) const { return mFolder->file(QString::fromLatin1(name)); }
+    ProcessResult cli(const QStringList &arguments) const { return mFolder->cli(arguments); }
+    QString file(const char *name) const { return QDir(mFolder->path()).filePath(QString::fromLatin1(name)); }
 
-    std::unique_ptr<TempFolder> mFolder;
+    std::unique_ptr<ProgramFolder> mFolder;
 };
 
 void TestCliBackup::init()
 {
-    mFolder = std::make_unique<TempFolder>();
-    QVERIFY(QFile::copy(QStringLiteral(VESTRONA_CLI_PROGRAM), file("vestrona-cli")));
-    QVERIFY(makeDatabase(file("dbReminders.mdb")));
+    mFolder = std::make_unique<ProgramFolder>();
+    QCOMPARE(mFolder->setupError(), QString());
 }
 
 void TestCliBackup::cleanup()
@@ -64,42 +43,24 @@ void TestCliBackup::cleanup()
     mFolder.reset();
 }
 
-Run TestCliBackup::cli(const QStringList &arguments) const
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), mFolder->path());
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(mFolder->path());
-    process.start(file("vestrona-cli"), arguments);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 void TestCliBackup::backupRefusesToReplaceWithoutForce()
 {
     QCOMPARE(cli({"add", "--option", "once", "--date", "2012-10-23", "--time", "15:03:00", "Sample Reminder"}).exitCode, 0);
 
-    Run run = cli({"backup", file("out.txt")});
+    ProcessResult run = cli({"backup", file("out.txt")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
-    QCOMPARE(readAll(file("out.txt")), kSampleLine);
+    QCOMPARE(readFile(file("out.txt")), kSampleLine);
 
     writeFile(file("out.txt"), "keep");
     run = cli({"backup", file("out.txt")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("--force")));
-    QCOMPARE(readAll(file("out.txt")), QByteArray("keep"));
+    QCOMPARE(readFile(file("out.txt")), QByteArray("keep"));
 
     run = cli({"backup", "--force", file("out.txt")});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(readAll(file("out.txt")), kSampleLine);
+    QCOMPARE(readFile(file("out.txt")), kSampleLine);
 }
 
 void TestCliBackup::restoreAddsAndReportsRejectedLines()
@@ -107,7 +68,7 @@ void TestCliBackup::restoreAddsAndReportsRejectedLines()
     writeFile(file("good.txt"), kSampleLine);
     writeFile(file("mixed.txt"), "1|;|1/2/2030|;|8:00:00 AM|;|two\r\nlines|;||;|\r\nnot a reminder\r\n"
                                  "1|;|31/31/2030|;|8:00:00 AM|;|bad date|;||;|\r\n");
-    const Run run = cli({"restore", file("good.txt"), file("mixed.txt")});
+    const ProcessResult run = cli({"restore", file("good.txt"), file("mixed.txt")});
     QCOMPARE(run.exitCode, 1);
     const QStringList errors = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(errors.size(), 2);
@@ -115,7 +76,7 @@ void TestCliBackup::restoreAddsAndReportsRejectedLines()
     QVERIFY(errors.at(1).startsWith(file("mixed.txt") + QStringLiteral(":4: ")));
     QVERIFY(errors.at(1).contains(QStringLiteral("31/31/2030")));
 
-    const Run list = cli({"list"});
+    const ProcessResult list = cli({"list"});
     QCOMPARE(list.exitCode, 0);
     const QStringList rows = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 2);
@@ -123,14 +84,14 @@ void TestCliBackup::restoreAddsAndReportsRejectedLines()
     QVERIFY(rows.at(1).startsWith(QStringLiteral("two\\r\\nlines\t")));
 
     // A clean file restores quietly.
-    const Run again = cli({"restore", file("good.txt")});
+    const ProcessResult again = cli({"restore", file("good.txt")});
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(again.err, QString());
 }
 
 void TestCliBackup::restoreOfUnreadableFileFails()
 {
-    const Run run = cli({"restore", file("missing.txt")});
+    const ProcessResult run = cli({"restore", file("missing.txt")});
     QCOMPARE(run.exitCode, 3);
     QVERIFY(run.err.contains(file("missing.txt")));
     QVERIFY(!run.err.contains(QStringLiteral("Please email")));

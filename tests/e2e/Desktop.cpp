@@ -9,9 +9,9 @@ namespace vestrona::e2e {
 
 namespace {
 
-ToolResult x(const QString &tool, const QStringList &arguments)
+ProcessResult x(const QString &tool, const QStringList &arguments)
 {
-    return runTool(tool, arguments, QProcessEnvironment::systemEnvironment(), 10000);
+    return runProcess(tool, arguments, QProcessEnvironment::systemEnvironment(), 10000);
 }
 
 QStringList lines(const QString &text)
@@ -83,7 +83,7 @@ QString RunningProgram::errorOutput()
 WindowInfo windowInfo(const QString &window)
 {
     WindowInfo info;
-    const ToolResult r = x(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    const ProcessResult r = x(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
     if (r.exitCode != 0)
         return info;
     info.exists = true;
@@ -188,7 +188,7 @@ QString screenshotPath(const QString &name)
 
 int playingStreamsOf(qint64 pid)
 {
-    const ToolResult r = x(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    const ProcessResult r = x(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
     int playing = 0;
     const QString ownPid = QStringLiteral("application.process.id = \"%1\"").arg(pid);
     for (const QString &block : r.out.split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QPoint>
 #include <QProcess>
@@ -9,6 +9,11 @@
 #include <QStringList>
 
 namespace vestrona::e2e {
+
+// The e2e tests run the program from the shared throw-away folder.
+using test::ProcessResult;
+using test::ProgramFolder;
+using test::runProcess;
 
 // Why the end-to-end tests cannot run here, or "" when a display is set.
 QString missingDesktop();

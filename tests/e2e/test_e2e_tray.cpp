@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(trayIconsOf(program.pid()), QStringList{icon});
 
         // A second start brings the running copy out of the tray and ends at once.
-        const ToolResult second = runTool(folder.programPath(), {}, folder.environment(), 10000);
+        const ProcessResult second = runProcess(folder.programPath(), {}, folder.environment(), 10000);
         QCOMPARE(second.exitCode, 0);
         QTRY_VERIFY_WITH_TIMEOUT(windowInfo(window).viewable, 10000);
         QCOMPARE(trayIconsOf(program.pid()), QStringList{icon});

@@ -4,11 +4,11 @@
 // Real processes are killed here, so the kill points are real time spread
 // over the measured length of one uninterrupted run.
 
-#include "tests/support/TempFolder.h"
+#include "tests/support/Files.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/TestDatabase.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -38,45 +38,28 @@ class TestCrashSafety : public QObject {
     Q_OBJECT
 
 private:
-    test::TempFolder mFolder;
-    QString mCli;
+    test::ProgramFolder mFolder;
     QString mDatabase;
     QString mBigFile;
     QRandomGenerator mRandom{kSeed};
 
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), mFolder.file(QStringLiteral("config")));
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        return env;
-    }
-
-    void startCli(QProcess &process, const QStringList &arguments) const
-    {
-        process.setProcessEnvironment(environment());
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(mCli, arguments);
-    }
+    QString file(const QString &name) const { return QDir(mFolder.path()).filePath(name); }
 
     // Runs to the end; returns how long it took in milliseconds, -1 on failure.
     qint64 runCli(const QStringList &arguments) const
     {
-        QProcess process;
-        QElapsedTimer timer;
-        timer.start();
-        startCli(process, arguments);
-        if (!process.waitForFinished(kRunTimeoutMs) || process.exitStatus() != QProcess::NormalExit
-            || process.exitCode() != 0)
-            return -1;
-        return timer.elapsed();
+        const test::ProcessResult run =
+            test::runProcess(mFolder.cliPath(), arguments, mFolder.environment(), kRunTimeoutMs);
+        return run.exitCode == 0 ? run.elapsedMs : -1;
     }
 
     void killCliAfter(const QStringList &arguments, int delayMs) const
     {
         QProcess process;
-        startCli(process, arguments);
+        process.setProcessEnvironment(mFolder.environment());
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(mFolder.cliPath(), arguments);
         process.waitForStarted();
         QThread::msleep(static_cast<unsigned long>(delayMs));
         process.kill();
@@ -108,25 +91,9 @@ private:
 
     void removeRowsAbove(qint64 keep) const
     {
-        const QString name = QStringLiteral("crash-safety-trim");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(mDatabase);
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec(QStringLiteral("delete from tblReminders where ID not in "
-                                              "(select ID from tblReminders order by ID limit %1)")
-                                   .arg(keep)));
-            query.finish();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-
-    static QByteArray readAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        test::rawSql(mDatabase, {QStringLiteral("delete from tblReminders where ID not in "
+                                                "(select ID from tblReminders order by ID limit %1)")
+                                     .arg(keep)});
     }
 
     static void writeBigFile(const QString &path)
@@ -162,26 +129,19 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(mFolder.isValid());
         // The program finds its database beside itself, so it runs from a copy.
-        mCli = mFolder.file(QStringLiteral("vestrona-cli"));
-        QVERIFY(QFile::copy(QStringLiteral(VESTRONA_CLI_PROGRAM), mCli));
-        mDatabase = mFolder.file(QStringLiteral("dbReminders.mdb"));
-        QVERIFY(test::makeDatabase(mDatabase));
-        mBigFile = mFolder.file(QStringLiteral("BIG.txt"));
+        QCOMPARE(mFolder.setupError(), QString());
+        mDatabase = mFolder.databasePath();
+        mBigFile = file(QStringLiteral("BIG.txt"));
         writeBigFile(mBigFile);
         qInfo("kill points drawn with seed %u", kSeed);
     }
 
     void killedRestoreAddsAllOrNothing()
     {
-        const QString small = mFolder.file(QStringLiteral("small.txt"));
-        {
-            QFile file(small);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("1|;|1/2/2027|;|9:00:00 AM|;|Already there|;||;|\r\n"
-                       "2|;|1/3/2027|;|10:00:00 AM|;|Also there|;||;|\r\n");
-        }
+        const QString small = file(QStringLiteral("small.txt"));
+        test::writeFile(small, "1|;|1/2/2027|;|9:00:00 AM|;|Already there|;||;|\r\n"
+                               "2|;|1/3/2027|;|10:00:00 AM|;|Also there|;||;|\r\n");
         QVERIFY(runCli({QStringLiteral("restore"), small}) >= 0);
         const qint64 before = inspect().rows;
         QCOMPARE(before, 2);
@@ -212,33 +172,34 @@ private slots:
         // SQLite ignores (its header was never completed); the next change
         // removes it, so nothing stays beside the database for long.
         QVERIFY(runCli({QStringLiteral("restore"), small}) >= 0);
-        const QStringList leftovers = leftoverFiles(mFolder.path(), {QStringLiteral("vestrona-cli"), QStringLiteral("dbReminders.mdb"),
-                                                QStringLiteral("BIG.txt"), QStringLiteral("small.txt")});
+        const QStringList leftovers =
+            leftoverFiles(mFolder.path(), {QStringLiteral("vestrona"), QStringLiteral("vestrona-cli"), QStringLiteral("alarm.wav"),
+                                           QStringLiteral("dbReminders.mdb"), QStringLiteral("BIG.txt"), QStringLiteral("small.txt")});
         QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QStringLiteral(", "))));
     }
 
     void killedBackupLeavesOldOrWholeFile()
     {
-        const QString folder = mFolder.file(QStringLiteral("backups"));
+        const QString folder = file(QStringLiteral("backups"));
         QVERIFY(QDir().mkpath(folder));
         const QString out = folder + QStringLiteral("/OUT.txt");
-        const QString reference = mFolder.file(QStringLiteral("reference.txt"));
+        const QString reference = file(QStringLiteral("reference.txt"));
 
         // The old backup holds what the database held before the big restore.
         QVERIFY(runCli({QStringLiteral("backup"), out}) >= 0);
-        const QByteArray oldBytes = readAll(out);
+        const QByteArray oldBytes = test::readFile(out);
         QVERIFY(!oldBytes.isEmpty());
         QVERIFY(runCli({QStringLiteral("restore"), mBigFile}) >= 0);
         const qint64 duration = runCli({QStringLiteral("backup"), QStringLiteral("--force"), reference});
         QVERIFY2(duration >= 0, "an uninterrupted backup failed");
-        const QByteArray newBytes = readAll(reference);
+        const QByteArray newBytes = test::readFile(reference);
         QVERIFY(newBytes.size() > oldBytes.size());
 
         int replaced = 0;
         for (int point = 0; point < kKillPoints; ++point) {
             const int delay = int(mRandom.bounded(duration + duration / 10 + 1));
             killCliAfter({QStringLiteral("backup"), QStringLiteral("--force"), out}, delay);
-            const QByteArray bytes = readAll(out);
+            const QByteArray bytes = test::readFile(out);
             QVERIFY2(bytes == oldBytes || bytes == newBytes,
                      qPrintable(QStringLiteral("kill after %1 ms left a backup of %2 bytes (old %3, new %4)")
                                     .arg(delay)
@@ -248,10 +209,7 @@ private slots:
             QCOMPARE(leftoverFiles(folder, {QStringLiteral("OUT.txt")}), QStringList());
             if (bytes == newBytes) {
                 ++replaced;
-                QFile::remove(out);
-                QFile file(out);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                QCOMPARE(file.write(oldBytes), oldBytes.size());
+                test::writeFile(out, oldBytes);
             }
         }
         qInfo("backup of %d reminders took %lld ms; %d kill points survived, %d of them after the rename",

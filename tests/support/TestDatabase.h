@@ -3,9 +3,9 @@
 // Needs VESTRONA_MKDB_TOOL and VESTRONA_SCHEMA_FILE defined by the test's build.
 
 #include "store/ReminderRecord.h"
+#include "tests/support/Process.h"
 
 #include <QDate>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -17,9 +17,7 @@ namespace vestrona::test {
 // Makes an empty reminder database the way the build does, with the shipped tool.
 inline bool makeDatabase(const QString &target)
 {
-    QProcess tool;
-    tool.start(QStringLiteral(VESTRONA_MKDB_TOOL), {QStringLiteral(VESTRONA_SCHEMA_FILE), target});
-    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return runProcess(QStringLiteral(VESTRONA_MKDB_TOOL), {QStringLiteral(VESTRONA_SCHEMA_FILE), target}).exitCode == 0;
 }
 
 // Runs raw SQL on a file through a connection of its own, for setting up

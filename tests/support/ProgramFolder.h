@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/Process.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDateTime>
@@ -7,19 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace vestrona::e2e {
-
-// What a finished helper process left behind.
-struct ToolResult {
-    int exitCode = -1; // -1 when it could not start, crashed or hung
-    QString out;
-    QString err;
-};
-
-// Runs `program` to its end, killing it after `timeoutMs`.
-ToolResult runTool(const QString &program, const QStringList &arguments,
-                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-                   int timeoutMs = 30000);
+namespace vestrona::test {
 
 // A throw-away installation of the program: copies of vestrona, vestrona-cli
 // and alarm.wav with a database of their own and a settings folder of their
@@ -44,14 +33,14 @@ public:
     // folder pointed here and the real display platform for widgets.
     QProcessEnvironment environment() const;
 
-    ToolResult cli(const QStringList &arguments) const;
+    ProcessResult cli(const QStringList &arguments) const;
     // Adds a reminder through vestrona-cli; returns its ID, "" on failure.
     QString addOnce(const QDateTime &due, const QString &message) const;
 
 private:
-    test::TempFolder mProgram;
-    test::TempFolder mConfig;
+    TempFolder mProgram;
+    TempFolder mConfig;
     QString mSetupError;
 };
 
-} // namespace vestrona::e2e
+} // namespace vestrona::test

@@ -1,16 +1,16 @@
 // vestrona-cli run as a process, the way scripts use it: exit codes, what it
 // prints, and how it refuses bad input and unusable databases.
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
-using namespace vestrona::e2e;
+using namespace vestrona::test;
 
 namespace {
 
-QStringList outputLines(const ToolResult &r)
+QStringList outputLines(const ProcessResult &r)
 {
     return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
@@ -25,11 +25,11 @@ private slots:
     {
         ProgramFolder folder;
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
-        const ToolResult help = folder.cli({"--help"});
+        const ProcessResult help = folder.cli({"--help"});
         QCOMPARE(help.exitCode, 0);
         for (const char *command : {"next", "list", "add", "delete"})
             QVERIFY2(help.out.contains(QLatin1String(command)), command);
-        const ToolResult version = folder.cli({"--version"});
+        const ProcessResult version = folder.cli({"--version"});
         QCOMPARE(version.exitCode, 0);
         QVERIFY2(QRegularExpression(QStringLiteral("^vestrona-cli \\d+\\.\\d+\\.\\d+\\n$")).match(version.out).hasMatch(),
                  qPrintable(version.out));
@@ -39,7 +39,7 @@ private slots:
     {
         ProgramFolder folder;
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
-        const ToolResult empty = folder.cli({"next"});
+        const ProcessResult empty = folder.cli({"next"});
         QCOMPARE(empty.exitCode, 1);
         QCOMPARE(empty.out, QString());
         QCOMPARE(folder.cli({"list"}).out, QString());
@@ -53,7 +53,7 @@ private slots:
         QVERIFY(!past.isEmpty() && !later.isEmpty() && !soonest.isEmpty());
         QCOMPARE(QSet<QString>({past, later, soonest}).size(), 3);
 
-        const ToolResult list = folder.cli({"list"});
+        const ProcessResult list = folder.cli({"list"});
         QCOMPARE(list.exitCode, 0);
         const QStringList rows = outputLines(list);
         QCOMPARE(rows.size(), 3);
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(rows[2].section(QLatin1Char('\t'), -1), later);
         QCOMPARE(rows[1].section(QLatin1Char('\t'), 0, 0), QStringLiteral("Soonest"));
 
-        const ToolResult next = folder.cli({"next"});
+        const ProcessResult next = folder.cli({"next"});
         QCOMPARE(next.exitCode, 0);
         QCOMPARE(next.out, tomorrow.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")) + QStringLiteral("\tSoonest\n"));
 
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(folder.cli({"next"}).out.endsWith(QLatin1String("\tLater\n")));
         QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
 
-        const ToolResult again = folder.cli({"delete", soonest});
+        const ProcessResult again = folder.cli({"delete", soonest});
         QCOMPARE(again.exitCode, 1);
         QVERIFY2(again.err.contains(soonest), qPrintable(again.err));
         QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
@@ -85,7 +85,7 @@ private slots:
         const QString message = QStringLiteral("line one\r\nline two\ttabbed C:\\temp\\new\rend");
         QCOMPARE(folder.cli({"add", "--option", "weekly", "--date", "2030-05-06", "--time", "09:15", "--days", "Mon,Wed",
                              message}).exitCode, 0);
-        const ToolResult list = folder.cli({"list"});
+        const ProcessResult list = folder.cli({"list"});
         QCOMPARE(list.exitCode, 0);
         QCOMPARE(list.out.count(QLatin1Char('\n')), 1);
         const QStringList cells = list.out.chopped(1).split(QLatin1Char('\t'));
@@ -137,7 +137,7 @@ private slots:
         const QString kept = folder.addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Keep me"));
         QVERIFY(!kept.isEmpty());
 
-        const ToolResult r = folder.cli(arguments);
+        const ProcessResult r = folder.cli(arguments);
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.out, QString());
         QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: ")) && r.err.contains(mentions), qPrintable(r.err));
@@ -161,7 +161,7 @@ private slots:
         QFETCH(QStringList, arguments);
         ProgramFolder folder(ProgramFolder::Database::Missing);
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
-        const ToolResult r = folder.cli(arguments);
+        const ProcessResult r = folder.cli(arguments);
         QCOMPARE(r.exitCode, 3);
         QVERIFY2(r.err.contains(folder.databasePath()), qPrintable(r.err));
         // Nothing is made in its place.
@@ -192,7 +192,7 @@ private slots:
         file.write(content);
         file.close();
 
-        const ToolResult r = folder.cli(arguments);
+        const ProcessResult r = folder.cli(arguments);
         QCOMPARE(r.exitCode, 3);
         QCOMPARE(r.out, QString());
         QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: ")) && r.err.contains(folder.databasePath()), qPrintable(r.err));

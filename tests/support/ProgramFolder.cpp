@@ -1,36 +1,10 @@
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
-namespace vestrona::e2e {
-
-ToolResult runTool(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
-                   int timeoutMs)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    ToolResult result;
-    if (!process.waitForStarted()) {
-        result.err = process.errorString();
-        return result;
-    }
-    process.closeWriteChannel();
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        result.err = QStringLiteral("%1 did not finish").arg(program);
-        return result;
-    }
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    return result;
-}
+namespace vestrona::test {
 
 namespace {
 
@@ -57,8 +31,8 @@ ProgramFolder::ProgramFolder(Database database)
     }
     if (database == Database::Missing)
         return;
-    const ToolResult made = runTool(QStringLiteral(VESTRONA_MKDB_TOOL),
-                                    {QStringLiteral(VESTRONA_SCHEMA_FILE), databasePath()});
+    const ProcessResult made = runProcess(QStringLiteral(VESTRONA_MKDB_TOOL),
+                                         {QStringLiteral(VESTRONA_SCHEMA_FILE), databasePath()});
     if (made.exitCode != 0)
         mSetupError = QStringLiteral("vestrona-mkdb failed: ") + made.err;
 }
@@ -88,17 +62,17 @@ QProcessEnvironment ProgramFolder::environment() const
     return env;
 }
 
-ToolResult ProgramFolder::cli(const QStringList &arguments) const
+ProcessResult ProgramFolder::cli(const QStringList &arguments) const
 {
-    return runTool(cliPath(), arguments, environment());
+    return runProcess(cliPath(), arguments, environment());
 }
 
 QString ProgramFolder::addOnce(const QDateTime &due, const QString &message) const
 {
-    const ToolResult added = cli({QStringLiteral("add"), QStringLiteral("--option"), QStringLiteral("once"),
+    const ProcessResult added = cli({QStringLiteral("add"), QStringLiteral("--option"), QStringLiteral("once"),
                                   QStringLiteral("--date"), due.date().toString(Qt::ISODate),
                                   QStringLiteral("--time"), due.time().toString(QStringLiteral("HH:mm:ss")), message});
     return added.exitCode == 0 ? added.out.trimmed() : QString();
 }
 
-} // namespace vestrona::e2e
+} // namespace vestrona::test

@@ -1,0 +1,36 @@
+#include "tests/support/Process.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace vestrona::test {
+
+ProcessResult runProcess(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment,
+                         int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    ProcessResult result;
+    if (!process.waitForStarted()) {
+        result.err = process.errorString();
+        return result;
+    }
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("%1 did not finish").arg(program);
+        return result;
+    }
+    result.elapsedMs = timer.elapsed();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    return result;
+}
+
+} // namespace vestrona::test
