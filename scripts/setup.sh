@@ -27,11 +27,16 @@ vestrona_install_packages() {
   fi
 }
 
-# vestrona_build BUILD_DIR [extra cmake args...]
-vestrona_build() {
+# vestrona_configure BUILD_DIR [extra cmake args...]
+vestrona_configure() {
   local dir="$1"; shift
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$VESTRONA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" -j"${VESTRONA_JOBS:-2}"
+}
+
+# vestrona_build BUILD_DIR [extra cmake args...]: configures, then builds everything.
+vestrona_build() {
+  vestrona_configure "$@"
+  cmake --build "$1" -j"${VESTRONA_JOBS:-2}"
 }
