@@ -99,7 +99,7 @@ void ReminderCommands::PushButton9_Click()
     QStringList paths;
     trap(100, [&] {
         paths = mContext.fileDialogs.getOpenFileNames(QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"),
-                                                     QString::fromLatin1(kTextFileFilter));
+                                                      QString::fromLatin1(kTextFileFilter));
     });
     if (paths.isEmpty())
         return;

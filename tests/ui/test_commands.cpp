@@ -49,8 +49,8 @@ struct Harness : AppFixture {
 
     void select(int row)
     {
-        control<QTreeView>("ListView1")->selectionModel()->select(form->listModel().index(row, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        control<QTreeView>("ListView1")->selectionModel()->select(
+            form->listModel().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     QStringList messages() const
