@@ -114,6 +114,8 @@ private slots:
     void weeklyRoundTripAndSwitchToDaily();
     void editOpensOneTimeReminderWithBoxesDisabled();
     void editOnEmptyListDoesNothing();
+    void editWithoutSelectionDoesNothing();
+    void editOfAnUnknownOptionSavesTheSameReminder();
     void closingWithoutSavingChangesNothing();
     void apostrophesAreKept();
     void weeklyWithoutWeekdayIsRefused();
@@ -260,6 +262,31 @@ void TestCommands::editOnEmptyListDoesNothing()
     h->click("PushButton3");
     QCOMPARE(h->dialogsShown, 0);
     QVERIFY(h->reporter.boxes.isEmpty());
+}
+
+void TestCommands::editWithoutSelectionDoesNothing()
+{
+    h->insert(1, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("not chosen"));
+    h->click("PushButton3");
+    h->click("PushButton2");
+    QCOMPARE(h->dialogsShown, 0);
+    QVERIFY(h->reporter.boxes.isEmpty());
+    QCOMPARE(h->rows(), QStringList{"1|2027-01-01|07:00:00|not chosen|"});
+}
+
+void TestCommands::editOfAnUnknownOptionSavesTheSameReminder()
+{
+    // An option value the program never writes opens as a new reminder would.
+    h->insert(4, QDate(2027, 2, 3), QTime(6, 30), QStringLiteral("odd"), QStringLiteral("Mon"));
+    h->select(0);
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        QVERIFY(f.Option1->isChecked());
+        QCOMPARE(enabled(f), kAllOn);
+        f.PushButton1->click();
+    };
+    h->click("PushButton3");
+    QCOMPARE(h->rows(), QStringList{"1|2027-02-03|06:30:00|odd|Mon"});
 }
 
 void TestCommands::closingWithoutSavingChangesNothing()
