@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ErrorTrap.h"
+#include "core/ProgressIdleText.h"
 #include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmPopup.h"
 #include "scheduler/CountdownView.h"
@@ -21,7 +22,7 @@ namespace vestrona {
 namespace {
 
 const QString kCaptionPrefix = QStringLiteral("Next alarm will play in ");
-const QString kProgressText = QStringLiteral("Progress Bar");
+const QString kProgressText = QString::fromLatin1(kProgressIdleText);
 constexpr qint64 kPrepareSoundSeconds = 3;
 
 QString countdownCaption(qint64 seconds)

@@ -2,6 +2,7 @@
 
 #include "store/RegionalSettings.h"
 
+#include <QDialog>
 #include <QString>
 
 #include <functional>
@@ -18,8 +19,9 @@ class TrayBackend;
 class FileDialogs;
 
 // Everything the main window takes from outside: where the program lives,
-// the settings, the clock, the message boxes, the sound, the pop-up, the tray
-// and the file dialogs. The program passes the real ones, tests their fakes.
+// the settings, the clock, the message boxes, the sound, the pop-up, the tray,
+// the file dialogs and how the editor and the date-format dialog are shown.
+// The program passes the real ones, tests their fakes.
 struct AppContext {
     QString programFolder;   // the executable's folder, no trailing "/"
     QString programFilePath; // the running program, for the logon entry
@@ -32,6 +34,9 @@ struct AppContext {
     AlarmPopup &popup;
     std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
     FileDialogs &fileDialogs;
+    // Shows a dialog modally and returns once it has closed. A test plays
+    // the user's part here instead.
+    std::function<void(QDialog &)> runDialog = [](QDialog &dialog) { dialog.exec(); };
 };
 
 } // namespace vestrona

@@ -2,6 +2,7 @@
 
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
+#include "core/ProgressIdleText.h"
 #include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmScheduler.h"
 #include "ui/WindowLook.h"
@@ -11,6 +12,7 @@
 #include "shell/TrayMinimizer.h"
 #include "shell/mStartUp.h"
 #include "store/Settings.h"
+#include "store/Statements.h"
 #include "ui/AppIcon.h"
 #include "store/DatabaseWatcher.h"
 #include "ui/FileDialogs.h"
@@ -44,8 +46,24 @@ QRect twips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-const char *const kProgressIdleText = "Progress Bar";
 const char *const kFrame1Caption = "Next alarm will play in";
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(arialBold(11.25));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect geometry)
+{
+    auto *f = new QGroupBox(QString::fromLatin1(caption), parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setGeometry(geometry);
+    return f;
+}
 
 } // namespace
 
@@ -57,21 +75,10 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
                                                   context.clock, context.sound, context.popup, *this)),
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
+      mCommands(std::make_unique<ReminderCommands>(
+          mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
+                                       [this] { listReminders(); }, [this] { GetLatestReminder(); }})),
       mWatcher(std::make_unique<DatabaseWatcher>(mConn))
-{
-    buildControls();
-    mCommands = std::make_unique<ReminderCommands>(*this);
-    connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
-    connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
-    connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
-    connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
-    connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
-    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
-}
-
-Form1::~Form1() = default;
-
-void Form1::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
@@ -79,20 +86,27 @@ void Form1::buildControls()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto button = [this](QWidget *parentWidget, const char *name, const char *caption, QRect geometry) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), parentWidget);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(arialBold(11.25));
-        b->setGeometry(geometry);
-        return b;
-    };
-    auto frame = [](QWidget *parentWidget, const char *name, const char *caption, QRect geometry) {
-        auto *f = new QGroupBox(QString::fromLatin1(caption), parentWidget);
-        f->setObjectName(QString::fromLatin1(name));
-        f->setGeometry(geometry);
-        return f;
-    };
+    createCountdownFrame();
+    createReminderList();
+    createReminderButtons();
+    createIntervalList();
+    createStartupFrame();
+    createSoundFrame();
+    PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
+    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
 
+    connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
+    // vestrona-cli may change the reminders while the program runs.
+    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
+        listReminders();
+        GetLatestReminder();
+    });
+}
+
+Form1::~Form1() = default;
+
+void Form1::createCountdownFrame()
+{
     // The countdown rewrites Frame1's caption every second. Drawn by a label
     // of its own on the frame's top line, a new caption repaints only the
     // label, not the whole frame with its progress bar.
@@ -108,7 +122,10 @@ void Form1::buildControls()
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     setProgress(0, 100, QString::fromLatin1(kProgressIdleText));
+}
 
+void Form1::createReminderList()
+{
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twips(120, 1065, 7800, 1815));
@@ -123,14 +140,26 @@ void Form1::buildControls()
     ListView1->header()->setSectionsClickable(false);
     ListView1->header()->setStretchLastSection(false);
     ListView1->setModel(mListModel.get());
+}
 
+void Form1::createReminderButtons()
+{
     PushButton1 = button(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
     PushButton3 = button(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
     PushButton2 = button(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
     PushButton6 = button(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
     PushButton8 = button(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
     PushButton9 = button(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
+    connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
+    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
+    connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
+    connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
+}
 
+void Form1::createIntervalList()
+{
     ListView2 = new QTreeWidget(this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setGeometry(twips(120, 4500, 7800, 1815));
@@ -138,7 +167,11 @@ void Form1::buildControls()
     ListView2->setRootIsDecorated(false);
     ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView2->header()->setSectionsClickable(false);
+    connect(ListView2, &QTreeWidget::itemClicked, this, [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); });
+}
 
+void Form1::createStartupFrame()
+{
     Frame3 = frame(this, "Frame3", "Startup Option", twips(120, 6375, 7800, 735));
     Check4 = new QCheckBox(QStringLiteral("Load this software on Windows startup"), Frame3);
     Check4->setObjectName(QStringLiteral("Check4"));
@@ -146,7 +179,12 @@ void Form1::buildControls()
     Check8 = new QCheckBox(QStringLiteral("Minimized to system tray"), Frame3);
     Check8->setObjectName(QStringLiteral("Check8"));
     Check8->setGeometry(twips(4320, 300, 2580, 285));
+    connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &Form1::Check4_Click));
+    connect(Check8, &QCheckBox::toggled, this, reported("Check8_Click", &Form1::Check8_Click));
+}
 
+void Form1::createSoundFrame()
+{
     Frame2 = frame(this, "Frame2", "Alarm Sound File", twips(120, 7170, 7800, 1335));
     Text2 = new QLineEdit(Frame2);
     Text2->setObjectName(QStringLiteral("Text2"));
@@ -154,51 +192,61 @@ void Form1::buildControls()
     Text2->setReadOnly(true);
     PushButton5 = button(Frame2, "PushButton5", "Change Alarm Sound File", twips(240, 750, 3600, 405));
     PushButton4 = button(Frame2, "PushButton4", "Test Alarm Sound", twips(3960, 750, 3600, 405));
-
-    PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
-
-    // A check box's handler runs for changes made by code as well as by the
-    // user. These small handlers keep no trap of their own, but a setting
-    // that cannot be saved must still reach the user rather than the event loop.
-    const auto reported = [this](const char *procedure, void (Form1::*handler)()) {
-        return [this, procedure, handler] {
-            ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
-            trap(100, [this, handler] { (this->*handler)(); });
-        };
-    };
-    connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &Form1::Check4_Click));
-    connect(Check8, &QCheckBox::toggled, this, reported("Check8_Click", &Form1::Check8_Click));
     connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &Form1::Text2_Change));
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
-    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
-    connect(ListView2, &QTreeWidget::itemClicked, this, [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); });
-    connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
-    // vestrona-cli may change the reminders while the program runs.
-    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
-        listReminders();
-        GetLatestReminder();
-    });
+}
+
+std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())
+{
+    // These small handlers keep no trap of their own, but a setting that
+    // cannot be saved must still reach the user rather than the event loop.
+    return [this, procedure, handler] {
+        ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
+        trap(100, [this, handler] { (this->*handler)(); });
+    };
 }
 
 bool Form1::Form_Load()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_Load"));
-    const QString &folder = mContext.programFolder;
-    const QString databasePath = joinPath(folder, QString::fromLatin1(kDatabaseFileName));
-    const QString defaultAlarm = joinPath(folder, QString::fromLatin1(kAlarmFileName));
-
+    const QString databasePath = joinPath(mContext.programFolder, QString::fromLatin1(kDatabaseFileName));
     trap(100, [&] { ApplySkin(); });
-    // A folder of that name is there but is no database: the connection
-    // says so below, instead of calling it missing.
-    bool databaseListed = true;
-    trap(102, [&] { databaseListed = ListingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
-    if (!databaseListed) {
-        trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
+    if (!databaseListed(trap, databasePath))
+        return false;
+    mLoading = true;
+    setUpWindow(trap);
+    if (!openDatabase(trap, databasePath)) {
+        mLoading = false;
         return false;
     }
-    mLoading = true;
-    trap(112, [&] { applyHandCursor(*this, folder); });
+    restoreAlarmSettings(trap);
+    restoreStartupOptions(trap);
+    trap(210, [&] { listReminders(); });
+    trap(214, [&] { GetLatestReminder(); });
+    mLoading = false;
+    trap(218, [&] {
+        mWatcher->start();
+        mScheduler->startCountdown();
+    });
+    placeWindow();
+    return true;
+}
+
+bool Form1::databaseListed(ErrorTrap &trap, const QString &databasePath)
+{
+    // A folder of that name is there but is no database: the connection
+    // says so later, instead of calling it missing.
+    bool listed = true;
+    trap(102, [&] { listed = ListingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
+    if (!listed)
+        trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
+    return listed;
+}
+
+void Form1::setUpWindow(ErrorTrap &trap)
+{
+    trap(112, [&] { applyHandCursor(*this, mContext.programFolder); });
     trap(134, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(programIcon());
@@ -219,6 +267,10 @@ bool Form1::Form_Load()
         for (const AlarmInterval &interval : kAlarmIntervals)
             new QTreeWidgetItem(ListView2, {QString::fromLatin1(interval.text)});
     });
+}
+
+bool Form1::openDatabase(ErrorTrap &trap, const QString &databasePath)
+{
     // A file that is there but is no usable reminder database ends start-up
     // the same way a missing one does, and is left as it is.
     bool opened = false;
@@ -232,10 +284,12 @@ bool Form1::Form_Load()
             mContext.reporter.showMessage(e.description());
         }
     });
-    if (!opened) {
-        mLoading = false;
-        return false;
-    }
+    return opened;
+}
+
+void Form1::restoreAlarmSettings(ErrorTrap &trap)
+{
+    const QString defaultAlarm = joinPath(mContext.programFolder, QString::fromLatin1(kAlarmFileName));
     trap(182, [&] { Text2->setText(mContext.settings.GetSetting(QString::fromLatin1(SettingKey::Alarm), defaultAlarm)); });
     trap(184, [&] {
         if (!FileExists(Text2->text()))
@@ -258,6 +312,10 @@ bool Form1::Form_Load()
     // The interval list always keeps a selection, so a snooze always repeats.
     if (selectedIntervalRow() == 0)
         selectIntervalRow(1);
+}
+
+void Form1::restoreStartupOptions(ErrorTrap &trap)
+{
     trap(192, [&] {
         mTray->setTrayTip(QString::fromLatin1(kProductName));
         mTray->setTrayIcon(programIcon());
@@ -277,13 +335,10 @@ bool Form1::Form_Load()
         if (Check4->isChecked() && Check8->isChecked())
             mStartHidden = true;
     });
-    trap(210, [&] { listReminders(); });
-    trap(214, [&] { GetLatestReminder(); });
-    mLoading = false;
-    trap(218, [&] {
-        mWatcher->start();
-        mScheduler->startCountdown();
-    });
+}
+
+void Form1::placeWindow()
+{
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (mStartHidden) {
@@ -294,7 +349,6 @@ bool Form1::Form_Load()
             Form_Resize();
         });
     }
-    return true;
 }
 
 void Form1::ApplySkin()
@@ -353,16 +407,12 @@ void Form1::processEvents()
     QCoreApplication::processEvents();
 }
 
-int Form1::selectedReminderRow() const
+std::optional<ReminderRecord> Form1::selectedReminder() const
 {
     const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-QString Form1::selectedReminderId() const
-{
-    const int row = selectedReminderRow();
-    return row < 0 ? QString() : mListModel->cellText(row, IdColumn);
+    if (rows.isEmpty())
+        return std::nullopt;
+    return mListModel->record(rows.first().row());
 }
 
 int Form1::selectedIntervalRow() const
@@ -499,10 +549,7 @@ void Form1::PushButton5_Click()
 void Form1::PushButton6_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton6_Click"));
-    trap(100, [&] {
-        mConn.Execute(QStringLiteral("insert into tblReminders ([Option],[StartDate],[StartTime],[Reminder],[Weekdays]) "
-                                     "values (1,#10/23/2012#,#3:03:00 PM#,'Sample Reminder','')"));
-    });
+    trap(100, [&] { mConn.Execute(QString::fromLatin1(kSampleInsert)); });
     trap(102, [&] { listReminders(); });
 }
 

@@ -3,11 +3,14 @@
 #include "scheduler/CountdownView.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/ReminderRecord.h"
 #include "ui/AppContext.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -22,6 +25,7 @@ namespace vestrona {
 
 class AlarmScheduler;
 class DatabaseWatcher;
+class ErrorTrap;
 class ReminderCommands;
 class ReminderListModel;
 class cSysTray;
@@ -50,8 +54,6 @@ public:
     cSysTray &tray() { return *mTray; }
     ReminderListModel &listModel() { return *mListModel; }
     bool HiddenInTray() const { return mHiddenInTray; }
-    bool isLoading() const { return mLoading; }
-    const AppContext &context() const { return mContext; }
 
     // CountdownView
     void setFrameCaption(const QString &caption) override;
@@ -64,13 +66,59 @@ public:
     void setProgress(int value, const QString &text) override;
     void processEvents() override;
 
-    // The ID text of the selected row of ListView1, or "" when none is selected.
-    QString selectedReminderId() const;
-    // The selected row of ListView1, -1 when none.
-    int selectedReminderRow() const;
-
     // Brings the window back from the tray or from behind other windows.
     void bringToFront();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The window's parts, top to bottom; each connects its own controls.
+    void createCountdownFrame();
+    void createReminderList();
+    void createReminderButtons();
+    void createIntervalList();
+    void createStartupFrame();
+    void createSoundFrame();
+    // A handler for a change made by code as well as by the user, whose
+    // failure is reported under its own name.
+    std::function<void()> reported(const char *procedure, void (Form1::*handler)());
+
+    // The phases of Form_Load, all reporting through its one trap.
+    bool databaseListed(ErrorTrap &trap, const QString &databasePath);
+    void setUpWindow(ErrorTrap &trap);
+    bool openDatabase(ErrorTrap &trap, const QString &databasePath);
+    void restoreAlarmSettings(ErrorTrap &trap);
+    void restoreStartupOptions(ErrorTrap &trap);
+    void placeWindow();
+
+    void ApplySkin();
+    void Form_Resize();
+    void Form_QueryUnload();
+    void Check4_Click();
+    void Check8_Click();
+    void Text2_Change();
+    void PushButton4_Click();
+    void PushButton5_Click();
+    void PushButton6_Click();
+    void cSysTray1_MouseUp();
+    void selectIntervalRow(int row);
+    // The record of ListView1's selected row; none when no row is selected.
+    std::optional<ReminderRecord> selectedReminder() const;
+
+    // Declared first: the scheduler keeps a reference to its regional settings.
+    AppContext mContext;
+    Connection mConn;
+    std::unique_ptr<ReminderListModel> mListModel;
+    std::unique_ptr<AlarmScheduler> mScheduler;
+    std::unique_ptr<cSysTray> mTray;
+    std::unique_ptr<ReminderCommands> mCommands;
+    std::unique_ptr<DatabaseWatcher> mWatcher;
+    bool mLoading = false;
+    bool mHiddenInTray = false;
+    bool mStartHidden = false;
+    bool mClosing = false;
 
     // The controls, named as the program's documentation names them.
     QGroupBox *Frame1 = nullptr;
@@ -92,37 +140,6 @@ public:
     QCheckBox *Check8 = nullptr;
     QGroupBox *Frame2 = nullptr;
     QLineEdit *Text2 = nullptr;
-
-protected:
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildControls();
-    void ApplySkin();
-    void Form_Resize();
-    void Form_QueryUnload();
-    void Check4_Click();
-    void Check8_Click();
-    void Text2_Change();
-    void PushButton4_Click();
-    void PushButton5_Click();
-    void PushButton6_Click();
-    void cSysTray1_MouseUp();
-    void selectIntervalRow(int row);
-
-    // Declared first: the scheduler keeps a reference to its regional settings.
-    AppContext mContext;
-    Connection mConn;
-    std::unique_ptr<ReminderListModel> mListModel;
-    std::unique_ptr<AlarmScheduler> mScheduler;
-    std::unique_ptr<cSysTray> mTray;
-    std::unique_ptr<ReminderCommands> mCommands;
-    std::unique_ptr<DatabaseWatcher> mWatcher;
-    bool mLoading = false;
-    bool mHiddenInTray = false;
-    bool mStartHidden = false;
-    bool mClosing = false;
 };
 
 } // namespace vestrona

@@ -2,10 +2,9 @@
 
 #include "core/Clock.h"
 #include "core/ErrorTrap.h"
-#include "store/ReminderRecord.h"
+#include "store/Connection.h"
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
-#include "ui/Form1.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
@@ -19,7 +18,8 @@
 
 namespace vestrona {
 
-Form3::Form3(Form1 &form) : QDialog(nullptr), mForm(form)
+Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
+    : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders))
 {
     buildControls();
     Form_Load();
@@ -87,12 +87,40 @@ void Form3::buildControls()
 
 void Form3::Form_Load()
 {
-    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form3.Form_Load"));
-    const QDateTime now = mForm.context().clock.now();
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form3.Form_Load"));
+    const QDateTime now = mContext.clock.now();
     trap(100, [&] { dtpDate->setDate(now.date()); });
     trap(102, [&] { dtpTime->setTime(now.time()); });
     trap(106, [&] { setWindowIcon(programIcon()); });
-    trap(108, [&] { applyHandCursor(*this, mForm.context().programFolder); });
+    trap(108, [&] { applyHandCursor(*this, mContext.programFolder); });
+}
+
+void Form3::load(const ReminderRecord &record)
+{
+    mRemID = record.ID;
+    dtpDate->setDate(record.StartDate);
+    dtpTime->setTime(record.StartTime);
+    Text1->setPlainText(record.Reminder);
+    // An option value the program never writes leaves the new editor's choice.
+    switch (record.Option) {
+    case OptionOnce:
+        Option1->setChecked(true);
+        EnableCheckboxes(false);
+        break;
+    case OptionDaily:
+        Option2->setChecked(true);
+        EnableCheckboxes(false);
+        break;
+    case OptionWeekly:
+        Option3->setChecked(true);
+        EnableCheckboxes(true);
+        break;
+    }
+    // A stored code that is not exactly a box's caption ("Wed" without its
+    // blank) ticks no box.
+    const QStringList days = record.Weekdays.split(QLatin1Char(','));
+    for (QCheckBox *box : Check1)
+        box->setChecked(days.contains(box->text()));
 }
 
 void Form3::EnableCheckboxes(bool enabled)
@@ -103,7 +131,7 @@ void Form3::EnableCheckboxes(bool enabled)
 
 void Form3::PushButton1_Click()
 {
-    Reporter &reporter = mForm.context().reporter;
+    Reporter &reporter = mContext.reporter;
     ErrorTrap trap(reporter, QStringLiteral("Form3.PushButton1_Click"));
     if (Text1->toPlainText().trimmed().isEmpty()) {
         trap(100, [&] { reporter.showMessage(QStringLiteral("Please fill out a message.")); });
@@ -123,18 +151,18 @@ void Form3::PushButton1_Click()
     values.date = dtpDate->date();
     values.time = dtpTime->time();
     values.message = Text1->toPlainText();
-    const RegionalSettings &regional = mForm.context().regional;
+    const RegionalSettings &regional = mContext.regional;
     // A statement the database refuses is reported and the editor stays
     // open with what the user typed, instead of confirming a save that did
     // not happen.
     const bool saved = trap(108, [&] {
-        mForm.conn().Execute(mRemID.isEmpty() ? editorInsertStatement(values, regional)
-                                              : editorUpdateStatement(values, mRemID, regional));
+        mConn.Execute(mRemID ? editorUpdateStatement(values, QString::number(*mRemID), regional)
+                             : editorInsertStatement(values, regional));
     });
     if (!saved)
         return;
     trap(110, [&] { reporter.showMessage(QStringLiteral("Reminder saved.")); });
-    trap(112, [&] { mForm.listReminders(); });
+    trap(112, [&] { mListReminders(); });
     trap(114, [&] { accept(); });
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "store/ReminderRecord.h"
+#include "ui/AppContext.h"
+
 #include <QDialog>
-#include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QDateEdit;
@@ -15,19 +19,21 @@ class QTimeEdit;
 
 namespace vestrona {
 
-class Form1;
+class Connection;
 
-// The reminder editor: a new reminder when mRemID is empty, otherwise the
-// reminder with that ID. Saving runs the editor's insert or update, confirms,
-// refreshes the main window's list and closes.
+// The reminder editor: a new reminder unless one is loaded. Saving runs the
+// editor's insert or update, confirms, refreshes the main window's list
+// through `listReminders` and closes.
 class Form3 final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Form3(Form1 &form);
+    Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders);
 
-    // The ID text of the reminder being edited; empty for a new one.
-    QString mRemID;
+    // Shows an existing reminder; saving then updates it instead of adding one.
+    void load(const ReminderRecord &record);
+    // The ID of the loaded reminder; none for a new one.
+    std::optional<qint64> reminderId() const { return mRemID; }
 
     void EnableCheckboxes(bool enabled);
     void PushButton1_Click();
@@ -47,7 +53,10 @@ private:
     void buildControls();
     void Form_Load();
 
-    Form1 &mForm;
+    const AppContext &mContext;
+    Connection &mConn;
+    std::function<void()> mListReminders;
+    std::optional<qint64> mRemID;
 };
 
 } // namespace vestrona

@@ -4,7 +4,6 @@
 #include "store/DateFormats.h"
 #include "store/Settings.h"
 #include "ui/AppIcon.h"
-#include "ui/Form1.h"
 #include "ui/WindowLook.h"
 
 #include <QGroupBox>
@@ -20,7 +19,8 @@ QString trueFalse(bool value)
 }
 } // namespace
 
-Form4::Form4(Form1 &form) : QDialog(nullptr), mForm(form)
+Form4::Form4(const AppContext &context, std::function<void()> listReminders)
+    : QDialog(nullptr), mContext(context), mListReminders(std::move(listReminders))
 {
     buildControls();
     Form_Load();
@@ -56,18 +56,18 @@ void Form4::buildControls()
 
 void Form4::Form_Load()
 {
-    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form4.Form_Load"));
-    const SettingsStore &settings = mForm.context().settings;
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form4.Form_Load"));
+    const SettingsStore &settings = mContext.settings;
     trap(102, [&] { setWindowIcon(programIcon()); });
-    trap(104, [&] { applyHandCursor(*this, mForm.context().programFolder); });
+    trap(104, [&] { applyHandCursor(*this, mContext.programFolder); });
     trap(106, [&] { Option1->setChecked(readBoolSetting(settings, SettingKey::Option1, true)); });
     trap(108, [&] { Option2->setChecked(readBoolSetting(settings, SettingKey::Option2, false)); });
 }
 
 void Form4::PushButton1_Click()
 {
-    ErrorTrap trap(mForm.context().reporter, QStringLiteral("Form4.PushButton1_Click"));
-    SettingsStore &settings = mForm.context().settings;
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form4.PushButton1_Click"));
+    SettingsStore &settings = mContext.settings;
     trap(100, [&] { settings.SaveSetting(QString::fromLatin1(SettingKey::Option1), trueFalse(Option1->isChecked())); });
     trap(102, [&] { settings.SaveSetting(QString::fromLatin1(SettingKey::Option2), trueFalse(Option2->isChecked())); });
     trap(104, [&] {
@@ -76,7 +76,7 @@ void Form4::PushButton1_Click()
         else if (Option2->isChecked())
             settings.SaveSetting(QString::fromLatin1(SettingKey::DateFormat), QString::fromLatin1(kDayFirstPattern));
     });
-    trap(106, [&] { mForm.listReminders(); });
+    trap(106, [&] { mListReminders(); });
     trap(108, [&] { accept(); });
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ui/AppContext.h"
+
 #include <QDialog>
+
+#include <functional>
 
 class QGroupBox;
 class QPushButton;
@@ -8,14 +12,13 @@ class QRadioButton;
 
 namespace vestrona {
 
-class Form1;
-
 // The date-format dialog: month first or day first in the reminder list.
+// Saving refreshes the main window's list through `listReminders`.
 class Form4 final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Form4(Form1 &form);
+    Form4(const AppContext &context, std::function<void()> listReminders);
 
     void PushButton1_Click();
 
@@ -29,7 +32,8 @@ private:
     void buildControls();
     void Form_Load();
 
-    Form1 &mForm;
+    const AppContext &mContext;
+    std::function<void()> mListReminders;
 };
 
 } // namespace vestrona

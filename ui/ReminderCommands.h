@@ -1,18 +1,35 @@
 #pragma once
 
-#include <functional>
+#include "store/ReminderRecord.h"
+#include "ui/AppContext.h"
 
-class QDialog;
+#include <functional>
+#include <optional>
 
 namespace vestrona {
 
-class Form1;
+class Connection;
+class ProgressSink;
+
+// What the commands reach of the main window: its connection and progress
+// bar, the record of the list's selected row, and its two refreshes.
+struct ReminderListAccess {
+    Connection &conn;
+    ProgressSink &progress;
+    // None when no row is selected.
+    std::function<std::optional<ReminderRecord>()> selectedReminder;
+    // Reads the list again from the database.
+    std::function<void()> listReminders;
+    // Chooses the reminder that rings next again.
+    std::function<void()> GetLatestReminder;
+};
 
 // The main window's commands that change reminders: add, edit, delete,
-// backup, load and the date format.
+// backup, load and the date format. The editor and the date-format dialog
+// are shown through the context's dialog runner.
 class ReminderCommands {
 public:
-    explicit ReminderCommands(Form1 &form);
+    ReminderCommands(const AppContext &context, ReminderListAccess list);
 
     void PushButton1_Click(); // "Add New Reminder"
     void PushButton3_Click(); // "Edit Selected Reminder"
@@ -21,14 +38,9 @@ public:
     void PushButton9_Click(); // "Load Reminders From File "
     void PushButton7_Click(); // "Set Date Format"
 
-    // Shows the editor and the date-format dialog modally and returns when
-    // they have closed. exec() unless a test drives the dialog itself.
-    using DialogRunner = std::function<void(QDialog &)>;
-    void setDialogRunner(DialogRunner runner) { mRunDialog = std::move(runner); }
-
 private:
-    Form1 &mForm;
-    DialogRunner mRunDialog;
+    const AppContext &mContext;
+    ReminderListAccess mList;
 };
 
 } // namespace vestrona

@@ -2,21 +2,13 @@
 // not a usable reminder database: one clear message naming the file and the
 // problem, no start, no hang, and the file exactly as it was.
 
-#include "store/Settings.h"
-#include "tests/support/FakeClock.h"
-#include "tests/support/FakeFileDialogs.h"
-#include "tests/support/Fakes.h"
-#include "tests/support/RecordingReporter.h"
-#include "tests/support/RecordingTrayBackend.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
-#include "ui/Form1.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -71,30 +63,9 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// One main window on a throw-away program folder, every outside piece faked.
-struct Harness {
-    TempFolder program;
-    TempFolder config;
-    std::unique_ptr<IniSettingsStore> settings;
-    RecordingReporter reporter;
-    FakeClock clock;
-    FakeSound sound;
-    FakePopup popup{sound};
-    FakeFileDialogs dialogs;
-    std::unique_ptr<Form1> form;
-
-    QString databasePath() const { return program.file(QStringLiteral("dbReminders.mdb")); }
+// The fixture's main window, with the settings file these tests spoil.
+struct Harness : AppFixture {
     QString settingsPath() const { return config.file(QStringLiteral("Tolvane.ini")); }
-
-    bool start()
-    {
-        settings = std::make_unique<IniSettingsStore>(config.path());
-        const AppContext context{program.path(), program.file(QStringLiteral("vestrona")), config.path(),
-                                 RegionalSettings::usEnglish(), reporter, *settings, clock, sound, popup,
-                                 [] { return std::make_unique<RecordingTrayBackend>(); }, dialogs};
-        form = std::make_unique<Form1>(context);
-        return form->Form_Load();
-    }
 };
 
 using Setup = std::function<void(const QString &databasePath)>;
@@ -243,7 +214,7 @@ private slots:
         QCOMPARE(h.reporter.boxes.size(), 0);
         QCOMPARE(h.form->selectedIntervalRow(), 1);
         QCOMPARE(h.form->alarmSoundFile(), h.program.file(QStringLiteral("alarm.wav")));
-        QVERIFY(!h.form->Check4->isChecked());
+        QVERIFY(!h.control<QCheckBox>("Check4")->isChecked());
         QVERIFY(!h.form->startsHidden());
     }
 

@@ -1,17 +1,10 @@
 #include "scheduler/AlarmScheduler.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
-#include "tests/support/FakeClock.h"
-#include "tests/support/FakeFileDialogs.h"
-#include "tests/support/Fakes.h"
-#include "tests/support/RecordingReporter.h"
-#include "tests/support/RecordingTrayBackend.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
-#include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
-#include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
 
 #include <QApplication>
@@ -35,52 +28,9 @@ using namespace vestrona::test;
 
 namespace {
 
-// The main window on a throw-away program folder with every outside piece
-// faked; the modal dialogs are handed to the test instead of being shown.
-struct Harness {
-    TempFolder program;
-    MemorySettings settings;
-    RecordingReporter reporter;
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 37))};
-    FakeSound sound;
-    FakePopup popup{sound};
-    FakeFileDialogs dialogs;
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<ReminderCommands> commands;
-    // Plays the user's part while a dialog is "shown".
-    std::function<void(QDialog &)> user;
-    int dialogsShown = 0;
-
-    QString databasePath() const { return program.file(QStringLiteral("dbReminders.mdb")); }
-
-    bool start()
-    {
-        if (!makeDatabase(databasePath()))
-            return false;
-        const AppContext context{program.path(),
-                                 program.file(QStringLiteral("vestrona")),
-                                 program.path(),
-                                 RegionalSettings::usEnglish(),
-                                 reporter,
-                                 settings,
-                                 clock,
-                                 sound,
-                                 popup,
-                                 [] { return std::make_unique<RecordingTrayBackend>(); },
-                                 dialogs};
-        form = std::make_unique<Form1>(context);
-        if (!form->Form_Load())
-            return false;
-        commands = std::make_unique<ReminderCommands>(*form);
-        commands->setDialogRunner([this](QDialog &dialog) {
-            ++dialogsShown;
-            if (user)
-                user(dialog);
-        });
-        reporter.clear();
-        return true;
-    }
-
+// The fixture's main window with the reads and the selection these tests
+// make of it.
+struct Harness : AppFixture {
     void insert(int option, QDate date, QTime time, const QString &message, const QString &weekdays = {})
     {
         form->conn().Execute(reminderInsert(option, date, time, message, weekdays));
@@ -99,8 +49,8 @@ struct Harness {
 
     void select(int row)
     {
-        form->ListView1->selectionModel()->select(form->listModel().index(row, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        control<QTreeView>("ListView1")->selectionModel()->select(
+            form->listModel().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     QStringList messages() const
@@ -164,6 +114,8 @@ private slots:
     void weeklyRoundTripAndSwitchToDaily();
     void editOpensOneTimeReminderWithBoxesDisabled();
     void editOnEmptyListDoesNothing();
+    void editWithoutSelectionDoesNothing();
+    void editOfAnUnknownOptionSavesTheSameReminder();
     void closingWithoutSavingChangesNothing();
     void apostrophesAreKept();
     void weeklyWithoutWeekdayIsRefused();
@@ -192,7 +144,10 @@ private:
 void TestCommands::init()
 {
     h = std::make_unique<Harness>();
+    h->clock.set(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 37)));
+    h->makeProgramFolder();
     QVERIFY(h->start());
+    h->reporter.clear();
 }
 
 void TestCommands::cleanup()
@@ -211,7 +166,7 @@ void TestCommands::blankMessageKeepsEditorOpen()
         stillOpen = f.isVisible() && f.result() != QDialog::Accepted;
         QCOMPARE(f.Text1->toPlainText(), QStringLiteral("   "));
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QVERIFY(stillOpen);
     QCOMPARE(h->messages(), QStringList{"Please fill out a message."});
     QVERIFY(h->rows().isEmpty());
@@ -224,7 +179,7 @@ void TestCommands::addWithDefaults()
     h->user = [&](QDialog &d) {
         Form3 &f = editor(d);
         QCOMPARE(f.windowTitle(), QStringLiteral("Reminder"));
-        QVERIFY(f.mRemID.isEmpty());
+        QVERIFY(!f.reminderId());
         QVERIFY(f.Option1->isChecked());
         QCOMPARE(ticks(f), kAllOff);
         QCOMPARE(enabled(f), kAllOn);
@@ -237,7 +192,7 @@ void TestCommands::addWithDefaults()
         // Confirmed and the list refreshed before the editor closed.
         QCOMPARE(h->form->listModel().rowCount(), 2);
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QVERIFY(accepted);
     QCOMPARE(h->messages(), QStringList{"Reminder saved."});
     // The seconds at which the editor opened are kept.
@@ -250,7 +205,7 @@ void TestCommands::addWithDefaults()
         f.Text1->setPlainText(QStringLiteral("soon"));
         f.PushButton1->click();
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("soon"));
 }
 
@@ -264,14 +219,14 @@ void TestCommands::weeklyRoundTripAndSwitchToDaily()
         f.Text1->setPlainText(QStringLiteral("gym"));
         f.PushButton1->click();
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:37|gym|Mon, Wed,Fri"});
 
     const QList<bool> monWedFri{true, false, true, false, true, false, false};
     h->select(0);
     h->user = [&](QDialog &d) {
         Form3 &f = editor(d);
-        QCOMPARE(f.mRemID, h->form->selectedReminderId());
+        QCOMPARE(f.reminderId().value_or(-1), h->form->listModel().record(0).ID);
         QVERIFY(f.Option3->isChecked());
         QCOMPARE(ticks(f), monWedFri);
         QCOMPARE(enabled(f), kAllOn);
@@ -280,7 +235,7 @@ void TestCommands::weeklyRoundTripAndSwitchToDaily()
         QCOMPARE(ticks(f), monWedFri);
         f.PushButton1->click();
     };
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QCOMPARE(h->rows(), QStringList{"2|2026-12-07|09:00:37|gym|Mon, Wed,Fri"});
 }
 
@@ -298,15 +253,40 @@ void TestCommands::editOpensOneTimeReminderWithBoxesDisabled()
         QCOMPARE(f.dtpTime->time(), QTime(16, 5, 9));
         QCOMPARE(f.Text1->toPlainText(), QStringLiteral("once"));
     };
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QCOMPARE(h->dialogsShown, 1);
 }
 
 void TestCommands::editOnEmptyListDoesNothing()
 {
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QCOMPARE(h->dialogsShown, 0);
     QVERIFY(h->reporter.boxes.isEmpty());
+}
+
+void TestCommands::editWithoutSelectionDoesNothing()
+{
+    h->insert(1, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("not chosen"));
+    h->click("PushButton3");
+    h->click("PushButton2");
+    QCOMPARE(h->dialogsShown, 0);
+    QVERIFY(h->reporter.boxes.isEmpty());
+    QCOMPARE(h->rows(), QStringList{"1|2027-01-01|07:00:00|not chosen|"});
+}
+
+void TestCommands::editOfAnUnknownOptionSavesTheSameReminder()
+{
+    // An option value the program never writes opens as a new reminder would.
+    h->insert(4, QDate(2027, 2, 3), QTime(6, 30), QStringLiteral("odd"), QStringLiteral("Mon"));
+    h->select(0);
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        QVERIFY(f.Option1->isChecked());
+        QCOMPARE(enabled(f), kAllOn);
+        f.PushButton1->click();
+    };
+    h->click("PushButton3");
+    QCOMPARE(h->rows(), QStringList{"1|2027-02-03|06:30:00|odd|Mon"});
 }
 
 void TestCommands::closingWithoutSavingChangesNothing()
@@ -314,16 +294,16 @@ void TestCommands::closingWithoutSavingChangesNothing()
     h->insert(2, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("daily"));
     h->select(0);
     h->user = [&](QDialog &d) { editor(d).Text1->setPlainText(QStringLiteral("changed but not saved")); };
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QVERIFY(h->reporter.boxes.isEmpty());
 
     h->user = [&](QDialog &d) {
         Form3 &f = editor(d);
-        QVERIFY(f.mRemID.isEmpty());
+        QVERIFY(!f.reminderId());
         f.Text1->setPlainText(QStringLiteral("new"));
         f.PushButton1->click();
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QCOMPARE(h->rows(), QStringList({"1|2026-12-07|09:00:37|new|", "2|2027-01-01|07:00:00|daily|"}));
 }
 
@@ -334,14 +314,14 @@ void TestCommands::apostrophesAreKept()
         editor(d).Text1->setPlainText(message);
         editor(d).PushButton1->click();
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     h->select(0);
     QString shown;
     h->user = [&](QDialog &d) {
         shown = editor(d).Text1->toPlainText();
         editor(d).PushButton1->click();
     };
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QCOMPARE(shown, message);
     QCOMPARE(h->rows(), QStringList{"1|2026-12-07|09:00:37|" + message + "|"});
 }
@@ -358,7 +338,7 @@ void TestCommands::weeklyWithoutWeekdayIsRefused()
         f.Check1[6]->setChecked(true);
         f.PushButton1->click();
     };
-    h->commands->PushButton1_Click();
+    h->click("PushButton1");
     QVERIFY(stillOpen);
     QCOMPARE(h->messages(), QStringList({"Please choose at least one weekday.", "Reminder saved."}));
     QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:37|weekly|Sun"});
@@ -366,7 +346,7 @@ void TestCommands::weeklyWithoutWeekdayIsRefused()
 
 void TestCommands::editKeepsDateUnderDayFirstFormat()
 {
-    h->settings.SaveSetting(QString::fromLatin1(SettingKey::DateFormat), QStringLiteral("dd/mm/yyyy"));
+    h->setting(SettingKey::DateFormat, QStringLiteral("dd/mm/yyyy"));
     h->insert(1, QDate(2022, 4, 3), QTime(10, 0), QStringLiteral("3 April"));
     QCOMPARE(h->form->listModel().cellText(0, DateColumn), QStringLiteral("03/04/2022"));
     h->select(0);
@@ -374,7 +354,7 @@ void TestCommands::editKeepsDateUnderDayFirstFormat()
         QCOMPARE(editor(d).dtpDate->date(), QDate(2022, 4, 3));
         editor(d).PushButton1->click();
     };
-    h->commands->PushButton3_Click();
+    h->click("PushButton3");
     QCOMPARE(h->rows(), QStringList{"1|2022-04-03|10:00:00|3 April|"});
 }
 
@@ -384,7 +364,7 @@ void TestCommands::deleteAnsweredNoChangesNothing()
     h->select(0);
     h->reporter.answers = {Reporter::Answer::No};
     const QString nextBefore = h->form->scheduler().alarmText();
-    h->commands->PushButton2_Click();
+    h->click("PushButton2");
     QCOMPARE(h->reporter.boxes.size(), 1);
     QCOMPARE(h->reporter.boxes.first().kind, RecordingReporter::Box::Question);
     QCOMPARE(h->reporter.boxes.first().title, QStringLiteral("Delete Selected Reminder"));
@@ -396,7 +376,7 @@ void TestCommands::deleteAnsweredNoChangesNothing()
 
 void TestCommands::deleteOnEmptyListAsksNothing()
 {
-    h->commands->PushButton2_Click();
+    h->click("PushButton2");
     QVERIFY(h->reporter.boxes.isEmpty());
 }
 
@@ -407,7 +387,7 @@ void TestCommands::deletingNextReminderChoosesTheFollowing()
     h->form->GetLatestReminder();
     QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("first"));
     h->select(0);
-    h->commands->PushButton2_Click();
+    h->click("PushButton2");
     QCOMPARE(h->rows(), QStringList{"1|2026-12-09|07:00:00|second|"});
     QCOMPARE(h->form->listModel().rowCount(), 1);
     QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("second"));
@@ -417,7 +397,7 @@ void TestCommands::backupCancelledWritesNothing()
 {
     h->insert(1, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("x"));
     h->dialogs.nextFiles = {QStringList()};
-    h->commands->PushButton8_Click();
+    h->click("PushButton8");
     QCOMPARE(h->dialogs.requests.size(), 1);
     QCOMPARE(h->dialogs.requests.first().kind, QStringLiteral("save"));
     QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Save"));
@@ -434,16 +414,16 @@ void TestCommands::backupAsksBeforeOverwriting()
 
     // A new file: no question.
     h->dialogs.nextFiles = {{target}};
-    h->commands->PushButton8_Click();
+    h->click("PushButton8");
     QVERIFY(h->reporter.boxes.isEmpty());
     QCOMPARE(readAll(target), line);
-    QCOMPARE(h->form->ProgressBar1->value(), 0);
-    QCOMPARE(h->form->ProgressBar1->format(), QStringLiteral("Progress Bar"));
+    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->value(), 0);
+    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
 
     writeFile(target, "old");
     h->reporter.answers = {Reporter::Answer::No};
     h->dialogs.nextFiles = {{target}};
-    h->commands->PushButton8_Click();
+    h->click("PushButton8");
     QCOMPARE(h->messages(), QStringList{"Are you sure you wish to overwrite " + target + " ?"});
     QCOMPARE(h->reporter.boxes.first().title, appTitle());
     QCOMPARE(readAll(target), QByteArray("old"));
@@ -451,7 +431,7 @@ void TestCommands::backupAsksBeforeOverwriting()
     h->reporter.clear();
     h->reporter.answers = {Reporter::Answer::Yes};
     h->dialogs.nextFiles = {{target}};
-    h->commands->PushButton8_Click();
+    h->click("PushButton8");
     QCOMPARE(h->reporter.boxes.size(), 1);
     QCOMPARE(readAll(target), line);
     QVERIFY(!QApplication::overrideCursor());
@@ -471,7 +451,7 @@ void TestCommands::loadSeveralFilesRefreshesOnce()
     QSignalSpy resets(&h->form->listModel(), &QAbstractItemModel::modelReset);
     // Doubled separators are mended on every path.
     h->dialogs.nextFiles = {{h->program.path() + "//a.txt", h->program.file("b.txt"), h->program.file("c.txt")}};
-    h->commands->PushButton9_Click();
+    h->click("PushButton9");
     QCOMPARE(h->dialogs.requests.first().kind, QStringLiteral("openMany"));
     QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"));
     QVERIFY(h->reporter.boxes.isEmpty());
@@ -480,7 +460,7 @@ void TestCommands::loadSeveralFilesRefreshesOnce()
     QCOMPARE(h->form->listModel().cellText(0, ReminderColumn), QStringLiteral("from b"));
     // Loading does not choose the next reminder again.
     QCOMPARE(h->form->scheduler().alarmText(), nextBefore);
-    QCOMPARE(h->form->ProgressBar1->format(), QStringLiteral("Progress Bar"));
+    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
 }
 
 void TestCommands::loadReportsRejectedLinesAndRestoresCursor()
@@ -488,7 +468,7 @@ void TestCommands::loadReportsRejectedLinesAndRestoresCursor()
     writeFile(h->program.file(QStringLiteral("mixed.txt")),
               "broken\r\n1|;|1/1/2030|;|8:00:00 AM|;|good|;||;|\r\n1|;|99/99/2030|;|8:00:00 AM|;|bad date|;||;|\r\n");
     h->dialogs.nextFiles = {{h->program.file("missing.txt"), h->program.file("mixed.txt")}};
-    h->commands->PushButton9_Click();
+    h->click("PushButton9");
     QCOMPARE(h->reporter.errors().size(), 2);
     QVERIFY(h->reporter.errors().at(0).text.contains(QStringLiteral("missing.txt")));
     const QString box = h->reporter.errors().at(1).text;
@@ -505,8 +485,8 @@ void TestCommands::backupThenLoadDoublesReminders()
     const QStringList before = h->rows();
     const QString file = h->program.file(QStringLiteral("both.txt"));
     h->dialogs.nextFiles = {{file}, {file}};
-    h->commands->PushButton8_Click();
-    h->commands->PushButton9_Click();
+    h->click("PushButton8");
+    h->click("PushButton9");
     QVERIFY(h->reporter.boxes.isEmpty());
     QCOMPARE(h->rows(), QStringList({before[0], before[0], before[1], before[1]}));
     QCOMPARE(h->form->listModel().rowCount(), 4);
@@ -525,10 +505,10 @@ void TestCommands::dateFormatDialog()
         f.PushButton1->click();
         QCOMPARE(f.result(), int(QDialog::Accepted));
     };
-    h->commands->PushButton7_Click();
-    QCOMPARE(h->settings.values.value("Option1"), QStringLiteral("False"));
-    QCOMPARE(h->settings.values.value("Option2"), QStringLiteral("True"));
-    QCOMPARE(h->settings.values.value("DateFormat"), QStringLiteral("dd/mm/yyyy"));
+    h->click("PushButton7");
+    QCOMPARE(h->setting(SettingKey::Option1), QStringLiteral("False"));
+    QCOMPARE(h->setting(SettingKey::Option2), QStringLiteral("True"));
+    QCOMPARE(h->setting(SettingKey::DateFormat), QStringLiteral("dd/mm/yyyy"));
     QCOMPARE(h->form->listModel().cellText(0, DateColumn), QStringLiteral("23/10/2012"));
 
     h->user = [&](QDialog &d) {
@@ -536,7 +516,7 @@ void TestCommands::dateFormatDialog()
         QVERIFY(f.Option2->isChecked());
         QVERIFY(!f.Option1->isChecked());
     };
-    h->commands->PushButton7_Click();
+    h->click("PushButton7");
     QCOMPARE(h->dialogsShown, 2);
 }
 
@@ -548,9 +528,9 @@ void TestCommands::dateFormatCancelStoresNothing()
         f.PushButton2->click();
         QCOMPARE(f.result(), int(QDialog::Rejected));
     };
-    h->commands->PushButton7_Click();
+    h->click("PushButton7");
     for (const char *key : {SettingKey::Option1, SettingKey::Option2, SettingKey::DateFormat})
-        QVERIFY(!h->settings.values.contains(QString::fromLatin1(key)));
+        QCOMPARE(h->setting(key), QStringLiteral("<absent>"));
     QVERIFY(h->reporter.boxes.isEmpty());
 }
 

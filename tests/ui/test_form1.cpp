@@ -2,14 +2,8 @@
 #include "shell/cSysTray.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
-#include "tests/support/FakeClock.h"
-#include "tests/support/FakeFileDialogs.h"
-#include "tests/support/Fakes.h"
-#include "tests/support/RecordingReporter.h"
-#include "tests/support/RecordingTrayBackend.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
-#include "ui/Form1.h"
 #include "ui/ReminderListModel.h"
 
 #include <QCheckBox>
@@ -34,62 +28,13 @@ using namespace vestrona::test;
 
 namespace {
 
-// One main window on a throw-away program folder and settings folder, with
-// every outside piece faked.
-struct Harness {
-    TempFolder program;
-    TempFolder config;
-    std::unique_ptr<IniSettingsStore> settings = std::make_unique<IniSettingsStore>(config.path());
-    RecordingReporter reporter;
-    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0))};
-    FakeSound sound;
-    FakePopup popup{sound};
-    FakeFileDialogs dialogs;
-    RecordingTrayBackend *tray = nullptr;
-    bool trayAvailable = true;
-    std::unique_ptr<Form1> form;
-
-    QString databasePath() const { return program.file(QStringLiteral("dbReminders.mdb")); }
-    QString alarmPath() const { return program.file(QStringLiteral("alarm.wav")); }
-
-    void makeProgramFolder()
-    {
-        QVERIFY(makeDatabase(databasePath()));
-        QFile wav(alarmPath());
-        QVERIFY(wav.open(QIODevice::WriteOnly));
-        wav.write("RIFF");
-    }
-
-    void setting(const char *key, const QString &value) { settings->SaveSetting(QString::fromLatin1(key), value); }
-    QString setting(const char *key) const { return settings->GetSetting(QString::fromLatin1(key), QStringLiteral("<absent>")); }
-
+// The fixture's main window with the reads these tests make of it.
+struct Harness : AppFixture {
     void insert(int option, QDate date, QTime time, const QString &message, const QString &weekdays = {})
     {
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(databasePath());
         conn.Execute(reminderInsert(option, date, time, message, weekdays));
-    }
-
-    bool start()
-    {
-        const AppContext context{program.path(),
-                                 program.file(QStringLiteral("vestrona")),
-                                 config.path(),
-                                 RegionalSettings::usEnglish(),
-                                 reporter,
-                                 *settings,
-                                 clock,
-                                 sound,
-                                 popup,
-                                 [this] {
-                                     auto backend = std::make_unique<RecordingTrayBackend>();
-                                     backend->trayAvailable = trayAvailable;
-                                     tray = backend.get();
-                                     return backend;
-                                 },
-                                 dialogs};
-        form = std::make_unique<Form1>(context);
-        return form->Form_Load();
     }
 
     QStringList row(int r) const
@@ -99,6 +44,10 @@ struct Harness {
             cells << form->listModel().cellText(r, c);
         return cells;
     }
+
+    QCheckBox *check4() const { return control<QCheckBox>("Check4"); }
+    QCheckBox *check8() const { return control<QCheckBox>("Check8"); }
+    QLineEdit *text2() const { return control<QLineEdit>("Text2"); }
 
     QString autostartFile() const { return config.file(QStringLiteral("autostart/vestrona.desktop")); }
 
@@ -144,43 +93,41 @@ private slots:
         QVERIFY(h->reporter.boxes.isEmpty());
         QCOMPARE(f.windowTitle(), QStringLiteral("Vestrona"));
         QCOMPARE(f.size(), QSize(536, 607));
-        QCOMPARE(f.Frame1Caption->text(), QStringLiteral("Next alarm will play in"));
-        QCOMPARE(f.ProgressBar1->format(), QStringLiteral("Progress Bar"));
-        const QList<QPair<QPushButton *, QString>> buttons = {
-            {f.PushButton1, "Add New Reminder"},          {f.PushButton3, "Edit Selected Reminder"},
-            {f.PushButton2, "Delete Selected Reminder"},  {f.PushButton6, "Load Sample/Example Reminder"},
-            {f.PushButton8, "Backup Reminders To File "}, {f.PushButton9, "Load Reminders From File "},
-            {f.PushButton5, "Change Alarm Sound File"},   {f.PushButton4, "Test Alarm Sound"},
-            {f.PushButton7, "Set Date Format"}};
+        QCOMPARE(h->control<QLabel>("Frame1Caption")->text(), QStringLiteral("Next alarm will play in"));
+        QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+        const QList<QPair<const char *, QString>> buttons = {
+            {"PushButton1", "Add New Reminder"},          {"PushButton3", "Edit Selected Reminder"},
+            {"PushButton2", "Delete Selected Reminder"},  {"PushButton6", "Load Sample/Example Reminder"},
+            {"PushButton8", "Backup Reminders To File "}, {"PushButton9", "Load Reminders From File "},
+            {"PushButton5", "Change Alarm Sound File"},   {"PushButton4", "Test Alarm Sound"},
+            {"PushButton7", "Set Date Format"}};
         for (const auto &[button, caption] : buttons)
-            QCOMPARE(button->text(), caption);
-        QCOMPARE(f.PushButton8->geometry(), QRect(8, 266, 256, 27));
-        QCOMPARE(f.PushButton1->font().pointSizeF(), 11.25);
-        QCOMPARE(f.Frame3->title(), QStringLiteral("Startup Option"));
-        QCOMPARE(f.Frame2->title(), QStringLiteral("Alarm Sound File"));
-        QCOMPARE(f.Check4->text(), QStringLiteral("Load this software on Windows startup"));
-        QCOMPARE(f.Check8->text(), QStringLiteral("Minimized to system tray"));
-        QVERIFY(f.Text2->isReadOnly());
+            QCOMPARE(h->control<QPushButton>(button)->text(), caption);
+        QCOMPARE(h->control<QGroupBox>("Frame3")->title(), QStringLiteral("Startup Option"));
+        QCOMPARE(h->control<QGroupBox>("Frame2")->title(), QStringLiteral("Alarm Sound File"));
+        QCOMPARE(h->check4()->text(), QStringLiteral("Load this software on Windows startup"));
+        QCOMPARE(h->check8()->text(), QStringLiteral("Minimized to system tray"));
+        QVERIFY(h->text2()->isReadOnly());
 
         QStringList headers;
         for (int c = 0; c < ListColumnCount; ++c)
             headers << f.listModel().headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         QCOMPARE(headers, QStringList({"Reminder(s)", "Option", "Date", "Time", "Days", "Reminder ID"}));
-        QVERIFY(f.ListView1->isColumnHidden(IdColumn));
-        QCOMPARE(f.ListView1->columnWidth(OptionColumn), 140);
+        QVERIFY(h->control<QTreeView>("ListView1")->isColumnHidden(IdColumn));
 
-        QCOMPARE(f.ListView2->headerItem()->text(0), QStringLiteral("How often would you like to play the alarm?"));
-        QCOMPARE(f.ListView2->topLevelItemCount(), 6);
-        QCOMPARE(f.ListView2->topLevelItem(0)->text(0), QStringLiteral("Play the alarm every 5 minutes"));
-        QCOMPARE(f.ListView2->topLevelItem(5)->text(0), QStringLiteral("Play the alarm every 4 hours"));
+        const QTreeWidget *intervals = h->control<QTreeWidget>("ListView2");
+        QCOMPARE(intervals->headerItem()->text(0), QStringLiteral("How often would you like to play the alarm?"));
+        QCOMPARE(intervals->topLevelItemCount(), 6);
+        QCOMPARE(intervals->topLevelItem(0)->text(0), QStringLiteral("Play the alarm every 5 minutes"));
+        QCOMPARE(intervals->topLevelItem(5)->text(0), QStringLiteral("Play the alarm every 4 hours"));
 
         // First run: the defaults of every setting.
         QCOMPARE(f.selectedIntervalRow(), 1);
-        QCOMPARE(f.Text2->text(), h->alarmPath());
+        QCOMPARE(h->text2()->text(), h->alarmPath());
         QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
-        QVERIFY(!f.Check4->isChecked());
-        QVERIFY(!f.Check8->isChecked());
-        QVERIFY(f.Check8->isHidden());
+        QVERIFY(!h->check4()->isChecked());
+        QVERIFY(!h->check8()->isChecked());
+        QVERIFY(h->check8()->isHidden());
         QVERIFY(!f.startsHidden());
         QVERIFY(f.tray().InTray());
         QCOMPARE(f.tray().TrayTip(), QStringLiteral("Vestrona"));
@@ -253,7 +200,7 @@ private slots:
         QCOMPARE(h->reporter.boxes.first().kind, RecordingReporter::Box::Message);
         QCOMPARE(h->reporter.boxes.first().text, h->databasePath() + QStringLiteral(" not found"));
         QCOMPARE(h->reporter.boxes.first().title, QStringLiteral("Vestrona"));
-        QVERIFY(!QFile::exists(h->settings->filePath()));
+        QVERIFY(!QFile::exists(h->settings().filePath()));
         QVERIFY(h->tray->calls.isEmpty());
     }
 
@@ -312,7 +259,7 @@ private slots:
     {
         h->setting(SettingKey::Alarm, h->program.file(QStringLiteral("gone.wav")));
         QVERIFY(h->start());
-        QCOMPARE(h->form->Text2->text(), h->alarmPath());
+        QCOMPARE(h->text2()->text(), h->alarmPath());
         QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
         QVERIFY(h->reporter.boxes.isEmpty());
     }
@@ -336,9 +283,9 @@ private slots:
         Form1 &f = *h->form;
         const bool check4 = windowsStartup == QLatin1String("On");
         const bool check8 = minimized == QLatin1String("On");
-        QCOMPARE(f.Check4->isChecked(), check4);
-        QCOMPARE(f.Check8->isChecked(), check8);
-        QCOMPARE(f.Check8->isHidden(), !check4);
+        QCOMPARE(h->check4()->isChecked(), check4);
+        QCOMPARE(h->check8()->isChecked(), check8);
+        QCOMPARE(h->check8()->isHidden(), !check4);
         QCOMPARE(f.startsHidden(), check4 && check8);
         // Putting the stored values into the boxes changes neither the
         // settings nor the logon entry.
@@ -356,20 +303,19 @@ private slots:
     void runAtLogonBoxKeepsMinimizedVisibleOnlyWhenChecked()
     {
         QVERIFY(h->start());
-        Form1 &f = *h->form;
-        f.Check4->click();
-        QVERIFY(!f.Check8->isHidden());
-        QVERIFY(!f.Check8->isChecked());
+        h->check4()->click();
+        QVERIFY(!h->check8()->isHidden());
+        QVERIFY(!h->check8()->isChecked());
         QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
         QVERIFY(QFile::exists(h->autostartFile()));
 
-        f.Check8->click();
+        h->check8()->click();
         QCOMPARE(h->setting(SettingKey::Minimized), QStringLiteral("On"));
         QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
 
-        f.Check4->click();
-        QVERIFY(f.Check8->isHidden());
-        QVERIFY(!f.Check8->isChecked());
+        h->check4()->click();
+        QVERIFY(h->check8()->isHidden());
+        QVERIFY(!h->check8()->isChecked());
         QCOMPARE(h->setting(SettingKey::Minimized), QStringLiteral("Off"));
         QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("Off"));
         QVERIFY(!QFile::exists(h->autostartFile()));
@@ -382,7 +328,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         QVERIFY(h->start());
-        h->form->Check4->click();
+        h->check4()->click();
         QCOMPARE(h->reporter.errors().size(), 1);
         QVERIFY(h->reporter.errors().first().text.contains(QStringLiteral("mStartUp.EnableRunAtLogon")));
         QCOMPARE(h->setting(SettingKey::WindowsStartup), QStringLiteral("On"));
@@ -391,28 +337,27 @@ private slots:
     void aSettingThatCannotBeSavedIsReportedOnce()
     {
         QVERIFY(h->start());
-        QVERIFY(QFile::remove(h->settings->filePath()));
-        QVERIFY(QDir().mkpath(h->settings->filePath()));
-        h->form->Check4->click();
-        h->form->Check8->click();
+        QVERIFY(QFile::remove(h->settings().filePath()));
+        QVERIFY(QDir().mkpath(h->settings().filePath()));
+        h->check4()->click();
+        h->check8()->click();
         const auto errors = h->reporter.errors();
         QCOMPARE(errors.size(), 2);
         QVERIFY(errors.at(0).text.contains(QStringLiteral("Form1.Check4_Click")));
         QVERIFY(errors.at(1).text.contains(QStringLiteral("Form1.Check8_Click")));
-        QVERIFY(h->form->Check8->isChecked());
+        QVERIFY(h->check8()->isChecked());
     }
 
     void choosingTheAlarmSoundFile()
     {
         QVERIFY(h->start());
-        Form1 &f = *h->form;
         const QString chosen = h->program.file(QStringLiteral("my bell.wav"));
         h->dialogs.nextFiles = {{}, {chosen}};
-        f.PushButton5->click(); // cancelled
-        QCOMPARE(f.Text2->text(), h->alarmPath());
+        h->click("PushButton5"); // cancelled
+        QCOMPARE(h->text2()->text(), h->alarmPath());
         QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
-        f.PushButton5->click();
-        QCOMPARE(f.Text2->text(), chosen);
+        h->click("PushButton5");
+        QCOMPARE(h->text2()->text(), chosen);
         QCOMPARE(h->setting(SettingKey::Alarm), chosen);
         QCOMPARE(h->dialogs.requests.size(), 2);
         QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
@@ -436,8 +381,8 @@ private slots:
         QVERIFY(h->start());
         if (path == QLatin1String("<alarm>"))
             path = h->alarmPath();
-        h->form->Text2->setText(path);
-        h->form->PushButton4->click();
+        h->text2()->setText(path);
+        h->click("PushButton4");
         QCOMPARE(h->sound.played, plays ? QStringList{path} : QStringList{});
         QVERIFY(!h->sound.looping);
         QVERIFY(h->reporter.boxes.isEmpty());
@@ -446,8 +391,8 @@ private slots:
     void sampleReminderLoadedTwiceGivesTwoRows()
     {
         QVERIFY(h->start());
-        h->form->PushButton6->click();
-        h->form->PushButton6->click();
+        h->click("PushButton6");
+        h->click("PushButton6");
         QCOMPARE(h->form->listModel().rowCount(), 2);
         for (int r = 0; r < 2; ++r)
             QCOMPARE(h->row(r).mid(0, 5),

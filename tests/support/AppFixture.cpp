@@ -1,0 +1,68 @@
+#include "tests/support/AppFixture.h"
+
+#include "tests/support/TestDatabase.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+namespace vestrona::test {
+
+void AppFixture::makeProgramFolder()
+{
+    QVERIFY(makeDatabase(databasePath()));
+    QFile wav(alarmPath());
+    QVERIFY(wav.open(QIODevice::WriteOnly));
+    wav.write("RIFF");
+}
+
+IniSettingsStore &AppFixture::settings()
+{
+    if (!mSettings)
+        mSettings = std::make_unique<IniSettingsStore>(config.path());
+    return *mSettings;
+}
+
+void AppFixture::setting(const char *key, const QString &value)
+{
+    settings().SaveSetting(QString::fromLatin1(key), value);
+}
+
+QString AppFixture::setting(const char *key)
+{
+    return settings().GetSetting(QString::fromLatin1(key), QStringLiteral("<absent>"));
+}
+
+bool AppFixture::start()
+{
+    AppContext context{program.path(),
+                       program.file(QStringLiteral("vestrona")),
+                       config.path(),
+                       RegionalSettings::usEnglish(),
+                       reporter,
+                       settings(),
+                       clock,
+                       sound,
+                       popup,
+                       [this] {
+                           auto backend = std::make_unique<RecordingTrayBackend>();
+                           backend->trayAvailable = trayAvailable;
+                           tray = backend.get();
+                           return backend;
+                       },
+                       dialogs};
+    context.runDialog = [this](QDialog &dialog) {
+        ++dialogsShown;
+        if (user)
+            user(dialog);
+    };
+    form = std::make_unique<Form1>(context);
+    return form->Form_Load();
+}
+
+void AppFixture::click(const char *button) const
+{
+    control<QPushButton>(button)->click();
+}
+
+} // namespace vestrona::test
