@@ -125,4 +125,4 @@ void TestAutostart::disableFailureIsReported()
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)
-#include "tst_autostart.moc"
+#include "test_autostart.moc"

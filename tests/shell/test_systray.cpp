@@ -429,4 +429,4 @@ void TestSysTray::minimizedBalloon()
 }
 
 QTEST_MAIN(TestSysTray)
-#include "tst_systray.moc"
+#include "test_systray.moc"
