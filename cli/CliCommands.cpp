@@ -46,11 +46,7 @@ public:
         write(text);
         return Answer::No;
     }
-    void showError(const QString &text) override
-    {
-        const qsizetype footer = text.indexOf(QStringLiteral("\r\nin ") + QString::fromLatin1(kErrorLocationPrefix));
-        write(footer < 0 ? text : text.left(footer));
-    }
+    void showError(const ErrorReport &error) override { write(error.description); }
 
 private:
     void write(QString text)

@@ -38,9 +38,9 @@ Reporter::Answer MessageBoxReporter::askYesNo(const QString &text, const QString
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void MessageBoxReporter::showError(const QString &text)
+void MessageBoxReporter::showError(const ErrorReport &error)
 {
-    QMessageBox::warning(nullptr, QString::fromLatin1(kErrorBoxTitle), forDisplay(text));
+    QMessageBox::warning(nullptr, QString::fromLatin1(kErrorBoxTitle), forDisplay(applicationErrorText(error)));
 }
 
 } // namespace vestrona
