@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "core/PathHelpers.h"
 #include "core/Reporter.h"
+#include "core/TextEscapes.h"
 #include "scheduler/NextReminder.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
@@ -178,7 +179,7 @@ int Cli::next()
         findNextReminder(*mConn, mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
     if (choice.alarmTime.isEmpty())
         return ExitNothing;
-    mOut << choice.alarmTime << '\t' << escapeForLine(choice.alarmText) << '\n';
+    mOut << choice.alarmTime << '\t' << backslashEscaped(choice.alarmText) << '\n';
     return ExitOk;
 }
 
@@ -190,7 +191,7 @@ int Cli::list()
         for (int c = 0; c < ListColumnCount; ++c) {
             if (c > 0)
                 mOut << '\t';
-            mOut << escapeForLine(listCellText(r, c, pattern, mEnv.regional));
+            mOut << backslashEscaped(listCellText(r, c, pattern, mEnv.regional));
         }
         mOut << '\n';
     });
@@ -290,7 +291,7 @@ int Cli::restore(const QStringList &args)
         if (result.failed)
             continue;
         for (const RejectedLine &line : result.rejected)
-            mErr << path << ':' << line.lineNumber << ": " << escapeForLine(line.reason) << '\n';
+            mErr << path << ':' << line.lineNumber << ": " << backslashEscaped(line.reason) << '\n';
         anyRejected = anyRejected || !result.rejected.isEmpty();
     }
     if (anyFailed)
@@ -299,22 +300,6 @@ int Cli::restore(const QStringList &args)
 }
 
 } // namespace
-
-QString escapeForLine(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 int runCli(const QStringList &arguments, const CliEnvironment &env, QTextStream &out, QTextStream &err)
 {
