@@ -230,11 +230,7 @@ int Cli::add(const QStringList &args)
     bool ticked[7] = {};
     if (mParser.isSet(mDays)) {
         for (const QString &piece : mParser.value(mDays).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            int day = -1;
-            for (int i = 0; i < 7; ++i) {
-                if (piece.trimmed().compare(QString::fromLatin1(kWeekdayCodes[i]).trimmed(), Qt::CaseInsensitive) == 0)
-                    day = i;
-            }
+            const int day = weekdayIndex(piece, Qt::CaseInsensitive);
             if (day < 0)
                 throw UsageError{QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece)};
             ticked[day] = true;
