@@ -467,8 +467,7 @@ private slots:
         QVERIFY(f.HiddenInTray());
         QCOMPARE(h->balloonCount(), 1);
 
-        h->tray->send(513);
-        h->tray->send(514); // left button released on the icon
+        h->tray->activate(QSystemTrayIcon::Trigger); // a left click on the icon
         QVERIFY(f.isVisible());
         QVERIFY(!f.HiddenInTray());
         QVERIFY(!f.isMinimized());
