@@ -92,18 +92,18 @@ private:
         QLabel *text = label();
         const QRect screen = this->screen()->availableGeometry();
         layout()->activate();
-        // What the box needs around the text: margins, icon and spacing, and
-        // the window frame as far as it is known before the box is shown.
+        // What the box needs around the text: margins, icon and spacing.
         const int around = width() - text->width();
-        const int frame = frameGeometry().width() - width();
-        const int widest = screen.width() - frame - around;
+        // The window frame, as far as it is known before the box is shown.
+        const QSize frame = frameGeometry().size() - size();
+        const int widest = screen.width() - frame.width() - around;
+        const int highest = screen.height() - frame.height();
         int textWidth = qMin(qMax(text->width(), kNarrowestText), widest);
         text->setWordWrap(true);
         // Too tall for the screen: fewer, longer lines.
-        if (layout()->totalHeightForWidth(around + textWidth) > screen.height())
+        if (layout()->totalHeightForWidth(around + textWidth) > highest)
             textWidth = widest;
         const int boxWidth = around + textWidth;
-        const int highest = screen.height() - (frameGeometry().height() - height());
         setFixedSize(boxWidth, qMin(layout()->totalHeightForWidth(boxWidth), highest));
     }
 
