@@ -25,9 +25,9 @@ Reporter::Answer StderrReporter::askYesNo(const QString &text, const QString &)
     return Answer::No;
 }
 
-void StderrReporter::showError(const QString &text)
+void StderrReporter::showError(const ErrorReport &error)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fprintf(stderr, "%s\n", qPrintable(applicationErrorText(error)));
 }
 
 void createEmptyDatabase(const QString &path)

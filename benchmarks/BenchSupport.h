@@ -28,7 +28,7 @@ class StderrReporter final : public Reporter {
 public:
     void showMessage(const QString &text, const QString &title) override;
     Answer askYesNo(const QString &text, const QString &title) override;
-    void showError(const QString &text) override;
+    void showError(const ErrorReport &error) override;
 };
 
 // Makes an empty reminder database from the schema at `path`.

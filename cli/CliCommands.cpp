@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "core/PathHelpers.h"
 #include "core/Reporter.h"
+#include "core/TextEscapes.h"
 #include "scheduler/NextReminder.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
@@ -46,11 +47,7 @@ public:
         write(text);
         return Answer::No;
     }
-    void showError(const QString &text) override
-    {
-        const qsizetype footer = text.indexOf(QStringLiteral("\r\nin ") + QString::fromLatin1(kErrorLocationPrefix));
-        write(footer < 0 ? text : text.left(footer));
-    }
+    void showError(const ErrorReport &error) override { write(error.description); }
 
 private:
     void write(QString text)
@@ -182,7 +179,7 @@ int Cli::next()
         findNextReminder(*mConn, mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
     if (choice.alarmTime.isEmpty())
         return ExitNothing;
-    mOut << choice.alarmTime << '\t' << escapeForLine(choice.alarmText) << '\n';
+    mOut << choice.alarmTime << '\t' << backslashEscaped(choice.alarmText) << '\n';
     return ExitOk;
 }
 
@@ -194,7 +191,7 @@ int Cli::list()
         for (int c = 0; c < ListColumnCount; ++c) {
             if (c > 0)
                 mOut << '\t';
-            mOut << escapeForLine(listCellText(r, c, pattern, mEnv.regional));
+            mOut << backslashEscaped(listCellText(r, c, pattern, mEnv.regional));
         }
         mOut << '\n';
     });
@@ -233,11 +230,7 @@ int Cli::add(const QStringList &args)
     bool ticked[7] = {};
     if (mParser.isSet(mDays)) {
         for (const QString &piece : mParser.value(mDays).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            int day = -1;
-            for (int i = 0; i < 7; ++i) {
-                if (piece.trimmed().compare(QString::fromLatin1(kWeekdayCodes[i]).trimmed(), Qt::CaseInsensitive) == 0)
-                    day = i;
-            }
+            const int day = weekdayIndex(piece, Qt::CaseInsensitive);
             if (day < 0)
                 throw UsageError{QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece)};
             ticked[day] = true;
@@ -294,7 +287,7 @@ int Cli::restore(const QStringList &args)
         if (result.failed)
             continue;
         for (const RejectedLine &line : result.rejected)
-            mErr << path << ':' << line.lineNumber << ": " << escapeForLine(line.reason) << '\n';
+            mErr << path << ':' << line.lineNumber << ": " << backslashEscaped(line.reason) << '\n';
         anyRejected = anyRejected || !result.rejected.isEmpty();
     }
     if (anyFailed)
@@ -303,22 +296,6 @@ int Cli::restore(const QStringList &args)
 }
 
 } // namespace
-
-QString escapeForLine(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 int runCli(const QStringList &arguments, const CliEnvironment &env, QTextStream &out, QTextStream &err)
 {

@@ -26,7 +26,4 @@ enum CliExit { ExitOk = 0, ExitNothing = 1, ExitUsage = 2, ExitDatabase = 3 };
 // at index 0 are not expected: pass QCoreApplication::arguments()).
 int runCli(const QStringList &arguments, const CliEnvironment &env, QTextStream &out, QTextStream &err);
 
-// A list cell with CR, LF, TAB and backslash written as \r, \n, \t and \\.
-QString escapeForLine(const QString &text);
-
 } // namespace vestrona

@@ -5,7 +5,7 @@ namespace vestrona {
 void ErrorTrap::report(int line, const QString &description)
 {
     ++mFailures;
-    mReporter.showError(applicationErrorText(description, mLocation, line));
+    mReporter.showError({description, mLocation, line});
 }
 
 } // namespace vestrona

@@ -3,6 +3,9 @@
 namespace vestrona {
 
 namespace {
+constexpr auto kErrorLocationPrefix = "Vestrona2021/08/31";
+constexpr auto kSupportAddress = "support@tolvane.example";
+
 QString &titleStorage()
 {
     static QString title = QString::fromLatin1(kProductName);
@@ -10,11 +13,11 @@ QString &titleStorage()
 }
 } // namespace
 
-QString applicationErrorText(const QString &description, const QString &location, int line)
+QString applicationErrorText(const ErrorReport &error)
 {
-    return description + QStringLiteral("\r\n") + QStringLiteral("in ")
-        + QString::fromLatin1(kErrorLocationPrefix) + QLatin1Char('.') + location + QLatin1Char(' ')
-        + QStringLiteral("at line ") + QString::number(line) + QStringLiteral("\r\r")
+    return error.description + QStringLiteral("\r\n") + QStringLiteral("in ")
+        + QString::fromLatin1(kErrorLocationPrefix) + QLatin1Char('.') + error.location + QLatin1Char(' ')
+        + QStringLiteral("at line ") + QString::number(error.line) + QStringLiteral("\r\r")
         + QStringLiteral("Please email screenshot of this message to ")
         + QString::fromLatin1(kSupportAddress);
 }

@@ -4,6 +4,15 @@
 
 namespace vestrona {
 
+// A failed step of a procedure, kept apart until a reporter words it for
+// its reader: the box adds a support footer, a terminal needs the
+// description only.
+struct ErrorReport {
+    QString description; // what failed, in plain words
+    QString location;    // the procedure, "Form1.Form_Load"
+    int line = 0;        // the step's line label within it
+};
+
 // Every message box of the program goes through this interface: a real
 // QMessageBox in the program, a recorder in tests.
 class Reporter {
@@ -20,17 +29,15 @@ public:
     virtual Answer askYesNo(const QString &text, const QString &title = {}) = 0;
 
     // The common "Application Error" box: exclamation icon, OK only.
-    virtual void showError(const QString &text) = 0;
+    virtual void showError(const ErrorReport &error) = 0;
 };
 
 inline constexpr auto kErrorBoxTitle = "Application Error";
-inline constexpr auto kErrorLocationPrefix = "Vestrona2021/08/31";
-inline constexpr auto kSupportAddress = "support@tolvane.example";
 inline constexpr auto kProductName = "Vestrona";
 
-// The text of the common error box for a failure at `line` of the procedure
-// `location` ("Form1.Form_Load").
-QString applicationErrorText(const QString &description, const QString &location, int line);
+// The text of the common error box: the description, where it failed and
+// whom to send a screenshot to.
+QString applicationErrorText(const ErrorReport &error);
 
 // The short application title: the caption of message boxes that give none.
 QString appTitle();

@@ -4,10 +4,7 @@
 
 #include "store/DateFormats.h"
 
-#include <QLatin1String>
-
 #include <algorithm>
-#include <array>
 
 namespace vestrona {
 
@@ -121,13 +118,6 @@ std::optional<qint64> nextWallKey(const ReminderRecord &row, qint64 threshold)
 
 int weekdayMask(QStringView weekdays)
 {
-    // The codes without the blank that " Wed" carries, worked out once.
-    static const std::array<QLatin1String, 7> codes = [] {
-        std::array<QLatin1String, 7> trimmed;
-        for (int i = 0; i < 7; ++i)
-            trimmed[i] = QLatin1String(kWeekdayCodes[i]).trimmed();
-        return trimmed;
-    }();
     int mask = 0;
     const qsizetype size = weekdays.size();
     qsizetype from = 0;
@@ -135,11 +125,9 @@ int weekdayMask(QStringView weekdays)
         qsizetype end = from;
         while (end < size && weekdays[end] != QLatin1Char(','))
             ++end;
-        const QStringView piece = weekdays.mid(from, end - from).trimmed();
-        for (int i = 0; i < 7; ++i) {
-            if (piece == codes[i])
-                mask |= 1 << (i + 1);
-        }
+        const int day = weekdayIndex(weekdays.mid(from, end - from));
+        if (day >= 0)
+            mask |= 1 << (day + 1);
         from = end + 1;
     }
     return mask;

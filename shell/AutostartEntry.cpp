@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "core/Reporter.h"
+#include "core/TextEscapes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,24 +22,6 @@ bool needsQuoting(const QString &argument)
         if (reserved.contains(c))
             return true;
     return false;
-}
-
-// The escapes every string value of a desktop entry goes through, undone by
-// the reader before the Exec quoting rules apply.
-QString escapeStringValue(const QString &value)
-{
-    QString out;
-    out.reserve(value.size());
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        default: out += c; break;
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -60,7 +43,9 @@ QString desktopExecArgument(const QString &argument)
     }
     // A lone percent sign would start a field code.
     quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
-    return escapeStringValue(quoted);
+    // Every string value of a desktop entry is escaped this way; the reader
+    // undoes it before the Exec quoting rules apply.
+    return backslashEscaped(quoted);
 }
 
 AutostartEntry::AutostartEntry(QString configFolder, QString programPath)

@@ -12,16 +12,16 @@ constexpr int kQtDefaultMessageMs = 10000;
 QtTrayBackend::QtTrayBackend(QObject *parent)
     : QObject(parent)
 {
-    connect(&mIcon, &QSystemTrayIcon::activated, this, &QtTrayBackend::onActivated);
-    connect(&mIcon, &QSystemTrayIcon::messageClicked, this,
-            [this] { deliver(NIN_BALLOONUSERCLICK, mId); });
+    connect(&mIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        deliverActivation(reason);
+    });
+    connect(&mIcon, &QSystemTrayIcon::messageClicked, this, [this] { deliverMessageClick(); });
 }
 
 void QtTrayBackend::notify(int message, const NotifyIconData &data)
 {
     switch (message) {
     case NIM_ADD:
-        mId = static_cast<int>(data.uID);
         if (data.uFlags & NIF_ICON)
             mIcon.setIcon(data.hIcon);
         if (data.uFlags & NIF_TIP)
@@ -50,26 +50,6 @@ void QtTrayBackend::notify(int message, const NotifyIconData &data)
 bool QtTrayBackend::available() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void QtTrayBackend::onActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        deliver(WM_LBUTTONDOWN, mId);
-        deliver(WM_LBUTTONUP, mId);
-        break;
-    case QSystemTrayIcon::Context:
-        deliver(WM_RBUTTONDOWN, mId);
-        deliver(WM_RBUTTONUP, mId);
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        deliver(WM_LBUTTONDBLCLK, mId);
-        deliver(WM_LBUTTONUP, mId);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace vestrona

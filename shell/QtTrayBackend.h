@@ -9,11 +9,9 @@ namespace vestrona {
 
 // The tray backend of the running program, on QSystemTrayIcon.
 //
-// Qt reports clicks, not presses and releases, so each click is delivered as
-// the press and release pair the control expects. Qt has no way to take a
-// balloon down before its time and never says when one closed by itself, so a
-// clearing record is ignored and the only balloon notification delivered is
-// the click on a balloon.
+// Qt has no way to take a balloon down before its time and never says when
+// one closed by itself, so a clearing record is ignored and the only balloon
+// notification delivered is the click on a balloon.
 class QtTrayBackend final : public QObject, public TrayBackend {
     Q_OBJECT
 public:
@@ -23,10 +21,7 @@ public:
     bool available() const override;
 
 private:
-    void onActivated(QSystemTrayIcon::ActivationReason reason);
-
     QSystemTrayIcon mIcon;
-    int mId = 0;
 };
 
 } // namespace vestrona

@@ -2,16 +2,23 @@
 
 #include "shell/NotifyIconData.h"
 
+#include <QSystemTrayIcon>
+
 #include <functional>
 
 namespace vestrona {
 
 // What the tray control needs from the desktop: one call that takes a
-// notification record, and a way back for the desktop's notifications
-// (mouse actions on the icon, balloon events) as lParam/wParam pairs.
+// notification record, and a way back for what the desktop reports about the
+// icon, in Qt's own terms.
 class TrayBackend {
 public:
-    using Sink = std::function<void(int lParam, int wParam)>;
+    struct Sink {
+        // The icon was clicked, right-clicked or double-clicked.
+        std::function<void(QSystemTrayIcon::ActivationReason)> activated;
+        // The balloon was clicked, which also closes it.
+        std::function<void()> messageClicked;
+    };
 
     virtual ~TrayBackend() = default;
 
@@ -25,10 +32,15 @@ public:
     void setNotificationSink(Sink sink) { mSink = std::move(sink); }
 
 protected:
-    void deliver(int lParam, int wParam) const
+    void deliverActivation(QSystemTrayIcon::ActivationReason reason) const
     {
-        if (mSink)
-            mSink(lParam, wParam);
+        if (mSink.activated)
+            mSink.activated(reason);
+    }
+    void deliverMessageClick() const
+    {
+        if (mSink.messageClicked)
+            mSink.messageClicked();
     }
 
 private:

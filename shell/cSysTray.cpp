@@ -29,7 +29,8 @@ void cSysTray::setInTray(bool Show)
     if (Show == mInTray)
         return;
     if (Show) {
-        mBackend->setNotificationSink([this](int lParam, int wParam) { HandleTrayMessage(lParam, wParam); });
+        mBackend->setNotificationSink({[this](QSystemTrayIcon::ActivationReason reason) { handleActivation(reason); },
+                                       [this] { handleBalloonClick(); }});
         AddTrayIcon(mTrayTip, mTrayIcon);
         mIconShown = true;
     } else if (mIconShown) {
@@ -45,7 +46,7 @@ void cSysTray::setTrayIcon(const QIcon &Icon)
     if (Icon.isNull())
         return;
     if (mIconShown) {
-        NotifyIconData nid = newRecord();
+        NotifyIconData nid;
         nid.hIcon = Icon;
         nid.uFlags = NIF_ICON;
         mBackend->notify(NIM_MODIFY, nid);
@@ -57,7 +58,7 @@ void cSysTray::setTrayIcon(const QIcon &Icon)
 void cSysTray::setTrayTip(const QString &Tip)
 {
     if (mIconShown) {
-        NotifyIconData nid = newRecord();
+        NotifyIconData nid;
         nid.setTip(Tip);
         nid.uFlags = NIF_TIP;
         mBackend->notify(NIM_MODIFY, nid);
@@ -77,7 +78,7 @@ void cSysTray::ShowBalloon(const QString &Tip, const QString &sTitle, int ShowTi
         ? static_cast<int>(qMin<qint64>(qint64(ShowTimer) * 1000, std::numeric_limits<int>::max()))
         : 0;
 
-    NotifyIconData nid = newRecord();
+    NotifyIconData nid;
     nid.uFlags = NIF_INFO;
     nid.setInfoTitle(sTitle);
     nid.setInfo(Tip);
@@ -98,49 +99,43 @@ void cSysTray::ShowBalloon(const QString &Tip, const QString &sTitle, int ShowTi
     if (!alive || !mBalloonShown)
         return;
 
-    NotifyIconData clear = newRecord();
+    NotifyIconData clear;
     clear.uFlags = NIF_INFO;
     mBackend->notify(NIM_MODIFY, clear);
 }
 
-void cSysTray::HandleTrayMessage(int lParam, int wParam)
+void cSysTray::handleActivation(QSystemTrayIcon::ActivationReason reason)
 {
-    switch (lParam) {
-    case WM_MOUSEMOVE:
-        emit MouseMove(wParam);
+    // Qt reports whole clicks, while the host listens for presses and
+    // releases: a click gives both, and a double click its own event and the
+    // release that ends it, in the order the buttons went.
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        emit MouseDown(1, mTrayID);
+        emit MouseUp(1, mTrayID);
         break;
-    case WM_LBUTTONDOWN:
-        emit MouseDown(1, wParam);
+    case QSystemTrayIcon::Context:
+        emit MouseDown(2, mTrayID);
+        emit MouseUp(2, mTrayID);
         break;
-    case WM_LBUTTONUP:
-        emit MouseUp(1, wParam);
-        break;
-    case WM_LBUTTONDBLCLK:
-        emit MouseDblClick(1, wParam);
-        break;
-    case WM_RBUTTONDOWN:
-        emit MouseDown(2, wParam);
-        break;
-    case WM_RBUTTONUP:
-        emit MouseUp(2, wParam);
-        break;
-    case WM_RBUTTONDBLCLK:
-        emit MouseDblClick(2, wParam);
-        break;
-    case NIN_BALLOONHIDE:
-    case NIN_BALLOONTIMEOUT:
-    case NIN_BALLOONUSERCLICK:
-        mBalloonShown = false;
-        emit BalloonClosed();
+    case QSystemTrayIcon::DoubleClick:
+        emit MouseDblClick(1, mTrayID);
+        emit MouseUp(1, mTrayID);
         break;
     default:
         break;
     }
 }
 
+void cSysTray::handleBalloonClick()
+{
+    mBalloonShown = false;
+    emit BalloonClosed();
+}
+
 void cSysTray::AddTrayIcon(const QString &tip, const QIcon &icon)
 {
-    NotifyIconData nid = newRecord();
+    NotifyIconData nid;
     if (!icon.isNull()) {
         nid.hIcon = icon;
         nid.uFlags |= NIF_ICON;
@@ -149,22 +144,13 @@ void cSysTray::AddTrayIcon(const QString &tip, const QIcon &icon)
         nid.setTip(tip);
         nid.uFlags |= NIF_TIP;
     }
-    nid.uCallbackMessage = TrayCallbackMessage;
-    nid.uFlags |= NIF_MESSAGE;
     mBackend->notify(NIM_ADD, nid);
 }
 
 void cSysTray::RemoveTrayIcon()
 {
-    mBackend->notify(NIM_DELETE, newRecord());
+    mBackend->notify(NIM_DELETE, NotifyIconData());
     mBackend->setNotificationSink({});
-}
-
-NotifyIconData cSysTray::newRecord() const
-{
-    NotifyIconData nid;
-    nid.uID = static_cast<unsigned>(mTrayID);
-    return nid;
 }
 
 void cSysTray::waitInEventLoop(int ms, const std::function<bool()> &stillShown)

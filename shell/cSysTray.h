@@ -14,6 +14,7 @@ namespace vestrona {
 // The program's icon in the notification area: puts it there and takes it
 // away, changes its picture and tooltip, shows a balloon over it, and turns
 // the desktop's notifications about it into mouse events for the host window.
+// Button numbers in those events: 1 is the left button, 2 the right one.
 class cSysTray : public QObject {
     Q_OBJECT
 public:
@@ -49,27 +50,26 @@ public:
     // into it would leave the user nothing to bring it back with.
     bool TrayAvailable() const { return mBackend->available(); }
 
-    // One notification from the desktop; lParam says what happened, wParam
-    // is the icon's identifier.
-    void HandleTrayMessage(int lParam, int wParam);
-
     // The default waits in a nested event loop; tests put in their own.
     void setBalloonWaiter(BalloonWaiter waiter) { mWaiter = std::move(waiter); }
 
 signals:
+    // Qt reports no pointer movement over a tray icon, so no desktop it runs
+    // on sends this.
     void MouseMove(int Id);
     void MouseDown(int Button, int Id);
     void MouseUp(int Button, int Id);
     void MouseDblClick(int Button, int Id);
     // The host keeps the three properties; this says one of them changed.
     void propertyChanged(const QString &propertyName);
-    // The desktop said the balloon closed; ends a running ShowBalloon wait.
+    // The user clicked the balloon away; ends a running ShowBalloon wait.
     void BalloonClosed();
 
 private:
     void AddTrayIcon(const QString &tip, const QIcon &icon);
     void RemoveTrayIcon();
-    NotifyIconData newRecord() const;
+    void handleActivation(QSystemTrayIcon::ActivationReason reason);
+    void handleBalloonClick();
     void waitInEventLoop(int ms, const std::function<bool()> &stillShown);
 
     std::unique_ptr<TrayBackend> mBackend;

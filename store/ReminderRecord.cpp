@@ -1,6 +1,26 @@
 #include "store/ReminderRecord.h"
 
+#include <array>
+
 namespace vestrona {
+
+int weekdayIndex(QStringView name, Qt::CaseSensitivity cs)
+{
+    // The codes without the blank that " Wed" carries, worked out once: the
+    // scheduler asks for every weekly row it looks at.
+    static const std::array<QLatin1String, 7> codes = [] {
+        std::array<QLatin1String, 7> trimmed;
+        for (int i = 0; i < 7; ++i)
+            trimmed[i] = QLatin1String(kWeekdayCodes[i]).trimmed();
+        return trimmed;
+    }();
+    const QStringView piece = name.trimmed();
+    for (int i = 0; i < 7; ++i) {
+        if (piece.compare(codes[i], cs) == 0)
+            return i;
+    }
+    return -1;
+}
 
 QString optionText(int option)
 {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <QTime>
 
 namespace vestrona {
@@ -22,6 +23,10 @@ struct ReminderRecord {
 // The weekday codes in Monday-first order; they are the editor's check box
 // captions and what the Weekdays column stores.
 inline constexpr const char *kWeekdayCodes[7] = {"Mon", "Tue", " Wed", "Thu", "Fri", "Sat", "Sun"};
+
+// The position in kWeekdayCodes (0 = Monday) of the code `name` is, blanks
+// around either left out, so " Wed" and "Wed" both give 2; -1 for no code.
+int weekdayIndex(QStringView name, Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
 // The order of the ordered select: start date, start time, then ID.
 inline bool comesBefore(const ReminderRecord &a, const ReminderRecord &b)

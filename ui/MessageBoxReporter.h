@@ -11,7 +11,7 @@ class MessageBoxReporter final : public Reporter {
 public:
     void showMessage(const QString &text, const QString &title) override;
     Answer askYesNo(const QString &text, const QString &title) override;
-    void showError(const QString &text) override;
+    void showError(const ErrorReport &error) override;
 };
 
 } // namespace vestrona

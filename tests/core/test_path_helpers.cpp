@@ -112,7 +112,7 @@ private slots:
 
     void applicationErrorTextIsExact()
     {
-        QCOMPARE(applicationErrorText(QStringLiteral("The file could not be read."), QStringLiteral("Form1.Timer2"), 104),
+        QCOMPARE(applicationErrorText({QStringLiteral("The file could not be read."), QStringLiteral("Form1.Timer2"), 104}),
                  QStringLiteral("The file could not be read.\r\nin Vestrona2021/08/31.Form1.Timer2 at line 104\r\r"
                                 "Please email screenshot of this message to support@tolvane.example"));
     }

@@ -226,8 +226,8 @@ private slots:
 
         QVERIFY(h.start());
         QList<int> lines;
-        for (const RecordingReporter::Box &box : h.reporter.errors())
-            lines << RecordingReporter::errorLine(box);
+        for (const ErrorReport &error : h.reporter.errors())
+            lines << error.line;
         QCOMPARE(lines, (QList<int>{188, 190}));
         QCOMPARE(h.form->selectedIntervalRow(), 1);
     }

@@ -100,7 +100,7 @@ private slots:
 
     void cleanup()
     {
-        QVERIFY2(reporter->errors().isEmpty(), qPrintable(reporter->errors().value(0).text));
+        QVERIFY2(reporter->errors().isEmpty(), qPrintable(reporter->errors().value(0).description));
         scheduler.reset();
         conn.reset();
     }
@@ -369,8 +369,8 @@ private slots:
         QVERIFY(!scheduler->alarmDue().isValid());
         const auto errors = reporter->errors();
         QCOMPARE(errors.size(), 1);
-        QVERIFY(errors.first().text.contains(QStringLiteral("Form1.GetLatestReminder")));
-        QCOMPARE(RecordingReporter::errorLine(errors.first()), 104);
+        QCOMPARE(errors.first().location, QStringLiteral("Form1.GetLatestReminder"));
+        QCOMPARE(errors.first().line, 104);
         reporter->clear();
     }
 };

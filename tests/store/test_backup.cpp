@@ -231,7 +231,7 @@ void TestBackup::rejectedLinesShareOneBox()
     QVERIFY(text.contains(QStringLiteral("\r\nline 21: ")));
     QVERIFY(!text.contains(QStringLiteral("\r\nline 22: ")));
     QVERIFY(text.contains(QStringLiteral("... and 5 more.")));
-    QVERIFY(text.contains(QStringLiteral("modReminder.LoadRemFromFile")));
+    QCOMPARE(mReporter.boxes.first().error.location, QStringLiteral("modReminder.LoadRemFromFile"));
 
     // Without the box the rejections are only returned, for vestrona-cli.
     mReporter.clear();
@@ -313,7 +313,7 @@ void TestBackup::failedBackupLeavesOldFile()
     QVERIFY(result.failed);
     QCOMPARE(readAll(path("keep.txt")), old);
     QCOMPARE(mReporter.errors().size(), 1);
-    QVERIFY(mReporter.errors().first().text.contains(QStringLiteral("modReminder.SaveRemToFile")));
+    QCOMPARE(mReporter.errors().first().location, QStringLiteral("modReminder.SaveRemToFile"));
     QCOMPARE(progress.steps.last(), QStringLiteral("0 Progress Bar"));
     // No temporary file is left behind either.
     QCOMPARE(QDir(mFolder->path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.txt"});
@@ -330,7 +330,7 @@ void TestBackup::unreadableFileAddsNothing()
     QVERIFY(result.failed);
     QCOMPARE(result.added, 0);
     QCOMPARE(mReporter.errors().size(), 1);
-    QVERIFY(mReporter.errors().first().text.contains(QStringLiteral("missing.txt")));
+    QVERIFY(mReporter.errors().first().description.contains(QStringLiteral("missing.txt")));
     QVERIFY(rows().isEmpty());
 }
 

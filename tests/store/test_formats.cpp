@@ -32,6 +32,30 @@ private slots:
         QCOMPARE(optionText(4), QString());
     }
 
+    // The stored codes match as written; what a user types may differ in case.
+    void weekdayNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ignoreCase");
+        QTest::addColumn<int>("index");
+        QTest::newRow("stored Monday") << "Mon" << false << 0;
+        QTest::newRow("stored Wednesday keeps its blank") << " Wed" << false << 2;
+        QTest::newRow("Wednesday without the blank") << "Wed" << false << 2;
+        QTest::newRow("blanks around") << "  Sun " << false << 6;
+        QTest::newRow("case matters in the store") << "fri" << false << -1;
+        QTest::newRow("typed in any case") << "fRI" << true << 4;
+        QTest::newRow("full name is no code") << "Monday" << true << -1;
+        QTest::newRow("prefix is no code") << "Tu" << true << -1;
+        QTest::newRow("empty") << "" << true << -1;
+    }
+    void weekdayNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, ignoreCase);
+        QFETCH(int, index);
+        QCOMPARE(weekdayIndex(name, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive), index);
+    }
+
     void sqlDate_data()
     {
         QTest::addColumn<QDate>("date");

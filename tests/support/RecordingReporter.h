@@ -12,21 +12,20 @@ class RecordingReporter final : public Reporter {
 public:
     struct Box {
         enum Kind { Message, Question, Error } kind;
-        QString text;
+        QString text; // an error's description
         QString title;
+        ErrorReport error; // what an Error box reports
     };
 
     void showMessage(const QString &text, const QString &title) override;
     Answer askYesNo(const QString &text, const QString &title) override;
-    void showError(const QString &text) override;
+    void showError(const ErrorReport &error) override;
 
     // Answers given to the next questions, in order; Yes when the queue is empty.
     QList<Answer> answers;
     QList<Box> boxes;
 
-    QList<Box> errors() const;
-    // The line label an error box names ("at line 190" gives 190), -1 if none.
-    static int errorLine(const Box &box);
+    QList<ErrorReport> errors() const;
     void clear() { boxes.clear(); }
 };
 

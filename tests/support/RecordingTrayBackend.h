@@ -23,7 +23,8 @@ public:
     }
     bool available() const override { return trayAvailable; }
 
-    void send(int lParam, int wParam = 0) const { deliver(lParam, wParam); }
+    void activate(QSystemTrayIcon::ActivationReason reason) const { deliverActivation(reason); }
+    void clickBalloon() const { deliverMessageClick(); }
 
     QList<Call> calls;
     bool trayAvailable = true;

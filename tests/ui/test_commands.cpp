@@ -470,8 +470,8 @@ void TestCommands::loadReportsRejectedLinesAndRestoresCursor()
     h->dialogs.nextFiles = {{h->program.file("missing.txt"), h->program.file("mixed.txt")}};
     h->click("PushButton9");
     QCOMPARE(h->reporter.errors().size(), 2);
-    QVERIFY(h->reporter.errors().at(0).text.contains(QStringLiteral("missing.txt")));
-    const QString box = h->reporter.errors().at(1).text;
+    QVERIFY(h->reporter.errors().at(0).description.contains(QStringLiteral("missing.txt")));
+    const QString box = h->reporter.errors().at(1).description;
     QVERIFY(box.startsWith(QStringLiteral("2 lines of mixed.txt were not restored:\r\nline 1: ")));
     QVERIFY(box.contains(QStringLiteral("\r\nline 3: ")));
     QCOMPARE(h->form->listModel().rowCount(), 1);

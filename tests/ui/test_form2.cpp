@@ -120,7 +120,7 @@ private slots:
         RecordingReporter reporter;
         Form2 form(folder.path(), reporter);
         QCOMPARE(reporter.errors().size(), 1);
-        QVERIFY(reporter.errors().first().text.contains(QStringLiteral("Form2.Form_Load")));
+        QCOMPARE(reporter.errors().first().location, QStringLiteral("Form2.Form_Load"));
         QCOMPARE(form.PushButton1->cursor().shape(), Qt::ArrowCursor);
     }
 };

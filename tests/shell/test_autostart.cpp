@@ -106,9 +106,10 @@ void TestAutostart::enableFailureIsReported()
     RecordingReporter reporter;
     QVERIFY(!mStartUp::EnableRunAtLogon(reporter, AutostartEntry(config.path(), QStringLiteral("/opt/x/vestrona"))));
     QCOMPARE(reporter.errors().size(), 1);
-    const QString text = reporter.errors().first().text;
-    QVERIFY2(text.contains(QStringLiteral("in Vestrona2021/08/31.mStartUp.EnableRunAtLogon at line 100")), qPrintable(text));
-    QVERIFY2(text.contains(config.file(QStringLiteral("autostart"))), qPrintable(text));
+    const ErrorReport error = reporter.errors().first();
+    QCOMPARE(error.location, QStringLiteral("mStartUp.EnableRunAtLogon"));
+    QCOMPARE(error.line, 100);
+    QVERIFY2(error.description.contains(config.file(QStringLiteral("autostart"))), qPrintable(error.description));
 }
 
 void TestAutostart::disableFailureIsReported()
@@ -120,9 +121,9 @@ void TestAutostart::disableFailureIsReported()
     RecordingReporter reporter;
     QVERIFY(!mStartUp::DisableRunAtLogon(reporter, AutostartEntry(config.path(), QStringLiteral("/opt/x/vestrona"))));
     QCOMPARE(reporter.errors().size(), 1);
-    QVERIFY(reporter.errors().first().text.contains(
-        QStringLiteral("in Vestrona2021/08/31.mStartUp.DisableRunAtLogon at line 100")));
+    QCOMPARE(reporter.errors().first().location, QStringLiteral("mStartUp.DisableRunAtLogon"));
+    QCOMPARE(reporter.errors().first().line, 100);
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)
-#include "tst_autostart.moc"
+#include "test_autostart.moc"
