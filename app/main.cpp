@@ -2,6 +2,8 @@
 #include "ui/Form2.h"
 #include "ui/MediaSoundPlayer.h"
 #include "shell/QtTrayBackend.h"
+#include "core/AppError.h"
+#include "store/DataLocation.h"
 #include "store/RegionalSettings.h"
 #include "store/Settings.h"
 #include "ui/FileDialogs.h"
@@ -35,6 +37,13 @@ int main(int argc, char *argv[])
 
     MessageBoxReporter reporter;
     IniSettingsStore settings(configFolder);
+    DataFiles data;
+    try {
+        data = DataLocation(DataLocation::forProgram(programFolder), settings).prepare();
+    } catch (const AppError &e) {
+        reporter.showMessage(e.description(), QString());
+        return 0;
+    }
     SystemClock clock;
     MediaSoundPlayer sound;
     Form2Popup popup(programFolder, reporter);
@@ -42,7 +51,7 @@ int main(int argc, char *argv[])
     const AppContext context{programFolder, QCoreApplication::applicationFilePath(), configFolder,
                              RegionalSettings::system(), reporter, settings, clock, sound, popup,
                              [] { return std::make_unique<QtTrayBackend>(); },
-                             fileDialogs};
+                             fileDialogs, data};
 
     Form1 form(context);
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DataLocation.h"
 #include "store/RegionalSettings.h"
 
 #include <QString>
@@ -17,8 +18,8 @@ class AlarmPopup;
 class TrayBackend;
 class FileDialogs;
 
-// Everything the main window takes from outside: where the program lives,
-// the settings, the clock, the message boxes, the sound, the pop-up, the tray
+// Everything the main window takes from outside: where the program and its
+// data live, the settings, the clock, the message boxes, the sound, the pop-up, the tray
 // and the file dialogs. The program passes the real ones, tests their fakes.
 struct AppContext {
     QString programFolder;   // the executable's folder, no trailing "/"
@@ -32,6 +33,7 @@ struct AppContext {
     AlarmPopup &popup;
     std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
     FileDialogs &fileDialogs;
+    DataFiles data;          // the reminder database and the default alarm sound
 };
 
 } // namespace vestrona

@@ -185,8 +185,8 @@ bool Form1::Form_Load()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_Load"));
     const QString &folder = mContext.programFolder;
-    const QString databasePath = joinPath(folder, QString::fromLatin1(kDatabaseFileName));
-    const QString defaultAlarm = joinPath(folder, QString::fromLatin1(kAlarmFileName));
+    const QString &databasePath = mContext.data.database;
+    const QString &defaultAlarm = mContext.data.defaultAlarm;
 
     trap(100, [&] { ApplySkin(); });
     // A folder of that name is there but is no database: the connection

@@ -91,7 +91,8 @@ struct Harness {
         settings = std::make_unique<IniSettingsStore>(config.path());
         const AppContext context{program.path(), program.file(QStringLiteral("vestrona")), config.path(),
                                  RegionalSettings::usEnglish(), reporter, *settings, clock, sound, popup,
-                                 [] { return std::make_unique<RecordingTrayBackend>(); }, dialogs};
+                                 [] { return std::make_unique<RecordingTrayBackend>(); }, dialogs,
+                                 DataFiles::beside(program.path())};
         form = std::make_unique<Form1>(context);
         return form->Form_Load();
     }

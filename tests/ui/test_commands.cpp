@@ -67,7 +67,8 @@ struct Harness {
                                  sound,
                                  popup,
                                  [] { return std::make_unique<RecordingTrayBackend>(); },
-                                 dialogs};
+                                 dialogs,
+                                 DataFiles::beside(program.path())};
         form = std::make_unique<Form1>(context);
         if (!form->Form_Load())
             return false;

@@ -87,7 +87,8 @@ struct Harness {
                                      tray = backend.get();
                                      return backend;
                                  },
-                                 dialogs};
+                                 dialogs,
+                                 DataFiles::beside(program.path())};
         form = std::make_unique<Form1>(context);
         return form->Form_Load();
     }
