@@ -6,6 +6,7 @@
 #include "store/DataLocation.h"
 #include "store/RegionalSettings.h"
 #include "store/Settings.h"
+#include "ui/AppIcon.h"
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
@@ -24,6 +25,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VESTRONA_VERSION));
     // Closing the main window ends the program; a hidden window must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to the menu entry, and gives every window, the alarm
+    // pop-up included, the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VESTRONA_APP_ID));
+    QApplication::setWindowIcon(vestrona::programIcon());
 
     using namespace vestrona;
     const QString programFolder = QCoreApplication::applicationDirPath();
