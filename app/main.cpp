@@ -2,8 +2,11 @@
 #include "ui/Form2.h"
 #include "ui/MediaSoundPlayer.h"
 #include "shell/QtTrayBackend.h"
+#include "core/AppError.h"
+#include "store/DataLocation.h"
 #include "store/RegionalSettings.h"
 #include "store/Settings.h"
+#include "ui/AppIcon.h"
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
@@ -22,6 +25,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VESTRONA_VERSION));
     // Closing the main window ends the program; a hidden window must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to the menu entry, and gives every window, the alarm
+    // pop-up included, the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VESTRONA_APP_ID));
+    QApplication::setWindowIcon(vestrona::programIcon());
 
     using namespace vestrona;
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -35,6 +42,13 @@ int main(int argc, char *argv[])
 
     MessageBoxReporter reporter;
     IniSettingsStore settings(configFolder);
+    DataFiles data;
+    try {
+        data = DataLocation(DataLocation::forProgram(programFolder), settings).prepare();
+    } catch (const AppError &e) {
+        reporter.showMessage(e.description(), QString());
+        return 0;
+    }
     SystemClock clock;
     MediaSoundPlayer sound;
     Form2Popup popup(programFolder, reporter);
@@ -42,7 +56,7 @@ int main(int argc, char *argv[])
     const AppContext context{programFolder, QCoreApplication::applicationFilePath(), configFolder,
                              RegionalSettings::system(), reporter, settings, clock, sound, popup,
                              [] { return std::make_unique<QtTrayBackend>(); },
-                             fileDialogs};
+                             fileDialogs, data};
 
     Form1 form(context);
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);

@@ -8,6 +8,7 @@
 #include "scheduler/NextReminder.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/DataLocation.h"
 #include "store/ReminderListText.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
@@ -20,7 +21,7 @@ namespace vestrona {
 namespace {
 
 constexpr auto kDescription =
-    "Reads and changes the reminders of the Vestrona beside this program.\n"
+    "Reads and changes the reminders of Vestrona.\n"
     "\n"
     "Commands:\n"
     "  next                      the next reminder due: alarm time, TAB, message\n"
@@ -85,15 +86,19 @@ private:
     QCommandLineOption mTime{QStringLiteral("time"), QStringLiteral("Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
     QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri."), QStringLiteral("days")};
     QCommandLineOption mForce{QStringLiteral("force"), QStringLiteral("Let backup replace an existing file.")};
+    QCommandLineOption mDatabase{QStringLiteral("database"), QStringLiteral("The reminder database to use."),
+                                 QStringLiteral("file")};
     std::unique_ptr<Connection> mConn;
 };
 
 int Cli::run(const QStringList &arguments)
 {
-    mParser.setApplicationDescription(QString::fromLatin1(kDescription));
+    mParser.setApplicationDescription(QString::fromLatin1(kDescription)
+                                      + QStringLiteral("\n\nWithout --database the reminders are those of %1")
+                                            .arg(mEnv.dataLocation.files().database));
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
-    mParser.addOptions({mOption, mDate, mTime, mDays, mForce});
+    mParser.addOptions({mOption, mDate, mTime, mDays, mForce, mDatabase});
     mParser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("next, list, add, delete, backup or restore."));
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
 
@@ -169,7 +174,7 @@ void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) c
 void Cli::openDatabase()
 {
     mConn = std::make_unique<Connection>(mEnv.regional);
-    mConn->Open(joinPath(mEnv.programFolder, QString::fromLatin1(kDatabaseFileName)));
+    mConn->Open(mParser.isSet(mDatabase) ? mParser.value(mDatabase) : mEnv.dataLocation.prepare().database);
 }
 
 int Cli::next()

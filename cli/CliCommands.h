@@ -10,10 +10,11 @@ class QTextStream;
 namespace vestrona {
 
 class Clock;
+class DataLocation;
 class SettingsStore;
 
 struct CliEnvironment {
-    QString programFolder; // where dbReminders.mdb is
+    DataLocation &dataLocation; // the database used unless --database names one
     SettingsStore &settings;
     const Clock &clock;
     RegionalSettings regional;

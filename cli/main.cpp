@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "core/Clock.h"
+#include "store/DataLocation.h"
 #include "store/Settings.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,8 @@ int main(int argc, char *argv[])
     using namespace vestrona;
     IniSettingsStore settings(IniSettingsStore::userConfigFolder());
     SystemClock clock;
-    const CliEnvironment env{QCoreApplication::applicationDirPath(), settings, clock, RegionalSettings::system()};
+    DataLocation data(DataLocation::forProgram(QCoreApplication::applicationDirPath()), settings);
+    const CliEnvironment env{data, settings, clock, RegionalSettings::system()};
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runCli(QCoreApplication::arguments(), env, out, err);

@@ -2,6 +2,7 @@
 
 #include "core/Reporter.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace vestrona {
@@ -41,6 +42,14 @@ QString FixPathSlashes(const QString &path)
     while (k < path.size() && path[k] == QLatin1Char('/'))
         ++k;
     return QLatin1Char('/') + collapsePairs(QStringView(path).mid(k));
+}
+
+QString xdgBaseFolder(const char *variable, const QString &defaultUnderHome)
+{
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return value;
+    return joinPath(QDir::homePath(), defaultUnderHome);
 }
 
 bool FileExists(const QString &path)

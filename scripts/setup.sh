@@ -8,6 +8,7 @@ VESTRONA_PACKAGES=(
   libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick openbox trayer
   pulseaudio pulseaudio-utils faketime sqlite3 time
+  scdoc librsvg2-bin man-db desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 
 vestrona_install_packages() {

@@ -70,8 +70,9 @@ QString AutostartEntry::contents() const
                           "Type=Application\n"
                           "Name=%1\n"
                           "Exec=%2\n"
+                          "Icon=%3\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(QString::fromLatin1(kProductName), desktopExecArgument(mProgramPath));
+        .arg(QString::fromLatin1(kProductName), desktopExecArgument(mProgramPath), QStringLiteral(VESTRONA_APP_ID));
 }
 
 void AutostartEntry::requireProgramFile() const

@@ -6,7 +6,8 @@ namespace vestrona {
 
 // The program's entry in the user's own logon start list: a desktop entry
 // file in the autostart folder of the user's configuration folder, named
-// after the program file and starting that very file.
+// after the program file, starting that very file and showing the icon of
+// the installed program.
 class AutostartEntry {
 public:
     AutostartEntry(QString configFolder, QString programPath);

@@ -1,6 +1,7 @@
 #include "store/Settings.h"
 
 #include "core/AppError.h"
+#include "core/PathHelpers.h"
 #include "store/DateFormats.h"
 
 #include <QDir>
@@ -57,10 +58,7 @@ QString IniSettingsStore::userConfigFolder()
 {
     // A relative XDG_CONFIG_HOME is invalid and ignored, as the base
     // directory rules ask.
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome))
-        return configHome;
-    return QDir::homePath() + QStringLiteral("/.config");
+    return xdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
 }
 
 QString IniSettingsStore::filePath() const

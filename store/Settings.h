@@ -18,6 +18,8 @@ inline constexpr auto Minimized = "Minimized";
 inline constexpr auto DateFormat = "DateFormat";
 inline constexpr auto Option1 = "Option1";
 inline constexpr auto Option2 = "Option2";
+// The user database this user's first start made; see DataLocation.
+inline constexpr auto UserDatabase = "UserDatabase";
 } // namespace SettingKey
 
 // The per-user settings store: named text values.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DataLocation.h"
 #include "store/RegionalSettings.h"
 
 #include <QDialog>
@@ -18,10 +19,10 @@ class AlarmPopup;
 class TrayBackend;
 class FileDialogs;
 
-// Everything the main window takes from outside: where the program lives,
-// the settings, the clock, the message boxes, the sound, the pop-up, the tray,
-// the file dialogs and how the editor and the date-format dialog are shown.
-// The program passes the real ones, tests their fakes.
+// Everything the main window takes from outside: where the program and its
+// data live, the settings, the clock, the message boxes, the sound, the
+// pop-up, the tray, the file dialogs and how the editor and the date-format
+// dialog are shown. The program passes the real ones, tests their fakes.
 struct AppContext {
     QString programFolder;   // the executable's folder, no trailing "/"
     QString programFilePath; // the running program, for the logon entry
@@ -34,6 +35,7 @@ struct AppContext {
     AlarmPopup &popup;
     std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
     FileDialogs &fileDialogs;
+    DataFiles data;          // the reminder database and the default alarm sound
     // Shows a dialog modally and returns once it has closed. A test plays
     // the user's part here instead.
     std::function<void(QDialog &)> runDialog = [](QDialog &dialog) { dialog.exec(); };

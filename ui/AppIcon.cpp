@@ -37,10 +37,10 @@ QPixmap drawIcon(int size)
 QIcon programIcon()
 {
     static const QIcon icon = [] {
-        QIcon i;
+        QIcon drawn;
         for (int size : {16, 22, 24, 32, 48, 64})
-            i.addPixmap(drawIcon(size));
-        return i;
+            drawn.addPixmap(drawIcon(size));
+        return QIcon::fromTheme(QStringLiteral(VESTRONA_APP_ID), drawn);
     }();
     return icon;
 }

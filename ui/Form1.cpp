@@ -210,7 +210,7 @@ std::function<void()> Form1::reported(const char *procedure, void (Form1::*handl
 bool Form1::Form_Load()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_Load"));
-    const QString databasePath = joinPath(mContext.programFolder, QString::fromLatin1(kDatabaseFileName));
+    const QString &databasePath = mContext.data.database;
     trap(100, [&] { ApplySkin(); });
     if (!databaseListed(trap, databasePath))
         return false;
@@ -289,7 +289,7 @@ bool Form1::openDatabase(ErrorTrap &trap, const QString &databasePath)
 
 void Form1::restoreAlarmSettings(ErrorTrap &trap)
 {
-    const QString defaultAlarm = joinPath(mContext.programFolder, QString::fromLatin1(kAlarmFileName));
+    const QString &defaultAlarm = mContext.data.defaultAlarm;
     trap(182, [&] { Text2->setText(mContext.settings.GetSetting(QString::fromLatin1(SettingKey::Alarm), defaultAlarm)); });
     trap(184, [&] {
         if (!FileExists(Text2->text()))

@@ -45,14 +45,26 @@ QString missingDesktop()
     return {};
 }
 
-RunningProgram::RunningProgram(const ProgramFolder &folder, const QProcessEnvironment &environment)
+namespace {
+QProcessEnvironment folderEnvironment(const ProgramFolder &folder, const QProcessEnvironment &extra)
 {
     QProcessEnvironment env = folder.environment();
-    env.insert(environment);
-    mProcess.setProcessEnvironment(env);
+    env.insert(extra);
+    return env;
+}
+} // namespace
+
+RunningProgram::RunningProgram(const ProgramFolder &folder, const QProcessEnvironment &environment)
+    : RunningProgram(folder.programPath(), folderEnvironment(folder, environment))
+{
+}
+
+RunningProgram::RunningProgram(const QString &program, const QProcessEnvironment &environment)
+{
+    mProcess.setProcessEnvironment(environment);
     mProcess.setProcessChannelMode(QProcess::SeparateChannels);
     mProcess.setStandardOutputFile(QProcess::nullDevice());
-    mProcess.start(folder.programPath(), {});
+    mProcess.start(program, {});
     if (mProcess.waitForStarted())
         mPid = mProcess.processId();
 }

@@ -24,6 +24,8 @@ class RunningProgram {
 public:
     explicit RunningProgram(const ProgramFolder &folder,
                             const QProcessEnvironment &environment = QProcessEnvironment());
+    // Any vestrona executable, an installed one for instance, in exactly `environment`.
+    RunningProgram(const QString &program, const QProcessEnvironment &environment);
     ~RunningProgram();
 
     bool isRunning() const { return mProcess.state() == QProcess::Running; }

@@ -46,6 +46,7 @@ void TestAutostart::enableWritesEntryAndDisableRemovesIt()
                                            "Type=Application\n"
                                            "Name=Vestrona\n"
                                            "Exec=/opt/x/vestrona\n"
+                                           "Icon=" VESTRONA_APP_ID "\n"
                                            "X-GNOME-Autostart-enabled=true\n"));
     QVERIFY(mStartUp::DisableRunAtLogon(reporter, entry));
     QVERIFY(!QFile::exists(file));

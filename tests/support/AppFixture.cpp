@@ -50,7 +50,8 @@ bool AppFixture::start()
                            tray = backend.get();
                            return backend;
                        },
-                       dialogs};
+                       dialogs,
+                       DataFiles::beside(program.path())};
     context.runDialog = [this](QDialog &dialog) {
         ++dialogsShown;
         if (user)

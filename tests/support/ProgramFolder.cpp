@@ -1,5 +1,7 @@
 #include "tests/support/ProgramFolder.h"
 
+#include "store/Settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +22,7 @@ QString copyInto(const QString &source, const QString &folder)
 
 ProgramFolder::ProgramFolder(Database database)
 {
-    if (!mProgram.isValid() || !mConfig.isValid()) {
+    if (!mProgram.isValid() || !mConfig.isValid() || !mData.isValid()) {
         mSetupError = QStringLiteral("cannot make a temporary folder");
         return;
     }
@@ -29,17 +31,19 @@ ProgramFolder::ProgramFolder(Database database)
         if (!mSetupError.isEmpty())
             return;
     }
-    if (database == Database::Missing)
+    if (database == Database::Missing) {
+        const QString userFolder = mData.file(QStringLiteral("vestrona"));
+        mDatabasePath = QDir(userFolder).filePath(QStringLiteral("dbReminders.mdb"));
+        if (!QDir().mkpath(userFolder))
+            mSetupError = QStringLiteral("cannot make ") + userFolder;
+        IniSettingsStore(configFolder()).SaveSetting(QString::fromLatin1(SettingKey::UserDatabase), mDatabasePath);
         return;
+    }
+    mDatabasePath = mProgram.file(QStringLiteral("dbReminders.mdb"));
     const ProcessResult made = runProcess(QStringLiteral(VESTRONA_MKDB_TOOL),
                                          {QStringLiteral(VESTRONA_SCHEMA_FILE), databasePath()});
     if (made.exitCode != 0)
         mSetupError = QStringLiteral("vestrona-mkdb failed: ") + made.err;
-}
-
-QString ProgramFolder::databasePath() const
-{
-    return mProgram.file(QStringLiteral("dbReminders.mdb"));
 }
 
 QString ProgramFolder::programPath() const
@@ -56,6 +60,7 @@ QProcessEnvironment ProgramFolder::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder());
     // CTest runs the unit tests offscreen; the program under test must show
     // real windows on the display.
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));

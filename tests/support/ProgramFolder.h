@@ -11,11 +11,13 @@
 namespace vestrona::test {
 
 // A throw-away installation of the program: copies of vestrona, vestrona-cli
-// and alarm.wav with a database of their own and a settings folder of their
-// own, so tests never touch the build folder's reminders or the user's
+// and alarm.wav with a database of their own and settings and data folders of
+// their own, so tests never touch the build folder's reminders or the user's
 // settings.
 class ProgramFolder {
 public:
+    // Fresh: an empty database beside the programs. Missing: none beside them,
+    // and the user's own one, made on an earlier start, is gone.
     enum class Database { Fresh, Missing };
 
     explicit ProgramFolder(Database database = Database::Fresh);
@@ -24,10 +26,12 @@ public:
     const QString &setupError() const { return mSetupError; }
 
     QString path() const { return mProgram.path(); }
-    QString databasePath() const;
+    // The database the copies use.
+    QString databasePath() const { return mDatabasePath; }
     QString programPath() const;
     QString cliPath() const;
     QString configFolder() const { return mConfig.path(); }
+    QString dataFolder() const { return mData.path(); }
 
     // The environment the copies run in: the caller's, with the settings
     // folder pointed here and the real display platform for widgets.
@@ -40,6 +44,8 @@ public:
 private:
     TempFolder mProgram;
     TempFolder mConfig;
+    TempFolder mData;
+    QString mDatabasePath;
     QString mSetupError;
 };
 
