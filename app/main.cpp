@@ -7,6 +7,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
+#include "ui/WindowLook.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace vestrona;
+    applyProgramLook();
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString configFolder = IniSettingsStore::userConfigFolder();
 

@@ -202,10 +202,15 @@ int playingStreamsOf(qint64 pid)
     return playing;
 }
 
-bool hasWindowIcon(const QString &window)
+bool showsProgramIcon(const QString &window)
 {
-    const ToolResult r = x(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_ICON")});
-    return r.exitCode == 0 && r.out.contains(QLatin1String("_NET_WM_ICON(CARDINAL) ="));
+    // The icon's disc is this opaque blue (ui/AppIcon.cpp) at every size.
+    static const QString discBlue = QString::number(0xff1f5fd0u);
+    const ToolResult r = x(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("-notype"),
+                                                     QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"),
+                                                     QStringLiteral("32c"), QStringLiteral("_NET_WM_ICON")});
+    static const QRegularExpression separator(QStringLiteral("[=,\\s]+"));
+    return r.exitCode == 0 && r.out.split(separator, Qt::SkipEmptyParts).contains(discBlue);
 }
 
 namespace {

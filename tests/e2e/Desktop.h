@@ -68,9 +68,9 @@ QString screenshotPath(const QString &name);
 // Sound streams of the process on the sound server that are playing (not corked).
 int playingStreamsOf(qint64 pid);
 
-// Whether the window carries an icon of its own for the window manager to
-// show, rather than the window manager's generic one.
-bool hasWindowIcon(const QString &window);
+// Whether the window hands the window manager the program's blue icon,
+// rather than none or Qt's generic one.
+bool showsProgramIcon(const QString &window);
 
 // Records what the sound server plays (the monitor of its default sink) from
 // construction until stop(). The samples go to a file, so helper processes

@@ -106,6 +106,7 @@ private slots:
         const qint64 heardBy = clock.elapsed();
         const QString popup = waitForPopup(program);
         QVERIFY(!popup.isEmpty());
+        QVERIFY(showsProgramIcon(popup));
         if (!screenshot.isEmpty())
             QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(screenshot)));
 
