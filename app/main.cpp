@@ -10,6 +10,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
+#include "ui/WindowLook.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(vestrona::programIcon());
 
     using namespace vestrona;
+    applyProgramLook();
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString configFolder = IniSettingsStore::userConfigFolder();
 

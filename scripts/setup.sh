@@ -6,6 +6,7 @@ VESTRONA_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   libbenchmark-dev clang libclang-rt-14-dev
+  fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick openbox trayer
   pulseaudio pulseaudio-utils faketime sqlite3 time
   scdoc librsvg2-bin man-db desktop-file-utils appstream dpkg-dev fakeroot lintian

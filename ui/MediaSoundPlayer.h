@@ -6,10 +6,13 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QSoundEffect;
 
 namespace vestrona {
 
-// The alarm sound through Qt Multimedia.
+// The alarm sound through Qt Multimedia: WAV files as a sound effect, other
+// formats through the media player. A loop goes on until close(). Without a
+// reachable audio output it stays silent instead of playing into nowhere.
 class MediaSoundPlayer final : public SoundPlayer {
 public:
     MediaSoundPlayer();
@@ -22,10 +25,14 @@ public:
 
 private:
     // The media back end is loaded on the first sound, not at start-up.
+    void ensureEffect();
     void ensurePlayer();
+    void startAgainIfLooping();
 
+    std::unique_ptr<QSoundEffect> mEffect;
     std::unique_ptr<QAudioOutput> mOutput;
     std::unique_ptr<QMediaPlayer> mPlayer;
+    bool mLoop = false;
 };
 
 } // namespace vestrona

@@ -2,7 +2,9 @@
 
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
+#include "ui/AppIcon.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,10 +14,22 @@ namespace vestrona {
 
 QFont arialBold(qreal points)
 {
-    QFont font(QStringLiteral("Arial"));
+    // The windows are laid out for Arial's widths and heights. Where Arial is
+    // not installed, its metric twin keeps every text inside its control;
+    // another sans serif would cut some and add scroll bars.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
+}
+
+void applyProgramLook()
+{
+    // Dialogs and message boxes that set no font of their own match the
+    // main window, and no window shows the window manager's generic icon.
+    QApplication::setFont(arialBold(9));
+    QApplication::setWindowIcon(programIcon());
 }
 
 void applyHandCursor(QWidget &window, const QString &programFolder)

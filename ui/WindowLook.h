@@ -12,6 +12,10 @@ namespace vestrona {
 // Arial in bold at the given size: the font of windows, lists and buttons.
 QFont arialBold(qreal points);
 
+// The program-wide defaults, set once the application object exists: Arial
+// 9 pt bold and the program's icon for every window.
+void applyProgramLook();
+
 // Gives every push button of `window` the hand cursor of the program folder
 // ("HAND-M.CUR"), when that file is there. Throws AppError when the file is
 // there but cannot be loaded.

@@ -1,9 +1,13 @@
 #include "tests/e2e/Desktop.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace vestrona::e2e {
 
@@ -208,6 +212,98 @@ int playingStreamsOf(qint64 pid)
             ++playing;
     }
     return playing;
+}
+
+bool showsProgramIcon(const QString &window)
+{
+    // The icon's disc is this opaque blue (ui/AppIcon.cpp) at every size.
+    static const QString discBlue = QString::number(0xff1f5fd0u);
+    const ToolResult r = x(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("-notype"),
+                                                     QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"),
+                                                     QStringLiteral("32c"), QStringLiteral("_NET_WM_ICON")});
+    static const QRegularExpression separator(QStringLiteral("[=,\\s]+"));
+    return r.exitCode == 0 && r.out.split(separator, Qt::SkipEmptyParts).contains(discBlue);
+}
+
+namespace {
+constexpr int kRecordingRate = 8000; // samples a second, one channel of 16 bits
+constexpr int kAudible = 500;
+
+qsizetype sampleAt(qint64 ms)
+{
+    return qsizetype(ms * kRecordingRate / 1000);
+}
+
+qint64 msAt(qsizetype sample)
+{
+    return qint64(sample) * 1000 / kRecordingRate;
+}
+
+bool isAudible(qint16 sample)
+{
+    return std::abs(int(sample)) > kAudible;
+}
+} // namespace
+
+SoundRecording::SoundRecording()
+{
+    mProcess.setStandardOutputFile(mFolder.file(QStringLiteral("sink.raw")));
+    mProcess.start(QStringLiteral("parec"), {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--raw"),
+                                             QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                             QStringLiteral("--rate=%1").arg(kRecordingRate),
+                                             QStringLiteral("--latency-msec=20")});
+    mProcess.waitForStarted();
+}
+
+SoundRecording::~SoundRecording()
+{
+    stop();
+}
+
+void SoundRecording::stop()
+{
+    if (mProcess.state() == QProcess::NotRunning)
+        return;
+    mProcess.terminate();
+    if (!mProcess.waitForFinished(5000)) {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+    QFile raw(mFolder.file(QStringLiteral("sink.raw")));
+    if (raw.open(QIODevice::ReadOnly))
+        mSamples = raw.readAll();
+}
+
+qint64 SoundRecording::lengthMs() const
+{
+    return msAt(mSamples.size() / qsizetype(sizeof(qint16)));
+}
+
+qint64 SoundRecording::firstAudibleFrom(qint64 fromMs) const
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(mSamples.constData());
+    const qsizetype count = mSamples.size() / qsizetype(sizeof(qint16));
+    for (qsizetype i = std::max<qsizetype>(0, sampleAt(fromMs)); i < count; ++i) {
+        if (isAudible(samples[i]))
+            return msAt(i);
+    }
+    return -1;
+}
+
+qint64 SoundRecording::lastAudible() const
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(mSamples.constData());
+    for (qsizetype i = mSamples.size() / qsizetype(sizeof(qint16)) - 1; i >= 0; --i) {
+        if (isAudible(samples[i]))
+            return msAt(i);
+    }
+    return -1;
+}
+
+bool SoundRecording::audibleBetween(qint64 fromMs, qint64 toMs) const
+{
+    const qint64 first = firstAudibleFrom(fromMs);
+    return first >= 0 && first < toMs;
 }
 
 } // namespace vestrona::e2e

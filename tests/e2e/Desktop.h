@@ -75,4 +75,36 @@ QString screenshotPath(const QString &name);
 // Sound streams of the process on the sound server that are playing (not corked).
 int playingStreamsOf(qint64 pid);
 
+// Whether the window hands the window manager the program's blue icon,
+// rather than none or Qt's generic one.
+bool showsProgramIcon(const QString &window);
+
+// Records what the sound server plays (the monitor of its default sink) from
+// construction until stop(). The samples go to a file, so helper processes
+// that block the test lose none of them. The recording's times are
+// milliseconds of sound: while nothing plays, the sound server may deliver
+// the first and last moments late or never, so they are to be compared only
+// with each other.
+class SoundRecording {
+public:
+    SoundRecording();
+    ~SoundRecording();
+
+    bool isRecording() const { return mProcess.state() == QProcess::Running; }
+    void stop();
+
+    // After stop(): the length of the recording, the first audible moment at
+    // or after `fromMs` and the last audible one (-1 when none), and whether
+    // any moment in [fromMs, toMs) is audible.
+    qint64 lengthMs() const;
+    qint64 firstAudibleFrom(qint64 fromMs) const;
+    qint64 lastAudible() const;
+    bool audibleBetween(qint64 fromMs, qint64 toMs) const;
+
+private:
+    test::TempFolder mFolder;
+    QProcess mProcess;
+    QByteArray mSamples;
+};
+
 } // namespace vestrona::e2e

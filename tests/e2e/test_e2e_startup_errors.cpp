@@ -21,6 +21,8 @@ void answerStartupMessage(RunningProgram &program)
     QVERIFY2(info.geometry.width() < 536 || info.geometry.height() < 607,
              qPrintable(QStringLiteral("window of %1x%2").arg(info.geometry.width()).arg(info.geometry.height())));
     QVERIFY(trayIconsOf(program.pid()).isEmpty());
+    QVERIFY(showsProgramIcon(box));
+    QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-message-box.png"))));
     QVERIFY(pressKey(box, QStringLiteral("Return")));
     QVERIFY2(program.waitForExit(10000), "the program did not end after the message");
     QCOMPARE(program.exitCode(), 0);

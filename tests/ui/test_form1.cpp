@@ -5,8 +5,11 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/ReminderListModel.h"
+#include "ui/WindowLook.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -73,6 +76,12 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // As the program sets it up at start.
+        applyProgramLook();
+    }
+
     void init()
     {
         h = std::make_unique<Harness>();
@@ -132,6 +141,31 @@ private slots:
         QVERIFY(f.tray().InTray());
         QCOMPARE(f.tray().TrayTip(), QStringLiteral("Vestrona"));
         QVERIFY(f.scheduler().isTimer1Enabled());
+    }
+
+    // The window is laid out for Arial: in another font texts are cut and the
+    // interval list needs a scroll bar.
+    void textsFitTheirControls()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QString family = QFontInfo(f.font()).family();
+        QVERIFY2(family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans"),
+                 qPrintable(family + QStringLiteral(" instead of Arial: is fonts-liberation installed?")));
+
+        QCOMPARE(f.ListView2->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!f.ListView2->verticalScrollBar()->isVisible());
+        const QRect viewport = f.ListView2->viewport()->rect();
+        for (int row = 0; row < f.ListView2->topLevelItemCount(); ++row) {
+            const QRect rect = f.ListView2->visualItemRect(f.ListView2->topLevelItem(row));
+            QVERIFY2(viewport.contains(rect), qPrintable(QStringLiteral("row %1 is cut").arg(row + 1)));
+        }
+        f.Check4->setChecked(true);
+        for (QAbstractButton *option : {static_cast<QAbstractButton *>(f.Check4), static_cast<QAbstractButton *>(f.Check8)}) {
+            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
+        }
     }
 
     void listsRemindersInStartOrder()
