@@ -218,7 +218,7 @@ bool showsProgramIcon(const QString &window)
 {
     // The icon's disc is this opaque blue (ui/AppIcon.cpp) at every size.
     static const QString discBlue = QString::number(0xff1f5fd0u);
-    const ToolResult r = x(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("-notype"),
+    const ProcessResult r = x(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("-notype"),
                                                      QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"),
                                                      QStringLiteral("32c"), QStringLiteral("_NET_WM_ICON")});
     static const QRegularExpression separator(QStringLiteral("[=,\\s]+"));

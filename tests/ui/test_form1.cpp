@@ -155,15 +155,16 @@ private slots:
         QVERIFY2(family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans"),
                  qPrintable(family + QStringLiteral(" instead of Arial: is fonts-liberation installed?")));
 
-        QCOMPARE(f.ListView2->verticalScrollBar()->maximum(), 0);
-        QVERIFY(!f.ListView2->verticalScrollBar()->isVisible());
-        const QRect viewport = f.ListView2->viewport()->rect();
-        for (int row = 0; row < f.ListView2->topLevelItemCount(); ++row) {
-            const QRect rect = f.ListView2->visualItemRect(f.ListView2->topLevelItem(row));
+        const QTreeWidget *intervals = h->control<QTreeWidget>("ListView2");
+        QCOMPARE(intervals->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!intervals->verticalScrollBar()->isVisible());
+        const QRect viewport = intervals->viewport()->rect();
+        for (int row = 0; row < intervals->topLevelItemCount(); ++row) {
+            const QRect rect = intervals->visualItemRect(intervals->topLevelItem(row));
             QVERIFY2(viewport.contains(rect), qPrintable(QStringLiteral("row %1 is cut").arg(row + 1)));
         }
-        f.Check4->setChecked(true);
-        for (QAbstractButton *option : {static_cast<QAbstractButton *>(f.Check4), static_cast<QAbstractButton *>(f.Check8)}) {
+        h->check4()->setChecked(true);
+        for (QAbstractButton *option : {static_cast<QAbstractButton *>(h->check4()), static_cast<QAbstractButton *>(h->check8())}) {
             QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
         }
     }
