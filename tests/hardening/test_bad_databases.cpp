@@ -2,6 +2,7 @@
 // not a usable reminder database: one clear message naming the file and the
 // problem, no start, no hang, and the file exactly as it was.
 
+#include "tests/support/Files.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
 
@@ -57,12 +58,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The fixture's main window, with the settings file these tests spoil.
 struct Harness : AppFixture {
     QString settingsPath() const { return config.file(QStringLiteral("Tolvane.ini")); }
@@ -95,21 +90,21 @@ private slots:
         }) << QStringLiteral("not an SQLite database");
         QTest::newRow("cut inside the header") << Setup([](const QString &path) {
             QVERIFY(makeDatabase(path));
-            writeBytes(path, readBytes(path).left(60));
+            writeBytes(path, readFile(path).left(60));
         }) << QStringLiteral("cut off inside its header");
         QTest::newRow("cut inside a page") << Setup([](const QString &path) {
             QVERIFY(makeDatabase(path));
-            writeBytes(path, readBytes(path).left(5000));
+            writeBytes(path, readFile(path).left(5000));
         }) << QStringLiteral("shorter than its own header says");
         QTest::newRow("cut at a page end") << Setup([](const QString &path) {
             QVERIFY(makeDatabase(path));
             rawSql(path, {QStringLiteral("create table padding (x)"),
                           QStringLiteral("insert into padding values (zeroblob(20000))")});
-            writeBytes(path, readBytes(path).left(4096));
+            writeBytes(path, readFile(path).left(4096));
         }) << QStringLiteral("shorter than its own header says");
         QTest::newRow("damaged pages") << Setup([](const QString &path) {
             QVERIFY(makeDatabase(path));
-            QByteArray bytes = readBytes(path);
+            QByteArray bytes = readFile(path);
             for (qsizetype i = 4096 + 8; i < bytes.size(); ++i)
                 bytes[i] = char(0xA5);
             writeBytes(path, bytes);

@@ -1,6 +1,7 @@
 #include "core/AppError.h"
 #include "store/DateFormats.h"
 #include "store/Settings.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -11,15 +12,7 @@
 
 using namespace vestrona;
 using vestrona::test::TempFolder;
-
-namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-} // namespace
+using vestrona::test::writeFile;
 
 class TestSettings : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "scheduler/AlarmScheduler.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
+#include "tests/support/Files.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/Form3.h"
@@ -81,19 +82,6 @@ QList<bool> enabled(const Form3 &f)
     for (const QCheckBox *box : f.Check1)
         out << box->isEnabled();
     return out;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 const QList<bool> kAllOn(7, true);
@@ -416,7 +404,7 @@ void TestCommands::backupAsksBeforeOverwriting()
     h->dialogs.nextFiles = {{target}};
     h->click("PushButton8");
     QVERIFY(h->reporter.boxes.isEmpty());
-    QCOMPARE(readAll(target), line);
+    QCOMPARE(readFile(target), line);
     QCOMPARE(h->control<QProgressBar>("ProgressBar1")->value(), 0);
     QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
 
@@ -426,14 +414,14 @@ void TestCommands::backupAsksBeforeOverwriting()
     h->click("PushButton8");
     QCOMPARE(h->messages(), QStringList{"Are you sure you wish to overwrite " + target + " ?"});
     QCOMPARE(h->reporter.boxes.first().title, appTitle());
-    QCOMPARE(readAll(target), QByteArray("old"));
+    QCOMPARE(readFile(target), QByteArray("old"));
 
     h->reporter.clear();
     h->reporter.answers = {Reporter::Answer::Yes};
     h->dialogs.nextFiles = {{target}};
     h->click("PushButton8");
     QCOMPARE(h->reporter.boxes.size(), 1);
-    QCOMPARE(readAll(target), line);
+    QCOMPARE(readFile(target), line);
     QVERIFY(!QApplication::overrideCursor());
 }
 
