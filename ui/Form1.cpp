@@ -360,11 +360,17 @@ void Form1::placeWindow()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (mStartHidden) {
-        // The window has never been shown, so it goes straight into the tray;
-        // the balloon follows once the event loop runs.
+        // The window has never been shown, so it goes straight into the tray
+        // without passing through the minimized state: leaving that state
+        // maps the window on X11, and hide() does not take back a window Qt
+        // never showed. The balloon follows once the event loop runs.
         QTimer::singleShot(0, this, [this] {
-            setWindowState(Qt::WindowMinimized);
-            Form_Resize();
+            if (!shouldHideIntoTray(true, mHiddenInTray, mTray->InTray() && mTray->TrayAvailable())) {
+                setWindowState(Qt::WindowMinimized);
+                return;
+            }
+            mHiddenInTray = true;
+            showMinimizedBalloon(*mTray);
         });
     }
 }

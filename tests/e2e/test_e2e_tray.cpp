@@ -90,7 +90,11 @@ private slots:
             settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
         }
         RunningProgram program(folder);
-        QTRY_COMPARE_WITH_TIMEOUT(trayIconsOf(program.pid()).size(), 1, 20000);
+        QTRY_VERIFY2_WITH_TIMEOUT(trayIconsOf(program.pid()).size() == 1,
+                                  qPrintable(QStringLiteral("no tray icon; windows on the screen: %1; %2")
+                                                 .arg(windowsOf(program.pid(), QString()).join(QLatin1Char(' ')),
+                                                      program.errorOutput())),
+                                  20000);
         const QString balloon = waitForOtherWindow(program.pid(), QString(), 10000);
         QVERIFY2(!balloon.isEmpty(), qPrintable(program.errorOutput()));
         QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-balloon-at-start.png"))));
