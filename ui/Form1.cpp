@@ -211,8 +211,17 @@ void Form1::createTrayMenu()
     mTrayMenu = new QMenu(this);
     mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
     connect(mTrayMenu->addAction(QStringLiteral("Show Vestrona")), &QAction::triggered, this, &Form1::bringToFront);
-    connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &Form1::close);
+    connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &Form1::quitFromTray);
     mTray->setContextMenu(mTrayMenu);
+}
+
+void Form1::quitFromTray()
+{
+    // A dialog left open would return to its caller after the database
+    // closed: it goes first, and the window closes once it is gone.
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        dialog->close();
+    QMetaObject::invokeMethod(this, &Form1::close, Qt::QueuedConnection);
 }
 
 std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())

@@ -83,6 +83,8 @@ private:
     void createStartupFrame();
     void createSoundFrame();
     void createTrayMenu();
+    // The tray menu's "Quit": the same shutdown as closing the window.
+    void quitFromTray();
     // A handler for a change made by code as well as by the user, whose
     // failure is reported under its own name.
     std::function<void()> reported(const char *procedure, void (Form1::*handler)());

@@ -1,4 +1,5 @@
 #include "scheduler/AlarmScheduler.h"
+#include "shell/cSysTray.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
 #include "tests/support/AppFixture.h"
@@ -12,6 +13,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -137,6 +139,7 @@ private slots:
     void theKeyboardReachesSaveReminder();
     void doubleClickOpensTheReminderInTheEditor();
     void theEditorStaysWithTheMainWindow();
+    void quitInTheTrayMenuWhileTheEditorIsOpen();
 
     // Delete
     void deleteAnsweredNoChangesNothing();
@@ -511,6 +514,25 @@ void TestCommands::theEditorStaysWithTheMainWindow()
     };
     h->click("PushButton7");
     QCOMPARE(h->dialogsShown, 2);
+}
+
+void TestCommands::quitInTheTrayMenuWhileTheEditorIsOpen()
+{
+    bool editorClosed = false;
+    h->user = [&](QDialog &d) {
+        showActive(d);
+        const QList<QAction *> entries = h->tray->contextMenu->actions();
+        entries.last()->trigger();
+        editorClosed = !d.isVisible();
+        // Not before the editor has returned to its caller.
+        QVERIFY(h->form->tray().InTray());
+    };
+    h->click("PushButton1");
+    QVERIFY(editorClosed);
+    QTRY_VERIFY(!h->form->tray().InTray());
+    // The program is ending: the editor's caller finds the database closed
+    // and must not say so.
+    QCOMPARE(h->messages(), QStringList());
 }
 
 void TestCommands::deleteAnsweredNoChangesNothing()

@@ -464,6 +464,7 @@ private slots:
             f.setWindowState(Qt::WindowMinimized);
             QVERIFY(f.HiddenInTray());
             h->trayAction(QStringLiteral("Quit"))->trigger();
+            QTRY_VERIFY(!f.tray().InTray());
         } else {
             QVERIFY(f.close());
         }
