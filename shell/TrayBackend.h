@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QMenu;
+
 namespace vestrona {
 
 // What the tray control needs from the desktop: one call that takes a
@@ -27,6 +29,9 @@ public:
 
     // False where the desktop has no notification area at all.
     virtual bool available() const = 0;
+
+    // The menu the desktop opens over the icon; the caller keeps it.
+    virtual void setContextMenu(QMenu *menu) = 0;
 
     // Notifications go to `sink` until it is replaced; an empty sink drops them.
     void setNotificationSink(Sink sink) { mSink = std::move(sink); }

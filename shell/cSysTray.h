@@ -46,6 +46,10 @@ public:
     int BalloonCount() const { return mBalloonCount; }
     bool BalloonShown() const { return mBalloonShown; }
 
+    // The menu the desktop opens over the icon, usually on a right click;
+    // the caller keeps it alive as long as the icon.
+    void setContextMenu(QMenu *menu) { mBackend->setContextMenu(menu); }
+
     // False where the desktop has no notification area: hiding the window
     // into it would leave the user nothing to bring it back with.
     bool TrayAvailable() const { return mBackend->available(); }

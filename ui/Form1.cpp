@@ -16,9 +16,11 @@
 #include "ui/AppIcon.h"
 #include "store/DatabaseWatcher.h"
 #include "ui/FileDialogs.h"
+#include "ui/IntervalList.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,6 +31,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -77,7 +80,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
       mCommands(std::make_unique<ReminderCommands>(
           mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
-                                       [this] { listReminders(); }, [this] { GetLatestReminder(); }})),
+                                       [this] { listReminders(); }, [this] { GetLatestReminder(); }, *this})),
       mWatcher(std::make_unique<DatabaseWatcher>(mConn))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -92,6 +95,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createIntervalList();
     createStartupFrame();
     createSoundFrame();
+    createTrayMenu();
     PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
     connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
 
@@ -140,6 +144,7 @@ void Form1::createReminderList()
     ListView1->header()->setSectionsClickable(false);
     ListView1->header()->setStretchLastSection(false);
     ListView1->setModel(mListModel.get());
+    connect(ListView1, &QTreeView::doubleClicked, this, [this] { mCommands->PushButton3_Click(); });
 }
 
 void Form1::createReminderButtons()
@@ -160,14 +165,16 @@ void Form1::createReminderButtons()
 
 void Form1::createIntervalList()
 {
-    ListView2 = new QTreeWidget(this);
+    ListView2 = new IntervalList(this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setGeometry(twips(120, 4500, 7800, 1815));
     ListView2->setFont(arialBold(9));
     ListView2->setRootIsDecorated(false);
     ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView2->header()->setSectionsClickable(false);
-    connect(ListView2, &QTreeWidget::itemClicked, this, [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); });
+    const auto chosen = [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); };
+    connect(ListView2, &QTreeWidget::itemClicked, this, chosen);
+    connect(ListView2, &IntervalList::rowChosenByKey, this, chosen);
 }
 
 void Form1::createStartupFrame()
@@ -195,6 +202,26 @@ void Form1::createSoundFrame()
     connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &Form1::Text2_Change));
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
+}
+
+void Form1::createTrayMenu()
+{
+    // Hosts that speak StatusNotifierItem often pass no click on to the
+    // program, which leaves the menu the only way back in.
+    mTrayMenu = new QMenu(this);
+    mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    connect(mTrayMenu->addAction(QStringLiteral("Show Vestrona")), &QAction::triggered, this, &Form1::bringToFront);
+    connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &Form1::quitFromTray);
+    mTray->setContextMenu(mTrayMenu);
+}
+
+void Form1::quitFromTray()
+{
+    // A dialog left open would return to its caller after the database
+    // closed: it goes first, and the window closes once it is gone.
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        dialog->close();
+    QMetaObject::invokeMethod(this, &Form1::close, Qt::QueuedConnection);
 }
 
 std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())
@@ -342,11 +369,17 @@ void Form1::placeWindow()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (mStartHidden) {
-        // The window has never been shown, so it goes straight into the tray;
-        // the balloon follows once the event loop runs.
+        // The window has never been shown, so it goes straight into the tray
+        // without passing through the minimized state: leaving that state
+        // maps the window on X11, and hide() does not take back a window Qt
+        // never showed. The balloon follows once the event loop runs.
         QTimer::singleShot(0, this, [this] {
-            setWindowState(Qt::WindowMinimized);
-            Form_Resize();
+            if (!shouldHideIntoTray(true, mHiddenInTray, mTray->InTray() && mTray->TrayAvailable())) {
+                setWindowState(Qt::WindowMinimized);
+                return;
+            }
+            mHiddenInTray = true;
+            showMinimizedBalloon(*mTray);
         });
     }
 }
@@ -446,6 +479,12 @@ void Form1::bringToFront()
     raise();
     activateWindow();
     mHiddenInTray = false;
+    // An open editor or pop-up blocks the window; it is what the user came
+    // back for.
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 void Form1::changeEvent(QEvent *event)

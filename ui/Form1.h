@@ -16,15 +16,16 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTreeView;
-class QTreeWidget;
 
 namespace vestrona {
 
 class AlarmScheduler;
 class DatabaseWatcher;
+class IntervalList;
 class ErrorTrap;
 class ReminderCommands;
 class ReminderListModel;
@@ -81,6 +82,9 @@ private:
     void createIntervalList();
     void createStartupFrame();
     void createSoundFrame();
+    void createTrayMenu();
+    // The tray menu's "Quit": the same shutdown as closing the window.
+    void quitFromTray();
     // A handler for a change made by code as well as by the user, whose
     // failure is reported under its own name.
     std::function<void()> reported(const char *procedure, void (Form1::*handler)());
@@ -134,12 +138,13 @@ private:
     QPushButton *PushButton7 = nullptr;
     QPushButton *PushButton8 = nullptr;
     QPushButton *PushButton9 = nullptr;
-    QTreeWidget *ListView2 = nullptr;
+    IntervalList *ListView2 = nullptr;
     QGroupBox *Frame3 = nullptr;
     QCheckBox *Check4 = nullptr;
     QCheckBox *Check8 = nullptr;
     QGroupBox *Frame2 = nullptr;
     QLineEdit *Text2 = nullptr;
+    QMenu *mTrayMenu = nullptr;
 };
 
 } // namespace vestrona

@@ -2,19 +2,21 @@
 
 #include "core/Clock.h"
 #include "core/ErrorTrap.h"
+#include "scheduler/NextReminder.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
+#include "ui/TimePicker.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimeEdit>
 
 namespace vestrona {
 
@@ -41,9 +43,8 @@ void Form3::buildControls()
     dtpDate->setGeometry(50, 10, 140, 26);
     auto *timeLabel = new QLabel(QStringLiteral("Time:"), this);
     timeLabel->setGeometry(215, 12, 40, 22);
-    dtpTime = new QTimeEdit(this);
+    dtpTime = new TimePicker(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
-    // The value keeps its seconds; they are just not shown.
     dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
     dtpTime->setGeometry(255, 10, 150, 26);
 
@@ -73,6 +74,9 @@ void Form3::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setGeometry(10, 20, 380, 80);
+    // Tab must lead on to "Save Reminder"; Ctrl+Tab still types a tab.
+    Text1->setTabChangesFocus(true);
+    Text1->installEventFilter(this);
 
     PushButton1 = new QPushButton(QStringLiteral("Save Reminder"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
@@ -85,12 +89,26 @@ void Form3::buildControls()
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
 }
 
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            Text1->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Form3::Form_Load()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form3.Form_Load"));
     const QDateTime now = mContext.clock.now();
     trap(100, [&] { dtpDate->setDate(now.date()); });
-    trap(102, [&] { dtpTime->setTime(now.time()); });
+    // A new reminder starts on the current minute: the picker shows no
+    // seconds, so none may be stored that nobody chose.
+    trap(102, [&] { dtpTime->setTime(QTime(now.time().hour(), now.time().minute())); });
     trap(106, [&] { setWindowIcon(programIcon()); });
     trap(108, [&] { applyHandCursor(*this, mContext.programFolder); });
 }
@@ -121,6 +139,21 @@ void Form3::load(const ReminderRecord &record)
     const QStringList days = record.Weekdays.split(QLatin1Char(','));
     for (QCheckBox *box : Check1)
         box->setChecked(days.contains(box->text()));
+}
+
+QString Form3::savedText(const ReminderValues &values) const
+{
+    ReminderRecord saved;
+    saved.Option = values.option;
+    saved.StartDate = values.date;
+    saved.StartTime = values.time;
+    saved.Weekdays = values.weekdays;
+    const QString text = QStringLiteral("Reminder saved.");
+    // Saving is still right (the list keeps the reminder), but a user who
+    // chose a past moment by mistake would otherwise wait for nothing.
+    if (nextOccurrence(saved, mContext.clock.now()))
+        return text;
+    return text + QStringLiteral("\nIts time has already passed, so it will not ring.");
 }
 
 void Form3::EnableCheckboxes(bool enabled)
@@ -161,7 +194,7 @@ void Form3::PushButton1_Click()
     });
     if (!saved)
         return;
-    trap(110, [&] { reporter.showMessage(QStringLiteral("Reminder saved.")); });
+    trap(110, [&] { reporter.showMessage(savedText(values)); });
     trap(112, [&] { mListReminders(); });
     trap(114, [&] { accept(); });
 }

@@ -20,6 +20,7 @@ class QTimeEdit;
 namespace vestrona {
 
 class Connection;
+struct ReminderValues;
 
 // The reminder editor: a new reminder unless one is loaded. Saving runs the
 // editor's insert or update, confirms, refreshes the main window's list
@@ -49,8 +50,13 @@ public:
     QPlainTextEdit *Text1 = nullptr;
     QPushButton *PushButton1 = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
+    // The confirmation, with a warning when the reminder will never ring.
+    QString savedText(const ReminderValues &values) const;
     void Form_Load();
 
     const AppContext &mContext;

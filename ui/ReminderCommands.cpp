@@ -8,6 +8,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
 
@@ -38,6 +39,7 @@ void ReminderCommands::PushButton1_Click()
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton1_Click"));
     trap(100, [&] {
         Form3 editor(mContext, mList.conn, mList.listReminders);
+        makeDialogOf(editor, mList.window);
         mContext.runDialog(editor);
     });
     trap(102, [&] { mList.GetLatestReminder(); });
@@ -50,6 +52,7 @@ void ReminderCommands::PushButton3_Click()
         return;
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton3_Click"));
     Form3 editor(mContext, mList.conn, mList.listReminders);
+    makeDialogOf(editor, mList.window);
     trap(100, [&] { editor.load(*selected); });
     trap(112, [&] { mContext.runDialog(editor); });
     trap(114, [&] { mList.GetLatestReminder(); });
@@ -114,6 +117,7 @@ void ReminderCommands::PushButton7_Click()
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton7_Click"));
     trap(100, [&] {
         Form4 dialog(mContext, mList.listReminders);
+        makeDialogOf(dialog, mList.window);
         mContext.runDialog(dialog);
     });
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 namespace vestrona {
 
 class Connection;
@@ -22,6 +24,8 @@ struct ReminderListAccess {
     std::function<void()> listReminders;
     // Chooses the reminder that rings next again.
     std::function<void()> GetLatestReminder;
+    // The main window, which the editor and the date-format dialog belong to.
+    const QWidget &window;
 };
 
 // The main window's commands that change reminders: add, edit, delete,

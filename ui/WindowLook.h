@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace vestrona {
@@ -20,5 +21,10 @@ void applyProgramLook();
 // ("HAND-M.CUR"), when that file is there. Throws AppError when the file is
 // there but cannot be loaded.
 void applyHandCursor(QWidget &window, const QString &programFolder);
+
+// Makes `dialog` a modal dialog of `owner`: the window manager keeps it above
+// its owner, and it has no minimize button, since minimized it would leave
+// the blocked owner with nothing to bring it back by.
+void makeDialogOf(QDialog &dialog, const QWidget &owner);
 
 } // namespace vestrona

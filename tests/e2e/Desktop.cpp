@@ -173,10 +173,10 @@ QStringList trayIconsOf(qint64 pid)
     return icons;
 }
 
-bool clickAt(const QPoint &screenPoint)
+bool clickAt(const QPoint &screenPoint, int button)
 {
     return x(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenPoint.x()),
-                                         QString::number(screenPoint.y()), QStringLiteral("click"), QStringLiteral("1")})
+                                         QString::number(screenPoint.y()), QStringLiteral("click"), QString::number(button)})
                .exitCode == 0;
 }
 

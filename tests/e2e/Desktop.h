@@ -62,7 +62,8 @@ QString waitForWindow(qint64 pid, const QString &namePattern, int timeoutMs);
 QStringList trayIconsOf(qint64 pid);
 
 // Real input through the X test extension, as a user's would arrive.
-bool clickAt(const QPoint &screenPoint);
+// Button 1 is the left button, 3 the right one.
+bool clickAt(const QPoint &screenPoint, int button = 1);
 // Activates the window, then types the key combination (xdotool names).
 bool pressKey(const QString &window, const QString &keys);
 bool minimizeWindow(const QString &window);

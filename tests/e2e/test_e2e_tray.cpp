@@ -1,11 +1,33 @@
 // The tray icon in a real tray host: minimizing hides the window into the
 // tray with a balloon; a second start of the program, and a click on the
-// icon, bring the window back.
+// icon, bring the window back. Starting straight into the tray points the
+// balloon at the icon, and the icon's menu quits the program.
 #include "tests/e2e/Desktop.h"
 
+#include <QSettings>
 #include <QTest>
 
 using namespace vestrona::e2e;
+
+namespace {
+
+// The program's one window on the screen besides the main window and the
+// icon (a balloon, a menu); "" when none came within `timeoutMs`.
+QString waitForOtherWindow(qint64 pid, const QString &mainWindow, int timeoutMs)
+{
+    QString found;
+    const bool came = QTest::qWaitFor(
+        [&] {
+            QStringList windows = windowsOf(pid, QString());
+            windows.removeAll(mainWindow);
+            found = windows.size() == 1 ? windows.first() : QString();
+            return !found.isEmpty();
+        },
+        timeoutMs);
+    return came ? found : QString();
+}
+
+} // namespace
 
 class TrayEndToEnd : public QObject {
     Q_OBJECT
@@ -55,6 +77,54 @@ private slots:
 
         QVERIFY(pressKey(windowsOf(program.pid(), QStringLiteral("^Vestrona$")).first(), QStringLiteral("alt+F4")));
         QVERIFY(program.waitForExit(10000));
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    void startingInTheTrayPointsTheBalloonAtTheIcon()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        {
+            QSettings settings(folder.configFolder() + QStringLiteral("/Tolvane.ini"), QSettings::IniFormat);
+            settings.setValue(QStringLiteral("Vestrona/Windows Startup"), QStringLiteral("On"));
+            settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
+        }
+        RunningProgram program(folder);
+        QTRY_VERIFY2_WITH_TIMEOUT(trayIconsOf(program.pid()).size() == 1,
+                                  qPrintable(QStringLiteral("no tray icon; windows on the screen: %1; %2")
+                                                 .arg(windowsOf(program.pid(), QString()).join(QLatin1Char(' ')),
+                                                      program.errorOutput())),
+                                  20000);
+        const QString balloon = waitForOtherWindow(program.pid(), QString(), 10000);
+        QVERIFY2(!balloon.isEmpty(), qPrintable(program.errorOutput()));
+        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-balloon-at-start.png"))));
+        const QRect icon = windowInfo(trayIconsOf(program.pid()).first()).geometry;
+        const QRect shown = windowInfo(balloon).geometry;
+        // The balloon's arrow ends on the icon.
+        QVERIFY2(shown.adjusted(-icon.width(), -icon.height(), icon.width(), icon.height()).contains(icon.center()),
+                 qPrintable(QStringLiteral("the balloon at %1,%2 %3x%4 points away from the icon at %5,%6")
+                                .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())
+                                .arg(icon.center().x()).arg(icon.center().y())));
+    }
+
+    void trayMenuQuitEndsTheProgram()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        RunningProgram program(folder);
+        const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
+        QVERIFY2(!window.isEmpty(), qPrintable(program.errorOutput()));
+        QTRY_COMPARE_WITH_TIMEOUT(trayIconsOf(program.pid()).size(), 1, 10000);
+
+        QVERIFY(clickAt(windowInfo(trayIconsOf(program.pid()).first()).geometry.center(), 3));
+        const QString menu = waitForOtherWindow(program.pid(), window, 10000);
+        QVERIFY2(!menu.isEmpty(), "a right click on the icon opened no menu");
+        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-tray-menu.png"))));
+
+        // "Show Vestrona" above, "Quit" below.
+        const QRect entries = windowInfo(menu).geometry;
+        QVERIFY(clickAt(QPoint(entries.center().x(), entries.top() + entries.height() * 3 / 4)));
+        QVERIFY2(program.waitForExit(10000), "Quit in the tray menu left the program running");
         QCOMPARE(program.exitCode(), 0);
     }
 };

@@ -22,12 +22,14 @@ public:
             log->append({message, data});
     }
     bool available() const override { return trayAvailable; }
+    void setContextMenu(QMenu *menu) override { contextMenu = menu; }
 
     void activate(QSystemTrayIcon::ActivationReason reason) const { deliverActivation(reason); }
     void clickBalloon() const { deliverMessageClick(); }
 
     QList<Call> calls;
     bool trayAvailable = true;
+    QMenu *contextMenu = nullptr;
     // A list that outlives the backend, for what the control sends as it is destroyed.
     QList<Call> *log = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "scheduler/AlarmScheduler.h"
+#include "shell/cSysTray.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
 #include "tests/support/Files.h"
@@ -13,6 +14,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
+#include <QWindow>
 #include <QTreeView>
 
 #include <memory>
@@ -86,6 +89,15 @@ QList<bool> enabled(const Form3 &f)
 
 const QList<bool> kAllOn(7, true);
 const QList<bool> kAllOff(7, false);
+const QString kSavedInThePast = QStringLiteral("Reminder saved.\nIts time has already passed, so it will not ring.");
+
+// Shows the editor on the offscreen screen and gives it the keyboard.
+void showActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
 
 } // namespace
 
@@ -108,6 +120,14 @@ private slots:
     void apostrophesAreKept();
     void weeklyWithoutWeekdayIsRefused();
     void editKeepsDateUnderDayFirstFormat();
+    void typedTimeIsKept_data();
+    void typedTimeIsKept();
+    void savingAReminderThatWillNotRingSaysSo_data();
+    void savingAReminderThatWillNotRingSaysSo();
+    void theKeyboardReachesSaveReminder();
+    void doubleClickOpensTheReminderInTheEditor();
+    void theEditorStaysWithTheMainWindow();
+    void quitInTheTrayMenuWhileTheEditorIsOpen();
 
     // Delete
     void deleteAnsweredNoChangesNothing();
@@ -173,7 +193,8 @@ void TestCommands::addWithDefaults()
         QCOMPARE(enabled(f), kAllOn);
         QCOMPARE(f.dtpDate->displayFormat(), QStringLiteral("MM/dd/yyyy"));
         QCOMPARE(f.dtpDate->date(), QDate(2026, 12, 7));
-        QCOMPARE(f.dtpTime->time(), QTime(9, 0, 37));
+        // The current minute, not the second at which the editor opened.
+        QCOMPARE(f.dtpTime->time(), QTime(9, 0));
         f.Text1->setPlainText(QStringLiteral("  leading blanks"));
         f.PushButton1->click();
         accepted = f.result() == QDialog::Accepted;
@@ -182,9 +203,9 @@ void TestCommands::addWithDefaults()
     };
     h->click("PushButton1");
     QVERIFY(accepted);
-    QCOMPARE(h->messages(), QStringList{"Reminder saved."});
-    // The seconds at which the editor opened are kept.
-    QCOMPARE(h->rows().first(), QStringLiteral("1|2026-12-07|09:00:37|  leading blanks|"));
+    // 09:00 has passed by 37 seconds: saved, but it will not ring.
+    QCOMPARE(h->messages(), QStringList{kSavedInThePast});
+    QCOMPARE(h->rows().first(), QStringLiteral("1|2026-12-07|09:00:00|  leading blanks|"));
 
     // Once the editor has closed the next reminder is chosen again.
     h->user = [&](QDialog &d) {
@@ -208,7 +229,7 @@ void TestCommands::weeklyRoundTripAndSwitchToDaily()
         f.PushButton1->click();
     };
     h->click("PushButton1");
-    QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:37|gym|Mon, Wed,Fri"});
+    QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:00|gym|Mon, Wed,Fri"});
 
     const QList<bool> monWedFri{true, false, true, false, true, false, false};
     h->select(0);
@@ -224,7 +245,7 @@ void TestCommands::weeklyRoundTripAndSwitchToDaily()
         f.PushButton1->click();
     };
     h->click("PushButton3");
-    QCOMPARE(h->rows(), QStringList{"2|2026-12-07|09:00:37|gym|Mon, Wed,Fri"});
+    QCOMPARE(h->rows(), QStringList{"2|2026-12-07|09:00:00|gym|Mon, Wed,Fri"});
 }
 
 void TestCommands::editOpensOneTimeReminderWithBoxesDisabled()
@@ -292,7 +313,7 @@ void TestCommands::closingWithoutSavingChangesNothing()
         f.PushButton1->click();
     };
     h->click("PushButton1");
-    QCOMPARE(h->rows(), QStringList({"1|2026-12-07|09:00:37|new|", "2|2027-01-01|07:00:00|daily|"}));
+    QCOMPARE(h->rows(), QStringList({"1|2026-12-07|09:00:00|new|", "2|2027-01-01|07:00:00|daily|"}));
 }
 
 void TestCommands::apostrophesAreKept()
@@ -311,7 +332,7 @@ void TestCommands::apostrophesAreKept()
     };
     h->click("PushButton3");
     QCOMPARE(shown, message);
-    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|09:00:37|" + message + "|"});
+    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|09:00:00|" + message + "|"});
 }
 
 void TestCommands::weeklyWithoutWeekdayIsRefused()
@@ -329,7 +350,7 @@ void TestCommands::weeklyWithoutWeekdayIsRefused()
     h->click("PushButton1");
     QVERIFY(stillOpen);
     QCOMPARE(h->messages(), QStringList({"Please choose at least one weekday.", "Reminder saved."}));
-    QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:37|weekly|Sun"});
+    QCOMPARE(h->rows(), QStringList{"3|2026-12-07|09:00:00|weekly|Sun"});
 }
 
 void TestCommands::editKeepsDateUnderDayFirstFormat()
@@ -344,6 +365,162 @@ void TestCommands::editKeepsDateUnderDayFirstFormat()
     };
     h->click("PushButton3");
     QCOMPARE(h->rows(), QStringList{"1|2022-04-03|10:00:00|3 April|"});
+}
+
+void TestCommands::typedTimeIsKept_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QTime>("expected");
+    // The editor opens on 09:00 AM; the cursor stands in the hour, nothing selected.
+    QTest::newRow("morning") << "0730a" << QTime(7, 30);
+    QTest::newRow("afternoon") << "0415p" << QTime(16, 15);
+    QTest::newRow("noon") << "1200p" << QTime(12, 0);
+    QTest::newRow("midnight") << "1205a" << QTime(0, 5);
+    QTest::newRow("capital letter") << "1010P" << QTime(22, 10);
+    QTest::newRow("letter changes its mind") << "0945pa" << QTime(9, 45);
+}
+
+void TestCommands::typedTimeIsKept()
+{
+    QFETCH(QString, keys);
+    QFETCH(QTime, expected);
+    QTime shown;
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        f.dtpTime->setFocus();
+        f.dtpTime->setCurrentSection(QDateTimeEdit::HourSection);
+        QTest::keyClicks(f.dtpTime, keys);
+        // Leaving the picker must not take the half of the day back.
+        QTest::keyClick(&f, Qt::Key_Tab);
+        QVERIFY(!f.dtpTime->hasFocus());
+        shown = f.dtpTime->time();
+        f.Text1->setPlainText(QStringLiteral("typed"));
+        f.PushButton1->click();
+    };
+    h->click("PushButton1");
+    QCOMPARE(shown, expected);
+    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|" + expected.toString(Qt::ISODate) + "|typed|"});
+}
+
+void TestCommands::savingAReminderThatWillNotRingSaysSo_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<QString>("message");
+    // The clock stands at 2026-12-07 09:00:37.
+    const QDate today(2026, 12, 7);
+    QTest::newRow("once, earlier today") << int(OptionOnce) << QDateTime(today, QTime(8, 59)) << kSavedInThePast;
+    QTest::newRow("once, last year") << int(OptionOnce) << QDateTime(QDate(2025, 1, 1), QTime(12, 0)) << kSavedInThePast;
+    QTest::newRow("once, next minute") << int(OptionOnce) << QDateTime(today, QTime(9, 1)) << "Reminder saved.";
+    QTest::newRow("daily, earlier today") << int(OptionDaily) << QDateTime(today, QTime(8, 59)) << "Reminder saved.";
+    QTest::newRow("weekly, last year") << int(OptionWeekly) << QDateTime(QDate(2025, 1, 1), QTime(12, 0))
+                                       << "Reminder saved.";
+}
+
+void TestCommands::savingAReminderThatWillNotRingSaysSo()
+{
+    QFETCH(int, option);
+    QFETCH(QDateTime, start);
+    QFETCH(QString, message);
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        QRadioButton *choice[] = {f.Option1, f.Option2, f.Option3};
+        choice[option - 1]->click();
+        f.Check1[0]->setChecked(true);
+        f.dtpDate->setDate(start.date());
+        f.dtpTime->setTime(start.time());
+        f.Text1->setPlainText(QStringLiteral("then"));
+        f.PushButton1->click();
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->messages(), QStringList{message});
+    QCOMPARE(h->rows().size(), 1);
+}
+
+void TestCommands::theKeyboardReachesSaveReminder()
+{
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        f.dtpTime->setTime(QTime(10, 0));
+        f.Text1->setFocus();
+        QTest::keyClicks(f.Text1, QStringLiteral("a"));
+        QTest::keyClick(f.Text1, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClicks(f.Text1, QStringLiteral("b"));
+        QTest::keyClick(f.Text1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.PushButton1);
+        QTest::keyClick(f.PushButton1, Qt::Key_Space);
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|10:00:00|a\tb|"});
+}
+
+void TestCommands::doubleClickOpensTheReminderInTheEditor()
+{
+    h->insert(1, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("first"));
+    h->insert(2, QDate(2027, 1, 2), QTime(8, 0), QStringLiteral("second"));
+    showActive(*h->form);
+    QString opened;
+    h->user = [&](QDialog &d) { opened = editor(d).Text1->toPlainText(); };
+    auto *list = h->control<QTreeView>("ListView1");
+    const QPoint second = list->visualRect(h->form->listModel().index(1, 0)).center();
+    // A double click arrives as a click followed by the second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(h->dialogsShown, 0);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(h->dialogsShown, 1);
+    QCOMPARE(opened, QStringLiteral("second"));
+}
+
+void TestCommands::theEditorStaysWithTheMainWindow()
+{
+    showActive(*h->form);
+    QDialog *shown = nullptr;
+    bool raised = false;
+    h->user = [&](QDialog &d) {
+        shown = &d;
+        // Minimized away, the editor would leave the main window blocked
+        // with nothing on the screen to unblock it.
+        QVERIFY(!(d.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(d.isModal());
+        QCOMPARE(d.windowHandle()->transientParent(), h->form->windowHandle());
+        showActive(d);
+        h->form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), h->form.get());
+        // A click on the tray icon brings back what the user is busy with.
+        h->tray->activate(QSystemTrayIcon::Trigger);
+        raised = QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; });
+    };
+    h->click("PushButton1");
+    QVERIFY(shown);
+    QVERIFY(raised);
+    // The date-format dialog is held the same way.
+    h->user = [&](QDialog &d) {
+        QVERIFY(!(d.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(d.windowHandle()->transientParent(), h->form->windowHandle());
+    };
+    h->click("PushButton7");
+    QCOMPARE(h->dialogsShown, 2);
+}
+
+void TestCommands::quitInTheTrayMenuWhileTheEditorIsOpen()
+{
+    bool editorClosed = false;
+    h->user = [&](QDialog &d) {
+        showActive(d);
+        const QList<QAction *> entries = h->tray->contextMenu->actions();
+        entries.last()->trigger();
+        editorClosed = !d.isVisible();
+        // Not before the editor has returned to its caller.
+        QVERIFY(h->form->tray().InTray());
+    };
+    h->click("PushButton1");
+    QVERIFY(editorClosed);
+    QTRY_VERIFY(!h->form->tray().InTray());
+    // The program is ending: the editor's caller finds the database closed
+    // and must not say so.
+    QCOMPARE(h->messages(), QStringList());
 }
 
 void TestCommands::deleteAnsweredNoChangesNothing()

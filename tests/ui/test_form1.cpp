@@ -1,3 +1,4 @@
+#include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmScheduler.h"
 #include "shell/cSysTray.h"
 #include "store/Settings.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -61,6 +63,16 @@ struct Harness : AppFixture {
                 return true;
         return false;
     }
+    // The tray menu's entry with that caption; fails the test when there is none.
+    QAction *trayAction(const QString &caption) const
+    {
+        if (tray->contextMenu)
+            for (QAction *action : tray->contextMenu->actions())
+                if (action->text() == caption)
+                    return action;
+        qFatal("The tray menu has no entry %s", qPrintable(caption));
+    }
+
     int balloonCount() const
     {
         int n = 0;
@@ -469,17 +481,80 @@ private slots:
         QVERIFY(!f.HiddenInTray());
     }
 
+    void closingShutsEverythingDown_data()
+    {
+        QTest::addColumn<bool>("fromTrayMenu");
+        QTest::newRow("closing the window") << false;
+        // On the tray, where the hidden window has no close button.
+        QTest::newRow("Quit in the tray menu") << true;
+    }
     void closingShutsEverythingDown()
     {
+        QFETCH(bool, fromTrayMenu);
         QVERIFY(h->start());
         Form1 &f = *h->form;
         f.show();
-        QVERIFY(f.close());
+        if (fromTrayMenu) {
+            f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+            f.setWindowState(Qt::WindowMinimized);
+            QVERIFY(f.HiddenInTray());
+            h->trayAction(QStringLiteral("Quit"))->trigger();
+            QTRY_VERIFY(!f.tray().InTray());
+        } else {
+            QVERIFY(f.close());
+        }
         QCOMPARE(f.conn().State(), 0);
         QVERIFY(!f.tray().InTray());
         QCOMPARE(h->tray->calls.last().message, NIM_DELETE);
         QVERIFY(!f.scheduler().isTimer1Enabled());
         QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    void trayMenuBringsTheWindowBack()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        f.show();
+        f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!f.isVisible());
+        h->trayAction(QStringLiteral("Show Vestrona"))->trigger();
+        QVERIFY(f.isVisible());
+        QVERIFY(!f.HiddenInTray());
+        QVERIFY(!f.isMinimized());
+    }
+
+    void intervalChosenByKeyOrClickIsKept_data()
+    {
+        QTest::addColumn<int>("key"); // 0 for a click on the row
+        QTest::addColumn<int>("row");
+        // The stored interval is the third row.
+        QTest::newRow("click") << 0 << 5;
+        QTest::newRow("down") << int(Qt::Key_Down) << 4;
+        QTest::newRow("up") << int(Qt::Key_Up) << 2;
+        QTest::newRow("end") << int(Qt::Key_End) << 6;
+        QTest::newRow("home") << int(Qt::Key_Home) << 1;
+    }
+    void intervalChosenByKeyOrClickIsKept()
+    {
+        QFETCH(int, key);
+        QFETCH(int, row);
+        h->setting(SettingKey::OftenIndex, QStringLiteral("3"));
+        QVERIFY(h->start());
+        h->form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h->form.get()));
+        auto *intervals = h->control<QTreeWidget>("ListView2");
+        if (key == 0) {
+            const QRect cell = intervals->visualItemRect(intervals->topLevelItem(row - 1));
+            QTest::mouseClick(intervals->viewport(), Qt::LeftButton, {}, cell.center());
+        } else {
+            QTest::keyClick(intervals, Qt::Key(key));
+        }
+        QCOMPARE(h->form->selectedIntervalRow(), row);
+        QCOMPARE(h->setting(SettingKey::OftenIndex), QString::number(row));
+        // The wait starts over with the new interval.
+        QCOMPARE(h->form->scheduler().interval(), kAlarmIntervals[row - 1].seconds);
+        QCOMPARE(h->form->scheduler().seconds(), 0);
     }
 
 private:
