@@ -259,7 +259,7 @@ int Cli::remove(const QStringList &args)
     if (!ok || id <= 0)
         throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first())};
     openDatabase();
-    if (mConn->Execute(deleteStatement(QString::number(id))) == 0) {
+    if (mConn->Execute(deleteStatement(id)) == 0) {
         mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";
         return ExitNothing;
     }

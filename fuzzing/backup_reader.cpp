@@ -92,7 +92,7 @@ void removeAll(Connection &conn)
         return;
     conn.beginTransaction();
     for (const ReminderRecord &row : rows)
-        conn.Execute(deleteStatement(QString::number(row.ID)));
+        conn.Execute(deleteStatement(row.ID));
     conn.commit();
 }
 

@@ -129,7 +129,7 @@ void Form3::PushButton1_Click()
     // not happen.
     const bool saved = trap(108, [&] {
         mForm.conn().Execute(mRemID.isEmpty() ? editorInsertStatement(values, regional)
-                                              : editorUpdateStatement(values, mRemID, regional));
+                                              : editorUpdateStatement(values, mRemID.toLongLong(), regional));
     });
     if (!saved)
         return;

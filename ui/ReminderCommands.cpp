@@ -116,7 +116,7 @@ void ReminderCommands::PushButton2_Click()
     });
     if (answer != Reporter::Answer::Yes)
         return;
-    trap(102, [&] { mForm.conn().Execute(deleteStatement(mForm.selectedReminderId())); });
+    trap(102, [&] { mForm.conn().Execute(deleteStatement(mForm.selectedReminderId().toLongLong())); });
     trap(104, [&] { mForm.listReminders(); });
     trap(106, [&] { mForm.GetLatestReminder(); });
 }
