@@ -190,14 +190,14 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    mConn->forEachRow(QString::fromLatin1(kOrderedSelect), [&](const ReminderRecord &r) {
+    for (const ReminderRecord &r : mConn->orderedRows()) {
         for (int c = 0; c < ListColumnCount; ++c) {
             if (c > 0)
                 mOut << '\t';
             mOut << escapeForLine(listCellText(r, c, pattern, mEnv.regional));
         }
         mOut << '\n';
-    });
+    }
     return ExitOk;
 }
 

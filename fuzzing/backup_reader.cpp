@@ -87,7 +87,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 void removeAll(Connection &conn)
 {
-    const std::vector<ReminderRecord> rows = conn.selectAll();
+    const std::vector<ReminderRecord> rows = conn.orderedRows();
     if (rows.empty())
         return;
     conn.beginTransaction();
@@ -111,8 +111,8 @@ int fuzzOne(const uint8_t *data, size_t size)
 
     test::RecordingReporter reporter;
     const RestoreResult restored = LoadRemFromFile(s.conn, s.regional, reporter, s.input, nullptr);
-    // Every restored row must read back: forEachRow refuses invalid dates.
-    const std::vector<ReminderRecord> rows = s.conn.selectAll();
+    // Every restored row must read back: the ordered read refuses invalid dates.
+    const std::vector<ReminderRecord> rows = s.conn.orderedRows();
     fuzzCheck(restored.added == int(rows.size()), "the restore counted other rows than it added");
     fuzzCheck(!restored.failed || rows.empty(), "a failed restore left rows behind");
     fuzzCheck(reporter.errors().size() <= 1, "one file gave more than one error box");
@@ -128,7 +128,7 @@ int fuzzOne(const uint8_t *data, size_t size)
         reporter.clear();
         const RestoreResult again = LoadRemFromFile(s.conn, s.regional, reporter, s.backup, nullptr);
         fuzzCheck(!again.failed && again.rejected.isEmpty(), "the program's own backup was not restored whole");
-        const std::vector<ReminderRecord> back = s.conn.selectAll();
+        const std::vector<ReminderRecord> back = s.conn.orderedRows();
         fuzzCheck(int(back.size()) == saved.written, "a backup and restore changed the number of reminders");
         // The written ones come back unchanged and in order; the left-out
         // ones are simply missing.

@@ -315,7 +315,7 @@ void Form1::listReminders()
     trap(104, [&] {
         if (mConn.State() == 0)
             throw AppError(QStringLiteral("The reminder database is not open."));
-        mListModel->setRows(mConn.selectAll(), currentDateFormat(mContext.settings));
+        mListModel->setRows(mConn.orderedRows(), currentDateFormat(mContext.settings));
     });
 }
 

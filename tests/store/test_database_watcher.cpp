@@ -59,7 +59,7 @@ private slots:
         cli.commit();
         watcher.check();
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(program.selectAll().size(), std::size_t(3));
+        QCOMPARE(program.orderedRows().size(), std::size_t(3));
     }
 
     void aRolledBackChangeIsNoChange()
