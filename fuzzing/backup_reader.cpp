@@ -7,15 +7,13 @@
 
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/EmptyDatabase.h"
 #include "store/RegionalSettings.h"
 #include "store/Statements.h"
 #include "tests/support/RecordingReporter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -43,37 +41,13 @@ struct Scratch {
     Scratch()
     {
         const QString database = folder.filePath(QStringLiteral("dbReminders.mdb"));
-        createDatabase(database);
+        createEmptyDatabase(database, QStringLiteral(VESTRONA_SCHEMA_FILE));
         conn.Open(database);
-    }
-
-    static void createDatabase(const QString &path)
-    {
-        QFile schemaFile(QStringLiteral(VESTRONA_SCHEMA_FILE));
-        fuzzCheck(schemaFile.open(QIODevice::ReadOnly), "the schema file cannot be read");
-        const QStringList statements = QString::fromUtf8(schemaFile.readAll()).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fuzz-schema"));
-            db.setDatabaseName(path);
-            fuzzCheck(db.open(), "the scratch database cannot be made");
-            for (const QString &statement : statements) {
-                if (!statement.trimmed().isEmpty())
-                    fuzzCheck(QSqlQuery(db).exec(statement), "the schema does not run");
-            }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fuzz-schema"));
     }
 };
 
 Scratch &scratch()
 {
-    // The connection needs an application object for the SQL driver plugin.
-    static int argc = 1;
-    static char name[] = "fuzz_backup_reader";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication *app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-    Q_UNUSED(app);
     static Scratch instance;
     return instance;
 }

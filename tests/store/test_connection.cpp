@@ -1,5 +1,6 @@
 #include "core/AppError.h"
 #include "store/Connection.h"
+#include "store/EmptyDatabase.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 
@@ -401,6 +402,46 @@ private slots:
         QVERIFY(conn.isReadOnly());
         QCOMPARE(conn.orderedRows().size(), std::size_t(0));
         QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "m")));
+    }
+
+    void emptyDatabaseIsMadeFromTheSchema()
+    {
+        const QString path = mFolder.file(QStringLiteral("made.mdb"));
+        createEmptyDatabase(path, QStringLiteral(VESTRONA_SCHEMA_FILE));
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+        QVERIFY(conn.orderedRows().empty());
+        conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "first"));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
+    }
+
+    // A schema that cannot be read or run is named, not turned into a
+    // database without its table.
+    void unusableSchemaIsReported_data()
+    {
+        QTest::addColumn<QString>("schema");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("missing") << QString() << "cannot be read";
+        QTest::newRow("broken") << "create table tblReminders (" << "could not be made";
+    }
+    void unusableSchemaIsReported()
+    {
+        QFETCH(QString, schema);
+        QFETCH(QString, mentions);
+        const QString schemaPath = mFolder.file(QStringLiteral("schema-%1.sql").arg(QTest::currentDataTag()));
+        if (!schema.isNull()) {
+            QFile file(schemaPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(schema.toUtf8());
+        }
+        const QString path = mFolder.file(QStringLiteral("unmade-%1.mdb").arg(QTest::currentDataTag()));
+        try {
+            createEmptyDatabase(path, schemaPath);
+            QFAIL("a database was made from an unusable schema");
+        } catch (const AppError &error) {
+            QVERIFY2(error.description().contains(mentions), qPrintable(error.description()));
+            QVERIFY2(error.description().contains(schema.isNull() ? schemaPath : path), qPrintable(error.description()));
+        }
     }
 
     void toolNeverReplacesADatabase()
