@@ -57,7 +57,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
                                                   context.clock, context.sound, context.popup, *this)),
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
-      mWatcher(std::make_unique<DatabaseWatcher>(mConn))
+      mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
 {
     buildControls();
     mCommands = std::make_unique<ReminderCommands>(*this);
