@@ -1,16 +1,11 @@
 #include "benchmarks/BenchSupport.h"
 
+#include "store/EmptyDatabase.h"
 #include "store/RegionalSettings.h"
 #include "store/Statements.h"
 
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-
 #include <cstdio>
 #include <random>
-#include <stdexcept>
 
 namespace vestrona::bench {
 
@@ -32,24 +27,7 @@ void StderrReporter::showError(const ErrorReport &error)
 
 void createEmptyDatabase(const QString &path)
 {
-    QFile schema(QStringLiteral(VESTRONA_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error("schema.sql not found");
-    const QString name = QStringLiteral("bench-create-") + path;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            if (statement.trimmed().isEmpty())
-                continue;
-            QSqlQuery q(db);
-            if (!q.exec(statement))
-                throw std::runtime_error(q.lastError().text().toStdString());
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
+    vestrona::createEmptyDatabase(path, QStringLiteral(VESTRONA_SCHEMA_FILE));
 }
 
 FilledDatabase::FilledDatabase(int count) : mPath(mDir.filePath(QStringLiteral("dbReminders.mdb")))

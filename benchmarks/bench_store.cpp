@@ -30,7 +30,7 @@ void BM_OrderedSelect(benchmark::State &state)
     Connection conn(RegionalSettings::usEnglish());
     conn.Open(db.path());
     for (auto _ : state) {
-        auto rows = conn.selectAll();
+        auto rows = conn.orderedRows();
         benchmark::DoNotOptimize(rows.data());
     }
 }
@@ -50,7 +50,7 @@ void BM_ListFill(benchmark::State &state)
     view.resize(520, 121);
     view.show();
     for (auto _ : state) {
-        model.setRows(conn.selectAll(), QString::fromLatin1(kMonthFirstPattern));
+        model.setRows(conn.orderedRows(), QString::fromLatin1(kMonthFirstPattern));
         view.doItemsLayout();
         QCoreApplication::processEvents();
     }

@@ -192,14 +192,14 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    mConn->forEachRow(QString::fromLatin1(kOrderedSelect), [&](const ReminderRecord &r) {
+    for (const ReminderRecord &r : mConn->orderedRows()) {
         for (int c = 0; c < ListColumnCount; ++c) {
             if (c > 0)
                 mOut << '\t';
             mOut << backslashEscaped(listCellText(r, c, pattern, mEnv.regional));
         }
         mOut << '\n';
-    });
+    }
     return ExitOk;
 }
 
@@ -257,7 +257,7 @@ int Cli::remove(const QStringList &args)
     if (!ok || id <= 0)
         throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first())};
     openDatabase();
-    if (mConn->Execute(deleteStatement(QString::number(id))) == 0) {
+    if (mConn->Execute(deleteStatement(id)) == 0) {
         mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";
         return ExitNothing;
     }

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+class QTimer;
+
 namespace vestrona {
 
 // "Now" for everything that decides when an alarm rings, so tests can set it.
@@ -15,5 +17,9 @@ class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
 };
+
+// Starts `timer` to fire just after the clock's next whole second begins, so
+// that everything ticking on the seconds wakes together and never early.
+void startAtNextSecond(QTimer &timer, const Clock &clock);
 
 } // namespace vestrona

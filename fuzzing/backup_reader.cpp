@@ -7,15 +7,13 @@
 
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/EmptyDatabase.h"
 #include "store/RegionalSettings.h"
 #include "store/Statements.h"
 #include "tests/support/RecordingReporter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -43,37 +41,13 @@ struct Scratch {
     Scratch()
     {
         const QString database = folder.filePath(QStringLiteral("dbReminders.mdb"));
-        createDatabase(database);
+        createEmptyDatabase(database, QStringLiteral(VESTRONA_SCHEMA_FILE));
         conn.Open(database);
-    }
-
-    static void createDatabase(const QString &path)
-    {
-        QFile schemaFile(QStringLiteral(VESTRONA_SCHEMA_FILE));
-        fuzzCheck(schemaFile.open(QIODevice::ReadOnly), "the schema file cannot be read");
-        const QStringList statements = QString::fromUtf8(schemaFile.readAll()).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fuzz-schema"));
-            db.setDatabaseName(path);
-            fuzzCheck(db.open(), "the scratch database cannot be made");
-            for (const QString &statement : statements) {
-                if (!statement.trimmed().isEmpty())
-                    fuzzCheck(QSqlQuery(db).exec(statement), "the schema does not run");
-            }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fuzz-schema"));
     }
 };
 
 Scratch &scratch()
 {
-    // The connection needs an application object for the SQL driver plugin.
-    static int argc = 1;
-    static char name[] = "fuzz_backup_reader";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication *app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-    Q_UNUSED(app);
     static Scratch instance;
     return instance;
 }
@@ -87,12 +61,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 void removeAll(Connection &conn)
 {
-    const std::vector<ReminderRecord> rows = conn.selectAll();
+    const std::vector<ReminderRecord> rows = conn.orderedRows();
     if (rows.empty())
         return;
     conn.beginTransaction();
     for (const ReminderRecord &row : rows)
-        conn.Execute(deleteStatement(QString::number(row.ID)));
+        conn.Execute(deleteStatement(row.ID));
     conn.commit();
 }
 
@@ -111,8 +85,8 @@ int fuzzOne(const uint8_t *data, size_t size)
 
     test::RecordingReporter reporter;
     const RestoreResult restored = LoadRemFromFile(s.conn, s.regional, reporter, s.input, nullptr);
-    // Every restored row must read back: forEachRow refuses invalid dates.
-    const std::vector<ReminderRecord> rows = s.conn.selectAll();
+    // Every restored row must read back: the ordered read refuses invalid dates.
+    const std::vector<ReminderRecord> rows = s.conn.orderedRows();
     fuzzCheck(restored.added == int(rows.size()), "the restore counted other rows than it added");
     fuzzCheck(!restored.failed || rows.empty(), "a failed restore left rows behind");
     fuzzCheck(reporter.errors().size() <= 1, "one file gave more than one error box");
@@ -128,7 +102,7 @@ int fuzzOne(const uint8_t *data, size_t size)
         reporter.clear();
         const RestoreResult again = LoadRemFromFile(s.conn, s.regional, reporter, s.backup, nullptr);
         fuzzCheck(!again.failed && again.rejected.isEmpty(), "the program's own backup was not restored whole");
-        const std::vector<ReminderRecord> back = s.conn.selectAll();
+        const std::vector<ReminderRecord> back = s.conn.orderedRows();
         fuzzCheck(int(back.size()) == saved.written, "a backup and restore changed the number of reminders");
         // The written ones come back unchanged and in order; the left-out
         // ones are simply missing.

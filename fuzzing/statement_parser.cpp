@@ -79,7 +79,7 @@ bool sameValues(const ReminderValues &a, const ReminderValues &b)
 void checkRoundTrip(const ParsedStatement &statement, const RegionalSettings &regional)
 {
     if (statement.kind == ParsedStatement::Kind::Delete) {
-        const ParsedStatement again = parseStatement(deleteStatement(QString::number(statement.id)), regional);
+        const ParsedStatement again = parseStatement(deleteStatement(statement.id), regional);
         fuzzCheck(again.kind == statement.kind && again.id == statement.id, "a delete does not survive rewriting");
         return;
     }
@@ -88,7 +88,7 @@ void checkRoundTrip(const ParsedStatement &statement, const RegionalSettings &re
         return;
     const QString rewritten = statement.kind == ParsedStatement::Kind::Insert
         ? editorInsertStatement(*values, regional)
-        : editorUpdateStatement(*values, QString::number(statement.id), regional);
+        : editorUpdateStatement(*values, statement.id, regional);
     const ParsedStatement again = parseStatement(rewritten, regional);
     const std::optional<ReminderValues> valuesAgain = editorValues(again);
     fuzzCheck(again.kind == statement.kind && again.id == statement.id && valuesAgain

@@ -2,7 +2,7 @@
 set(VESTRONA_FUZZ_TARGETS statement_parser date_time backup_reader)
 set(VESTRONA_FUZZ_LIBS_statement_parser vestrona_store)
 set(VESTRONA_FUZZ_LIBS_date_time vestrona_store)
-set(VESTRONA_FUZZ_LIBS_backup_reader vestrona_store vestrona_test_support Qt6::Sql)
+set(VESTRONA_FUZZ_LIBS_backup_reader vestrona_store vestrona_test_support)
 
 # Per-target compile definitions.
 set(VESTRONA_FUZZ_DEFS_backup_reader VESTRONA_SCHEMA_FILE="${VESTRONA_SCHEMA_FILE}")

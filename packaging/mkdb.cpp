@@ -2,50 +2,19 @@
 // program from the schema file. An existing database is never touched, so a
 // developer's reminders in the build folder survive every rebuild.
 
+#include "core/AppError.h"
+#include "store/EmptyDatabase.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
-
-namespace {
-
-// The schema file holds plain statements separated by ";" with no ";"
-// inside a literal, which is all a table and an index need.
-QString createDatabase(const QString &schemaPath, const QString &databasePath)
-{
-    QFile schema(schemaPath);
-    if (!schema.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QStringLiteral("cannot read %1: %2").arg(schemaPath, schema.errorString());
-    const QStringList statements = QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mkdb"));
-        db.setDatabaseName(databasePath);
-        if (!db.open())
-            failure = db.lastError().text();
-        QSqlQuery query(db);
-        for (const QString &statement : statements) {
-            if (failure.isEmpty() && !statement.trimmed().isEmpty() && !query.exec(statement))
-                failure = QStringLiteral("%1\n%2").arg(query.lastError().text(), statement.trimmed());
-        }
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("mkdb"));
-    return failure;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -76,9 +45,10 @@ int main(int argc, char *argv[])
     // QTemporaryFile makes owner-only files; the database is an ordinary data file.
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                              | QFileDevice::ReadOther);
-    const QString failure = createDatabase(schemaPath, temporary.fileName());
-    if (!failure.isEmpty()) {
-        err << "vestrona-mkdb: " << failure << "\n";
+    try {
+        vestrona::createEmptyDatabase(temporary.fileName(), schemaPath);
+    } catch (const vestrona::AppError &error) {
+        err << "vestrona-mkdb: " << error.description() << "\n";
         return 1;
     }
     if (::link(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {

@@ -251,9 +251,8 @@ void AlarmScheduler::armTimer1()
 {
     if (mTicking == Ticking::Manual || !mTimer1Enabled)
         return;
-    // Just after the start of the next wall-clock second, when a reminder's
-    // second has begun.
-    Timer1.start(1000 - mClock.now().time().msec() + 1);
+    // When a reminder's second has begun.
+    startAtNextSecond(Timer1, mClock);
 }
 
 void AlarmScheduler::armTimer2()

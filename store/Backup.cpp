@@ -237,11 +237,11 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     QString text;
     const bool read = opened && trap(104, [&] {
         const QString crlf = QStringLiteral("\r\n");
-        conn.forEachRow(QString::fromLatin1(kOrderedSelect), [&](const ReminderRecord &r) {
+        for (const ReminderRecord &r : conn.orderedRows()) {
             // A separator inside a field would move the fields after it.
             if (!fitsBetweenSeparators(r.Reminder) || !fitsBetweenSeparators(r.Weekdays)) {
                 result.skippedMessages.append(r.Reminder);
-                return;
+                continue;
             }
             text.append(QString::number(r.Option)).append(kSeparator);
             text.append(regional.shortDate(r.StartDate)).append(kSeparator);
@@ -249,7 +249,7 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
             text.append(r.Reminder).append(kSeparator);
             text.append(r.Weekdays).append(kSeparator).append(crlf);
             ++result.written;
-        });
+        }
     });
     const bool saved = read && trap(106, [&] {
         QStringEncoder encoder(QStringEncoder::System);

@@ -6,17 +6,16 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vestrona {
 
-// The text of the one read the program makes.
-inline constexpr auto kOrderedSelect = "select * from tblReminders order by startdate,starttime";
-
 // The program's one database connection (`conn`) to dbReminders.mdb, an
-// SQLite 3 file. Statements arrive as the texts the commands build; each is
-// parsed by parseStatement and run as a prepared statement with bound values.
-// Every failure throws AppError with a description that names the problem.
+// SQLite 3 file. Changes arrive as the statement texts the commands build;
+// each is parsed by parseStatement and run as a prepared statement with bound
+// values. Reads are typed. Every failure throws AppError with a description
+// that names the problem.
 class Connection {
 public:
     explicit Connection(RegionalSettings regional);
@@ -45,10 +44,8 @@ public:
     // The ID the last insert assigned.
     qint64 lastInsertId() const;
 
-    // Runs the ordered select: rows by start date, start time, then ID.
-    std::vector<ReminderRecord> selectAll(const QString &statementText = QString::fromLatin1(kOrderedSelect));
-    // The same, handing each row to `row` in order.
-    void forEachRow(const QString &statementText, const std::function<void(const ReminderRecord &)> &row);
+    // Every reminder by start date, start time, then ID.
+    std::vector<ReminderRecord> orderedRows();
     // Every row in no particular order, with only what scheduling needs: no
     // message, and Weekdays for weekly rows only. For a reader that looks at
     // every row but needs the message of one.
@@ -66,7 +63,7 @@ public:
 
 private:
     struct Impl;
-    Impl *d;
+    std::unique_ptr<Impl> d;
 };
 
 } // namespace vestrona

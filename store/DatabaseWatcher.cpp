@@ -1,16 +1,17 @@
 #include "store/DatabaseWatcher.h"
 
 #include "core/AppError.h"
+#include "core/Clock.h"
 #include "store/Connection.h"
 
 #include <QFile>
-#include <QTime>
 
 #include <sys/stat.h>
 
 namespace vestrona {
 
-DatabaseWatcher::DatabaseWatcher(Connection &conn, QObject *parent) : QObject(parent), mConn(conn)
+DatabaseWatcher::DatabaseWatcher(Connection &conn, const Clock &clock, QObject *parent)
+    : QObject(parent), mConn(conn), mClock(clock)
 {
     // Looks just after each wall-clock second, with the countdown's tick, so
     // the two share one wake-up instead of waking the program twice a second.
@@ -24,7 +25,7 @@ DatabaseWatcher::DatabaseWatcher(Connection &conn, QObject *parent) : QObject(pa
 
 void DatabaseWatcher::arm()
 {
-    mTimer.start(kIntervalMs - QTime::currentTime().msec() + 1);
+    startAtNextSecond(mTimer, mClock);
 }
 
 void DatabaseWatcher::start()

@@ -5,6 +5,7 @@
 
 namespace vestrona {
 
+class Clock;
 class Connection;
 
 // Notices changes another program (vestrona-cli, a second copy) commits to
@@ -17,9 +18,7 @@ class DatabaseWatcher final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kIntervalMs = 1000;
-
-    explicit DatabaseWatcher(Connection &conn, QObject *parent = nullptr);
+    DatabaseWatcher(Connection &conn, const Clock &clock, QObject *parent = nullptr);
 
     // Remembers the current version and starts looking once a second.
     void start();
@@ -44,6 +43,7 @@ private:
     FileStamp stamp() const;
 
     Connection &mConn;
+    const Clock &mClock;
     QTimer mTimer;
     qint64 mLastVersion = -1;
     FileStamp mLastStamp;

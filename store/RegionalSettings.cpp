@@ -1,5 +1,7 @@
 #include "store/RegionalSettings.h"
 
+#include "store/DigitReader.h"
+
 namespace vestrona {
 
 namespace {
@@ -37,24 +39,6 @@ QChar separatorAfterField(const QString &pattern, const QString &fieldLetters, Q
         break;
     }
     return fallback;
-}
-
-// Reads an unsigned decimal number of minDigits to maxDigits digits at `pos`.
-std::optional<int> readNumber(QStringView text, qsizetype &pos, int minDigits, int maxDigits)
-{
-    int value = 0;
-    int digits = 0;
-    while (pos < text.size() && digits < maxDigits && text[pos] >= QLatin1Char('0')
-           && text[pos] <= QLatin1Char('9')) {
-        value = value * 10 + (text[pos].unicode() - '0');
-        ++digits;
-        ++pos;
-    }
-    if (digits < minDigits)
-        return std::nullopt;
-    if (pos < text.size() && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'))
-        return std::nullopt; // more digits than the field may have
-    return value;
 }
 
 bool readSeparator(QStringView text, qsizetype &pos, QChar regional, QChar alternative)

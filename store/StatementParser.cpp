@@ -1,6 +1,7 @@
 #include "store/StatementParser.h"
 
 #include "core/AppError.h"
+#include "store/DigitReader.h"
 
 #include <array>
 #include <optional>
@@ -387,20 +388,12 @@ private:
         const int maxDigits[3] = {2, 2, 4};
         qsizetype pos = 0;
         for (int part = 0; part < 3; ++part) {
-            if (part > 0) {
-                if (pos >= view.size() || view.at(pos) != QLatin1Char('/'))
-                    return {};
-                ++pos;
-            }
-            int digits = 0;
-            while (pos < view.size() && view.at(pos).isDigit() && view.at(pos).unicode() < 128) {
-                if (++digits > maxDigits[part])
-                    return {};
-                parts[part] = parts[part] * 10 + (view.at(pos).unicode() - '0');
-                ++pos;
-            }
-            if (digits == 0)
+            if (part > 0 && (pos >= view.size() || view.at(pos++) != QLatin1Char('/')))
                 return {};
+            const std::optional<int> number = readNumber(view, pos, 1, maxDigits[part]);
+            if (!number)
+                return {};
+            parts[part] = *number;
         }
         if (pos != view.size() || parts[2] < 1)
             return {};

@@ -21,17 +21,17 @@ QString editorInsertStatement(const ReminderValues &v, const RegionalSettings &r
         + QStringLiteral("','") + v.weekdays + QStringLiteral("')");
 }
 
-QString editorUpdateStatement(const ReminderValues &v, const QString &id, const RegionalSettings &regional)
+QString editorUpdateStatement(const ReminderValues &v, qint64 id, const RegionalSettings &regional)
 {
     return QStringLiteral("update tblReminders set [Option]=") + QString::number(v.option)
         + QStringLiteral(",[StartDate]=") + FormatSqlDate(v.date, true) + QStringLiteral(",[StartTime]=#")
         + regional.longTime(v.time) + QStringLiteral("#,[Reminder]='") + escapeQuotes(v.message)
-        + QStringLiteral("',[Weekdays]='") + v.weekdays + QStringLiteral("' where id=") + id;
+        + QStringLiteral("',[Weekdays]='") + v.weekdays + QStringLiteral("' where id=") + QString::number(id);
 }
 
-QString deleteStatement(const QString &id)
+QString deleteStatement(qint64 id)
 {
-    return QStringLiteral("delete from tblReminders where id=") + id;
+    return QStringLiteral("delete from tblReminders where id=") + QString::number(id);
 }
 
 QString restoreInsertStatement(const QString &valueList)

@@ -27,8 +27,8 @@ struct ReminderValues {
 };
 
 QString editorInsertStatement(const ReminderValues &values, const RegionalSettings &regional);
-QString editorUpdateStatement(const ReminderValues &values, const QString &id, const RegionalSettings &regional);
-QString deleteStatement(const QString &id);
+QString editorUpdateStatement(const ReminderValues &values, qint64 id, const RegionalSettings &regional);
+QString deleteStatement(qint64 id);
 // "insert into tblReminders (...) values (" + valueList + ")"
 QString restoreInsertStatement(const QString &valueList);
 

@@ -81,7 +81,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mCommands(std::make_unique<ReminderCommands>(
           mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
                                        [this] { listReminders(); }, [this] { GetLatestReminder(); }, *this})),
-      mWatcher(std::make_unique<DatabaseWatcher>(mConn))
+      mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
@@ -402,7 +402,7 @@ void Form1::listReminders()
     trap(104, [&] {
         if (mConn.State() == 0)
             throw AppError(QStringLiteral("The reminder database is not open."));
-        mListModel->setRows(mConn.selectAll(), currentDateFormat(mContext.settings));
+        mListModel->setRows(mConn.orderedRows(), currentDateFormat(mContext.settings));
     });
 }
 

@@ -189,8 +189,7 @@ void Form3::PushButton1_Click()
     // open with what the user typed, instead of confirming a save that did
     // not happen.
     const bool saved = trap(108, [&] {
-        mConn.Execute(mRemID ? editorUpdateStatement(values, QString::number(*mRemID), regional)
-                             : editorInsertStatement(values, regional));
+        mConn.Execute(mRemID ? editorUpdateStatement(values, *mRemID, regional) : editorInsertStatement(values, regional));
     });
     if (!saved)
         return;

@@ -73,7 +73,7 @@ void ReminderCommands::PushButton2_Click()
     });
     if (answer != Reporter::Answer::Yes)
         return;
-    trap(102, [&] { mList.conn.Execute(deleteStatement(QString::number(selected->ID))); });
+    trap(102, [&] { mList.conn.Execute(deleteStatement(selected->ID)); });
     trap(104, [&] { mList.listReminders(); });
     trap(106, [&] { mList.GetLatestReminder(); });
 }

@@ -69,7 +69,7 @@ private:
     QStringList rows() const
     {
         QStringList out;
-        for (const ReminderRecord &r : mConn->selectAll())
+        for (const ReminderRecord &r : mConn->orderedRows())
             out << rowText(r);
         return out;
     }
@@ -262,14 +262,14 @@ void TestBackup::roundTripDoublesEveryReminder()
     conn.Execute(reminderInsert(1, QDate(2022, 4, 3), QTime(23, 59, 59), QStringLiteral("It's Bob's")));
     conn.Execute(reminderInsert(3, QDate(2030, 12, 31), QTime(0, 0, 1), QStringLiteral("two\r\nlines"), QStringLiteral("Mon, Wed,Sun")));
     conn.Execute(reminderInsert(2, QDate(1999, 1, 9), QTime(12, 30), QStringLiteral("  blank\nfirst\n"), QStringLiteral("Tue")));
-    const std::vector<ReminderRecord> before = conn.selectAll();
+    const std::vector<ReminderRecord> before = conn.orderedRows();
 
     QVERIFY(!SaveRemToFile(conn, regional, mReporter, path("round.txt"), nullptr).failed);
     const RestoreResult result = LoadRemFromFile(conn, regional, mReporter, path("round.txt"), nullptr);
     QCOMPARE(result.added, 3);
     QVERIFY(mReporter.boxes.isEmpty());
 
-    const std::vector<ReminderRecord> after = conn.selectAll();
+    const std::vector<ReminderRecord> after = conn.orderedRows();
     QCOMPARE(after.size(), size_t(6));
     QStringList expected, actual;
     QSet<qint64> ids;

@@ -1,5 +1,6 @@
 #include "core/AppError.h"
 #include "store/Connection.h"
+#include "store/EmptyDatabase.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 
@@ -115,7 +116,7 @@ private slots:
         conn.Execute(insertText(3, "12/31/2011", "15:00:00", "24-hour", " Wed"));
         QVERIFY(conn.lastInsertId() > first);
 
-        const std::vector<ReminderRecord> rows = conn.selectAll();
+        const std::vector<ReminderRecord> rows = conn.orderedRows();
         QStringList order;
         for (const ReminderRecord &row : rows)
             order << row.Reminder;
@@ -155,7 +156,7 @@ private slots:
                                              "[StartTime]=#7:30:00 PM#,[Reminder]='changed',[Weekdays]='Sun' where id=%1")
                                   .arg(ids[1])),
                  1);
-        std::vector<ReminderRecord> rows = conn.selectAll();
+        std::vector<ReminderRecord> rows = conn.orderedRows();
         QCOMPARE(rows.size(), std::size_t(3));
         QCOMPARE(rows[0].Reminder, QStringLiteral("r0"));
         QCOMPARE(rows[1].Reminder, QStringLiteral("r2"));
@@ -169,7 +170,7 @@ private slots:
         QCOMPARE(conn.Execute(QStringLiteral("delete from tblReminders where id=%1").arg(ids[0])), 1);
         QCOMPARE(conn.Execute(QStringLiteral("delete from tblReminders where id=%1").arg(ids[0])), 0);
         QCOMPARE(conn.Execute(QStringLiteral("update tblReminders set [Reminder]='x' where id=999")), 0);
-        rows = conn.selectAll();
+        rows = conn.orderedRows();
         QCOMPARE(rows.size(), std::size_t(2));
         QCOMPARE(rows[0].ID, ids[2]);
         QCOMPARE(rows[0].Reminder, QStringLiteral("r2"));
@@ -192,7 +193,7 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
         conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", message, message));
-        const std::vector<ReminderRecord> rows = conn.selectAll();
+        const std::vector<ReminderRecord> rows = conn.orderedRows();
         QCOMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].Reminder, message);
         QCOMPARE(rows[0].Weekdays, message);
@@ -206,9 +207,8 @@ private slots:
         conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "keep"));
         QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(kInsertHead + "1,#10/23/2012#,#3:03:00 PM#,'x'); drop table tblReminders; --','')"));
         QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute("delete from tblReminders where id=1; delete from tblReminders where id=2"));
-        QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(QString::fromLatin1(kOrderedSelect)));
-        QVERIFY_THROWS_EXCEPTION(AppError, conn.selectAll("delete from tblReminders where id=1"));
-        const std::vector<ReminderRecord> rows = conn.selectAll();
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute("select * from tblReminders order by startdate,starttime"));
+        const std::vector<ReminderRecord> rows = conn.orderedRows();
         QCOMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].Reminder, QStringLiteral("keep"));
     }
@@ -222,11 +222,11 @@ private slots:
         conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "a"));
         conn.Execute(insertText(1, "10/24/2012", "3:03:00 PM", "b"));
         conn.rollback();
-        QVERIFY(conn.selectAll().empty());
+        QVERIFY(conn.orderedRows().empty());
         conn.beginTransaction();
         conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "a"));
         conn.commit();
-        QCOMPARE(conn.selectAll().size(), std::size_t(1));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
     }
 
     void dataVersionSeesOtherConnections()
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(watcher.dataVersion(), before);
         writer.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "from elsewhere"));
         QVERIFY(watcher.dataVersion() != before);
-        QCOMPARE(watcher.selectAll().size(), std::size_t(1));
+        QCOMPARE(watcher.orderedRows().size(), std::size_t(1));
     }
 
     void unusableStoredValueIsReported()
@@ -251,7 +251,7 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
         try {
-            conn.selectAll();
+            conn.orderedRows();
             QFAIL("a row with an unreadable date was accepted");
         } catch (const AppError &error) {
             QVERIFY2(error.description().contains("23.10.2012"), qPrintable(error.description()));
@@ -263,7 +263,7 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         QCOMPARE(conn.State(), 0);
         QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "m")));
-        QVERIFY_THROWS_EXCEPTION(AppError, conn.selectAll());
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.orderedRows());
     }
 
     // Every file that is no reminder database is refused with words that name
@@ -357,7 +357,7 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path, Connection::Access::ReadOnly);
         QVERIFY(conn.isReadOnly());
-        QCOMPARE(conn.selectAll().size(), std::size_t(1));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
         try {
             conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "new"));
             QFAIL("a change was accepted on a read-only database");
@@ -400,8 +400,48 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
         QVERIFY(conn.isReadOnly());
-        QCOMPARE(conn.selectAll().size(), std::size_t(0));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(0));
         QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "m")));
+    }
+
+    void emptyDatabaseIsMadeFromTheSchema()
+    {
+        const QString path = mFolder.file(QStringLiteral("made.mdb"));
+        createEmptyDatabase(path, QStringLiteral(VESTRONA_SCHEMA_FILE));
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+        QVERIFY(conn.orderedRows().empty());
+        conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "first"));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
+    }
+
+    // A schema that cannot be read or run is named, not turned into a
+    // database without its table.
+    void unusableSchemaIsReported_data()
+    {
+        QTest::addColumn<QString>("schema");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("missing") << QString() << "cannot be read";
+        QTest::newRow("broken") << "create table tblReminders (" << "could not be made";
+    }
+    void unusableSchemaIsReported()
+    {
+        QFETCH(QString, schema);
+        QFETCH(QString, mentions);
+        const QString schemaPath = mFolder.file(QStringLiteral("schema-%1.sql").arg(QTest::currentDataTag()));
+        if (!schema.isNull()) {
+            QFile file(schemaPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(schema.toUtf8());
+        }
+        const QString path = mFolder.file(QStringLiteral("unmade-%1.mdb").arg(QTest::currentDataTag()));
+        try {
+            createEmptyDatabase(path, schemaPath);
+            QFAIL("a database was made from an unusable schema");
+        } catch (const AppError &error) {
+            QVERIFY2(error.description().contains(mentions), qPrintable(error.description()));
+            QVERIFY2(error.description().contains(schema.isNull() ? schemaPath : path), qPrintable(error.description()));
+        }
     }
 
     void toolNeverReplacesADatabase()
@@ -415,7 +455,7 @@ private slots:
         QVERIFY(makeDatabase(path));
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
-        QCOMPARE(conn.selectAll().size(), std::size_t(1));
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "store/Connection.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 #include "store/DatabaseWatcher.h"
@@ -15,6 +16,7 @@ class TestDatabaseWatcher : public QObject {
 
 private:
     test::TempFolder mFolder;
+    test::FakeClock mClock;
     QString mPath;
 
     static QString insert(const QString &message)
@@ -35,7 +37,7 @@ private slots:
         Connection cli(RegionalSettings::usEnglish());
         program.Open(mPath);
         cli.Open(mPath);
-        DatabaseWatcher watcher(program);
+        DatabaseWatcher watcher(program, mClock);
         QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
         watcher.start();
         QCOMPARE(changed.count(), 0);
@@ -59,7 +61,7 @@ private slots:
         cli.commit();
         watcher.check();
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(program.selectAll().size(), std::size_t(3));
+        QCOMPARE(program.orderedRows().size(), std::size_t(3));
     }
 
     void aRolledBackChangeIsNoChange()
@@ -68,7 +70,7 @@ private slots:
         Connection cli(RegionalSettings::usEnglish());
         program.Open(mPath);
         cli.Open(mPath);
-        DatabaseWatcher watcher(program);
+        DatabaseWatcher watcher(program, mClock);
         QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
         watcher.start();
         cli.beginTransaction();
@@ -86,7 +88,7 @@ private slots:
         Connection cli(RegionalSettings::usEnglish());
         program.Open(mPath);
         cli.Open(mPath);
-        DatabaseWatcher watcher(program);
+        DatabaseWatcher watcher(program, mClock);
         QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
         watcher.start();
 

@@ -44,7 +44,7 @@ struct Harness : AppFixture {
     QStringList rows() const
     {
         QStringList out;
-        for (const ReminderRecord &r : form->conn().selectAll())
+        for (const ReminderRecord &r : form->conn().orderedRows())
             out << QStringLiteral("%1|%2|%3|%4|%5")
                        .arg(r.Option)
                        .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);

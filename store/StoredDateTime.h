@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QTime>
+#include <QUtf8StringView>
+
+namespace vestrona {
+
+// The fixed forms the database stores dates and times in, "2012-10-23" and
+// "15:03:00", whatever the user's regional settings: other programs and
+// older versions read the file too.
+QByteArray isoDate(const QDate &date);
+QByteArray isoTime(const QTime &time);
+
+// Read back digit by digit: the ordered read decodes every row, and the
+// general ISO readers cost more than the query. An invalid date or time for
+// a text in any other form.
+QDate storedDate(QUtf8StringView text);
+QTime storedTime(QUtf8StringView text);
+
+} // namespace vestrona
