@@ -32,6 +32,7 @@ void MissedWindow::createList()
     mRows->setObjectName(QStringLiteral("MissedList"));
     mRows->setRootIsDecorated(false);
     mRows->setSelectionMode(QAbstractItemView::NoSelection);
+    mRows->setFocusPolicy(Qt::NoFocus);
     mRows->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("Repeats"), QStringLiteral("Due")});
     mRows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     mMore = new QLabel(this);
