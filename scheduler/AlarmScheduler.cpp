@@ -288,7 +288,7 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     bool accounted = false;
     trap(100, [&] {
         account = accountOccurrences([this](const auto &row) { mConn.forEachScheduleRow(row); }, mSeenUpTo,
-                                     ringAfter, now);
+                                     ringAfter, now, kMissedRowLimit);
         accounted = true;
     });
     mCatchUpPending = false;
@@ -298,7 +298,7 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     mSeenUpTo = std::max(mSeenUpTo, now);
 
     std::vector<MissedEntry> entries;
-    qsizetype total = qsizetype(account.missed.size());
+    qsizetype total = account.missedCount;
     if (mOverdueSnooze) {
         const PendingSnooze overdue = *std::exchange(mOverdueSnooze, std::nullopt);
         for (const SnoozedReminder &reminder : overdue.reminders) {
@@ -345,6 +345,9 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
     // it, however long the answer took.
     const QDateTime batchStart = mClock.now().addSecs(-kRingGraceSeconds);
     bool snoozedNow = false;
+    // Only reported, nothing to answer: the record moves on at once.
+    if (mQueue.empty())
+        saveSeenUpTo();
     while (!mQueue.empty()) {
         const QueuedAlarm alarm = mQueue.front();
         int line = firstLine;

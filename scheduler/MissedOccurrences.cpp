@@ -68,11 +68,18 @@ qint64 lastKeyOf(const MissedReminder &missed)
     return wallKey(missed.lastDay, missed.row.StartTime);
 }
 
+bool missedBefore(const MissedReminder &a, const MissedReminder &b)
+{
+    const qint64 keyA = lastKeyOf(a);
+    const qint64 keyB = lastKeyOf(b);
+    return keyA != keyB ? keyA < keyB : comesBefore(a.row, b.row);
+}
+
 } // namespace
 
 OccurrenceAccounting::OccurrenceAccounting(const QDateTime &seenUpTo, const QDateTime &ringAfter,
-                                           const QDateTime &now)
-    : mZone(QTimeZone::systemTimeZone())
+                                           const QDateTime &now, size_t keepMissed)
+    : mZone(QTimeZone::systemTimeZone()), mKeepMissed(keepMissed)
 {
     if (!seenUpTo.isValid() || !now.isValid() || seenUpTo >= now)
         return;
@@ -86,8 +93,14 @@ void OccurrenceAccounting::offer(const ReminderRecord &row)
 {
     if (mEmpty)
         return;
-    if (const std::optional<Occurrences> missed = occurrencesBetween(row, mSeen, mRingAfter))
+    if (const std::optional<Occurrences> missed = occurrencesBetween(row, mSeen, mRingAfter)) {
+        ++mAccount.missedCount;
         mAccount.missed.push_back({row, missed->count, QDate::fromJulianDay(missed->lastDay)});
+        // Trimmed now and then rather than on every row: amortized, a row
+        // still costs a constant.
+        if (mAccount.missed.size() >= 2 * std::max<size_t>(mKeepMissed, 64) && mAccount.missed.size() > mKeepMissed)
+            keepFirstMissed(mKeepMissed);
+    }
     // Within the grace one ring is enough, even if the span held more.
     if (const std::optional<Occurrences> due = occurrencesBetween(row, mRingAfter, mNow))
         mAccount.ringNow.push_back({row, firstInstantOfKey(wallKey(due->lastDay, row.StartTime.msecsSinceStartOfDay()), mZone)});
@@ -98,18 +111,24 @@ OccurrenceAccount OccurrenceAccounting::take()
     std::sort(mAccount.ringNow.begin(), mAccount.ringNow.end(), [](const DueReminder &a, const DueReminder &b) {
         return a.due != b.due ? a.due < b.due : comesBefore(a.row, b.row);
     });
-    std::sort(mAccount.missed.begin(), mAccount.missed.end(), [](const MissedReminder &a, const MissedReminder &b) {
-        const qint64 keyA = lastKeyOf(a);
-        const qint64 keyB = lastKeyOf(b);
-        return keyA != keyB ? keyA < keyB : comesBefore(a.row, b.row);
-    });
+    keepFirstMissed(mKeepMissed);
+    std::sort(mAccount.missed.begin(), mAccount.missed.end(), missedBefore);
     return std::move(mAccount);
 }
 
-OccurrenceAccount accountOccurrences(const RowVisitor &visitRows, const QDateTime &seenUpTo,
-                                     const QDateTime &ringAfter, const QDateTime &now)
+void OccurrenceAccounting::keepFirstMissed(size_t count)
 {
-    OccurrenceAccounting accounting(seenUpTo, ringAfter, now);
+    std::vector<MissedReminder> &missed = mAccount.missed;
+    if (missed.size() <= count)
+        return;
+    std::nth_element(missed.begin(), missed.begin() + qsizetype(count), missed.end(), missedBefore);
+    missed.erase(missed.begin() + qsizetype(count), missed.end());
+}
+
+OccurrenceAccount accountOccurrences(const RowVisitor &visitRows, const QDateTime &seenUpTo,
+                                     const QDateTime &ringAfter, const QDateTime &now, size_t keepMissed)
+{
+    OccurrenceAccounting accounting(seenUpTo, ringAfter, now, keepMissed);
     visitRows([&accounting](const ReminderRecord &row) { accounting.offer(row); });
     return accounting.take();
 }

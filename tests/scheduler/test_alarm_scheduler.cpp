@@ -401,6 +401,8 @@ private slots:
         QCOMPARE(entries.front().message, QStringLiteral("missed"));
         QCOMPARE(entries.front().count, 1);
         QCOMPARE(QDateTime(entries.front().lastDate, entries.front().lastTime), at(9));
+        // Nothing to answer: the record moves on at once.
+        QCOMPARE(settings->values.value(QStringLiteral("SeenUpTo")), stored(tickAt));
         // Reported once: it does not come back.
         clock->advanceSeconds(1);
         scheduler->tickTimer1();

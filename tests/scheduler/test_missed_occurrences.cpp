@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(result.ringNow[1].row.Reminder, QStringLiteral("twin B"));
     }
 
+    // Only the first few are kept, whatever order the rows come in; all are counted.
+    void keepsTheFirstMissedAndCountsAll()
+    {
+        QList<ReminderRecord> rows;
+        for (int i = 0; i < 500; ++i) {
+            // Minutes after midnight in a scrambled order: 7 and 500 share no factor.
+            rows.append(reminderRow(OptionOnce, kNow.date(), QTime(0, 0).addSecs(60 * (i * 7 % 500)), "once"));
+            rows.last().ID = i + 1;
+        }
+        const OccurrenceAccount result = accountOccurrences(
+            [&rows](const auto &visit) {
+                for (const ReminderRecord &row : rows)
+                    visit(row);
+            },
+            kNow.addDays(-1), kNow.addSecs(-kRingGraceSeconds), kNow, 3);
+        QCOMPARE(result.missedCount, 500);
+        QCOMPARE(result.missed.size(), size_t(3));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(result.missed[size_t(i)].row.StartTime, QTime(0, i));
+    }
+
     void whenTextCountsRepeats_data()
     {
         QTest::addColumn<int>("count");
