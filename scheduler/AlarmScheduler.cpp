@@ -260,24 +260,28 @@ void AlarmScheduler::tickTimer2()
     }
     trap(110, [&] { setTimer2Enabled(false); });
     const QDateTime ringAfter = now.addSecs(-kRingGraceSeconds);
-    if (waitOver) {
-        const QDateTime end = snoozeEnd().toLocalTime();
-        std::vector<SnoozedReminder> snoozes = std::exchange(mSnoozes, {});
-        if (end > ringAfter) {
-            for (SnoozedReminder &reminder : snoozes)
-                mQueue.push_back({std::move(reminder), true});
-        } else {
-            // Woken long after the wait ended: too late to ring, so reported.
-            std::vector<MissedEntry> entries;
-            for (const SnoozedReminder &reminder : snoozes)
-                entries.push_back({reminder.message, snoozedRuleText(), 1, end.date(), end.time()});
-            mSnoozed = false;
-            saveSnooze();
-            reportMissed(std::move(entries), 0);
-        }
-    }
+    if (waitOver)
+        endSnoozeWait(ringAfter);
     catchUp(ringAfter);
     raiseAlarms(trap, 112);
+}
+
+void AlarmScheduler::endSnoozeWait(const QDateTime &ringAfter)
+{
+    const QDateTime end = snoozeEnd().toLocalTime();
+    std::vector<SnoozedReminder> snoozes = std::exchange(mSnoozes, {});
+    if (end > ringAfter) {
+        for (SnoozedReminder &reminder : snoozes)
+            mQueue.push_back({std::move(reminder), true});
+        return;
+    }
+    // Woken long after the wait ended: too late to ring, so reported.
+    std::vector<MissedEntry> entries;
+    for (const SnoozedReminder &reminder : snoozes)
+        entries.push_back({reminder.message, snoozedRuleText(), 1, end.date(), end.time()});
+    mSnoozed = false;
+    saveSnooze();
+    reportMissed(std::move(entries), 0);
 }
 
 void AlarmScheduler::catchUp(const QDateTime &ringAfter)
@@ -298,19 +302,8 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     mSeenUpTo = std::max(mSeenUpTo, now);
 
     std::vector<MissedEntry> entries;
-    qsizetype total = account.missedCount;
-    if (mOverdueSnooze) {
-        const PendingSnooze overdue = *std::exchange(mOverdueSnooze, std::nullopt);
-        for (const SnoozedReminder &reminder : overdue.reminders) {
-            if (overdue.at > ringAfter)
-                mQueue.push_back({reminder, true});
-            else
-                entries.push_back({reminder.message, snoozedRuleText(), 1, overdue.at.date(), overdue.at.time()});
-        }
-        total += qsizetype(entries.size());
-        // Reported is done with; put in line, it stays saved until answered.
-        saveSnooze();
-    }
+    takeOverdueSnooze(ringAfter, entries);
+    const qsizetype total = account.missedCount + qsizetype(entries.size());
     // Only the messages that are shown are read.
     trap(102, [&] {
         for (const DueReminder &due : account.ringNow)
@@ -327,7 +320,23 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     });
     if (entries.size() > size_t(kMissedRowLimit))
         entries.resize(kMissedRowLimit);
-    reportMissed(std::move(entries), int(total - qsizetype(entries.size())));
+    const int more = int(total - qsizetype(entries.size()));
+    reportMissed(std::move(entries), more);
+}
+
+void AlarmScheduler::takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries)
+{
+    if (!mOverdueSnooze)
+        return;
+    const PendingSnooze overdue = *std::exchange(mOverdueSnooze, std::nullopt);
+    for (const SnoozedReminder &reminder : overdue.reminders) {
+        if (overdue.at > ringAfter)
+            mQueue.push_back({reminder, true});
+        else
+            entries.push_back({reminder.message, snoozedRuleText(), 1, overdue.at.date(), overdue.at.time()});
+    }
+    // Reported is done with; put in line, it stays saved until answered.
+    saveSnooze();
 }
 
 void AlarmScheduler::reportMissed(std::vector<MissedEntry> entries, int more)

@@ -74,8 +74,6 @@ public:
     bool Snoozed() const { return mSnoozed; }
     bool isTimer1Enabled() const { return mTimer1Enabled; }
     bool isTimer2Enabled() const { return mTimer2Enabled; }
-    // Every occurrence due up to this moment has been rung or reported.
-    const QDateTime &seenUpTo() const { return mSeenUpTo; }
 
 private:
     // An alarm waiting in line to ring.
@@ -97,6 +95,11 @@ private:
     // Accounts for every occurrence after mSeenUpTo up to now: due after
     // `ringAfter`, it is put in line; up to it, it is reported.
     void catchUp(const QDateTime &ringAfter);
+    // The snooze found run out at start-up: in line, or added to `entries`.
+    void takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries);
+    // The snoozed alarms whose wait is over: in line, or reported when the
+    // wait ended before `ringAfter`.
+    void endSnoozeWait(const QDateTime &ringAfter);
     void reportMissed(std::vector<MissedEntry> entries, int more);
     void restoreRecord();
     // A tick that found nothing due: everything up to now is accounted for.

@@ -20,10 +20,15 @@ QDateTime local(int year, int month, int day, int h, int m = 0, int s = 0)
 // Monday 7 December 2026, 9:00.
 const QDateTime kNow = local(2026, 12, 7, 9);
 
-OccurrenceAccount account(const ReminderRecord &row, const QDateTime &seenUpTo, const QDateTime &now)
+OccurrenceAccount account(const QList<ReminderRecord> &rows, const QDateTime &seenUpTo, const QDateTime &now,
+                          size_t keepMissed = std::numeric_limits<size_t>::max())
 {
-    return accountOccurrences([&row](const auto &visit) { visit(row); }, seenUpTo,
-                              now.addSecs(-kRingGraceSeconds), now);
+    return accountOccurrences(
+        [&rows](const auto &visit) {
+            for (const ReminderRecord &row : rows)
+                visit(row);
+        },
+        seenUpTo, now.addSecs(-kRingGraceSeconds), now, keepMissed);
 }
 
 } // namespace
@@ -121,7 +126,7 @@ private slots:
         QFETCH(int, missed);
         QFETCH(QDateTime, last);
         QFETCH(QDateTime, ringsAt);
-        const OccurrenceAccount result = account(row, seenUpTo, now);
+        const OccurrenceAccount result = account({row}, seenUpTo, now);
         QCOMPARE(result.missed.size(), size_t(missed > 0 ? 1 : 0));
         if (missed > 0) {
             QCOMPARE(result.missed.front().count, missed);
@@ -144,12 +149,7 @@ private slots:
         };
         rows[0].ID = 2;
         rows[3].ID = 1;
-        const OccurrenceAccount result = accountOccurrences(
-            [&rows](const auto &visit) {
-                for (const ReminderRecord &row : rows)
-                    visit(row);
-            },
-            kNow.addDays(-1), kNow.addSecs(-kRingGraceSeconds), kNow);
+        const OccurrenceAccount result = account(rows, kNow.addDays(-1), kNow);
         QCOMPARE(result.missed.size(), size_t(2));
         QCOMPARE(result.missed[0].row.Reminder, QStringLiteral("early"));
         QCOMPARE(result.missed[1].row.Reminder, QStringLiteral("daily"));
@@ -167,12 +167,7 @@ private slots:
             rows.append(reminderRow(OptionOnce, kNow.date(), QTime(0, 0).addSecs(60 * (i * 7 % 500)), "once"));
             rows.last().ID = i + 1;
         }
-        const OccurrenceAccount result = accountOccurrences(
-            [&rows](const auto &visit) {
-                for (const ReminderRecord &row : rows)
-                    visit(row);
-            },
-            kNow.addDays(-1), kNow.addSecs(-kRingGraceSeconds), kNow, 3);
+        const OccurrenceAccount result = account(rows, kNow.addDays(-1), kNow, 3);
         QCOMPARE(result.missedCount, 500);
         QCOMPARE(result.missed.size(), size_t(3));
         for (int i = 0; i < 3; ++i)
