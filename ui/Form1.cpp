@@ -444,7 +444,9 @@ void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
     if (!mMissedWindow)
         mMissedWindow = std::make_unique<MissedWindow>(mContext.regional);
     mMissedWindow->add(entries, more, currentDateFormat(mContext.settings));
-    if (!mHiddenInTray)
+    // Hidden in the tray, or started at logon straight into it and not yet
+    // hidden there: the catch-up at start-up comes first.
+    if (isVisible())
         return;
     const int count = int(entries.size()) + more;
     const QString text = count == 1 ? QStringLiteral("1 reminder was missed while Vestrona was not running")

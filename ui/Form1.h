@@ -65,7 +65,7 @@ public:
     void restoreDefaultCursor() override;
 
     // MissedReport: the missed-reminders window, and a balloon when the
-    // window is hidden in the tray.
+    // main window is not shown.
     void reportMissed(const std::vector<MissedEntry> &entries, int more) override;
     // The missed-reminders window once a report opened it, else null.
     MissedWindow *missedWindow() { return mMissedWindow.get(); }

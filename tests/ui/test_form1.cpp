@@ -474,6 +474,20 @@ private slots:
         QCOMPARE(h->balloonCount(), balloons);
     }
 
+    // Started at logon straight into the tray: the catch-up comes before the
+    // window has gone there, and still tells through the tray.
+    void missedAtALogonStartIntoTheTrayGetsABalloon()
+    {
+        h->insert(OptionDaily, QDate(2026, 11, 1), QTime(7, 30), "pills");
+        h->setting(SettingKey::SeenUpTo, h->clock.now().addDays(-1).toUTC().toString(Qt::ISODate));
+        h->setting(SettingKey::WindowsStartup, QStringLiteral("On"));
+        h->setting(SettingKey::Minimized, QStringLiteral("On"));
+        QVERIFY(h->start());
+        h->form->tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        h->form->scheduler().tickTimer1();
+        QCOMPARE(h->lastBalloon(), QStringLiteral("1 reminder was missed while Vestrona was not running"));
+    }
+
     void withoutATrayMinimizingStaysOrdinary()
     {
         h->trayAvailable = false;
