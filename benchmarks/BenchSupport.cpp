@@ -5,6 +5,7 @@
 #include "store/Statements.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 namespace vestrona::bench {
@@ -30,7 +31,7 @@ void createEmptyDatabase(const QString &path)
     vestrona::createEmptyDatabase(path, QStringLiteral(VESTRONA_SCHEMA_FILE));
 }
 
-FilledDatabase::FilledDatabase(int count) : mPath(mDir.filePath(QStringLiteral("dbReminders.mdb")))
+FilledDatabase::FilledDatabase(int count, Kinds kinds) : mPath(mDir.filePath(QStringLiteral("dbReminders.mdb")))
 {
     createEmptyDatabase(mPath);
     const RegionalSettings regional = RegionalSettings::usEnglish();
@@ -38,12 +39,15 @@ FilledDatabase::FilledDatabase(int count) : mPath(mDir.filePath(QStringLiteral("
     conn.Open(mPath);
     std::mt19937 random(42);
     const QDate first(2025, 1, 1);
+    const QTime quietAround = QTime::currentTime();
     conn.beginTransaction();
     for (int i = 0; i < count; ++i) {
         ReminderValues v;
-        v.option = 1 + i % 3;
+        v.option = kinds == Kinds::EveryDay ? 2 : 1 + i % 3;
         v.date = first.addDays(int(random() % 1100));
         v.time = QTime(int(random() % 24), int(random() % 60), int(random() % 60));
+        if (kinds == Kinds::EveryDay && std::abs(v.time.secsTo(quietAround)) < 5 * 60)
+            v.time = v.time.addSecs(10 * 60);
         v.message = QStringLiteral("Reminder number %1").arg(i);
         if (v.option == 3) {
             bool days[7] = {};

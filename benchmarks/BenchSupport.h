@@ -10,11 +10,15 @@
 
 namespace vestrona::bench {
 
-// A temporary reminder database filled with `count` mixed reminders: one
-// third each once, daily and weekly, spread over three years.
+// A temporary reminder database filled with `count` reminders spread over
+// three years: mixed, one third each once, daily and weekly, or all daily,
+// none of them due in the ten minutes around the moment it is made (a
+// start-up measured then rings no alarm).
 class FilledDatabase {
 public:
-    explicit FilledDatabase(int count);
+    enum class Kinds { Mixed, EveryDay };
+
+    explicit FilledDatabase(int count, Kinds kinds = Kinds::Mixed);
     QString path() const { return mPath; }
     QString folder() const { return mDir.path(); }
 

@@ -10,6 +10,7 @@
 #include "core/Reporter.h"
 #include "scheduler/AlarmPopup.h"
 #include "scheduler/AlarmScheduler.h"
+#include "scheduler/MissedReport.h"
 #include "scheduler/CountdownView.h"
 #include "ui/Form2.h"
 #include "ui/MediaSoundPlayer.h"
@@ -160,6 +161,12 @@ private:
     Form2 *mForm = nullptr;
 };
 
+// Each alarm is due in the future when it is added: nothing is ever missed.
+class NoMissedReport final : public MissedReport {
+public:
+    void reportMissed(const std::vector<MissedEntry> &, int) override {}
+};
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -202,7 +209,8 @@ int main(int argc, char **argv)
     SoundServerWatch soundServer(times);
     TimingPopup popup(folder.path(), reporter, times);
     BenchView view(QStringLiteral(VESTRONA_ALARM_SOUND));
-    AlarmScheduler scheduler(conn, settings, regional, reporter, clock, sound, popup, view);
+    NoMissedReport missed;
+    AlarmScheduler scheduler(conn, settings, regional, reporter, clock, sound, popup, view, missed);
     scheduler.startCountdown();
 
     std::vector<double> shownLate, soundLate, playLate;

@@ -1,6 +1,7 @@
-// Speed of choosing the next reminder due, read from the database the way
-// AlarmScheduler::GetLatestReminder does it.
+// Speed of choosing the next reminder due, and of accounting for the ones
+// missed, read from the database the way AlarmScheduler does it.
 #include "benchmarks/BenchSupport.h"
+#include "scheduler/MissedOccurrences.h"
 #include "scheduler/NextReminder.h"
 #include "store/Connection.h"
 #include "store/DateFormats.h"
@@ -15,15 +16,21 @@ using namespace vestrona;
 
 namespace {
 
-void BM_GetLatestReminder(benchmark::State &state)
+// One database per size, made once for every benchmark that reads it.
+const bench::FilledDatabase &filledDatabase(int count)
 {
     static std::map<int, std::unique_ptr<bench::FilledDatabase>> cache;
-    auto &db = cache[int(state.range(0))];
+    auto &db = cache[count];
     if (!db)
-        db = std::make_unique<bench::FilledDatabase>(int(state.range(0)));
+        db = std::make_unique<bench::FilledDatabase>(count);
+    return *db;
+}
+
+void BM_GetLatestReminder(benchmark::State &state)
+{
     const RegionalSettings regional = RegionalSettings::usEnglish();
     Connection conn(regional);
-    conn.Open(db->path());
+    conn.Open(filledDatabase(int(state.range(0))).path());
     // Half-way through the reminders' years, so every kind of row competes.
     const QDateTime now(QDate(2026, 6, 15), QTime(12, 0));
     for (auto _ : state) {
@@ -32,6 +39,21 @@ void BM_GetLatestReminder(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GetLatestReminder)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Thirty days off: every kind of row has occurrences to count.
+void BM_MissedOccurrences(benchmark::State &state)
+{
+    const RegionalSettings regional = RegionalSettings::usEnglish();
+    Connection conn(regional);
+    conn.Open(filledDatabase(int(state.range(0))).path());
+    const QDateTime now(QDate(2026, 6, 15), QTime(12, 0));
+    for (auto _ : state) {
+        OccurrenceAccount account = accountOccurrences([&conn](const auto &row) { conn.forEachScheduleRow(row); },
+                                                       now.addDays(-30), now.addSecs(-kRingGraceSeconds), now);
+        benchmark::DoNotOptimize(account.missed.data());
+    }
+}
+BENCHMARK(BM_MissedOccurrences)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,10 +5,12 @@
 #include "core/PathHelpers.h"
 #include "core/Reporter.h"
 #include "core/TextEscapes.h"
+#include "scheduler/AlarmRecord.h"
 #include "scheduler/NextReminder.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/DataLocation.h"
+#include "store/DateFormats.h"
 #include "store/ReminderListText.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
@@ -180,8 +182,18 @@ void Cli::openDatabase()
 int Cli::next()
 {
     openDatabase();
-    const NextReminderChoice choice =
-        findNextReminder(*mConn, mEnv.clock.now(), currentDateFormat(mEnv.settings), mEnv.regional);
+    const QString dateFormat = currentDateFormat(mEnv.settings);
+    const NextReminderChoice choice = findNextReminder(*mConn, mEnv.clock.now(), dateFormat, mEnv.regional);
+    // A snooze the program is waiting on rings first when it is due sooner.
+    const std::optional<PendingSnooze> snooze = readPendingSnooze(mEnv.settings);
+    if (snooze && (!choice.due.isValid() || snooze->at <= choice.due)) {
+        const QTime time = snooze->at.time();
+        const QString when = composeAlarmTimeText(snooze->at.date(), QTime(time.hour(), time.minute(), time.second()),
+                                                  dateFormat, mEnv.regional);
+        for (const SnoozedReminder &reminder : snooze->reminders)
+            mOut << when << '\t' << backslashEscaped(reminder.message) << '\n';
+        return ExitOk;
+    }
     if (choice.alarmTime.isEmpty())
         return ExitNothing;
     mOut << choice.alarmTime << '\t' << backslashEscaped(choice.alarmText) << '\n';

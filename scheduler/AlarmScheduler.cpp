@@ -1,11 +1,13 @@
 #include "scheduler/AlarmScheduler.h"
 
+#include "core/AppError.h"
 #include "core/Clock.h"
 #include "core/ErrorTrap.h"
 #include "core/ProgressIdleText.h"
 #include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmPopup.h"
 #include "scheduler/CountdownView.h"
+#include "scheduler/MissedOccurrences.h"
 #include "scheduler/NextReminder.h"
 #include "scheduler/SoundPlayer.h"
 #include "store/Connection.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace vestrona {
 
@@ -24,6 +27,9 @@ namespace {
 const QString kCaptionPrefix = QStringLiteral("Next alarm will play in ");
 const QString kProgressText = QString::fromLatin1(kProgressIdleText);
 constexpr qint64 kPrepareSoundSeconds = 3;
+// A program that idles in the tray writes "seen up to" no more often than
+// this: the record only has to be close, every answer writes it anyway.
+constexpr qint64 kSeenUpToSaveSeconds = 600;
 
 QString countdownCaption(qint64 seconds)
 {
@@ -38,11 +44,22 @@ qint64 secondsUntil(const QDateTime &now, const QDateTime &due)
     return ms > 0 ? (ms + 999) / 1000 : -(-ms / 1000);
 }
 
+// The record is a convenience: a settings file that cannot be written costs
+// at worst a reminder reported twice, not a message box every ten minutes.
+template <class Write>
+void writeQuietly(Write write)
+{
+    try {
+        write();
+    } catch (const AppError &) {
+    }
+}
+
 } // namespace
 
 AlarmScheduler::AlarmScheduler(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
                                Reporter &reporter, const Clock &clock, SoundPlayer &sound, AlarmPopup &popup,
-                               CountdownView &view, Ticking ticking, QObject *parent)
+                               CountdownView &view, MissedReport &missed, Ticking ticking, QObject *parent)
     : QObject(parent),
       mConn(conn),
       mSettings(settings),
@@ -52,6 +69,7 @@ AlarmScheduler::AlarmScheduler(Connection &conn, SettingsStore &settings, const 
       mSound(sound),
       mPopup(popup),
       mView(view),
+      mMissed(missed),
       mTicking(ticking)
 {
     // Single shots re-armed each tick, so ticks follow the clock's seconds
@@ -77,7 +95,10 @@ void AlarmScheduler::GetLatestReminder()
     QString dateFormat = QString::fromLatin1(kMonthFirstPattern);
     trap(102, [&] { dateFormat = currentDateFormat(mSettings); });
     trap(104, [&] {
-        NextReminderChoice choice = findNextReminder(mConn, mClock.now(), dateFormat, mRegional);
+        // After a clock set back, what already rang stays behind.
+        const QDateTime now = mClock.now();
+        const QDateTime after = mSeenUpTo.isValid() && mSeenUpTo > now ? mSeenUpTo : now;
+        NextReminderChoice choice = findNextReminder(mConn, after, dateFormat, mRegional);
         mAlarmTime = std::move(choice.alarmTime);
         mAlarmText = std::move(choice.alarmText);
         mAlarmDue = std::move(choice.due);
@@ -87,7 +108,43 @@ void AlarmScheduler::GetLatestReminder()
 void AlarmScheduler::startCountdown()
 {
     mStopped = false;
+    restoreRecord();
+    if (!mSnoozes.empty()) {
+        setTimer2Enabled(true);
+        return;
+    }
     setTimer1Enabled(true);
+    // Missed while the program was off: handled once the window is up.
+    if (mCatchUpPending && mTicking == Ticking::Automatic)
+        Timer1.start(0);
+}
+
+void AlarmScheduler::restoreRecord()
+{
+    const QDateTime now = mClock.now();
+    // No record, a damaged one, or one ahead of the clock (set back while
+    // the program was off): nothing can be told, so the record starts now.
+    const std::optional<QDateTime> seen = readSeenUpTo(mSettings);
+    const bool usable = seen && *seen <= now;
+    mSeenUpTo = usable ? *seen : now;
+    mCatchUpPending = usable && *seen < now;
+    if (!usable)
+        saveSeenUpTo();
+
+    std::optional<PendingSnooze> snooze = readPendingSnooze(mSettings);
+    if (!snooze)
+        return;
+    mInterval = GetAlarmInterval();
+    mSnoozeStart = std::min(now, snooze->at.addSecs(-mInterval));
+    if (snooze->at <= now) {
+        mOverdueSnooze = std::move(snooze);
+        mCatchUpPending = true;
+        return;
+    }
+    // The wait goes on where it was, so the bar shows the time still left.
+    mSnoozes = std::move(snooze->reminders);
+    mSnoozed = true;
+    mSeconds = int(mSnoozeStart.secsTo(now));
 }
 
 void AlarmScheduler::stop()
@@ -95,6 +152,13 @@ void AlarmScheduler::stop()
     mStopped = true;
     setTimer1Enabled(false);
     setTimer2Enabled(false);
+    // An alarm still shown or in line was never answered: it must come back.
+    if (!mQueue.empty() || mCatchUpPending)
+        return;
+    const QDateTime now = mClock.now();
+    if (!mAlarmDue.isValid() || mAlarmDue > now)
+        mSeenUpTo = std::max(mSeenUpTo, now);
+    saveSeenUpTo();
 }
 
 void AlarmScheduler::intervalRowClicked(int row)
@@ -106,8 +170,10 @@ void AlarmScheduler::intervalRowClicked(int row)
     mInterval = GetAlarmInterval();
     mSeconds = 0;
     mSnoozeStart = mClock.now();
-    if (mTimer2Enabled)
+    if (mTimer2Enabled) {
+        saveSnooze();
         armTimer2();
+    }
 }
 
 int AlarmScheduler::GetAlarmInterval() const
@@ -123,12 +189,15 @@ void AlarmScheduler::tickTimer1()
     if (!mTimer1Enabled)
         return;
     // Nothing selected: the caption keeps its last text.
-    if (!mAlarmDue.isValid()) {
+    if (!mAlarmDue.isValid() && !mCatchUpPending) {
+        advanceSeenUpTo(mClock.now());
         armTimer1();
         return;
     }
     ErrorTrap trap(mReporter, QStringLiteral("Form1.Timer1_Timer"));
     trap(102, [&] {
+        if (!mAlarmDue.isValid())
+            return;
         const qint64 left = secondsUntil(mClock.now(), mAlarmDue);
         mView.setFrameCaption(countdownCaption(left));
         // The sound is opened a moment ahead, so it starts with the pop-up.
@@ -139,15 +208,19 @@ void AlarmScheduler::tickTimer1()
     if (!mTimer1Enabled)
         return;
     // Due once the moment has come, not only at the exact second: a late
-    // tick or a suspended machine raises the alarm late instead of never.
+    // tick or a suspended machine finds it, and the catch-up decides whether
+    // it is still worth ringing.
     bool due = false;
-    trap(106, [&] { due = mAlarmDue.isValid() && secondsUntil(mClock.now(), mAlarmDue) <= 0; });
+    const QDateTime now = mClock.now();
+    trap(106, [&] { due = mCatchUpPending || (mAlarmDue.isValid() && secondsUntil(now, mAlarmDue) <= 0); });
     if (!due) {
+        advanceSeenUpTo(now);
         armTimer1();
         return;
     }
     trap(108, [&] { setTimer1Enabled(false); });
-    raiseAlarm(trap, 110);
+    catchUp(now.addSecs(-kRingGraceSeconds));
+    raiseAlarms(trap, 110);
 }
 
 void AlarmScheduler::tickTimer2()
@@ -176,49 +249,208 @@ void AlarmScheduler::tickTimer2()
     trap(108, [] { QCoreApplication::processEvents(); });
     if (!mTimer2Enabled)
         return;
-    if (mInterval <= 0 || mSeconds < mInterval) {
+    const QDateTime now = mClock.now();
+    const bool waitOver = mInterval > 0 && mSeconds >= mInterval;
+    // Other reminders still ring during a snooze wait.
+    const bool reminderDue = mCatchUpPending || (mAlarmDue.isValid() && secondsUntil(now, mAlarmDue) <= 0);
+    if (!waitOver && !reminderDue) {
+        advanceSeenUpTo(now);
         armTimer2();
         return;
     }
     trap(110, [&] { setTimer2Enabled(false); });
-    raiseAlarm(trap, 112);
+    const QDateTime ringAfter = now.addSecs(-kRingGraceSeconds);
+    if (waitOver)
+        endSnoozeWait(ringAfter);
+    catchUp(ringAfter);
+    raiseAlarms(trap, 112);
+}
+
+void AlarmScheduler::endSnoozeWait(const QDateTime &ringAfter)
+{
+    const QDateTime end = snoozeEnd().toLocalTime();
+    std::vector<SnoozedReminder> snoozes = std::exchange(mSnoozes, {});
+    if (end > ringAfter) {
+        for (SnoozedReminder &reminder : snoozes)
+            mQueue.push_back({std::move(reminder), true});
+        return;
+    }
+    // Woken long after the wait ended: too late to ring, so reported.
+    std::vector<MissedEntry> entries;
+    for (const SnoozedReminder &reminder : snoozes)
+        entries.push_back({reminder.message, snoozedRuleText(), 1, end.date(), end.time()});
+    mSnoozed = false;
+    saveSnooze();
+    reportMissed(std::move(entries), 0);
+}
+
+void AlarmScheduler::catchUp(const QDateTime &ringAfter)
+{
+    ErrorTrap trap(mReporter, QStringLiteral("Form1.catchUp"));
+    const QDateTime now = mClock.now();
+    OccurrenceAccount account;
+    bool accounted = false;
+    trap(100, [&] {
+        account = accountOccurrences([this](const auto &row) { mConn.forEachScheduleRow(row); }, mSeenUpTo,
+                                     ringAfter, now, kMissedRowLimit);
+        accounted = true;
+    });
+    mCatchUpPending = false;
+    // An unreadable table leaves the span to the next catch-up.
+    if (!accounted)
+        return;
+    mSeenUpTo = std::max(mSeenUpTo, now);
+
+    std::vector<MissedEntry> entries;
+    takeOverdueSnooze(ringAfter, entries);
+    const qsizetype total = account.missedCount + qsizetype(entries.size());
+    // Only the messages that are shown are read.
+    trap(102, [&] {
+        for (const DueReminder &due : account.ringNow)
+            mQueue.push_back({{due.row.ID, mConn.reminderMessage(due.row.ID)}, false});
+        for (const MissedReminder &missed : account.missed) {
+            if (entries.size() >= size_t(kMissedRowLimit))
+                break;
+            entries.push_back({mConn.reminderMessage(missed.row.ID), ruleText(missed.row.Option, missed.row.Weekdays),
+                               missed.count, missed.lastDay, missed.row.StartTime});
+        }
+    });
+    std::stable_sort(entries.begin(), entries.end(), [](const MissedEntry &a, const MissedEntry &b) {
+        return std::pair(a.lastDate, a.lastTime) < std::pair(b.lastDate, b.lastTime);
+    });
+    if (entries.size() > size_t(kMissedRowLimit))
+        entries.resize(kMissedRowLimit);
+    const int more = int(total - qsizetype(entries.size()));
+    reportMissed(std::move(entries), more);
+}
+
+void AlarmScheduler::takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries)
+{
+    if (!mOverdueSnooze)
+        return;
+    const PendingSnooze overdue = *std::exchange(mOverdueSnooze, std::nullopt);
+    for (const SnoozedReminder &reminder : overdue.reminders) {
+        if (overdue.at > ringAfter)
+            mQueue.push_back({reminder, true});
+        else
+            entries.push_back({reminder.message, snoozedRuleText(), 1, overdue.at.date(), overdue.at.time()});
+    }
+    // Reported is done with; put in line, it stays saved until answered.
+    saveSnooze();
+}
+
+void AlarmScheduler::reportMissed(std::vector<MissedEntry> entries, int more)
+{
+    if (entries.empty() && more == 0)
+        return;
+    ErrorTrap trap(mReporter, QStringLiteral("Form1.reportMissed"));
+    trap(100, [&] { mMissed.reportMissed(entries, more); });
 }
 
 template <class Trap>
-void AlarmScheduler::raiseAlarm(Trap &trap, int firstLine)
+void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
 {
-    int line = firstLine;
-    trap(line, [&] { mSound.play(mView.alarmSoundFile(), true); });
-    // The pop-up's answer: Snooze sets the flag, Stop clears it, closing it
-    // any other way leaves the last answer in force.
-    // Filling the pop-up and showing it are one call: two line labels, one step.
-    trap(line += 4, [&] {
-        switch (mPopup.showModal(mAlarmText)) {
-        case AlarmPopup::Outcome::Snooze:
-            mSnoozed = true;
-            break;
-        case AlarmPopup::Outcome::Stop:
-            mSnoozed = false;
-            break;
-        case AlarmPopup::Outcome::Closed:
-            break;
-        }
-    });
-    trap(line += 2, [&] { mSound.close(); });
-    trap(line += 2, [&] {
-        mSeconds = 0;
-        mView.restoreDefaultCursor();
-    });
-    trap(line += 2, [&] { mView.setProgress(0, std::max(GetAlarmInterval(), 1), kProgressText); });
-    // Shutdown while the pop-up was shown: nothing is armed again.
-    if (mStopped)
-        return;
-    if (mSnoozed) {
-        trap(line += 2, [&] { startSnoozeWait(); });
+    // What falls due while a pop-up waits for its answer still rings after
+    // it, however long the answer took.
+    const QDateTime batchStart = mClock.now().addSecs(-kRingGraceSeconds);
+    bool snoozedNow = false;
+    // Only reported, nothing to answer: the record moves on at once.
+    if (mQueue.empty())
+        saveSeenUpTo();
+    while (!mQueue.empty()) {
+        const QueuedAlarm alarm = mQueue.front();
+        int line = firstLine;
+        trap(line, [&] { mSound.play(mView.alarmSoundFile(), true); });
+        // The pop-up's answer: Snooze sets the flag, Stop clears it, closing it
+        // any other way leaves the last answer in force.
+        // Filling the pop-up and showing it are one call: two line labels, one step.
+        trap(line += 4, [&] {
+            switch (mPopup.showModal(alarm.reminder.message)) {
+            case AlarmPopup::Outcome::Snooze:
+                mSnoozed = true;
+                break;
+            case AlarmPopup::Outcome::Stop:
+                mSnoozed = false;
+                break;
+            case AlarmPopup::Outcome::Closed:
+                break;
+            }
+        });
+        trap(line += 2, [&] { mSound.close(); });
+        trap(line += 2, [&] {
+            mSeconds = 0;
+            mView.restoreDefaultCursor();
+        });
+        trap(line += 2, [&] { mView.setProgress(0, std::max(GetAlarmInterval(), 1), kProgressText); });
+        // Shutdown while the pop-up was shown: nothing is armed again, and
+        // the alarm stays unanswered for the next start.
+        if (mStopped)
+            return;
+        mQueue.pop_front();
+        snoozedNow = snoozedNow || mSnoozed;
+        answer(alarm, mSnoozed);
+        catchUp(std::min(batchStart, mClock.now().addSecs(-kRingGraceSeconds)));
+        if (mQueue.empty())
+            saveSeenUpTo();
+    }
+    const int line = firstLine + 10;
+    trap(line + 4, [&] { GetLatestReminder(); });
+    if (snoozedNow) {
+        trap(line + 2, [&] { startSnoozeWait(); });
         return;
     }
-    trap(line += 4, [&] { GetLatestReminder(); });
-    trap(line += 2, [&] { setTimer1Enabled(true); });
+    // A wait that other alarms interrupted goes on where it was.
+    if (!mSnoozes.empty()) {
+        setTimer2Enabled(true);
+        return;
+    }
+    trap(line + 6, [&] { setTimer1Enabled(true); });
+}
+
+void AlarmScheduler::answer(const QueuedAlarm &alarm, bool snoozed)
+{
+    if (snoozed) {
+        mSnoozes.push_back(alarm.reminder);
+        mInterval = GetAlarmInterval();
+        mSnoozeStart = mClock.now();
+    }
+    if (snoozed || alarm.repeat)
+        saveSnooze();
+}
+
+void AlarmScheduler::advanceSeenUpTo(const QDateTime &now)
+{
+    if (now <= mSeenUpTo)
+        return;
+    mSeenUpTo = now;
+    const qint64 sinceSave = mSavedAt.isValid() ? mSavedAt.secsTo(now) : kSeenUpToSaveSeconds;
+    if (sinceSave >= kSeenUpToSaveSeconds || sinceSave < 0)
+        saveSeenUpTo();
+}
+
+void AlarmScheduler::saveSeenUpTo()
+{
+    if (!mSeenUpTo.isValid())
+        return;
+    mSavedAt = mClock.now();
+    writeQuietly([this] { vestrona::saveSeenUpTo(mSettings, mSeenUpTo); });
+}
+
+void AlarmScheduler::saveSnooze()
+{
+    // Repeats still in line are kept too: a program ended before their
+    // answer rings them at its next start.
+    PendingSnooze snooze{snoozeEnd(), mSnoozes};
+    for (const QueuedAlarm &queued : mQueue) {
+        if (queued.repeat)
+            snooze.reminders.push_back(queued.reminder);
+    }
+    writeQuietly([&] { savePendingSnooze(mSettings, snooze); });
+}
+
+QDateTime AlarmScheduler::snoozeEnd() const
+{
+    return mSnoozeStart.addSecs(mInterval);
 }
 
 void AlarmScheduler::startSnoozeWait()

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "scheduler/AlarmRecord.h"
+#include "scheduler/MissedReport.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <deque>
+#include <optional>
+#include <vector>
 
 namespace vestrona {
 
@@ -19,6 +26,13 @@ class SoundPlayer;
 // The main window's scheduler: the selection of the next reminder, Timer1
 // counting down to it, the alarm, and Timer2 counting a snooze wait.
 // At most one of the two timers is enabled at a time.
+//
+// Nothing falls through between ticks: the scheduler keeps the moment up to
+// which every occurrence is accounted for ("seen up to", also kept in the
+// settings), and whenever time has passed an occurrence (a tick, a late tick
+// after a suspend or a clock jump, a start-up after the program was off) it
+// rings every occurrence due within the grace and reports older ones to the
+// missed-reminders report. A snooze in progress is kept in the settings too.
 class AlarmScheduler final : public QObject {
     Q_OBJECT
 
@@ -29,14 +43,18 @@ public:
 
     AlarmScheduler(Connection &conn, SettingsStore &settings, const RegionalSettings &regional, Reporter &reporter,
                    const Clock &clock, SoundPlayer &sound, AlarmPopup &popup, CountdownView &view,
-                   Ticking ticking = Ticking::Automatic, QObject *parent = nullptr);
+                   MissedReport &missed, Ticking ticking = Ticking::Automatic, QObject *parent = nullptr);
     ~AlarmScheduler() override;
 
-    // Selects the reminder due first after now.
+    // Selects the reminder due first after now, or after "seen up to" when
+    // the clock was set back behind it.
     void GetLatestReminder();
-    // Start-up: Timer1 on.
+    // Start-up: reads what was accounted for before and turns Timer1 on, or
+    // Timer2 for a snooze still waiting. Whatever fell due while the program
+    // was not running is handled at the first tick.
     void startCountdown();
     // Shutdown: both timers off, and an alarm still shown re-arms nothing.
+    // "Seen up to" is saved unless an alarm is still unanswered.
     void stop();
     // A click on ListView2's row (1-based): stores OftenIndex and restarts a
     // snooze wait with the new interval.
@@ -58,15 +76,38 @@ public:
     bool isTimer2Enabled() const { return mTimer2Enabled; }
 
 private:
+    // An alarm waiting in line to ring.
+    struct QueuedAlarm {
+        SnoozedReminder reminder;
+        bool repeat = false; // the end of a snooze wait
+    };
+
     void setTimer1Enabled(bool on);
     void setTimer2Enabled(bool on);
     void armTimer1();
     void armTimer2();
-    // Steps shared by both ticks once the alarm is due: sound, pop-up and
-    // what follows its answer. Line labels continue from `firstLine`.
+    // Steps shared by both ticks once something is due: each alarm in line
+    // with sound and pop-up, then the next selection and the timer that
+    // follows. Line labels continue from `firstLine`.
     template <class Trap>
-    void raiseAlarm(Trap &trap, int firstLine);
+    void raiseAlarms(Trap &trap, int firstLine);
+    void answer(const QueuedAlarm &alarm, bool snoozed);
+    // Accounts for every occurrence after mSeenUpTo up to now: due after
+    // `ringAfter`, it is put in line; up to it, it is reported.
+    void catchUp(const QDateTime &ringAfter);
+    // The snooze found run out at start-up: in line, or added to `entries`.
+    void takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries);
+    // The snoozed alarms whose wait is over: in line, or reported when the
+    // wait ended before `ringAfter`.
+    void endSnoozeWait(const QDateTime &ringAfter);
+    void reportMissed(std::vector<MissedEntry> entries, int more);
+    void restoreRecord();
+    // A tick that found nothing due: everything up to now is accounted for.
+    void advanceSeenUpTo(const QDateTime &now);
+    void saveSeenUpTo();
+    void saveSnooze();
     void startSnoozeWait();
+    QDateTime snoozeEnd() const;
 
     Connection &mConn;
     SettingsStore &mSettings;
@@ -76,6 +117,7 @@ private:
     SoundPlayer &mSound;
     AlarmPopup &mPopup;
     CountdownView &mView;
+    MissedReport &mMissed;
     const Ticking mTicking;
 
     QTimer Timer1;
@@ -91,6 +133,15 @@ private:
     int mInterval = 0;
     bool mSnoozed = false;
     QDateTime mSnoozeStart;
+
+    QDateTime mSeenUpTo;
+    QDateTime mSavedAt; // when "seen up to" was last written
+    bool mCatchUpPending = false;
+    std::deque<QueuedAlarm> mQueue;
+    // Snoozed alarms share one wait, from mSnoozeStart for mInterval seconds.
+    std::vector<SnoozedReminder> mSnoozes;
+    // A snooze from before the start whose wait ended while the program was off.
+    std::optional<PendingSnooze> mOverdueSnooze;
 };
 
 } // namespace vestrona

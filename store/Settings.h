@@ -20,6 +20,11 @@ inline constexpr auto Option1 = "Option1";
 inline constexpr auto Option2 = "Option2";
 // The user database this user's first start made; see DataLocation.
 inline constexpr auto UserDatabase = "UserDatabase";
+// What the alarm has accounted for, kept across restarts: every occurrence
+// due up to SeenUpTo, and the snooze waiting to ring (ISO 8601 UTC times).
+inline constexpr auto SeenUpTo = "SeenUpTo";
+inline constexpr auto SnoozeAt = "SnoozeAt";
+inline constexpr auto SnoozedReminders = "SnoozedReminders";
 } // namespace SettingKey
 
 // The per-user settings store: named text values.

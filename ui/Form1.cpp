@@ -17,6 +17,7 @@
 #include "store/DatabaseWatcher.h"
 #include "ui/FileDialogs.h"
 #include "ui/IntervalList.h"
+#include "ui/MissedWindow.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
 
@@ -76,7 +77,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mConn(context.regional),
       mListModel(std::make_unique<ReminderListModel>(context.regional)),
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
-                                                  context.clock, context.sound, context.popup, *this)),
+                                                  context.clock, context.sound, context.popup, *this, *this)),
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
       mCommands(std::make_unique<ReminderCommands>(
           mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
@@ -469,6 +470,21 @@ QString Form1::alarmSoundFile() const
 void Form1::restoreDefaultCursor()
 {
     unsetCursor();
+}
+
+void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
+{
+    if (!mMissedWindow)
+        mMissedWindow = std::make_unique<MissedWindow>(mContext.regional);
+    mMissedWindow->add(entries, more, currentDateFormat(mContext.settings));
+    // Hidden in the tray, or started at logon straight into it and not yet
+    // hidden there: the catch-up at start-up comes first.
+    if (isVisible())
+        return;
+    const int count = int(entries.size()) + more;
+    const QString text = count == 1 ? QStringLiteral("1 reminder was missed while Vestrona was not running")
+                                    : QStringLiteral("%1 reminders were missed while Vestrona was not running").arg(count);
+    mTray->ShowBalloon(text, QString::fromLatin1(kProductName), 0, false);
 }
 
 void Form1::bringToFront()

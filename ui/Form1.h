@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduler/CountdownView.h"
+#include "scheduler/MissedReport.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/ReminderRecord.h"
@@ -27,6 +28,7 @@ class AlarmScheduler;
 class DatabaseWatcher;
 class IntervalList;
 class ErrorTrap;
+class MissedWindow;
 class ReminderCommands;
 class ReminderListModel;
 class cSysTray;
@@ -34,7 +36,7 @@ class cSysTray;
 // The main window: the countdown, the reminder list, the commands and the
 // options. Start-up and shutdown happen here; the work itself is done by the
 // store, the scheduler, the commands and the tray control it owns.
-class Form1 final : public QWidget, public CountdownView, public ProgressSink {
+class Form1 final : public QWidget, public CountdownView, public MissedReport, public ProgressSink {
     Q_OBJECT
 
 public:
@@ -62,6 +64,12 @@ public:
     int selectedIntervalRow() const override;
     QString alarmSoundFile() const override;
     void restoreDefaultCursor() override;
+
+    // MissedReport: the missed-reminders window, and a balloon when the
+    // main window is not shown.
+    void reportMissed(const std::vector<MissedEntry> &entries, int more) override;
+    // The missed-reminders window once a report opened it, else null.
+    MissedWindow *missedWindow() { return mMissedWindow.get(); }
 
     // ProgressSink: ProgressBar1 during backups and restores.
     void setProgress(int value, const QString &text) override;
@@ -119,6 +127,7 @@ private:
     std::unique_ptr<cSysTray> mTray;
     std::unique_ptr<ReminderCommands> mCommands;
     std::unique_ptr<DatabaseWatcher> mWatcher;
+    std::unique_ptr<MissedWindow> mMissedWindow;
     bool mLoading = false;
     bool mHiddenInTray = false;
     bool mStartHidden = false;

@@ -2,8 +2,10 @@
 // prints, and how it refuses bad input and unusable databases.
 #include "tests/support/ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 
 using namespace vestrona::test;
@@ -75,6 +77,36 @@ private slots:
         QCOMPARE(again.exitCode, 1);
         QVERIFY2(again.err.contains(soonest), qPrintable(again.err));
         QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
+    }
+
+    void nextShowsAWaitingSnoozeWhenItComesFirst_data()
+    {
+        QTest::addColumn<int>("snoozeInMinutes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("snooze first") << 60 << QStringLiteral("Tea again");
+        QTest::newRow("reminder first") << 2 * 24 * 60 << QStringLiteral("Soonest");
+    }
+
+    void nextShowsAWaitingSnoozeWhenItComesFirst()
+    {
+        QFETCH(int, snoozeInMinutes);
+        QFETCH(QString, expected);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(!folder.addOnce(now.addDays(1), QStringLiteral("Soonest")).isEmpty());
+        const QDateTime snoozeAt = now.addSecs(snoozeInMinutes * 60);
+        {
+            QSettings ini(QDir(folder.configFolder()).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Vestrona/SnoozeAt"), snoozeAt.toUTC().toString(Qt::ISODate));
+            ini.setValue(QStringLiteral("Vestrona/SnoozedReminders"), QStringLiteral(R"([{"id":7,"message":"Tea again"}])"));
+        }
+        const ProcessResult next = folder.cli({"next"});
+        QCOMPARE(next.exitCode, 0);
+        QCOMPARE(outputLines(next).size(), 1);
+        QCOMPARE(next.out.section(QLatin1Char('\t'), 1).trimmed(), expected);
+        if (snoozeInMinutes == 60)
+            QCOMPARE(next.out.section(QLatin1Char('\t'), 0, 0), snoozeAt.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")));
     }
 
     // One reminder, one line, whatever its message holds.

@@ -180,6 +180,25 @@ bool clickAt(const QPoint &screenPoint, int button)
                .exitCode == 0;
 }
 
+bool clickIn(const QString &window, const QPoint &point)
+{
+    const WindowInfo info = windowInfo(window);
+    return info.viewable && clickAt(info.geometry.topLeft() + point);
+}
+
+bool answerPopup(const QString &popup, PopupButton button)
+{
+    // Snooze is the left-hand, Stop the right-hand button along the bottom edge.
+    return clickIn(popup, QPoint(button == PopupButton::Snooze ? 8 + 128 : 272 + 128, 214 + 13));
+}
+
+QDateTime wholeSecondsFromNow(qint64 seconds)
+{
+    QDateTime due = QDateTime::currentDateTime().addSecs(seconds);
+    due.setTime(QTime(due.time().hour(), due.time().minute(), due.time().second()));
+    return due;
+}
+
 bool pressKey(const QString &window, const QString &keys)
 {
     return x(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window,

@@ -2,6 +2,7 @@
 
 #include "tests/support/ProgramFolder.h"
 
+#include <QDateTime>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -66,6 +67,13 @@ QStringList trayIconsOf(qint64 pid);
 bool clickAt(const QPoint &screenPoint, int button = 1);
 // Activates the window, then types the key combination (xdotool names).
 bool pressKey(const QString &window, const QString &keys);
+// Clicks a point of the window given in its own coordinates.
+bool clickIn(const QString &window, const QPoint &point);
+// Presses one of the alarm pop-up's buttons.
+enum class PopupButton { Snooze, Stop };
+bool answerPopup(const QString &popup, PopupButton button);
+// Now plus `seconds`, to the whole second: reminders are due on whole seconds.
+QDateTime wholeSecondsFromNow(qint64 seconds);
 bool minimizeWindow(const QString &window);
 
 // Saves a picture of the window ("root" for the whole screen).

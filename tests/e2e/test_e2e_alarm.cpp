@@ -39,19 +39,6 @@ QString waitForPopup(RunningProgram &program)
     return popup;
 }
 
-// Clicks a point of the window given in its own coordinates.
-bool clickIn(const QString &window, const QPoint &point)
-{
-    const WindowInfo info = windowInfo(window);
-    return info.viewable && clickAt(info.geometry.topLeft() + point);
-}
-
-// "Stop" is the right-hand button along the pop-up's bottom edge.
-bool pressStop(const QString &popup)
-{
-    return clickIn(popup, QPoint(272 + 128, 214 + 13));
-}
-
 QProcessEnvironment withVariable(const QString &name, const QString &value)
 {
     QProcessEnvironment environment;
@@ -112,7 +99,7 @@ private slots:
 
         // The user may take a while to answer; the alarm must be heard all along.
         QTest::qWait((kHeardSeconds + 1) * 1000);
-        QVERIFY(pressStop(popup));
+        QVERIFY(answerPopup(popup, PopupButton::Stop));
         const qint64 stoppedAt = clock.elapsed();
         QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopup).isEmpty(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(playingStreamsOf(program.pid()), 0, 10000);
@@ -163,7 +150,7 @@ private slots:
         QVERIFY2(!popup.isEmpty(), program.isRunning() ? "no pop-up" : "the program ended at the alarm");
         QTest::qWait(1500);
         QVERIFY(program.isRunning());
-        QVERIFY(pressStop(popup));
+        QVERIFY(answerPopup(popup, PopupButton::Stop));
         QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopup).isEmpty(), 10000);
 
         // "Test Alarm Sound", on the right of the "Alarm Sound File" frame.

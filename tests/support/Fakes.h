@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduler/AlarmPopup.h"
+#include "scheduler/MissedReport.h"
 #include "scheduler/SoundPlayer.h"
 #include "store/Settings.h"
 
@@ -57,6 +58,17 @@ public:
 
 private:
     const SoundPlayer &mSound;
+};
+
+// Keeps every report of missed reminders.
+class FakeMissedReport final : public MissedReport {
+public:
+    struct Report {
+        std::vector<MissedEntry> entries;
+        int more = 0;
+    };
+    void reportMissed(const std::vector<MissedEntry> &entries, int more) override { reports.append({entries, more}); }
+    QList<Report> reports;
 };
 
 } // namespace vestrona::test

@@ -5,6 +5,7 @@
 #include "store/Statements.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
+#include "ui/MissedWindow.h"
 #include "ui/ReminderListModel.h"
 #include "ui/WindowLook.h"
 
@@ -73,6 +74,14 @@ struct Harness : AppFixture {
         qFatal("The tray menu has no entry %s", qPrintable(caption));
     }
 
+    QString lastBalloon() const
+    {
+        QString text;
+        for (const auto &call : tray->calls)
+            if ((call.data.uFlags & NIF_INFO) && !call.data.szInfo.isEmpty())
+                text = call.data.szInfo;
+        return text;
+    }
     int balloonCount() const
     {
         int n = 0;
@@ -467,6 +476,62 @@ private slots:
         f.setWindowState(Qt::WindowMinimized);
         QVERIFY(!f.isVisible());
         QCOMPARE(h->balloonCount(), 1); // once per run
+    }
+
+    void missedRemindersCollectInOneQuietWindow()
+    {
+        h->insert(OptionDaily, QDate(2026, 11, 1), QTime(7, 30), "pills");
+        h->setting(SettingKey::SeenUpTo, h->clock.now().addDays(-3).toUTC().toString(Qt::ISODate));
+        h->setting(SettingKey::DateFormat, QStringLiteral("dd/mm/yyyy"));
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        f.show();
+        f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(f.HiddenInTray());
+        f.scheduler().tickTimer1();
+
+        MissedWindow *window = f.missedWindow();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(h->sound.played.isEmpty());
+        QVERIFY(h->popup.messages.isEmpty());
+        const auto *rows = window->findChild<QTreeWidget *>(QStringLiteral("MissedList"));
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        const QTreeWidgetItem *item = rows->topLevelItem(0);
+        QCOMPARE((QStringList{item->text(0), item->text(1), item->text(2)}),
+                 (QStringList{QStringLiteral("pills"), QStringLiteral("Remind every day"),
+                              QStringLiteral("missed 3 times, last 07/12/2026 07:30:00")}));
+        QCOMPARE(h->lastBalloon(), QStringLiteral("1 reminder was missed while Vestrona was not running"));
+
+        // A second report adds to the open window, the overflow counted.
+        const MissedEntry tea{QStringLiteral("tea"), snoozedRuleText(), 1, QDate(2026, 12, 7), QTime(8, 0)};
+        f.reportMissed({tea}, 4);
+        QCOMPARE(f.missedWindow(), window);
+        QCOMPARE(rows->topLevelItemCount(), 2);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("MissedMore"))->text(), QStringLiteral("and 4 more"));
+        QCOMPARE(h->lastBalloon(), QStringLiteral("5 reminders were missed while Vestrona was not running"));
+
+        // Closed, it starts afresh; with the window shown, no balloon.
+        const int balloons = h->balloonCount();
+        window->close();
+        f.bringToFront();
+        f.reportMissed({tea}, 0);
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        QCOMPARE(h->balloonCount(), balloons);
+    }
+
+    // Started at logon straight into the tray: the catch-up comes before the
+    // window has gone there, and still tells through the tray.
+    void missedAtALogonStartIntoTheTrayGetsABalloon()
+    {
+        h->insert(OptionDaily, QDate(2026, 11, 1), QTime(7, 30), "pills");
+        h->setting(SettingKey::SeenUpTo, h->clock.now().addDays(-1).toUTC().toString(Qt::ISODate));
+        h->setting(SettingKey::WindowsStartup, QStringLiteral("On"));
+        h->setting(SettingKey::Minimized, QStringLiteral("On"));
+        QVERIFY(h->start());
+        h->form->tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        h->form->scheduler().tickTimer1();
+        QCOMPARE(h->lastBalloon(), QStringLiteral("1 reminder was missed while Vestrona was not running"));
     }
 
     void withoutATrayMinimizingStaysOrdinary()

@@ -1,0 +1,44 @@
+#include "scheduler/MissedReport.h"
+
+#include "store/DateFormats.h"
+#include "store/ReminderRecord.h"
+
+#include <algorithm>
+
+namespace vestrona {
+
+QString snoozedRuleText()
+{
+    return QStringLiteral("Snoozed alarm");
+}
+
+QString ruleText(int option, const QString &weekdays)
+{
+    if (option == OptionWeekly)
+        return optionText(option) + QStringLiteral(": ") + weekdays.simplified();
+    return optionText(option);
+}
+
+QString missedWhenText(const MissedEntry &entry, const QString &dateFormat, const RegionalSettings &regional)
+{
+    const QString moment = composeAlarmTimeText(entry.lastDate, entry.lastTime, dateFormat, regional);
+    if (entry.count <= 1)
+        return moment;
+    return QStringLiteral("missed %1 times, last %2").arg(entry.count).arg(moment);
+}
+
+void MissedList::add(const std::vector<MissedEntry> &entries, int more)
+{
+    const size_t room = size_t(kMissedRowLimit) - std::min(mRows.size(), size_t(kMissedRowLimit));
+    const size_t taken = std::min(room, entries.size());
+    mRows.insert(mRows.end(), entries.begin(), entries.begin() + qsizetype(taken));
+    mMore += int(entries.size() - taken) + more;
+}
+
+void MissedList::clear()
+{
+    mRows.clear();
+    mMore = 0;
+}
+
+} // namespace vestrona

@@ -1,0 +1,215 @@
+// Run once per time zone (TZ=Europe/Berlin, TZ=America/New_York): every case
+// holds in both, including the nights their clocks change.
+#include "scheduler/MissedOccurrences.h"
+#include "scheduler/MissedReport.h"
+
+#include "tests/support/TestDatabase.h"
+
+#include <QTest>
+
+using namespace vestrona;
+using vestrona::test::reminderRow;
+
+namespace {
+
+QDateTime local(int year, int month, int day, int h, int m = 0, int s = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(h, m, s), Qt::LocalTime);
+}
+
+// Monday 7 December 2026, 9:00.
+const QDateTime kNow = local(2026, 12, 7, 9);
+
+OccurrenceAccount account(const QList<ReminderRecord> &rows, const QDateTime &seenUpTo, const QDateTime &now,
+                          size_t keepMissed = std::numeric_limits<size_t>::max())
+{
+    return accountOccurrences(
+        [&rows](const auto &visit) {
+            for (const ReminderRecord &row : rows)
+                visit(row);
+        },
+        seenUpTo, now.addSecs(-kRingGraceSeconds), now, keepMissed);
+}
+
+} // namespace
+
+class TestMissedOccurrences : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countsEachReminderOnce_data()
+    {
+        QTest::addColumn<ReminderRecord>("row");
+        QTest::addColumn<QDateTime>("seenUpTo");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<int>("missed");      // occurrences too old to ring
+        QTest::addColumn<QDateTime>("last");  // the latest of them
+        QTest::addColumn<QDateTime>("ringsAt"); // invalid when nothing rings
+
+        const QDate today = kNow.date();
+        const QDateTime none;
+        const QDateTime minuteAgo = kNow.addSecs(-60);
+        const QDateTime hourAgo = kNow.addSecs(-3600);
+        const QDateTime threeDaysAgo = kNow.addDays(-3);
+        QTest::newRow("once, 1 minute, still rings")
+            << reminderRow(OptionOnce, today, QTime(8, 59, 30), "tea") << minuteAgo << kNow << 0 << none
+            << local(2026, 12, 7, 8, 59, 30);
+        QTest::newRow("once, 1 hour") << reminderRow(OptionOnce, today, QTime(8, 15), "tea") << hourAgo << kNow << 1
+                                      << local(2026, 12, 7, 8, 15) << none;
+        QTest::newRow("once, 3 days") << reminderRow(OptionOnce, today.addDays(-2), QTime(10, 0), "tea")
+                                      << threeDaysAgo << kNow << 1 << local(2026, 12, 5, 10) << none;
+        QTest::newRow("once, before seen up to") << reminderRow(OptionOnce, today.addDays(-3), QTime(8, 0), "tea")
+                                                 << threeDaysAgo << kNow << 0 << none << none;
+        QTest::newRow("once, exactly at seen up to") << reminderRow(OptionOnce, today, QTime(8, 0), "tea")
+                                                     << local(2026, 12, 7, 8) << kNow << 0 << none << none;
+        QTest::newRow("once, exactly now rings") << reminderRow(OptionOnce, today, QTime(9, 0), "tea") << hourAgo
+                                                 << kNow << 0 << none << kNow;
+        QTest::newRow("every day, 1 minute")
+            << reminderRow(OptionDaily, QDate(2026, 11, 1), QTime(8, 59, 30), "pills") << minuteAgo << kNow << 0
+            << none << local(2026, 12, 7, 8, 59, 30);
+        QTest::newRow("every day, 1 hour") << reminderRow(OptionDaily, QDate(2026, 11, 1), QTime(8, 30), "pills")
+                                           << hourAgo << kNow << 1 << local(2026, 12, 7, 8, 30) << none;
+        QTest::newRow("every day, 3 days") << reminderRow(OptionDaily, QDate(2026, 11, 1), QTime(7, 30), "pills")
+                                           << threeDaysAgo << kNow << 3 << local(2026, 12, 7, 7, 30) << none;
+        QTest::newRow("every day, 3 days, missed and ringing")
+            << reminderRow(OptionDaily, QDate(2026, 11, 1), QTime(8, 59, 50), "pills") << threeDaysAgo << kNow << 2
+            << local(2026, 12, 6, 8, 59, 50) << local(2026, 12, 7, 8, 59, 50);
+        QTest::newRow("every day, started during the span")
+            << reminderRow(OptionDaily, today.addDays(-1), QTime(7, 30), "pills") << threeDaysAgo << kNow << 2
+            << local(2026, 12, 7, 7, 30) << none;
+        QTest::newRow("every day, starts later") << reminderRow(OptionDaily, today.addDays(1), QTime(7, 30), "pills")
+                                                 << threeDaysAgo << kNow << 0 << none << none;
+        QTest::newRow("every day, a year") << reminderRow(OptionDaily, QDate(2020, 1, 1), QTime(7, 30), "pills")
+                                           << kNow.addYears(-1) << kNow << 365 << local(2026, 12, 7, 7, 30) << none;
+        QTest::newRow("weekly, 3 days over a weekend")
+            << reminderRow(OptionWeekly, QDate(2026, 11, 1), QTime(10, 0), "walk", "Sat,Sun") << threeDaysAgo << kNow
+            << 2 << local(2026, 12, 6, 10) << none;
+        QTest::newRow("weekly, 1 hour, not its day")
+            << reminderRow(OptionWeekly, QDate(2026, 11, 1), QTime(8, 30), "walk", "Tue, Wed") << hourAgo << kNow
+            << 0 << none << none;
+        QTest::newRow("weekly, 1 hour, its day")
+            << reminderRow(OptionWeekly, QDate(2026, 11, 1), QTime(8, 30), "walk", "Mon") << hourAgo << kNow << 1
+            << local(2026, 12, 7, 8, 30) << none;
+        QTest::newRow("weekly, five weeks, two days a week")
+            << reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(8, 0), "walk", "Mon,Thu")
+            << local(2026, 11, 2, 9) << kNow << 10 << local(2026, 12, 7, 8) << none;
+        QTest::newRow("weekly, no day named")
+            << reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(8, 0), "walk", "") << threeDaysAgo << kNow << 0
+            << none << none;
+        QTest::newRow("first start: no record") << reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 30), "pills")
+                                                << none << kNow << 0 << none << none;
+        QTest::newRow("seen up to in the future")
+            << reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 30), "pills") << kNow.addDays(2) << kNow << 0
+            << none << none;
+        // The nights the clocks change, in either zone: a time skipped or
+        // repeated that night is still one occurrence.
+        for (const QDate &night : {QDate(2026, 3, 29), QDate(2026, 10, 25), QDate(2026, 3, 8), QDate(2026, 11, 1)}) {
+            for (const QTime &time : {QTime(1, 30), QTime(2, 30)}) {
+                QTest::addRow("every day %s, clocks change %s", qPrintable(time.toString()),
+                              qPrintable(night.toString(Qt::ISODate)))
+                    << reminderRow(OptionDaily, QDate(2026, 1, 1), time, "pills")
+                    << QDateTime(night.addDays(-1), QTime(22, 0)) << QDateTime(night, QTime(5, 0)) << 1
+                    << QDateTime(night, time) << none;
+            }
+            QTest::addRow("every day for a week over %s", qPrintable(night.toString(Qt::ISODate)))
+                << reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(7, 30), "pills")
+                << QDateTime(night.addDays(-4), QTime(9, 0)) << QDateTime(night.addDays(3), QTime(9, 0)) << 7
+                << QDateTime(night.addDays(3), QTime(7, 30)) << none;
+        }
+    }
+
+    void countsEachReminderOnce()
+    {
+        QFETCH(ReminderRecord, row);
+        QFETCH(QDateTime, seenUpTo);
+        QFETCH(QDateTime, now);
+        QFETCH(int, missed);
+        QFETCH(QDateTime, last);
+        QFETCH(QDateTime, ringsAt);
+        const OccurrenceAccount result = account({row}, seenUpTo, now);
+        QCOMPARE(result.missed.size(), size_t(missed > 0 ? 1 : 0));
+        if (missed > 0) {
+            QCOMPARE(result.missed.front().count, missed);
+            QCOMPARE(QDateTime(result.missed.front().lastDay, result.missed.front().row.StartTime), last);
+        }
+        QCOMPARE(result.ringNow.size(), size_t(ringsAt.isValid() ? 1 : 0));
+        if (ringsAt.isValid())
+            QCOMPARE(result.ringNow.front().due, ringsAt);
+    }
+
+    // The account of several reminders comes in the order they fell due,
+    // ties in the order of the list.
+    void sortsByWhenTheyFellDue()
+    {
+        QList<ReminderRecord> rows = {
+            reminderRow(OptionOnce, kNow.date(), QTime(8, 59, 40), "twin B"),
+            reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 0), "daily"),
+            reminderRow(OptionOnce, kNow.date(), QTime(7, 0), "early"),
+            reminderRow(OptionOnce, kNow.date(), QTime(8, 59, 40), "twin A"),
+        };
+        rows[0].ID = 2;
+        rows[3].ID = 1;
+        const OccurrenceAccount result = account(rows, kNow.addDays(-1), kNow);
+        QCOMPARE(result.missed.size(), size_t(2));
+        QCOMPARE(result.missed[0].row.Reminder, QStringLiteral("early"));
+        QCOMPARE(result.missed[1].row.Reminder, QStringLiteral("daily"));
+        QCOMPARE(result.ringNow.size(), size_t(2));
+        QCOMPARE(result.ringNow[0].row.Reminder, QStringLiteral("twin A"));
+        QCOMPARE(result.ringNow[1].row.Reminder, QStringLiteral("twin B"));
+    }
+
+    // Only the first few are kept, whatever order the rows come in; all are counted.
+    void keepsTheFirstMissedAndCountsAll()
+    {
+        QList<ReminderRecord> rows;
+        for (int i = 0; i < 500; ++i) {
+            // Minutes after midnight in a scrambled order: 7 and 500 share no factor.
+            rows.append(reminderRow(OptionOnce, kNow.date(), QTime(0, 0).addSecs(60 * (i * 7 % 500)), "once"));
+            rows.last().ID = i + 1;
+        }
+        const OccurrenceAccount result = account(rows, kNow.addDays(-1), kNow, 3);
+        QCOMPARE(result.missedCount, 500);
+        QCOMPARE(result.missed.size(), size_t(3));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(result.missed[size_t(i)].row.StartTime, QTime(0, i));
+    }
+
+    void whenTextCountsRepeats_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("once") << 1 << QStringLiteral("06/12/2026 07:30:00");
+        QTest::newRow("three times") << 3 << QStringLiteral("missed 3 times, last 06/12/2026 07:30:00");
+    }
+
+    void whenTextCountsRepeats()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, expected);
+        const MissedEntry entry{QStringLiteral("pills"), ruleText(OptionDaily, QString()), count, QDate(2026, 12, 6),
+                                QTime(7, 30)};
+        QCOMPARE(missedWhenText(entry, QStringLiteral("dd/mm/yyyy"), RegionalSettings::usEnglish()), expected);
+    }
+
+    // Reports add up in one list: fifty rows, the rest counted.
+    void listKeepsFiftyRowsAndCountsTheRest()
+    {
+        std::vector<MissedEntry> batch(30);
+        for (size_t i = 0; i < batch.size(); ++i)
+            batch[i].message = QString::number(i);
+        MissedList list;
+        list.add(batch, 0);
+        QCOMPARE(list.rows().size(), size_t(30));
+        QCOMPARE(list.more(), 0);
+        list.add(batch, 7);
+        QCOMPARE(list.rows().size(), size_t(kMissedRowLimit));
+        QCOMPARE(list.rows().back().message, QStringLiteral("19"));
+        QCOMPARE(list.more(), 10 + 7);
+        QCOMPARE(list.total(), 67);
+        list.clear();
+        QCOMPARE(list.total(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMissedOccurrences)
+#include "test_missed_occurrences.moc"

@@ -1,0 +1,79 @@
+#include "ui/MissedWindow.h"
+
+#include "ui/AppIcon.h"
+#include "ui/WindowLook.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vestrona {
+
+MissedWindow::MissedWindow(const RegionalSettings &regional, QWidget *parent)
+    : QWidget(parent, Qt::Window), mRegional(regional)
+{
+    setObjectName(QStringLiteral("MissedWindow"));
+    setWindowTitle(QStringLiteral("Missed reminders"));
+    setWindowIcon(programIcon());
+    setFont(arialBold(9));
+    resize(620, 320);
+    createList();
+    createCloseButton();
+}
+
+void MissedWindow::createList()
+{
+    auto *layout = new QVBoxLayout(this);
+    mCaption = new QLabel(QStringLiteral("These reminders fell due while Vestrona could not ring them:"), this);
+    mRows = new QTreeWidget(this);
+    mRows->setObjectName(QStringLiteral("MissedList"));
+    mRows->setRootIsDecorated(false);
+    mRows->setSelectionMode(QAbstractItemView::NoSelection);
+    mRows->setFocusPolicy(Qt::NoFocus);
+    mRows->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("Repeats"), QStringLiteral("Due")});
+    mRows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    mMore = new QLabel(this);
+    mMore->setObjectName(QStringLiteral("MissedMore"));
+    layout->addWidget(mCaption);
+    layout->addWidget(mRows);
+    layout->addWidget(mMore);
+}
+
+void MissedWindow::createCloseButton()
+{
+    mClose = new QPushButton(QStringLiteral("Close"), this);
+    mClose->setObjectName(QStringLiteral("MissedClose"));
+    layout()->addWidget(mClose);
+    layout()->setAlignment(mClose, Qt::AlignRight);
+    connect(mClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MissedWindow::add(const std::vector<MissedEntry> &entries, int more, const QString &dateFormat)
+{
+    mList.add(entries, more);
+    fillRows(dateFormat);
+    show();
+    raise();
+}
+
+void MissedWindow::fillRows(const QString &dateFormat)
+{
+    mRows->clear();
+    for (const MissedEntry &entry : mList.rows())
+        new QTreeWidgetItem(mRows, {entry.message.simplified(), entry.rule, missedWhenText(entry, dateFormat, mRegional)});
+    mMore->setText(mList.more() > 0 ? QStringLiteral("and %1 more").arg(mList.more()) : QString());
+    mMore->setVisible(mList.more() > 0);
+}
+
+void MissedWindow::closeEvent(QCloseEvent *event)
+{
+    // What the user has seen is done with: the next report starts afresh.
+    mList.clear();
+    mRows->clear();
+    QWidget::closeEvent(event);
+}
+
+} // namespace vestrona
