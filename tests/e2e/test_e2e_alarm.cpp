@@ -54,9 +54,7 @@ class AlarmEndToEnd : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString missing = missingDesktop();
-        if (!missing.isEmpty())
-            QFAIL(qPrintable(missing));
+        QVERIFY2(missingDesktop().isEmpty(), qPrintable(missingDesktop()));
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER"))
             QFAIL("PULSE_SERVER is not set: the sound server of the virtual desktop is missing");
     }

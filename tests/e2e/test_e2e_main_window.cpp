@@ -12,9 +12,7 @@ class MainWindowEndToEnd : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString missing = missingDesktop();
-        if (!missing.isEmpty())
-            QFAIL(qPrintable(missing));
+        QVERIFY2(missingDesktop().isEmpty(), qPrintable(missingDesktop()));
     }
 
     void showsTheMainWindowAndEndsWhenItIsClosed()

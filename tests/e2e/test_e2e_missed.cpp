@@ -87,9 +87,7 @@ class MissedEndToEnd : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString missing = missingDesktop();
-        if (!missing.isEmpty())
-            QFAIL(qPrintable(missing));
+        QVERIFY2(missingDesktop().isEmpty(), qPrintable(missingDesktop()));
         if (!QFile::exists(kFaketimeLibrary))
             QFAIL("libfaketime is not installed");
     }

@@ -36,9 +36,7 @@ class StartupErrorsEndToEnd : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString missing = missingDesktop();
-        if (!missing.isEmpty())
-            QFAIL(qPrintable(missing));
+        QVERIFY2(missingDesktop().isEmpty(), qPrintable(missingDesktop()));
     }
 
     void missingDatabaseEndsAfterAMessage()

@@ -1,6 +1,7 @@
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
+#include "tests/support/Files.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
@@ -28,19 +29,6 @@ QString rowText(const ReminderRecord &r)
     return QStringLiteral("%1|%2|%3|%4|%5")
         .arg(r.Option)
         .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -101,7 +89,7 @@ void TestBackup::sampleReminderLine()
     RecordingProgress progress;
     const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("backup.txt"), &progress);
 
-    QCOMPARE(readAll(path("backup.txt")), QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n"));
+    QCOMPARE(readFile(path("backup.txt")), QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n"));
     QCOMPARE(result.written, 1);
     QVERIFY(!result.failed);
     QVERIFY(mReporter.boxes.isEmpty());
@@ -294,7 +282,7 @@ void TestBackup::messageWithSeparatorIsLeftOutAndNamed()
     const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("sep.txt"), nullptr);
     QCOMPARE(result.written, 2);
     QCOMPARE(result.skippedMessages, (QStringList{"a|;|b", "x|;"}));
-    QCOMPARE(readAll(path("sep.txt")), QByteArray("1|;|1/1/2020|;|8:00:00 AM|;|first|;||;|\r\n"
+    QCOMPARE(readFile(path("sep.txt")), QByteArray("1|;|1/1/2020|;|8:00:00 AM|;|first|;||;|\r\n"
                                                   "1|;|1/3/2020|;|8:00:00 AM|;|last|;||;|\r\n"));
     QCOMPARE(mReporter.boxes.size(), 1);
     QCOMPARE(mReporter.boxes.first().kind, RecordingReporter::Box::Message);
@@ -311,7 +299,7 @@ void TestBackup::failedBackupLeavesOldFile()
     const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("keep.txt"), &progress);
 
     QVERIFY(result.failed);
-    QCOMPARE(readAll(path("keep.txt")), old);
+    QCOMPARE(readFile(path("keep.txt")), old);
     QCOMPARE(mReporter.errors().size(), 1);
     QCOMPARE(mReporter.errors().first().location, QStringLiteral("modReminder.SaveRemToFile"));
     QCOMPARE(progress.steps.last(), QStringLiteral("0 Progress Bar"));

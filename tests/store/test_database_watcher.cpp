@@ -15,6 +15,22 @@ class TestDatabaseWatcher : public QObject {
     Q_OBJECT
 
 private:
+    // The program's connection watched, and another program's beside it.
+    struct TwoPrograms {
+        Connection program{RegionalSettings::usEnglish()};
+        Connection cli{RegionalSettings::usEnglish()};
+        DatabaseWatcher watcher;
+        QSignalSpy changed;
+
+        TwoPrograms(const QString &path, const Clock &clock)
+            : watcher(program, clock), changed(&watcher, &DatabaseWatcher::changedOutside)
+        {
+            program.Open(path);
+            cli.Open(path);
+            watcher.start();
+        }
+    };
+
     test::TempFolder mFolder;
     test::FakeClock mClock;
     QString mPath;
@@ -33,13 +49,8 @@ private slots:
 
     void otherConnectionsChangesAreNoticedOwnAreNot()
     {
-        Connection program(RegionalSettings::usEnglish());
-        Connection cli(RegionalSettings::usEnglish());
-        program.Open(mPath);
-        cli.Open(mPath);
-        DatabaseWatcher watcher(program, mClock);
-        QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
-        watcher.start();
+        TwoPrograms both(mPath, mClock);
+        auto &[program, cli, watcher, changed] = both;
         QCOMPARE(changed.count(), 0);
 
         cli.Execute(insert(QStringLiteral("from the command line")));
@@ -66,13 +77,8 @@ private slots:
 
     void aRolledBackChangeIsNoChange()
     {
-        Connection program(RegionalSettings::usEnglish());
-        Connection cli(RegionalSettings::usEnglish());
-        program.Open(mPath);
-        cli.Open(mPath);
-        DatabaseWatcher watcher(program, mClock);
-        QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
-        watcher.start();
+        TwoPrograms both(mPath, mClock);
+        auto &[program, cli, watcher, changed] = both;
         cli.beginTransaction();
         cli.Execute(insert(QStringLiteral("undone")));
         cli.rollback();
@@ -84,13 +90,8 @@ private slots:
     // own connection is closed, a look finds nothing and throws nothing.
     void lockedOrClosedDatabaseIsLookedAtLater()
     {
-        Connection program(RegionalSettings::usEnglish());
-        Connection cli(RegionalSettings::usEnglish());
-        program.Open(mPath);
-        cli.Open(mPath);
-        DatabaseWatcher watcher(program, mClock);
-        QSignalSpy changed(&watcher, &DatabaseWatcher::changedOutside);
-        watcher.start();
+        TwoPrograms both(mPath, mClock);
+        auto &[program, cli, watcher, changed] = both;
 
         cli.beginTransaction();
         cli.Execute(insert(QStringLiteral("pending")));

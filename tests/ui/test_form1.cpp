@@ -74,6 +74,14 @@ struct Harness : AppFixture {
         qFatal("The tray menu has no entry %s", qPrintable(caption));
     }
 
+    // The user minimizes the shown window; the balloon is not waited for.
+    void showThenMinimize()
+    {
+        form->tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        form->show();
+        form->setWindowState(Qt::WindowMinimized);
+    }
+
     QString lastBalloon() const
     {
         QString text;
@@ -461,9 +469,7 @@ private slots:
     {
         QVERIFY(h->start());
         Form1 &f = *h->form;
-        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
-        f.show();
-        f.setWindowState(Qt::WindowMinimized);
+        h->showThenMinimize();
         QVERIFY(!f.isVisible());
         QVERIFY(f.HiddenInTray());
         QCOMPARE(h->balloonCount(), 1);
@@ -579,9 +585,7 @@ private slots:
     {
         QVERIFY(h->start());
         Form1 &f = *h->form;
-        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
-        f.show();
-        f.setWindowState(Qt::WindowMinimized);
+        h->showThenMinimize();
         QVERIFY(!f.isVisible());
         h->trayAction(QStringLiteral("Show Vestrona"))->trigger();
         QVERIFY(f.isVisible());
