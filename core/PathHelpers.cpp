@@ -57,7 +57,7 @@ bool FileExists(const QString &path)
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-bool ListingFindsFile(const QString &path)
+bool listingFindsFile(const QString &path)
 {
     if (path.isEmpty())
         return false;

@@ -31,7 +31,7 @@ bool FileExists(const QString &path);
 
 // True when a plain listing of the folder would show this name: an ordinary
 // file that is not hidden. A folder of that name does not count.
-bool ListingFindsFile(const QString &path);
+bool listingFindsFile(const QString &path);
 
 // The short title derived from a product name: drop the last word at least
 // once, and more while longer than 40 characters. A one-word name stays whole.

@@ -130,7 +130,7 @@ void cSysTray::handleActivation(QSystemTrayIcon::ActivationReason reason)
 void cSysTray::handleBalloonClick()
 {
     mBalloonShown = false;
-    emit BalloonClosed();
+    emit balloonClosed();
 }
 
 void cSysTray::AddTrayIcon(const QString &tip, const QIcon &icon)
@@ -163,7 +163,7 @@ void cSysTray::waitInEventLoop(int ms, const std::function<bool()> &stillShown)
     QTimer deadline;
     deadline.setSingleShot(true);
     connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &cSysTray::BalloonClosed, &loop, &QEventLoop::quit);
+    connect(this, &cSysTray::balloonClosed, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     deadline.start(ms);
     loop.exec();

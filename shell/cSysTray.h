@@ -52,7 +52,7 @@ public:
 
     // False where the desktop has no notification area: hiding the window
     // into it would leave the user nothing to bring it back with.
-    bool TrayAvailable() const { return mBackend->available(); }
+    bool trayAvailable() const { return mBackend->available(); }
 
     // The default waits in a nested event loop; tests put in their own.
     void setBalloonWaiter(BalloonWaiter waiter) { mWaiter = std::move(waiter); }
@@ -67,7 +67,7 @@ signals:
     // The host keeps the three properties; this says one of them changed.
     void propertyChanged(const QString &propertyName);
     // The user clicked the balloon away; ends a running ShowBalloon wait.
-    void BalloonClosed();
+    void balloonClosed();
 
 private:
     void AddTrayIcon(const QString &tip, const QIcon &icon);

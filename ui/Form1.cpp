@@ -266,7 +266,7 @@ bool Form1::databaseListed(ErrorTrap &trap, const QString &databasePath)
     // A folder of that name is there but is no database: the connection
     // says so later, instead of calling it missing.
     bool listed = true;
-    trap(102, [&] { listed = ListingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
+    trap(102, [&] { listed = listingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
     if (!listed)
         trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
     return listed;
@@ -375,7 +375,7 @@ void Form1::placeWindow()
         // maps the window on X11, and hide() does not take back a window Qt
         // never showed. The balloon follows once the event loop runs.
         QTimer::singleShot(0, this, [this] {
-            if (!shouldHideIntoTray(true, mHiddenInTray, mTray->InTray() && mTray->TrayAvailable())) {
+            if (!shouldHideIntoTray(true, mHiddenInTray, mTray->InTray() && mTray->trayAvailable())) {
                 setWindowState(Qt::WindowMinimized);
                 return;
             }
@@ -388,7 +388,7 @@ void Form1::placeWindow()
 void Form1::ApplySkin()
 {
     const QString skin = joinPath(mContext.programFolder, QString::fromLatin1(kSkinFileName));
-    if (!ListingFindsFile(skin))
+    if (!listingFindsFile(skin))
         return;
     QFile file(skin);
     if (!file.open(QIODevice::ReadOnly))
@@ -513,7 +513,7 @@ void Form1::changeEvent(QEvent *event)
 void Form1::Form_Resize()
 {
     // Without a tray to come back from, the window stays minimized the ordinary way.
-    if (mClosing || !shouldHideIntoTray(isMinimized(), mHiddenInTray, mTray->InTray() && mTray->TrayAvailable()))
+    if (mClosing || !shouldHideIntoTray(isMinimized(), mHiddenInTray, mTray->InTray() && mTray->trayAvailable()))
         return;
     // Leaving the minimized state maps the window again on X11, so it comes
     // before hiding.
@@ -583,7 +583,7 @@ void Form1::PushButton4_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton4_Click"));
     const QString file = Text2->text();
-    if (file.trimmed().isEmpty() || !ListingFindsFile(file))
+    if (file.trimmed().isEmpty() || !listingFindsFile(file))
         return;
     trap(104, [&] { mContext.sound.play(file, false); });
 }

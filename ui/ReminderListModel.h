@@ -15,6 +15,8 @@ namespace vestrona {
 // cell only when the view asks for it, so a list of 100,000 reminders costs
 // one read of the table and no per-row widgets.
 class ReminderListModel final : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     explicit ReminderListModel(RegionalSettings regional, QObject *parent = nullptr);
 

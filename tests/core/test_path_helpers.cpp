@@ -75,11 +75,11 @@ private slots:
         QVERIFY(!FileExists(QString()));
         QVERIFY(!FileExists(QString(QChar(0)) + QStringLiteral("x")));
 
-        QVERIFY(ListingFindsFile(plain.fileName()));
-        QVERIFY(!ListingFindsFile(hidden.fileName()));
-        QVERIFY(!ListingFindsFile(folder.file(QStringLiteral("sub"))));
-        QVERIFY(!ListingFindsFile(folder.file(QStringLiteral("missing.wav"))));
-        QVERIFY(!ListingFindsFile(QString()));
+        QVERIFY(listingFindsFile(plain.fileName()));
+        QVERIFY(!listingFindsFile(hidden.fileName()));
+        QVERIFY(!listingFindsFile(folder.file(QStringLiteral("sub"))));
+        QVERIFY(!listingFindsFile(folder.file(QStringLiteral("missing.wav"))));
+        QVERIFY(!listingFindsFile(QString()));
     }
 
     void shortTitle_data()
