@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -368,9 +369,15 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     const bool saved = read && trap(106, [&] {
         QStringEncoder encoder(QStringEncoder::System);
         const QByteArray bytes = encoder.encode(text);
-        if (file.write(bytes) != bytes.size() || !file.commit())
+        if (file.write(bytes) != bytes.size() || !file.commit()) {
+            // Qt has no words of its own for a full disk ("Unknown error").
+            const QString folder = QFileInfo(path).absolutePath();
+            const QString why = QStorageInfo(folder).bytesAvailable() < bytes.size()
+                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
+                : file.errorString();
             throw AppError(QStringLiteral("The backup file %1 could not be written: %2. A file of that name is as it was.")
-                               .arg(path, file.errorString()));
+                               .arg(path, why));
+        }
     });
     if (!saved) {
         file.cancelWriting();

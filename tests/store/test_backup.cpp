@@ -78,7 +78,7 @@ private slots:
     void failedBackupLeavesOldFile();
     void unreadableFileAddsNothing();
     void readOnlyDatabaseAddsNothing();
-    void fullDiskAddsNothing();
+    void fullDiskChangesNothing();
     void readsLineEndsAndEncodings_data();
     void readsLineEndsAndEncodings();
     void refusesFilesThatAreNoBackup_data();
@@ -368,7 +368,7 @@ void TestBackup::readOnlyDatabaseAddsNothing()
     QVERIFY(rows().isEmpty());
 }
 
-void TestBackup::fullDiskAddsNothing()
+void TestBackup::fullDiskChangesNothing()
 {
     const QString disk = path("disk");
     QVERIFY(QDir().mkpath(disk));
@@ -378,15 +378,23 @@ void TestBackup::fullDiskAddsNothing()
         mConn.reset();
         runProcess(QStringLiteral("umount"), {disk});
     });
-    QVERIFY(makeDatabase(disk + QStringLiteral("/dbReminders.mdb")));
-    mConn = std::make_unique<Connection>(mUs);
-    mConn->Open(disk + QStringLiteral("/dbReminders.mdb"));
-
     QByteArray file;
     for (int i = 1; i <= 200000; ++i)
         file += "1|;|10/23/2030|;|3:03:00 PM|;|reminder number " + QByteArray::number(i) + "|;||;|\r\n";
     writeFile(path("big.txt"), file);
 
+    // A backup too large for the disk leaves nothing there and says why.
+    QCOMPARE(LoadRemFromFile(*mConn, mUs, mReporter, path("big.txt"), nullptr).added, 200000);
+    QVERIFY(SaveRemToFile(*mConn, mUs, mReporter, disk + QStringLiteral("/backup.txt"), nullptr).failed);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY2(mReporter.errors().first().description.contains(QStringLiteral("the disk holding the folder %1 is full").arg(disk)),
+             qPrintable(mReporter.errors().first().description));
+    QVERIFY(QDir(disk).isEmpty());
+
+    // A restore too large for the disk adds nothing, however often it is tried.
+    QVERIFY(makeDatabase(disk + QStringLiteral("/dbReminders.mdb")));
+    mConn = std::make_unique<Connection>(mUs);
+    mConn->Open(disk + QStringLiteral("/dbReminders.mdb"));
     for (int attempt = 0; attempt < 2; ++attempt) {
         mReporter.clear();
         const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("big.txt"), nullptr);
