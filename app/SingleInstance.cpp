@@ -20,20 +20,20 @@ constexpr int kConnectTimeoutMs = 1000;
 constexpr int kConnectAttempts = 5;
 constexpr unsigned long kRetryPauseMs = 200;
 
-QString folderKey(const QString &programFolder)
+QString pathKey(const QString &path)
 {
-    const QFileInfo info(programFolder);
+    const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
-    const QString folder = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-    return QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+    const QString real = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    return QString::fromLatin1(QCryptographicHash::hash(real.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &programFolder, const QString &runtimeFolder, QObject *parent)
+SingleInstance::SingleInstance(const QString &databasePath, const QString &runtimeFolder, QObject *parent)
     : QObject(parent)
 {
-    const QString base = QDir(runtimeFolder).filePath(QStringLiteral("vestrona-") + folderKey(programFolder));
+    const QString base = QDir(runtimeFolder).filePath(QStringLiteral("vestrona-") + pathKey(databasePath));
     mServerName = base + QStringLiteral(".socket");
     mLockPath = base + QStringLiteral(".lock");
 }

@@ -10,7 +10,7 @@ class QLockFile;
 
 namespace vestrona {
 
-// Keeps one copy of the program running per program folder: two copies
+// Keeps one copy of the program running per reminder database: two copies
 // would each raise every alarm and each hold the database. The first start
 // holds a lock file and listens on a local socket; a later start finds the
 // lock taken, tells the running copy to show itself and is meant to end.
@@ -19,8 +19,10 @@ class SingleInstance final : public QObject {
 
 public:
     // The lock and the socket live in `runtimeFolder` (by default the user's
-    // runtime folder, so two users never meet), named from the program folder.
-    explicit SingleInstance(const QString &programFolder, const QString &runtimeFolder = defaultRuntimeFolder(),
+    // runtime folder, so two users never meet), named from the real path of
+    // `databasePath`, so program folders that share one database through a
+    // link are one program.
+    explicit SingleInstance(const QString &databasePath, const QString &runtimeFolder = defaultRuntimeFolder(),
                             QObject *parent = nullptr);
     ~SingleInstance() override;
 

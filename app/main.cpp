@@ -36,17 +36,18 @@ int main(int argc, char *argv[])
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString configFolder = IniSettingsStore::userConfigFolder();
 
-    // A second start from the same folder brings the running copy to the
+    MessageBoxReporter reporter;
+    IniSettingsStore settings(configFolder);
+    DataLocation location(DataLocation::forProgram(programFolder), settings);
+    // A second start on the same database brings the running copy to the
     // front and ends: two copies would ring every alarm twice.
-    SingleInstance instance(programFolder);
+    SingleInstance instance(location.files().database);
     if (!instance.tryToBecomeFirst())
         return 0;
 
-    MessageBoxReporter reporter;
-    IniSettingsStore settings(configFolder);
     DataFiles data;
     try {
-        data = DataLocation(DataLocation::forProgram(programFolder), settings).prepare();
+        data = location.prepare();
     } catch (const AppError &e) {
         reporter.showMessage(e.description(), QString());
         return 0;

@@ -16,6 +16,7 @@
 #include "store/Statements.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace vestrona {
@@ -105,8 +106,15 @@ int Cli::run(const QStringList &arguments)
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
 
     try {
-        if (!mParser.parse(arguments))
+        if (!mParser.parse(arguments)) {
+            // "-1" reads as an option to the parser, but the user meant a number.
+            static const QRegularExpression negativeNumber(QStringLiteral("^-[0-9]+$"));
+            for (const QString &argument : arguments.mid(1)) {
+                if (negativeNumber.match(argument).hasMatch())
+                    throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(argument)};
+            }
             throw UsageError{mParser.errorText()};
+        }
         if (mParser.isSet(help)) {
             mOut << mParser.helpText();
             return ExitOk;
@@ -234,8 +242,10 @@ int Cli::add(const QStringList &args)
     else
         throw UsageError{QStringLiteral("--option must be once, daily or weekly, not \"%1\".").arg(rule)};
 
+    // Qt's ISO reading stops after the date, so "2026-02-03T10:00" would
+    // quietly lose its time; only the date alone is taken.
     values.date = QDate::fromString(mParser.value(mDate), Qt::ISODate);
-    if (!values.date.isValid())
+    if (!values.date.isValid() || values.date.toString(Qt::ISODate) != mParser.value(mDate))
         throw UsageError{QStringLiteral("--date \"%1\" is not a date of the form YYYY-MM-DD.").arg(mParser.value(mDate))};
     const QString timeText = mParser.value(mTime);
     values.time = QTime::fromString(timeText, QStringLiteral("HH:mm:ss"));
@@ -254,6 +264,9 @@ int Cli::add(const QStringList &args)
         }
     }
     values.weekdays = weekdaysText(ticked);
+    // A weekly reminder without a weekday never rings.
+    if (values.option == OptionWeekly && values.weekdays.isEmpty())
+        throw UsageError{QStringLiteral("A weekly reminder needs --days. Please choose at least one weekday.")};
     values.message = args.first();
 
     openDatabase();
@@ -288,7 +301,7 @@ int Cli::backup(const QStringList &args)
     const BackupResult result = SaveRemToFile(*mConn, mEnv.regional, reporter, path, nullptr);
     if (result.failed)
         return ExitDatabase;
-    return result.skippedMessages.isEmpty() ? ExitOk : ExitNothing;
+    return result.skippedMessages.isEmpty() && result.damagedMessages.isEmpty() ? ExitOk : ExitNothing;
 }
 
 int Cli::restore(const QStringList &args)

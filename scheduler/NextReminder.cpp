@@ -113,8 +113,12 @@ NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const R
 {
     if (!mHasBest)
         return {};
-    return {composeAlarmTimeText(dateOfKey(mBestKey), mBest.StartTime, dateFormat, regional), mBest.Reminder, mBestDue,
-            mBest.ID};
+    // A time the clocks skip that night rings when the gap ends, so that is
+    // the time shown, as the countdown counts to it.
+    const QDateTime local = mBestDue.toLocalTime();
+    const QDate date = mBestShifted ? local.date() : dateOfKey(mBestKey);
+    const QTime time = mBestShifted ? local.time() : mBest.StartTime;
+    return {composeAlarmTimeText(date, time, dateFormat, regional), mBest.Reminder, mBestDue, mBest.ID};
 }
 
 NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,

@@ -8,9 +8,13 @@
 #include "store/Statements.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <limits>
 
 namespace vestrona {
 
@@ -37,13 +41,70 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString decodeBackupText(const QByteArray &bytes)
+// Decided line by line: a file pieced together from several sources often
+// holds one stray Windows-1252 byte, and that must not garble the accented
+// letters of every other line.
+QString decodeBackupLine(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    return decodeWindows1252(bytes.toByteArray());
+}
+
+constexpr qint64 kMaxBackupFileBytes = 256LL * 1024 * 1024;
+constexpr qsizetype kMaxBackupLineBytes = 1024 * 1024;
+constexpr qint64 kReadChunkBytes = 64 * 1024;
+
+char16_t unitOf(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+char16_t unitOf(QChar c)
+{
+    return c.unicode();
+}
+
+// Cuts the complete lines off the front of `text`, ending in CR LF, LF or a
+// lone CR. A CR at the very end is kept back until `atEnd`, since the LF that
+// would pair with it may be in the next chunk. Returns how much was used.
+template <class View, class AddLine>
+qsizetype cutLines(View text, bool atEnd, AddLine &&addLine)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = unitOf(text[i]);
+        if (unit == u'\n') {
+            addLine(text.sliced(start, i - start), QStringLiteral("\n"));
+        } else if (unit == u'\r') {
+            if (i + 1 == text.size() && !atEnd)
+                break;
+            const bool crlf = i + 1 < text.size() && unitOf(text[i + 1]) == u'\n';
+            addLine(text.sliced(start, i - start), crlf ? QStringLiteral("\r\n") : QStringLiteral("\r"));
+            if (crlf)
+                ++i;
+        } else {
+            continue;
+        }
+        start = i + 1;
+    }
+    if (atEnd && start < text.size()) {
+        addLine(text.sliced(start), QString());
+        return text.size();
+    }
+    return start;
+}
+
+[[noreturn]] void failReading(const QString &path, const QString &why)
+{
+    throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, why));
+}
+
+[[noreturn]] void failNotBackup(const QString &path, const QString &why)
+{
+    throw AppError(QStringLiteral("The file %1 is not a backup file: %2.").arg(path, why));
 }
 
 // Counted the way split() cuts: without overlaps, so "||;|;|" holds one.
@@ -134,9 +195,13 @@ void BackupReader::restoreRecord(const Record &record, RestoreResult &result)
         return;
     }
     bool isNumber = false;
-    pieces.at(0).toInt(&isNumber);
+    const int option = pieces.at(0).toInt(&isNumber);
     if (!isNumber) {
         reject(QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces.at(0)));
+        return;
+    }
+    if (option < std::numeric_limits<qint16>::min() || option > std::numeric_limits<qint16>::max()) {
+        reject(QStringLiteral("its repetition rule %1 is out of range.").arg(option));
         return;
     }
     const std::optional<QDate> date = mRegional.parseDate(pieces.at(1));
@@ -144,15 +209,17 @@ void BackupReader::restoreRecord(const Record &record, RestoreResult &result)
         reject(QStringLiteral("its start date \"%1\" is not a date.").arg(pieces.at(1)));
         return;
     }
+    if (!mRegional.parseTime(pieces.at(2))) {
+        reject(QStringLiteral("its start time \"%1\" is not a time.").arg(pieces.at(2)));
+        return;
+    }
     const QString valueList = pieces.at(0) + QLatin1Char(',') + FormatSqlDate(*date, true) + QStringLiteral(",#")
         + pieces.at(2) + QStringLiteral("#,'") + escapeQuotes(pieces.at(3)) + QStringLiteral("','")
         + escapeQuotes(pieces.at(4)) + QLatin1Char('\'');
-    try {
-        mConn.Execute(restoreInsertStatement(valueList));
-        ++result.added;
-    } catch (const AppError &e) {
-        reject(e.description());
-    }
+    // Every field was checked above, so a failure here is the database's (a
+    // full disk, a lock) and ends the whole restore: all rows or none.
+    mConn.Execute(restoreInsertStatement(valueList));
+    ++result.added;
 }
 
 QString rejectedLinesText(const QString &path, const QList<RejectedLine> &rejected)
@@ -167,14 +234,21 @@ QString rejectedLinesText(const QString &path, const QList<RejectedLine> &reject
     return text;
 }
 
-QString skippedMessagesText(const QString &path, const QStringList &messages)
+QString leftOutText(const QString &path, const BackupResult &result)
 {
-    QString text = QStringLiteral("These reminders were not written to %1, because their message contains \"%2\", "
-                                  "which the backup file uses between its fields:")
-                       .arg(FileNameFromPath(path), kSeparator);
-    for (const QString &message : messages)
-        text += QStringLiteral("\r\n") + message;
-    return text;
+    QStringList paragraphs;
+    const auto name = [&](const QString &why, const QStringList &messages) {
+        if (messages.isEmpty())
+            return;
+        QString text = QStringLiteral("These reminders were not written to %1, because %2:").arg(FileNameFromPath(path), why);
+        for (const QString &message : messages)
+            text += QStringLiteral("\r\n") + message;
+        paragraphs << text;
+    };
+    name(QStringLiteral("their message contains \"%1\", which the backup file uses between its fields").arg(kSeparator),
+         result.skippedMessages);
+    name(QStringLiteral("their start or repetition rule as stored is not valid"), result.damagedMessages);
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
 void startProgress(ProgressSink *progress, const char *action, const QString &path)
@@ -196,29 +270,65 @@ void finishProgress(ProgressSink *progress)
 
 } // namespace
 
+void requireRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    // A FIFO or a device would block the reader or never end, and replacing
+    // one with a backup would destroy it.
+    if (info.exists() && !info.isFile())
+        throw AppError(QStringLiteral("%1 is not a regular file.").arg(path));
+}
+
 QList<TextLine> ReadTextLines(const QString &path)
 {
+    requireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
+        failReading(path, file.errorString());
+    if (file.size() > kMaxBackupFileBytes)
+        failNotBackup(path, QStringLiteral("it is larger than %1 MB").arg(kMaxBackupFileBytes / (1024 * 1024)));
 
-    const QString text = decodeBackupText(bytes);
     QList<TextLine> lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        if (lf < 0) {
-            lines.append({text.mid(start), QString()});
-            break;
+    const auto tooLong = [&] {
+        failNotBackup(path, QStringLiteral("line %1 is longer than %2 MB").arg(lines.size() + 1).arg(kMaxBackupLineBytes / (1024 * 1024)));
+    };
+    QByteArray pending = file.read(2);
+    const bool utf16 = pending.startsWith("\xff\xfe") || pending.startsWith("\xfe\xff");
+    if (utf16) {
+        // Every unit of UTF-16 text is two bytes, so CR and LF cannot be cut
+        // out of the raw bytes; the whole file, bounded above, is decoded first.
+        pending += file.read(kMaxBackupFileBytes);
+        QStringDecoder decoder(pending.startsWith("\xff\xfe") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = decoder.decode(QByteArrayView(pending).sliced(2));
+        cutLines(QStringView(text), true, [&](QStringView line, const QString &ending) {
+            if (line.size() > kMaxBackupLineBytes / 2)
+                tooLong();
+            lines.append({line.toString(), ending});
+        });
+    } else {
+        const auto addLine = [&](QByteArrayView line, const QString &ending) {
+            lines.append({decodeBackupLine(line), ending});
+        };
+        qint64 total = pending.size();
+        for (;;) {
+            const QByteArray chunk = file.read(kReadChunkBytes);
+            if (file.error() != QFileDevice::NoError)
+                break;
+            total += chunk.size();
+            // A file that grows while it is read is still held to the bound.
+            if (total > kMaxBackupFileBytes)
+                failNotBackup(path, QStringLiteral("it is larger than %1 MB").arg(kMaxBackupFileBytes / (1024 * 1024)));
+            pending += chunk;
+            const bool atEnd = chunk.isEmpty();
+            pending.remove(0, cutLines(QByteArrayView(pending), atEnd, addLine));
+            if (pending.size() > kMaxBackupLineBytes)
+                tooLong();
+            if (atEnd)
+                break;
         }
-        const bool crlf = lf > start && text.at(lf - 1) == QLatin1Char('\r');
-        const qsizetype end = crlf ? lf - 1 : lf;
-        lines.append({text.mid(start, end - start), crlf ? QStringLiteral("\r\n") : QStringLiteral("\n")});
-        start = lf + 1;
     }
+    if (file.error() != QFileDevice::NoError)
+        failReading(path, file.errorString());
     return lines;
 }
 
@@ -231,6 +341,7 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
 
     QSaveFile file(path);
     const bool opened = trap(102, [&] {
+        requireRegularFile(path);
         if (!file.open(QIODevice::WriteOnly))
             throw AppError(QStringLiteral("The backup file %1 cannot be created: %2.").arg(path, file.errorString()));
     });
@@ -238,6 +349,10 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     const bool read = opened && trap(104, [&] {
         const QString crlf = QStringLiteral("\r\n");
         for (const ReminderRecord &r : conn.orderedRows()) {
+            if (r.damaged) {
+                result.damagedMessages.append(r.Reminder);
+                continue;
+            }
             // A separator inside a field would move the fields after it.
             if (!fitsBetweenSeparators(r.Reminder) || !fitsBetweenSeparators(r.Weekdays)) {
                 result.skippedMessages.append(r.Reminder);
@@ -254,9 +369,15 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     const bool saved = read && trap(106, [&] {
         QStringEncoder encoder(QStringEncoder::System);
         const QByteArray bytes = encoder.encode(text);
-        if (file.write(bytes) != bytes.size() || !file.commit())
+        if (file.write(bytes) != bytes.size() || !file.commit()) {
+            // Qt has no words of its own for a full disk ("Unknown error").
+            const QString folder = QFileInfo(path).absolutePath();
+            const QString why = QStorageInfo(folder).bytesAvailable() < bytes.size()
+                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
+                : file.errorString();
             throw AppError(QStringLiteral("The backup file %1 could not be written: %2. A file of that name is as it was.")
-                               .arg(path, file.errorString()));
+                               .arg(path, why));
+        }
     });
     if (!saved) {
         file.cancelWriting();
@@ -264,8 +385,8 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
         result.written = 0;
     }
     trap(108, [&] { finishProgress(progress); });
-    if (saved && !result.skippedMessages.isEmpty())
-        trap(110, [&] { reporter.showMessage(skippedMessagesText(path, result.skippedMessages)); });
+    if (saved && (!result.skippedMessages.isEmpty() || !result.damagedMessages.isEmpty()))
+        trap(110, [&] { reporter.showMessage(leftOutText(path, result)); });
     return result;
 }
 
@@ -279,17 +400,17 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
     QList<TextLine> lines;
     const bool read = trap(102, [&] { lines = ReadTextLines(path); });
     const bool begun = read && trap(104, [&] { conn.beginTransaction(); });
-    if (begun) {
+    const bool committed = begun && trap(106, [&] {
         BackupReader(conn, regional).restore(lines, result);
-        const bool committed = trap(106, [&] { conn.commit(); });
-        if (!committed) {
-            trap(108, [&] { conn.rollback(); });
-            result.added = 0;
-        }
-        result.failed = !committed;
-    } else {
-        result.failed = true;
+        conn.commit();
+    });
+    if (begun && !committed)
+        trap(108, [&] { conn.rollback(); });
+    if (!committed) {
+        result.added = 0;
+        result.rejected.clear();
     }
+    result.failed = !committed;
     if (!result.failed && reportRejections && !result.rejected.isEmpty())
         trap(110, [&] { throw AppError(rejectedLinesText(path, result.rejected)); });
     trap(112, [&] { finishProgress(progress); });

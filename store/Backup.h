@@ -28,10 +28,12 @@ struct TextLine {
     QString ending;
 };
 
-// Reads a text file line by line, lines ending in CR LF or in LF alone. A
-// file that is not valid UTF-8 is read as Windows-1252, so backups made by
-// Windows installations load. An empty file gives no lines.
-// Throws AppError when the file cannot be read.
+// Reads a text file line by line, lines ending in CR LF, LF or CR alone. A
+// line that is not valid UTF-8 is read as Windows-1252, so backups made by
+// Windows installations load; a file that starts with a UTF-16 byte order
+// mark is UTF-16. An empty file gives no lines. Throws AppError when the file
+// cannot be read, is not a regular file (a FIFO, a device), is larger than
+// 256 MB or holds a line longer than 1 MB.
 QList<TextLine> ReadTextLines(const QString &path);
 
 // One record the reader refused: the number of its (first) line in the
@@ -53,6 +55,8 @@ struct BackupResult {
     int written = 0;
     // Messages of the reminders left out because they hold the separator.
     QStringList skippedMessages;
+    // Messages of the damaged reminders left out (see ReminderRecord).
+    QStringList damagedMessages;
     // Nothing was written; a file the backup was to replace is as it was.
     bool failed = false;
 };
@@ -61,14 +65,15 @@ struct BackupResult {
 inline constexpr int kRejectedLinesListed = 20;
 
 // Writes every reminder to `path`, one line each. The file is written beside
-// the target and renamed over it only when complete. A failure is reported
+// the target and renamed over it only when complete; a target that is not a
+// regular file (a FIFO, a device) is refused and left alone. A failure is reported
 // through `reporter` with the common error box; reminders left out are named
 // in one message box after the backup.
 BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                            const QString &path, ProgressSink *progress);
 
-// Adds the reminders of one backup file in one transaction. Rejected lines
-// add nothing; when `reportRejections` is set they are reported in one error
+// Adds the reminders of one backup file in one transaction: when the
+// database fails (a full disk) nothing is added. Rejected lines add nothing; when `reportRejections` is set they are reported in one error
 // box for the file, otherwise only returned. Failures of the file or the
 // database are always reported through `reporter`.
 RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,

@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -112,7 +113,8 @@ struct Connection::Impl {
         case SQLITE_NOTADB:
             throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(path, detail));
         case SQLITE_FULL:
-            throw AppError(QStringLiteral("The disk holding the reminder database %1 is full; the change was not saved.").arg(path));
+            throw AppError(QStringLiteral("The disk holding the folder %1 is full; the change to the reminder database was not saved.")
+                               .arg(QFileInfo(path).absolutePath()));
         case SQLITE_IOERR:
             throw AppError(QStringLiteral("The reminder database %1 could not be read or written (%2); %3 failed.")
                                .arg(path, detail, action));
@@ -181,15 +183,19 @@ struct Connection::Impl {
         int status;
         while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
             record.ID = sqlite3_column_int64(statement, 0);
-            record.Option = sqlite3_column_int(statement, 1);
+            // 1.7 or 4294967297 must not pass for 1.
+            const qint64 option = sqlite3_column_int64(statement, 1);
+            const bool wholeOption = sqlite3_column_type(statement, 1) == SQLITE_INTEGER
+                && option >= std::numeric_limits<int>::min() && option <= std::numeric_limits<int>::max();
+            record.Option = wholeOption ? int(option) : 0;
             record.StartDate = storedDate(columnText(statement, 2));
             record.StartTime = storedTime(columnText(statement, 3));
-            if (!record.StartDate.isValid() || !record.StartTime.isValid())
-                throw AppError(QStringLiteral("The reminder database %1 holds a reminder (ID %2) whose start \"%3 %4\" "
-                                              "is no valid date and time.")
-                                   .arg(path)
-                                   .arg(record.ID)
-                                   .arg(columnText(statement, 2).toString(), columnText(statement, 3).toString()));
+            record.damaged = !wholeOption || !record.StartDate.isValid() || !record.StartTime.isValid();
+            if (record.damaged) {
+                record.storedOption = columnText(statement, 1).toString();
+                record.storedDate = columnText(statement, 2).toString();
+                record.storedTime = columnText(statement, 3).toString();
+            }
             if (withMessage)
                 record.Reminder = columnText(statement, 4).toString();
             if (withMessage || record.Option == OptionWeekly)
@@ -389,7 +395,10 @@ std::vector<ReminderRecord> Connection::orderedRows()
 void Connection::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row)
 {
     d->requireOpen();
-    d->walkRows(false, row);
+    d->walkRows(false, [&row](const ReminderRecord &record) {
+        if (!record.damaged)
+            row(record);
+    });
 }
 
 QString Connection::reminderMessage(qint64 id)
@@ -423,6 +432,10 @@ void Connection::commit()
 void Connection::rollback()
 {
     d->requireOpen();
+    // SQLite itself ends a transaction that a full disk or a lack of memory
+    // cut short; there is nothing left to undo then.
+    if (sqlite3_get_autocommit(d->db))
+        return;
     d->run(d->rollback, "ROLLBACK", QStringLiteral("undoing the changes"));
 }
 

@@ -44,15 +44,17 @@ public:
     // The ID the last insert assigned.
     qint64 lastInsertId() const;
 
-    // Every reminder by start date, start time, then ID.
+    // Every reminder by start date, start time, then ID, damaged rows too.
     std::vector<ReminderRecord> orderedRows();
-    // Every row in no particular order, with only what scheduling needs: no
+    // Every row that can ring (no damaged one) in no particular order, with
+    // only what scheduling needs: no
     // message, and Weekdays for weekly rows only. For a reader that looks at
     // every row but needs the message of one.
     void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row);
     QString reminderMessage(qint64 id);
 
-    // One restore runs in one transaction: all its rows or none.
+    // One restore runs in one transaction: all its rows or none. A rollback
+    // after SQLite has already ended the transaction does nothing.
     void beginTransaction();
     void commit();
     void rollback();

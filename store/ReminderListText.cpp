@@ -10,11 +10,11 @@ QString listCellText(const ReminderRecord &r, int column, const QString &datePat
     case ReminderColumn:
         return r.Reminder;
     case OptionColumn:
-        return optionText(r.Option);
+        return r.damaged ? r.storedOption : optionText(r.Option);
     case DateColumn:
-        return formatDateWithPattern(r.StartDate, datePattern, regional);
+        return r.damaged ? r.storedDate : formatDateWithPattern(r.StartDate, datePattern, regional);
     case TimeColumn:
-        return formatTimeOfDay(r.StartTime, regional);
+        return r.damaged ? r.storedTime : formatTimeOfDay(r.StartTime, regional);
     case DaysColumn:
         return r.Weekdays;
     case IdColumn:

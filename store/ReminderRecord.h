@@ -18,6 +18,13 @@ struct ReminderRecord {
     QTime StartTime;
     QString Reminder;
     QString Weekdays; // exactly as stored, " Wed" with its leading blank
+
+    // Set for a row another program wrote with a start that is no valid date
+    // and time or an Option that is no whole number. Such a row is listed with
+    // its cells as stored and can be deleted, but never rings and is left out
+    // of a backup; the stored texts are filled for it alone.
+    bool damaged = false;
+    QString storedOption, storedDate, storedTime;
 };
 
 // The weekday codes in Monday-first order; they are the editor's check box

@@ -155,6 +155,16 @@ private slots:
         QTest::newRow("unknown weekday")
             << QStringList{"add", "--option", "weekly", "--date", "2030-01-01", "--time", "10:00", "--days", "Mon,Xyz", "x"}
             << QStringLiteral("Xyz");
+        QTest::newRow("weekly without days")
+            << QStringList{"add", "--option", "weekly", "--date", "2030-01-01", "--time", "10:00", "x"}
+            << QStringLiteral("at least one weekday");
+        QTest::newRow("weekly with empty days")
+            << QStringList{"add", "--option", "weekly", "--date", "2030-01-01", "--time", "10:00", "--days", ",", "x"}
+            << QStringLiteral("at least one weekday");
+        QTest::newRow("date with a time")
+            << QStringList{"add", "--option", "once", "--date", "2030-01-01T10:00", "--time", "10:00", "x"}
+            << QStringLiteral("2030-01-01T10:00");
+        QTest::newRow("delete a negative number") << QStringList{"delete", "-1"} << QStringLiteral("\"-1\" is not a reminder ID");
         QTest::newRow("delete without ID") << QStringList{"delete"} << QStringLiteral("delete ID");
         QTest::newRow("delete a word") << QStringList{"delete", "first"} << QStringLiteral("first");
         QTest::newRow("delete zero") << QStringList{"delete", "0"} << QStringLiteral("\"0\"");

@@ -98,6 +98,18 @@ private slots:
         QVERIFY(!viaDots.tryToBecomeFirst());
     }
 
+    void foldersSharingOneDatabaseThroughALinkAreOneProgram()
+    {
+        const QString database = programFolder(QStringLiteral("owner")) + QStringLiteral("/dbReminders.mdb");
+        QVERIFY(QFile(database).open(QIODevice::WriteOnly));
+        const QString linked = programFolder(QStringLiteral("sharer")) + QStringLiteral("/dbReminders.mdb");
+        QVERIFY(QFile::link(database, linked));
+        SingleInstance first(database, mRuntime.path());
+        QVERIFY(first.tryToBecomeFirst());
+        SingleInstance viaLink(linked, mRuntime.path());
+        QVERIFY(!viaLink.tryToBecomeFirst());
+    }
+
     void aStartAfterTheRunningCopyEndedRuns()
     {
         const QString folder = programFolder(QStringLiteral("after"));

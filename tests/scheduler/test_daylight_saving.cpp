@@ -86,14 +86,22 @@ private slots:
         QCOMPARE(nextDay.time(), zone->skipped);
     }
 
-    void alarmTimeTextKeepsTheReminderTime()
+    // A skipped time is shown as the moment it rings, the end of the gap; a
+    // repeated one as its own time, since it rings at its first pass.
+    void alarmTimeTextIsTheMomentItRings()
     {
-        const QList<ReminderRecord> rows{reminderRow(OptionOnce, zone->springDay, zone->skipped, "once")};
-        const NextReminderChoice choice = choose(rows, utc(zone->springDay.addDays(-1), 20));
-        QCOMPARE(choice.alarmTime,
-                 zone->springDay.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char(' ')
-                     + zone->skipped.toString(QStringLiteral("HH:mm:ss")));
+        const QDate dayBefore = zone->springDay.addDays(-1);
+        const QList<ReminderRecord> skipped{reminderRow(OptionDaily, dayBefore, zone->skipped, "daily")};
+        const NextReminderChoice choice = choose(skipped, utc(dayBefore, 20));
+        const QDateTime gapEnd = zone->gapEndUtc.toLocalTime();
+        QCOMPARE(choice.alarmTime, gapEnd.toString(QStringLiteral("MM/dd/yyyy HH:mm:ss")));
+        QVERIFY(gapEnd.time() != zone->skipped);
         QCOMPARE(choice.due.toUTC(), zone->gapEndUtc);
+
+        const QList<ReminderRecord> repeated{reminderRow(OptionOnce, zone->autumnDay, zone->repeated, "once")};
+        QCOMPARE(choose(repeated, utc(zone->autumnDay.addDays(-1), 20)).alarmTime,
+                 zone->autumnDay.toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char(' ')
+                     + zone->repeated.toString(QStringLiteral("HH:mm:ss")));
     }
 
     // Rows may reach the finder in any order; the tie goes to the row the

@@ -8,8 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace vestrona;
 using namespace vestrona::test;
@@ -29,6 +33,17 @@ QString rowText(const ReminderRecord &r)
     return QStringLiteral("%1|%2|%3|%4|%5")
         .arg(r.Option)
         .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
+}
+
+// Lines as "text<ending>", the ending spelt out, for comparing.
+QStringList lineTexts(const QList<TextLine> &lines)
+{
+    QStringList out;
+    for (const TextLine &line : lines) {
+        QString ending = line.ending;
+        out << line.text + QLatin1Char('<') + ending.replace(QLatin1Char('\r'), QLatin1String("CR")).replace(QLatin1Char('\n'), QLatin1String("LF")) + QLatin1Char('>');
+    }
+    return out;
 }
 
 } // namespace
@@ -51,6 +66,13 @@ private slots:
     void failedBackupLeavesOldFile();
     void unreadableFileAddsNothing();
     void readOnlyDatabaseAddsNothing();
+    void fullDiskChangesNothing();
+    void readsLineEndsAndEncodings_data();
+    void readsLineEndsAndEncodings();
+    void refusesFilesThatAreNoBackup_data();
+    void refusesFilesThatAreNoBackup();
+    void backupNeverReplacesSpecialFiles_data();
+    void backupNeverReplacesSpecialFiles();
 
 private:
     QString path(const char *name) const { return mFolder->file(QString::fromLatin1(name)); }
@@ -332,6 +354,137 @@ void TestBackup::readOnlyDatabaseAddsNothing()
     QCOMPARE(result.added, 0);
     QCOMPARE(mReporter.errors().size(), 1);
     QVERIFY(rows().isEmpty());
+}
+
+void TestBackup::fullDiskChangesNothing()
+{
+    const QString disk = path("disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (runProcess(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=2m", "tmpfs", disk}).exitCode != 0)
+        QSKIP("Mounting a small tmpfs needs root; the full disk cannot be made here.");
+    const auto unmount = qScopeGuard([&] {
+        mConn.reset();
+        runProcess(QStringLiteral("umount"), {disk});
+    });
+    QByteArray file;
+    for (int i = 1; i <= 200000; ++i)
+        file += "1|;|10/23/2030|;|3:03:00 PM|;|reminder number " + QByteArray::number(i) + "|;||;|\r\n";
+    writeFile(path("big.txt"), file);
+
+    // A backup too large for the disk leaves nothing there and says why.
+    QCOMPARE(LoadRemFromFile(*mConn, mUs, mReporter, path("big.txt"), nullptr).added, 200000);
+    QVERIFY(SaveRemToFile(*mConn, mUs, mReporter, disk + QStringLiteral("/backup.txt"), nullptr).failed);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY2(mReporter.errors().first().description.contains(QStringLiteral("the disk holding the folder %1 is full").arg(disk)),
+             qPrintable(mReporter.errors().first().description));
+    QVERIFY(QDir(disk).isEmpty());
+
+    // A restore too large for the disk adds nothing, however often it is tried.
+    QVERIFY(makeDatabase(disk + QStringLiteral("/dbReminders.mdb")));
+    mConn = std::make_unique<Connection>(mUs);
+    mConn->Open(disk + QStringLiteral("/dbReminders.mdb"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        mReporter.clear();
+        const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("big.txt"), nullptr);
+        QVERIFY(result.failed);
+        QCOMPARE(result.added, 0);
+        QVERIFY(rows().isEmpty());
+        QCOMPARE(mReporter.errors().size(), 1);
+        const QString said = mReporter.errors().first().description;
+        QVERIFY2(said.contains(QStringLiteral("is full")) && said.contains(disk), qPrintable(said));
+    }
+    // The database still takes a restore that fits.
+    writeFile(path("small.txt"), "1|;|10/23/2030|;|3:03:00 PM|;|fits|;||;|\r\n");
+    QCOMPARE(LoadRemFromFile(*mConn, mUs, mReporter, path("small.txt"), nullptr).added, 1);
+    QCOMPARE(rows(), QStringList{"1|2030-10-23|15:03:00|fits|"});
+}
+
+void TestBackup::readsLineEndsAndEncodings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("CR only") << QByteArray("a\rb\r") << QStringList{"a<CR>", "b<CR>"};
+    QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a<CRLF>", "b<LF>", "c<CR>", "d<>"};
+    QTest::newRow("empty lines between CRs") << QByteArray("a\r\rb") << QStringList{"a<CR>", "<CR>", "b<>"};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a<LF>", "<CR>", "b<>"};
+    QTest::newRow("one stray byte spoils only its line")
+        << QByteArray("caf\xc3\xa9\r\nna\xefve\r\n\xe2\x82\xac\r\n")
+        << QStringList{QStringLiteral("caf\u00e9<CRLF>"), QStringLiteral("na\u00efve<CRLF>"), QStringLiteral("\u20ac<CRLF>")};
+    QTest::newRow("UTF-16 little endian")
+        << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0\r\0\n\0x\0\r\0", 18)
+        << QStringList{QStringLiteral("caf\u00e9<CRLF>"), "x<CR>"};
+    QTest::newRow("UTF-16 big endian") << QByteArray("\xfe\xff\0a\0\n\0\xe9", 8)
+                                       << QStringList{"a<LF>", QStringLiteral("\u00e9<>")};
+}
+
+void TestBackup::readsLineEndsAndEncodings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, lines);
+    writeFile(path("lines.txt"), file);
+    QCOMPARE(lineTexts(ReadTextLines(path("lines.txt"))), lines);
+
+    // A CR that ends a read chunk still pairs with the LF that starts the next.
+    QByteArray padded(64 * 1024 - 1, 'p');
+    writeFile(path("chunks.txt"), padded + "\r\nz");
+    QCOMPARE(lineTexts(ReadTextLines(path("chunks.txt"))), (QStringList{QString::fromLatin1(padded) + "<CRLF>", "z<>"}));
+}
+
+void TestBackup::refusesFilesThatAreNoBackup_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("FIFO") << QStringLiteral("fifo") << QStringLiteral("is not a regular file");
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero") << QStringLiteral("is not a regular file");
+    QTest::newRow("folder") << QString() << QStringLiteral("is not a regular file");
+    QTest::newRow("larger than 256 MB") << QStringLiteral("huge.txt") << QStringLiteral("larger than 256 MB");
+    QTest::newRow("line over 1 MB") << QStringLiteral("long.txt") << QStringLiteral("line 2 is longer than 1 MB");
+}
+
+void TestBackup::refusesFilesThatAreNoBackup()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    QVERIFY(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600) == 0);
+    QFile huge(path("huge.txt"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(257LL * 1024 * 1024));
+    huge.close();
+    writeFile(path("long.txt"), "1|;|10/23/2030|;|3:03:00 PM|;|x|;||;|\r\n" + QByteArray(1024 * 1024 + 1, 'x'));
+
+    const QString target = file.startsWith(QLatin1Char('/')) ? file : path(qPrintable(file));
+    const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, target, nullptr);
+    QVERIFY(result.failed);
+    QVERIFY(rows().isEmpty());
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY2(mReporter.errors().first().description.contains(said), qPrintable(mReporter.errors().first().description));
+}
+
+void TestBackup::backupNeverReplacesSpecialFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("device") << QStringLiteral("/dev/null");
+}
+
+void TestBackup::backupNeverReplacesSpecialFiles()
+{
+    QFETCH(QString, name);
+    QVERIFY(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600) == 0);
+    const QString file = name.startsWith(QLatin1Char('/')) ? name : path(qPrintable(name));
+    mConn->Execute(QString::fromLatin1(kSampleInsert));
+    struct stat before {};
+    QCOMPARE(stat(QFile::encodeName(file).constData(), &before), 0);
+
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, file, nullptr);
+    QVERIFY(result.failed);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY(mReporter.errors().first().description.contains(QStringLiteral("is not a regular file")));
+    struct stat after {};
+    QCOMPARE(stat(QFile::encodeName(file).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
 }
 
 QTEST_GUILESS_MAIN(TestBackup)

@@ -243,19 +243,50 @@ private slots:
         QCOMPARE(watcher.orderedRows().size(), std::size_t(1));
     }
 
-    void unusableStoredValueIsReported()
+    void damagedRowsAreListedButNeverRing_data()
     {
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QStringList>("storedCells");
+        QTest::newRow("day-first date") << "1, '23.10.2012', '15:03:00'" << QStringList{"1", "23.10.2012", "15:03:00"};
+        QTest::newRow("no date at all") << "2, 'garbage', '10:00:00'" << QStringList{"2", "garbage", "10:00:00"};
+        QTest::newRow("time without seconds") << "2, '2027-03-07', '10:00'" << QStringList{"2", "2027-03-07", "10:00"};
+        QTest::newRow("time with the 1899 date of other tools")
+            << "2, '2027-03-07', '1899-12-30 10:00:00'" << QStringList{"2", "2027-03-07", "1899-12-30 10:00:00"};
+        QTest::newRow("fractional option") << "1.7, '2027-03-07', '10:00:00'" << QStringList{"1.7", "2027-03-07", "10:00:00"};
+        QTest::newRow("option beyond int") << "4294967297, '2027-03-07', '10:00:00'"
+                                           << QStringList{"4294967297", "2027-03-07", "10:00:00"};
+    }
+
+    void damagedRowsAreListedButNeverRing()
+    {
+        QFETCH(QString, values);
+        QFETCH(QStringList, storedCells);
         const QString path = freshDatabase();
-        rawSql(path, {"insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
-                      "values (1, '23.10.2012', '15:03:00', 'm', '')"});
+        rawSql(path, {"insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) values (" + values + ", 'bad', '')",
+                      "insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                      "values (2, '2027-03-07', '10:00:00', 'good', '')"});
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
-        try {
-            conn.orderedRows();
-            QFAIL("a row with an unreadable date was accepted");
-        } catch (const AppError &error) {
-            QVERIFY2(error.description().contains("23.10.2012"), qPrintable(error.description()));
+
+        QStringList listed;
+        qint64 damagedId = 0;
+        for (const ReminderRecord &r : conn.orderedRows()) {
+            listed << r.Reminder;
+            if (r.damaged) {
+                damagedId = r.ID;
+                QCOMPARE((QStringList{r.storedOption, r.storedDate, r.storedTime}), storedCells);
+            }
         }
+        QCOMPARE(listed.size(), 2);
+        QVERIFY(listed.contains("good") && listed.contains("bad"));
+        QVERIFY(damagedId != 0);
+
+        QStringList scheduled;
+        conn.forEachScheduleRow([&](const ReminderRecord &r) { scheduled << (r.damaged ? QString("damaged") : QString::number(r.Option)); });
+        QCOMPARE(scheduled, QStringList{"2"});
+
+        QCOMPARE(conn.Execute(QStringLiteral("delete from tblReminders where ID=%1").arg(damagedId)), 1);
+        QCOMPARE(conn.orderedRows().size(), std::size_t(1));
     }
 
     void notOpenIsReported()
