@@ -65,7 +65,8 @@ void MediaSoundPlayer::startAgainIfLooping()
 
 void MediaSoundPlayer::play(const QString &path, bool loop)
 {
-    close();
+    // A file opened ahead by prepare() stays open, so the alarm is heard at once.
+    stopAllBut(QUrl::fromLocalFile(path));
     mLoop = loop;
     if (path.isEmpty() || !audioOutputReachable())
         return;
@@ -98,16 +99,23 @@ void MediaSoundPlayer::prepare(const QString &path)
 
 void MediaSoundPlayer::close()
 {
+    stopAllBut(QUrl());
+}
+
+void MediaSoundPlayer::stopAllBut(const QUrl &kept)
+{
     mLoop = false;
-    // Letting go of the file also closes the stream to the sound server,
+    // Letting go of a file also closes the stream to the sound server,
     // which would otherwise go on playing silence.
     if (mEffect) {
         mEffect->stop();
-        mEffect->setSource(QUrl());
+        if (mEffect->source() != kept)
+            mEffect->setSource(QUrl());
     }
     if (mPlayer) {
         mPlayer->stop();
-        mPlayer->setSource(QUrl());
+        if (mPlayer->source() != kept)
+            mPlayer->setSource(QUrl());
     }
 }
 

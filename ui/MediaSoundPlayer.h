@@ -7,6 +7,7 @@
 class QAudioOutput;
 class QMediaPlayer;
 class QSoundEffect;
+class QUrl;
 
 namespace vestrona {
 
@@ -28,6 +29,8 @@ private:
     void ensureEffect();
     void ensurePlayer();
     void startAgainIfLooping();
+    // Stops every sound and lets go of every file but `kept`.
+    void stopAllBut(const QUrl &kept);
 
     std::unique_ptr<QSoundEffect> mEffect;
     std::unique_ptr<QAudioOutput> mOutput;
