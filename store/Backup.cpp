@@ -177,6 +177,8 @@ QString skippedMessagesText(const QString &path, const QStringList &messages)
     return text;
 }
 
+} // namespace
+
 void startProgress(ProgressSink *progress, const char *action, const QString &path)
 {
     if (!progress)
@@ -193,8 +195,6 @@ void finishProgress(ProgressSink *progress)
     progress->setProgress(100, QStringLiteral("Done."));
     progress->setProgress(0, QStringLiteral("Progress Bar"));
 }
-
-} // namespace
 
 QList<TextLine> ReadTextLines(const QString &path)
 {

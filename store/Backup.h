@@ -60,6 +60,12 @@ struct BackupResult {
 // How many rejected lines the error box of one file lists.
 inline constexpr int kRejectedLinesListed = 20;
 
+// The progress bar while the file at `path` is read or written ("Reading
+// file: " and the file's name), and its resting state afterwards. Both do
+// nothing without a progress bar.
+void startProgress(ProgressSink *progress, const char *action, const QString &path);
+void finishProgress(ProgressSink *progress);
+
 // Writes every reminder to `path`, one line each. The file is written beside
 // the target and renamed over it only when complete. A failure is reported
 // through `reporter` with the common error box; reminders left out are named
