@@ -97,7 +97,8 @@ icalcomponent *displayAlarm(const QByteArray &message)
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_null_duration();
     icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-    icalcomponent_add_property(alarm, icalproperty_new_description(message.constData()));
+    // A display alarm needs a text, and an empty property is no property.
+    icalcomponent_add_property(alarm, icalproperty_new_description(message.isEmpty() ? "Reminder" : message.constData()));
     return alarm;
 }
 
@@ -129,7 +130,8 @@ icalcomponent *eventFor(const ReminderRecord &row, const QString &uid, const Exp
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     // Without DTEND or DURATION the event is a moment, not a stretch of time.
     icalcomponent_add_property(event, startProperty(start, row.StartTime, zone));
-    icalcomponent_add_property(event, icalproperty_new_summary(message.constData()));
+    if (!message.isEmpty())
+        icalcomponent_add_property(event, icalproperty_new_summary(message.constData()));
     if (row.Option == OptionDaily || row.Option == OptionWeekly)
         icalcomponent_add_property(event, rruleFor(row.Option, bits));
     icalcomponent_add_component(event, displayAlarm(message));
@@ -206,9 +208,10 @@ bool isSystemZone(icaltimezone *zone)
     const QByteArray system = QTimeZone::systemTimeZoneId();
     if (zone == icaltimezone_get_utc_timezone())
         return system == "UTC";
-    const char *location = icaltimezone_get_location(zone);
-    const char *tzid = icaltimezone_get_tzid(zone);
-    return (location && system == location) || (tzid && QByteArray(tzid).endsWith("/" + system)) || (tzid && system == tzid);
+    // Copied at once: asking libical for the TZID may free the location.
+    const QByteArray location(icaltimezone_get_location(zone));
+    const QByteArray tzid(icaltimezone_get_tzid(zone));
+    return system == location || system == tzid || tzid.endsWith("/" + system);
 }
 
 class CalendarReader {

@@ -123,10 +123,11 @@ void TestICalendar::roundTripGivesIdenticalRows()
     insert(OptionWeekly, QDate(2027, 7, 5), QTime(23, 59, 59), QStringLiteral("Bins"), QStringLiteral("Mon, Wed,Sun"));
     insert(OptionOnce, QDate(2027, 10, 31), QTime(2, 30), QStringLiteral("Line one\nLine two\n\nfour"));
     insert(OptionWeekly, QDate(2028, 2, 29), QTime(0, 0), QStringLiteral("Grüße, 日本 😀"), QStringLiteral("Tue"));
+    insert(OptionOnce, QDate(2028, 3, 1), QTime(6, 0), QString());
     const QStringList before = rows();
 
     const ICalendarExportResult saved = SaveRemToICalendar(*mConn, mReporter, path("out.ics"), nullptr);
-    QCOMPARE(saved.written, 5);
+    QCOMPARE(saved.written, 6);
     QVERIFY(!saved.failed);
     for (const ReminderRecord &r : mConn->orderedRows())
         mConn->Execute(deleteStatement(r.ID));
@@ -135,7 +136,7 @@ void TestICalendar::roundTripGivesIdenticalRows()
     QVERIFY(mReporter.boxes.isEmpty());
     QVERIFY(loaded.leftOut.isEmpty());
     QCOMPARE(rows(), before);
-    QCOMPARE(int(loaded.added.size()), 5);
+    QCOMPARE(int(loaded.added.size()), 6);
     QCOMPARE(rowText(loaded.added.front()), before.first());
 }
 
