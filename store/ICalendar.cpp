@@ -138,6 +138,14 @@ icalcomponent *eventFor(const ReminderRecord &row, const QString &uid, const Exp
     return event;
 }
 
+QByteArray icalText(icalcomponent *component)
+{
+    char *text = icalcomponent_as_ical_string_r(component);
+    const QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
 // ---- reading
 
 struct Occurrence {
@@ -203,9 +211,8 @@ int rotated(int bits, int shift)
     return ((bits << by) | (bits >> (7 - by))) & 0x7F;
 }
 
-bool isSystemZone(icaltimezone *zone)
+bool isSystemZone(icaltimezone *zone, const QByteArray &system)
 {
-    const QByteArray system = QTimeZone::systemTimeZoneId();
     if (zone == icaltimezone_get_utc_timezone())
         return system == "UTC";
     // Copied at once: asking libical for the TZID may free the location.
@@ -227,6 +234,8 @@ private:
     void applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
 
     ICalendarContent &mContent;
+    // Asked once: finding it reads the system's zone files.
+    const QByteArray mSystemZone = QTimeZone::systemTimeZoneId();
 };
 
 QString errorText(icalproperty *error)
@@ -298,7 +307,7 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
     }
     // A time in the system's own zone is already the wall-clock time, even
     // one that daylight saving skips.
-    if (!zone || isSystemZone(zone))
+    if (!zone || isSystemZone(zone, mSystemZone))
         return {sourceDate, sourceTime, 0};
     t.zone = zone;
     const icaltimetype utc = icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone());
@@ -380,17 +389,19 @@ QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString 
         icalproperty_set_tzid(icalcomponent_get_first_property(definition, ICAL_TZID_PROPERTY), zone.tzid.constData());
         icalcomponent_add_component(calendar.get(), definition);
     }
+    // Each event is written and freed on its own: a calendar of every
+    // reminder at once would hold them all in libical's memory twice.
+    QByteArray bytes = icalText(calendar.get());
+    const QByteArray end("END:VCALENDAR\r\n");
+    bytes.chop(end.size());
     for (const ReminderRecord &row : rows) {
         if (row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0) {
             leftOut.append(row.Reminder);
             continue;
         }
-        icalcomponent_add_component(calendar.get(), eventFor(row, uidOf(row, hash), zone, stamp));
+        bytes += icalText(ComponentPtr(eventFor(row, uidOf(row, hash), zone, stamp)).get());
     }
-    char *text = icalcomponent_as_ical_string_r(calendar.get());
-    const QByteArray bytes(text);
-    std::free(text);
-    return bytes;
+    return bytes + end;
 }
 
 ICalendarContent readICalendar(const QByteArray &bytes)
