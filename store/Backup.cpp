@@ -222,6 +222,39 @@ QList<TextLine> ReadTextLines(const QString &path)
     return lines;
 }
 
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<QByteArray()> &compose)
+{
+    QSaveFile file(path);
+    const bool opened = trap(102, [&] {
+        if (!file.open(QIODevice::WriteOnly))
+            throw AppError(QStringLiteral("The %1 file %2 cannot be created: %3.")
+                               .arg(QString::fromLatin1(kind), path, file.errorString()));
+    });
+    QByteArray bytes;
+    const bool composed = opened && trap(104, [&] { bytes = compose(); });
+    const bool saved = composed && trap(106, [&] {
+        if (file.write(bytes) != bytes.size() || !file.commit())
+            throw AppError(QStringLiteral("The %1 file %2 could not be written: %3. A file of that name is as it was.")
+                               .arg(QString::fromLatin1(kind), path, file.errorString()));
+    });
+    if (!saved)
+        file.cancelWriting();
+    return saved;
+}
+
+bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add)
+{
+    if (!trap(104, [&] { conn.beginTransaction(); }))
+        return false;
+    const bool committed = trap(106, [&] {
+        add();
+        conn.commit();
+    });
+    if (!committed)
+        trap(108, [&] { conn.rollback(); });
+    return committed;
+}
+
 BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                            const QString &path, ProgressSink *progress)
 {
@@ -229,13 +262,8 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     BackupResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
-    QSaveFile file(path);
-    const bool opened = trap(102, [&] {
-        if (!file.open(QIODevice::WriteOnly))
-            throw AppError(QStringLiteral("The backup file %1 cannot be created: %2.").arg(path, file.errorString()));
-    });
-    QString text;
-    const bool read = opened && trap(104, [&] {
+    const bool saved = writeWholeFile(trap, path, "backup", [&] {
+        QString text;
         const QString crlf = QStringLiteral("\r\n");
         for (const ReminderRecord &r : conn.orderedRows()) {
             // A separator inside a field would move the fields after it.
@@ -250,16 +278,10 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
             text.append(r.Weekdays).append(kSeparator).append(crlf);
             ++result.written;
         }
-    });
-    const bool saved = read && trap(106, [&] {
         QStringEncoder encoder(QStringEncoder::System);
-        const QByteArray bytes = encoder.encode(text);
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            throw AppError(QStringLiteral("The backup file %1 could not be written: %2. A file of that name is as it was.")
-                               .arg(path, file.errorString()));
+        return QByteArray(encoder.encode(text));
     });
     if (!saved) {
-        file.cancelWriting();
         result.failed = true;
         result.written = 0;
     }
@@ -278,18 +300,9 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
 
     QList<TextLine> lines;
     const bool read = trap(102, [&] { lines = ReadTextLines(path); });
-    const bool begun = read && trap(104, [&] { conn.beginTransaction(); });
-    if (begun) {
-        BackupReader(conn, regional).restore(lines, result);
-        const bool committed = trap(106, [&] { conn.commit(); });
-        if (!committed) {
-            trap(108, [&] { conn.rollback(); });
-            result.added = 0;
-        }
-        result.failed = !committed;
-    } else {
-        result.failed = true;
-    }
+    result.failed = !(read && addInOneTransaction(trap, conn, [&] { BackupReader(conn, regional).restore(lines, result); }));
+    if (result.failed)
+        result.added = 0;
     if (!result.failed && reportRejections && !result.rejected.isEmpty())
         trap(110, [&] { throw AppError(rejectedLinesText(path, result.rejected)); });
     trap(112, [&] { finishProgress(progress); });

@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTimeZone>
 
@@ -455,26 +454,14 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     ICalendarExportResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
-    QSaveFile file(path);
-    const bool opened = trap(102, [&] {
-        if (!file.open(QIODevice::WriteOnly))
-            throw AppError(QStringLiteral("The calendar file %1 cannot be created: %2.").arg(path, file.errorString()));
-    });
-    QByteArray text;
-    const bool read = opened && trap(104, [&] {
+    const bool saved = writeWholeFile(trap, path, "calendar", [&] {
         const std::vector<ReminderRecord> rows = conn.orderedRows();
-        text = iCalendarText(rows, QFileInfo(conn.databasePath()).absoluteFilePath(), result.leftOutMessages);
+        QByteArray text = iCalendarText(rows, QFileInfo(conn.databasePath()).absoluteFilePath(), result.leftOutMessages);
         result.written = int(rows.size() - result.leftOutMessages.size());
+        return text;
     });
-    const bool saved = read && trap(106, [&] {
-        if (file.write(text) != text.size() || !file.commit())
-            throw AppError(QStringLiteral("The calendar file %1 could not be written: %2. A file of that name is as it was.")
-                               .arg(path, file.errorString()));
-    });
-    if (!saved) {
-        file.cancelWriting();
+    if (!saved)
         result = {0, {}, true};
-    }
     trap(108, [&] { finishProgress(progress); });
     if (saved && !result.leftOutMessages.isEmpty())
         trap(110, [&] {
@@ -490,7 +477,6 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSetti
                                            const QString &path, ProgressSink *progress, bool reportLeftOut)
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromICalendar"));
-    ICalendarImportResult result;
     trap(100, [&] { startProgress(progress, "Reading file: ", path); });
 
     ICalendarContent content;
@@ -502,19 +488,15 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSetti
             throw AppError(QStringLiteral("The file %1 cannot be imported: %2.").arg(path, e.description()));
         }
     });
+    ICalendarImportResult result;
     result.leftOut = content.leftOut;
-    const bool begun = read && trap(104, [&] { conn.beginTransaction(); });
-    const bool added = begun && trap(106, [&] {
+    result.failed = !(read && addInOneTransaction(trap, conn, [&] {
         for (const ReminderValues &values : content.reminders) {
             conn.Execute(editorInsertStatement(values, regional));
             result.added.push_back({conn.lastInsertId(), values.option, values.date, values.time, values.message,
                                     values.weekdays});
         }
-        conn.commit();
-    });
-    if (begun && !added)
-        trap(108, [&] { conn.rollback(); });
-    result.failed = !added;
+    }));
     if (result.failed)
         result.added.clear();
     if (!result.failed && reportLeftOut && !result.leftOut.isEmpty())
