@@ -372,6 +372,15 @@ QByteArray readWholeFile(const QString &path)
     return bytes;
 }
 
+// Decoded and dropped at once: the text of a large calendar would otherwise
+// stay in memory beside libical's tree of it.
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
 } // namespace
 
 QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut)
@@ -410,11 +419,9 @@ ICalendarContent readICalendar(const QByteArray &bytes)
                            .arg(kICalendarMaxBytes / (1024 * 1024)));
     if (bytes.contains('\0'))
         throw AppError(QStringLiteral("it is not a text file"));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(bytes);
-    if (utf8.hasError())
+    if (!isUtf8(bytes))
         throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
-    QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
         throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
 
