@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <random>
+#include <string>
 
 namespace vestrona::bench {
 
@@ -58,6 +60,22 @@ FilledDatabase::FilledDatabase(int count, Kinds kinds) : mPath(mDir.filePath(QSt
         conn.Execute(editorInsertStatement(v, regional));
     }
     conn.commit();
+}
+
+long peakMemoryKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 } // namespace vestrona::bench

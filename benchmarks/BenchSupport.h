@@ -38,4 +38,9 @@ public:
 // Makes an empty reminder database from the schema at `path`.
 void createEmptyDatabase(const QString &path);
 
+// The process's peak memory (VmHWM) in kB, -1 when unknown; resetting it
+// lets a measurement leave out what was used before it.
+long peakMemoryKb();
+void resetPeakMemory();
+
 } // namespace vestrona::bench

@@ -18,8 +18,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <string>
 
 using namespace vestrona;
 
@@ -89,17 +87,6 @@ void BM_LoadRemFromFile(benchmark::State &state)
 }
 BENCHMARK(BM_LoadRemFromFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-long peakKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
-
 // Making the database and its backup costs memory of its own; the peak is
 // reset (clear_refs 5) before the restore so only the restore counts.
 int restorePeak()
@@ -107,13 +94,13 @@ int restorePeak()
     Fixture &f = fixture();
     Connection conn(f.regional);
     conn.Open(f.freshDatabase(0));
-    std::ofstream("/proc/self/clear_refs") << "5";
+    bench::resetPeakMemory();
     const RestoreResult r = LoadRemFromFile(conn, f.regional, f.reporter, f.backupPath, nullptr);
     if (r.added != kReminders) {
         std::fprintf(stderr, "bench_backup: the restore added %d of %d reminders\n", r.added, kReminders);
         return 1;
     }
-    std::printf("restore_peak_mb %.1f\n", double(peakKb()) / 1024.0);
+    std::printf("restore_peak_mb %.1f\n", double(bench::peakMemoryKb()) / 1024.0);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include "cli/ICalendarCommands.h"
+
 #include "core/AppError.h"
 #include "core/Clock.h"
 #include "core/PathHelpers.h"
@@ -11,7 +13,6 @@
 #include "store/Connection.h"
 #include "store/DataLocation.h"
 #include "store/DateFormats.h"
-#include "store/ReminderListText.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
 
@@ -33,7 +34,10 @@ constexpr auto kDescription =
     "      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID\n"
     "  delete ID                 deletes a reminder\n"
     "  backup [--force] FILE     writes every reminder to a backup file\n"
-    "  restore FILE...           adds the reminders of backup files";
+    "  restore FILE...           adds the reminders of backup files\n"
+    "  export [--force] FILE     writes every reminder to an iCalendar (.ics) file\n"
+    "  import FILE...            adds the events and to-dos of iCalendar files and\n"
+    "                            prints them; a date without a time starts at 00:00:00";
 
 struct UsageError {
     QString text;
@@ -77,6 +81,8 @@ private:
     int restore(const QStringList &args);
 
     void openDatabase();
+    // False, after saying so, when `path` exists and --force is not given.
+    bool mayWrite(const QString &path) const;
     void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
     void allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const;
 
@@ -102,7 +108,7 @@ int Cli::run(const QStringList &arguments)
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
     mParser.addOptions({mOption, mDate, mTime, mDays, mForce, mDatabase});
-    mParser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("next, list, add, delete, backup or restore."));
+    mParser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("next, list, add, delete, backup, restore, export or import."));
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
 
     try {
@@ -157,6 +163,23 @@ int Cli::run(const QStringList &arguments)
             allowOnly({});
             return restore(args);
         }
+        if (command == QLatin1String("export")) {
+            requireArgumentCount(args, 1, "export [--force] FILE");
+            allowOnly({&mForce});
+            if (!mayWrite(args.first()))
+                return ExitNothing;
+            openDatabase();
+            StreamReporter reporter(mErr);
+            return exportICalendar(*mConn, reporter, args.first());
+        }
+        if (command == QLatin1String("import")) {
+            if (args.isEmpty())
+                throw UsageError{QStringLiteral("Usage: vestrona-cli import FILE...")};
+            allowOnly({});
+            openDatabase();
+            StreamReporter reporter(mErr);
+            return importICalendar(*mConn, mEnv.regional, reporter, args, currentDateFormat(mEnv.settings), mOut, mErr);
+        }
         throw UsageError{QStringLiteral("Unknown command \"%1\".").arg(command)};
     } catch (const UsageError &e) {
         mErr << "vestrona-cli: " << e.text << "\nTry 'vestrona-cli --help'.\n";
@@ -179,6 +202,15 @@ void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) c
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
             throw UsageError{QStringLiteral("--%1 does not belong to this command.").arg(o->names().first())};
     }
+}
+
+bool Cli::mayWrite(const QString &path) const
+{
+    if (FileExists(path) && !mParser.isSet(mForce)) {
+        mErr << "vestrona-cli: " << path << " already exists; use --force to replace it.\n";
+        return false;
+    }
+    return true;
 }
 
 void Cli::openDatabase()
@@ -212,14 +244,8 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    for (const ReminderRecord &r : mConn->orderedRows()) {
-        for (int c = 0; c < ListColumnCount; ++c) {
-            if (c > 0)
-                mOut << '\t';
-            mOut << backslashEscaped(listCellText(r, c, pattern, mEnv.regional));
-        }
-        mOut << '\n';
-    }
+    for (const ReminderRecord &r : mConn->orderedRows())
+        writeListLine(mOut, r, pattern, mEnv.regional);
     return ExitOk;
 }
 
@@ -292,10 +318,8 @@ int Cli::remove(const QStringList &args)
 int Cli::backup(const QStringList &args)
 {
     const QString path = args.first();
-    if (FileExists(path) && !mParser.isSet(mForce)) {
-        mErr << "vestrona-cli: " << path << " already exists; use --force to replace it.\n";
+    if (!mayWrite(path))
         return ExitNothing;
-    }
     openDatabase();
     StreamReporter reporter(mErr);
     const BackupResult result = SaveRemToFile(*mConn, mEnv.regional, reporter, path, nullptr);

@@ -1,6 +1,7 @@
 #include "store/Backup.h"
 
 #include "core/AppError.h"
+#include "core/ProgressIdleText.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "store/Connection.h"
@@ -251,6 +252,8 @@ QString leftOutText(const QString &path, const BackupResult &result)
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
+} // namespace
+
 void startProgress(ProgressSink *progress, const char *action, const QString &path)
 {
     if (!progress)
@@ -265,10 +268,8 @@ void finishProgress(ProgressSink *progress)
     if (!progress)
         return;
     progress->setProgress(100, QStringLiteral("Done."));
-    progress->setProgress(0, QStringLiteral("Progress Bar"));
+    progress->setProgress(0, QString::fromLatin1(kProgressIdleText));
 }
-
-} // namespace
 
 void requireRegularFile(const QString &path)
 {
@@ -332,6 +333,46 @@ QList<TextLine> ReadTextLines(const QString &path)
     return lines;
 }
 
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<QByteArray()> &compose)
+{
+    QSaveFile file(path);
+    const bool opened = trap(102, [&] {
+        requireRegularFile(path);
+        if (!file.open(QIODevice::WriteOnly))
+            throw AppError(QStringLiteral("The %1 file %2 cannot be created: %3.")
+                               .arg(QString::fromLatin1(kind), path, file.errorString()));
+    });
+    QByteArray bytes;
+    const bool composed = opened && trap(104, [&] { bytes = compose(); });
+    const bool saved = composed && trap(106, [&] {
+        if (file.write(bytes) != bytes.size() || !file.commit()) {
+            // Qt has no words of its own for a full disk ("Unknown error").
+            const QString folder = QFileInfo(path).absolutePath();
+            const QString why = QStorageInfo(folder).bytesAvailable() < bytes.size()
+                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
+                : file.errorString();
+            throw AppError(QStringLiteral("The %1 file %2 could not be written: %3. A file of that name is as it was.")
+                               .arg(QString::fromLatin1(kind), path, why));
+        }
+    });
+    if (!saved)
+        file.cancelWriting();
+    return saved;
+}
+
+bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add)
+{
+    if (!trap(104, [&] { conn.beginTransaction(); }))
+        return false;
+    const bool committed = trap(106, [&] {
+        add();
+        conn.commit();
+    });
+    if (!committed)
+        trap(108, [&] { conn.rollback(); });
+    return committed;
+}
+
 BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                            const QString &path, ProgressSink *progress)
 {
@@ -339,14 +380,8 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     BackupResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
-    QSaveFile file(path);
-    const bool opened = trap(102, [&] {
-        requireRegularFile(path);
-        if (!file.open(QIODevice::WriteOnly))
-            throw AppError(QStringLiteral("The backup file %1 cannot be created: %2.").arg(path, file.errorString()));
-    });
-    QString text;
-    const bool read = opened && trap(104, [&] {
+    const bool saved = writeWholeFile(trap, path, "backup", [&] {
+        QString text;
         const QString crlf = QStringLiteral("\r\n");
         for (const ReminderRecord &r : conn.orderedRows()) {
             if (r.damaged) {
@@ -365,22 +400,10 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
             text.append(r.Weekdays).append(kSeparator).append(crlf);
             ++result.written;
         }
-    });
-    const bool saved = read && trap(106, [&] {
         QStringEncoder encoder(QStringEncoder::System);
-        const QByteArray bytes = encoder.encode(text);
-        if (file.write(bytes) != bytes.size() || !file.commit()) {
-            // Qt has no words of its own for a full disk ("Unknown error").
-            const QString folder = QFileInfo(path).absolutePath();
-            const QString why = QStorageInfo(folder).bytesAvailable() < bytes.size()
-                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
-                : file.errorString();
-            throw AppError(QStringLiteral("The backup file %1 could not be written: %2. A file of that name is as it was.")
-                               .arg(path, why));
-        }
+        return QByteArray(encoder.encode(text));
     });
     if (!saved) {
-        file.cancelWriting();
         result.failed = true;
         result.written = 0;
     }
@@ -399,18 +422,11 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
 
     QList<TextLine> lines;
     const bool read = trap(102, [&] { lines = ReadTextLines(path); });
-    const bool begun = read && trap(104, [&] { conn.beginTransaction(); });
-    const bool committed = begun && trap(106, [&] {
-        BackupReader(conn, regional).restore(lines, result);
-        conn.commit();
-    });
-    if (begun && !committed)
-        trap(108, [&] { conn.rollback(); });
-    if (!committed) {
+    result.failed = !(read && addInOneTransaction(trap, conn, [&] { BackupReader(conn, regional).restore(lines, result); }));
+    if (result.failed) {
         result.added = 0;
         result.rejected.clear();
     }
-    result.failed = !committed;
     if (!result.failed && reportRejections && !result.rejected.isEmpty())
         trap(110, [&] { throw AppError(rejectedLinesText(path, result.rejected)); });
     trap(112, [&] { finishProgress(progress); });

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace vestrona {
 
 class Connection;
+class ErrorTrap;
 class Reporter;
 class RegionalSettings;
 
@@ -63,6 +67,24 @@ struct BackupResult {
 
 // How many rejected lines the error box of one file lists.
 inline constexpr int kRejectedLinesListed = 20;
+
+// The progress bar while the file at `path` is read or written ("Reading
+// file: " and the file's name), and its resting state afterwards. Both do
+// nothing without a progress bar.
+void startProgress(ProgressSink *progress, const char *action, const QString &path);
+void finishProgress(ProgressSink *progress);
+
+// Writes the bytes `compose` gives to `path` whole or not at all, as steps
+// of the caller's trap: 102 opens a file beside the target, 104 composes,
+// 106 writes it and renames it over the target. `kind` names the file in
+// the error ("backup"). False when a step failed; a file of that name is
+// then as it was.
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<QByteArray()> &compose);
+
+// Runs `add` in one transaction of `conn`, as steps of the caller's trap:
+// 104 begins, 106 adds and commits, 108 rolls back after a failure. False
+// when nothing was added.
+bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add);
 
 // Writes every reminder to `path`, one line each. The file is written beside
 // the target and renamed over it only when complete; a target that is not a

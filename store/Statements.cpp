@@ -51,4 +51,16 @@ QString weekdaysText(const bool ticked[7])
     return text;
 }
 
+ReminderRecord storedRecord(const ReminderValues &values, qint64 id)
+{
+    ReminderRecord record;
+    record.ID = id;
+    record.Option = values.option;
+    record.StartDate = values.date;
+    record.StartTime = values.time;
+    record.Reminder = values.message;
+    record.Weekdays = values.weekdays;
+    return record;
+}
+
 } // namespace vestrona

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RegionalSettings.h"
+#include "store/ReminderRecord.h"
 
 #include <QDate>
 #include <QString>
@@ -27,6 +28,8 @@ struct ReminderValues {
 };
 
 QString editorInsertStatement(const ReminderValues &values, const RegionalSettings &regional);
+// The row these values make once stored under `id`.
+ReminderRecord storedRecord(const ReminderValues &values, qint64 id);
 QString editorUpdateStatement(const ReminderValues &values, qint64 id, const RegionalSettings &regional);
 QString deleteStatement(qint64 id);
 // "insert into tblReminders (...) values (" + valueList + ")"

@@ -1,6 +1,8 @@
 #include "ui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace vestrona {
 
@@ -21,11 +23,22 @@ QString toQtNameFilters(const QString &filter)
     return names.join(QStringLiteral(";;"));
 }
 
+QString withFilterSuffix(const QString &path, const QString &nameFilter)
+{
+    static const QRegularExpression onePattern(QStringLiteral("\\(\\*(\\.[^*?() ]+)\\)$"));
+    const QRegularExpressionMatch match = onePattern.match(nameFilter);
+    if (path.isEmpty() || !match.hasMatch() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + match.captured(1);
+}
+
 QString QtFileDialogs::getSaveFileName(const QString &title, const QString &filter)
 {
     // The program asks about overwriting itself, in its own words.
-    return QFileDialog::getSaveFileName(nullptr, title, {}, toQtNameFilters(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    QString chosenFilter;
+    const QString path = QFileDialog::getSaveFileName(nullptr, title, {}, toQtNameFilters(filter), &chosenFilter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    return withFilterSuffix(path, chosenFilter);
 }
 
 QString QtFileDialogs::getOpenFileName(const QString &title, const QString &filter)

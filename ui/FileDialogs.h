@@ -19,6 +19,10 @@ public:
 // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" as a Qt name filter list.
 QString toQtNameFilters(const QString &filter);
 
+// A name typed without a suffix gets the one of the chosen filter when that
+// filter has a single pattern: "plan" with "iCalendar (*.ics)" is "plan.ics".
+QString withFilterSuffix(const QString &path, const QString &nameFilter);
+
 class QtFileDialogs final : public FileDialogs {
 public:
     QString getSaveFileName(const QString &title, const QString &filter) override;

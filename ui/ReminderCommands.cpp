@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/ICalendar.h"
 #include "store/Statements.h"
 #include "ui/FileDialogs.h"
 #include "ui/Form3.h"
@@ -16,7 +17,12 @@ namespace vestrona {
 
 namespace {
 
-constexpr auto kTextFileFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+constexpr auto kTextFileFilter = "Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|";
+
+bool isICalendarName(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive);
+}
 
 // The hourglass for the length of a file operation, gone again however it ends.
 class WaitCursor {
@@ -93,7 +99,12 @@ void ReminderCommands::PushButton8_Click()
     if (answer != Reporter::Answer::Yes)
         return;
     WaitCursor hourglass;
-    trap(104, [&] { SaveRemToFile(mList.conn, mContext.regional, mContext.reporter, path, &mList.progress); });
+    trap(104, [&] {
+        if (isICalendarName(path))
+            SaveRemToICalendar(mList.conn, mContext.reporter, path, &mList.progress);
+        else
+            SaveRemToFile(mList.conn, mContext.regional, mContext.reporter, path, &mList.progress);
+    });
 }
 
 void ReminderCommands::PushButton9_Click()
@@ -107,8 +118,15 @@ void ReminderCommands::PushButton9_Click()
     if (paths.isEmpty())
         return;
     WaitCursor hourglass;
-    for (const QString &path : paths)
-        trap(102, [&] { LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress); });
+    for (const QString &path : paths) {
+        trap(102, [&] {
+            // A calendar is known by what it holds, whatever it is called.
+            if (looksLikeICalendar(path))
+                LoadRemFromICalendar(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
+            else
+                LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
+        });
+    }
     trap(104, [&] { mList.listReminders(); });
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/Files.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
+#include "ui/FileDialogs.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/ReminderListModel.h"
@@ -140,6 +141,9 @@ private slots:
     void loadSeveralFilesRefreshesOnce();
     void loadReportsRejectedLinesAndRestoresCursor();
     void backupThenLoadDoublesReminders();
+    void calendarExportThenLoadByContent();
+    void typedNameGetsTheFilterSuffix_data();
+    void typedNameGetsTheFilterSuffix();
 
     // Date format
     void dateFormatDialog();
@@ -566,7 +570,8 @@ void TestCommands::backupCancelledWritesNothing()
     QCOMPARE(h->dialogs.requests.size(), 1);
     QCOMPARE(h->dialogs.requests.first().kind, QStringLiteral("save"));
     QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Save"));
-    QCOMPARE(h->dialogs.requests.first().filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"));
+    QCOMPARE(h->dialogs.requests.first().filter,
+             QStringLiteral("Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|"));
     QVERIFY(h->reporter.boxes.isEmpty());
     QCOMPARE(QDir(h->program.path()).entryList({"*.txt"}), QStringList());
 }
@@ -655,6 +660,46 @@ void TestCommands::backupThenLoadDoublesReminders()
     QVERIFY(h->reporter.boxes.isEmpty());
     QCOMPARE(h->rows(), QStringList({before[0], before[0], before[1], before[1]}));
     QCOMPARE(h->form->listModel().rowCount(), 4);
+}
+
+void TestCommands::calendarExportThenLoadByContent()
+{
+    h->insert(3, QDate(2027, 5, 10), QTime(21, 4, 5), QStringLiteral("a'b\nc"), QStringLiteral("Mon, Wed"));
+    h->insert(2, QDate(2027, 5, 7), QTime(1, 2, 3), QStringLiteral("plain"));
+    const QStringList before = h->rows();
+    const QString calendar = h->program.file(QStringLiteral("reminders.ics"));
+    h->dialogs.nextFiles = {{calendar}};
+    h->click("PushButton8");
+    QVERIFY(readFile(calendar).startsWith("BEGIN:VCALENDAR\r\n"));
+
+    // Renamed, the calendar is still read as one.
+    const QString renamed = h->program.file(QStringLiteral("reminders.txt"));
+    QVERIFY(QFile::rename(calendar, renamed));
+    h->dialogs.nextFiles = {{renamed}};
+    h->click("PushButton9");
+    QVERIFY(h->reporter.boxes.isEmpty());
+    QCOMPARE(h->rows(), QStringList({before[0], before[0], before[1], before[1]}));
+    QCOMPARE(h->form->listModel().rowCount(), 4);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestCommands::typedNameGetsTheFilterSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("calendar") << "/tmp/plan" << "iCalendar (*.ics)" << "/tmp/plan.ics";
+    QTest::newRow("own suffix kept") << "/tmp/plan.txt" << "iCalendar (*.ics)" << "/tmp/plan.txt";
+    QTest::newRow("all files") << "/tmp/plan" << "All Files (*)" << "/tmp/plan";
+    QTest::newRow("cancelled") << "" << "Text Files (*.txt)" << "";
+}
+
+void TestCommands::typedNameGetsTheFilterSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, expected);
+    QCOMPARE(withFilterSuffix(typed, filter), expected);
 }
 
 void TestCommands::dateFormatDialog()

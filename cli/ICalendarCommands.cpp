@@ -1,0 +1,51 @@
+#include "cli/ICalendarCommands.h"
+
+#include "cli/CliCommands.h"
+#include "core/TextEscapes.h"
+#include "store/ICalendar.h"
+#include "store/ReminderListText.h"
+
+#include <QTextStream>
+
+namespace vestrona {
+
+void writeListLine(QTextStream &out, const ReminderRecord &row, const QString &datePattern,
+                   const RegionalSettings &regional)
+{
+    for (int c = 0; c < ListColumnCount; ++c) {
+        if (c > 0)
+            out << '\t';
+        out << backslashEscaped(listCellText(row, c, datePattern, regional));
+    }
+    out << '\n';
+}
+
+int exportICalendar(Connection &conn, Reporter &reporter, const QString &path)
+{
+    const ICalendarExportResult result = SaveRemToICalendar(conn, reporter, path, nullptr);
+    if (result.failed)
+        return ExitDatabase;
+    return result.leftOutMessages.isEmpty() ? ExitOk : ExitNothing;
+}
+
+int importICalendar(Connection &conn, const RegionalSettings &regional, Reporter &reporter, const QStringList &paths,
+                    const QString &datePattern, QTextStream &out, QTextStream &err)
+{
+    bool anyLeftOut = false;
+    bool anyFailed = false;
+    for (const QString &path : paths) {
+        // Every entry left out is listed here, not only the first ones a box shows.
+        const ICalendarImportResult result = LoadRemFromICalendar(conn, regional, reporter, path, nullptr, false);
+        anyFailed = anyFailed || result.failed;
+        for (const ReminderRecord &row : result.added)
+            writeListLine(out, row, datePattern, regional);
+        for (const LeftOutComponent &left : result.leftOut)
+            err << path << ": \"" << backslashEscaped(left.summary) << "\": " << left.reason << '\n';
+        anyLeftOut = anyLeftOut || !result.leftOut.isEmpty();
+    }
+    if (anyFailed)
+        return ExitDatabase;
+    return anyLeftOut ? ExitNothing : ExitOk;
+}
+
+} // namespace vestrona

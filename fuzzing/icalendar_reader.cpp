@@ -1,0 +1,61 @@
+// An iCalendar file is whatever the user picks or another program wrote:
+// any bytes. Whatever the reader takes must be a reminder the program can
+// hold, and writing those reminders out and reading them again must give
+// them back unchanged.
+
+#include "fuzzing/FuzzEntry.h"
+
+#include "core/AppError.h"
+#include "store/ICalendar.h"
+
+#include <QByteArray>
+
+using namespace vestrona;
+
+namespace {
+
+ICalendarContent readOrNothing(const QByteArray &bytes)
+{
+    try {
+        return readICalendar(bytes);
+    } catch (const AppError &) {
+        return {};
+    }
+}
+
+void checkHoldable(const ReminderValues &r)
+{
+    fuzzCheck(r.date.isValid() && r.time.isValid(), "a reminder without a valid date and time was read");
+    fuzzCheck(r.option >= OptionOnce && r.option <= OptionWeekly, "a reminder with an unknown rule was read");
+    fuzzCheck((r.option == OptionWeekly) == !r.weekdays.isEmpty(), "weekdays were read for the wrong rule");
+}
+
+} // namespace
+
+int fuzzOne(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ICalendarContent content = readOrNothing(bytes);
+    std::vector<ReminderRecord> rows;
+    for (const ReminderValues &r : content.reminders) {
+        checkHoldable(r);
+        rows.push_back(storedRecord(r, qint64(rows.size() + 1)));
+    }
+    if (rows.empty())
+        return 0;
+
+    QStringList leftOut;
+    const ICalendarContent again = readICalendar(iCalendarText(rows, QStringLiteral("fuzz"), leftOut));
+    fuzzCheck(leftOut.isEmpty() && again.leftOut.isEmpty(), "the program's own calendar left something out");
+    fuzzCheck(again.reminders.size() == rows.size(), "a calendar round trip changed the number of reminders");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ReminderValues &a = again.reminders[i];
+        const ReminderRecord &b = rows[i];
+        fuzzCheck(a.option == b.Option && a.time == b.StartTime && a.weekdays == b.Weekdays,
+                  "a calendar round trip changed a reminder's rule or time");
+        // A weekly reminder may start on its first weekday instead.
+        fuzzCheck(b.Option == OptionWeekly ? a.date >= b.StartDate && b.StartDate.daysTo(a.date) < 7 : a.date == b.StartDate,
+                  "a calendar round trip moved a reminder");
+    }
+    return 0;
+}
