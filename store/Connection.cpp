@@ -104,7 +104,7 @@ struct Connection::Impl {
         switch (code & 0xff) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            throw AppError(QStringLiteral("The reminder database %1 is locked by another program; %2 failed. "
+            throw DatabaseBusyError(QStringLiteral("The reminder database %1 is locked by another program; %2 failed. "
                                           "Try again in a moment.")
                                .arg(path, action));
         case SQLITE_READONLY:
@@ -206,7 +206,7 @@ struct Connection::Impl {
             raise(status, action);
     }
 
-    void open(const QString &databasePath)
+    void open(const QString &databasePath, LockWait wait)
     {
         // mode=rw keeps SQLite from ever creating the file.
         const QByteArray uri =
@@ -217,7 +217,7 @@ struct Connection::Impl {
         const int status = sqlite3_open_v2(uri.constData(), &db, flags, nullptr);
         if (status != SQLITE_OK)
             raise(status, QStringLiteral("opening it"));
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(db, wait == LockWait::AMoment ? kBusyTimeoutMs : 0);
     }
 
     void validate()
@@ -322,15 +322,16 @@ int Connection::State() const
     return d->db ? 1 : 0;
 }
 
-void Connection::Open(const QString &databasePath, Access access)
+void Connection::Open(const QString &databasePath, Access access, LockWait wait)
 {
     Close();
     checkDatabaseFile(databasePath);
     d->path = databasePath;
     d->readOnly = access == Access::ReadOnly || !mayWrite(databasePath);
     try {
-        d->open(databasePath);
+        d->open(databasePath, wait);
         d->validate();
+        sqlite3_busy_timeout(d->db, kBusyTimeoutMs);
         if (!d->readOnly) {
             // Only now that the file has proved to be a reminder database may it
             // be changed. A rollback journal, not a write-ahead log: a WAL file
