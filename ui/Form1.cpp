@@ -108,6 +108,10 @@ Form1::Form1(const AppContext &context, QWidget *parent)
         listReminders();
         GetLatestReminder();
     });
+    // The connection keeps reading a file moved away or replaced; what is at
+    // the path now is what the user and vestrona-cli see.
+    connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);
+    connect(mWatcher.get(), &DatabaseWatcher::deleted, this, &Form1::reportDatabaseDeleted);
     mOpenRetry = new QTimer(this);
     mOpenRetry->setSingleShot(true);
     mOpenRetry->setInterval(1000);
@@ -305,6 +309,17 @@ void Form1::openDatabaseAgain()
         trap(100, [&] { mListModel->clear(); });
         break;
     }
+}
+
+void Form1::reportDatabaseDeleted()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.reportDatabaseDeleted"));
+    trap(100, [&] {
+        mContext.reporter.showMessage(
+            QStringLiteral("The reminder database %1 has been deleted. The reminders still listed are no longer "
+                           "saved anywhere; put the file back, and Vestrona reads it again.")
+                .arg(mContext.data.database));
+    });
 }
 
 bool Form1::databaseListed(ErrorTrap &trap, const QString &databasePath)

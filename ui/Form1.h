@@ -109,8 +109,10 @@ private:
     void startReminders(ErrorTrap &trap);
     void placeWindow();
 
-    // After a busy start-up, each second until it opens.
+    // After a busy start-up (each second until it opens) and when the file
+    // was replaced while the program runs.
     void openDatabaseAgain();
+    void reportDatabaseDeleted();
 
     void ApplySkin();
     void Form_Resize();

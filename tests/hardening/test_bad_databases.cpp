@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QCheckBox>
 
+#include <cstdio>
 #include <unistd.h>
 
 #include <functional>
@@ -181,6 +182,64 @@ private slots:
         QCOMPARE(h.form->scheduler().alarmText(), QStringLiteral("after the lock"));
         QCOMPARE(h.reporter.boxes.size(), 1);
         QVERIFY(!h.form->conn().isReadOnly());
+    }
+
+    // A new file moved over the database while the window runs is the
+    // database from then on: its reminders are listed and ring, and the
+    // window's own changes go into it.
+    void replacedDatabaseIsOpenedAgain()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        const auto fill = [](const QString &path, const QStringList &messages) {
+            Connection writer(RegionalSettings::usEnglish());
+            writer.Open(path);
+            int hour = 10;
+            for (const QString &message : messages)
+                writer.Execute(reminderInsert(1, QDate(2026, 12, 7), QTime(hour++, 0), message));
+        };
+        fill(h.databasePath(), {QStringLiteral("old")});
+        QVERIFY(h.start());
+        QCOMPARE(h.form->scheduler().alarmText(), QStringLiteral("old"));
+
+        const QString replacement = h.program.file(QStringLiteral("new.mdb"));
+        QVERIFY(makeDatabase(replacement));
+        fill(replacement, {QStringLiteral("new first"), QStringLiteral("new second")});
+        QCOMPARE(std::rename(qPrintable(replacement), qPrintable(h.databasePath())), 0);
+
+        QTRY_COMPARE_WITH_TIMEOUT(h.form->listModel().rowCount(), 2, 5000);
+        QCOMPARE(h.form->scheduler().alarmText(), QStringLiteral("new first"));
+        h.click("PushButton6");
+        QCOMPARE(h.reporter.boxes.size(), 0);
+        Connection reader(RegionalSettings::usEnglish());
+        reader.Open(h.databasePath());
+        QCOMPARE(reader.orderedRows().size(), std::size_t(3));
+    }
+
+    // A deleted database is reported once, however long it stays away; a
+    // file put back in its place is read.
+    void deletedDatabaseIsReportedOnce()
+    {
+        Harness h;
+        QVERIFY(makeDatabase(h.databasePath()));
+        QVERIFY(h.start());
+        QVERIFY(QFile::remove(h.databasePath()));
+        QTRY_COMPARE_WITH_TIMEOUT(h.reporter.boxes.size(), 1, 5000);
+        const QString shown = h.reporter.boxes.first().text;
+        QVERIFY2(shown.contains(h.databasePath()) && shown.contains(QStringLiteral("deleted")), qPrintable(shown));
+        QTest::qWait(2500);
+        QCOMPARE(h.reporter.boxes.size(), 1);
+
+        const QString putBack = h.program.file(QStringLiteral("copy.mdb"));
+        QVERIFY(makeDatabase(putBack));
+        {
+            Connection writer(RegionalSettings::usEnglish());
+            writer.Open(putBack);
+            writer.Execute(reminderInsert(1, QDate(2026, 12, 7), QTime(10, 0), QStringLiteral("put back")));
+        }
+        QVERIFY(QFile::rename(putBack, h.databasePath()));
+        QTRY_COMPARE_WITH_TIMEOUT(h.form->listModel().rowCount(), 1, 5000);
+        QCOMPARE(h.reporter.boxes.size(), 1);
     }
 
     // A database the user may not write starts read-only: the list shows,
