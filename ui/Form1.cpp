@@ -527,7 +527,11 @@ void Form1::selectIntervalRow(int row)
 
 QString Form1::alarmSoundFile() const
 {
-    return Text2->text();
+    // Reading a FIFO or a device blocks the player, and with it the window
+    // and every alarm after it: such a path plays nothing.
+    const QString file = Text2->text();
+    const QFileInfo info(file);
+    return info.exists() && !info.isFile() ? QString() : file;
 }
 
 void Form1::restoreDefaultCursor()
@@ -645,7 +649,7 @@ void Form1::Text2_Change()
 void Form1::PushButton4_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton4_Click"));
-    const QString file = Text2->text();
+    const QString file = alarmSoundFile();
     if (file.trimmed().isEmpty() || !listingFindsFile(file))
         return;
     trap(104, [&] { mContext.sound.play(file, false); });
@@ -661,7 +665,10 @@ void Form1::PushButton5_Click()
     });
     if (chosen.isEmpty())
         return;
-    trap(110, [&] { Text2->setText(chosen); });
+    trap(110, [&] {
+        requireRegularFile(chosen);
+        Text2->setText(chosen);
+    });
 }
 
 void Form1::PushButton6_Click()
