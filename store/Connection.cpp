@@ -90,6 +90,8 @@ struct Connection::Impl {
     QString path;
     sqlite3 *db = nullptr;
     bool readOnly = false;
+    // Opened read-only because the caller asked, not because of the file.
+    bool readOnlyAsked = false;
     qint64 lastInsertId = 0;
     // Prepared once per statement shape: a restore runs the same insert
     // a hundred thousand times.
@@ -108,7 +110,7 @@ struct Connection::Impl {
                                           "Try again in a moment.")
                                .arg(path, action));
         case SQLITE_READONLY:
-            throw AppError(QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path));
+            throw AppError(readOnlyMessage());
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
             throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(path, detail));
@@ -132,7 +134,20 @@ struct Connection::Impl {
     void requireWritable() const
     {
         if (readOnly)
-            throw AppError(QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path));
+            throw AppError(readOnlyMessage());
+    }
+
+    QString readOnlyMessage() const
+    {
+        // A writable file in a folder that takes no new files cannot be
+        // changed either; the folder is what the user has to fix.
+        const QFileInfo file(path);
+        const QString folder = file.absolutePath();
+        if (!readOnlyAsked && file.isWritable() && !QFileInfo(folder).isWritable())
+            return QStringLiteral("The folder %1 that holds the reminder database may not be written to, so the "
+                                  "change was not saved: changing the database needs room for a journal file there.")
+                .arg(folder);
+        return QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path);
     }
 
     sqlite3_stmt *prepare(Statement &slot, const char *sql, const QString &action)
@@ -327,7 +342,8 @@ void Connection::Open(const QString &databasePath, Access access, LockWait wait)
     Close();
     checkDatabaseFile(databasePath);
     d->path = databasePath;
-    d->readOnly = access == Access::ReadOnly || !mayWrite(databasePath);
+    d->readOnlyAsked = access == Access::ReadOnly;
+    d->readOnly = d->readOnlyAsked || !mayWrite(databasePath);
     try {
         d->open(databasePath, wait);
         d->validate();
