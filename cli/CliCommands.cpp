@@ -77,6 +77,7 @@ private:
     int restore(const QStringList &args);
 
     void openDatabase();
+    void nameDamagedRows(const std::vector<ReminderRecord> &rows);
     void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
     void allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const;
 
@@ -190,6 +191,7 @@ void Cli::openDatabase()
 int Cli::next()
 {
     openDatabase();
+    nameDamagedRows(mConn->damagedRows());
     const QString dateFormat = currentDateFormat(mEnv.settings);
     const NextReminderChoice choice = findNextReminder(*mConn, mEnv.clock.now(), dateFormat, mEnv.regional);
     // A snooze the program is waiting on rings first when it is due sooner.
@@ -212,7 +214,8 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    for (const ReminderRecord &r : mConn->orderedRows()) {
+    const std::vector<ReminderRecord> rows = mConn->orderedRows();
+    for (const ReminderRecord &r : rows) {
         for (int c = 0; c < ListColumnCount; ++c) {
             if (c > 0)
                 mOut << '\t';
@@ -220,7 +223,17 @@ int Cli::list()
         }
         mOut << '\n';
     }
+    nameDamagedRows(rows);
     return ExitOk;
+}
+
+void Cli::nameDamagedRows(const std::vector<ReminderRecord> &rows)
+{
+    // On the error stream, so that scripts reading the output see only the
+    // reminders, and people see why one of them never rings.
+    const QString notice = damagedRowsNotice(rows);
+    if (!notice.isEmpty())
+        StreamReporter(mErr).showMessage(notice, QString());
 }
 
 int Cli::add(const QStringList &args)

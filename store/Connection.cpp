@@ -418,6 +418,18 @@ void Connection::forEachScheduleRow(const std::function<void(const ReminderRecor
     });
 }
 
+std::vector<ReminderRecord> Connection::damagedRows()
+{
+    d->requireOpen();
+    std::vector<ReminderRecord> rows;
+    d->walkRows(true, [&rows](const ReminderRecord &record) {
+        if (record.damaged)
+            rows.push_back(record);
+    });
+    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) { return a.ID < b.ID; });
+    return rows;
+}
+
 QString Connection::reminderMessage(qint64 id)
 {
     d->requireOpen();

@@ -63,6 +63,8 @@ public:
     // every row but needs the message of one.
     void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row);
     QString reminderMessage(qint64 id);
+    // The damaged rows only, by ID, each with its message and stored cells.
+    std::vector<ReminderRecord> damagedRows();
 
     // One restore runs in one transaction: all its rows or none. A rollback
     // after SQLite has already ended the transaction does nothing.

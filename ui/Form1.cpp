@@ -12,6 +12,7 @@
 #include "shell/TrayMinimizer.h"
 #include "shell/mStartUp.h"
 #include "store/Settings.h"
+#include "store/ReminderListText.h"
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
 #include "store/DatabaseWatcher.h"
@@ -282,6 +283,12 @@ bool Form1::Form_Load()
 void Form1::startReminders(ErrorTrap &trap)
 {
     trap(210, [&] { listReminders(); });
+    trap(212, [&] {
+        // Once for the file opened; the rows stay listed so they can be deleted.
+        const QString notice = damagedRowsNotice(mConn.damagedRows());
+        if (!notice.isEmpty())
+            mContext.reporter.showMessage(notice);
+    });
     trap(214, [&] { GetLatestReminder(); });
     trap(218, [&] {
         mWatcher->start();

@@ -268,6 +268,27 @@ private slots:
         QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Added by vestrona-cli"));
     }
 
+    // Rows another tool wrote with a start that is no date and time are named
+    // in one message at start-up and stay listed to be deleted; the good
+    // reminder still comes next.
+    void damagedRowsAreNamedOnceAtStartUp()
+    {
+        h->insert(OptionOnce, QDate(2026, 12, 7), QTime(10, 0), QStringLiteral("good"));
+        rawSql(h->databasePath(), {QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, "
+                                                  "Weekdays) values (1.7, '2027-03-07', '10:00:00', 'odd rule', '')"),
+                                   QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, "
+                                                  "Weekdays) values (2, 'garbage', '10:00:00', 'no date', '')")});
+        QVERIFY(h->start());
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        const QString shown = h->reporter.boxes.first().text;
+        QVERIFY2(shown.contains(QStringLiteral("\"odd rule\"")) && shown.contains(QStringLiteral("\"1.7\""))
+                     && shown.contains(QStringLiteral("\"no date\"")) && shown.contains(QStringLiteral("\"garbage\""))
+                     && !shown.contains(QStringLiteral("good")),
+                 qPrintable(shown));
+        QCOMPARE(h->form->listModel().rowCount(), 3);
+        QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("good"));
+    }
+
     void missingDatabaseEndsStartUp()
     {
         QFile::remove(h->databasePath());
