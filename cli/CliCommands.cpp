@@ -13,6 +13,7 @@
 #include "store/Connection.h"
 #include "store/DataLocation.h"
 #include "store/DateFormats.h"
+#include "store/ReminderListText.h"
 #include "store/Settings.h"
 #include "store/Statements.h"
 
@@ -83,6 +84,7 @@ private:
     void openDatabase();
     // False, after saying so, when `path` exists and --force is not given.
     bool mayWrite(const QString &path) const;
+    void nameDamagedRows(const std::vector<ReminderRecord> &rows);
     void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
     void allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const;
 
@@ -222,6 +224,7 @@ void Cli::openDatabase()
 int Cli::next()
 {
     openDatabase();
+    nameDamagedRows(mConn->damagedRows());
     const QString dateFormat = currentDateFormat(mEnv.settings);
     const NextReminderChoice choice = findNextReminder(*mConn, mEnv.clock.now(), dateFormat, mEnv.regional);
     // A snooze the program is waiting on rings first when it is due sooner.
@@ -244,9 +247,20 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    for (const ReminderRecord &r : mConn->orderedRows())
+    const std::vector<ReminderRecord> rows = mConn->orderedRows();
+    for (const ReminderRecord &r : rows)
         writeListLine(mOut, r, pattern, mEnv.regional);
+    nameDamagedRows(rows);
     return ExitOk;
+}
+
+void Cli::nameDamagedRows(const std::vector<ReminderRecord> &rows)
+{
+    // On the error stream, so that scripts reading the output see only the
+    // reminders, and people see why one of them never rings.
+    const QString notice = damagedRowsNotice(rows);
+    if (!notice.isEmpty())
+        StreamReporter(mErr).showMessage(notice, QString());
 }
 
 int Cli::add(const QStringList &args)

@@ -1,5 +1,6 @@
 #include "core/PathHelpers.h"
 
+#include "core/AppError.h"
 #include "core/Reporter.h"
 
 #include <QDir>
@@ -80,6 +81,15 @@ QString shortTitleFor(const QString &productName)
 void SetAppTitle()
 {
     setAppTitleText(shortTitleFor(QString::fromLatin1(kProductName)));
+}
+
+void requireRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    // A FIFO or a device would block the reader or never end, and replacing
+    // one with a file would destroy it.
+    if (info.exists() && !info.isFile())
+        throw AppError(QStringLiteral("%1 is not a regular file.").arg(path));
 }
 
 } // namespace vestrona

@@ -29,6 +29,11 @@ QString xdgBaseFolder(const char *variable, const QString &defaultUnderHome);
 // True when the path names anything that exists, a folder included; never fails.
 bool FileExists(const QString &path);
 
+// Throws AppError "<path> is not a regular file." when something other than
+// a regular file (a FIFO, a device, a folder) is at the path; a missing path
+// passes, for the caller to report in its own words.
+void requireRegularFile(const QString &path);
+
 // True when a plain listing of the folder would show this name: an ordinary
 // file that is not hidden. A folder of that name does not count.
 bool listingFindsFile(const QString &path);

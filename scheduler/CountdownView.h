@@ -14,7 +14,7 @@ public:
     virtual void setProgress(int value, int maximum, const QString &text) = 0;
     // The 1-based row chosen in ListView2, 0 when none.
     virtual int selectedIntervalRow() const = 0;
-    // Text2's text: the alarm sound file.
+    // Text2's text: the alarm sound file; empty when that is no regular file.
     virtual QString alarmSoundFile() const = 0;
     virtual void restoreDefaultCursor() = 0;
 };

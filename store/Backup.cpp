@@ -271,14 +271,6 @@ void finishProgress(ProgressSink *progress)
     progress->setProgress(0, QString::fromLatin1(kProgressIdleText));
 }
 
-void requireRegularFile(const QString &path)
-{
-    const QFileInfo info(path);
-    // A FIFO or a device would block the reader or never end, and replacing
-    // one with a backup would destroy it.
-    if (info.exists() && !info.isFile())
-        throw AppError(QStringLiteral("%1 is not a regular file.").arg(path));
-}
 
 QList<TextLine> ReadTextLines(const QString &path)
 {

@@ -90,6 +90,8 @@ struct Connection::Impl {
     QString path;
     sqlite3 *db = nullptr;
     bool readOnly = false;
+    // Opened read-only because the caller asked, not because of the file.
+    bool readOnlyAsked = false;
     qint64 lastInsertId = 0;
     // Prepared once per statement shape: a restore runs the same insert
     // a hundred thousand times.
@@ -104,11 +106,11 @@ struct Connection::Impl {
         switch (code & 0xff) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            throw AppError(QStringLiteral("The reminder database %1 is locked by another program; %2 failed. "
+            throw DatabaseBusyError(QStringLiteral("The reminder database %1 is locked by another program; %2 failed. "
                                           "Try again in a moment.")
                                .arg(path, action));
         case SQLITE_READONLY:
-            throw AppError(QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path));
+            throw AppError(readOnlyMessage());
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
             throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(path, detail));
@@ -132,7 +134,20 @@ struct Connection::Impl {
     void requireWritable() const
     {
         if (readOnly)
-            throw AppError(QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path));
+            throw AppError(readOnlyMessage());
+    }
+
+    QString readOnlyMessage() const
+    {
+        // A writable file in a folder that takes no new files cannot be
+        // changed either; the folder is what the user has to fix.
+        const QFileInfo file(path);
+        const QString folder = file.absolutePath();
+        if (!readOnlyAsked && file.isWritable() && !QFileInfo(folder).isWritable())
+            return QStringLiteral("The folder %1 that holds the reminder database may not be written to, so the "
+                                  "change was not saved: changing the database needs room for a journal file there.")
+                .arg(folder);
+        return QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(path);
     }
 
     sqlite3_stmt *prepare(Statement &slot, const char *sql, const QString &action)
@@ -206,7 +221,7 @@ struct Connection::Impl {
             raise(status, action);
     }
 
-    void open(const QString &databasePath)
+    void open(const QString &databasePath, LockWait wait)
     {
         // mode=rw keeps SQLite from ever creating the file.
         const QByteArray uri =
@@ -217,7 +232,7 @@ struct Connection::Impl {
         const int status = sqlite3_open_v2(uri.constData(), &db, flags, nullptr);
         if (status != SQLITE_OK)
             raise(status, QStringLiteral("opening it"));
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(db, wait == LockWait::AMoment ? kBusyTimeoutMs : 0);
     }
 
     void validate()
@@ -322,15 +337,17 @@ int Connection::State() const
     return d->db ? 1 : 0;
 }
 
-void Connection::Open(const QString &databasePath, Access access)
+void Connection::Open(const QString &databasePath, Access access, LockWait wait)
 {
     Close();
     checkDatabaseFile(databasePath);
     d->path = databasePath;
-    d->readOnly = access == Access::ReadOnly || !mayWrite(databasePath);
+    d->readOnlyAsked = access == Access::ReadOnly;
+    d->readOnly = d->readOnlyAsked || !mayWrite(databasePath);
     try {
-        d->open(databasePath);
+        d->open(databasePath, wait);
         d->validate();
+        sqlite3_busy_timeout(d->db, kBusyTimeoutMs);
         if (!d->readOnly) {
             // Only now that the file has proved to be a reminder database may it
             // be changed. A rollback journal, not a write-ahead log: a WAL file
@@ -399,6 +416,18 @@ void Connection::forEachScheduleRow(const std::function<void(const ReminderRecor
         if (!record.damaged)
             row(record);
     });
+}
+
+std::vector<ReminderRecord> Connection::damagedRows()
+{
+    d->requireOpen();
+    std::vector<ReminderRecord> rows;
+    d->walkRows(true, [&rows](const ReminderRecord &record) {
+        if (record.damaged)
+            rows.push_back(record);
+    });
+    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) { return a.ID < b.ID; });
+    return rows;
 }
 
 QString Connection::reminderMessage(qint64 id)

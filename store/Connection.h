@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AppError.h"
 #include "store/ReminderRecord.h"
 #include "store/RegionalSettings.h"
 
@@ -10,6 +11,13 @@
 #include <vector>
 
 namespace vestrona {
+
+// Another program holds the database locked for writing; the file itself may
+// be fine and usable once the lock goes.
+class DatabaseBusyError final : public AppError {
+public:
+    using AppError::AppError;
+};
 
 // The program's one database connection (`conn`) to dbReminders.mdb, an
 // SQLite 3 file. Changes arrive as the statement texts the commands build;
@@ -24,6 +32,9 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     enum class Access { ReadWrite, ReadOnly };
+    // How long opening waits for another program's lock before it throws
+    // DatabaseBusyError; once open, every command waits a moment.
+    enum class LockWait { AMoment, NotAtAll };
 
     // 0 closed, 1 open.
     int State() const;
@@ -33,7 +44,7 @@ public:
     // no tblReminders) throws, naming the file and the problem, and is left
     // untouched. A file that may not be written (or ReadOnly access) is
     // opened read-only: reads work, changes throw.
-    void Open(const QString &databasePath, Access access = Access::ReadWrite);
+    void Open(const QString &databasePath, Access access = Access::ReadWrite, LockWait wait = LockWait::AMoment);
     void Close();
 
     bool isReadOnly() const;
@@ -52,6 +63,8 @@ public:
     // every row but needs the message of one.
     void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row);
     QString reminderMessage(qint64 id);
+    // The damaged rows only, by ID, each with its message and stored cells.
+    std::vector<ReminderRecord> damagedRows();
 
     // One restore runs in one transaction: all its rows or none. A rollback
     // after SQLite has already ended the transaction does nothing.

@@ -8,6 +8,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <utility>
+
 namespace vestrona {
 
 DatabaseWatcher::DatabaseWatcher(Connection &conn, const Clock &clock, QObject *parent)
@@ -31,6 +34,9 @@ void DatabaseWatcher::arm()
 void DatabaseWatcher::start()
 {
     mLastVersion = -1;
+    const std::optional<FileStamp> opened = stamp();
+    mOpenedInode = opened ? opened->inode : 0;
+    mGone = !opened;
     check();
     arm();
 }
@@ -40,12 +46,17 @@ void DatabaseWatcher::stop()
     mTimer.stop();
 }
 
-DatabaseWatcher::FileStamp DatabaseWatcher::stamp() const
+std::optional<DatabaseWatcher::FileStamp> DatabaseWatcher::stamp() const
 {
     struct stat status {};
-    if (::stat(QFile::encodeName(mConn.databasePath()).constData(), &status) != 0)
-        return {};
-    return {qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+    if (::stat(QFile::encodeName(mConn.databasePath()).constData(), &status) != 0) {
+        // Only a missing file is gone; a folder that may not be searched for
+        // a moment says nothing about the file.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return FileStamp{};
+    }
+    return FileStamp{qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
             qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec, qint64(status.st_size),
             quint64(status.st_ino)};
 }
@@ -54,7 +65,23 @@ void DatabaseWatcher::check()
 {
     if (mConn.State() == 0)
         return;
-    const FileStamp now = stamp();
+    const std::optional<FileStamp> found = stamp();
+    if (!found) {
+        if (!std::exchange(mGone, true))
+            emit deleted();
+        return;
+    }
+    mGone = false;
+    const FileStamp &now = *found;
+    if (mOpenedInode == 0)
+        mOpenedInode = now.inode;
+    if (now.inode != 0 && now.inode != mOpenedInode) {
+        // The owner opens the new file and starts the watcher again; should
+        // that fail, the same new file is not announced a second time.
+        mOpenedInode = now.inode;
+        emit replaced();
+        return;
+    }
     if (mLastVersion >= 0 && now == mLastStamp)
         return;
     qint64 version = 0;

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 namespace vestrona {
 
 class Clock;
@@ -13,7 +15,8 @@ class Connection;
 // SQLite's data version changes only for commits made through OTHER
 // connections, so the program's own changes never raise the signal. Asking
 // for it takes a read lock on the file, so it is asked only once the file's
-// status says something was written.
+// status says something was written. It also notices the file itself going:
+// replaced by another file (a new inode at the path) or deleted.
 class DatabaseWatcher final : public QObject {
     Q_OBJECT
 
@@ -28,6 +31,11 @@ public:
 
 signals:
     void changedOutside();
+    // Another file now stands at the database's path; the connection still
+    // reads the old one until it is opened again.
+    void replaced();
+    // Once each time the path stops naming any file.
+    void deleted();
 
 private:
     void arm();
@@ -40,13 +48,17 @@ private:
         quint64 inode = 0;
         bool operator==(const FileStamp &) const = default;
     };
-    FileStamp stamp() const;
+    // The file's stamp; nullopt when no file is at the path any more.
+    std::optional<FileStamp> stamp() const;
 
     Connection &mConn;
     const Clock &mClock;
     QTimer mTimer;
     qint64 mLastVersion = -1;
     FileStamp mLastStamp;
+    // The file the connection opened, by inode.
+    quint64 mOpenedInode = 0;
+    bool mGone = false;
 };
 
 } // namespace vestrona

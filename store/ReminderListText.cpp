@@ -24,4 +24,19 @@ QString listCellText(const ReminderRecord &r, int column, const QString &datePat
     }
 }
 
+QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)
+{
+    QString text;
+    for (const ReminderRecord &r : rows) {
+        if (!r.damaged)
+            continue;
+        if (text.isEmpty())
+            text = QStringLiteral("These reminders never ring, because their start or repetition rule as stored is "
+                                  "not valid; delete them, or enter them again:");
+        text += QStringLiteral("\r\nID %1 \"%2\": option \"%3\", date \"%4\", time \"%5\"")
+                    .arg(QString::number(r.ID), r.Reminder, r.storedOption, r.storedDate, r.storedTime);
+    }
+    return text;
+}
+
 } // namespace vestrona

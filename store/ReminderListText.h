@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace vestrona {
 
 // The columns of the reminder list, as the main window and vestrona-cli show them.
@@ -17,5 +19,9 @@ inline constexpr const char *kListHeaders[ListColumnCount] = {"Reminder(s)", "Op
 // DateFormat pattern, the time as "hh:nn:ss", the weekday codes, the ID.
 QString listCellText(const ReminderRecord &record, int column, const QString &datePattern,
                      const RegionalSettings &regional);
+
+// One text naming the damaged rows among `rows`, a line each with its ID,
+// message and the cells as stored; empty when none is damaged.
+QString damagedRowsNotice(const std::vector<ReminderRecord> &rows);
 
 } // namespace vestrona

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <utility>
+
 namespace vestrona {
 
 namespace {
@@ -75,8 +77,36 @@ void IniSettingsStore::openFile()
     mUnreadable = mSettings->status() != QSettings::NoError;
 }
 
+bool IniSettingsStore::fileIsWriteProtected() const
+{
+    // The owner's write bit is the user's own word that the file is not to
+    // change, even for root, who could write it anyway.
+    const QFileInfo info(filePath());
+    return info.isFile() && (!info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteOwner));
+}
+
+bool IniSettingsStore::moveUnreadableFileAside()
+{
+    // An unreadable file is moved aside, not merged into (QSettings refuses
+    // to write over a file it cannot parse); the new file holds only what is
+    // saved from now on. Each copy moved aside keeps a name of its own, as it
+    // may be the only record of the user's settings.
+    if (QFileInfo(filePath()).isFile()) {
+        const QString asideBase = filePath() + QStringLiteral(".unreadable");
+        QString asideName = asideBase;
+        for (int n = 1; QFileInfo::exists(asideName) || QFileInfo(asideName).isSymLink(); ++n)
+            asideName = asideBase + QLatin1Char('.') + QString::number(n);
+        if (!QFile::rename(filePath(), asideName))
+            return false;
+    }
+    openFile();
+    return true;
+}
+
 QString IniSettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
 {
+    if (const auto session = mSessionValues.constFind(key); session != mSessionValues.cend())
+        return *session;
     if (mUnreadable)
         return defaultValue;
     const QVariant value = mSettings->value(sectionKey(key));
@@ -93,16 +123,14 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
     const auto failure = [&](const QString &reason) {
         return AppError(QStringLiteral("The setting %1 could not be saved to %2: %3").arg(key, filePath(), reason));
     };
-    // An unreadable file is moved aside, not merged into (QSettings refuses
-    // to write over a file it cannot parse); the new file holds only what is
-    // saved from now on.
-    const auto moveUnreadableFileAside = [&] {
-        const QString asideName = filePath() + QStringLiteral(".unreadable");
-        QFile::remove(asideName);
-        if (QFileInfo(filePath()).isFile() && !QFile::rename(filePath(), asideName))
-            throw failure(QStringLiteral("the unreadable settings file could not be moved aside."));
-        openFile();
-    };
+    if (fileIsWriteProtected()) {
+        mSessionValues.insert(key, value);
+        // Settings change on their own (what the alarm has rung, say): one
+        // word about it is enough for the whole session.
+        if (std::exchange(mWriteProtectionReported, true))
+            return;
+        throw failure(QStringLiteral("the file is read-only, so changes last only until Vestrona closes."));
+    }
 
     // QSettings keeps its first error for good: after a failed write, start
     // again from what is on disk.
@@ -110,14 +138,19 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
         openFile();
     if (!QDir().mkpath(mFolder))
         throw failure(QStringLiteral("the folder could not be created."));
+    const auto moveAside = [&] {
+        if (!moveUnreadableFileAside())
+            throw failure(QStringLiteral("the unreadable settings file could not be moved aside."));
+    };
     if (mUnreadable)
-        moveUnreadableFileAside();
+        moveAside();
+    mSessionValues.remove(key);
 
     mSettings->setValue(sectionKey(key), value);
     mSettings->sync();
     // Some damage only shows when the file is read again while saving.
     if (mSettings->status() == QSettings::FormatError) {
-        moveUnreadableFileAside();
+        moveAside();
         mSettings->setValue(sectionKey(key), value);
         mSettings->sync();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -45,7 +46,11 @@ bool settingIsOn(const SettingsStore &settings, const char *key);
 bool readBoolSetting(const SettingsStore &settings, const char *key, bool defaultValue);
 
 // Settings kept as an INI file "Tolvane.ini" in a config folder, section
-// "Vestrona". A file that cannot be read or is garbage gives the defaults.
+// "Vestrona". A file that cannot be read or is garbage gives the defaults and
+// is moved aside on the first save, next to any copy moved aside before.
+// A file that cannot be written (no write permission for its owner, or none
+// for this user) is never touched: its values are read, saves last until the
+// program closes, and only the first such save throws.
 class IniSettingsStore final : public SettingsStore {
 public:
     explicit IniSettingsStore(const QString &configFolder);
@@ -60,11 +65,17 @@ public:
 
 private:
     void openFile();
+    bool fileIsWriteProtected() const;
+    // False when the file stays where it is.
+    bool moveUnreadableFileAside();
 
     QString mFolder;
     std::unique_ptr<QSettings> mSettings;
     // The file could not be read or parsed: reads give the defaults.
     bool mUnreadable = false;
+    // Saves made while the file is write-protected, read before the file.
+    QHash<QString, QString> mSessionValues;
+    bool mWriteProtectionReported = false;
 };
 
 } // namespace vestrona

@@ -12,6 +12,7 @@
 #include "shell/TrayMinimizer.h"
 #include "shell/mStartUp.h"
 #include "store/Settings.h"
+#include "store/ReminderListText.h"
 #include "store/Statements.h"
 #include "ui/AppIcon.h"
 #include "store/DatabaseWatcher.h"
@@ -39,6 +40,8 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace vestrona {
 
@@ -106,6 +109,14 @@ Form1::Form1(const AppContext &context, QWidget *parent)
         listReminders();
         GetLatestReminder();
     });
+    // The connection keeps reading a file moved away or replaced; what is at
+    // the path now is what the user and vestrona-cli see.
+    connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);
+    connect(mWatcher.get(), &DatabaseWatcher::deleted, this, &Form1::reportDatabaseDeleted);
+    mOpenRetry = new QTimer(this);
+    mOpenRetry->setSingleShot(true);
+    mOpenRetry->setInterval(1000);
+    connect(mOpenRetry, &QTimer::timeout, this, &Form1::openDatabaseAgain);
 }
 
 Form1::~Form1() = default;
@@ -244,21 +255,78 @@ bool Form1::Form_Load()
         return false;
     mLoading = true;
     setUpWindow(trap);
-    if (!openDatabase(trap, databasePath)) {
+    const DatabaseState database = openDatabase(trap, Connection::LockWait::AMoment);
+    if (database == DatabaseState::Unusable) {
         mLoading = false;
         return false;
     }
     restoreAlarmSettings(trap);
     restoreStartupOptions(trap);
-    trap(210, [&] { listReminders(); });
-    trap(214, [&] { GetLatestReminder(); });
     mLoading = false;
-    trap(218, [&] {
-        mWatcher->start();
-        mScheduler->startCountdown();
-    });
+    if (database == DatabaseState::Open) {
+        startReminders(trap);
+    } else {
+        // A long restore by vestrona-cli at logon must not cost the whole
+        // session its reminders: the window starts and waits for the file.
+        trap(206, [&] {
+            mContext.reporter.showMessage(
+                QStringLiteral("The reminder database %1 is in use by another program. Vestrona lists the "
+                               "reminders and starts the alarm as soon as it is free.")
+                    .arg(databasePath));
+        });
+        mOpenRetry->start();
+    }
     placeWindow();
     return true;
+}
+
+void Form1::startReminders(ErrorTrap &trap)
+{
+    trap(210, [&] { listReminders(); });
+    trap(212, [&] {
+        // Once for the file opened; the rows stay listed so they can be deleted.
+        const QString notice = damagedRowsNotice(mConn.damagedRows());
+        if (!notice.isEmpty())
+            mContext.reporter.showMessage(notice);
+    });
+    trap(214, [&] { GetLatestReminder(); });
+    trap(218, [&] {
+        mWatcher->start();
+        // Once a session: starting picks up the snooze and what was missed.
+        if (!std::exchange(mCountdownStarted, true))
+            mScheduler->startCountdown();
+    });
+}
+
+void Form1::openDatabaseAgain()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.openDatabaseAgain"));
+    // Not waiting for a lock: the window stays responsive while it lasts,
+    // and the next try comes a second later.
+    switch (openDatabase(trap, Connection::LockWait::NotAtAll)) {
+    case DatabaseState::Open:
+        startReminders(trap);
+        break;
+    case DatabaseState::Busy:
+        mOpenRetry->start();
+        break;
+    case DatabaseState::Unusable:
+        // Said once by openDatabase; the rows of the file that went are not
+        // left on show as if they were still kept.
+        trap(100, [&] { mListModel->clear(); });
+        break;
+    }
+}
+
+void Form1::reportDatabaseDeleted()
+{
+    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.reportDatabaseDeleted"));
+    trap(100, [&] {
+        mContext.reporter.showMessage(
+            QStringLiteral("The reminder database %1 has been deleted. The reminders still listed are no longer "
+                           "saved anywhere; put the file back, and Vestrona reads it again.")
+                .arg(mContext.data.database));
+    });
 }
 
 bool Form1::databaseListed(ErrorTrap &trap, const QString &databasePath)
@@ -297,22 +365,24 @@ void Form1::setUpWindow(ErrorTrap &trap)
     });
 }
 
-bool Form1::openDatabase(ErrorTrap &trap, const QString &databasePath)
+Form1::DatabaseState Form1::openDatabase(ErrorTrap &trap, Connection::LockWait wait)
 {
     // A file that is there but is no usable reminder database ends start-up
     // the same way a missing one does, and is left as it is.
-    bool opened = false;
+    DatabaseState state = DatabaseState::Unusable;
     trap(180, [&] {
         try {
             if (mConn.State() != 0)
                 mConn.Close();
-            mConn.Open(databasePath);
-            opened = true;
+            mConn.Open(mContext.data.database, Connection::Access::ReadWrite, wait);
+            state = DatabaseState::Open;
+        } catch (const DatabaseBusyError &) {
+            state = DatabaseState::Busy;
         } catch (const AppError &e) {
             mContext.reporter.showMessage(e.description());
         }
     });
-    return opened;
+    return state;
 }
 
 void Form1::restoreAlarmSettings(ErrorTrap &trap)
@@ -464,7 +534,11 @@ void Form1::selectIntervalRow(int row)
 
 QString Form1::alarmSoundFile() const
 {
-    return Text2->text();
+    // Reading a FIFO or a device blocks the player, and with it the window
+    // and every alarm after it: such a path plays nothing.
+    const QString file = Text2->text();
+    const QFileInfo info(file);
+    return info.exists() && !info.isFile() ? QString() : file;
 }
 
 void Form1::restoreDefaultCursor()
@@ -582,7 +656,7 @@ void Form1::Text2_Change()
 void Form1::PushButton4_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton4_Click"));
-    const QString file = Text2->text();
+    const QString file = alarmSoundFile();
     if (file.trimmed().isEmpty() || !listingFindsFile(file))
         return;
     trap(104, [&] { mContext.sound.play(file, false); });
@@ -598,7 +672,10 @@ void Form1::PushButton5_Click()
     });
     if (chosen.isEmpty())
         return;
-    trap(110, [&] { Text2->setText(chosen); });
+    trap(110, [&] {
+        requireRegularFile(chosen);
+        Text2->setText(chosen);
+    });
 }
 
 void Form1::PushButton6_Click()

@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace vestrona {
@@ -98,12 +99,20 @@ private:
     std::function<void()> reported(const char *procedure, void (Form1::*handler)());
 
     // The phases of Form_Load, all reporting through its one trap.
+    enum class DatabaseState { Open, Busy, Unusable };
     bool databaseListed(ErrorTrap &trap, const QString &databasePath);
     void setUpWindow(ErrorTrap &trap);
-    bool openDatabase(ErrorTrap &trap, const QString &databasePath);
+    // Reports an unusable database; a busy one is left to the caller.
+    DatabaseState openDatabase(ErrorTrap &trap, Connection::LockWait wait);
     void restoreAlarmSettings(ErrorTrap &trap);
     void restoreStartupOptions(ErrorTrap &trap);
+    void startReminders(ErrorTrap &trap);
     void placeWindow();
+
+    // After a busy start-up (each second until it opens) and when the file
+    // was replaced while the program runs.
+    void openDatabaseAgain();
+    void reportDatabaseDeleted();
 
     void ApplySkin();
     void Form_Resize();
@@ -128,7 +137,9 @@ private:
     std::unique_ptr<ReminderCommands> mCommands;
     std::unique_ptr<DatabaseWatcher> mWatcher;
     std::unique_ptr<MissedWindow> mMissedWindow;
+    QTimer *mOpenRetry = nullptr;
     bool mLoading = false;
+    bool mCountdownStarted = false;
     bool mHiddenInTray = false;
     bool mStartHidden = false;
     bool mClosing = false;

@@ -1,6 +1,7 @@
 // vestrona-cli run as a process, the way scripts use it: exit codes, what it
 // prints, and how it refuses bad input and unusable databases.
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +111,32 @@ private slots:
     }
 
     // One reminder, one line, whatever its message holds.
+    // A row another tool wrote with a start that is no time is named once on
+    // the error stream; the output and every other reminder are as before.
+    void damagedRowsAreNamedOnTheErrorStream_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("list") << QStringLiteral("list");
+        QTest::newRow("next") << QStringLiteral("next");
+    }
+    void damagedRowsAreNamedOnTheErrorStream()
+    {
+        QFETCH(QString, command);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const QString good = folder.addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("good"));
+        rawSql(folder.databasePath(), {QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, "
+                                                      "Weekdays) values (1, '2027-03-07', '10:00', 'bad', '')")});
+
+        const ProcessResult result = folder.cli({command});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains(QStringLiteral("good")), qPrintable(result.out));
+        QCOMPARE(result.err.count(QStringLiteral("never ring")), 1);
+        QVERIFY2(result.err.contains(QStringLiteral("\"bad\"")) && result.err.contains(QStringLiteral("\"10:00\"")),
+                 qPrintable(result.err));
+        QVERIFY(!result.err.contains(QStringLiteral("good")));
+    }
+
     void listEscapesLineBreaksTabsAndBackslashes()
     {
         ProgramFolder folder;

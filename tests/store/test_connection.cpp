@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -402,6 +403,56 @@ private slots:
         QCOMPARE(after.folder, before.folder);
         QCOMPARE(after.modified, before.modified);
         QCOMPARE(after.hash, before.hash);
+    }
+
+    // The file may be written but its folder takes no new files, so no
+    // change can be saved: the folder is named as what to fix, the database
+    // is not called read-only. Root writes into any folder whatever its mode,
+    // so there the folder is a read-only mount with the file bound in from a
+    // writable one.
+    void readOnlyFolderIsNamedAsTheProblem()
+    {
+        test::TempFolder outer;
+        const QString folder = outer.file(QStringLiteral("program"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/dbReminders.mdb");
+        QStringList mounts;
+        const auto undo = qScopeGuard([&] {
+            for (auto mount = mounts.crbegin(); mount != mounts.crend(); ++mount)
+                test::runProcess(QStringLiteral("umount"), {*mount});
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        if (::geteuid() != 0) {
+            QVERIFY(test::makeDatabase(path));
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        } else {
+            const QString writable = outer.file(QStringLiteral("writable.mdb"));
+            QVERIFY(test::makeDatabase(writable));
+            const auto mount = [&](const QStringList &arguments) {
+                return test::runProcess(QStringLiteral("mount"), arguments).exitCode == 0;
+            };
+            if (!mount({"-t", "tmpfs", "tmpfs", folder}))
+                QSKIP("No tmpfs can be mounted here, so no read-only folder can be made for root.");
+            mounts << folder;
+            QFile placeholder(path);
+            QVERIFY(placeholder.open(QIODevice::WriteOnly));
+            placeholder.close();
+            QVERIFY(mount({"--bind", writable, path}));
+            mounts << path;
+            QVERIFY(mount({"-o", "remount,ro", folder}));
+        }
+
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+        QCOMPARE(conn.orderedRows().size(), std::size_t(0));
+        try {
+            conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", "new"));
+            QFAIL("a change was accepted in a folder that takes no new files");
+        } catch (const AppError &error) {
+            const QString text = error.description();
+            QVERIFY2(text.contains(QStringLiteral("The folder ") + folder) && !text.contains(QStringLiteral("read-only")),
+                     qPrintable(text));
+        }
     }
 
     // A file some other tool left in WAL mode would be unreadable for users

@@ -12,6 +12,7 @@
 
 using namespace vestrona;
 using vestrona::test::TempFolder;
+using vestrona::test::readFile;
 using vestrona::test::writeFile;
 
 class TestSettings : public QObject {
@@ -152,6 +153,65 @@ private slots:
         QVERIFY(settingIsOn(reread, SettingKey::Minimized));
         QVERIFY(!settingIsOn(reread, SettingKey::WindowsStartup));
         QCOMPARE(reread.GetSetting(SettingKey::OftenIndex, QStringLiteral("1")), QStringLiteral("1"));
+    }
+
+    // A file the user has write-protected keeps every value it holds; saves
+    // last for the session and only the first one is reported.
+    void writeProtectedFileIsReadAndLeftAlone()
+    {
+        TempFolder folder;
+        const QString path = folder.file(QStringLiteral("Tolvane.ini"));
+        writeFile(path, "[Vestrona]\nOftenIndex=3\nDateFormat=" + QByteArray(kDayFirstPattern) + "\nAlarm=/snd/bell.wav\n");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        const QByteArray before = readFile(path);
+
+        IniSettingsStore store(folder.path());
+        QCOMPARE(store.GetSetting(SettingKey::OftenIndex, QStringLiteral("1")), QStringLiteral("3"));
+        try {
+            store.SaveSetting(SettingKey::OftenIndex, QStringLiteral("5"));
+            QFAIL("saving into a write-protected file was not reported");
+        } catch (const AppError &error) {
+            QVERIFY2(error.description().contains(QStringLiteral("read-only")), qPrintable(error.description()));
+        }
+        store.SaveSetting(SettingKey::SeenUpTo, QStringLiteral("2027-01-01T00:00:00Z"));
+        store.SaveSetting(SettingKey::OftenIndex, QStringLiteral("6"));
+        QCOMPARE(store.GetSetting(SettingKey::OftenIndex, QStringLiteral("1")), QStringLiteral("6"));
+        QCOMPARE(store.GetSetting(SettingKey::SeenUpTo, QString()), QStringLiteral("2027-01-01T00:00:00Z"));
+        QCOMPARE(currentDateFormat(store), QString::fromLatin1(kDayFirstPattern));
+
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({QStringLiteral("Tolvane.ini")}));
+        const IniSettingsStore reread(folder.path());
+        QCOMPARE(reread.GetSetting(SettingKey::OftenIndex, QStringLiteral("1")), QStringLiteral("3"));
+        QCOMPARE(reread.GetSetting(SettingKey::Alarm, QString()), QStringLiteral("/snd/bell.wav"));
+    }
+
+    // Every unreadable file moved aside may be the only copy of someone's
+    // settings: a later one never takes an earlier one's place.
+    void unreadableFilesMovedAsideKeepEachCopy()
+    {
+        TempFolder folder;
+        const auto movedAside = [&] {
+            QList<QByteArray> copies;
+            for (const QString &name : QDir(folder.path()).entryList({QStringLiteral("Tolvane.ini.*")}, QDir::Files))
+                copies.append(readFile(folder.file(name)));
+            return copies;
+        };
+        QList<QByteArray> before;
+        for (quint32 seed : {7u, 1234u, 99u}) {
+            QRandomGenerator random(seed);
+            QByteArray bytes;
+            for (int i = 0; i < 4096; ++i)
+                bytes.append(char(random.bounded(256)));
+            writeFile(folder.file(QStringLiteral("Tolvane.ini")), bytes);
+            IniSettingsStore(folder.path()).SaveSetting(SettingKey::Minimized, QStringLiteral("On"));
+
+            const QList<QByteArray> after = movedAside();
+            QCOMPARE(after.size(), before.size() + 1);
+            for (const QByteArray &copy : before)
+                QVERIFY(after.contains(copy));
+            before = after;
+        }
     }
 
     void saveIntoImpossibleFolderThrows()

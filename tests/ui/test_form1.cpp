@@ -23,11 +23,14 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QFileInfo>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace vestrona;
 using namespace vestrona::test;
@@ -54,6 +57,15 @@ struct Harness : AppFixture {
     QCheckBox *check4() const { return control<QCheckBox>("Check4"); }
     QCheckBox *check8() const { return control<QCheckBox>("Check8"); }
     QLineEdit *text2() const { return control<QLineEdit>("Text2"); }
+
+    // A FIFO in the program folder, made on first use.
+    QString fifo() const
+    {
+        const QString path = program.file(QStringLiteral("fifo.wav"));
+        if (!QFileInfo::exists(path) && mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            qFatal("No FIFO could be made at %s", qPrintable(path));
+        return path;
+    }
 
     QString autostartFile() const { return config.file(QStringLiteral("autostart/vestrona.desktop")); }
 
@@ -256,6 +268,27 @@ private slots:
         QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("Added by vestrona-cli"));
     }
 
+    // Rows another tool wrote with a start that is no date and time are named
+    // in one message at start-up and stay listed to be deleted; the good
+    // reminder still comes next.
+    void damagedRowsAreNamedOnceAtStartUp()
+    {
+        h->insert(OptionOnce, QDate(2026, 12, 7), QTime(10, 0), QStringLiteral("good"));
+        rawSql(h->databasePath(), {QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, "
+                                                  "Weekdays) values (1.7, '2027-03-07', '10:00:00', 'odd rule', '')"),
+                                   QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, "
+                                                  "Weekdays) values (2, 'garbage', '10:00:00', 'no date', '')")});
+        QVERIFY(h->start());
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        const QString shown = h->reporter.boxes.first().text;
+        QVERIFY2(shown.contains(QStringLiteral("\"odd rule\"")) && shown.contains(QStringLiteral("\"1.7\""))
+                     && shown.contains(QStringLiteral("\"no date\"")) && shown.contains(QStringLiteral("\"garbage\""))
+                     && !shown.contains(QStringLiteral("good")),
+                 qPrintable(shown));
+        QCOMPARE(h->form->listModel().rowCount(), 3);
+        QCOMPARE(h->form->scheduler().alarmText(), QStringLiteral("good"));
+    }
+
     void missingDatabaseEndsStartUp()
     {
         QFile::remove(h->databasePath());
@@ -437,6 +470,7 @@ private slots:
         QTest::newRow("missing") << QStringLiteral("/nowhere/alarm.wav") << false;
         QTest::newRow("folder") << QStringLiteral("/tmp") << false;
         QTest::newRow("existing") << QStringLiteral("<alarm>") << true;
+        QTest::newRow("FIFO") << QStringLiteral("<fifo>") << false;
     }
     void testAlarmSoundPlaysOnceOnlyAnExistingFile()
     {
@@ -445,11 +479,36 @@ private slots:
         QVERIFY(h->start());
         if (path == QLatin1String("<alarm>"))
             path = h->alarmPath();
+        if (path == QLatin1String("<fifo>"))
+            path = h->fifo();
         h->text2()->setText(path);
         h->click("PushButton4");
         QCOMPARE(h->sound.played, plays ? QStringList{path} : QStringList{});
         QVERIFY(!h->sound.looping);
         QVERIFY(h->reporter.boxes.isEmpty());
+    }
+
+    // A FIFO would block the player, the window and every later alarm: it is
+    // refused when chosen, and one set by hand rings the alarm without sound.
+    void aSoundFileThatIsNoRegularFileIsRefusedAndNeverPlayed()
+    {
+        const QString fifo = h->fifo();
+        h->insert(OptionDaily, QDate(2026, 12, 7), QTime(9, 1), QStringLiteral("tea"));
+        QVERIFY(h->start());
+        h->dialogs.nextFiles = {{fifo}};
+        h->click("PushButton5");
+        QCOMPARE(h->text2()->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
+        QCOMPARE(h->reporter.errors().size(), 1);
+        QVERIFY2(h->reporter.errors().first().description.contains(fifo + QStringLiteral(" is not a regular file")),
+                 qPrintable(h->reporter.errors().first().description));
+
+        h->text2()->setText(fifo);
+        h->clock.advanceSeconds(61);
+        h->form->scheduler().tickTimer1();
+        QCOMPARE(h->popup.messages, QStringList{QStringLiteral("tea")});
+        QVERIFY(!h->sound.played.contains(fifo));
+        QVERIFY(!h->sound.prepared.contains(fifo));
     }
 
     void sampleReminderLoadedTwiceGivesTwoRows()
