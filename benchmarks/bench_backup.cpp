@@ -1,13 +1,16 @@
-// Speed of the backup file: writing every reminder to it and adding them
-// back from it, with 100,000 reminders.
+// Speed of the two files reminders leave and enter by: the backup file and
+// the iCalendar file, each written with every reminder and read back, with
+// 100,000 reminders.
 //
 //   bench_backup [benchmark flags]   the timings
 //   bench_backup --restore-peak      the process's peak memory while it
 //                                    restores 100,000 reminders, in MB
+//   bench_backup --import-peak       the same while it imports 100,000 events
 #include "benchmarks/BenchSupport.h"
 #include "core/Reporter.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
+#include "store/ICalendar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,11 +28,13 @@ namespace {
 
 constexpr int kReminders = 100000;
 
-// The filled database and a backup of it, made once for every benchmark.
+// The filled database with a backup and a calendar of it, made once for
+// every benchmark.
 struct Fixture {
     bench::FilledDatabase db{kReminders};
     QTemporaryDir files;
-    QString backupPath = QDir(files.path()).filePath(QStringLiteral("backup.txt"));
+    QString backupPath = file(QStringLiteral("backup.txt"));
+    QString calendarPath = file(QStringLiteral("reminders.ics"));
     bench::StderrReporter reporter;
     RegionalSettings regional = RegionalSettings::usEnglish();
 
@@ -37,15 +42,20 @@ struct Fixture {
     {
         Connection conn(regional);
         conn.Open(db.path());
-        const BackupResult written = SaveRemToFile(conn, regional, reporter, backupPath, nullptr);
-        if (written.failed || written.written != kReminders)
-            std::fprintf(stderr, "bench_backup: the backup wrote %d of %d reminders\n", written.written, kReminders);
+        const BackupResult backup = SaveRemToFile(conn, regional, reporter, backupPath, nullptr);
+        if (backup.failed || backup.written != kReminders)
+            std::fprintf(stderr, "bench_backup: the backup wrote %d of %d reminders\n", backup.written, kReminders);
+        const ICalendarExportResult calendar = SaveRemToICalendar(conn, reporter, calendarPath, nullptr);
+        if (calendar.failed || calendar.written != kReminders)
+            std::fprintf(stderr, "bench_backup: the export wrote %d of %d reminders\n", calendar.written, kReminders);
     }
 
-    // An empty database to restore into.
+    QString file(const QString &name) const { return QDir(files.path()).filePath(name); }
+
+    // An empty database to add to.
     QString freshDatabase(int n) const
     {
-        const QString path = QDir(files.path()).filePath(QStringLiteral("restore-%1.mdb").arg(n));
+        const QString path = file(QStringLiteral("fresh-%1.mdb").arg(n));
         QFile::remove(path);
         bench::createEmptyDatabase(path);
         return path;
@@ -58,12 +68,25 @@ Fixture &fixture()
     return f;
 }
 
+// Reads one of the fixture's files into `conn`; returns how many reminders it added.
+using Reading = int (*)(Fixture &f, Connection &conn);
+
+int restore(Fixture &f, Connection &conn)
+{
+    return LoadRemFromFile(conn, f.regional, f.reporter, f.backupPath, nullptr).added;
+}
+
+int import(Fixture &f, Connection &conn)
+{
+    return int(LoadRemFromICalendar(conn, f.regional, f.reporter, f.calendarPath, nullptr).added.size());
+}
+
 void BM_SaveRemToFile(benchmark::State &state)
 {
     Fixture &f = fixture();
     Connection conn(f.regional);
     conn.Open(f.db.path());
-    const QString target = QDir(f.files.path()).filePath(QStringLiteral("again.txt"));
+    const QString target = f.file(QStringLiteral("again.txt"));
     for (auto _ : state) {
         const BackupResult r = SaveRemToFile(conn, f.regional, f.reporter, target, nullptr);
         benchmark::DoNotOptimize(r.written);
@@ -71,7 +94,20 @@ void BM_SaveRemToFile(benchmark::State &state)
 }
 BENCHMARK(BM_SaveRemToFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_LoadRemFromFile(benchmark::State &state)
+void BM_SaveRemToICalendar(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    Connection conn(f.regional);
+    conn.Open(f.db.path());
+    const QString target = f.file(QStringLiteral("again.ics"));
+    for (auto _ : state) {
+        const ICalendarExportResult r = SaveRemToICalendar(conn, f.reporter, target, nullptr);
+        benchmark::DoNotOptimize(r.written);
+    }
+}
+BENCHMARK(BM_SaveRemToICalendar)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void readIntoFreshDatabases(benchmark::State &state, Reading read)
 {
     Fixture &f = fixture();
     int n = 0;
@@ -80,27 +116,37 @@ void BM_LoadRemFromFile(benchmark::State &state)
         Connection conn(f.regional);
         conn.Open(f.freshDatabase(n++));
         state.ResumeTiming();
-        const RestoreResult r = LoadRemFromFile(conn, f.regional, f.reporter, f.backupPath, nullptr);
-        if (r.added != kReminders)
-            state.SkipWithError("the restore did not add every reminder");
+        if (read(f, conn) != kReminders)
+            state.SkipWithError("not every reminder was added");
     }
+}
+
+void BM_LoadRemFromFile(benchmark::State &state)
+{
+    readIntoFreshDatabases(state, restore);
 }
 BENCHMARK(BM_LoadRemFromFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Making the database and its backup costs memory of its own; the peak is
-// reset (clear_refs 5) before the restore so only the restore counts.
-int restorePeak()
+void BM_LoadRemFromICalendar(benchmark::State &state)
+{
+    readIntoFreshDatabases(state, import);
+}
+BENCHMARK(BM_LoadRemFromICalendar)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Making the database and its files costs memory of its own; the peak is
+// reset (clear_refs 5) before the reading so only the reading counts.
+int readingPeak(Reading read, const char *figure)
 {
     Fixture &f = fixture();
     Connection conn(f.regional);
     conn.Open(f.freshDatabase(0));
     bench::resetPeakMemory();
-    const RestoreResult r = LoadRemFromFile(conn, f.regional, f.reporter, f.backupPath, nullptr);
-    if (r.added != kReminders) {
-        std::fprintf(stderr, "bench_backup: the restore added %d of %d reminders\n", r.added, kReminders);
+    const int added = read(f, conn);
+    if (added != kReminders) {
+        std::fprintf(stderr, "bench_backup: %d of %d reminders were added\n", added, kReminders);
         return 1;
     }
-    std::printf("restore_peak_mb %.1f\n", double(bench::peakMemoryKb()) / 1024.0);
+    std::printf("%s %.1f\n", figure, double(bench::peakMemoryKb()) / 1024.0);
     return 0;
 }
 
@@ -110,7 +156,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--restore-peak") == 0)
-        return restorePeak();
+        return readingPeak(restore, "restore_peak_mb");
+    if (argc > 1 && std::strcmp(argv[1], "--import-peak") == 0)
+        return readingPeak(import, "import_peak_mb");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
