@@ -52,7 +52,9 @@ vestrona_desktop_start() {
     echo "desktop-session: display $DISPLAY is taken; choose another with VESTRONA_DISPLAY_NO" >&2
     return 1
   fi
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$VESTRONA_RUNTIME_DIR/xvfb.log" 2>&1 &
+  # -noreset: without it the server resets when its last client leaves, and
+  # the window manager started right after the readiness probe finds no display.
+  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >"$VESTRONA_RUNTIME_DIR/xvfb.log" 2>&1 &
   VESTRONA_DESKTOP_PIDS+=($!)
   vestrona_desktop_wait 100 xdpyinfo || { vestrona_desktop_fail "Xvfb did not start"; return 1; }
 
