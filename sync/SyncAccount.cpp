@@ -1,0 +1,45 @@
+#include "sync/SyncAccount.h"
+
+#include "store/Settings.h"
+
+#include <QHostAddress>
+
+namespace vestrona {
+
+SyncAccount readSyncAccount(const SettingsStore &settings)
+{
+    SyncAccount account;
+    account.url = QUrl(settings.GetSetting(SyncSettingKey::Url, QString()), QUrl::StrictMode);
+    account.user = settings.GetSetting(SyncSettingKey::User, QString());
+    account.acceptedCertificate = settings.GetSetting(SyncSettingKey::AcceptedCertificate, QString());
+    return account;
+}
+
+void saveSyncAccount(SettingsStore &settings, const SyncAccount &account)
+{
+    settings.SaveSetting(SyncSettingKey::Url, account.url.toString());
+    settings.SaveSetting(SyncSettingKey::User, account.user);
+    settings.SaveSetting(SyncSettingKey::AcceptedCertificate, account.acceptedCertificate);
+}
+
+QString syncUrlProblem(const QUrl &url)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return QStringLiteral("The calendar address is not a web address such as "
+                              "https://dav.example.org/alice/reminders/.");
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("https"))
+        return QString();
+    if (scheme == QLatin1String("http")) {
+        // Plain http would send the password readable to anyone on the way;
+        // only a server on this computer is spared that.
+        const QHostAddress address(url.host());
+        if (url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 || address.isLoopback())
+            return QString();
+        return QStringLiteral("The calendar address must start with https:// (plain http:// is only "
+                              "allowed for a server on this computer).");
+    }
+    return QStringLiteral("The calendar address must start with https://.");
+}
+
+} // namespace vestrona
