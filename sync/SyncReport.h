@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sync/CalDavCollection.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -27,12 +29,27 @@ struct SyncReport {
     QString failure;
     // For a server whose certificate is not trusted: its SHA-256 fingerprint.
     QString certificateFingerprint;
+    // What went wrong when outcome is Failed.
+    CalDavFailure::Kind failureKind = CalDavFailure::Kind::None;
 
     QDateTime finishedAt;
 
     // True when the local reminders changed, so windows reload them.
     bool changedLocally() const { return downloaded > 0 || deletedHere > 0; }
+    // A wrong password or an untrusted certificate: trying again without the
+    // user changing something fails the same way.
+    bool needsTheUser() const
+    {
+        return failureKind == CalDavFailure::Kind::Unauthorized || failureKind == CalDavFailure::Kind::Certificate
+            || !certificateFingerprint.isEmpty();
+    }
 };
+
+// What one sync did, in a few words: "3 up, 1 down, 1 left out", or why
+// it failed.
+QString summaryText(const SyncReport &report);
+// The lines to read on demand: each item left out, then each conflict.
+QStringList detailLines(const SyncReport &report);
 
 // Something that runs one sync at a time and reports it once.
 class Syncer : public QObject {
