@@ -11,6 +11,7 @@
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
 #include "ui/WindowLook.h"
+#include "sync/PasswordStore.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
@@ -56,10 +57,11 @@ int main(int argc, char *argv[])
     MediaSoundPlayer sound;
     Form2Popup popup(programFolder, reporter);
     QtFileDialogs fileDialogs;
+    KeychainPasswordStore passwords;
     const AppContext context{programFolder, QCoreApplication::applicationFilePath(), configFolder,
                              RegionalSettings::system(), reporter, settings, clock, sound, popup,
                              [] { return std::make_unique<QtTrayBackend>(); },
-                             fileDialogs, data};
+                             fileDialogs, data, passwords};
 
     Form1 form(context);
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);

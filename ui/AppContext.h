@@ -18,11 +18,12 @@ class SoundPlayer;
 class AlarmPopup;
 class TrayBackend;
 class FileDialogs;
+class PasswordStore;
 
 // Everything the main window takes from outside: where the program and its
 // data live, the settings, the clock, the message boxes, the sound, the
-// pop-up, the tray, the file dialogs and how the editor and the date-format
-// dialog are shown. The program passes the real ones, tests their fakes.
+// pop-up, the tray, the file dialogs, where the calendar password is kept
+// and how the editor and the date-format dialog are shown. The program passes the real ones, tests their fakes.
 struct AppContext {
     QString programFolder;   // the executable's folder, no trailing "/"
     QString programFilePath; // the running program, for the logon entry
@@ -36,6 +37,7 @@ struct AppContext {
     std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
     FileDialogs &fileDialogs;
     DataFiles data;          // the reminder database and the default alarm sound
+    PasswordStore &passwords; // the calendar account's password
     // Shows a dialog modally and returns once it has closed. A test plays
     // the user's part here instead.
     std::function<void(QDialog &)> runDialog = [](QDialog &dialog) { dialog.exec(); };

@@ -21,6 +21,7 @@
 #include "ui/MissedWindow.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
+#include "ui/SyncDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,7 +85,8 @@ Form1::Form1(const AppContext &context, QWidget *parent)
       mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
       mCommands(std::make_unique<ReminderCommands>(
           mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
-                                       [this] { listReminders(); }, [this] { GetLatestReminder(); }, *this})),
+                                       [this] { listReminders(); }, [this] { GetLatestReminder(); },
+                                       [this] { noteLocalChange(); }, *this})),
       mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -105,10 +107,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
     // vestrona-cli may change the reminders while the program runs.
-    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
-        listReminders();
-        GetLatestReminder();
-    });
+    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, &Form1::reloadReminders);
     // The connection keeps reading a file moved away or replaced; what is at
     // the path now is what the user and vestrona-cli see.
     connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);
@@ -223,6 +222,7 @@ void Form1::createTrayMenu()
     mTrayMenu = new QMenu(this);
     mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
     connect(mTrayMenu->addAction(QStringLiteral("Show Vestrona")), &QAction::triggered, this, &Form1::bringToFront);
+    connect(mTrayMenu->addAction(QStringLiteral("Calendar sync…")), &QAction::triggered, this, &Form1::openSyncDialog);
     connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &Form1::quitFromTray);
     mTray->setContextMenu(mTrayMenu);
 }
@@ -234,6 +234,44 @@ void Form1::quitFromTray()
     if (QWidget *dialog = QApplication::activeModalWidget())
         dialog->close();
     QMetaObject::invokeMethod(this, &Form1::close, Qt::QueuedConnection);
+}
+
+void Form1::openSyncDialog()
+{
+    if (!mSyncDialog)
+        mSyncDialog = std::make_unique<SyncDialog>(mContext.settings, mContext.passwords, mSyncScheduler.get());
+    mSyncDialog->show();
+    mSyncDialog->raise();
+    mSyncDialog->activateWindow();
+}
+
+void Form1::setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Timing timing)
+{
+    mSyncer = std::move(syncer);
+    mSyncScheduler = std::make_unique<SyncScheduler>(*mSyncer, mContext.clock, timing);
+    connect(mSyncScheduler.get(), &SyncScheduler::reported, this, &Form1::syncReported);
+    connect(mSyncScheduler.get(), &SyncScheduler::failingLong, this, [this](const SyncReport &report) {
+        mTray->ShowBalloon(QStringLiteral("Calendar sync has been failing for more than an hour: ") + report.failure,
+                           QString::fromLatin1(kProductName), 0, false);
+    });
+}
+
+void Form1::syncReported(const SyncReport &report)
+{
+    if (report.changedLocally())
+        reloadReminders();
+}
+
+void Form1::noteLocalChange()
+{
+    if (mSyncScheduler)
+        mSyncScheduler->localChange();
+}
+
+void Form1::reloadReminders()
+{
+    listReminders();
+    GetLatestReminder();
 }
 
 std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())
@@ -293,8 +331,11 @@ void Form1::startReminders(ErrorTrap &trap)
     trap(218, [&] {
         mWatcher->start();
         // Once a session: starting picks up the snooze and what was missed.
-        if (!std::exchange(mCountdownStarted, true))
+        if (!std::exchange(mCountdownStarted, true)) {
             mScheduler->startCountdown();
+            if (mSyncScheduler)
+                mSyncScheduler->start();
+        }
     });
 }
 
@@ -621,7 +662,11 @@ void Form1::Form_QueryUnload()
     });
     trap(104, [&] { QCoreApplication::processEvents(); });
     trap(108, [&] { mTray->setInTray(false); });
-    trap(110, [&] { mScheduler->stop(); });
+    trap(110, [&] {
+        mScheduler->stop();
+        if (mSyncScheduler)
+            mSyncScheduler->stop();
+    });
     trap(112, [&] { QCoreApplication::processEvents(); });
     trap(116, [&] { QCoreApplication::quit(); });
 }
@@ -681,7 +726,10 @@ void Form1::PushButton5_Click()
 void Form1::PushButton6_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton6_Click"));
-    trap(100, [&] { mConn.Execute(QString::fromLatin1(kSampleInsert)); });
+    trap(100, [&] {
+        mConn.Execute(QString::fromLatin1(kSampleInsert));
+        noteLocalChange();
+    });
     trap(102, [&] { listReminders(); });
 }
 

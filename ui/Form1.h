@@ -5,6 +5,7 @@
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/ReminderRecord.h"
+#include "sync/SyncScheduler.h"
 #include "ui/AppContext.h"
 
 #include <QWidget>
@@ -32,6 +33,7 @@ class ErrorTrap;
 class MissedWindow;
 class ReminderCommands;
 class ReminderListModel;
+class SyncDialog;
 class cSysTray;
 
 // The main window: the countdown, the reminder list, the commands and the
@@ -79,6 +81,15 @@ public:
     // Brings the window back from the tray or from behind other windows.
     void bringToFront();
 
+    // Where the calendar sync is plugged in, before Form_Load: its syncs
+    // start with the reminders. Without one, "Calendar sync…" still sets up
+    // the account.
+    void setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Timing timing = {});
+    // Null without a syncer.
+    SyncScheduler *syncScheduler() { return mSyncScheduler.get(); }
+    // The "Calendar sync" dialog once the tray menu opened it, else null.
+    SyncDialog *syncDialog() { return mSyncDialog.get(); }
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -94,6 +105,13 @@ private:
     void createTrayMenu();
     // The tray menu's "Quit": the same shutdown as closing the window.
     void quitFromTray();
+    // The tray menu's "Calendar sync…"; a second time raises the open one.
+    void openSyncDialog();
+    // After the reminders changed under the window: vestrona-cli, a sync.
+    void reloadReminders();
+    void syncReported(const SyncReport &report);
+    // A reminder was saved, deleted or loaded here.
+    void noteLocalChange();
     // A handler for a change made by code as well as by the user, whose
     // failure is reported under its own name.
     std::function<void()> reported(const char *procedure, void (Form1::*handler)());
@@ -137,6 +155,10 @@ private:
     std::unique_ptr<ReminderCommands> mCommands;
     std::unique_ptr<DatabaseWatcher> mWatcher;
     std::unique_ptr<MissedWindow> mMissedWindow;
+    // In this order: the dialog uses the scheduler, the scheduler the syncer.
+    std::unique_ptr<Syncer> mSyncer;
+    std::unique_ptr<SyncScheduler> mSyncScheduler;
+    std::unique_ptr<SyncDialog> mSyncDialog;
     QTimer *mOpenRetry = nullptr;
     bool mLoading = false;
     bool mCountdownStarted = false;

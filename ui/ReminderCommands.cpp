@@ -40,11 +40,19 @@ ReminderCommands::ReminderCommands(const AppContext &context, ReminderListAccess
 {
 }
 
+std::function<void()> ReminderCommands::listChangedReminders() const
+{
+    return [this] {
+        mList.listReminders();
+        mList.remindersChanged();
+    };
+}
+
 void ReminderCommands::PushButton1_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton1_Click"));
     trap(100, [&] {
-        Form3 editor(mContext, mList.conn, mList.listReminders);
+        Form3 editor(mContext, mList.conn, listChangedReminders());
         makeDialogOf(editor, mList.window);
         mContext.runDialog(editor);
     });
@@ -57,7 +65,7 @@ void ReminderCommands::PushButton3_Click()
     if (!selected)
         return;
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton3_Click"));
-    Form3 editor(mContext, mList.conn, mList.listReminders);
+    Form3 editor(mContext, mList.conn, listChangedReminders());
     makeDialogOf(editor, mList.window);
     trap(100, [&] { editor.load(*selected); });
     trap(112, [&] { mContext.runDialog(editor); });
@@ -79,7 +87,10 @@ void ReminderCommands::PushButton2_Click()
     });
     if (answer != Reporter::Answer::Yes)
         return;
-    trap(102, [&] { mList.conn.Execute(deleteStatement(selected->ID)); });
+    trap(102, [&] {
+        mList.conn.Execute(deleteStatement(selected->ID));
+        mList.remindersChanged();
+    });
     trap(104, [&] { mList.listReminders(); });
     trap(106, [&] { mList.GetLatestReminder(); });
 }
@@ -127,7 +138,7 @@ void ReminderCommands::PushButton9_Click()
                 LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
         });
     }
-    trap(104, [&] { mList.listReminders(); });
+    trap(104, listChangedReminders());
 }
 
 void ReminderCommands::PushButton7_Click()

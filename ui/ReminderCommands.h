@@ -24,6 +24,9 @@ struct ReminderListAccess {
     std::function<void()> listReminders;
     // Chooses the reminder that rings next again.
     std::function<void()> GetLatestReminder;
+    // The reminders in the database were changed here, so the calendar
+    // server gets them soon.
+    std::function<void()> remindersChanged;
     // The main window, which the editor and the date-format dialog belong to.
     const QWidget &window;
 };
@@ -43,6 +46,9 @@ public:
     void PushButton7_Click(); // "Set Date Format"
 
 private:
+    // For the editor: what follows a save.
+    std::function<void()> listChangedReminders() const;
+
     const AppContext &mContext;
     ReminderListAccess mList;
 };

@@ -2,7 +2,9 @@
 
 #include "tests/support/TestDatabase.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -51,19 +53,40 @@ bool AppFixture::start()
                            return backend;
                        },
                        dialogs,
-                       DataFiles::beside(program.path())};
+                       DataFiles::beside(program.path()),
+                       passwords};
     context.runDialog = [this](QDialog &dialog) {
         ++dialogsShown;
         if (user)
             user(dialog);
     };
     form = std::make_unique<Form1>(context);
+    if (syncer)
+        form->setSyncer(std::move(syncer), syncTiming);
     return form->Form_Load();
 }
 
 void AppFixture::click(const char *button) const
 {
     control<QPushButton>(button)->click();
+}
+
+QAction *AppFixture::trayAction(const QString &caption) const
+{
+    if (tray->contextMenu)
+        for (QAction *action : tray->contextMenu->actions())
+            if (action->text() == caption)
+                return action;
+    qFatal("The tray menu has no entry %s", qPrintable(caption));
+}
+
+QString AppFixture::lastBalloon() const
+{
+    QString text;
+    for (const auto &call : tray->calls)
+        if ((call.data.uFlags & NIF_INFO) && !call.data.szInfo.isEmpty())
+            text = call.data.szInfo;
+    return text;
 }
 
 } // namespace vestrona::test

@@ -7,11 +7,13 @@
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/RecordingTrayBackend.h"
 #include "tests/support/TempFolder.h"
+#include "sync/PasswordStore.h"
 #include "ui/Form1.h"
 
 #include <functional>
 #include <memory>
 
+class QAction;
 class QDialog;
 
 namespace vestrona::test {
@@ -28,10 +30,14 @@ public:
     FakeSound sound;
     FakePopup popup{sound};
     FakeFileDialogs dialogs;
+    MemoryPasswordStore passwords;
     // Whether the desktop the window starts on has a tray.
     bool trayAvailable = true;
     // The running window's tray backend; null before start().
     RecordingTrayBackend *tray = nullptr;
+    // Given to the window before its start-up, when a test sets one.
+    std::unique_ptr<Syncer> syncer;
+    SyncScheduler::Timing syncTiming;
     // Plays the user's part while a dialog is "shown".
     std::function<void(QDialog &)> user;
     int dialogsShown = 0;
@@ -63,6 +69,11 @@ public:
 
     // Clicks one of the main window's buttons as the user would.
     void click(const char *button) const;
+
+    // The tray menu's entry with that caption; fails the test when there is none.
+    QAction *trayAction(const QString &caption) const;
+    // The text of the last balloon shown over the tray icon, "" for none.
+    QString lastBalloon() const;
 
 private:
     std::unique_ptr<IniSettingsStore> mSettings;

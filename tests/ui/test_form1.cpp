@@ -76,16 +76,6 @@ struct Harness : AppFixture {
                 return true;
         return false;
     }
-    // The tray menu's entry with that caption; fails the test when there is none.
-    QAction *trayAction(const QString &caption) const
-    {
-        if (tray->contextMenu)
-            for (QAction *action : tray->contextMenu->actions())
-                if (action->text() == caption)
-                    return action;
-        qFatal("The tray menu has no entry %s", qPrintable(caption));
-    }
-
     // The user minimizes the shown window; the balloon is not waited for.
     void showThenMinimize()
     {
@@ -94,14 +84,6 @@ struct Harness : AppFixture {
         form->setWindowState(Qt::WindowMinimized);
     }
 
-    QString lastBalloon() const
-    {
-        QString text;
-        for (const auto &call : tray->calls)
-            if ((call.data.uFlags & NIF_INFO) && !call.data.szInfo.isEmpty())
-                text = call.data.szInfo;
-        return text;
-    }
     int balloonCount() const
     {
         int n = 0;

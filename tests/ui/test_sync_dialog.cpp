@@ -1,0 +1,360 @@
+// "Calendar sync…" in the tray menu opens the sync dialog: the account is
+// saved to the settings without its password, "Sync now" syncs, the last
+// result shows in one line with its details on demand, an untrusted
+// certificate is offered by its fingerprint, and every text fits. The main
+// window reloads after a sync changed its reminders and asks for a sync
+// after a local change.
+#include "store/Connection.h"
+#include "store/Statements.h"
+#include "sync/SyncAccount.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/FakeSyncer.h"
+#include "tests/support/TestDatabase.h"
+#include "ui/ReminderListModel.h"
+#include "ui/SyncDialog.h"
+#include "ui/WindowLook.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace vestrona;
+using namespace vestrona::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kTrayEntry = QStringLiteral("Calendar sync…");
+const QString kUrl = QStringLiteral("https://dav.example.org/alice/reminders/");
+const QString kPassword = QStringLiteral("correct horse battery staple");
+// A SHA-256 fingerprint: 32 hex pairs.
+const QString kFingerprint = QStringLiteral(
+    "3F:A2:19:C4:7B:E0:55:91:0D:6C:B8:24:F1:9E:33:A7:C2:58:0B:E6:74:1D:99:4F:AB:02:6E:D3:81:5C:F7:10");
+
+struct Harness : AppFixture {
+    FakeSyncer *fake = nullptr;
+
+    bool startWithSync()
+    {
+        auto made = std::make_unique<FakeSyncer>();
+        fake = made.get();
+        syncer = std::move(made);
+        syncTiming.afterStart = 1h;
+        syncTiming.afterChange = 50ms;
+        return start();
+    }
+
+    SyncDialog *openDialog()
+    {
+        trayAction(kTrayEntry)->trigger();
+        return form->syncDialog();
+    }
+
+    template <class Control>
+    Control *in(const char *name) const
+    {
+        auto *found = form->syncDialog()->findChild<Control *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("The sync dialog has no control named %s", name);
+        return found;
+    }
+    void fill(const QString &url, const QString &user, const QString &password) const
+    {
+        in<QLineEdit>("calendarAddress")->setText(url);
+        in<QLineEdit>("userName")->setText(user);
+        in<QLineEdit>("password")->setText(password);
+    }
+    void press(const char *button) const { in<QPushButton>(button)->click(); }
+    QString shown(const char *label) const
+    {
+        auto *found = in<QLabel>(label);
+        return found->isVisible() ? found->text() : QString();
+    }
+
+    QString storedPassword(const QString &user)
+    {
+        std::optional<QString> answer;
+        passwords.read(QUrl(kUrl), user, [&](const QString &password) { answer = password; });
+        return QTest::qWaitFor([&] { return answer.has_value(); }, 5000) ? *answer : QStringLiteral("<no answer>");
+    }
+
+    // Every file in the settings folder that holds `text`.
+    QStringList settingsFilesHolding(const QString &text) const
+    {
+        QStringList holding;
+        QDirIterator files(config.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (file.open(QIODevice::ReadOnly) && file.readAll().contains(text.toUtf8()))
+                holding << file.fileName();
+        }
+        return holding;
+    }
+};
+
+// Why `label` does not show its whole text inside `window`, "" when it does.
+QString textProblem(const QLabel &label, const QWidget &window)
+{
+    const QRect room = label.contentsRect();
+    const QRect needed = label.fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                                          label.text());
+    if (needed.width() > room.width() || needed.height() > room.height())
+        return QStringLiteral("%1 needs %2x%3 but has %4x%5")
+            .arg(label.objectName()).arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+    const QRect placed(label.mapTo(&window, QPoint(0, 0)), label.size());
+    if (!window.rect().contains(placed))
+        return label.objectName() + QStringLiteral(" reaches out of the window");
+    return {};
+}
+
+} // namespace
+
+class TestSyncDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyProgramLook(); }
+
+    void init()
+    {
+        h = std::make_unique<Harness>();
+        h->makeProgramFolder();
+    }
+    void cleanup()
+    {
+        if (h->form)
+            h->form->close();
+        h.reset();
+    }
+
+    void trayEntryOpensTheDialog()
+    {
+        QVERIFY(h->startWithSync());
+        QStringList entries;
+        for (const QAction *action : h->tray->contextMenu->actions())
+            entries << action->text();
+        QCOMPARE(entries, (QStringList{QStringLiteral("Show Vestrona"), kTrayEntry, QStringLiteral("Quit")}));
+
+        SyncDialog *dialog = h->openDialog();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Calendar sync"));
+        QCOMPARE(dialog->windowModality(), Qt::NonModal);
+        QVERIFY(!dialog->windowIcon().isNull());
+        QCOMPARE(h->in<QLineEdit>("password")->echoMode(), QLineEdit::Password);
+        QCOMPARE(h->shown("lastResult"), QStringLiteral("Not synced yet."));
+
+        // Closed and asked for again, the same dialog comes back.
+        h->press("closeButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(h->openDialog(), dialog);
+        QVERIFY(dialog->isVisible());
+        // The main window is not held up by it.
+        QVERIFY(h->form->isEnabled());
+    }
+
+    void savedAccountKeepsThePasswordOutOfTheSettings()
+    {
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        h->fill(QStringLiteral("  ") + kUrl, QStringLiteral("alice"), kPassword);
+        h->press("saveButton");
+        QCOMPARE(h->setting(SyncSettingKey::Url), kUrl);
+        QCOMPARE(h->setting(SyncSettingKey::User), QStringLiteral("alice"));
+        QCOMPARE(h->shown("problem"), QString());
+        QVERIFY(h->in<QLineEdit>("password")->text().isEmpty());
+        QCOMPARE(h->storedPassword(QStringLiteral("alice")), kPassword);
+        QCOMPARE(h->settingsFilesHolding(kPassword), QStringList());
+        // The changed account is tried soon.
+        QTRY_COMPARE(h->fake->started, 1);
+    }
+
+    void unusableAccountIsNotSaved_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("problem");
+        const QString plain = QStringLiteral("http://dav.example.org/alice/");
+        QTest::newRow("plain-http") << plain << "alice" << syncUrlProblem(QUrl(plain));
+        QTest::newRow("no-address") << QString() << "alice" << syncUrlProblem(QUrl());
+        QTest::newRow("no-user") << kUrl << QString() << QStringLiteral("Please fill in the user name.");
+    }
+    void unusableAccountIsNotSaved()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, user);
+        QFETCH(QString, problem);
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        h->fill(url, user, kPassword);
+        h->press("saveButton");
+        QCOMPARE(h->shown("problem"), problem);
+        QCOMPARE(h->setting(SyncSettingKey::Url), QStringLiteral("<absent>"));
+        QCOMPARE(h->storedPassword(user), QString());
+        h->press("syncNowButton");
+        QTest::qWait(100);
+        QCOMPARE(h->fake->started, 0);
+    }
+
+    void syncNowSyncs()
+    {
+        h->setting(SyncSettingKey::Url, kUrl);
+        h->setting(SyncSettingKey::User, QStringLiteral("alice"));
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        h->press("syncNowButton");
+        QCOMPARE(h->fake->started, 1);
+        h->fake->finish(SyncReport());
+
+        // A new password is kept before the sync that needs it starts.
+        h->in<QLineEdit>("password")->setText(kPassword);
+        h->press("syncNowButton");
+        QTRY_COMPARE(h->fake->started, 2);
+        QCOMPARE(h->storedPassword(QStringLiteral("alice")), kPassword);
+    }
+
+    void withoutSyncTheAccountCanStillBeSetUp()
+    {
+        QVERIFY(h->start());
+        h->openDialog();
+        QVERIFY(!h->in<QPushButton>("syncNowButton")->isEnabled());
+        h->fill(kUrl, QStringLiteral("alice"), kPassword);
+        h->press("saveButton");
+        QCOMPARE(h->setting(SyncSettingKey::User), QStringLiteral("alice"));
+    }
+
+    void reportShowsItsLine()
+    {
+        QVERIFY(h->startWithSync());
+        SyncReport report;
+        report.uploaded = 3;
+        report.downloaded = 1;
+        report.leftOut = {QStringLiteral("Pay rent: repeats monthly")};
+        report.finishedAt = QDateTime(QDate(2026, 12, 7), QTime(14, 5));
+        // Reported before the dialog opened, it is there when it opens.
+        h->fake->finish(report);
+        h->openDialog();
+        QCOMPARE(h->shown("lastResult"), QStringLiteral("Last sync 14:05: 3 up, 1 down, 1 left out"));
+        auto *details = h->in<QPlainTextEdit>("details");
+        QVERIFY(!details->isVisible());
+        h->press("detailsButton");
+        QVERIFY(details->isVisible());
+        QVERIFY(details->isReadOnly());
+        QCOMPARE(details->toPlainText(), QStringLiteral("Left out: Pay rent: repeats monthly"));
+
+        SyncReport failed;
+        failed.outcome = SyncReport::Outcome::Failed;
+        failed.failure = QStringLiteral("The calendar server cannot be reached.");
+        failed.finishedAt = QDateTime(QDate(2026, 12, 7), QTime(14, 10));
+        h->fake->finish(failed);
+        QCOMPARE(h->shown("lastResult"), QStringLiteral("Last sync 14:10: failed: The calendar server cannot be reached."));
+        QVERIFY(!h->in<QPushButton>("detailsButton")->isVisible());
+        QVERIFY(!details->isVisible());
+    }
+
+    void untrustedCertificateIsOfferedByFingerprint()
+    {
+        h->setting(SyncSettingKey::Url, kUrl);
+        h->setting(SyncSettingKey::User, QStringLiteral("alice"));
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        auto *offer = h->in<QWidget>("certificate");
+        QVERIFY(!offer->isVisible());
+        h->press("syncNowButton");
+        h->fake->fail(CalDavFailure::Kind::Certificate, kFingerprint);
+        QVERIFY(offer->isVisible());
+        QCOMPARE(h->shown("fingerprint").remove(QLatin1Char('\n')), kFingerprint);
+
+        h->press("acceptCertificateButton");
+        QCOMPARE(h->setting(SyncSettingKey::AcceptedCertificate), kFingerprint);
+        QVERIFY(!offer->isVisible());
+        QCOMPARE(h->fake->started, 2);
+
+        // Another server's certificate is not taken for the accepted one.
+        h->fill(QStringLiteral("https://dav.example.net/alice/"), QStringLiteral("alice"), QString());
+        h->press("saveButton");
+        QCOMPARE(h->setting(SyncSettingKey::AcceptedCertificate), QString());
+    }
+
+    void wholeTextShown()
+    {
+        QVERIFY(h->startWithSync());
+        SyncDialog *dialog = h->openDialog();
+        h->fill(QStringLiteral("http://dav.example.org/") + QString(60, QLatin1Char('x')), QStringLiteral("alice"),
+                QString());
+        h->press("saveButton");
+        SyncReport report;
+        report.outcome = SyncReport::Outcome::Failed;
+        report.failure = QStringLiteral("The certificate of dav.example.org is not signed by any authority this "
+                                        "computer trusts, so the connection could be someone else's. Nothing was "
+                                        "changed on the server or here.");
+        report.certificateFingerprint = kFingerprint;
+        report.finishedAt = QDateTime(QDate(2026, 12, 7), QTime(23, 59));
+        h->fake->finish(report);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::qWait(50);
+        int checked = 0;
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            ++checked;
+            const QString problem = textProblem(*label, *dialog);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        QVERIFY(checked >= 6);
+        const QRect screen = dialog->screen()->availableGeometry();
+        QVERIFY(dialog->frameGeometry().width() <= screen.width());
+        QVERIFY(dialog->frameGeometry().height() <= screen.height());
+    }
+
+    void syncedChangesReachTheWindow()
+    {
+        QVERIFY(h->startWithSync());
+        QCOMPARE(h->form->listModel().rowCount(), 0);
+        {
+            Connection other(RegionalSettings::usEnglish());
+            other.Open(h->databasePath());
+            other.Execute(reminderInsert(1, QDate(2026, 12, 24), QTime(18, 0), QStringLiteral("Carols")));
+        }
+        SyncReport report;
+        report.downloaded = 1;
+        h->fake->finish(report);
+        QCOMPARE(h->form->listModel().rowCount(), 1);
+    }
+
+    void localChangeAsksForASync()
+    {
+        QVERIFY(h->startWithSync());
+        h->click("PushButton6");
+        QCOMPARE(h->fake->started, 0);
+        QTRY_COMPARE(h->fake->started, 1);
+    }
+
+    void failingForAnHourShowsOneBalloon()
+    {
+        QVERIFY(h->startWithSync());
+        for (int i = 0; i < 4; ++i) {
+            h->form->syncScheduler()->syncNow();
+            h->fake->fail(CalDavFailure::Kind::Unreachable);
+            h->clock.advanceSeconds(40 * 60);
+        }
+        const QString balloon = QStringLiteral("Calendar sync has been failing for more than an hour: The calendar "
+                                               "server dav.example.org cannot be reached.");
+        int shown = 0;
+        for (const auto &call : h->tray->calls)
+            shown += (call.data.uFlags & NIF_INFO) && call.data.szInfo == balloon;
+        QCOMPARE(shown, 1);
+    }
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+QTEST_MAIN(TestSyncDialog)
+#include "test_sync_dialog.moc"

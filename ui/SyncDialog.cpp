@@ -1,0 +1,301 @@
+#include "ui/SyncDialog.h"
+
+#include "core/AppError.h"
+#include "store/Settings.h"
+#include "sync/PasswordStore.h"
+#include "sync/SyncAccount.h"
+#include "sync/SyncReport.h"
+#include "sync/SyncScheduler.h"
+#include "ui/AppIcon.h"
+
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vestrona {
+
+namespace {
+
+QLabel *wrappedLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A fingerprint is one long word; in two halves it fits the dialog's width
+// and still reads as pairs.
+QString fingerprintLines(const QString &fingerprint)
+{
+    const QStringList pairs = fingerprint.split(QLatin1Char(':'));
+    const qsizetype half = (pairs.size() + 1) / 2;
+    return pairs.mid(0, half).join(QLatin1Char(':')) + QStringLiteral(":\n")
+        + pairs.mid(half).join(QLatin1Char(':'));
+}
+
+} // namespace
+
+SyncDialog::SyncDialog(SettingsStore &settings, PasswordStore &passwords, SyncScheduler *scheduler, QWidget *parent)
+    : QDialog(parent), mSettings(settings), mPasswords(passwords), mScheduler(scheduler)
+{
+    setObjectName(QStringLiteral("SyncDialog"));
+    setWindowTitle(QStringLiteral("Calendar sync"));
+    setWindowIcon(programIcon());
+    setMinimumWidth(460);
+    auto *layout = new QVBoxLayout(this);
+    createAccountFields(*layout);
+    createResultArea(*layout);
+    createCertificateArea(*layout);
+    createButtons(*layout);
+    loadAccount();
+    if (mScheduler) {
+        connect(mScheduler, &SyncScheduler::reported, this, &SyncDialog::showReport);
+        if (mScheduler->lastReport())
+            showReport(*mScheduler->lastReport());
+    }
+}
+
+void SyncDialog::createAccountFields(QVBoxLayout &layout)
+{
+    auto *form = new QFormLayout;
+    layout.addLayout(form);
+    mUrl = new QLineEdit(this);
+    mUrl->setObjectName(QStringLiteral("calendarAddress"));
+    mUrl->setPlaceholderText(QStringLiteral("https://dav.example.org/alice/reminders/"));
+    form->addRow(QStringLiteral("Calendar address:"), mUrl);
+    mUser = new QLineEdit(this);
+    mUser->setObjectName(QStringLiteral("userName"));
+    form->addRow(QStringLiteral("User name:"), mUser);
+    mPassword = new QLineEdit(this);
+    mPassword->setObjectName(QStringLiteral("password"));
+    mPassword->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("Password:"), mPassword);
+
+    mKeyringNotice = wrappedLabel(this, "keyringNotice");
+    layout.addWidget(mKeyringNotice);
+    const auto showNotice = [this](const QString &notice) {
+        mKeyringNotice->setText(notice);
+        mKeyringNotice->setVisible(!notice.isEmpty());
+        fitContents();
+    };
+    showNotice(mPasswords.notice());
+    connect(&mPasswords, &PasswordStore::noticeChanged, this, showNotice);
+    mProblem = wrappedLabel(this, "problem");
+    mProblem->hide();
+    layout.addWidget(mProblem);
+}
+
+void SyncDialog::createResultArea(QVBoxLayout &layout)
+{
+    auto *row = new QHBoxLayout;
+    mResult = wrappedLabel(this, "lastResult");
+    mResult->setText(mScheduler ? QStringLiteral("Not synced yet.")
+                                : QStringLiteral("This copy of Vestrona cannot sync; the account is kept for later."));
+    row->addWidget(mResult, 1);
+    mDetailsButton = button(this, "detailsButton", QStringLiteral("Details"));
+    mDetailsButton->setCheckable(true);
+    mDetailsButton->hide();
+    row->addWidget(mDetailsButton, 0, Qt::AlignTop);
+    layout.addLayout(row);
+
+    mDetails = new QPlainTextEdit(this);
+    mDetails->setObjectName(QStringLiteral("details"));
+    mDetails->setReadOnly(true);
+    mDetails->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    mDetails->hide();
+    layout.addWidget(mDetails);
+    connect(mDetailsButton, &QPushButton::toggled, this, [this](bool shown) {
+        mDetails->setVisible(shown);
+        fitContents();
+    });
+}
+
+void SyncDialog::createCertificateArea(QVBoxLayout &layout)
+{
+    mCertificate = new QWidget(this);
+    mCertificate->setObjectName(QStringLiteral("certificate"));
+    auto *inner = new QVBoxLayout(mCertificate);
+    inner->setContentsMargins(0, 0, 0, 0);
+    QLabel *intro = wrappedLabel(mCertificate, "certificateIntro");
+    intro->setText(QStringLiteral("No certificate authority vouches for this server. Accept its certificate only if "
+                                  "this is the fingerprint your server's administrator gave you:"));
+    inner->addWidget(intro);
+    mCertificateText = wrappedLabel(mCertificate, "fingerprint");
+    mCertificateText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    inner->addWidget(mCertificateText);
+    auto *accept = button(mCertificate, "acceptCertificateButton", QStringLiteral("Accept this certificate"));
+    inner->addWidget(accept, 0, Qt::AlignLeft);
+    connect(accept, &QPushButton::clicked, this, &SyncDialog::acceptCertificate);
+    mCertificate->hide();
+    layout.addWidget(mCertificate);
+}
+
+void SyncDialog::createButtons(QVBoxLayout &layout)
+{
+    auto *row = new QHBoxLayout;
+    mSaveButton = button(this, "saveButton", QStringLiteral("Save"));
+    mSyncNowButton = button(this, "syncNowButton", QStringLiteral("Sync now"));
+    mSyncNowButton->setEnabled(mScheduler != nullptr);
+    auto *close = button(this, "closeButton", QStringLiteral("Close"));
+    row->addWidget(mSaveButton);
+    row->addWidget(mSyncNowButton);
+    row->addStretch(1);
+    row->addWidget(close);
+    layout.addLayout(row);
+    connect(mSaveButton, &QPushButton::clicked, this, [this] { saveThen([] {}); });
+    connect(mSyncNowButton, &QPushButton::clicked, this, &SyncDialog::syncNow);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void SyncDialog::loadAccount()
+{
+    const SyncAccount account = readSyncAccount(mSettings);
+    mUrl->setText(account.url.toString());
+    mUser->setText(account.user);
+    // The password is never read back into the window: a set-up account
+    // keeps the one it has unless a new one is typed.
+    mPassword->setPlaceholderText(account.isSetUp() ? QStringLiteral("kept; type a new one to change it") : QString());
+}
+
+bool SyncDialog::fieldsChanged() const
+{
+    const SyncAccount account = readSyncAccount(mSettings);
+    return !mPassword->text().isEmpty() || mUrl->text().trimmed() != account.url.toString()
+        || mUser->text().trimmed() != account.user;
+}
+
+void SyncDialog::saveThen(const std::function<void()> &next)
+{
+    SyncAccount account = readSyncAccount(mSettings);
+    const QUrl url(mUrl->text().trimmed(), QUrl::StrictMode);
+    const QString user = mUser->text().trimmed();
+    QString problem = syncUrlProblem(url);
+    if (problem.isEmpty() && user.isEmpty())
+        problem = QStringLiteral("Please fill in the user name.");
+    if (!problem.isEmpty()) {
+        showProblem(problem);
+        return;
+    }
+    // A certificate accepted for one server says nothing about another.
+    if (url.host() != account.url.host() || url.port() != account.url.port())
+        account.acceptedCertificate.clear();
+    account.url = url;
+    account.user = user;
+    if (!storeAccount(account))
+        return;
+    showProblem(QString());
+    const QString password = mPassword->text();
+    mPassword->clear();
+    loadAccount();
+    const auto saved = [dialog = QPointer<SyncDialog>(this), next] {
+        if (!dialog)
+            return;
+        if (dialog->mScheduler)
+            dialog->mScheduler->accountChanged();
+        next();
+    };
+    if (password.isEmpty()) {
+        saved();
+        return;
+    }
+    mPasswords.write(url, user, password, [dialog = QPointer<SyncDialog>(this), saved](bool kept) {
+        if (dialog && !kept)
+            dialog->showProblem(QStringLiteral("The password could not be stored in the keyring."));
+        saved();
+    });
+}
+
+bool SyncDialog::storeAccount(const SyncAccount &account)
+{
+    try {
+        saveSyncAccount(mSettings, account);
+        return true;
+    } catch (const AppError &e) {
+        showProblem(e.description());
+        return false;
+    }
+}
+
+void SyncDialog::syncNow()
+{
+    if (!fieldsChanged()) {
+        mScheduler->syncNow();
+        return;
+    }
+    saveThen([this] { mScheduler->syncNow(); });
+}
+
+void SyncDialog::acceptCertificate()
+{
+    SyncAccount account = readSyncAccount(mSettings);
+    account.acceptedCertificate = mOfferedFingerprint;
+    if (!storeAccount(account))
+        return;
+    mCertificate->hide();
+    if (mScheduler)
+        mScheduler->syncNow();
+}
+
+void SyncDialog::showProblem(const QString &words)
+{
+    mProblem->setText(words);
+    mProblem->setVisible(!words.isEmpty());
+    fitContents();
+}
+
+void SyncDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitContents();
+}
+
+void SyncDialog::fitContents()
+{
+    // A shown window keeps its height when a wrapped line needs another
+    // row; only a window never shown is sized to its contents by Qt.
+    if (!isVisible())
+        return;
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void SyncDialog::showReport(const SyncReport &report)
+{
+    const QString when = report.finishedAt.isValid()
+        ? QStringLiteral("Last sync %1: ").arg(report.finishedAt.toString(QStringLiteral("HH:mm")))
+        : QStringLiteral("Last sync: ");
+    mResult->setText(when + summaryText(report));
+
+    const QStringList details = detailLines(report);
+    mDetails->setPlainText(details.join(QLatin1Char('\n')));
+    mDetailsButton->setVisible(!details.isEmpty());
+    if (details.isEmpty())
+        mDetailsButton->setChecked(false);
+
+    const bool offer = !report.certificateFingerprint.isEmpty()
+        && report.certificateFingerprint != readSyncAccount(mSettings).acceptedCertificate;
+    mOfferedFingerprint = offer ? report.certificateFingerprint : QString();
+    mCertificateText->setText(fingerprintLines(mOfferedFingerprint));
+    mCertificate->setVisible(offer);
+    fitContents();
+}
+
+} // namespace vestrona

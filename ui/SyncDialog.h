@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+namespace vestrona {
+
+class PasswordStore;
+class SettingsStore;
+class SyncScheduler;
+struct SyncAccount;
+struct SyncReport;
+
+// "Calendar sync": the calendar account (address, user name, password),
+// "Sync now" and the last sync's result, with its left-out items and
+// conflicts on demand. A server whose certificate no authority vouches for
+// is offered for acceptance by its fingerprint. Not modal: syncs run on
+// while it is open. When will a sync run and what it does are the
+// scheduler's and the syncer's business; this only shows and asks.
+class SyncDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    // `scheduler` is null where the program has no sync: the account can
+    // still be set up.
+    SyncDialog(SettingsStore &settings, PasswordStore &passwords, SyncScheduler *scheduler, QWidget *parent = nullptr);
+
+    void showReport(const SyncReport &report);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createAccountFields(QVBoxLayout &layout);
+    void createResultArea(QVBoxLayout &layout);
+    void createCertificateArea(QVBoxLayout &layout);
+    void createButtons(QVBoxLayout &layout);
+    void loadAccount();
+
+    // Saves what the fields say, the password into the password store, and
+    // then runs `next`; shows the problem instead when there is one.
+    void saveThen(const std::function<void()> &next);
+    // False, with the reason shown, when the settings cannot be written.
+    bool storeAccount(const SyncAccount &account);
+    bool fieldsChanged() const;
+    void syncNow();
+    void acceptCertificate();
+    void showProblem(const QString &words);
+    // Grows the window to what its wrapped lines need now.
+    void fitContents();
+
+    SettingsStore &mSettings;
+    PasswordStore &mPasswords;
+    SyncScheduler *mScheduler;
+    QString mOfferedFingerprint;
+
+    QLineEdit *mUrl = nullptr;
+    QLineEdit *mUser = nullptr;
+    QLineEdit *mPassword = nullptr;
+    QLabel *mKeyringNotice = nullptr;
+    QLabel *mProblem = nullptr;
+    QLabel *mResult = nullptr;
+    QPushButton *mDetailsButton = nullptr;
+    QPlainTextEdit *mDetails = nullptr;
+    QWidget *mCertificate = nullptr;
+    QLabel *mCertificateText = nullptr;
+    QPushButton *mSaveButton = nullptr;
+    QPushButton *mSyncNowButton = nullptr;
+};
+
+} // namespace vestrona
