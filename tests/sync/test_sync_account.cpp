@@ -1,13 +1,11 @@
-// The calendar address a user may sync with, the account as the settings
-// keep it, and the words a sync's report is shown in.
+// The calendar address a user may sync with, and the words a sync's report
+// is shown in.
 #include "sync/SyncAccount.h"
 #include "sync/SyncReport.h"
-#include "tests/support/Fakes.h"
 
 #include <QTest>
 
 using namespace vestrona;
-using namespace vestrona::test;
 
 class TestSyncAccount : public QObject {
     Q_OBJECT
@@ -38,23 +36,6 @@ private slots:
             QVERIFY2(words.isEmpty(), qPrintable(words));
         else
             QVERIFY2(words.contains(problem), qPrintable(words));
-    }
-
-    void accountKeepsNoPassword()
-    {
-        MemorySettings settings;
-        SyncAccount account;
-        account.url = QUrl(QStringLiteral("https://dav.example.org/alice/reminders/"));
-        account.user = QStringLiteral("alice");
-        account.acceptedCertificate = QStringLiteral("AB:CD:EF");
-        saveSyncAccount(settings, account);
-        const SyncAccount read = readSyncAccount(settings);
-        QCOMPARE(read.url, account.url);
-        QCOMPARE(read.user, account.user);
-        QCOMPARE(read.acceptedCertificate, account.acceptedCertificate);
-        QVERIFY(read.isSetUp());
-        QCOMPARE(settings.values.size(), 3);
-        QVERIFY(!readSyncAccount(MemorySettings()).isSetUp());
     }
 
     void summary_data()

@@ -219,16 +219,6 @@ private slots:
         QCOMPARE(h->storedPassword(QStringLiteral("alice")), kPassword);
     }
 
-    void withoutSyncTheAccountCanStillBeSetUp()
-    {
-        QVERIFY(h->start());
-        h->openDialog();
-        QVERIFY(!h->in<QPushButton>("syncNowButton")->isEnabled());
-        h->fill(kUrl, QStringLiteral("alice"), kPassword);
-        h->press("saveButton");
-        QCOMPARE(h->setting(SyncSettingKey::User), QStringLiteral("alice"));
-    }
-
     void reportShowsItsLine()
     {
         QVERIFY(h->startWithSync());
