@@ -116,11 +116,6 @@ QByteArray xmlText(const QString &text)
     return text.toHtmlEscaped().toUtf8();
 }
 
-QByteArray hrefText(const QUrl &url)
-{
-    return xmlText(QString::fromLatin1(url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority)));
-}
-
 const QByteArray xmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
 
 } // namespace
@@ -416,7 +411,7 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
         + "<c:calendar-multiget xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
           "<d:prop><d:getetag/><c:calendar-data/></d:prop>";
     for (const QString &href : hrefs)
-        body += "<d:href>" + hrefText(urlOf(href)) + "</d:href>";
+        body += "<d:href>" + xmlText(encodedHref(href)) + "</d:href>";
     body += "</c:calendar-multiget>";
     sendMultiStatus(Request{"REPORT", collectionPath(), "1", body, {}, true},
                     [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {

@@ -218,7 +218,9 @@ QString resolvedPath(const QString &href, const QUrl &requestUrl)
     const QUrl url = requestUrl.resolved(QUrl(href.trimmed()));
     if (!url.isValid() || !sameOrigin(url, requestUrl))
         return QString();
-    return url.path(QUrl::FullyDecoded);
+    const QString path = url.path(QUrl::FullyDecoded);
+    // Sent back as "//x", such a path would name the server x.
+    return path.startsWith(QLatin1String("//")) ? QString() : path;
 }
 
 void readResponse(Reader &reader, const QUrl &requestUrl, MultiStatus &into)
@@ -271,6 +273,13 @@ MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl
         reading.multiStatus = {};
     }
     return reading;
+}
+
+QString encodedHref(const QString &path)
+{
+    QUrl url;
+    url.setPath(path, QUrl::DecodedMode);
+    return QString::fromLatin1(url.toEncoded());
 }
 
 bool namesDavPrecondition(const QByteArray &body, QStringView name)

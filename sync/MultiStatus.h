@@ -39,8 +39,13 @@ inline constexpr qsizetype maxMultiStatusBytes = 20 * 1024 * 1024;
 // are matched by namespace URI, never by prefix; a DTD, an entity reference,
 // nesting deeper than a real answer needs, an answer larger than
 // maxMultiStatusBytes or malformed XML gives an error instead of a result.
-// Responses whose href leads to another server are left out.
+// Responses whose href leads to another server, or to a path no request
+// could name unmistakably ("//..."), are left out.
 MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl);
+
+// How a request names the resource at the decoded `path` (as readMultiStatus
+// gives it): percent-encoded, so that reading it back gives `path` again.
+QString encodedHref(const QString &path);
 
 // True when `body` is a DAV:error element naming the precondition `name` in
 // the DAV: namespace (e.g. "valid-sync-token").

@@ -27,6 +27,8 @@ class TestMultiStatus : public QObject {
 private slots:
     void readsRadicaleSyncCollection();
     void readsOtherPrefixesAndEncodedHrefs();
+    void hrefsNamedInRequestsReadBack_data();
+    void hrefsNamedInRequestsReadBack();
     void readsCollectionProperties_data();
     void readsCollectionProperties();
     void matchesNamespacesNotPrefixes();
@@ -68,6 +70,8 @@ END:VCALENDAR
  <d:response><d:href>relative.ics</d:href><d:propstat><d:prop><d:getetag>"r"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
  <d:response><d:href>https://dav.example.org/remote.php/dav/calendars/alice/personal/full.ics</d:href></d:response>
  <d:response><d:href>https://evil.example.net/remote.php/dav/calendars/alice/personal/elsewhere.ics</d:href></d:response>
+ <d:response><d:href>//evil.example.net/remote.php/dav/calendars/alice/personal/elsewhere.ics</d:href></d:response>
+ <d:response><d:href>/.//evil.example.net/x.ics</d:href></d:response>
 </d:multistatus>)";
     const MultiStatusReading reading = readMultiStatus(xml, collection);
     QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
@@ -79,6 +83,28 @@ END:VCALENDAR
     QCOMPARE(r[0].calendarData, QByteArray("BEGIN:VCALENDAR\nEND:VCALENDAR\n"));
     QCOMPARE(r[1].href, QStringLiteral("/remote.php/dav/calendars/alice/personal/relative.ics"));
     QCOMPARE(r[2].href, QStringLiteral("/remote.php/dav/calendars/alice/personal/full.ics"));
+}
+
+void TestMultiStatus::hrefsNamedInRequestsReadBack_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("space and accent") << QStringLiteral("/alice/personal/pay rent é.ics");
+    QTest::newRow("query and fragment signs") << QStringLiteral("/alice/personal/a?b#c.ics");
+    QTest::newRow("ampersand and percent") << QStringLiteral("/alice/personal/R&D 100%.ics");
+    QTest::newRow("colon and plus") << QStringLiteral("/alice/personal/a:b+c.ics");
+}
+
+// What fetch sends in calendar-multiget must be what the server's answer
+// names, or fetched reminders would not match the ones asked for.
+void TestMultiStatus::hrefsNamedInRequestsReadBack()
+{
+    QFETCH(QString, path);
+    const QByteArray xml = "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>" + encodedHref(path).toHtmlEscaped().toUtf8()
+        + "</d:href></d:response></d:multistatus>";
+    const MultiStatusReading reading = readMultiStatus(xml, collection);
+    QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+    QCOMPARE(reading.multiStatus.responses.size(), std::size_t(1));
+    QCOMPARE(reading.multiStatus.responses[0].href, path);
 }
 
 void TestMultiStatus::readsCollectionProperties_data()
