@@ -32,14 +32,6 @@ struct HttpCalDavCollection::Answer {
 
 namespace {
 
-// What a reply learnt on its way that its error code alone does not say.
-struct ReplyState {
-    QByteArray body;
-    CalDavFailure failure; // set when the program itself ended the request
-    QString fingerprint;   // of the certificate that failed verification
-    QStringList sslErrors;
-};
-
 CalDavFailure failure(CalDavFailure::Kind kind, const QString &words)
 {
     CalDavFailure result;
@@ -51,12 +43,6 @@ CalDavFailure failure(CalDavFailure::Kind kind, const QString &words)
 QString serverName(const QUrl &url)
 {
     return url.port() == -1 ? url.host() : QStringLiteral("%1:%2").arg(url.host()).arg(url.port());
-}
-
-bool sameOrigin(const QUrl &a, const QUrl &b)
-{
-    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
-        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && a.port() == b.port();
 }
 
 CalDavFailure statusFailure(int status, const QString &reason, const QString &server, const QString &path)
@@ -104,6 +90,116 @@ CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &e
                        QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
     }
 }
+
+// One request on its way, and what its reply learnt that the reply's error
+// code alone does not say.
+struct Exchange {
+    Exchange(QNetworkReply *r, const QUrl &u, qint64 l) : reply(r), url(u), server(serverName(u)), limit(l) {}
+
+    QNetworkReply *reply;
+    QUrl url;
+    QString server;
+    qint64 limit;
+    QByteArray body;
+    CalDavFailure stopped; // set when the program itself ended the request
+    QString fingerprint;   // of the certificate that failed verification
+    QStringList sslErrors;
+
+    void stop(CalDavFailure why)
+    {
+        if (stopped.failed())
+            return;
+        stopped = std::move(why);
+        body.clear();
+        reply->abort();
+    }
+
+    void stopTooLarge()
+    {
+        stop(failure(CalDavFailure::Kind::TooLarge,
+                     QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
+                         .arg(server)
+                         .arg(limit / (1024 * 1024))));
+    }
+
+    void failWhenStalled(std::chrono::milliseconds timeout)
+    {
+        auto *stall = new QTimer(reply);
+        stall->setSingleShot(true);
+        stall->setInterval(timeout);
+        QObject::connect(stall, &QTimer::timeout, reply, [this, seconds = timeout.count() / 1000.0] {
+            stop(failure(CalDavFailure::Kind::Timeout,
+                         QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
+        });
+        QObject::connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
+        QObject::connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
+        stall->start();
+    }
+
+    void checkAnnouncedLength()
+    {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
+            stopTooLarge();
+    }
+
+    // Reads what arrived, never more than one byte over the limit.
+    void take()
+    {
+        if (stopped.failed())
+            return;
+        body += reply->read(limit + 1 - body.size());
+        if (body.size() > limit)
+            stopTooLarge();
+    }
+
+    // The Authorization header travels with a redirect, so it goes nowhere
+    // but the server the user named.
+    void redirect(const QUrl &target)
+    {
+        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty()) {
+            emit reply->redirectAllowed();
+            return;
+        }
+        stop(failure(CalDavFailure::Kind::Server,
+                     QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
+                                    "redirects on the same server.")
+                         .arg(server, serverName(target))));
+    }
+
+    void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
+    {
+        QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
+        if (leaf.isNull() && !errors.isEmpty())
+            leaf = errors.first().certificate();
+        fingerprint = certificateFingerprint(leaf);
+        for (const QSslError &error : errors)
+            sslErrors.append(error.errorString());
+        if (!leaf.isNull() && !accepted.isEmpty() && accepted.compare(fingerprint, Qt::CaseInsensitive) == 0)
+            reply->ignoreSslErrors(errorsAnsweredByPinning(errors, leaf));
+    }
+
+    CalDavFailure outcome(const QString &path)
+    {
+        if (!stopped.failed() && reply->error() == QNetworkReply::NoError)
+            take();
+        if (stopped.failed())
+            return stopped;
+        if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
+            CalDavFailure untrusted = failure(CalDavFailure::Kind::Certificate,
+                                              QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
+                                                  .arg(server, sslErrors.join(QStringLiteral("; "))));
+            untrusted.certificateFingerprint = fingerprint;
+            return untrusted;
+        }
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status == 0)
+            return networkFailure(reply->error(), reply->errorString(), server);
+        if (status < 200 || status >= 300)
+            return statusFailure(status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(), server,
+                                 path);
+        return CalDavFailure();
+    }
+};
 
 CalDavFailure unreadable(const QUrl &url, const QString &why)
 {
@@ -181,9 +277,6 @@ QUrl HttpCalDavCollection::urlOf(const QString &path) const
 void HttpCalDavCollection::send(Request request, std::function<void(const Answer &)> done)
 {
     const QUrl url = urlOf(request.path);
-    const QString server = serverName(url);
-    const qint64 limit = request.isMultiGet ? mMultiGetLimit : mAnswerLimit;
-
     QNetworkRequest http(url);
     http.setRawHeader("Authorization", mAuthorization);
     http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
@@ -199,89 +292,22 @@ void HttpCalDavCollection::send(Request request, std::function<void(const Answer
     QNetworkReply *reply = mNetwork->sendCustomRequest(http, request.method, request.body);
     // Small reads keep a huge answer from piling up before the cap sees it.
     reply->setReadBufferSize(256 * 1024);
-    auto state = std::make_shared<ReplyState>();
-    const auto stop = [reply, state](CalDavFailure why) {
-        if (state->failure.failed())
-            return;
-        state->failure = std::move(why);
-        state->body.clear();
-        reply->abort();
-    };
-    const auto tooLarge = [stop, server, limit] {
-        stop(failure(CalDavFailure::Kind::TooLarge,
-                     QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
-                         .arg(server)
-                         .arg(limit / (1024 * 1024))));
-    };
-
-    auto *stall = new QTimer(reply);
-    stall->setSingleShot(true);
-    stall->setInterval(mStallTimeout);
-    connect(stall, &QTimer::timeout, reply, [stop, server, seconds = mStallTimeout.count() / 1000.0] {
-        stop(failure(CalDavFailure::Kind::Timeout,
-                     QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
-    });
-    connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
-    connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
-    stall->start();
-
-    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, limit, tooLarge] {
-        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
-            tooLarge();
-    });
-    connect(reply, &QNetworkReply::readyRead, reply, [reply, state, limit, tooLarge] {
-        if (state->failure.failed())
-            return;
-        state->body += reply->read(limit + 1 - state->body.size());
-        if (state->body.size() > limit)
-            tooLarge();
-    });
-    connect(reply, &QNetworkReply::redirected, reply, [reply, url, stop, server](const QUrl &target) {
-        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty()) {
-            emit reply->redirectAllowed();
-            return;
-        }
-        stop(failure(CalDavFailure::Kind::Server,
-                     QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
-                                    "redirects on the same server.")
-                         .arg(server, serverName(target))));
-    });
-    connect(reply, &QNetworkReply::sslErrors, reply, [reply, state, accepted = mAccount.acceptedCertificate](const QList<QSslError> &errors) {
-        QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
-        if (leaf.isNull() && !errors.isEmpty())
-            leaf = errors.first().certificate();
-        state->fingerprint = certificateFingerprint(leaf);
-        for (const QSslError &error : errors)
-            state->sslErrors.append(error.errorString());
-        if (!leaf.isNull() && !accepted.isEmpty() && accepted.compare(state->fingerprint, Qt::CaseInsensitive) == 0)
-            reply->ignoreSslErrors(errorsAnsweredByPinning(errors, leaf));
-    });
-
-    connect(reply, &QNetworkReply::finished, this, [reply, state, server, path = request.path, limit, tooLarge, done = std::move(done)] {
-        reply->deleteLater();
-        if (!state->failure.failed() && reply->error() == QNetworkReply::NoError) {
-            state->body += reply->read(limit + 1 - state->body.size());
-            if (state->body.size() > limit)
-                tooLarge();
-        }
+    auto exchange = std::make_shared<Exchange>(reply, url, request.isMultiGet ? mMultiGetLimit : mAnswerLimit);
+    exchange->failWhenStalled(mStallTimeout);
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
+    connect(reply, &QNetworkReply::readyRead, reply, [exchange] { exchange->take(); });
+    connect(reply, &QNetworkReply::redirected, reply, [exchange](const QUrl &target) { exchange->redirect(target); });
+    connect(reply, &QNetworkReply::sslErrors, reply,
+            [exchange, accepted = mAccount.acceptedCertificate](const QList<QSslError> &errors) {
+                exchange->checkCertificate(errors, accepted);
+            });
+    connect(reply, &QNetworkReply::finished, this, [exchange, path = request.path, done = std::move(done)] {
+        exchange->reply->deleteLater();
         Answer answer;
-        answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (state->failure.failed()) {
-            answer.failure = state->failure;
-        } else if (reply->error() == QNetworkReply::SslHandshakeFailedError && !state->fingerprint.isEmpty()) {
-            answer.failure = failure(CalDavFailure::Kind::Certificate,
-                                     QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
-                                         .arg(server, state->sslErrors.join(QStringLiteral("; "))));
-            answer.failure.certificateFingerprint = state->fingerprint;
-        } else if (answer.status == 0) {
-            answer.failure = networkFailure(reply->error(), reply->errorString(), server);
-        } else if (answer.status < 200 || answer.status >= 300) {
-            answer.failure = statusFailure(answer.status,
-                                           reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
-                                           server, path);
-        }
-        answer.body = std::move(state->body);
-        answer.etag = reply->rawHeader("ETag");
+        answer.failure = exchange->outcome(path);
+        answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer.body = std::move(exchange->body);
+        answer.etag = exchange->reply->rawHeader("ETag");
         done(answer);
     });
 }

@@ -206,12 +206,6 @@ void readPropStat(Reader &reader, MultiStatusResponse &response)
     response.supportsSyncCollection |= props.supportsSyncCollection;
 }
 
-bool sameOrigin(const QUrl &a, const QUrl &b)
-{
-    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
-        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && a.port() == b.port();
-}
-
 // The decoded path of `href`, or nothing when it leads off this server.
 QString resolvedPath(const QString &href, const QUrl &requestUrl)
 {
@@ -273,6 +267,12 @@ MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl
         reading.multiStatus = {};
     }
     return reading;
+}
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && a.port() == b.port();
 }
 
 QString encodedHref(const QString &path)

@@ -43,6 +43,9 @@ inline constexpr qsizetype maxMultiStatusBytes = 20 * 1024 * 1024;
 // could name unmistakably ("//..."), are left out.
 MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl);
 
+// Same scheme, host and port: hrefs and redirects count only within one server.
+bool sameOrigin(const QUrl &a, const QUrl &b);
+
 // How a request names the resource at the decoded `path` (as readMultiStatus
 // gives it): percent-encoded, so that reading it back gives `path` again.
 QString encodedHref(const QString &path);
