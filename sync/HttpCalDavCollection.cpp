@@ -232,7 +232,7 @@ QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const Q
         case QSslError::UnableToGetIssuerCertificate:
         case QSslError::UnableToVerifyFirstCertificate:
         case QSslError::CertificateUntrusted:
-            if (error.certificate().isNull() || error.certificate() == leaf)
+            if (error.certificate() == leaf)
                 answered.append(error);
             break;
         default:
