@@ -1,0 +1,473 @@
+#include "sync/HttpCalDavCollection.h"
+
+#include "sync/MultiStatus.h"
+
+#include <QCryptographicHash>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace vestrona {
+
+struct HttpCalDavCollection::Request {
+    QByteArray method;
+    QString path; // decoded
+    QByteArray depth;
+    QByteArray body;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    bool isMultiGet = false;
+};
+
+struct HttpCalDavCollection::Answer {
+    CalDavFailure failure;
+    int status = 0;
+    QByteArray body;
+    QByteArray etag;
+};
+
+namespace {
+
+CalDavFailure failure(CalDavFailure::Kind kind, const QString &words)
+{
+    CalDavFailure result;
+    result.kind = kind;
+    result.words = words;
+    return result;
+}
+
+QString serverName(const QUrl &url)
+{
+    return url.port() == -1 ? url.host() : QStringLiteral("%1:%2").arg(url.host()).arg(url.port());
+}
+
+CalDavFailure statusFailure(int status, const QString &reason, const QString &server, const QString &path)
+{
+    using Kind = CalDavFailure::Kind;
+    switch (status) {
+    case 401:
+        return failure(Kind::Unauthorized, QStringLiteral("The calendar server did not accept the user name or password."));
+    case 404:
+    case 410:
+        return failure(Kind::NotFound, QStringLiteral("The calendar server %1 has nothing at %2.").arg(server, path));
+    case 412:
+        return failure(Kind::PreconditionFailed,
+                       QStringLiteral("%1 was changed on the calendar server %2 meanwhile.").arg(path, server));
+    case 413:
+        return failure(Kind::TooLarge, QStringLiteral("The calendar server %1 refused %2 as too large.").arg(server, path));
+    default:
+        break;
+    }
+    if (status >= 500)
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 failed with error %2 (%3).").arg(server).arg(status).arg(reason));
+    return failure(Kind::Server,
+                   QStringLiteral("The calendar server %1 refused the request for %2 with error %3 (%4).")
+                       .arg(server, path)
+                       .arg(status)
+                       .arg(reason));
+}
+
+CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &errorString, const QString &server)
+{
+    using Kind = CalDavFailure::Kind;
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return failure(Kind::Unreachable, QStringLiteral("The calendar server %1 could not be found.").arg(server));
+    case QNetworkReply::ConnectionRefusedError:
+        return failure(Kind::Unreachable,
+                       QStringLiteral("The calendar server %1 refused the connection; it may not be running.").arg(server));
+    case QNetworkReply::TimeoutError:
+        return failure(Kind::Timeout, QStringLiteral("The calendar server %1 did not answer in time.").arg(server));
+    case QNetworkReply::TooManyRedirectsError:
+        return failure(Kind::Server, QStringLiteral("The calendar server %1 redirects in circles.").arg(server));
+    default:
+        return failure(Kind::Unreachable,
+                       QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
+    }
+}
+
+// One request on its way, and what its reply learnt that the reply's error
+// code alone does not say.
+struct Exchange {
+    Exchange(QNetworkReply *r, const QUrl &u, qint64 l) : reply(r), url(u), server(serverName(u)), limit(l) {}
+
+    QNetworkReply *reply;
+    QUrl url;
+    QString server;
+    qint64 limit;
+    QByteArray body;
+    CalDavFailure stopped; // set when the program itself ended the request
+    QString fingerprint;   // of the certificate that failed verification
+    QStringList sslErrors;
+
+    void stop(CalDavFailure why)
+    {
+        if (stopped.failed())
+            return;
+        stopped = std::move(why);
+        body.clear();
+        reply->abort();
+    }
+
+    void stopTooLarge()
+    {
+        stop(failure(CalDavFailure::Kind::TooLarge,
+                     QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
+                         .arg(server)
+                         .arg(limit / (1024 * 1024))));
+    }
+
+    void failWhenStalled(std::chrono::milliseconds timeout)
+    {
+        auto *stall = new QTimer(reply);
+        stall->setSingleShot(true);
+        stall->setInterval(timeout);
+        QObject::connect(stall, &QTimer::timeout, reply, [this, seconds = timeout.count() / 1000.0] {
+            stop(failure(CalDavFailure::Kind::Timeout,
+                         QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
+        });
+        QObject::connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
+        QObject::connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
+        stall->start();
+    }
+
+    void checkAnnouncedLength()
+    {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
+            stopTooLarge();
+    }
+
+    // Reads what arrived, never more than one byte over the limit.
+    void take()
+    {
+        if (stopped.failed())
+            return;
+        body += reply->read(limit + 1 - body.size());
+        if (body.size() > limit)
+            stopTooLarge();
+    }
+
+    // The Authorization header travels with a redirect, so it goes nowhere
+    // but the server the user named.
+    void redirect(const QUrl &target)
+    {
+        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty()) {
+            emit reply->redirectAllowed();
+            return;
+        }
+        stop(failure(CalDavFailure::Kind::Server,
+                     QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
+                                    "redirects on the same server.")
+                         .arg(server, serverName(target))));
+    }
+
+    void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
+    {
+        QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
+        if (leaf.isNull() && !errors.isEmpty())
+            leaf = errors.first().certificate();
+        fingerprint = certificateFingerprint(leaf);
+        for (const QSslError &error : errors)
+            sslErrors.append(error.errorString());
+        if (!leaf.isNull() && !accepted.isEmpty() && accepted.compare(fingerprint, Qt::CaseInsensitive) == 0)
+            reply->ignoreSslErrors(errorsAnsweredByPinning(errors, leaf));
+    }
+
+    CalDavFailure outcome(const QString &path)
+    {
+        if (!stopped.failed() && reply->error() == QNetworkReply::NoError)
+            take();
+        if (stopped.failed())
+            return stopped;
+        if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
+            CalDavFailure untrusted = failure(CalDavFailure::Kind::Certificate,
+                                              QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
+                                                  .arg(server, sslErrors.join(QStringLiteral("; "))));
+            untrusted.certificateFingerprint = fingerprint;
+            return untrusted;
+        }
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status == 0)
+            return networkFailure(reply->error(), reply->errorString(), server);
+        if (status < 200 || status >= 300)
+            return statusFailure(status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(), server,
+                                 path);
+        return CalDavFailure();
+    }
+};
+
+CalDavFailure unreadable(const QUrl &url, const QString &why)
+{
+    return failure(CalDavFailure::Kind::BadResponse,
+                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
+}
+
+QByteArray xmlText(const QString &text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+const QByteArray xmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+
+} // namespace
+
+QString certificateFingerprint(const QSslCertificate &certificate)
+{
+    return QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper());
+}
+
+QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const QSslCertificate &leaf)
+{
+    QList<QSslError> answered;
+    for (const QSslError &error : errors) {
+        switch (error.error()) {
+        case QSslError::SelfSignedCertificate:
+        case QSslError::SelfSignedCertificateInChain:
+        case QSslError::UnableToGetLocalIssuerCertificate:
+        case QSslError::UnableToGetIssuerCertificate:
+        case QSslError::UnableToVerifyFirstCertificate:
+        case QSslError::CertificateUntrusted:
+            if (error.certificate() == leaf)
+                answered.append(error);
+            break;
+        default:
+            break;
+        }
+    }
+    return answered;
+}
+
+HttpCalDavCollection::HttpCalDavCollection(const SyncAccount &account, const QString &password, QObject *parent)
+    : QObject(parent), mAccount(account), mNetwork(new QNetworkAccessManager(this))
+{
+    mAccount.url.setUserInfo(QString());
+    mAuthorization = "Basic " + (account.user + QLatin1Char(':') + password).toUtf8().toBase64();
+}
+
+HttpCalDavCollection::~HttpCalDavCollection() = default;
+
+void HttpCalDavCollection::setAnswerLimits(qint64 multiGetBytes, qint64 otherBytes)
+{
+    mMultiGetLimit = multiGetBytes;
+    mAnswerLimit = otherBytes;
+}
+
+QString HttpCalDavCollection::collectionPath() const
+{
+    QString path = mAccount.url.path(QUrl::FullyDecoded);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+QUrl HttpCalDavCollection::urlOf(const QString &path) const
+{
+    QUrl url = mAccount.url;
+    url.setPath(path, QUrl::DecodedMode);
+    url.setQuery(QString());
+    url.setFragment(QString());
+    return url;
+}
+
+void HttpCalDavCollection::send(Request request, std::function<void(const Answer &)> done)
+{
+    const QUrl url = urlOf(request.path);
+    QNetworkRequest http(url);
+    http.setRawHeader("Authorization", mAuthorization);
+    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    http.setMaximumRedirectsAllowed(5);
+    if (!request.depth.isEmpty())
+        http.setRawHeader("Depth", request.depth);
+    if (!request.body.isEmpty())
+        http.setRawHeader("Content-Type", request.method == "PUT" ? QByteArrayLiteral("text/calendar; charset=utf-8")
+                                                                  : QByteArrayLiteral("application/xml; charset=utf-8"));
+    for (const auto &[name, value] : request.headers)
+        http.setRawHeader(name, value);
+
+    QNetworkReply *reply = mNetwork->sendCustomRequest(http, request.method, request.body);
+    // Small reads keep a huge answer from piling up before the cap sees it.
+    reply->setReadBufferSize(256 * 1024);
+    auto exchange = std::make_shared<Exchange>(reply, url, request.isMultiGet ? mMultiGetLimit : mAnswerLimit);
+    exchange->failWhenStalled(mStallTimeout);
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
+    connect(reply, &QNetworkReply::readyRead, reply, [exchange] { exchange->take(); });
+    connect(reply, &QNetworkReply::redirected, reply, [exchange](const QUrl &target) { exchange->redirect(target); });
+    connect(reply, &QNetworkReply::sslErrors, reply,
+            [exchange, accepted = mAccount.acceptedCertificate](const QList<QSslError> &errors) {
+                exchange->checkCertificate(errors, accepted);
+            });
+    connect(reply, &QNetworkReply::finished, this, [exchange, path = request.path, done = std::move(done)] {
+        exchange->reply->deleteLater();
+        Answer answer;
+        answer.failure = exchange->outcome(path);
+        answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer.body = std::move(exchange->body);
+        answer.etag = exchange->reply->rawHeader("ETag");
+        done(answer);
+    });
+}
+
+void HttpCalDavCollection::sendMultiStatus(Request request, std::function<void(CalDavFailure, const MultiStatus &)> done)
+{
+    const QUrl url = urlOf(request.path);
+    send(std::move(request), [url, done = std::move(done)](const Answer &answer) {
+        if (answer.failure.failed())
+            return done(answer.failure, MultiStatus());
+        if (answer.status != 207)
+            return done(failure(CalDavFailure::Kind::BadResponse,
+                                QStringLiteral("The calendar server %1 answered %2 where a list of resources was due.")
+                                    .arg(serverName(url))
+                                    .arg(answer.status)),
+                        MultiStatus());
+        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        if (!reading.error.isEmpty())
+            return done(unreadable(url, reading.error), MultiStatus());
+        done(CalDavFailure(), reading.multiStatus);
+    });
+}
+
+namespace {
+
+// Compares collection paths whether or not the server ends them with '/'.
+bool samePath(QString a, QString b)
+{
+    if (!a.endsWith(QLatin1Char('/')))
+        a += QLatin1Char('/');
+    if (!b.endsWith(QLatin1Char('/')))
+        b += QLatin1Char('/');
+    return a == b;
+}
+
+bool isMember(const MultiStatusResponse &response, const QString &collection)
+{
+    return response.href.startsWith(collection) && !samePath(response.href, collection) && !response.isCollection;
+}
+
+} // namespace
+
+void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
+{
+    Request request{"PROPFIND", collectionPath(), "0",
+                    xmlDeclaration
+                        + "<d:propfind xmlns:d=\"DAV:\" xmlns:cs=\"http://calendarserver.org/ns/\">"
+                          "<d:prop><d:resourcetype/><d:supported-report-set/><d:sync-token/><cs:getctag/></d:prop>"
+                          "</d:propfind>",
+                    {}, false};
+    sendMultiStatus(std::move(request), [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
+        if (failed.failed())
+            return done(failed, CalDavCollectionInfo());
+        const QString path = collectionPath();
+        const auto it = std::find_if(answer.responses.begin(), answer.responses.end(),
+                                     [&](const MultiStatusResponse &r) { return samePath(r.href, path); });
+        if (it == answer.responses.end() || !it->isCalendar)
+            return done(failure(CalDavFailure::Kind::NotFound,
+                                QStringLiteral("%1 on the server %2 is not a calendar.").arg(path, serverName(mAccount.url))),
+                        CalDavCollectionInfo());
+        CalDavCollectionInfo info;
+        info.supportsSyncCollection = it->supportsSyncCollection;
+        info.syncToken = it->syncToken;
+        info.ctag = it->ctag;
+        done(CalDavFailure(), info);
+    });
+}
+
+void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
+                                        std::function<void(CalDavFailure, CalDavChanges)> done)
+{
+    const QByteArray body = xmlDeclaration + "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>"
+        + xmlText(QString::fromUtf8(syncToken))
+        + "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop></d:sync-collection>";
+    const QString path = collectionPath();
+    const QUrl url = urlOf(path);
+    send(Request{"REPORT", path, "0", body, {}, false}, [path, url, done = std::move(done)](const Answer &answer) {
+        CalDavChanges changes;
+        // A server that forgot the token says so with this precondition;
+        // 403 and 409 are both in use.
+        if ((answer.status == 403 || answer.status == 409) && namesDavPrecondition(answer.body, u"valid-sync-token")) {
+            changes.tokenExpired = true;
+            return done(CalDavFailure(), changes);
+        }
+        if (answer.failure.failed())
+            return done(answer.failure, changes);
+        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        if (!reading.error.isEmpty())
+            return done(unreadable(url, reading.error), changes);
+        for (const MultiStatusResponse &response : reading.multiStatus.responses) {
+            if (!isMember(response, path))
+                continue;
+            if (response.status == 404)
+                changes.removed.push_back(response.href);
+            else if (!response.etag.isEmpty())
+                changes.changed.push_back(CalDavResource{response.href, response.etag});
+        }
+        changes.newSyncToken = reading.multiStatus.syncToken;
+        done(CalDavFailure(), changes);
+    });
+}
+
+void HttpCalDavCollection::listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done)
+{
+    Request request{"PROPFIND", collectionPath(), "1",
+                    xmlDeclaration
+                        + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/><d:getetag/></d:prop></d:propfind>",
+                    {}, false};
+    sendMultiStatus(std::move(request), [path = collectionPath(), done = std::move(done)](CalDavFailure failed,
+                                                                                          const MultiStatus &answer) {
+        std::vector<CalDavResource> resources;
+        for (const MultiStatusResponse &response : answer.responses)
+            if (isMember(response, path) && !response.etag.isEmpty())
+                resources.push_back(CalDavResource{response.href, response.etag});
+        done(failed, resources);
+    });
+}
+
+void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
+                                 std::function<void(CalDavFailure, std::vector<CalDavObject>)> done)
+{
+    if (hrefs.empty()) {
+        QTimer::singleShot(0, this, [done = std::move(done)] { done(CalDavFailure(), {}); });
+        return;
+    }
+    QByteArray body = xmlDeclaration
+        + "<c:calendar-multiget xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
+          "<d:prop><d:getetag/><c:calendar-data/></d:prop>";
+    for (const QString &href : hrefs)
+        body += "<d:href>" + xmlText(encodedHref(href)) + "</d:href>";
+    body += "</c:calendar-multiget>";
+    sendMultiStatus(Request{"REPORT", collectionPath(), "1", body, {}, true},
+                    [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
+                        std::vector<CalDavObject> objects;
+                        for (const MultiStatusResponse &response : answer.responses)
+                            if (isMember(response, path) && response.status != 404 && !response.calendarData.isEmpty())
+                                objects.push_back(CalDavObject{response.href, response.etag, response.calendarData});
+                        done(failed, objects);
+                    });
+}
+
+void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
+                               std::function<void(CalDavFailure, QByteArray newEtag)> done)
+{
+    Request request{"PUT", href, {}, calendarData, {}, false};
+    if (ifMatch.isEmpty())
+        request.headers.append(std::pair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*")));
+    else
+        request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
+    send(std::move(request), [done = std::move(done)](const Answer &answer) {
+        done(answer.failure, answer.failure.failed() ? QByteArray() : answer.etag);
+    });
+}
+
+void HttpCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
+{
+    Request request{"DELETE", href, {}, {}, {}, false};
+    if (!ifMatch.isEmpty())
+        request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
+    send(std::move(request), [done = std::move(done)](const Answer &answer) { done(answer.failure); });
+}
+
+} // namespace vestrona

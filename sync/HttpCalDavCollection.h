@@ -1,0 +1,72 @@
+#pragma once
+
+#include "sync/CalDavCollection.h"
+#include "sync/MultiStatus.h"
+#include "sync/SyncAccount.h"
+
+#include <QList>
+#include <QObject>
+#include <QSslError>
+
+#include <chrono>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QSslCertificate;
+
+namespace vestrona {
+
+// Hex pairs joined by ':' of the SHA-256 of the certificate, as the user is
+// shown it and as CalDavAcceptedCertificate keeps it.
+QString certificateFingerprint(const QSslCertificate &certificate);
+
+// The errors of `errors` that accepting `leaf` by its fingerprint answers:
+// only "no authority vouches for it", for that certificate. Any other error
+// (a wrong name, an expired certificate) is left to fail the handshake.
+QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const QSslCertificate &leaf);
+
+// A CalDAV collection reached over HTTP(S) with Basic authentication.
+// The password is used for the Authorization header only; it is never kept
+// in the settings nor put into any words this class makes. Server answers
+// are capped in size, each request fails after a stretch without progress,
+// and redirects are followed only within the same server.
+class HttpCalDavCollection : public QObject, public CalDavCollection {
+    Q_OBJECT
+public:
+    // `account.url` must pass syncUrlProblem.
+    HttpCalDavCollection(const SyncAccount &account, const QString &password, QObject *parent = nullptr);
+    ~HttpCalDavCollection() override;
+
+    // How long a request may go without any byte moving before it fails
+    // with Kind::Timeout.
+    void setStallTimeout(std::chrono::milliseconds timeout) { mStallTimeout = timeout; }
+    // The largest answer to calendar-multiget and to every other request.
+    void setAnswerLimits(qint64 multiGetBytes, qint64 otherBytes);
+
+    QString collectionPath() const override;
+    void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
+    void changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done) override;
+    void listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done) override;
+    void fetch(const std::vector<QString> &hrefs,
+               std::function<void(CalDavFailure, std::vector<CalDavObject>)> done) override;
+    void put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
+             std::function<void(CalDavFailure, QByteArray newEtag)> done) override;
+    void remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done) override;
+
+private:
+    struct Request;
+    struct Answer;
+    void send(Request request, std::function<void(const Answer &)> done);
+    void sendMultiStatus(Request request,
+                         std::function<void(CalDavFailure, const MultiStatus &)> done);
+    QUrl urlOf(const QString &path) const;
+
+    SyncAccount mAccount;
+    QByteArray mAuthorization;
+    QNetworkAccessManager *mNetwork;
+    std::chrono::milliseconds mStallTimeout{30000};
+    qint64 mMultiGetLimit = 20 * 1024 * 1024;
+    qint64 mAnswerLimit = 4 * 1024 * 1024;
+};
+
+} // namespace vestrona

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <vector>
+
+namespace vestrona {
+
+// One DAV:response of a 207 Multi-Status answer, with the properties the
+// server found (those of propstats with a 2xx status).
+struct MultiStatusResponse {
+    QString href;    // percent-decoded path, resolved against the request's URL
+    int status = 0;  // the response's own status (404 for a removed resource), 0 when absent
+    QByteArray etag;
+    QByteArray calendarData;
+    QByteArray syncToken;         // the collection's DAV:sync-token property
+    QByteArray ctag;              // calendarserver.org getctag
+    bool isCollection = false;    // resourcetype has DAV:collection
+    bool isCalendar = false;      // resourcetype has CalDAV calendar
+    bool supportsSyncCollection = false; // supported-report-set names sync-collection
+};
+
+struct MultiStatus {
+    std::vector<MultiStatusResponse> responses;
+    QByteArray syncToken; // the multistatus' own sync-token (sync-collection)
+};
+
+struct MultiStatusReading {
+    MultiStatus multiStatus;
+    QString error; // empty when the answer was read; otherwise why not
+};
+
+// The largest answer the reader takes; callers cap their downloads below it.
+inline constexpr qsizetype maxMultiStatusBytes = 20 * 1024 * 1024;
+
+// Reads a Multi-Status answer from a server, which is untrusted: elements
+// are matched by namespace URI, never by prefix; a DTD, an entity reference,
+// nesting deeper than a real answer needs, an answer larger than
+// maxMultiStatusBytes or malformed XML gives an error instead of a result.
+// Responses whose href leads to another server, or to a path no request
+// could name unmistakably ("//..."), are left out.
+MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl);
+
+// Same scheme, host and port: hrefs and redirects count only within one server.
+bool sameOrigin(const QUrl &a, const QUrl &b);
+
+// How a request names the resource at the decoded `path` (as readMultiStatus
+// gives it): percent-encoded, so that reading it back gives `path` again.
+QString encodedHref(const QString &path);
+
+// True when `body` is a DAV:error element naming the precondition `name` in
+// the DAV: namespace (e.g. "valid-sync-token").
+bool namesDavPrecondition(const QByteArray &body, QStringView name);
+
+} // namespace vestrona

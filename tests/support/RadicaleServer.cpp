@@ -1,0 +1,213 @@
+#include "tests/support/RadicaleServer.h"
+
+#include "tests/support/Process.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+namespace vestrona::test {
+
+namespace {
+
+// Debian's interpreter, which has Radicale and its passlib; a python3 found
+// first on PATH (a virtualenv, pyenv) may have neither.
+const QString python = QStringLiteral("/usr/bin/python3");
+
+QString run(const QString &program, const QStringList &arguments, QString *out = nullptr)
+{
+    const ProcessResult result = runProcess(program, arguments);
+    if (out)
+        *out = result.out;
+    if (result.exitCode == 0)
+        return QString();
+    return QStringLiteral("%1 %2 failed: %3").arg(program, arguments.join(QLatin1Char(' ')), result.err);
+}
+
+QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMode mode = QIODevice::WriteOnly)
+{
+    QFile file(path);
+    if (!file.open(mode) || file.write(text) != text.size())
+        return QStringLiteral("cannot write %1").arg(path);
+    return QString();
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+} // namespace
+
+RadicaleServer::RadicaleServer()
+{
+    mProcess.setProcessChannelMode(QProcess::MergedChannels);
+    QDir(mFolder.path()).mkpath(QStringLiteral("storage"));
+    const QString made = run(QStringLiteral("openssl"),
+                             {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                              QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                              QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                              QStringLiteral("/CN=Vestrona test authority"), QStringLiteral("-keyout"),
+                              mFolder.file(QStringLiteral("ca.key")), QStringLiteral("-out"), authorityFile()});
+    if (made.isEmpty())
+        renewCertificate(Signer::ThrowAwayAuthority);
+    writeText(mFolder.file(QStringLiteral("users")), QByteArray());
+}
+
+RadicaleServer::~RadicaleServer()
+{
+    stop();
+}
+
+QString RadicaleServer::renewCertificate(Signer signer, const QString &hostName)
+{
+    const QString key = mFolder.file(QStringLiteral("server.key"));
+    const QString certificate = mFolder.file(QStringLiteral("server.pem"));
+    const QString extensions = mFolder.file(QStringLiteral("server.ext"));
+    const bool isAddress = !QHostAddress(hostName).isNull();
+    const QString altName = (isAddress ? QStringLiteral("IP:") : QStringLiteral("DNS:")) + hostName;
+    QString failed = writeText(extensions, QStringLiteral("subjectAltName=%1\nbasicConstraints=CA:FALSE\n").arg(altName).toUtf8());
+    if (!failed.isEmpty())
+        return failed;
+    QStringList request{QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                        QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                        QStringLiteral("-subj"), QStringLiteral("/CN=") + hostName, QStringLiteral("-keyout"), key};
+    if (signer == Signer::Itself) {
+        request << QStringLiteral("-x509") << QStringLiteral("-days") << QStringLiteral("2") << QStringLiteral("-addext")
+                << QStringLiteral("subjectAltName=") + altName << QStringLiteral("-out") << certificate;
+        failed = run(QStringLiteral("openssl"), request);
+    } else {
+        const QString signingRequest = mFolder.file(QStringLiteral("server.csr"));
+        request << QStringLiteral("-out") << signingRequest;
+        failed = run(QStringLiteral("openssl"), request);
+        if (failed.isEmpty())
+            failed = run(QStringLiteral("openssl"),
+                         {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), signingRequest,
+                          QStringLiteral("-CA"), authorityFile(), QStringLiteral("-CAkey"), mFolder.file(QStringLiteral("ca.key")),
+                          QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"),
+                          QStringLiteral("-extfile"), extensions, QStringLiteral("-out"), certificate});
+    }
+    if (!failed.isEmpty())
+        return failed;
+    QString printed;
+    failed = run(QStringLiteral("openssl"),
+                 {QStringLiteral("x509"), QStringLiteral("-in"), certificate, QStringLiteral("-noout"),
+                  QStringLiteral("-fingerprint"), QStringLiteral("-sha256")},
+                 &printed);
+    // "sha256 Fingerprint=AB:CD:..."
+    mFingerprint = printed.section(QLatin1Char('='), 1).trimmed();
+    return failed;
+}
+
+QString RadicaleServer::writeConfig()
+{
+    const QString config = QStringLiteral("[server]\n"
+                                          "hosts = 127.0.0.1:%1\n"
+                                          "ssl = True\n"
+                                          "certificate = %2\n"
+                                          "key = %3\n"
+                                          "[auth]\n"
+                                          "type = htpasswd\n"
+                                          "htpasswd_filename = %4\n"
+                                          "htpasswd_encryption = md5\n"
+                                          "delay = 0\n"
+                                          "[rights]\n"
+                                          "type = owner_only\n"
+                                          "[storage]\n"
+                                          "filesystem_folder = %5\n"
+                                          "[web]\n"
+                                          "type = none\n"
+                                          "[logging]\n"
+                                          "level = warning\n")
+                               .arg(mPort)
+                               .arg(mFolder.file(QStringLiteral("server.pem")), mFolder.file(QStringLiteral("server.key")),
+                                    mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")));
+    return writeText(mFolder.file(QStringLiteral("config")), config.toUtf8());
+}
+
+QString RadicaleServer::output()
+{
+    return QString::fromUtf8(mProcess.readAll());
+}
+
+QString RadicaleServer::start()
+{
+    if (mFingerprint.isEmpty())
+        return QStringLiteral("the server certificate could not be made");
+    if (mPort == 0)
+        mPort = freePort();
+    if (const QString failed = writeConfig(); !failed.isEmpty())
+        return failed;
+    mProcess.start(python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"),
+                            mFolder.file(QStringLiteral("config"))});
+    if (!mProcess.waitForStarted())
+        return QStringLiteral("radicale did not start: %1").arg(mProcess.errorString());
+    const QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, mPort);
+        if (socket.waitForConnected(200))
+            return QString();
+        if (mProcess.state() != QProcess::Running)
+            return QStringLiteral("radicale ended: %1").arg(output());
+        QThread::msleep(100);
+    }
+    stop();
+    return QStringLiteral("radicale did not listen on port %1: %2").arg(mPort).arg(output());
+}
+
+void RadicaleServer::stop()
+{
+    if (mProcess.state() == QProcess::NotRunning)
+        return;
+    mProcess.terminate();
+    if (!mProcess.waitForFinished(5000)) {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+}
+
+QString RadicaleServer::restart()
+{
+    stop();
+    return start();
+}
+
+QString RadicaleServer::addUser(const QString &user, const QString &password)
+{
+    QString hash;
+    if (const QString failed = run(QStringLiteral("openssl"), {QStringLiteral("passwd"), QStringLiteral("-apr1"), password}, &hash);
+        !failed.isEmpty())
+        return failed;
+    return writeText(mFolder.file(QStringLiteral("users")), (user + QLatin1Char(':') + hash.trimmed() + QLatin1Char('\n')).toUtf8(),
+                     QIODevice::Append);
+}
+
+QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url)
+{
+    url = this->url().resolved(QUrl(QStringLiteral("/%1/%2/").arg(user, name)));
+    // The standard library only: MKCALENDAR with the credentials, trusting
+    // the throw-away authority or, when self-signed, the certificate itself.
+    const QString script = QStringLiteral(
+        "import base64, ssl, sys, urllib.request\n"
+        "url, user, password, ca, certificate = sys.argv[1:6]\n"
+        "context = ssl.create_default_context(cafile=ca)\n"
+        "context.load_verify_locations(cafile=certificate)\n"
+        "auth = base64.b64encode(f'{user}:{password}'.encode()).decode()\n"
+        "request = urllib.request.Request(url, method='MKCALENDAR', headers={'Authorization': 'Basic ' + auth})\n"
+        "urllib.request.urlopen(request, context=context)\n");
+    return run(python, {QStringLiteral("-c"), script, url.toString(), user, password, authorityFile(),
+                        mFolder.file(QStringLiteral("server.pem"))});
+}
+
+QUrl RadicaleServer::url() const
+{
+    return QUrl(QStringLiteral("https://127.0.0.1:%1/").arg(mPort));
+}
+
+} // namespace vestrona::test

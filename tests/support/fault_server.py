@@ -1,0 +1,96 @@
+#!/usr/bin/python3
+"""A calendar server that misbehaves on purpose, for the sync's failure tests.
+
+The first path segment picks the misbehaviour, whatever the method:
+  /unauthorized/...  401 with a Basic challenge
+  /error500/...      500
+  /stall/...         reads the request, then never answers
+  /huge/...          207 with 50 MB of body and no Content-Length
+  /huge-declared/... the same body, announced by Content-Length
+  /malformed/...     207 with broken XML
+  /entities/...      207 whose XML declares entities
+  /redirect-away/... 301 to another server
+Prints "PORT <n>" once it listens on 127.0.0.1, then serves until killed.
+"""
+
+import http.server
+import sys
+import time
+
+HUGE_BYTES = 50 * 1024 * 1024
+CHUNK = b"<d:response><d:href>/x</d:href></d:response>" * 1024
+
+MALFORMED = b"""<?xml version="1.0"?>
+<d:multistatus xmlns:d="DAV:"><d:response><d:href>/a/b.ics</d:href>
+<d:propstat><d:prop><d:getetag>"1"</d:getetag></d:propstat></d:response>"""
+
+ENTITIES = b"""<?xml version="1.0"?>
+<!DOCTYPE d:multistatus [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">]>
+<d:multistatus xmlns:d="DAV:"><d:response><d:href>/a/&b;.ics</d:href></d:response></d:multistatus>"""
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def log_message(self, *args):
+        pass
+
+    def answer(self, status, body=b"", headers=()):
+        self.send_response(status)
+        for name, value in headers:
+            self.send_header(name, value)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def huge(self, declared):
+        self.send_response(207)
+        self.send_header("Content-Type", "application/xml")
+        if declared:
+            self.send_header("Content-Length", str(HUGE_BYTES))
+        else:
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        self.end_headers()
+        sent = 0
+        try:
+            while sent < HUGE_BYTES:
+                self.wfile.write(CHUNK)
+                sent += len(CHUNK)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
+    def handle_any(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        if length:
+            self.rfile.read(length)
+        mode = self.path.strip("/").split("/")[0]
+        if mode == "unauthorized":
+            self.answer(401, b"no", [("WWW-Authenticate", 'Basic realm="calendar"')])
+        elif mode == "error500":
+            self.answer(500, b"broken")
+        elif mode == "stall":
+            time.sleep(3600)
+        elif mode in ("huge", "huge-declared"):
+            self.huge(mode == "huge-declared")
+        elif mode == "malformed":
+            self.answer(207, MALFORMED, [("Content-Type", "application/xml")])
+        elif mode == "entities":
+            self.answer(207, ENTITIES, [("Content-Type", "application/xml")])
+        elif mode == "redirect-away":
+            self.answer(301, b"", [("Location", "https://elsewhere.invalid/cal/")])
+        else:
+            self.answer(404)
+
+    do_GET = do_PUT = do_DELETE = do_PROPFIND = do_REPORT = do_MKCALENDAR = handle_any
+
+
+def main():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server.daemon_threads = True
+    print("PORT", server.server_address[1], flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,120 @@
+// HttpCalDavCollection against servers that fail: each failure ends the call
+// with its kind and words a user can act on, never a crash or a hang, and a
+// huge answer is cut off instead of held.
+
+#include "sync/HttpCalDavCollection.h"
+#include "tests/support/FaultServer.h"
+#include "tests/sync/CalDavCalls.h"
+
+#include <QFile>
+#include <QTcpServer>
+#include <QtTest>
+
+using namespace vestrona;
+using namespace vestrona::test;
+using Kind = CalDavFailure::Kind;
+
+namespace {
+
+const QString password = QStringLiteral("s3cret-Pa55");
+
+// The most memory this process has held so far, in kB (VmHWM).
+qint64 peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+} // namespace
+
+class TestCalDavFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void failuresHaveKindAndWords_data();
+    void failuresHaveKindAndWords();
+    void hugeAnswerIsCutOffEarly();
+    void closedPortNamesTheServer();
+
+private:
+    FaultServer mServer;
+};
+
+void TestCalDavFaults::initTestCase()
+{
+    const QString started = mServer.start();
+    QVERIFY2(started.isEmpty(), qPrintable(started));
+}
+
+void TestCalDavFaults::failuresHaveKindAndWords_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("wrong password") << "unauthorized" << Kind::Unauthorized
+                                    << "The calendar server did not accept the user name or password.";
+    QTest::newRow("500") << "error500" << Kind::Server << "failed with error 500";
+    QTest::newRow("stalled") << "stall" << Kind::Timeout << "stopped answering";
+    QTest::newRow("50 MB, length unknown") << "huge" << Kind::TooLarge << "larger than 4 MB";
+    QTest::newRow("50 MB, length announced") << "huge-declared" << Kind::TooLarge << "larger than 4 MB";
+    QTest::newRow("malformed XML") << "malformed" << Kind::BadResponse << "malformed XML";
+    QTest::newRow("entities") << "entities" << Kind::BadResponse << "DTD";
+    QTest::newRow("redirect to another server") << "redirect-away" << Kind::Server << "elsewhere.invalid";
+}
+
+void TestCalDavFaults::failuresHaveKindAndWords()
+{
+    QFETCH(QString, mode);
+    QFETCH(Kind, kind);
+    QFETCH(QString, words);
+    HttpCalDavCollection collection(SyncAccount{mServer.collectionUrl(mode), QStringLiteral("alice"), {}}, password);
+    collection.setStallTimeout(std::chrono::milliseconds(300));
+
+    const CalDavFailure probed = std::get<0>(probe(collection));
+    QCOMPARE(probed.kind, kind);
+    QVERIFY2(probed.words.contains(words), qPrintable(probed.words));
+    QVERIFY2(probed.words.contains(QStringLiteral("127.0.0.1")) || kind == Kind::Unauthorized, qPrintable(probed.words));
+    QVERIFY(!probed.words.contains(password));
+
+    // Every kind of request meets the same server the same way.
+    QCOMPARE(std::get<0>(listResources(collection)).kind, kind);
+    QCOMPARE(std::get<0>(changesSince(collection, "token")).kind, kind);
+}
+
+void TestCalDavFaults::hugeAnswerIsCutOffEarly()
+{
+    HttpCalDavCollection collection(SyncAccount{mServer.collectionUrl(QStringLiteral("huge")), QStringLiteral("alice"), {}},
+                                    password);
+    collection.setAnswerLimits(2 * 1024 * 1024, 1024 * 1024);
+    const qint64 before = peakMemoryKb();
+    const auto [failed, objects] = fetch(collection, {collection.collectionPath() + QStringLiteral("a.ics")});
+    QCOMPARE(failed.kind, Kind::TooLarge);
+    QVERIFY2(failed.words.contains(QStringLiteral("larger than 2 MB")), qPrintable(failed.words));
+    QVERIFY(objects.empty());
+    // Reading on to the end would have held the 50 MB at least once.
+    QVERIFY2(peakMemoryKb() - before < 20 * 1024, qPrintable(QString::number(peakMemoryKb() - before)));
+}
+
+void TestCalDavFaults::closedPortNamesTheServer()
+{
+    quint16 port = 0;
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        port = closed.serverPort();
+    }
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/alice/calendar/").arg(port));
+    HttpCalDavCollection collection(SyncAccount{url, QStringLiteral("alice"), {}}, password);
+    const CalDavFailure failed = std::get<0>(probe(collection));
+    QCOMPARE(failed.kind, Kind::Unreachable);
+    QVERIFY2(failed.words.contains(QStringLiteral("127.0.0.1:%1").arg(port)), qPrintable(failed.words));
+}
+
+QTEST_GUILESS_MAIN(TestCalDavFaults)
+#include "test_caldav_faults.moc"
