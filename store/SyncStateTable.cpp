@@ -13,6 +13,8 @@ namespace {
 constexpr auto kCreateState =
     "create table if not exists tblSyncState (Href TEXT UNIQUE, ReminderID INTEGER, UID TEXT, ETag TEXT, "
     "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT)";
+// A first sync of many reminders looks each one up by its ID.
+constexpr auto kCreateIndex = "create index if not exists idxSyncStateReminder on tblSyncState (ReminderID)";
 constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT PRIMARY KEY, Value TEXT)";
 
 constexpr auto kKeyUrl = "CollectionUrl";
@@ -37,6 +39,7 @@ SyncedState syncedStateOf(const ReminderRecord &row)
 void SyncStateTable::open(const QString &collectionUrl)
 {
     mConn.runSql(kCreateState);
+    mConn.runSql(kCreateIndex);
     mConn.runSql(kCreateInfo);
     if (value(kKeyUrl) == collectionUrl)
         return;

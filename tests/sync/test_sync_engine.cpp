@@ -53,6 +53,13 @@ public:
     {
         conn.Execute(reminderInsert(option, QDate(2027, 1, 5), QTime(9, 30), message, weekdays));
     }
+    // Adds one-time reminders and syncs them up.
+    void addSynced(const QStringList &messages)
+    {
+        for (const QString &message : messages)
+            add(message);
+        sync();
+    }
     qint64 idOf(const QString &message)
     {
         for (const ReminderRecord &row : conn.orderedRows()) {
@@ -151,6 +158,7 @@ class TestSyncEngine : public QObject {
 private slots:
     void firstSyncBothWays_data();
     void firstSyncBothWays();
+    void forgottenTokenListsEverything();
     void changesTravel_data();
     void changesTravel();
     void bothChangedServerWins();
@@ -204,6 +212,24 @@ void TestSyncEngine::firstSyncBothWays()
     QCOMPARE(server.resources().size(), std::size_t(3));
 }
 
+void TestSyncEngine::forgottenTokenListsEverything()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Dentist", "Gym"});
+    server.erase(hrefOf(server, QStringLiteral("Gym")));
+    server.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Phone 1"));
+    server.expireTokens();
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.downloaded, 1);
+    QCOMPARE(report.deletedHere, 1);
+    QCOMPARE(report.uploaded, 0);
+    QCOMPARE(a.messages(), QStringList({"Dentist", "Phone 1"}));
+    QCOMPARE(serverSummaries(server), QStringList({"Dentist", "Phone 1"}));
+}
+
 void TestSyncEngine::changesTravel_data()
 {
     QTest::addColumn<QString>("where");
@@ -225,9 +251,7 @@ void TestSyncEngine::changesTravel()
     FakeCalDavCollection server;
     Device a(server);
     Device b(server);
-    a.add(QStringLiteral("Dentist"));
-    a.add(QStringLiteral("Pay rent"));
-    a.sync();
+    a.addSynced({"Dentist", "Pay rent"});
     b.sync();
     const QString href = hrefOf(server, QStringLiteral("Pay rent"));
 
@@ -252,9 +276,7 @@ void TestSyncEngine::bothChangedServerWins()
 {
     FakeCalDavCollection server;
     Device a(server);
-    a.add(QStringLiteral("Call mum"));
-    a.add(QStringLiteral("Buy milk"));
-    a.sync();
+    a.addSynced({"Call mum", "Buy milk"});
     const QString mum = hrefOf(server, QStringLiteral("Call mum"));
     const QString milk = hrefOf(server, QStringLiteral("Buy milk"));
     a.rename(QStringLiteral("Call mum"), QStringLiteral("Call mum at six"));
@@ -297,8 +319,7 @@ void TestSyncEngine::editBeatsDeletion()
     QFETCH(QString, survivor);
     FakeCalDavCollection server;
     Device a(server);
-    a.add(QStringLiteral("Gym"));
-    a.sync();
+    a.addSynced({"Gym"});
     const QString href = hrefOf(server, QStringLiteral("Gym"));
     if (deletedHere) {
         a.remove(QStringLiteral("Gym"));
@@ -329,8 +350,7 @@ void TestSyncEngine::changedMeanwhile()
     QFETCH(QStringList, conflicts);
     FakeCalDavCollection server;
     Device a(server);
-    a.add(QStringLiteral("Walk"));
-    a.sync();
+    a.addSynced({"Walk"});
     const QString href = hrefOf(server, QStringLiteral("Walk"));
     if (deletedHere)
         a.remove(QStringLiteral("Walk"));
@@ -405,9 +425,7 @@ void TestSyncEngine::failureThenRetry()
     QFETCH(Applied, applied);
     FakeCalDavCollection server;
     Device a(server);
-    a.add(QStringLiteral("Old"));
-    a.add(QStringLiteral("Kept"));
-    a.sync();
+    a.addSynced({"Old", "Kept"});
     a.remove(QStringLiteral("Old"));
     for (const QString &message : {QStringLiteral("New 1"), QStringLiteral("New 2"), QStringLiteral("New 3")})
         a.add(message);
@@ -437,8 +455,7 @@ void TestSyncEngine::newAddressStartsAfresh()
     FakeCalDavCollection first;
     FakeCalDavCollection second(true, QStringLiteral("/bob/calendar/"));
     Device a(first);
-    a.add(QStringLiteral("Dentist"));
-    a.sync();
+    a.addSynced({"Dentist"});
     first.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Only on the first"));
     a.engine = std::make_unique<SyncEngine>(second, a.conn, RegionalSettings::usEnglish(),
                                             QStringLiteral("https://other.example.org/bob/calendar/"));
