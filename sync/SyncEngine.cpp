@@ -24,8 +24,9 @@ namespace {
 // A 412 answer is followed by fetching the resource and deciding afresh;
 // a server that keeps changing under the sync is left for the next one.
 constexpr int kRounds = 3;
-// Uploads recorded per transaction: each commit waits for the disk.
-constexpr int kRecordsPerCommit = 100;
+// Uploads recorded per transaction: each commit waits for the disk. One
+// lost before its commit is found on the server by its href next time.
+constexpr int kRecordsPerCommit = 500;
 
 struct Upload {
     enum class Kind { Put, Delete };
