@@ -115,6 +115,8 @@ struct SyncEngine::Run {
     void settle();
     bool onlyOwnChanges(const CalDavChanges &changes);
     void fail(const QString &words, const QString &fingerprint = QString());
+    // Ends the sync when a request failed; true then.
+    bool ended(const CalDavFailure &failure);
     void finish();
 
     qint64 insertHere(const ReminderValues &values);
@@ -162,6 +164,15 @@ void SyncEngine::Run::fail(const QString &words, const QString &fingerprint)
     finish();
 }
 
+bool SyncEngine::Run::ended(const CalDavFailure &failure)
+{
+    if (!failure.failed())
+        return false;
+    fail(failure.words.isEmpty() ? QStringLiteral("The calendar server did not answer as expected.") : failure.words,
+         failure.certificateFingerprint);
+    return true;
+}
+
 void SyncEngine::Run::finish()
 {
     report.finishedAt = QDateTime::currentDateTime();
@@ -206,8 +217,8 @@ void SyncEngine::Run::start()
     }
     engine.mCollection.probe(guarded<void(CalDavFailure, CalDavCollectionInfo)>(
         [this](const CalDavFailure &failure, const CalDavCollectionInfo &info) {
-            if (failure.failed())
-                return fail(failure.words, failure.certificateFingerprint);
+            if (ended(failure))
+                return;
             listChanges(info);
         }));
 }
@@ -217,8 +228,8 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
     if (!info.supportsSyncCollection) {
         engine.mCollection.listResources(guarded<void(CalDavFailure, std::vector<CalDavResource>)>(
             [this](const CalDavFailure &failure, const std::vector<CalDavResource> &all) {
-                if (failure.failed())
-                    return fail(failure.words, failure.certificateFingerprint);
+                if (ended(failure))
+                    return;
                 takeChanges(all, {}, true);
             }));
         return;
@@ -234,8 +245,8 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
         engine.mCollection.changesSince(
             token, guarded<void(CalDavFailure, CalDavChanges)>(
                        [this, token, self](const CalDavFailure &failure, const CalDavChanges &changes) {
-                           if (failure.failed())
-                               return fail(failure.words, failure.certificateFingerprint);
+                           if (ended(failure))
+                               return;
                            if (changes.tokenExpired && !token.isEmpty())
                                return self(QByteArray(), self);
                            newToken = changes.newSyncToken;
@@ -298,8 +309,8 @@ void SyncEngine::Run::fetchNext(std::size_t from)
     engine.mCollection.fetch(
         batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(
                    [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
-                       if (failure.failed())
-                           return fail(failure.words, failure.certificateFingerprint);
+                       if (ended(failure))
+                           return;
                        // Only what was asked for: the answer is the server's word.
                        for (const CalDavObject &object : objects) {
                            if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
@@ -516,7 +527,8 @@ void SyncEngine::Run::uploaded(const Upload &upload, const CalDavFailure &failur
     } else if (failure.kind == CalDavFailure::Kind::NotFound) {
         recordsRemoved.push_back(upload.href);
     } else {
-        return fail(failure.words, failure.certificateFingerprint);
+        ended(failure);
+        return;
     }
     if (records.size() + recordsRemoved.size() >= std::size_t(kRecordsPerCommit))
         flushRecords();
@@ -559,8 +571,8 @@ void SyncEngine::Run::learnEtags(std::size_t from)
     engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(
                                         [this, from, end](const CalDavFailure &failure,
                                                           const std::vector<CalDavObject> &objects) {
-                                            if (failure.failed())
-                                                return fail(failure.words, failure.certificateFingerprint);
+                                            if (ended(failure))
+                                                return;
                                             for (std::size_t i = from; i < end; ++i) {
                                                 for (const CalDavObject &object : objects) {
                                                     if (object.href == withoutEtag[i].href)
