@@ -171,6 +171,8 @@ private slots:
     void changedMeanwhile_data();
     void changedMeanwhile();
     void unsupportedLeftAloneAndNamedOnce();
+    void eventTurnedUnsupportedLeavesHere();
+    void readOnlyDatabaseFailsInWords();
     void failureThenRetry_data();
     void failureThenRetry();
     void newAddressStartsAfresh();
@@ -404,6 +406,42 @@ void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
     QCOMPARE(server.resources().at(monthly).etag, changed.etag);
     QCOMPARE(server.calls(Call::Put) + server.calls(Call::Remove), 0);
     QVERIFY(before.etag != changed.etag);
+}
+
+void TestSyncEngine::eventTurnedUnsupportedLeavesHere()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Rent", "Gym"});
+    const QString href = hrefOf(server, QStringLiteral("Rent"));
+    a.rename(QStringLiteral("Rent"), QStringLiteral("Rent changed here"));
+    server.store(href, serverEvent("rent", "Rent", "FREQ=MONTHLY;BYMONTHDAY=1"));
+    const FakeCalDavCollection::Resource monthly = server.resources().at(href);
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
+    QCOMPARE(report.leftOut.size(), 1);
+    QCOMPARE(report.deletedHere, 1);
+    QCOMPARE(report.conflicts.size(), 1);
+    QVERIFY(readFile(a.conflictsPath()).contains("Rent changed here"));
+    QCOMPARE(a.messages(), QStringList({"Gym"}));
+    QCOMPARE(server.resources().at(href).calendarData, monthly.calendarData);
+    QCOMPARE(server.resources().at(href).etag, monthly.etag);
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+}
+
+void TestSyncEngine::readOnlyDatabaseFailsInWords()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.add(QStringLiteral("Dentist"));
+    a.conn.Open(a.databasePath(), Connection::Access::ReadOnly);
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+    QVERIFY2(report.failure.contains(QLatin1String("read-only")), qPrintable(report.failure));
+    QCOMPARE(server.totalCalls(), 0);
+    QVERIFY(!a.engine->isSyncing());
 }
 
 void TestSyncEngine::failureThenRetry_data()
