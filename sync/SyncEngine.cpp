@@ -97,11 +97,13 @@ struct SyncEngine::Run {
 
     void start();
     void listChanges(const CalDavCollectionInfo &info);
+    void listAll();
     // The ETag of every href in the bookkeeping.
     std::map<QString, QByteArray> knownEtags();
     void takeChanges(const std::vector<CalDavResource> &changed, const std::vector<QString> &removed, bool whole);
     void fetchNext(std::size_t from);
     void reconcile();
+    void decide();
     void takeServerVersion(Decisions &decisions, const CalDavObject &object);
     void takeServerDeletion(Decisions &decisions, const QString &href);
     void takeLocalState(const ReminderRecord &row, const std::map<qint64, SyncEntry> &syncedById,
@@ -225,15 +227,8 @@ void SyncEngine::Run::start()
 
 void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
 {
-    if (!info.supportsSyncCollection) {
-        engine.mCollection.listResources(guarded<void(CalDavFailure, std::vector<CalDavResource>)>(
-            [this](const CalDavFailure &failure, const std::vector<CalDavResource> &all) {
-                if (ended(failure))
-                    return;
-                takeChanges(all, {}, true);
-            }));
-        return;
-    }
+    if (!info.supportsSyncCollection)
+        return listAll();
     const QByteArray saved = table.syncToken();
     // The collection's token is the one of the last sync: nothing changed
     // there, and this one request is all the server hears of it.
@@ -241,19 +236,30 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
         newToken = saved;
         return reconcile();
     }
-    const auto ask = [this](const QByteArray &token, auto &&self) -> void {
-        engine.mCollection.changesSince(
-            token, guarded<void(CalDavFailure, CalDavChanges)>(
-                       [this, token, self](const CalDavFailure &failure, const CalDavChanges &changes) {
-                           if (ended(failure))
-                               return;
-                           if (changes.tokenExpired && !token.isEmpty())
-                               return self(QByteArray(), self);
+    engine.mCollection.changesSince(
+        saved, guarded<void(CalDavFailure, CalDavChanges)>(
+                   [this, saved, info](const CalDavFailure &failure, const CalDavChanges &changes) {
+                       if (ended(failure))
+                           return;
+                       if (!changes.tokenExpired) {
                            newToken = changes.newSyncToken;
-                           takeChanges(changes.changed, changes.removed, token.isEmpty());
-                       }));
-    };
-    ask(saved, ask);
+                           return takeChanges(changes.changed, changes.removed, saved.isEmpty());
+                       }
+                       // The whole listing is newer than the probe's token;
+                       // what changed in between comes again next time.
+                       newToken = info.syncToken;
+                       listAll();
+                   }));
+}
+
+void SyncEngine::Run::listAll()
+{
+    engine.mCollection.listResources(guarded<void(CalDavFailure, std::vector<CalDavResource>)>(
+        [this](const CalDavFailure &failure, const std::vector<CalDavResource> &all) {
+            if (ended(failure))
+                return;
+            takeChanges(all, {}, true);
+        }));
 }
 
 std::map<QString, QByteArray> SyncEngine::Run::knownEtags()
@@ -322,6 +328,16 @@ void SyncEngine::Run::fetchNext(std::size_t from)
 
 void SyncEngine::Run::reconcile()
 {
+    // Read inside the transaction: another program's change cannot slip in
+    // between what was read and what is written.
+    inTransaction(engine.mConn, [this] { decide(); });
+    fetched.clear();
+    removedThere.clear();
+    uploadNext();
+}
+
+void SyncEngine::Run::decide()
+{
     Connection &conn = engine.mConn;
     std::map<qint64, ReminderRecord> local;
     for (ReminderRecord &row : conn.orderedRows())
@@ -344,28 +360,23 @@ void SyncEngine::Run::reconcile()
             decisions.ownHrefs.emplace(newHref(iCalendarUid(row, calendarId)), id);
     }
 
-    inTransaction(conn, [&] {
-        for (const auto &[href, object] : fetched)
-            takeServerVersion(decisions, object);
-        for (const QString &href : removedThere)
-            takeServerDeletion(decisions, href);
-        for (const auto &[id, row] : local) {
-            if (!decisions.handledIds.count(id))
-                takeLocalState(row, syncedById, leftOutById);
-        }
-        for (const auto &[id, entry] : syncedById) {
-            if (!local.count(id) && !decisions.handledHrefs.count(entry.href))
-                uploads.push_back({Upload::Kind::Delete, entry.href, entry.uid, entry.etag, {}});
-        }
-        for (const auto &[id, entry] : leftOutById) {
-            if (!local.count(id))
-                table.removeReminder(id);
-        }
-        recordAsStored(decisions.toRecord);
-    });
-    fetched.clear();
-    removedThere.clear();
-    uploadNext();
+    for (const auto &[href, object] : fetched)
+        takeServerVersion(decisions, object);
+    for (const QString &href : removedThere)
+        takeServerDeletion(decisions, href);
+    for (const auto &[id, row] : local) {
+        if (!decisions.handledIds.count(id))
+            takeLocalState(row, syncedById, leftOutById);
+    }
+    for (const auto &[id, entry] : syncedById) {
+        if (!local.count(id) && !decisions.handledHrefs.count(entry.href))
+            uploads.push_back({Upload::Kind::Delete, entry.href, entry.uid, entry.etag, {}});
+    }
+    for (const auto &[id, entry] : leftOutById) {
+        if (!local.count(id))
+            table.removeReminder(id);
+    }
+    recordAsStored(decisions.toRecord);
 }
 
 void SyncEngine::Run::takeServerVersion(Decisions &decisions, const CalDavObject &object)
@@ -650,7 +661,15 @@ QString SyncEngine::Run::newHref(const QString &uid) const
     QString path = engine.mCollection.collectionPath();
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    return path + uid + QStringLiteral(".ics");
+    // Only characters no server percent-encodes, so that its listings spell
+    // the href exactly as it was uploaded.
+    QString name = uid;
+    for (QChar &c : name) {
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-') && c != QLatin1Char('_')
+            && c != QLatin1Char('.'))
+            c = QLatin1Char('-');
+    }
+    return path + name + QStringLiteral(".ics");
 }
 
 } // namespace vestrona

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QTest>
 
@@ -190,7 +191,8 @@ void TestSyncEngine::firstSyncBothWays()
 {
     QFETCH(bool, syncCollection);
     FakeCalDavCollection server(syncCollection);
-    server.store(QStringLiteral("/alice/reminders/phone-1.ics"), serverEvent("phone-1", "Dentist"));
+    // A quote and an escaped comma: the text goes into the table as typed.
+    server.store(QStringLiteral("/alice/reminders/phone-1.ics"), serverEvent("phone-1", "Dentist's\\, room 4"));
     Device a(server);
     a.add(QStringLiteral("Water the plants"));
     a.add(QStringLiteral("Team call"), OptionWeekly, QStringLiteral("Tue,Thu"));
@@ -201,7 +203,12 @@ void TestSyncEngine::firstSyncBothWays()
     QCOMPARE(report.uploaded, 2);
     QCOMPARE(report.downloaded, 1);
     QVERIFY(hasSyncTables(a.databasePath()));
-    QCOMPARE(serverSummaries(server), QStringList({"Dentist", "Team call", "Water the plants"}));
+    QCOMPARE(serverSummaries(server), QStringList({"Dentist's, room 4", "Team call", "Water the plants"}));
+    QVERIFY(a.messages().contains(QStringLiteral("Dentist's, room 4")));
+    // The hrefs of new resources are plain names: no server spells them otherwise.
+    for (const auto &[href, resource] : server.resources())
+        QVERIFY2(QRegularExpression(QStringLiteral("^/alice/reminders/[A-Za-z0-9._-]+\\.ics$")).match(href).hasMatch(),
+                 qPrintable(href));
 
     Device b(server);
     report = b.sync();
