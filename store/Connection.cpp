@@ -97,6 +97,7 @@ struct Connection::Impl {
     // a hundred thousand times.
     std::map<int, Statement> changes;
     Statement allRows, selectMessage, dataVersion, begin, commit, rollback;
+    std::map<QByteArray, Statement> ownTables;
 
     explicit Impl(RegionalSettings settings) : regional(std::move(settings)) {}
 
@@ -261,6 +262,7 @@ struct Connection::Impl {
     void close()
     {
         changes.clear();
+        ownTables.clear();
         for (Statement *statement : {&allRows, &selectMessage, &dataVersion, &begin, &commit, &rollback})
             statement->reset();
         sqlite3_close_v2(db);
@@ -478,6 +480,49 @@ qint64 Connection::dataVersion() const
     if (status != SQLITE_ROW)
         d->raise(status, action);
     return sqlite3_column_int64(statement, 0);
+}
+
+int Connection::runSql(const char *sql, const QVariantList &values, const std::function<void(const QVariantList &)> &row)
+{
+    d->requireOpen();
+    const QString action = QStringLiteral("keeping the sync's records");
+    sqlite3_stmt *statement = d->prepare(d->ownTables[QByteArray(sql)], sql, action);
+    if (!sqlite3_stmt_readonly(statement))
+        d->requireWritable();
+    const ResetOnExit reset(statement);
+    sqlite3_clear_bindings(statement);
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &value = values.at(i);
+        if (value.isNull())
+            sqlite3_bind_null(statement, i + 1);
+        else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
+            sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+        else
+            bindValue(statement, i + 1, value);
+    }
+    int status;
+    QVariantList columns;
+    while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+        columns.clear();
+        for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+            switch (sqlite3_column_type(statement, column)) {
+            case SQLITE_NULL:
+                columns.append(QVariant());
+                break;
+            case SQLITE_INTEGER:
+                columns.append(qint64(sqlite3_column_int64(statement, column)));
+                break;
+            default:
+                columns.append(columnText(statement, column).toString());
+                break;
+            }
+        }
+        if (row)
+            row(columns);
+    }
+    if (status != SQLITE_DONE)
+        d->raise(status, action);
+    return sqlite3_stmt_readonly(statement) ? 0 : sqlite3_changes(d->db);
 }
 
 } // namespace vestrona

@@ -5,6 +5,7 @@
 #include "store/RegionalSettings.h"
 
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
 #include <memory>
@@ -75,6 +76,14 @@ public:
     // Changes whenever another connection (another process) commits a change
     // to the file; cheap enough to poll once a second.
     qint64 dataVersion() const;
+
+    // For the program's own tables beside tblReminders, such as the sync's
+    // bookkeeping: runs `sql`, prepared once per text, with `values` bound in
+    // order (a null QVariant binds NULL, whole numbers bind as integers) and
+    // hands each result row to `row`: integers as qint64, texts as QString,
+    // NULL as a null QVariant. Returns the number of rows changed.
+    int runSql(const char *sql, const QVariantList &values = {},
+               const std::function<void(const QVariantList &)> &row = {});
 
 private:
     struct Impl;

@@ -381,14 +381,17 @@ bool isUtf8(const QByteArray &bytes)
     return !utf8.hasError();
 }
 
-} // namespace
-
-QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut)
+QByteArray calendarHash(const QString &calendarId)
 {
-    const QByteArray hash = QCryptographicHash::hash(calendarId.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const ExportZone zone = systemZone();
-    const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    return QCryptographicHash::hash(calendarId.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+}
 
+const QByteArray kCalendarEnd("END:VCALENDAR\r\n");
+
+// A calendar with the definition of `zone`, without its END line, for events
+// to be appended to.
+QByteArray calendarHead(const ExportZone &zone)
+{
     const ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Vestrona//Vestrona reminders//EN"));
@@ -397,22 +400,13 @@ QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString 
         icalproperty_set_tzid(icalcomponent_get_first_property(definition, ICAL_TZID_PROPERTY), zone.tzid.constData());
         icalcomponent_add_component(calendar.get(), definition);
     }
-    // Each event is written and freed on its own: a calendar of every
-    // reminder at once would hold them all in libical's memory twice.
     QByteArray bytes = icalText(calendar.get());
-    const QByteArray end("END:VCALENDAR\r\n");
-    bytes.chop(end.size());
-    for (const ReminderRecord &row : rows) {
-        if (row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0) {
-            leftOut.append(row.Reminder);
-            continue;
-        }
-        bytes += icalText(ComponentPtr(eventFor(row, uidOf(row, hash), zone, stamp)).get());
-    }
-    return bytes + end;
+    bytes.chop(kCalendarEnd.size());
+    return bytes;
 }
 
-ICalendarContent readICalendar(const QByteArray &bytes)
+// The parsed bytes of a calendar: a VCALENDAR, or an XROOT of several.
+ComponentPtr parsedCalendar(const QByteArray &bytes)
 {
     if (bytes.size() > kICalendarMaxBytes)
         throw AppError(QStringLiteral("it is larger than %1 MB, more than any calendar of reminders")
@@ -424,10 +418,52 @@ ICalendarContent readICalendar(const QByteArray &bytes)
     const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
         throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
-
-    const ComponentPtr root(icalparser_parse_string(text.constData()));
+    ComponentPtr root(icalparser_parse_string(text.constData()));
     if (!root)
         throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
+    return root;
+}
+
+} // namespace
+
+QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut)
+{
+    const QByteArray hash = calendarHash(calendarId);
+    const ExportZone zone = systemZone();
+    const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    // Each event is written and freed on its own: a calendar of every
+    // reminder at once would hold them all in libical's memory twice.
+    QByteArray bytes = calendarHead(zone);
+    for (const ReminderRecord &row : rows) {
+        if (row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0) {
+            leftOut.append(row.Reminder);
+            continue;
+        }
+        bytes += icalText(ComponentPtr(eventFor(row, uidOf(row, hash), zone, stamp)).get());
+    }
+    return bytes + kCalendarEnd;
+}
+
+bool isExportable(const ReminderRecord &row)
+{
+    return !row.damaged && !(row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0);
+}
+
+QString iCalendarUid(const ReminderRecord &row, const QString &calendarId)
+{
+    return uidOf(row, calendarHash(calendarId));
+}
+
+QByteArray iCalendarResource(const ReminderRecord &row, const QString &uid)
+{
+    const ExportZone zone = systemZone();
+    const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    return calendarHead(zone) + icalText(ComponentPtr(eventFor(row, uid, zone, stamp)).get()) + kCalendarEnd;
+}
+
+ICalendarContent readICalendar(const QByteArray &bytes)
+{
+    const ComponentPtr root = parsedCalendar(bytes);
     ICalendarContent content;
     CalendarReader reader(content);
     // Several calendars in one file come as children of an XROOT.
@@ -441,6 +477,45 @@ ICalendarContent readICalendar(const QByteArray &bytes)
     if (content.reminders.empty() && content.leftOut.isEmpty())
         throw AppError(QStringLiteral("it holds no events or to-dos"));
     return content;
+}
+
+ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
+{
+    ICalendarResourceContent resource;
+    try {
+        const ComponentPtr root = parsedCalendar(bytes);
+        if (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
+            throw AppError(QStringLiteral("it holds more than one calendar"));
+        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT)) {
+            const icalcomponent_kind kind = icalcomponent_isa(c);
+            if (kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VTODO_COMPONENT)
+                continue;
+            // The first component is the event itself; later ones change
+            // single occurrences of it.
+            if (resource.uid.isEmpty()) {
+                const char *summary = icalcomponent_get_summary(c);
+                const char *uid = icalcomponent_get_uid(c);
+                resource.summary = summary ? QString::fromUtf8(summary) : QString();
+                resource.uid = uid ? QString::fromUtf8(uid) : QString();
+            }
+            // Taking a to-do as a reminder would make it an event on its
+            // next upload.
+            if (kind == ICAL_VTODO_COMPONENT)
+                throw AppError(QStringLiteral("it is a to-do, not an event"));
+        }
+        ICalendarContent content;
+        CalendarReader(content).readCalendar(root.get());
+        if (!content.leftOut.isEmpty())
+            throw AppError(content.leftOut.first().reason);
+        if (content.reminders.size() != 1)
+            throw AppError(content.reminders.empty() ? QStringLiteral("it holds no event")
+                                                     : QStringLiteral("it holds more than one event"));
+        resource.reminder = content.reminders.front();
+    } catch (const AppError &e) {
+        resource.leftOutReason = e.description();
+    }
+    return resource;
 }
 
 bool looksLikeICalendar(const QString &path)

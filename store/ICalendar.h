@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace vestrona {
@@ -48,6 +49,32 @@ struct ICalendarContent {
 // the same calendar gets the same UID on every export. Weekly rows on no
 // weekday never ring and are left out; their messages go to `leftOut`.
 QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut);
+
+// Whether `row` can be written as an event: a damaged row cannot, and a
+// weekly row on no weekday never rings.
+bool isExportable(const ReminderRecord &row);
+
+// The UID iCalendarText gives `row` of the calendar `calendarId`.
+QString iCalendarUid(const ReminderRecord &row, const QString &calendarId);
+
+// One calendar object resource for a CalDAV server: a calendar with the one
+// event of an exportable `row` under `uid`, as iCalendarText writes it.
+QByteArray iCalendarResource(const ReminderRecord &row, const QString &uid);
+
+// What one calendar object resource from a server is to a reminder.
+struct ICalendarResourceContent {
+    QString uid;
+    QString summary;
+    // Empty when no reminder can hold the resource exactly; then
+    // leftOutReason says why.
+    std::optional<ReminderValues> reminder;
+    QString leftOutReason;
+};
+
+// Reads one resource: one event, with none of the rules, to-dos or changed
+// occurrences a reminder cannot hold. Never throws: what cannot be read is
+// left out with the reason.
+ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
 
 // The reminders of an iCalendar file's bytes. Throws AppError, naming the
 // problem, for bytes that are not one usable calendar: too large, not UTF-8,

@@ -1,0 +1,207 @@
+#include "tests/support/FakeCalDavCollection.h"
+
+#include <QTimer>
+
+#include <set>
+
+namespace vestrona::test {
+
+namespace {
+
+const QByteArray kTokenPrefix = "fake-token-";
+
+CalDavFailure failureOf(CalDavFailure::Kind kind)
+{
+    return {kind, QStringLiteral("The calendar server failed on purpose (%1).").arg(int(kind)), QString()};
+}
+
+template <class Done, class... Args>
+void later(Done done, Args... args)
+{
+    QTimer::singleShot(0, [done = std::move(done), args...] { done(args...); });
+}
+
+} // namespace
+
+FakeCalDavCollection::FakeCalDavCollection(bool supportsSyncCollection, QString path)
+    : mSupportsSyncCollection(supportsSyncCollection), mPath(std::move(path))
+{
+}
+
+void FakeCalDavCollection::store(const QString &href, const QByteArray &calendarData)
+{
+    mResources[href] = {'"' + QByteArray::number(mNextEtag++) + '"', calendarData};
+    touch(href);
+}
+
+void FakeCalDavCollection::erase(const QString &href)
+{
+    mResources.erase(href);
+    touch(href);
+}
+
+void FakeCalDavCollection::expireTokens()
+{
+    mOldestKnownToken = mVersion + 1;
+}
+
+void FakeCalDavCollection::touch(const QString &href)
+{
+    mLog.emplace_back(++mVersion, href);
+}
+
+QByteArray FakeCalDavCollection::token() const
+{
+    return kTokenPrefix + QByteArray::number(mVersion);
+}
+
+void FakeCalDavCollection::failOn(Call call, CalDavFailure::Kind kind, int nth, Applied applied)
+{
+    mFailures.push_back({call, kind, nth, applied});
+}
+
+void FakeCalDavCollection::onNext(Call call, std::function<void()> action)
+{
+    mActions[call] = std::move(action);
+}
+
+int FakeCalDavCollection::calls(Call call) const
+{
+    const auto found = mCalls.find(call);
+    return found == mCalls.end() ? 0 : found->second;
+}
+
+int FakeCalDavCollection::totalCalls() const
+{
+    int total = 0;
+    for (const auto &[call, count] : mCalls)
+        total += count;
+    return total;
+}
+
+CalDavFailure FakeCalDavCollection::arrive(Call call, Applied &applied)
+{
+    ++mCalls[call];
+    if (const auto action = mActions.find(call); action != mActions.end()) {
+        const std::function<void()> run = std::move(action->second);
+        mActions.erase(action);
+        run();
+    }
+    applied = Applied::Yes;
+    for (auto planned = mFailures.begin(); planned != mFailures.end(); ++planned) {
+        if (planned->call == call && --planned->countdown == 0) {
+            const CalDavFailure failure = failureOf(planned->kind);
+            applied = planned->applied;
+            mFailures.erase(planned);
+            return failure;
+        }
+    }
+    return {};
+}
+
+void FakeCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
+{
+    Applied applied;
+    const CalDavFailure failure = arrive(Call::Probe, applied);
+    CalDavCollectionInfo info;
+    info.supportsSyncCollection = mSupportsSyncCollection;
+    if (mSupportsSyncCollection)
+        info.syncToken = token();
+    later(std::move(done), failure, failure.failed() ? CalDavCollectionInfo() : info);
+}
+
+void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done)
+{
+    Applied applied;
+    const CalDavFailure failure = arrive(Call::ChangesSince, applied);
+    CalDavChanges changes;
+    if (failure.failed())
+        return later(std::move(done), failure, changes);
+    bool known = syncToken.isEmpty();
+    int since = 0;
+    if (syncToken.startsWith(kTokenPrefix))
+        since = syncToken.mid(kTokenPrefix.size()).toInt(&known);
+    if (!known || (!syncToken.isEmpty() && since < mOldestKnownToken)) {
+        changes.tokenExpired = true;
+        return later(std::move(done), failure, changes);
+    }
+    std::set<QString> touched;
+    for (const auto &[version, href] : mLog) {
+        if (version > since)
+            touched.insert(href);
+    }
+    for (const QString &href : touched) {
+        const auto resource = mResources.find(href);
+        if (resource != mResources.end())
+            changes.changed.push_back({href, resource->second.etag});
+        else if (!syncToken.isEmpty())
+            changes.removed.push_back(href);
+    }
+    changes.newSyncToken = token();
+    later(std::move(done), failure, changes);
+}
+
+void FakeCalDavCollection::listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done)
+{
+    Applied applied;
+    const CalDavFailure failure = arrive(Call::ListResources, applied);
+    std::vector<CalDavResource> all;
+    if (!failure.failed()) {
+        for (const auto &[href, resource] : mResources)
+            all.push_back({href, resource.etag});
+    }
+    later(std::move(done), failure, all);
+}
+
+void FakeCalDavCollection::fetch(const std::vector<QString> &hrefs,
+                                 std::function<void(CalDavFailure, std::vector<CalDavObject>)> done)
+{
+    Applied applied;
+    const CalDavFailure failure = arrive(Call::Fetch, applied);
+    std::vector<CalDavObject> objects;
+    if (!failure.failed()) {
+        for (const QString &href : hrefs) {
+            const auto resource = mResources.find(href);
+            if (resource != mResources.end())
+                objects.push_back({href, resource->second.etag, resource->second.calendarData});
+        }
+    }
+    later(std::move(done), failure, objects);
+}
+
+void FakeCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
+                               std::function<void(CalDavFailure, QByteArray)> done)
+{
+    Applied applied;
+    CalDavFailure failure = arrive(Call::Put, applied);
+    const auto existing = mResources.find(href);
+    const bool holds = ifMatch.isEmpty() ? existing == mResources.end()
+                                         : existing != mResources.end() && existing->second.etag == ifMatch;
+    if (applied == Applied::Yes && !holds) {
+        failure = failureOf(CalDavFailure::Kind::PreconditionFailed);
+        applied = Applied::No;
+    }
+    if (applied == Applied::Yes)
+        store(href, calendarData);
+    const QByteArray etag = failure.failed() || !sendsEtagOnPut ? QByteArray() : mResources[href].etag;
+    later(std::move(done), failure, etag);
+}
+
+void FakeCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
+{
+    Applied applied;
+    CalDavFailure failure = arrive(Call::Remove, applied);
+    const auto existing = mResources.find(href);
+    if (applied == Applied::Yes && existing == mResources.end()) {
+        failure = failureOf(CalDavFailure::Kind::NotFound);
+        applied = Applied::No;
+    } else if (applied == Applied::Yes && existing->second.etag != ifMatch) {
+        failure = failureOf(CalDavFailure::Kind::PreconditionFailed);
+        applied = Applied::No;
+    }
+    if (applied == Applied::Yes)
+        erase(href);
+    later(std::move(done), failure);
+}
+
+} // namespace vestrona::test

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "sync/CalDavCollection.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace vestrona::test {
+
+// A CalDAV collection in memory: href -> (ETag, iCalendar text). It answers
+// later, from the event loop, as a server does; counts the requests; offers
+// sync-collection with tokens when asked to; and fails chosen requests.
+class FakeCalDavCollection final : public CalDavCollection {
+public:
+    enum class Call { Probe, ChangesSince, ListResources, Fetch, Put, Remove };
+    // Whether a failing request was carried out before its answer got lost.
+    enum class Applied { No, Yes };
+
+    struct Resource {
+        QByteArray etag;
+        QByteArray calendarData;
+    };
+
+    explicit FakeCalDavCollection(bool supportsSyncCollection = true,
+                                  QString path = QStringLiteral("/alice/reminders/"));
+
+    // Changes as another device makes them: a new ETag, a new sync token.
+    void store(const QString &href, const QByteArray &calendarData);
+    void erase(const QString &href);
+    const std::map<QString, Resource> &resources() const { return mResources; }
+    // Forgets every sync token handed out so far.
+    void expireTokens();
+
+    // The `nth` request of `call` from now on fails with `kind`.
+    void failOn(Call call, CalDavFailure::Kind kind, int nth = 1, Applied applied = Applied::No);
+    // Runs `action` once when the next request of `call` arrives, before it
+    // is carried out: another device acting while the sync runs.
+    void onNext(Call call, std::function<void()> action);
+
+    int calls(Call call) const;
+    int totalCalls() const;
+    void resetCalls() { mCalls.clear(); }
+    // Answers a PUT without the new ETag, as some servers do.
+    bool sendsEtagOnPut = true;
+
+    QString collectionPath() const override { return mPath; }
+    void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
+    void changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done) override;
+    void listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done) override;
+    void fetch(const std::vector<QString> &hrefs,
+               std::function<void(CalDavFailure, std::vector<CalDavObject>)> done) override;
+    void put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
+             std::function<void(CalDavFailure, QByteArray newEtag)> done) override;
+    void remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done) override;
+
+private:
+    struct PlannedFailure {
+        Call call;
+        CalDavFailure::Kind kind;
+        int countdown;
+        Applied applied;
+    };
+
+    // Counts the request and runs what was planned for it; the failure it
+    // is to answer with, if any.
+    CalDavFailure arrive(Call call, Applied &applied);
+    void touch(const QString &href);
+    QByteArray token() const;
+
+    bool mSupportsSyncCollection;
+    QString mPath;
+    std::map<QString, Resource> mResources;
+    int mNextEtag = 1;
+    // Every change as (version, href); a token is the version it was made at.
+    std::vector<std::pair<int, QString>> mLog;
+    int mVersion = 0;
+    int mOldestKnownToken = 0;
+    std::map<Call, int> mCalls;
+    std::vector<PlannedFailure> mFailures;
+    std::map<Call, std::function<void()>> mActions;
+};
+
+} // namespace vestrona::test

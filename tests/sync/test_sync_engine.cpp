@@ -1,0 +1,546 @@
+#include "store/Connection.h"
+#include "store/ICalendar.h"
+#include "sync/SyncEngine.h"
+#include "tests/support/FakeCalDavCollection.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QTest>
+
+#include <memory>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+using Call = FakeCalDavCollection::Call;
+using Applied = FakeCalDavCollection::Applied;
+using Kind = CalDavFailure::Kind;
+
+Q_DECLARE_METATYPE(Call)
+Q_DECLARE_METATYPE(Applied)
+Q_DECLARE_METATYPE(Kind)
+
+namespace {
+
+const QString kUrl = QStringLiteral("https://dav.example.org/alice/reminders/");
+
+QByteArray serverEvent(const QByteArray &uid, const QByteArray &summary, const QByteArray &rule = QByteArray())
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid
+        + "\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20270105T093000\r\nSUMMARY:" + summary + "\r\n"
+        + (rule.isEmpty() ? QByteArray() : "RRULE:" + rule + "\r\n") + "END:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+// One computer: a program folder with its database and its sync.
+class Device {
+public:
+    Device(CalDavCollection &server, const QString &url = kUrl)
+    {
+        QVERIFY(makeDatabase(databasePath()));
+        conn.Open(databasePath());
+        engine = std::make_unique<SyncEngine>(server, conn, RegionalSettings::usEnglish(), url);
+    }
+
+    QString databasePath() const { return folder.file(QStringLiteral("dbReminders.mdb")); }
+    QString conflictsPath() const { return folder.file(QLatin1String(kSyncConflictsFileName)); }
+
+    void add(const QString &message, int option = OptionOnce, const QString &weekdays = QString())
+    {
+        conn.Execute(reminderInsert(option, QDate(2027, 1, 5), QTime(9, 30), message, weekdays));
+    }
+    // Adds one-time reminders and syncs them up.
+    void addSynced(const QStringList &messages)
+    {
+        for (const QString &message : messages)
+            add(message);
+        sync();
+    }
+    qint64 idOf(const QString &message)
+    {
+        for (const ReminderRecord &row : conn.orderedRows()) {
+            if (row.Reminder == message)
+                return row.ID;
+        }
+        return 0;
+    }
+    void rename(const QString &from, const QString &to)
+    {
+        conn.Execute(QStringLiteral("update tblReminders set [Reminder]='%1' where id=%2").arg(to).arg(idOf(from)));
+    }
+    void remove(const QString &message) { conn.Execute(QStringLiteral("delete from tblReminders where id=%1").arg(idOf(message))); }
+
+    // The reminders' texts, sorted, each with its repeat and start.
+    QStringList rows()
+    {
+        QStringList texts;
+        for (const ReminderRecord &row : conn.orderedRows())
+            texts << QStringLiteral("%1|%2|%3|%4").arg(row.Reminder).arg(row.Option).arg(row.StartDate.toString(Qt::ISODate), row.Weekdays);
+        texts.sort();
+        return texts;
+    }
+    QStringList messages()
+    {
+        QStringList texts;
+        for (const ReminderRecord &row : conn.orderedRows())
+            texts << row.Reminder;
+        texts.sort();
+        return texts;
+    }
+
+    // Runs one sync in an event loop of its own, as the program's would:
+    // QTest::qWaitFor naps between rounds of events and would measure itself.
+    SyncReport sync()
+    {
+        SyncReport report;
+        report.outcome = SyncReport::Outcome::Failed;
+        report.failure = QStringLiteral("the sync never reported");
+        QEventLoop loop;
+        const auto connection = QObject::connect(engine.get(), &Syncer::finished, &loop, [&](const SyncReport &r) {
+            report = r;
+            loop.quit();
+        });
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        engine->sync();
+        if (engine->isSyncing())
+            loop.exec();
+        QObject::disconnect(connection);
+        return report;
+    }
+
+    TempFolder folder;
+    Connection conn{RegionalSettings::usEnglish()};
+    std::unique_ptr<SyncEngine> engine;
+};
+
+// The summaries on the server, sorted: the same reminder twice shows twice.
+QStringList serverSummaries(const FakeCalDavCollection &server)
+{
+    QStringList summaries;
+    for (const auto &[href, resource] : server.resources()) {
+        const ICalendarResourceContent content = readICalendarResource(resource.calendarData);
+        summaries << (content.reminder ? content.reminder->message : content.summary);
+    }
+    summaries.sort();
+    return summaries;
+}
+
+QString hrefOf(const FakeCalDavCollection &server, const QString &summary)
+{
+    for (const auto &[href, resource] : server.resources()) {
+        const ICalendarResourceContent content = readICalendarResource(resource.calendarData);
+        if ((content.reminder ? content.reminder->message : content.summary) == summary)
+            return href;
+    }
+    return QString();
+}
+
+bool hasSyncTables(const QString &path)
+{
+    const QString name = QStringLiteral("tables-") + path;
+    bool found = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        found = db.open() && db.tables().contains(QStringLiteral("tblSyncState"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return found;
+}
+
+} // namespace
+
+class TestSyncEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstSyncBothWays_data();
+    void firstSyncBothWays();
+    void forgottenTokenListsEverything();
+    void changesTravel_data();
+    void changesTravel();
+    void bothChangedServerWins();
+    void editBeatsDeletion_data();
+    void editBeatsDeletion();
+    void changedMeanwhile_data();
+    void changedMeanwhile();
+    void unsupportedLeftAloneAndNamedOnce();
+    void eventTurnedUnsupportedLeavesHere();
+    void readOnlyDatabaseFailsInWords();
+    void failureThenRetry_data();
+    void failureThenRetry();
+    void newAddressStartsAfresh();
+    void manyRemindersGoInBatches();
+};
+
+void TestSyncEngine::firstSyncBothWays_data()
+{
+    QTest::addColumn<bool>("syncCollection");
+    QTest::newRow("sync-collection") << true;
+    QTest::newRow("ETags only") << false;
+}
+
+void TestSyncEngine::firstSyncBothWays()
+{
+    QFETCH(bool, syncCollection);
+    FakeCalDavCollection server(syncCollection);
+    // A quote and an escaped comma: the text goes into the table as typed.
+    server.store(QStringLiteral("/alice/reminders/phone-1.ics"), serverEvent("phone-1", "Dentist's\\, room 4"));
+    Device a(server);
+    a.add(QStringLiteral("Water the plants"));
+    a.add(QStringLiteral("Team call"), OptionWeekly, QStringLiteral("Tue,Thu"));
+    QVERIFY(!hasSyncTables(a.databasePath()));
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.uploaded, 2);
+    QCOMPARE(report.downloaded, 1);
+    QVERIFY(hasSyncTables(a.databasePath()));
+    QCOMPARE(serverSummaries(server), QStringList({"Dentist's, room 4", "Team call", "Water the plants"}));
+    QVERIFY(a.messages().contains(QStringLiteral("Dentist's, room 4")));
+    // The hrefs of new resources are plain names: no server spells them otherwise.
+    for (const auto &[href, resource] : server.resources())
+        QVERIFY2(QRegularExpression(QStringLiteral("^/alice/reminders/[A-Za-z0-9._-]+\\.ics$")).match(href).hasMatch(),
+                 qPrintable(href));
+
+    Device b(server);
+    report = b.sync();
+    QCOMPARE(report.downloaded, 3);
+    QCOMPARE(report.uploaded, 0);
+    QCOMPARE(b.rows(), a.rows());
+
+    // Nothing changed anywhere: with sync-collection one request tells so.
+    server.resetCalls();
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.uploaded + report.downloaded + report.deletedHere + report.deletedThere, 0);
+    QCOMPARE(server.totalCalls(), syncCollection ? 1 : 2);
+    QCOMPARE(server.resources().size(), std::size_t(3));
+}
+
+void TestSyncEngine::forgottenTokenListsEverything()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Dentist", "Gym"});
+    server.erase(hrefOf(server, QStringLiteral("Gym")));
+    server.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Phone 1"));
+    server.expireTokens();
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.downloaded, 1);
+    QCOMPARE(report.deletedHere, 1);
+    QCOMPARE(report.uploaded, 0);
+    QCOMPARE(a.messages(), QStringList({"Dentist", "Phone 1"}));
+    QCOMPARE(serverSummaries(server), QStringList({"Dentist", "Phone 1"}));
+}
+
+void TestSyncEngine::changesTravel_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList edited{"Dentist", "Pay rent today"};
+    const QStringList deleted{"Dentist"};
+    QTest::newRow("edited here") << "here" << "edit" << edited;
+    QTest::newRow("deleted here") << "here" << "delete" << deleted;
+    QTest::newRow("edited on the phone") << "phone" << "edit" << edited;
+    QTest::newRow("deleted on the phone") << "phone" << "delete" << deleted;
+}
+
+void TestSyncEngine::changesTravel()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, change);
+    QFETCH(QStringList, expected);
+    FakeCalDavCollection server;
+    Device a(server);
+    Device b(server);
+    a.addSynced({"Dentist", "Pay rent"});
+    b.sync();
+    const QString href = hrefOf(server, QStringLiteral("Pay rent"));
+
+    if (where == QLatin1String("here") && change == QLatin1String("edit"))
+        a.rename(QStringLiteral("Pay rent"), QStringLiteral("Pay rent today"));
+    else if (where == QLatin1String("here"))
+        a.remove(QStringLiteral("Pay rent"));
+    else if (change == QLatin1String("edit"))
+        server.store(href, serverEvent("phone-edit", "Pay rent today"));
+    else
+        server.erase(href);
+
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(b.sync().outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), expected);
+    QCOMPARE(b.messages(), expected);
+    QCOMPARE(serverSummaries(server), expected);
+    QCOMPARE(a.rows(), b.rows());
+}
+
+void TestSyncEngine::bothChangedServerWins()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Call mum", "Buy milk"});
+    const QString mum = hrefOf(server, QStringLiteral("Call mum"));
+    const QString milk = hrefOf(server, QStringLiteral("Buy milk"));
+    a.rename(QStringLiteral("Call mum"), QStringLiteral("Call mum at six"));
+    a.rename(QStringLiteral("Buy milk"), QStringLiteral("Buy oat milk"));
+    server.store(mum, serverEvent("mum", "Call mum at seven"));
+    server.store(milk, serverEvent("milk", "Buy milk and eggs"));
+    const QByteArray serverText = server.resources().at(mum).calendarData;
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), QStringList({"Buy milk and eggs", "Call mum at seven"}));
+    QCOMPARE(server.resources().at(mum).calendarData, serverText);
+    QCOMPARE(report.conflicts.size(), 2);
+    QVERIFY2(report.conflicts.join(' ').contains(QLatin1String("Call mum at six")), qPrintable(report.conflicts.join(' ')));
+    QVERIFY(report.conflicts.first().contains(a.conflictsPath()));
+    // Every lost version can be loaded back from the one file.
+    const ICalendarContent lost = readICalendar(readFile(a.conflictsPath()));
+    QStringList lostMessages;
+    for (const ReminderValues &values : lost.reminders)
+        lostMessages << values.message;
+    lostMessages.sort();
+    QCOMPARE(lostMessages, QStringList({"Buy oat milk", "Call mum at six"}));
+
+    report = a.sync();
+    QVERIFY(report.conflicts.isEmpty());
+    QCOMPARE(report.uploaded + report.downloaded, 0);
+}
+
+void TestSyncEngine::editBeatsDeletion_data()
+{
+    QTest::addColumn<bool>("deletedHere");
+    QTest::addColumn<QString>("survivor");
+    QTest::newRow("deleted here, edited there") << true << "Gym at eight";
+    QTest::newRow("edited here, deleted there") << false << "Gym at nine";
+}
+
+void TestSyncEngine::editBeatsDeletion()
+{
+    QFETCH(bool, deletedHere);
+    QFETCH(QString, survivor);
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Gym"});
+    const QString href = hrefOf(server, QStringLiteral("Gym"));
+    if (deletedHere) {
+        a.remove(QStringLiteral("Gym"));
+        server.store(href, serverEvent("gym", "Gym at eight"));
+    } else {
+        a.rename(QStringLiteral("Gym"), QStringLiteral("Gym at nine"));
+        server.erase(href);
+    }
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), QStringList({survivor}));
+    QCOMPARE(serverSummaries(server), QStringList({survivor}));
+    QCOMPARE(a.sync().uploaded + a.sync().downloaded, 0);
+}
+
+void TestSyncEngine::changedMeanwhile_data()
+{
+    QTest::addColumn<bool>("deletedHere");
+    QTest::addColumn<QStringList>("conflicts");
+    QTest::newRow("PUT after an edit there") << false << QStringList({"Walk the dog"});
+    QTest::newRow("DELETE after an edit there") << true << QStringList();
+}
+
+void TestSyncEngine::changedMeanwhile()
+{
+    QFETCH(bool, deletedHere);
+    QFETCH(QStringList, conflicts);
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Walk"});
+    const QString href = hrefOf(server, QStringLiteral("Walk"));
+    if (deletedHere)
+        a.remove(QStringLiteral("Walk"));
+    else
+        a.rename(QStringLiteral("Walk"), QStringLiteral("Walk the dog"));
+    // The phone edits it after the sync looked and before its upload.
+    server.onNext(deletedHere ? Call::Remove : Call::Put,
+                  [&server, href] { server.store(href, serverEvent("walk", "Walk in the park")); });
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), QStringList({"Walk in the park"}));
+    QCOMPARE(serverSummaries(server), QStringList({"Walk in the park"}));
+    QCOMPARE(report.conflicts.size(), conflicts.size());
+    for (const QString &lost : conflicts)
+        QVERIFY(readFile(a.conflictsPath()).contains(lost.toUtf8()));
+}
+
+void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
+{
+    FakeCalDavCollection server;
+    const QString monthly = QStringLiteral("/alice/reminders/rent.ics");
+    server.store(monthly, serverEvent("rent", "Pay rent", "FREQ=MONTHLY"));
+    Device a(server);
+    a.add(QStringLiteral("Never rings"), OptionWeekly, QString());
+    const FakeCalDavCollection::Resource before = server.resources().at(monthly);
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
+    QCOMPARE(report.leftOut.size(), 2);
+    QVERIFY2(report.leftOut.join(' ').contains(QLatin1String("\"Pay rent\": it repeats monthly")),
+             qPrintable(report.leftOut.join(' ')));
+    QVERIFY(report.leftOut.join(' ').contains(QLatin1String("Never rings")));
+    QCOMPARE(a.messages(), QStringList({"Never rings"}));
+    QCOMPARE(server.resources().size(), std::size_t(1));
+
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QVERIFY(report.leftOut.isEmpty());
+
+    // Changed on the phone, still monthly: named again, still untouched.
+    server.store(monthly, serverEvent("rent", "Pay the rent", "FREQ=MONTHLY"));
+    const FakeCalDavCollection::Resource changed = server.resources().at(monthly);
+    report = a.sync();
+    QCOMPARE(report.leftOut.size(), 1);
+    QVERIFY(report.leftOut.first().contains(QLatin1String("Pay the rent")));
+    QCOMPARE(server.resources().at(monthly).etag, changed.etag);
+    QCOMPARE(server.calls(Call::Put) + server.calls(Call::Remove), 0);
+    QVERIFY(before.etag != changed.etag);
+}
+
+void TestSyncEngine::eventTurnedUnsupportedLeavesHere()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Rent", "Gym"});
+    const QString href = hrefOf(server, QStringLiteral("Rent"));
+    a.rename(QStringLiteral("Rent"), QStringLiteral("Rent changed here"));
+    server.store(href, serverEvent("rent", "Rent", "FREQ=MONTHLY;BYMONTHDAY=1"));
+    const FakeCalDavCollection::Resource monthly = server.resources().at(href);
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
+    QCOMPARE(report.leftOut.size(), 1);
+    QCOMPARE(report.deletedHere, 1);
+    QCOMPARE(report.conflicts.size(), 1);
+    QVERIFY(readFile(a.conflictsPath()).contains("Rent changed here"));
+    QCOMPARE(a.messages(), QStringList({"Gym"}));
+    QCOMPARE(server.resources().at(href).calendarData, monthly.calendarData);
+    QCOMPARE(server.resources().at(href).etag, monthly.etag);
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+}
+
+void TestSyncEngine::readOnlyDatabaseFailsInWords()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.add(QStringLiteral("Dentist"));
+    a.conn.Open(a.databasePath(), Connection::Access::ReadOnly);
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+    QVERIFY2(report.failure.contains(QLatin1String("read-only")), qPrintable(report.failure));
+    QCOMPARE(server.totalCalls(), 0);
+    QVERIFY(!a.engine->isSyncing());
+}
+
+void TestSyncEngine::failureThenRetry_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<int>("nth");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<Applied>("applied");
+    QTest::newRow("probe unreachable") << Call::Probe << 1 << Kind::Unreachable << Applied::No;
+    QTest::newRow("changes, wrong password") << Call::ChangesSince << 1 << Kind::Unauthorized << Applied::No;
+    QTest::newRow("fetch times out") << Call::Fetch << 1 << Kind::Timeout << Applied::No;
+    QTest::newRow("first PUT fails") << Call::Put << 1 << Kind::Server << Applied::No;
+    QTest::newRow("third PUT done, answer lost") << Call::Put << 3 << Kind::Timeout << Applied::Yes;
+    QTest::newRow("DELETE done, answer lost") << Call::Remove << 1 << Kind::Timeout << Applied::Yes;
+    QTest::newRow("DELETE fails") << Call::Remove << 1 << Kind::Server << Applied::No;
+}
+
+void TestSyncEngine::failureThenRetry()
+{
+    QFETCH(Call, call);
+    QFETCH(int, nth);
+    QFETCH(Kind, kind);
+    QFETCH(Applied, applied);
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Old", "Kept"});
+    a.remove(QStringLiteral("Old"));
+    for (const QString &message : {QStringLiteral("New 1"), QStringLiteral("New 2"), QStringLiteral("New 3")})
+        a.add(message);
+    server.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Phone 1"));
+    server.store(QStringLiteral("/alice/reminders/p2.ics"), serverEvent("p2", "Phone 2"));
+    const QStringList all{"Kept", "New 1", "New 2", "New 3", "Phone 1", "Phone 2"};
+
+    server.failOn(call, kind, nth, applied);
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+    QVERIFY(report.failure.contains(QLatin1String("failed on purpose")));
+    for (const QString &message : {QStringLiteral("Kept"), QStringLiteral("New 1"), QStringLiteral("New 3")})
+        QVERIFY(a.messages().contains(message));
+
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), all);
+    QCOMPARE(serverSummaries(server), all);
+    QVERIFY(report.conflicts.isEmpty());
+    Device b(server);
+    b.sync();
+    QCOMPARE(b.messages(), all);
+}
+
+void TestSyncEngine::newAddressStartsAfresh()
+{
+    FakeCalDavCollection first;
+    FakeCalDavCollection second(true, QStringLiteral("/bob/calendar/"));
+    Device a(first);
+    a.addSynced({"Dentist"});
+    first.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Only on the first"));
+    a.engine = std::make_unique<SyncEngine>(second, a.conn, RegionalSettings::usEnglish(),
+                                            QStringLiteral("https://other.example.org/bob/calendar/"));
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.uploaded, 1);
+    QCOMPARE(report.deletedHere, 0);
+    QCOMPARE(serverSummaries(second), QStringList({"Dentist"}));
+    QVERIFY(second.resources().begin()->first.startsWith(QLatin1String("/bob/calendar/")));
+    QCOMPARE(a.messages(), QStringList({"Dentist"}));
+}
+
+void TestSyncEngine::manyRemindersGoInBatches()
+{
+    FakeCalDavCollection server;
+    for (int i = 0; i < 250; ++i)
+        server.store(QStringLiteral("/alice/reminders/%1.ics").arg(i), serverEvent(QByteArray::number(i), "Phone " + QByteArray::number(i)));
+    Device a(server);
+    // Without the etag of its uploads the sync asks for them, batched too.
+    server.sendsEtagOnPut = false;
+    for (int i = 0; i < 150; ++i)
+        a.add(QStringLiteral("Here %1").arg(i));
+
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.downloaded, 250);
+    QCOMPARE(report.uploaded, 150);
+    QCOMPARE(server.calls(Call::Fetch), 3 + 2);
+    QCOMPARE(a.messages().size(), 400);
+
+    server.resetCalls();
+    const SyncReport again = a.sync();
+    QCOMPARE(again.uploaded + again.downloaded, 0);
+    QCOMPARE(server.totalCalls(), 1);
+}
+
+QTEST_MAIN(TestSyncEngine)
+#include "test_sync_engine.moc"
