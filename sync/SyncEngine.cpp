@@ -170,6 +170,8 @@ bool SyncEngine::Run::ended(const CalDavFailure &failure)
 {
     if (!failure.failed())
         return false;
+    // The scheduler stops retrying on its own for what only the user can mend.
+    report.failureKind = failure.kind;
     fail(failure.words.isEmpty() ? QStringLiteral("The calendar server did not answer as expected.") : failure.words,
          failure.certificateFingerprint);
     return true;

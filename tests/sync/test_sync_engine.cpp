@@ -486,6 +486,7 @@ void TestSyncEngine::failureThenRetry()
     SyncReport report = a.sync();
     QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
     QVERIFY(report.failure.contains(QLatin1String("failed on purpose")));
+    QCOMPARE(report.failureKind, kind);
     for (const QString &message : {QStringLiteral("Kept"), QStringLiteral("New 1"), QStringLiteral("New 3")})
         QVERIFY(a.messages().contains(message));
 
