@@ -247,10 +247,13 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    const std::vector<ReminderRecord> rows = mConn->orderedRows();
-    for (const ReminderRecord &r : rows)
+    std::vector<ReminderRecord> damaged;
+    mConn->forEachOrderedRow([&](const ReminderRecord &r) {
         writeListLine(mOut, r, pattern, mEnv.regional);
-    nameDamagedRows(rows);
+        if (r.damaged)
+            damaged.push_back(r);
+    });
+    nameDamagedRows(damaged);
     return ExitOk;
 }
 

@@ -15,7 +15,8 @@ void writeListLine(QTextStream &out, const ReminderRecord &row, const QString &d
     for (int c = 0; c < ListColumnCount; ++c) {
         if (c > 0)
             out << '\t';
-        out << backslashEscaped(listCellText(row, c, datePattern, regional));
+        ShortText scratch;
+        writeBackslashEscaped(listCellView(row, c, datePattern, regional, scratch), [&out](auto piece) { out << piece; });
     }
     out << '\n';
 }

@@ -191,8 +191,14 @@ struct Connection::Impl {
     template <class Row>
     void walkRows(bool withMessage, Row &&row)
     {
+        walkRows(allRows, kSelectAll, withMessage, std::forward<Row>(row));
+    }
+
+    template <class Row>
+    void walkRows(Statement &slot, const char *sql, bool withMessage, Row &&row)
+    {
         const QString action = QStringLiteral("reading the reminders");
-        sqlite3_stmt *statement = prepare(allRows, kSelectAll, action);
+        sqlite3_stmt *statement = prepare(slot, sql, action);
         const ResetOnExit reset(statement);
         ReminderRecord record;
         int status;
@@ -478,6 +484,61 @@ qint64 Connection::dataVersion() const
     if (status != SQLITE_ROW)
         d->raise(status, action);
     return sqlite3_column_int64(statement, 0);
+}
+
+void Connection::insertReminder(int option, const QDate &date, const QTime &time, QStringView message,
+                                QStringView weekdays)
+{
+    d->requireOpen();
+    d->requireWritable();
+    sqlite3_stmt *prepared = d->preparedFor(ParsedStatement{ParsedStatement::Kind::Insert, {}, 0});
+    const ResetOnExit reset(prepared);
+    sqlite3_bind_int(prepared, 1, option);
+    bindText(prepared, 2, isoDate(date));
+    bindText(prepared, 3, isoTime(time));
+    bindText(prepared, 4, message.toUtf8());
+    bindText(prepared, 5, weekdays.toUtf8());
+    const int status = sqlite3_step(prepared);
+    if (status != SQLITE_DONE)
+        d->raise(status, QStringLiteral("saving the change"));
+    d->lastInsertId = sqlite3_last_insert_rowid(d->db);
+}
+
+namespace {
+
+// The stored text of a start date or time that reads as a valid one, NULL
+// for any other: NULL sorts first, as an invalid QDate or QTime does in
+// comesBefore, and valid texts sort as their dates and times do.
+template <auto read>
+void validStoredText(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
+    const int size = sqlite3_value_bytes(arguments[0]);
+    if (read(QUtf8StringView(text, size)).isValid())
+        sqlite3_result_text(context, text, size, SQLITE_TRANSIENT);
+    else
+        sqlite3_result_null(context);
+}
+
+} // namespace
+
+void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row)
+{
+    d->requireOpen();
+    for (const auto &[name, function] : {std::pair{"vestrona_valid_date", &validStoredText<storedDate>},
+                                         std::pair{"vestrona_valid_time", &validStoredText<storedTime>}}) {
+        const int status = sqlite3_create_function_v2(d->db, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                                      function, nullptr, nullptr, nullptr);
+        if (status != SQLITE_OK)
+            d->raise(status, QStringLiteral("reading the reminders"));
+    }
+    // SQLite sorts in a bounded amount of memory, spilling to a temporary
+    // file, where a sort here would hold every row at once.
+    Statement ordered;
+    d->walkRows(ordered,
+                "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders order by "
+                "vestrona_valid_date(StartDate), vestrona_valid_time(StartTime), ID",
+                true, row);
 }
 
 } // namespace vestrona

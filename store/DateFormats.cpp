@@ -42,13 +42,16 @@ QString FormatCountdown(qint64 seconds)
 
 QString formatDateWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)
 {
-    if (!date.isValid())
-        return {};
+    return date.isValid() ? dateTextWithPattern(date, pattern, regional).toString() : QString();
+}
+
+ShortText dateTextWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)
+{
     const QChar separator = regional.dateSeparator();
-    const QString year = QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
+    ShortText text;
     if (isDayFirst(pattern))
-        return twoDigits(date.day()) + separator + twoDigits(date.month()) + separator + year;
-    return twoDigits(date.month()) + separator + twoDigits(date.day()) + separator + year;
+        return text.number(date.day(), 2).append(separator).number(date.month(), 2).append(separator).number(date.year(), 4);
+    return text.number(date.month(), 2).append(separator).number(date.day(), 2).append(separator).number(date.year(), 4);
 }
 
 std::optional<QDate> readDateWithPattern(const QString &text, const QString &pattern, const RegionalSettings &regional)
@@ -59,10 +62,14 @@ std::optional<QDate> readDateWithPattern(const QString &text, const QString &pat
 
 QString formatTimeOfDay(const QTime &time, const RegionalSettings &regional)
 {
-    if (!time.isValid())
-        return {};
+    return time.isValid() ? timeOfDayText(time, regional).toString() : QString();
+}
+
+ShortText timeOfDayText(const QTime &time, const RegionalSettings &regional)
+{
     const QChar separator = regional.timeSeparator();
-    return twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second());
+    ShortText text;
+    return text.number(time.hour(), 2).append(separator).number(time.minute(), 2).append(separator).number(time.second(), 2);
 }
 
 std::optional<QTime> readTimeOfDay(const QString &text, const RegionalSettings &regional)

@@ -94,33 +94,39 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
 
 QString RegionalSettings::shortDate(const QDate &date) const
 {
-    if (!date.isValid())
-        return {};
-    const QString year = QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
-    const QString month2 = QString::number(date.month()).rightJustified(2, QLatin1Char('0'));
-    const QString day2 = QString::number(date.day()).rightJustified(2, QLatin1Char('0'));
+    return date.isValid() ? shortDateText(date).toString() : QString();
+}
+
+ShortText RegionalSettings::shortDateText(const QDate &date) const
+{
+    ShortText text;
     switch (mOrder) {
     case DateOrder::MonthFirst:
-        return QString::number(date.month()) + mDateSeparator + QString::number(date.day()) + mDateSeparator + year;
+        text.number(date.month()).append(mDateSeparator).number(date.day()).append(mDateSeparator).number(date.year(), 4);
+        break;
     case DateOrder::DayFirst:
-        return day2 + mDateSeparator + month2 + mDateSeparator + year;
+        text.number(date.day(), 2).append(mDateSeparator).number(date.month(), 2).append(mDateSeparator).number(date.year(), 4);
+        break;
     case DateOrder::YearFirst:
-        return year + mDateSeparator + month2 + mDateSeparator + day2;
+        text.number(date.year(), 4).append(mDateSeparator).number(date.month(), 2).append(mDateSeparator).number(date.day(), 2);
+        break;
     }
-    return {};
+    return text;
 }
 
 QString RegionalSettings::longTime(const QTime &time) const
 {
-    if (!time.isValid())
-        return {};
-    const QString minutesSeconds = QString::number(time.minute()).rightJustified(2, QLatin1Char('0'))
-        + mTimeSeparator + QString::number(time.second()).rightJustified(2, QLatin1Char('0'));
+    return time.isValid() ? longTimeText(time).toString() : QString();
+}
+
+ShortText RegionalSettings::longTimeText(const QTime &time) const
+{
+    ShortText text;
     if (mTwentyFourHour)
-        return QString::number(time.hour()).rightJustified(2, QLatin1Char('0')) + mTimeSeparator + minutesSeconds;
+        return text.number(time.hour(), 2).append(mTimeSeparator).number(time.minute(), 2).append(mTimeSeparator).number(time.second(), 2);
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QString::number(hour12) + mTimeSeparator + minutesSeconds
-        + (time.hour() < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM"));
+    return text.number(hour12).append(mTimeSeparator).number(time.minute(), 2).append(mTimeSeparator).number(time.second(), 2)
+        .append(time.hour() < 12 ? QLatin1StringView(" AM") : QLatin1StringView(" PM"));
 }
 
 std::optional<QDate> RegionalSettings::parseDate(const QString &text) const

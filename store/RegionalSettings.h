@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ShortText.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
@@ -32,6 +34,9 @@ public:
     QString shortDate(const QDate &date) const;
     // Long time with seconds: "3:03:00 PM" (U.S.), "15:03:00".
     QString longTime(const QTime &time) const;
+    // The same texts built in place, for a valid date and time.
+    ShortText shortDateText(const QDate &date) const;
+    ShortText longTimeText(const QTime &time) const;
 
     // The regional text-to-date conversion: numbers in the regional order;
     // when the number in the month's place is above 12 but the opposite
