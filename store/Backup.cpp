@@ -19,17 +19,31 @@ namespace vestrona {
 
 namespace {
 
+constexpr int kFieldCount = 5;
 const QString kSeparator = QString::fromLatin1(kFieldSeparator);
 const QString kSeparatorAndLineEnd = kSeparator + QStringLiteral("\r\n");
-constexpr int kFieldCount = 5;
 
-// Counted the way split() cuts: without overlaps, so "||;|;|" holds one.
-int separatorCount(QStringView text)
+// The fields of a record as split() cuts them, without copies: the first
+// five, and how many there are in all.
+struct Fields {
+    QStringView piece[kFieldCount];
+    qsizetype count = 0;
+
+    qsizetype separators() const { return count - 1; }
+};
+
+Fields fieldsOf(QStringView text)
 {
-    int count = 0;
-    for (qsizetype at = text.indexOf(kSeparator); at >= 0; at = text.indexOf(kSeparator, at + kSeparator.size()))
-        ++count;
-    return count;
+    Fields fields;
+    for (qsizetype start = 0;;) {
+        const qsizetype at = text.indexOf(kSeparator, start);
+        if (fields.count < kFieldCount)
+            fields.piece[fields.count] = at < 0 ? text.sliced(start) : text.sliced(start, at - start);
+        ++fields.count;
+        if (at < 0)
+            return fields;
+        start = at + kSeparator.size();
+    }
 }
 
 // A field can be written when the separator after it is the first one the
@@ -85,11 +99,6 @@ private:
     qint64 mWritten = 0;
 };
 
-struct Record {
-    int lineNumber = 0;
-    QString text;
-};
-
 class BackupReader {
 public:
     BackupReader(Connection &conn, const RegionalSettings &regional, RestoreResult &result)
@@ -101,8 +110,8 @@ public:
     void restore(TextLineReader &lines);
 
 private:
-    bool startsWithOptionDateAndTime(const QString &text) const;
-    void restoreRecord(const Record &record);
+    bool startsWithOptionDateAndTime(const Fields &fields) const;
+    void restoreRecord(int lineNumber, const Fields &fields);
     void reject(int lineNumber, const QString &reason) { mResult.rejected.append({lineNumber, reason}); }
     void rejectFieldCount(int lineNumber, qsizetype count)
     {
@@ -114,14 +123,13 @@ private:
     RestoreResult &mResult;
 };
 
-bool BackupReader::startsWithOptionDateAndTime(const QString &text) const
+bool BackupReader::startsWithOptionDateAndTime(const Fields &fields) const
 {
-    const QStringList pieces = text.split(kSeparator);
-    if (pieces.size() < 3)
+    if (fields.count < 3)
         return false;
     bool isNumber = false;
-    pieces.at(0).toInt(&isNumber);
-    return isNumber && mRegional.parseDate(pieces.at(1)) && mRegional.parseTime(pieces.at(2));
+    (void)fields.piece[0].toInt(&isNumber);
+    return isNumber && mRegional.parseDate(fields.piece[1]) && mRegional.parseTime(fields.piece[2]);
 }
 
 void BackupReader::restore(TextLineReader &lines)
@@ -134,76 +142,76 @@ void BackupReader::restore(TextLineReader &lines)
             more = lines.next(line);
             continue;
         }
+        // Held apart from `line`, which the search for a message's end reuses.
+        const QString first = line.text;
+        const Fields fields = fieldsOf(first);
         // A message with line breaks was written over several physical lines:
         // its first line stops inside the message, after three separators, the
         // lines in between hold none, and its last line closes the message and
         // the weekdays. Anything else is not joined, so a cut-off line can
         // never swallow the reminders that follow it.
-        if (separatorCount(line.text) == 3 && startsWithOptionDateAndTime(line.text)) {
-            Record record{number, line.text};
-            const qsizetype firstLength = record.text.size();
-            QList<int> between;
-            int closing = 0;
-            for (;;) {
-                record.text += line.ending;
-                more = lines.next(line);
-                closing = more ? separatorCount(line.text) : 0;
-                if (!more || closing != 0)
-                    break;
-                if (!line.text.isEmpty())
-                    between.append(lines.lineNumber());
-                record.text += line.text;
-            }
-            if (closing == 1 || closing == 2) {
-                record.text += line.text;
-                restoreRecord(record);
-                more = lines.next(line);
-            } else {
-                // Not joined: the first line stands alone, every line after it
-                // holds a single field, and the line that ended the search is
-                // read afresh.
-                record.text.truncate(firstLength);
-                restoreRecord(record);
-                for (const int lineNumber : between)
-                    rejectFieldCount(lineNumber, 1);
-            }
+        if (fields.separators() != 3 || !startsWithOptionDateAndTime(fields)) {
+            restoreRecord(number, fields);
+            more = lines.next(line);
             continue;
         }
-        restoreRecord({number, line.text});
-        more = lines.next(line);
+        QString record = first;
+        QList<int> between;
+        qsizetype closing = 0;
+        for (;;) {
+            record += line.ending;
+            more = lines.next(line);
+            closing = more ? fieldsOf(line.text).separators() : 0;
+            if (!more || closing != 0)
+                break;
+            if (!line.text.isEmpty())
+                between.append(lines.lineNumber());
+            record += line.text;
+        }
+        if (closing == 1 || closing == 2) {
+            record += line.text;
+            restoreRecord(number, fieldsOf(record));
+            more = lines.next(line);
+            continue;
+        }
+        // Not joined: the first line stands alone, every line after it holds a
+        // single field, and the line that ended the search is read afresh.
+        restoreRecord(number, fields);
+        for (const int lineNumber : between)
+            rejectFieldCount(lineNumber, 1);
     }
 }
 
-void BackupReader::restoreRecord(const Record &record)
+void BackupReader::restoreRecord(int lineNumber, const Fields &fields)
 {
-    const QStringList pieces = record.text.split(kSeparator);
-    if (pieces.size() < kFieldCount) {
-        rejectFieldCount(record.lineNumber, pieces.size());
+    if (fields.count < kFieldCount) {
+        rejectFieldCount(lineNumber, fields.count);
         return;
     }
+    const QStringView *pieces = fields.piece;
     bool isNumber = false;
-    const int option = pieces.at(0).toInt(&isNumber);
+    const int option = pieces[0].toInt(&isNumber);
     if (!isNumber) {
-        reject(record.lineNumber, QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces.at(0)));
+        reject(lineNumber, QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces[0]));
         return;
     }
     if (option < std::numeric_limits<qint16>::min() || option > std::numeric_limits<qint16>::max()) {
-        reject(record.lineNumber, QStringLiteral("its repetition rule %1 is out of range.").arg(option));
+        reject(lineNumber, QStringLiteral("its repetition rule %1 is out of range.").arg(option));
         return;
     }
-    const std::optional<QDate> date = mRegional.parseDate(pieces.at(1));
+    const std::optional<QDate> date = mRegional.parseDate(pieces[1]);
     if (!date) {
-        reject(record.lineNumber, QStringLiteral("its start date \"%1\" is not a date.").arg(pieces.at(1)));
+        reject(lineNumber, QStringLiteral("its start date \"%1\" is not a date.").arg(pieces[1]));
         return;
     }
-    const std::optional<QTime> time = mRegional.parseTime(pieces.at(2));
+    const std::optional<QTime> time = mRegional.parseTime(pieces[2]);
     if (!time) {
-        reject(record.lineNumber, QStringLiteral("its start time \"%1\" is not a time.").arg(pieces.at(2)));
+        reject(lineNumber, QStringLiteral("its start time \"%1\" is not a time.").arg(pieces[2]));
         return;
     }
     // Every field was checked above, so a failure here is the database's (a
     // full disk, a lock) and ends the whole restore: all rows or none.
-    mConn.insertReminder(option, *date, *time, pieces.at(3), pieces.at(4));
+    mConn.insertReminder(option, *date, *time, pieces[3], pieces[4]);
     ++mResult.added;
 }
 

@@ -506,16 +506,28 @@ void Connection::insertReminder(int option, const QDate &date, const QTime &time
 
 namespace {
 
-// The stored text of a start date or time that reads as a valid one, NULL
-// for any other: NULL sorts first, as an invalid QDate or QTime does in
-// comesBefore, and valid texts sort as their dates and times do.
-template <auto read>
-void validStoredText(sqlite3_context *context, int, sqlite3_value **arguments)
+// A number that sorts as the stored start date or time does when it reads
+// as a valid one (the Julian day, the millisecond of the day), NULL for
+// any other: NULL sorts first, as an invalid QDate or QTime does in
+// comesBefore. Numbers keep the sort's records small and its comparisons cheap.
+std::optional<qint64> dateKey(QUtf8StringView text)
+{
+    const QDate date = storedDate(text);
+    return date.isValid() ? std::optional(date.toJulianDay()) : std::nullopt;
+}
+
+std::optional<qint64> timeKey(QUtf8StringView text)
+{
+    const QTime time = storedTime(text);
+    return time.isValid() ? std::optional<qint64>(time.msecsSinceStartOfDay()) : std::nullopt;
+}
+
+template <std::optional<qint64> (*key)(QUtf8StringView)>
+void sortKey(sqlite3_context *context, int, sqlite3_value **arguments)
 {
     const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
-    const int size = sqlite3_value_bytes(arguments[0]);
-    if (read(QUtf8StringView(text, size)).isValid())
-        sqlite3_result_text(context, text, size, SQLITE_TRANSIENT);
+    if (const std::optional<qint64> value = key(QUtf8StringView(text, sqlite3_value_bytes(arguments[0]))))
+        sqlite3_result_int64(context, *value);
     else
         sqlite3_result_null(context);
 }
@@ -525,8 +537,8 @@ void validStoredText(sqlite3_context *context, int, sqlite3_value **arguments)
 void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row)
 {
     d->requireOpen();
-    for (const auto &[name, function] : {std::pair{"vestrona_valid_date", &validStoredText<storedDate>},
-                                         std::pair{"vestrona_valid_time", &validStoredText<storedTime>}}) {
+    for (const auto &[name, function] : {std::pair{"vestrona_date_key", &sortKey<dateKey>},
+                                         std::pair{"vestrona_time_key", &sortKey<timeKey>}}) {
         const int status = sqlite3_create_function_v2(d->db, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                                       function, nullptr, nullptr, nullptr);
         if (status != SQLITE_OK)
@@ -537,7 +549,7 @@ void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord
     Statement ordered;
     d->walkRows(ordered,
                 "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders order by "
-                "vestrona_valid_date(StartDate), vestrona_valid_time(StartTime), ID",
+                "vestrona_date_key(StartDate), vestrona_time_key(StartTime), ID",
                 true, row);
 }
 

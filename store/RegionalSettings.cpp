@@ -129,19 +129,19 @@ ShortText RegionalSettings::longTimeText(const QTime &time) const
         .append(time.hour() < 12 ? QLatin1StringView(" AM") : QLatin1StringView(" PM"));
 }
 
-std::optional<QDate> RegionalSettings::parseDate(const QString &text) const
+std::optional<QDate> RegionalSettings::parseDate(QStringView text) const
 {
     return readDate(text, mOrder, true);
 }
 
-std::optional<QDate> RegionalSettings::parseDateInOrder(const QString &text, DateOrder order) const
+std::optional<QDate> RegionalSettings::parseDateInOrder(QStringView text, DateOrder order) const
 {
     return readDate(text, order, false);
 }
 
-std::optional<QDate> RegionalSettings::readDate(const QString &text, DateOrder order, bool swapImpossibleMonth) const
+std::optional<QDate> RegionalSettings::readDate(QStringView text, DateOrder order, bool swapImpossibleMonth) const
 {
-    const QStringView view = QStringView(text).trimmed();
+    const QStringView view = text.trimmed();
     const QChar slash = QLatin1Char('/');
     qsizetype pos = 0;
     std::optional<int> first;
@@ -190,9 +190,9 @@ std::optional<QDate> RegionalSettings::readDate(const QString &text, DateOrder o
     return QDate(year, month, day);
 }
 
-std::optional<QTime> RegionalSettings::parseTime(const QString &text) const
+std::optional<QTime> RegionalSettings::parseTime(QStringView text) const
 {
-    const QStringView view = QStringView(text).trimmed();
+    const QStringView view = text.trimmed();
     const QChar colon = QLatin1Char(':');
     qsizetype pos = 0;
     const std::optional<int> hour = readNumber(view, pos, 1, 2);
