@@ -59,10 +59,12 @@ QUtf8StringView columnText(sqlite3_stmt *statement, int column)
                            sqlite3_column_bytes(statement, column));
 }
 
-void bindText(sqlite3_stmt *statement, int position, const QByteArray &text)
+// SQLITE_STATIC spares SQLite a copy where the text outlives the statement's step.
+void bindText(sqlite3_stmt *statement, int position, const QByteArray &text,
+              sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
 {
     // A null QByteArray would bind as SQL NULL; the program's empty text is ''.
-    sqlite3_bind_text(statement, position, text.isNull() ? "" : text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, position, text.isNull() ? "" : text.constData(), int(text.size()), lifetime);
 }
 
 void bindValue(sqlite3_stmt *statement, int position, const QVariant &value)
@@ -493,11 +495,10 @@ void Connection::insertReminder(int option, const QDate &date, const QTime &time
     d->requireWritable();
     sqlite3_stmt *prepared = d->preparedFor(ParsedStatement{ParsedStatement::Kind::Insert, {}, 0});
     const ResetOnExit reset(prepared);
+    const QByteArray texts[] = {isoDate(date), isoTime(time), message.toUtf8(), weekdays.toUtf8()};
     sqlite3_bind_int(prepared, 1, option);
-    bindText(prepared, 2, isoDate(date));
-    bindText(prepared, 3, isoTime(time));
-    bindText(prepared, 4, message.toUtf8());
-    bindText(prepared, 5, weekdays.toUtf8());
+    for (int i = 0; i < 4; ++i)
+        bindText(prepared, i + 2, texts[i], SQLITE_STATIC);
     const int status = sqlite3_step(prepared);
     if (status != SQLITE_DONE)
         d->raise(status, QStringLiteral("saving the change"));
