@@ -507,30 +507,22 @@ void Connection::insertReminder(int option, const QDate &date, const QTime &time
 
 namespace {
 
-// A number that sorts as the stored start date or time does when it reads
-// as a valid one (the Julian day, the millisecond of the day), NULL for
-// any other: NULL sorts first, as an invalid QDate or QTime does in
-// comesBefore. Numbers keep the sort's records small and its comparisons cheap.
-std::optional<qint64> dateKey(QUtf8StringView text)
+QUtf8StringView argumentText(sqlite3_value *argument)
 {
-    const QDate date = storedDate(text);
-    return date.isValid() ? std::optional(date.toJulianDay()) : std::nullopt;
+    return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_value_text(argument)), sqlite3_value_bytes(argument));
 }
 
-std::optional<qint64> timeKey(QUtf8StringView text)
+// One number that sorts as comesBefore orders the stored start: by date, then
+// time, an invalid one before every valid one, as an invalid QDate or QTime
+// is. A single whole number lets SQLite's sort compare its records cheaply.
+void startKey(sqlite3_context *context, int, sqlite3_value **arguments)
 {
-    const QTime time = storedTime(text);
-    return time.isValid() ? std::optional<qint64>(time.msecsSinceStartOfDay()) : std::nullopt;
-}
-
-template <std::optional<qint64> (*key)(QUtf8StringView)>
-void sortKey(sqlite3_context *context, int, sqlite3_value **arguments)
-{
-    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
-    if (const std::optional<qint64> value = key(QUtf8StringView(text, sqlite3_value_bytes(arguments[0]))))
-        sqlite3_result_int64(context, *value);
-    else
-        sqlite3_result_null(context);
+    constexpr qint64 kTimesPerDay = 24 * 60 * 60 * 1000 + 1;
+    const QDate date = storedDate(argumentText(arguments[0]));
+    const QTime time = storedTime(argumentText(arguments[1]));
+    const qint64 day = date.isValid() ? date.toJulianDay() + 1 : 0;
+    const qint64 moment = time.isValid() ? time.msecsSinceStartOfDay() + 1 : 0;
+    sqlite3_result_int64(context, day * kTimesPerDay + moment);
 }
 
 } // namespace
@@ -538,19 +530,16 @@ void sortKey(sqlite3_context *context, int, sqlite3_value **arguments)
 void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row)
 {
     d->requireOpen();
-    for (const auto &[name, function] : {std::pair{"vestrona_date_key", &sortKey<dateKey>},
-                                         std::pair{"vestrona_time_key", &sortKey<timeKey>}}) {
-        const int status = sqlite3_create_function_v2(d->db, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                                      function, nullptr, nullptr, nullptr);
-        if (status != SQLITE_OK)
-            d->raise(status, QStringLiteral("reading the reminders"));
-    }
+    const int status = sqlite3_create_function_v2(d->db, "vestrona_start_key", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                                  nullptr, startKey, nullptr, nullptr, nullptr);
+    if (status != SQLITE_OK)
+        d->raise(status, QStringLiteral("reading the reminders"));
     // SQLite sorts in a bounded amount of memory, spilling to a temporary
     // file, where a sort here would hold every row at once.
     Statement ordered;
     d->walkRows(ordered,
                 "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders order by "
-                "vestrona_date_key(StartDate), vestrona_time_key(StartTime), ID",
+                "vestrona_start_key(StartDate, StartTime), ID",
                 true, row);
 }
 
