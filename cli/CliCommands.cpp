@@ -247,9 +247,10 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
+    ListLineWriter lines(mOut, pattern, mEnv.regional);
     std::vector<ReminderRecord> damaged;
     mConn->forEachOrderedRow([&](const ReminderRecord &r) {
-        writeListLine(mOut, r, pattern, mEnv.regional);
+        lines.write(r);
         if (r.damaged)
             damaged.push_back(r);
     });

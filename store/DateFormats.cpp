@@ -48,10 +48,12 @@ QString formatDateWithPattern(const QDate &date, const QString &pattern, const R
 ShortText dateTextWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)
 {
     const QChar separator = regional.dateSeparator();
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
     ShortText text;
     if (isDayFirst(pattern))
-        return text.number(date.day(), 2).append(separator).number(date.month(), 2).append(separator).number(date.year(), 4);
-    return text.number(date.month(), 2).append(separator).number(date.day(), 2).append(separator).number(date.year(), 4);
+        return text.number(day, 2).append(separator).number(month, 2).append(separator).number(year, 4);
+    return text.number(month, 2).append(separator).number(day, 2).append(separator).number(year, 4);
 }
 
 std::optional<QDate> readDateWithPattern(const QString &text, const QString &pattern, const RegionalSettings &regional)

@@ -99,16 +99,19 @@ QString RegionalSettings::shortDate(const QDate &date) const
 
 ShortText RegionalSettings::shortDateText(const QDate &date) const
 {
+    // One conversion from the Julian day; day(), month() and year() each make their own.
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
     ShortText text;
     switch (mOrder) {
     case DateOrder::MonthFirst:
-        text.number(date.month()).append(mDateSeparator).number(date.day()).append(mDateSeparator).number(date.year(), 4);
+        text.number(month).append(mDateSeparator).number(day).append(mDateSeparator).number(year, 4);
         break;
     case DateOrder::DayFirst:
-        text.number(date.day(), 2).append(mDateSeparator).number(date.month(), 2).append(mDateSeparator).number(date.year(), 4);
+        text.number(day, 2).append(mDateSeparator).number(month, 2).append(mDateSeparator).number(year, 4);
         break;
     case DateOrder::YearFirst:
-        text.number(date.year(), 4).append(mDateSeparator).number(date.month(), 2).append(mDateSeparator).number(date.day(), 2);
+        text.number(year, 4).append(mDateSeparator).number(month, 2).append(mDateSeparator).number(day, 2);
         break;
     }
     return text;
