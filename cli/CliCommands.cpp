@@ -247,10 +247,14 @@ int Cli::list()
 {
     openDatabase();
     const QString pattern = currentDateFormat(mEnv.settings);
-    const std::vector<ReminderRecord> rows = mConn->orderedRows();
-    for (const ReminderRecord &r : rows)
-        writeListLine(mOut, r, pattern, mEnv.regional);
-    nameDamagedRows(rows);
+    ListLineWriter lines(mOut, pattern, mEnv.regional);
+    std::vector<ReminderRecord> damaged;
+    mConn->forEachOrderedRow([&](const ReminderRecord &r) {
+        lines.write(r);
+        if (r.damaged)
+            damaged.push_back(r);
+    });
+    nameDamagedRows(damaged);
     return ExitOk;
 }
 

@@ -9,15 +9,17 @@
 
 namespace vestrona {
 
-void writeListLine(QTextStream &out, const ReminderRecord &row, const QString &datePattern,
-                   const RegionalSettings &regional)
+void ListLineWriter::write(const ReminderRecord &row)
 {
+    mLine.clear();
     for (int c = 0; c < ListColumnCount; ++c) {
         if (c > 0)
-            out << '\t';
-        out << backslashEscaped(listCellText(row, c, datePattern, regional));
+            mLine += QLatin1Char('\t');
+        ShortText scratch;
+        writeBackslashEscaped(listCellView(row, c, mDatePattern, mRegional, scratch), [this](auto piece) { mLine += piece; });
     }
-    out << '\n';
+    mLine += QLatin1Char('\n');
+    mOut << mLine;
 }
 
 int exportICalendar(Connection &conn, Reporter &reporter, const QString &path)
@@ -37,8 +39,9 @@ int importICalendar(Connection &conn, const RegionalSettings &regional, Reporter
         // Every entry left out is listed here, not only the first ones a box shows.
         const ICalendarImportResult result = LoadRemFromICalendar(conn, regional, reporter, path, nullptr, false);
         anyFailed = anyFailed || result.failed;
+        ListLineWriter lines(out, datePattern, regional);
         for (const ReminderRecord &row : result.added)
-            writeListLine(out, row, datePattern, regional);
+            lines.write(row);
         for (const LeftOutComponent &left : result.leftOut)
             err << path << ": \"" << backslashEscaped(left.summary) << "\": " << left.reason << '\n';
         anyLeftOut = anyLeftOut || !result.leftOut.isEmpty();

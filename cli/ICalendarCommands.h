@@ -13,9 +13,23 @@ class Connection;
 class RegionalSettings;
 class Reporter;
 
-// One reminder as `list` prints it: its columns joined by TAB.
-void writeListLine(QTextStream &out, const ReminderRecord &row, const QString &datePattern,
-                   const RegionalSettings &regional);
+// Reminders as `list` prints them, a line each: the columns escaped and
+// joined by TAB. Each line is built in one buffer, reused, and written whole.
+class ListLineWriter {
+public:
+    ListLineWriter(QTextStream &out, const QString &datePattern, const RegionalSettings &regional)
+        : mOut(out), mDatePattern(datePattern), mRegional(regional)
+    {
+    }
+
+    void write(const ReminderRecord &row);
+
+private:
+    QTextStream &mOut;
+    const QString &mDatePattern;
+    const RegionalSettings &mRegional;
+    QString mLine;
+};
 
 // `export FILE`: every reminder to an iCalendar file. Returns a CliExit.
 int exportICalendar(Connection &conn, Reporter &reporter, const QString &path);

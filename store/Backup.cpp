@@ -5,14 +5,12 @@
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "store/Connection.h"
-#include "store/DateFormats.h"
-#include "store/Statements.h"
+#include "store/TextLineReader.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <limits>
@@ -21,100 +19,31 @@ namespace vestrona {
 
 namespace {
 
-const QString kSeparator = QString::fromLatin1(kFieldSeparator);
 constexpr int kFieldCount = 5;
+const QString kSeparator = QString::fromLatin1(kFieldSeparator);
+const QString kSeparatorAndLineEnd = kSeparator + QStringLiteral("\r\n");
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five codes it
-// leaves undefined are kept as the C1 controls Latin-1 gives them.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+// The fields of a record as split() cuts them, without copies: the first
+// five, and how many there are in all.
+struct Fields {
+    QStringView piece[kFieldCount];
+    qsizetype count = 0;
+
+    qsizetype separators() const { return count - 1; }
 };
 
-QString decodeWindows1252(const QByteArray &bytes)
+Fields fieldsOf(QStringView text)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte));
+    Fields fields;
+    for (qsizetype start = 0;;) {
+        const qsizetype at = text.indexOf(kSeparator, start);
+        if (fields.count < kFieldCount)
+            fields.piece[fields.count] = at < 0 ? text.sliced(start) : text.sliced(start, at - start);
+        ++fields.count;
+        if (at < 0)
+            return fields;
+        start = at + kSeparator.size();
     }
-    return text;
-}
-
-// Decided line by line: a file pieced together from several sources often
-// holds one stray Windows-1252 byte, and that must not garble the accented
-// letters of every other line.
-QString decodeBackupLine(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeWindows1252(bytes.toByteArray());
-}
-
-constexpr qint64 kMaxBackupFileBytes = 256LL * 1024 * 1024;
-constexpr qsizetype kMaxBackupLineBytes = 1024 * 1024;
-constexpr qint64 kReadChunkBytes = 64 * 1024;
-
-char16_t unitOf(char c)
-{
-    return static_cast<unsigned char>(c);
-}
-
-char16_t unitOf(QChar c)
-{
-    return c.unicode();
-}
-
-// Cuts the complete lines off the front of `text`, ending in CR LF, LF or a
-// lone CR. A CR at the very end is kept back until `atEnd`, since the LF that
-// would pair with it may be in the next chunk. Returns how much was used.
-template <class View, class AddLine>
-qsizetype cutLines(View text, bool atEnd, AddLine &&addLine)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = unitOf(text[i]);
-        if (unit == u'\n') {
-            addLine(text.sliced(start, i - start), QStringLiteral("\n"));
-        } else if (unit == u'\r') {
-            if (i + 1 == text.size() && !atEnd)
-                break;
-            const bool crlf = i + 1 < text.size() && unitOf(text[i + 1]) == u'\n';
-            addLine(text.sliced(start, i - start), crlf ? QStringLiteral("\r\n") : QStringLiteral("\r"));
-            if (crlf)
-                ++i;
-        } else {
-            continue;
-        }
-        start = i + 1;
-    }
-    if (atEnd && start < text.size()) {
-        addLine(text.sliced(start), QString());
-        return text.size();
-    }
-    return start;
-}
-
-[[noreturn]] void failReading(const QString &path, const QString &why)
-{
-    throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, why));
-}
-
-[[noreturn]] void failNotBackup(const QString &path, const QString &why)
-{
-    throw AppError(QStringLiteral("The file %1 is not a backup file: %2.").arg(path, why));
-}
-
-// Counted the way split() cuts: without overlaps, so "||;|;|" holds one.
-int separatorCount(QStringView text)
-{
-    int count = 0;
-    for (qsizetype at = text.indexOf(kSeparator); at >= 0; at = text.indexOf(kSeparator, at + kSeparator.size()))
-        ++count;
-    return count;
 }
 
 // A field can be written when the separator after it is the first one the
@@ -122,105 +51,168 @@ int separatorCount(QStringView text)
 // separator after it reads as a separator two characters early.
 bool fitsBetweenSeparators(const QString &field)
 {
+    // Only a field holding "|;" can go wrong; most hold no "|" at all.
+    if (!field.contains(QLatin1Char('|')))
+        return true;
     return (field + kSeparator).indexOf(kSeparator) == field.size();
 }
 
-struct Record {
-    int lineNumber = 0;
-    QString text;
+// Encodes text as UTF-8 into a buffer that goes to the file whenever it is
+// full, so that a backup never exists whole in memory.
+class Utf8ChunkWriter {
+public:
+    explicit Utf8ChunkWriter(QIODevice &file) : mFile(file) { mBuffer.resize(kChunkBytes); }
+
+    void append(QStringView text)
+    {
+        const qsizetype needed = mEncoder.requiredSpace(text.size());
+        if (mUsed + needed > mBuffer.size()) {
+            flush();
+            if (needed > mBuffer.size())
+                mBuffer.resize(needed);
+        }
+        mUsed = mEncoder.appendToBuffer(mBuffer.data() + mUsed, text) - mBuffer.constData();
+    }
+
+    // Writes what is left; how many bytes were written in all.
+    qint64 finish()
+    {
+        flush();
+        return mWritten;
+    }
+
+private:
+    static constexpr qsizetype kChunkBytes = 64 * 1024;
+
+    // A failed write is remembered by the file, which then refuses to be saved.
+    void flush()
+    {
+        mFile.write(mBuffer.constData(), mUsed);
+        mWritten += mUsed;
+        mUsed = 0;
+    }
+
+    QIODevice &mFile;
+    QStringEncoder mEncoder{QStringEncoder::Utf8};
+    QByteArray mBuffer;
+    qsizetype mUsed = 0;
+    qint64 mWritten = 0;
 };
 
 class BackupReader {
 public:
-    BackupReader(Connection &conn, const RegionalSettings &regional) : mConn(conn), mRegional(regional) {}
+    BackupReader(Connection &conn, const RegionalSettings &regional, RestoreResult &result)
+        : mConn(conn), mRegional(regional), mResult(result)
+    {
+    }
 
     // Every record of the file, multi-line messages joined.
-    void restore(const QList<TextLine> &lines, RestoreResult &result);
+    void restore(TextLineReader &lines);
 
 private:
-    bool startsWithOptionDateAndTime(const QString &text) const;
-    void restoreRecord(const Record &record, RestoreResult &result);
+    bool startsWithOptionDateAndTime(const Fields &fields) const;
+    void restoreRecord(int lineNumber, const Fields &fields);
+    void reject(int lineNumber, const QString &reason) { mResult.rejected.append({lineNumber, reason}); }
+    void rejectFieldCount(int lineNumber, qsizetype count)
+    {
+        reject(lineNumber, QStringLiteral("it has %1 of the %2 fields of a reminder.").arg(count).arg(kFieldCount));
+    }
 
     Connection &mConn;
     const RegionalSettings &mRegional;
+    RestoreResult &mResult;
 };
 
-bool BackupReader::startsWithOptionDateAndTime(const QString &text) const
+bool BackupReader::startsWithOptionDateAndTime(const Fields &fields) const
 {
-    const QStringList pieces = text.split(kSeparator);
-    if (pieces.size() < 3)
+    if (fields.count < 3)
         return false;
     bool isNumber = false;
-    pieces.at(0).toInt(&isNumber);
-    return isNumber && mRegional.parseDate(pieces.at(1)) && mRegional.parseTime(pieces.at(2));
+    (void)fields.piece[0].toInt(&isNumber);
+    return isNumber && mRegional.parseDate(fields.piece[1]) && mRegional.parseTime(fields.piece[2]);
 }
 
-void BackupReader::restore(const QList<TextLine> &lines, RestoreResult &result)
+void BackupReader::restore(TextLineReader &lines)
 {
-    const qsizetype count = lines.size();
-    for (qsizetype i = 0; i < count; ++i) {
-        const QString &text = lines.at(i).text;
-        if (text.isEmpty())
+    TextLine line;
+    bool more = lines.next(line);
+    while (more) {
+        const int number = lines.lineNumber();
+        if (line.text.isEmpty()) {
+            more = lines.next(line);
             continue;
+        }
+        // Held apart from `line`, which the search for a message's end reuses.
+        const QString first = line.text;
+        const Fields fields = fieldsOf(first);
         // A message with line breaks was written over several physical lines:
         // its first line stops inside the message, after three separators, the
         // lines in between hold none, and its last line closes the message and
         // the weekdays. Anything else is not joined, so a cut-off line can
         // never swallow the reminders that follow it.
-        if (separatorCount(text) == 3 && startsWithOptionDateAndTime(text)) {
-            qsizetype last = i + 1;
-            while (last < count && separatorCount(lines.at(last).text) == 0)
-                ++last;
-            if (last < count) {
-                const int closing = separatorCount(lines.at(last).text);
-                if (closing == 1 || closing == 2) {
-                    Record record{int(i + 1), text};
-                    for (qsizetype j = i + 1; j <= last; ++j)
-                        record.text += lines.at(j - 1).ending + lines.at(j).text;
-                    restoreRecord(record, result);
-                    i = last;
-                    continue;
-                }
-            }
+        if (fields.separators() != 3 || !startsWithOptionDateAndTime(fields)) {
+            restoreRecord(number, fields);
+            more = lines.next(line);
+            continue;
         }
-        restoreRecord({int(i + 1), text}, result);
+        QString record = first;
+        QList<int> between;
+        qsizetype closing = 0;
+        for (;;) {
+            record += line.ending;
+            more = lines.next(line);
+            closing = more ? fieldsOf(line.text).separators() : 0;
+            if (!more || closing != 0)
+                break;
+            if (!line.text.isEmpty())
+                between.append(lines.lineNumber());
+            record += line.text;
+        }
+        if (closing == 1 || closing == 2) {
+            record += line.text;
+            restoreRecord(number, fieldsOf(record));
+            more = lines.next(line);
+            continue;
+        }
+        // Not joined: the first line stands alone, every line after it holds a
+        // single field, and the line that ended the search is read afresh.
+        restoreRecord(number, fields);
+        for (const int lineNumber : between)
+            rejectFieldCount(lineNumber, 1);
     }
 }
 
-void BackupReader::restoreRecord(const Record &record, RestoreResult &result)
+void BackupReader::restoreRecord(int lineNumber, const Fields &fields)
 {
-    const QStringList pieces = record.text.split(kSeparator);
-    const auto reject = [&](const QString &reason) { result.rejected.append({record.lineNumber, reason}); };
-    if (pieces.size() < kFieldCount) {
-        reject(QStringLiteral("it has %1 of the %2 fields of a reminder.").arg(pieces.size()).arg(kFieldCount));
+    if (fields.count < kFieldCount) {
+        rejectFieldCount(lineNumber, fields.count);
         return;
     }
+    const QStringView *pieces = fields.piece;
     bool isNumber = false;
-    const int option = pieces.at(0).toInt(&isNumber);
+    const int option = pieces[0].toInt(&isNumber);
     if (!isNumber) {
-        reject(QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces.at(0)));
+        reject(lineNumber, QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces[0]));
         return;
     }
     if (option < std::numeric_limits<qint16>::min() || option > std::numeric_limits<qint16>::max()) {
-        reject(QStringLiteral("its repetition rule %1 is out of range.").arg(option));
+        reject(lineNumber, QStringLiteral("its repetition rule %1 is out of range.").arg(option));
         return;
     }
-    const std::optional<QDate> date = mRegional.parseDate(pieces.at(1));
+    const std::optional<QDate> date = mRegional.parseDate(pieces[1]);
     if (!date) {
-        reject(QStringLiteral("its start date \"%1\" is not a date.").arg(pieces.at(1)));
+        reject(lineNumber, QStringLiteral("its start date \"%1\" is not a date.").arg(pieces[1]));
         return;
     }
-    if (!mRegional.parseTime(pieces.at(2))) {
-        reject(QStringLiteral("its start time \"%1\" is not a time.").arg(pieces.at(2)));
+    const std::optional<QTime> time = mRegional.parseTime(pieces[2]);
+    if (!time) {
+        reject(lineNumber, QStringLiteral("its start time \"%1\" is not a time.").arg(pieces[2]));
         return;
     }
-    const QString valueList = pieces.at(0) + QLatin1Char(',') + FormatSqlDate(*date, true) + QStringLiteral(",#")
-        + pieces.at(2) + QStringLiteral("#,'") + escapeQuotes(pieces.at(3)) + QStringLiteral("','")
-        + escapeQuotes(pieces.at(4)) + QLatin1Char('\'');
     // Every field was checked above, so a failure here is the database's (a
     // full disk, a lock) and ends the whole restore: all rows or none.
-    mConn.Execute(restoreInsertStatement(valueList));
-    ++result.added;
+    mConn.insertReminder(option, *date, *time, pieces[3], pieces[4]);
+    ++mResult.added;
 }
 
 QString rejectedLinesText(const QString &path, const QList<RejectedLine> &rejected)
@@ -272,60 +264,7 @@ void finishProgress(ProgressSink *progress)
 }
 
 
-QList<TextLine> ReadTextLines(const QString &path)
-{
-    requireRegularFile(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        failReading(path, file.errorString());
-    if (file.size() > kMaxBackupFileBytes)
-        failNotBackup(path, QStringLiteral("it is larger than %1 MB").arg(kMaxBackupFileBytes / (1024 * 1024)));
-
-    QList<TextLine> lines;
-    const auto tooLong = [&] {
-        failNotBackup(path, QStringLiteral("line %1 is longer than %2 MB").arg(lines.size() + 1).arg(kMaxBackupLineBytes / (1024 * 1024)));
-    };
-    QByteArray pending = file.read(2);
-    const bool utf16 = pending.startsWith("\xff\xfe") || pending.startsWith("\xfe\xff");
-    if (utf16) {
-        // Every unit of UTF-16 text is two bytes, so CR and LF cannot be cut
-        // out of the raw bytes; the whole file, bounded above, is decoded first.
-        pending += file.read(kMaxBackupFileBytes);
-        QStringDecoder decoder(pending.startsWith("\xff\xfe") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        const QString text = decoder.decode(QByteArrayView(pending).sliced(2));
-        cutLines(QStringView(text), true, [&](QStringView line, const QString &ending) {
-            if (line.size() > kMaxBackupLineBytes / 2)
-                tooLong();
-            lines.append({line.toString(), ending});
-        });
-    } else {
-        const auto addLine = [&](QByteArrayView line, const QString &ending) {
-            lines.append({decodeBackupLine(line), ending});
-        };
-        qint64 total = pending.size();
-        for (;;) {
-            const QByteArray chunk = file.read(kReadChunkBytes);
-            if (file.error() != QFileDevice::NoError)
-                break;
-            total += chunk.size();
-            // A file that grows while it is read is still held to the bound.
-            if (total > kMaxBackupFileBytes)
-                failNotBackup(path, QStringLiteral("it is larger than %1 MB").arg(kMaxBackupFileBytes / (1024 * 1024)));
-            pending += chunk;
-            const bool atEnd = chunk.isEmpty();
-            pending.remove(0, cutLines(QByteArrayView(pending), atEnd, addLine));
-            if (pending.size() > kMaxBackupLineBytes)
-                tooLong();
-            if (atEnd)
-                break;
-        }
-    }
-    if (file.error() != QFileDevice::NoError)
-        failReading(path, file.errorString());
-    return lines;
-}
-
-bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<QByteArray()> &compose)
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<qint64(QIODevice &)> &compose)
 {
     QSaveFile file(path);
     const bool opened = trap(102, [&] {
@@ -334,13 +273,14 @@ bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, cons
             throw AppError(QStringLiteral("The %1 file %2 cannot be created: %3.")
                                .arg(QString::fromLatin1(kind), path, file.errorString()));
     });
-    QByteArray bytes;
-    const bool composed = opened && trap(104, [&] { bytes = compose(); });
+    qint64 size = 0;
+    const bool composed = opened && trap(104, [&] { size = compose(file); });
+    // A write that failed on the way is remembered by the file and fails the commit.
     const bool saved = composed && trap(106, [&] {
-        if (file.write(bytes) != bytes.size() || !file.commit()) {
+        if (!file.commit()) {
             // Qt has no words of its own for a full disk ("Unknown error").
             const QString folder = QFileInfo(path).absolutePath();
-            const QString why = QStorageInfo(folder).bytesAvailable() < bytes.size()
+            const QString why = QStorageInfo(folder).bytesAvailable() < size
                 ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
                 : file.errorString();
             throw AppError(QStringLiteral("The %1 file %2 could not be written: %3. A file of that name is as it was.")
@@ -372,28 +312,28 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
     BackupResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
-    const bool saved = writeWholeFile(trap, path, "backup", [&] {
-        QString text;
-        const QString crlf = QStringLiteral("\r\n");
-        for (const ReminderRecord &r : conn.orderedRows()) {
+    const bool saved = writeWholeFile(trap, path, "backup", [&](QIODevice &file) {
+        Utf8ChunkWriter out(file);
+        conn.forEachOrderedRow([&](const ReminderRecord &r) {
             if (r.damaged) {
                 result.damagedMessages.append(r.Reminder);
-                continue;
+                return;
             }
             // A separator inside a field would move the fields after it.
             if (!fitsBetweenSeparators(r.Reminder) || !fitsBetweenSeparators(r.Weekdays)) {
                 result.skippedMessages.append(r.Reminder);
-                continue;
+                return;
             }
-            text.append(QString::number(r.Option)).append(kSeparator);
-            text.append(regional.shortDate(r.StartDate)).append(kSeparator);
-            text.append(regional.longTime(r.StartTime)).append(kSeparator);
-            text.append(r.Reminder).append(kSeparator);
-            text.append(r.Weekdays).append(kSeparator).append(crlf);
+            out.append(ShortText().number(r.Option).append(kSeparator).view());
+            out.append(regional.shortDateText(r.StartDate).append(kSeparator).view());
+            out.append(regional.longTimeText(r.StartTime).append(kSeparator).view());
+            out.append(r.Reminder);
+            out.append(kSeparator);
+            out.append(r.Weekdays);
+            out.append(kSeparatorAndLineEnd);
             ++result.written;
-        }
-        QStringEncoder encoder(QStringEncoder::System);
-        return QByteArray(encoder.encode(text));
+        });
+        return out.finish();
     });
     if (!saved) {
         result.failed = true;
@@ -412,9 +352,17 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
     RestoreResult result;
     trap(100, [&] { startProgress(progress, "Reading file: ", path); });
 
-    QList<TextLine> lines;
-    const bool read = trap(102, [&] { lines = ReadTextLines(path); });
-    result.failed = !(read && addInOneTransaction(trap, conn, [&] { BackupReader(conn, regional).restore(lines, result); }));
+    // The whole file is checked before the database is touched, so a file
+    // that is no backup is refused as such; it is read again to be added.
+    const bool read = trap(102, [&] {
+        TextLineReader lines(path);
+        while (lines.skip()) {
+        }
+    });
+    result.failed = !(read && addInOneTransaction(trap, conn, [&] {
+        TextLineReader lines(path);
+        BackupReader(conn, regional, result).restore(lines);
+    }));
     if (result.failed) {
         result.added = 0;
         result.rejected.clear();

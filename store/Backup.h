@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,21 +24,6 @@ public:
 };
 
 inline constexpr auto kFieldSeparator = "|;|";
-
-// One physical line of a text file and the line end that closed it: "\r\n",
-// "\n", or "" for a last line without one.
-struct TextLine {
-    QString text;
-    QString ending;
-};
-
-// Reads a text file line by line, lines ending in CR LF, LF or CR alone. A
-// line that is not valid UTF-8 is read as Windows-1252, so backups made by
-// Windows installations load; a file that starts with a UTF-16 byte order
-// mark is UTF-16. An empty file gives no lines. Throws AppError when the file
-// cannot be read, is not a regular file (a FIFO, a device), is larger than
-// 256 MB or holds a line longer than 1 MB.
-QList<TextLine> ReadTextLines(const QString &path);
 
 // One record the reader refused: the number of its (first) line in the
 // file, counted from 1, and why.
@@ -74,12 +59,14 @@ inline constexpr int kRejectedLinesListed = 20;
 void startProgress(ProgressSink *progress, const char *action, const QString &path);
 void finishProgress(ProgressSink *progress);
 
-// Writes the bytes `compose` gives to `path` whole or not at all, as steps
-// of the caller's trap: 102 opens a file beside the target, 104 composes,
-// 106 writes it and renames it over the target. `kind` names the file in
-// the error ("backup"). False when a step failed; a file of that name is
-// then as it was.
-bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<QByteArray()> &compose);
+// Writes what `compose` writes to the file it is given to `path`, whole or
+// not at all, as steps of the caller's trap: 102 opens a file beside the
+// target, 104 composes and writes it, 106 renames it over the target.
+// `compose` returns how many bytes it wrote. `kind` names the file in the
+// error ("backup"). False when a step failed; a file of that name is then as
+// it was.
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind,
+                    const std::function<qint64(QIODevice &)> &compose);
 
 // Runs `add` in one transaction of `conn`, as steps of the caller's trap:
 // 104 begins, 106 adds and commits, 108 rolls back after a failure. False

@@ -59,10 +59,12 @@ QUtf8StringView columnText(sqlite3_stmt *statement, int column)
                            sqlite3_column_bytes(statement, column));
 }
 
-void bindText(sqlite3_stmt *statement, int position, const QByteArray &text)
+// SQLITE_STATIC spares SQLite a copy where the text outlives the statement's step.
+void bindText(sqlite3_stmt *statement, int position, const QByteArray &text,
+              sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
 {
     // A null QByteArray would bind as SQL NULL; the program's empty text is ''.
-    sqlite3_bind_text(statement, position, text.isNull() ? "" : text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, position, text.isNull() ? "" : text.constData(), int(text.size()), lifetime);
 }
 
 void bindValue(sqlite3_stmt *statement, int position, const QVariant &value)
@@ -192,8 +194,14 @@ struct Connection::Impl {
     template <class Row>
     void walkRows(bool withMessage, Row &&row)
     {
+        walkRows(allRows, kSelectAll, withMessage, std::forward<Row>(row));
+    }
+
+    template <class Row>
+    void walkRows(Statement &slot, const char *sql, bool withMessage, Row &&row)
+    {
         const QString action = QStringLiteral("reading the reminders");
-        sqlite3_stmt *statement = prepare(allRows, kSelectAll, action);
+        sqlite3_stmt *statement = prepare(slot, sql, action);
         const ResetOnExit reset(statement);
         ReminderRecord record;
         int status;
@@ -523,6 +531,61 @@ int Connection::runSql(const char *sql, const QVariantList &values, const std::f
     if (status != SQLITE_DONE)
         d->raise(status, action);
     return sqlite3_stmt_readonly(statement) ? 0 : sqlite3_changes(d->db);
+}
+
+void Connection::insertReminder(int option, const QDate &date, const QTime &time, QStringView message,
+                                QStringView weekdays)
+{
+    d->requireOpen();
+    d->requireWritable();
+    sqlite3_stmt *prepared = d->preparedFor(ParsedStatement{ParsedStatement::Kind::Insert, {}, 0});
+    const ResetOnExit reset(prepared);
+    const QByteArray texts[] = {isoDate(date), isoTime(time), message.toUtf8(), weekdays.toUtf8()};
+    sqlite3_bind_int(prepared, 1, option);
+    for (int i = 0; i < 4; ++i)
+        bindText(prepared, i + 2, texts[i], SQLITE_STATIC);
+    const int status = sqlite3_step(prepared);
+    if (status != SQLITE_DONE)
+        d->raise(status, QStringLiteral("saving the change"));
+    d->lastInsertId = sqlite3_last_insert_rowid(d->db);
+}
+
+namespace {
+
+QUtf8StringView argumentText(sqlite3_value *argument)
+{
+    return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_value_text(argument)), sqlite3_value_bytes(argument));
+}
+
+// One number that sorts as comesBefore orders the stored start: by date, then
+// time, an invalid one before every valid one, as an invalid QDate or QTime
+// is. A single whole number lets SQLite's sort compare its records cheaply.
+void startKey(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    constexpr qint64 kTimesPerDay = 24 * 60 * 60 * 1000 + 1;
+    const QDate date = storedDate(argumentText(arguments[0]));
+    const QTime time = storedTime(argumentText(arguments[1]));
+    const qint64 day = date.isValid() ? date.toJulianDay() + 1 : 0;
+    const qint64 moment = time.isValid() ? time.msecsSinceStartOfDay() + 1 : 0;
+    sqlite3_result_int64(context, day * kTimesPerDay + moment);
+}
+
+} // namespace
+
+void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row)
+{
+    d->requireOpen();
+    const int status = sqlite3_create_function_v2(d->db, "vestrona_start_key", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                                  nullptr, startKey, nullptr, nullptr, nullptr);
+    if (status != SQLITE_OK)
+        d->raise(status, QStringLiteral("reading the reminders"));
+    // SQLite sorts in a bounded amount of memory, spilling to a temporary
+    // file, where a sort here would hold every row at once.
+    Statement ordered;
+    d->walkRows(ordered,
+                "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders order by "
+                "vestrona_start_key(StartDate, StartTime), ID",
+                true, row);
 }
 
 } // namespace vestrona

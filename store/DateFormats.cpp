@@ -42,13 +42,18 @@ QString FormatCountdown(qint64 seconds)
 
 QString formatDateWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)
 {
-    if (!date.isValid())
-        return {};
+    return date.isValid() ? dateTextWithPattern(date, pattern, regional).toString() : QString();
+}
+
+ShortText dateTextWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)
+{
     const QChar separator = regional.dateSeparator();
-    const QString year = QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    ShortText text;
     if (isDayFirst(pattern))
-        return twoDigits(date.day()) + separator + twoDigits(date.month()) + separator + year;
-    return twoDigits(date.month()) + separator + twoDigits(date.day()) + separator + year;
+        return text.number(day, 2).append(separator).number(month, 2).append(separator).number(year, 4);
+    return text.number(month, 2).append(separator).number(day, 2).append(separator).number(year, 4);
 }
 
 std::optional<QDate> readDateWithPattern(const QString &text, const QString &pattern, const RegionalSettings &regional)
@@ -59,10 +64,14 @@ std::optional<QDate> readDateWithPattern(const QString &text, const QString &pat
 
 QString formatTimeOfDay(const QTime &time, const RegionalSettings &regional)
 {
-    if (!time.isValid())
-        return {};
+    return time.isValid() ? timeOfDayText(time, regional).toString() : QString();
+}
+
+ShortText timeOfDayText(const QTime &time, const RegionalSettings &regional)
+{
     const QChar separator = regional.timeSeparator();
-    return twoDigits(time.hour()) + separator + twoDigits(time.minute()) + separator + twoDigits(time.second());
+    ShortText text;
+    return text.number(time.hour(), 2).append(separator).number(time.minute(), 2).append(separator).number(time.second(), 2);
 }
 
 std::optional<QTime> readTimeOfDay(const QString &text, const RegionalSettings &regional)

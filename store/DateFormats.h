@@ -27,11 +27,15 @@ QString FormatCountdown(qint64 seconds);
 // A date in the DateFormat pattern ("mm/dd/yyyy" or "dd/mm/yyyy"; anything
 // else counts as month first), with the regional date separator.
 QString formatDateWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional);
+// The same text built in place, for a valid date.
+ShortText dateTextWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional);
 // Reads a text written by formatDateWithPattern with the same pattern.
 std::optional<QDate> readDateWithPattern(const QString &text, const QString &pattern, const RegionalSettings &regional);
 
 // "hh:nn:ss" on the 24-hour clock with the regional time separator.
 QString formatTimeOfDay(const QTime &time, const RegionalSettings &regional);
+// The same text built in place, for a valid time.
+ShortText timeOfDayText(const QTime &time, const RegionalSettings &regional);
 std::optional<QTime> readTimeOfDay(const QString &text, const RegionalSettings &regional);
 
 // The alarm time text: date in the pattern, one blank, time as "hh:nn:ss".

@@ -536,11 +536,12 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     ICalendarExportResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
-    const bool saved = writeWholeFile(trap, path, "calendar", [&] {
+    const bool saved = writeWholeFile(trap, path, "calendar", [&](QIODevice &file) {
         const std::vector<ReminderRecord> rows = conn.orderedRows();
-        QByteArray text = iCalendarText(rows, QFileInfo(conn.databasePath()).absoluteFilePath(), result.leftOutMessages);
+        const QByteArray text = iCalendarText(rows, QFileInfo(conn.databasePath()).absoluteFilePath(), result.leftOutMessages);
         result.written = int(rows.size() - result.leftOutMessages.size());
-        return text;
+        file.write(text);
+        return qint64(text.size());
     });
     if (!saved)
         result = {0, {}, true};

@@ -94,48 +94,57 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
 
 QString RegionalSettings::shortDate(const QDate &date) const
 {
-    if (!date.isValid())
-        return {};
-    const QString year = QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
-    const QString month2 = QString::number(date.month()).rightJustified(2, QLatin1Char('0'));
-    const QString day2 = QString::number(date.day()).rightJustified(2, QLatin1Char('0'));
+    return date.isValid() ? shortDateText(date).toString() : QString();
+}
+
+ShortText RegionalSettings::shortDateText(const QDate &date) const
+{
+    // One conversion from the Julian day; day(), month() and year() each make their own.
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    ShortText text;
     switch (mOrder) {
     case DateOrder::MonthFirst:
-        return QString::number(date.month()) + mDateSeparator + QString::number(date.day()) + mDateSeparator + year;
+        text.number(month).append(mDateSeparator).number(day).append(mDateSeparator).number(year, 4);
+        break;
     case DateOrder::DayFirst:
-        return day2 + mDateSeparator + month2 + mDateSeparator + year;
+        text.number(day, 2).append(mDateSeparator).number(month, 2).append(mDateSeparator).number(year, 4);
+        break;
     case DateOrder::YearFirst:
-        return year + mDateSeparator + month2 + mDateSeparator + day2;
+        text.number(year, 4).append(mDateSeparator).number(month, 2).append(mDateSeparator).number(day, 2);
+        break;
     }
-    return {};
+    return text;
 }
 
 QString RegionalSettings::longTime(const QTime &time) const
 {
-    if (!time.isValid())
-        return {};
-    const QString minutesSeconds = QString::number(time.minute()).rightJustified(2, QLatin1Char('0'))
-        + mTimeSeparator + QString::number(time.second()).rightJustified(2, QLatin1Char('0'));
-    if (mTwentyFourHour)
-        return QString::number(time.hour()).rightJustified(2, QLatin1Char('0')) + mTimeSeparator + minutesSeconds;
-    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QString::number(hour12) + mTimeSeparator + minutesSeconds
-        + (time.hour() < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM"));
+    return time.isValid() ? longTimeText(time).toString() : QString();
 }
 
-std::optional<QDate> RegionalSettings::parseDate(const QString &text) const
+ShortText RegionalSettings::longTimeText(const QTime &time) const
+{
+    ShortText text;
+    if (mTwentyFourHour)
+        return text.number(time.hour(), 2).append(mTimeSeparator).number(time.minute(), 2).append(mTimeSeparator).number(time.second(), 2);
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return text.number(hour12).append(mTimeSeparator).number(time.minute(), 2).append(mTimeSeparator).number(time.second(), 2)
+        .append(time.hour() < 12 ? QLatin1StringView(" AM") : QLatin1StringView(" PM"));
+}
+
+std::optional<QDate> RegionalSettings::parseDate(QStringView text) const
 {
     return readDate(text, mOrder, true);
 }
 
-std::optional<QDate> RegionalSettings::parseDateInOrder(const QString &text, DateOrder order) const
+std::optional<QDate> RegionalSettings::parseDateInOrder(QStringView text, DateOrder order) const
 {
     return readDate(text, order, false);
 }
 
-std::optional<QDate> RegionalSettings::readDate(const QString &text, DateOrder order, bool swapImpossibleMonth) const
+std::optional<QDate> RegionalSettings::readDate(QStringView text, DateOrder order, bool swapImpossibleMonth) const
 {
-    const QStringView view = QStringView(text).trimmed();
+    const QStringView view = text.trimmed();
     const QChar slash = QLatin1Char('/');
     qsizetype pos = 0;
     std::optional<int> first;
@@ -184,9 +193,9 @@ std::optional<QDate> RegionalSettings::readDate(const QString &text, DateOrder o
     return QDate(year, month, day);
 }
 
-std::optional<QTime> RegionalSettings::parseTime(const QString &text) const
+std::optional<QTime> RegionalSettings::parseTime(QStringView text) const
 {
-    const QStringView view = QStringView(text).trimmed();
+    const QStringView view = text.trimmed();
     const QChar colon = QLatin1Char(':');
     qsizetype pos = 0;
     const std::optional<int> hour = readNumber(view, pos, 1, 2);

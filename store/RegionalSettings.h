@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ShortText.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
@@ -32,20 +34,23 @@ public:
     QString shortDate(const QDate &date) const;
     // Long time with seconds: "3:03:00 PM" (U.S.), "15:03:00".
     QString longTime(const QTime &time) const;
+    // The same texts built in place, for a valid date and time.
+    ShortText shortDateText(const QDate &date) const;
+    ShortText longTimeText(const QTime &time) const;
 
     // The regional text-to-date conversion: numbers in the regional order;
     // when the number in the month's place is above 12 but the opposite
     // order gives a date, the opposite order. Accepts "/" as well as the
     // regional separator. Nothing for a text that is no date.
-    std::optional<QDate> parseDate(const QString &text) const;
+    std::optional<QDate> parseDate(QStringView text) const;
     // Reads the numbers in the given order only, never swapping them; for
     // texts whose order is known because the program wrote them.
-    std::optional<QDate> parseDateInOrder(const QString &text, DateOrder order) const;
+    std::optional<QDate> parseDateInOrder(QStringView text, DateOrder order) const;
     // Reads the long-time form and 24-hour H:MM[:SS]; nothing for a text that is no time.
-    std::optional<QTime> parseTime(const QString &text) const;
+    std::optional<QTime> parseTime(QStringView text) const;
 
 private:
-    std::optional<QDate> readDate(const QString &text, DateOrder order, bool swapImpossibleMonth) const;
+    std::optional<QDate> readDate(QStringView text, DateOrder order, bool swapImpossibleMonth) const;
 
     DateOrder mOrder;
     QChar mDateSeparator;

@@ -4,24 +4,46 @@
 
 namespace vestrona {
 
-QString listCellText(const ReminderRecord &r, int column, const QString &datePattern, const RegionalSettings &regional)
+QStringView listCellView(const ReminderRecord &r, int column, const QString &datePattern,
+                         const RegionalSettings &regional, ShortText &scratch)
 {
     switch (column) {
     case ReminderColumn:
         return r.Reminder;
     case OptionColumn:
-        return r.damaged ? r.storedOption : optionText(r.Option);
+        return r.damaged ? QStringView(r.storedOption) : scratch.append(optionText(r.Option)).view();
     case DateColumn:
-        return r.damaged ? r.storedDate : formatDateWithPattern(r.StartDate, datePattern, regional);
+        if (r.damaged)
+            return r.storedDate;
+        if (!r.StartDate.isValid())
+            return {};
+        scratch = dateTextWithPattern(r.StartDate, datePattern, regional);
+        return scratch.view();
     case TimeColumn:
-        return r.damaged ? r.storedTime : formatTimeOfDay(r.StartTime, regional);
+        if (r.damaged)
+            return r.storedTime;
+        if (!r.StartTime.isValid())
+            return {};
+        scratch = timeOfDayText(r.StartTime, regional);
+        return scratch.view();
     case DaysColumn:
         return r.Weekdays;
     case IdColumn:
-        return QString::number(r.ID);
+        return scratch.number(r.ID).view();
     default:
         return {};
     }
+}
+
+QString listCellText(const ReminderRecord &r, int column, const QString &datePattern, const RegionalSettings &regional)
+{
+    // The message and the weekdays are handed out sharing the row's text.
+    if (column == ReminderColumn)
+        return r.Reminder;
+    if (column == DaysColumn)
+        return r.Weekdays;
+    ShortText scratch;
+    return listCellView(r, column, datePattern, regional, scratch).toString();
 }
 
 QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)

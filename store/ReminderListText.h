@@ -2,6 +2,7 @@
 
 #include "store/RegionalSettings.h"
 #include "store/ReminderRecord.h"
+#include "store/ShortText.h"
 
 #include <QString>
 
@@ -19,6 +20,11 @@ inline constexpr const char *kListHeaders[ListColumnCount] = {"Reminder(s)", "Op
 // DateFormat pattern, the time as "hh:nn:ss", the weekday codes, the ID.
 QString listCellText(const ReminderRecord &record, int column, const QString &datePattern,
                      const RegionalSettings &regional);
+// The same text without a copy: a view of the row's own text, or of the
+// date, time, option or ID built in `scratch` (which must start empty and
+// outlive the view).
+QStringView listCellView(const ReminderRecord &record, int column, const QString &datePattern,
+                         const RegionalSettings &regional, ShortText &scratch);
 
 // One text naming the damaged rows among `rows`, a line each with its ID,
 // message and the cells as stored; empty when none is damaged.

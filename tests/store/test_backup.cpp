@@ -1,6 +1,7 @@
 #include "store/Backup.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
+#include "store/TextLineReader.h"
 #include "tests/support/Files.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
@@ -13,6 +14,9 @@
 #include <QSet>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace vestrona;
@@ -35,11 +39,13 @@ QString rowText(const ReminderRecord &r)
         .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
 }
 
-// Lines as "text<ending>", the ending spelt out, for comparing.
-QStringList lineTexts(const QList<TextLine> &lines)
+// The lines of a file as "text<ending>", the ending spelt out, for comparing.
+QStringList lineTexts(const QString &path)
 {
     QStringList out;
-    for (const TextLine &line : lines) {
+    TextLineReader lines(path);
+    TextLine line;
+    while (lines.next(line)) {
         QString ending = line.ending;
         out << line.text + QLatin1Char('<') + ending.replace(QLatin1Char('\r'), QLatin1String("CR")).replace(QLatin1Char('\n'), QLatin1String("LF")) + QLatin1Char('>');
     }
@@ -64,6 +70,7 @@ private slots:
     void roundTripDoublesEveryReminder();
     void messageWithSeparatorIsLeftOutAndNamed();
     void failedBackupLeavesOldFile();
+    void writeFailingMidwayLeavesOldFile();
     void unreadableFileAddsNothing();
     void readOnlyDatabaseAddsNothing();
     void fullDiskChangesNothing();
@@ -173,6 +180,15 @@ void TestBackup::restoresLines_data()
         << QStringList{"1|2030-01-03|08:00:00|whole|"} << QList<int>{1};
     QTest::newRow("unfinished message at end of file")
         << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\r\nsecond\r\n") << QStringList{} << QList<int>{1, 2};
+    QTest::newRow("unjoined lines, then a message over several lines")
+        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|cut off\r\nloose\r\n\r\n"
+                      "1|;|1/3/2030|;|8:00:00 AM|;|first\r\nsecond|;||;|\r\n")
+        << QStringList{"1|2030-01-03|08:00:00|first\r\nsecond|"} << QList<int>{1, 2};
+    const QByteArray firstPart(70000, 'a');
+    QTest::newRow("message over several lines across read chunks")
+        << "2|;|1/2/2030|;|8:00:00 AM|;|" + firstPart + "\r\nb|;||;|\r\n1|;|1/3/2030|;|8:00:00 AM|;|next|;||;|"
+        << QStringList{"2|2030-01-02|08:00:00|" + QString::fromLatin1(firstPart) + "\r\nb|", "1|2030-01-03|08:00:00|next|"}
+        << QList<int>{};
     QTest::newRow("empty lines") << QByteArray("\r\n1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n\r\n\n")
                                  << QStringList{sample} << QList<int>{};
     QTest::newRow("empty file") << QByteArray() << QStringList{} << QList<int>{};
@@ -334,6 +350,37 @@ void TestBackup::failedBackupLeavesOldFile()
     QCOMPARE(mReporter.errors().size(), 1);
 }
 
+void TestBackup::writeFailingMidwayLeavesOldFile()
+{
+    QByteArray file;
+    for (int i = 1; i <= 5000; ++i)
+        file += "1|;|10/23/2030|;|3:03:00 PM|;|reminder number " + QByteArray::number(i) + "|;||;|\r\n";
+    writeFile(path("many.txt"), file);
+    QCOMPARE(LoadRemFromFile(*mConn, mUs, mReporter, path("many.txt"), nullptr).added, 5000);
+    const QByteArray old = "1|;|10/23/2012|;|3:03:00 PM|;|old backup|;||;|\r\n";
+    writeFile(path("keep.txt"), old);
+
+    // A limit on the size of files this process writes fails the backup
+    // after its first chunks went out, as a disk filling up would.
+    struct rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = before;
+    limited.rlim_cur = 100 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const BackupResult result = SaveRemToFile(*mConn, mUs, mReporter, path("keep.txt"), nullptr);
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(result.failed);
+    QCOMPARE(result.written, 0);
+    QCOMPARE(readFile(path("keep.txt")), old);
+    QCOMPARE(mReporter.errors().size(), 1);
+    QVERIFY2(mReporter.errors().first().description.contains(QStringLiteral("A file of that name is as it was.")),
+             qPrintable(mReporter.errors().first().description));
+    QCOMPARE(QDir(mFolder->path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.txt"});
+}
+
 void TestBackup::unreadableFileAddsNothing()
 {
     const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("missing.txt"), nullptr);
@@ -414,6 +461,23 @@ void TestBackup::readsLineEndsAndEncodings_data()
     QTest::newRow("UTF-16 little endian")
         << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0\r\0\n\0x\0\r\0", 18)
         << QStringList{QStringLiteral("caf\u00e9<CRLF>"), "x<CR>"};
+    // The file is read 2 bytes first, to find a byte order mark, then 64 KB at a time.
+    const QByteArray toBoundary(64 * 1024, 'p');
+    QTest::newRow("UTF-8 character across a read chunk")
+        << toBoundary + "\xe2\x82\xac\r\nx" << QStringList{QString::fromLatin1(toBoundary) + QStringLiteral("\u20ac<CRLF>"), "x<>"};
+    QTest::newRow("Windows-1252 line across a read chunk")
+        << toBoundary + "\xe9\xe9\ny" << QStringList{QString::fromLatin1(toBoundary) + QStringLiteral("\u00e9\u00e9<LF>"), "y<>"};
+    QTest::newRow("CR LF across a read chunk") << toBoundary + "p\r\nz"
+                                               << QStringList{QString::fromLatin1(toBoundary) + "p<CRLF>", "z<>"};
+    QByteArray utf16 = "\xff\xfe";
+    for (int i = 0; i < 32 * 1024 - 1; ++i)
+        utf16 += QByteArray("q\0", 2);
+    // U+1F600 as a surrogate pair whose halves are read in different chunks.
+    utf16 += QByteArray("\x3d\xd8\x00\xde\n\0", 6);
+    QTest::newRow("UTF-16 surrogate pair across a read chunk")
+        << utf16 << QStringList{QString(32 * 1024 - 1, QLatin1Char('q')) + QStringLiteral("\U0001F600<LF>")};
+    QTest::newRow("line of exactly 1 MB") << QByteArray(1024 * 1024, 'm') + "\r"
+                                          << QStringList{QString(1024 * 1024, QLatin1Char('m')) + "<CR>"};
     QTest::newRow("UTF-16 big endian") << QByteArray("\xfe\xff\0a\0\n\0\xe9", 8)
                                        << QStringList{"a<LF>", QStringLiteral("\u00e9<>")};
 }
@@ -423,12 +487,7 @@ void TestBackup::readsLineEndsAndEncodings()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, lines);
     writeFile(path("lines.txt"), file);
-    QCOMPARE(lineTexts(ReadTextLines(path("lines.txt"))), lines);
-
-    // A CR that ends a read chunk still pairs with the LF that starts the next.
-    QByteArray padded(64 * 1024 - 1, 'p');
-    writeFile(path("chunks.txt"), padded + "\r\nz");
-    QCOMPARE(lineTexts(ReadTextLines(path("chunks.txt"))), (QStringList{QString::fromLatin1(padded) + "<CRLF>", "z<>"}));
+    QCOMPARE(lineTexts(path("lines.txt")), lines);
 }
 
 void TestBackup::refusesFilesThatAreNoBackup_data()
@@ -441,6 +500,8 @@ void TestBackup::refusesFilesThatAreNoBackup_data()
     QTest::newRow("folder") << QString() << QStringLiteral("is not a regular file");
     QTest::newRow("larger than 256 MB") << QStringLiteral("huge.txt") << QStringLiteral("larger than 256 MB");
     QTest::newRow("line over 1 MB") << QStringLiteral("long.txt") << QStringLiteral("line 2 is longer than 1 MB");
+    QTest::newRow("line over 1 MB with more after it") << QStringLiteral("longer.txt")
+                                                       << QStringLiteral("line 3 is longer than 1 MB");
 }
 
 void TestBackup::refusesFilesThatAreNoBackup()
@@ -452,6 +513,7 @@ void TestBackup::refusesFilesThatAreNoBackup()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(257LL * 1024 * 1024));
     huge.close();
     writeFile(path("long.txt"), "1|;|10/23/2030|;|3:03:00 PM|;|x|;||;|\r\n" + QByteArray(1024 * 1024 + 1, 'x'));
+    writeFile(path("longer.txt"), "1|;|10/23/2030|;|3:03:00 PM|;|x|;||;|\r\n\r\n" + QByteArray(1024 * 1024 + 1, 'x') + "\r\ny\r\n");
 
     const QString target = file.startsWith(QLatin1Char('/')) ? file : path(qPrintable(file));
     const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, target, nullptr);

@@ -290,6 +290,32 @@ private slots:
         QCOMPARE(conn.orderedRows().size(), std::size_t(1));
     }
 
+    // Rows that start together come in the order they were added, and a
+    // damaged start sorts before every valid one, as in orderedRows.
+    void orderedRowsStreamInTheSameOrder()
+    {
+        const QString path = freshDatabase();
+        QStringList inserts;
+        const char *starts[] = {"'2027-03-07', '10:00:00'", "'2026-01-01', '23:59:59'", "'garbage', '10:00:00'",
+                                "'2027-03-07', '09:59:59'", "'2027-02-30', '08:00:00'", "'2027-03-07', '25:00:00'",
+                                "'2027-03-07', '10:00:00'", "'2027-03-07', '10:00'",    "'2026-01-01', '23:59:59'",
+                                "'garbage', '09:00:00'",    "'0000-01-01', '00:00:00'"};
+        for (const char *start : starts)
+            inserts << QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                                      "values (1.5, %1, 'm', '')").arg(QLatin1String(start));
+        inserts << "update tblReminders set Option = 1 where ID % 2 = 0";
+        rawSql(path, inserts);
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+
+        QList<qint64> sorted, streamed;
+        for (const ReminderRecord &r : conn.orderedRows())
+            sorted << r.ID;
+        conn.forEachOrderedRow([&](const ReminderRecord &r) { streamed << r.ID; });
+        QCOMPARE(streamed, sorted);
+        QCOMPARE(streamed, (QList<qint64>{11, 5, 10, 3, 2, 9, 6, 8, 4, 1, 7}));
+    }
+
     void notOpenIsReported()
     {
         Connection conn(RegionalSettings::usEnglish());

@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <limits>
+
 using namespace vestrona;
 
 namespace {
@@ -18,6 +20,7 @@ const RegionalSettings kJapanese(Order::YearFirst, QLatin1Char('/'), QLatin1Char
 } // namespace
 
 Q_DECLARE_METATYPE(vestrona::RegionalSettings::DateOrder)
+Q_DECLARE_METATYPE(vestrona::RegionalSettings)
 
 class TestFormats : public QObject {
     Q_OBJECT
@@ -241,6 +244,46 @@ private slots:
         QCOMPARE(kUs.longTime(QTime(0, 5, 9)), QStringLiteral("12:05:09 AM"));
         QCOMPARE(kUs.longTime(QTime(12, 0)), QStringLiteral("12:00:00 PM"));
         QCOMPARE(kGerman.longTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
+    }
+
+    // The texts built in place pad and sign numbers as Qt's own do.
+    void numbersPadAsQtDoes_data()
+    {
+        QTest::addColumn<qint64>("value");
+        for (const qint64 value : {qint64(0), qint64(7), qint64(42), qint64(999), qint64(2026), qint64(123456), qint64(-5),
+                                   qint64(-123), std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()})
+            QTest::addRow("%lld", static_cast<long long>(value)) << value;
+    }
+
+    void numbersPadAsQtDoes()
+    {
+        QFETCH(qint64, value);
+        for (const int width : {1, 2, 4}) {
+            ShortText text;
+            QCOMPARE(text.number(value, width).toString(), QString::number(value).rightJustified(width, QLatin1Char('0')));
+        }
+    }
+
+    void yearsBeforeOneThousand_data()
+    {
+        QTest::addColumn<RegionalSettings>("regional");
+        QTest::addColumn<QString>("shortDate");
+        QTest::addColumn<QString>("dayFirst");
+        QTest::newRow("U.S.") << kUs << "1/2/0999" << "02/01/0999";
+        QTest::newRow("German") << kGerman << "02.01.0999" << "02.01.0999";
+        QTest::newRow("Japanese") << kJapanese << "0999/01/02" << "02/01/0999";
+    }
+
+    void yearsBeforeOneThousand()
+    {
+        QFETCH(RegionalSettings, regional);
+        QFETCH(QString, shortDate);
+        QFETCH(QString, dayFirst);
+        const QDate date(999, 1, 2);
+        QCOMPARE(regional.shortDate(date), shortDate);
+        QCOMPARE(regional.parseDate(shortDate), date);
+        QCOMPARE(formatDateWithPattern(date, QString::fromLatin1(kDayFirstPattern), regional), dayFirst);
+        QCOMPARE(readDateWithPattern(dayFirst, QString::fromLatin1(kDayFirstPattern), regional), date);
     }
 
     void parseDate_data()
