@@ -16,6 +16,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace vestrona {
 
@@ -235,17 +236,20 @@ struct Connection::Impl {
         sqlite3_busy_timeout(db, wait == LockWait::AMoment ? kBusyTimeoutMs : 0);
     }
 
-    void validate()
+    void checkPages()
     {
-        const QString action = QStringLiteral("checking the file");
         bool firstRow = true;
-        eachRow("PRAGMA quick_check", action, [&](sqlite3_stmt *row) {
+        eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
             const QString verdict = columnText(row, 0).toString();
             if (firstRow && verdict != QLatin1String("ok"))
                 throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(path, verdict));
             firstRow = false;
         });
+    }
 
+    void checkTable()
+    {
+        const QString action = QStringLiteral("checking the file");
         QStringList found;
         eachRow("PRAGMA table_info(tblReminders)", action,
                 [&found](sqlite3_stmt *row) { found << columnText(row, 1).toString(); });
@@ -340,13 +344,18 @@ int Connection::State() const
 void Connection::Open(const QString &databasePath, Access access, LockWait wait)
 {
     Close();
-    checkDatabaseFile(databasePath);
+    const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(databasePath);
     d->path = databasePath;
     d->readOnlyAsked = access == Access::ReadOnly;
     d->readOnly = d->readOnlyAsked || !mayWrite(databasePath);
     try {
         d->open(databasePath, wait);
-        d->validate();
+        if (!stamp || stamp != lastFilePassingCheck()) {
+            d->checkPages();
+            if (stamp)
+                rememberFilePassingCheck(*stamp);
+        }
+        d->checkTable();
         sqlite3_busy_timeout(d->db, kBusyTimeoutMs);
         if (!d->readOnly) {
             // Only now that the file has proved to be a reminder database may it
