@@ -418,12 +418,18 @@ std::vector<ReminderRecord> Connection::orderedRows()
     return rows;
 }
 
-void Connection::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row)
+void Connection::forEachScheduleRow(const RowCallback &row, const RowCallback &damaged)
 {
     d->requireOpen();
-    d->walkRows(false, [&row](const ReminderRecord &record) {
-        if (!record.damaged)
+    d->walkRows(false, [&](const ReminderRecord &record) {
+        if (!record.damaged) {
             row(record);
+        } else if (damaged) {
+            // Rare enough that the message is looked up on its own.
+            ReminderRecord named = record;
+            named.Reminder = reminderMessage(record.ID);
+            damaged(named);
+        }
     });
 }
 
@@ -435,7 +441,7 @@ std::vector<ReminderRecord> Connection::damagedRows()
         if (record.damaged)
             rows.push_back(record);
     });
-    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) { return a.ID < b.ID; });
+    std::sort(rows.begin(), rows.end(), hasLowerId);
     return rows;
 }
 

@@ -105,10 +105,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 
     connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
     // vestrona-cli may change the reminders while the program runs.
-    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
-        listReminders();
-        GetLatestReminder();
-    });
+    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] { selectNext(listReminders()); });
     // The connection keeps reading a file moved away or replaced; what is at
     // the path now is what the user and vestrona-cli see.
     connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);
@@ -282,14 +279,15 @@ bool Form1::Form_Load()
 
 void Form1::startReminders(ErrorTrap &trap)
 {
-    trap(210, [&] { listReminders(); });
+    bool listed = false;
+    trap(210, [&] { listed = listReminders(); });
     trap(212, [&] {
         // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(mConn.damagedRows());
+        const QString notice = damagedRowsNotice(listed ? damagedRowsOf(mListModel->rows()) : mConn.damagedRows());
         if (!notice.isEmpty())
             mContext.reporter.showMessage(notice);
     });
-    trap(214, [&] { GetLatestReminder(); });
+    trap(214, [&] { selectNext(listed); });
     trap(218, [&] {
         mWatcher->start();
         // Once a session: starting picks up the snooze and what was missed.
@@ -466,11 +464,11 @@ void Form1::ApplySkin()
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
-void Form1::listReminders()
+bool Form1::listReminders()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.listReminders"));
     trap(102, [&] { mListModel->clear(); });
-    trap(104, [&] {
+    return trap(104, [&] {
         if (mConn.State() == 0)
             throw AppError(QStringLiteral("The reminder database is not open."));
         mListModel->setRows(mConn.orderedRows(), currentDateFormat(mContext.settings));
@@ -480,6 +478,14 @@ void Form1::listReminders()
 void Form1::GetLatestReminder()
 {
     mScheduler->GetLatestReminder();
+}
+
+void Form1::selectNext(bool listed)
+{
+    if (listed)
+        mScheduler->GetLatestReminder(mListModel->rows());
+    else
+        GetLatestReminder();
 }
 
 void Form1::setFrameCaption(const QString &caption)
