@@ -35,6 +35,7 @@ bool mayWrite(const QString &path)
 // looking up every row costs several times as much as a scan and a sort.
 constexpr auto kSelectAll = "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders";
 constexpr auto kSelectMessage = "select Reminder from tblReminders where ID = ?";
+constexpr auto kCountRows = "select count(*) from tblReminders";
 
 struct Finalize {
     void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
@@ -97,7 +98,7 @@ struct Connection::Impl {
     // Prepared once per statement shape: a restore runs the same insert
     // a hundred thousand times.
     std::map<int, Statement> changes;
-    Statement allRows, selectMessage, dataVersion, begin, commit, rollback;
+    Statement allRows, selectMessage, countRows, dataVersion, begin, commit, rollback;
 
     explicit Impl(RegionalSettings settings) : regional(std::move(settings)) {}
 
@@ -161,6 +162,17 @@ struct Connection::Impl {
                 raise(status, action);
         }
         return slot.get();
+    }
+
+    // Steps a statement whose one row is one number.
+    qint64 number(Statement &slot, const char *sql, const QString &action)
+    {
+        sqlite3_stmt *statement = prepare(slot, sql, action);
+        const ResetOnExit reset(statement);
+        const int status = sqlite3_step(statement);
+        if (status != SQLITE_ROW)
+            raise(status, action);
+        return sqlite3_column_int64(statement, 0);
     }
 
     // Steps a statement that returns no rows, such as BEGIN or COMMIT.
@@ -265,7 +277,7 @@ struct Connection::Impl {
     void close()
     {
         changes.clear();
-        for (Statement *statement : {&allRows, &selectMessage, &dataVersion, &begin, &commit, &rollback})
+        for (Statement *statement : {&allRows, &selectMessage, &countRows, &dataVersion, &begin, &commit, &rollback})
             statement->reset();
         sqlite3_close_v2(db);
         db = nullptr;
@@ -409,6 +421,9 @@ std::vector<ReminderRecord> Connection::orderedRows()
 {
     d->requireOpen();
     std::vector<ReminderRecord> rows;
+    // Counting walks the table's pages without decoding a row: far cheaper
+    // than the copies a growing vector makes of every record.
+    rows.reserve(size_t(d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"))));
     d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
     // Start date, then start time; reminders that start together come in the
     // order they were added.
@@ -486,13 +501,7 @@ void Connection::rollback()
 qint64 Connection::dataVersion() const
 {
     d->requireOpen();
-    const QString action = QStringLiteral("looking for changes");
-    sqlite3_stmt *statement = d->prepare(d->dataVersion, "PRAGMA data_version", action);
-    const ResetOnExit reset(statement);
-    const int status = sqlite3_step(statement);
-    if (status != SQLITE_ROW)
-        d->raise(status, action);
-    return sqlite3_column_int64(statement, 0);
+    return d->number(d->dataVersion, "PRAGMA data_version", QStringLiteral("looking for changes"));
 }
 
 } // namespace vestrona
