@@ -224,9 +224,12 @@ void Cli::openDatabase()
 int Cli::next()
 {
     openDatabase();
-    nameDamagedRows(mConn->damagedRows());
     const QString dateFormat = currentDateFormat(mEnv.settings);
-    const NextReminderChoice choice = findNextReminder(*mConn, mEnv.clock.now(), dateFormat, mEnv.regional);
+    std::vector<ReminderRecord> damaged;
+    const NextReminderChoice choice = findNextReminder(*mConn, mEnv.clock.now(), dateFormat, mEnv.regional,
+                                                       [&damaged](const ReminderRecord &row) { damaged.push_back(row); });
+    std::sort(damaged.begin(), damaged.end(), hasLowerId);
+    nameDamagedRows(damaged);
     // A snooze the program is waiting on rings first when it is due sooner.
     const std::optional<PendingSnooze> snooze = readPendingSnooze(mEnv.settings);
     if (snooze && (!choice.due.isValid() || snooze->at <= choice.due)) {

@@ -86,6 +86,21 @@ AlarmScheduler::~AlarmScheduler() = default;
 
 void AlarmScheduler::GetLatestReminder()
 {
+    selectNext([this](const QDateTime &after, const QString &dateFormat) {
+        return findNextReminder(mConn, after, dateFormat, mRegional);
+    });
+}
+
+void AlarmScheduler::GetLatestReminder(const std::vector<ReminderRecord> &rows)
+{
+    selectNext([&](const QDateTime &after, const QString &dateFormat) {
+        return chooseNextReminder(rows, after, dateFormat, mRegional);
+    });
+}
+
+template <class Choose>
+void AlarmScheduler::selectNext(Choose &&choose)
+{
     ErrorTrap trap(mReporter, QStringLiteral("Form1.GetLatestReminder"));
     trap(100, [&] {
         mAlarmTime.clear();
@@ -98,7 +113,7 @@ void AlarmScheduler::GetLatestReminder()
         // After a clock set back, what already rang stays behind.
         const QDateTime now = mClock.now();
         const QDateTime after = mSeenUpTo.isValid() && mSeenUpTo > now ? mSeenUpTo : now;
-        NextReminderChoice choice = findNextReminder(mConn, after, dateFormat, mRegional);
+        NextReminderChoice choice = choose(after, dateFormat);
         mAlarmTime = std::move(choice.alarmTime);
         mAlarmText = std::move(choice.alarmText);
         mAlarmDue = std::move(choice.due);

@@ -2,6 +2,7 @@
 
 #include "scheduler/AlarmRecord.h"
 #include "scheduler/MissedReport.h"
+#include "store/ReminderRecord.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -49,6 +50,9 @@ public:
     // Selects the reminder due first after now, or after "seen up to" when
     // the clock was set back behind it.
     void GetLatestReminder();
+    // The same choice from rows just read in full, such as the list's, so
+    // that the table is not read a second time.
+    void GetLatestReminder(const std::vector<ReminderRecord> &rows);
     // Start-up: reads what was accounted for before and turns Timer1 on, or
     // Timer2 for a snooze still waiting. Whatever fell due while the program
     // was not running is handled at the first tick.
@@ -82,6 +86,10 @@ private:
         bool repeat = false; // the end of a snooze wait
     };
 
+    // GetLatestReminder's steps around `choose`, which gives the choice
+    // after a moment in a date format.
+    template <class Choose>
+    void selectNext(Choose &&choose);
     void setTimer1Enabled(bool on);
     void setTimer2Enabled(bool on);
     void armTimer1();

@@ -129,11 +129,23 @@ NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTi
     return finder.choice(dateFormat, regional);
 }
 
+NextReminderChoice chooseNextReminder(const std::vector<ReminderRecord> &rows, const QDateTime &now,
+                                      const QString &dateFormat, const RegionalSettings &regional)
+{
+    NextReminderFinder finder(now);
+    for (const ReminderRecord &row : rows) {
+        if (!row.damaged)
+            finder.offer(row);
+    }
+    return finder.choice(dateFormat, regional);
+}
+
 NextReminderChoice findNextReminder(Connection &conn, const QDateTime &now, const QString &dateFormat,
-                                    const RegionalSettings &regional)
+                                    const RegionalSettings &regional,
+                                    const std::function<void(const ReminderRecord &)> &damaged)
 {
     NextReminderChoice choice = chooseNextReminder(
-        [&conn](const auto &row) { conn.forEachScheduleRow(row); }, now, dateFormat, regional);
+        [&](const auto &row) { conn.forEachScheduleRow(row, damaged); }, now, dateFormat, regional);
     if (!choice.alarmTime.isEmpty())
         choice.alarmText = conn.reminderMessage(choice.id);
     return choice;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace vestrona {
 
@@ -66,11 +67,18 @@ using RowVisitor = std::function<void(const std::function<void(const ReminderRec
 NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
                                       const RegionalSettings &regional);
 
+// The same choice from rows already read with their messages, such as the
+// list's; damaged rows never ring.
+NextReminderChoice chooseNextReminder(const std::vector<ReminderRecord> &rows, const QDateTime &now,
+                                      const QString &dateFormat, const RegionalSettings &regional);
+
 class Connection;
 
 // GetLatestReminder's choice, read from the database: every row is looked
-// at, but only the chosen reminder's message is read.
+// at, but only the chosen reminder's message is read. The damaged rows met
+// on the way go to `damaged`, if given, with their messages.
 NextReminderChoice findNextReminder(Connection &conn, const QDateTime &now, const QString &dateFormat,
-                                    const RegionalSettings &regional);
+                                    const RegionalSettings &regional,
+                                    const std::function<void(const ReminderRecord &)> &damaged = {});
 
 } // namespace vestrona

@@ -16,6 +16,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace vestrona {
 
@@ -34,6 +35,7 @@ bool mayWrite(const QString &path)
 // looking up every row costs several times as much as a scan and a sort.
 constexpr auto kSelectAll = "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders";
 constexpr auto kSelectMessage = "select Reminder from tblReminders where ID = ?";
+constexpr auto kCountRows = "select count(*) from tblReminders";
 
 struct Finalize {
     void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
@@ -98,7 +100,7 @@ struct Connection::Impl {
     // Prepared once per statement shape: a restore runs the same insert
     // a hundred thousand times.
     std::map<int, Statement> changes;
-    Statement allRows, selectMessage, dataVersion, begin, commit, rollback;
+    Statement allRows, selectMessage, countRows, dataVersion, begin, commit, rollback;
     std::map<QByteArray, Statement> ownTables;
 
     explicit Impl(RegionalSettings settings) : regional(std::move(settings)) {}
@@ -163,6 +165,17 @@ struct Connection::Impl {
                 raise(status, action);
         }
         return slot.get();
+    }
+
+    // Steps a statement whose one row is one number.
+    qint64 number(Statement &slot, const char *sql, const QString &action)
+    {
+        sqlite3_stmt *statement = prepare(slot, sql, action);
+        const ResetOnExit reset(statement);
+        const int status = sqlite3_step(statement);
+        if (status != SQLITE_ROW)
+            raise(status, action);
+        return sqlite3_column_int64(statement, 0);
     }
 
     // Steps a statement that returns no rows, such as BEGIN or COMMIT.
@@ -244,17 +257,20 @@ struct Connection::Impl {
         sqlite3_busy_timeout(db, wait == LockWait::AMoment ? kBusyTimeoutMs : 0);
     }
 
-    void validate()
+    void checkPages()
     {
-        const QString action = QStringLiteral("checking the file");
         bool firstRow = true;
-        eachRow("PRAGMA quick_check", action, [&](sqlite3_stmt *row) {
+        eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
             const QString verdict = columnText(row, 0).toString();
             if (firstRow && verdict != QLatin1String("ok"))
                 throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(path, verdict));
             firstRow = false;
         });
+    }
 
+    void checkTable()
+    {
+        const QString action = QStringLiteral("checking the file");
         QStringList found;
         eachRow("PRAGMA table_info(tblReminders)", action,
                 [&found](sqlite3_stmt *row) { found << columnText(row, 1).toString(); });
@@ -271,7 +287,7 @@ struct Connection::Impl {
     {
         changes.clear();
         ownTables.clear();
-        for (Statement *statement : {&allRows, &selectMessage, &dataVersion, &begin, &commit, &rollback})
+        for (Statement *statement : {&allRows, &selectMessage, &countRows, &dataVersion, &begin, &commit, &rollback})
             statement->reset();
         sqlite3_close_v2(db);
         db = nullptr;
@@ -350,13 +366,18 @@ int Connection::State() const
 void Connection::Open(const QString &databasePath, Access access, LockWait wait)
 {
     Close();
-    checkDatabaseFile(databasePath);
+    const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(databasePath);
     d->path = databasePath;
     d->readOnlyAsked = access == Access::ReadOnly;
     d->readOnly = d->readOnlyAsked || !mayWrite(databasePath);
     try {
         d->open(databasePath, wait);
-        d->validate();
+        if (!stamp || stamp != lastFilePassingCheck()) {
+            d->checkPages();
+            if (stamp)
+                rememberFilePassingCheck(*stamp);
+        }
+        d->checkTable();
         sqlite3_busy_timeout(d->db, kBusyTimeoutMs);
         if (!d->readOnly) {
             // Only now that the file has proved to be a reminder database may it
@@ -410,6 +431,9 @@ std::vector<ReminderRecord> Connection::orderedRows()
 {
     d->requireOpen();
     std::vector<ReminderRecord> rows;
+    // Counting walks the table's pages without decoding a row: far cheaper
+    // than the copies a growing vector makes of every record.
+    rows.reserve(size_t(d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"))));
     d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
     // Start date, then start time; reminders that start together come in the
     // order they were added.
@@ -419,12 +443,18 @@ std::vector<ReminderRecord> Connection::orderedRows()
     return rows;
 }
 
-void Connection::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row)
+void Connection::forEachScheduleRow(const RowCallback &row, const RowCallback &damaged)
 {
     d->requireOpen();
-    d->walkRows(false, [&row](const ReminderRecord &record) {
-        if (!record.damaged)
+    d->walkRows(false, [&](const ReminderRecord &record) {
+        if (!record.damaged) {
             row(record);
+        } else if (damaged) {
+            // Rare enough that the message is looked up on its own.
+            ReminderRecord named = record;
+            named.Reminder = reminderMessage(record.ID);
+            damaged(named);
+        }
     });
 }
 
@@ -436,7 +466,7 @@ std::vector<ReminderRecord> Connection::damagedRows()
         if (record.damaged)
             rows.push_back(record);
     });
-    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) { return a.ID < b.ID; });
+    std::sort(rows.begin(), rows.end(), hasLowerId);
     return rows;
 }
 
@@ -481,13 +511,7 @@ void Connection::rollback()
 qint64 Connection::dataVersion() const
 {
     d->requireOpen();
-    const QString action = QStringLiteral("looking for changes");
-    sqlite3_stmt *statement = d->prepare(d->dataVersion, "PRAGMA data_version", action);
-    const ResetOnExit reset(statement);
-    const int status = sqlite3_step(statement);
-    if (status != SQLITE_ROW)
-        d->raise(status, action);
-    return sqlite3_column_int64(statement, 0);
+    return d->number(d->dataVersion, "PRAGMA data_version", QStringLiteral("looking for changes"));
 }
 
 int Connection::runSql(const char *sql, const QVariantList &values, const std::function<void(const QVariantList &)> &row)

@@ -58,11 +58,12 @@ public:
 
     // Every reminder by start date, start time, then ID, damaged rows too.
     std::vector<ReminderRecord> orderedRows();
+    using RowCallback = std::function<void(const ReminderRecord &)>;
     // Every row that can ring (no damaged one) in no particular order, with
-    // only what scheduling needs: no
-    // message, and Weekdays for weekly rows only. For a reader that looks at
-    // every row but needs the message of one.
-    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &row);
+    // only what scheduling needs: no message, and Weekdays for weekly rows
+    // only. For a reader that looks at every row but needs the message of
+    // one. Damaged rows, if `damaged` is given, go to it with their messages.
+    void forEachScheduleRow(const RowCallback &row, const RowCallback &damaged = {});
     QString reminderMessage(qint64 id);
     // The damaged rows only, by ID, each with its message and stored cells.
     std::vector<ReminderRecord> damagedRows();

@@ -1,6 +1,8 @@
 #include "store/ReminderRecord.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace vestrona {
 
@@ -15,8 +17,12 @@ int weekdayIndex(QStringView name, Qt::CaseSensitivity cs)
         return trimmed;
     }();
     const QStringView piece = name.trimmed();
+    // Every code has three letters; the scheduler's pieces are mostly told
+    // apart by a plain comparison, without folding case.
+    if (piece.size() != 3)
+        return -1;
     for (int i = 0; i < 7; ++i) {
-        if (piece.compare(codes[i], cs) == 0)
+        if (cs == Qt::CaseSensitive ? piece == codes[i] : piece.compare(codes[i], cs) == 0)
             return i;
     }
     return -1;
@@ -34,6 +40,15 @@ QString optionText(int option)
     default:
         return {};
     }
+}
+
+std::vector<ReminderRecord> damagedRowsOf(const std::vector<ReminderRecord> &rows)
+{
+    std::vector<ReminderRecord> damaged;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(damaged),
+                 [](const ReminderRecord &row) { return row.damaged; });
+    std::sort(damaged.begin(), damaged.end(), hasLowerId);
+    return damaged;
 }
 
 } // namespace vestrona

@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <QTime>
 
+#include <vector>
+
 namespace vestrona {
 
 // Values of the Option column.
@@ -44,6 +46,15 @@ inline bool comesBefore(const ReminderRecord &a, const ReminderRecord &b)
         return a.StartTime < b.StartTime;
     return a.ID < b.ID;
 }
+
+// Damaged rows are named in the order of their IDs.
+inline bool hasLowerId(const ReminderRecord &a, const ReminderRecord &b)
+{
+    return a.ID < b.ID;
+}
+
+// The damaged rows among `rows`, by ID.
+std::vector<ReminderRecord> damagedRowsOf(const std::vector<ReminderRecord> &rows);
 
 // The list's text for an Option value, or "" for a value the program never writes.
 QString optionText(int option);

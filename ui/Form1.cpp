@@ -270,8 +270,7 @@ void Form1::noteLocalChange()
 
 void Form1::reloadReminders()
 {
-    listReminders();
-    GetLatestReminder();
+    selectNext(listReminders());
 }
 
 std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())
@@ -320,14 +319,15 @@ bool Form1::Form_Load()
 
 void Form1::startReminders(ErrorTrap &trap)
 {
-    trap(210, [&] { listReminders(); });
+    bool listed = false;
+    trap(210, [&] { listed = listReminders(); });
     trap(212, [&] {
         // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(mConn.damagedRows());
+        const QString notice = damagedRowsNotice(listed ? damagedRowsOf(mListModel->rows()) : mConn.damagedRows());
         if (!notice.isEmpty())
             mContext.reporter.showMessage(notice);
     });
-    trap(214, [&] { GetLatestReminder(); });
+    trap(214, [&] { selectNext(listed); });
     trap(218, [&] {
         mWatcher->start();
         // Once a session: starting picks up the snooze and what was missed.
@@ -507,11 +507,11 @@ void Form1::ApplySkin()
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
-void Form1::listReminders()
+bool Form1::listReminders()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.listReminders"));
     trap(102, [&] { mListModel->clear(); });
-    trap(104, [&] {
+    return trap(104, [&] {
         if (mConn.State() == 0)
             throw AppError(QStringLiteral("The reminder database is not open."));
         mListModel->setRows(mConn.orderedRows(), currentDateFormat(mContext.settings));
@@ -521,6 +521,14 @@ void Form1::listReminders()
 void Form1::GetLatestReminder()
 {
     mScheduler->GetLatestReminder();
+}
+
+void Form1::selectNext(bool listed)
+{
+    if (listed)
+        mScheduler->GetLatestReminder(mListModel->rows());
+    else
+        GetLatestReminder();
 }
 
 void Form1::setFrameCaption(const QString &caption)

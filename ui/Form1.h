@@ -52,7 +52,8 @@ public:
     // Whether start-up put the window into the tray instead of showing it.
     bool startsHidden() const { return mStartHidden; }
 
-    void listReminders();
+    // True when the list holds the rows as stored now.
+    bool listReminders();
     void GetLatestReminder();
 
     Connection &conn() { return mConn; }
@@ -125,6 +126,9 @@ private:
     void restoreAlarmSettings(ErrorTrap &trap);
     void restoreStartupOptions(ErrorTrap &trap);
     void startReminders(ErrorTrap &trap);
+    // GetLatestReminder, choosing from the rows just `listed` when there
+    // are, so that the table is read once.
+    void selectNext(bool listed);
     void placeWindow();
 
     // After a busy start-up (each second until it opens) and when the file

@@ -26,6 +26,7 @@ public:
     void clear();
 
     const ReminderRecord &record(int row) const { return mRows.at(size_t(row)); }
+    const std::vector<ReminderRecord> &rows() const { return mRows; }
     QString datePattern() const { return mDatePattern; }
     // The text a cell shows.
     QString cellText(int row, int column) const;

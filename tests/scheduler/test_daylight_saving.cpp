@@ -2,6 +2,7 @@
 // of the zone in TZ are the ones that run.
 #include "scheduler/NextReminder.h"
 
+#include "tests/support/NextReminderChoices.h"
 #include "tests/support/TestDatabase.h"
 
 #include <QTest>
@@ -46,12 +47,7 @@ const Zone *currentZone()
 
 NextReminderChoice choose(const QList<ReminderRecord> &rows, const QDateTime &now)
 {
-    return chooseNextReminder(
-        [&rows](const std::function<void(const ReminderRecord &)> &visit) {
-            for (const ReminderRecord &r : rows)
-                visit(r);
-        },
-        now, QStringLiteral("mm/dd/yyyy"), RegionalSettings::usEnglish());
+    return vestrona::test::chooseBothWays(rows, now, QStringLiteral("mm/dd/yyyy"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "scheduler/NextReminder.h"
 #include "store/DateFormats.h"
 
+#include "tests/support/NextReminderChoices.h"
 #include "tests/support/TestDatabase.h"
 
 #include <QTest>
@@ -24,12 +25,7 @@ QDateTime at(const QDate &date, int h, int m = 0, int s = 0)
 
 NextReminderChoice choose(const Rows &rows, const QDateTime &now, const QString &pattern)
 {
-    return chooseNextReminder(
-        [&rows](const std::function<void(const ReminderRecord &)> &visit) {
-            for (const ReminderRecord &r : rows)
-                visit(r);
-        },
-        now, pattern, RegionalSettings::usEnglish());
+    return vestrona::test::chooseBothWays(rows, now, pattern);
 }
 
 } // namespace

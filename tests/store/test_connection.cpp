@@ -16,6 +16,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+
 using namespace vestrona;
 using vestrona::test::makeDatabase;
 using vestrona::test::rawSql;
@@ -93,10 +95,32 @@ class TestConnection : public QObject {
         return path;
     }
 
+    // A database of its own with a few pages of reminders.
+    QString filledDatabase()
+    {
+        const QString path = freshDatabase();
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+        conn.beginTransaction();
+        for (int i = 0; i < 400; ++i)
+            conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", QString(200, QLatin1Char('a' + i % 26))));
+        conn.commit();
+        return path;
+    }
+
+    // Keeps the first page and the file's length.
+    static void scribbleOverTablePages(QByteArray &bytes)
+    {
+        for (qsizetype i = 4096; i < bytes.size(); i += 7)
+            bytes[i] = char(0xA5);
+    }
+
 private slots:
     void initTestCase()
     {
         QVERIFY(mFolder.isValid());
+        // What the connection remembers of files that passed its check stays with the test.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(mFolder.file(QStringLiteral("cache"))));
         mTemplate = mFolder.file(QStringLiteral("template.mdb"));
         QVERIFY(makeDatabase(mTemplate));
     }
@@ -361,25 +385,13 @@ private slots:
                                                 : "create table tblReminders (ID integer primary key, Option, "
                                                   "StartDate, StartTime, Reminder)"});
             } else if (kind == "truncated" || kind == "corrupt") {
-                const QString full = freshDatabase();
-                {
-                    Connection conn(RegionalSettings::usEnglish());
-                    conn.Open(full);
-                    conn.beginTransaction();
-                    for (int i = 0; i < 400; ++i)
-                        conn.Execute(insertText(1, "10/23/2012", "3:03:00 PM", QString(200, QLatin1Char('a' + i % 26))));
-                    conn.commit();
-                }
-                QFile file(full);
+                QFile file(filledDatabase());
                 QVERIFY(file.open(QIODevice::ReadOnly));
                 bytes = file.readAll();
-                if (kind == "truncated") {
+                if (kind == "truncated")
                     bytes.truncate(bytes.size() / 2);
-                } else {
-                    // Scribble over the table pages, keeping the first page and the file's length.
-                    for (qsizetype i = 4096; i < bytes.size(); i += 7)
-                        bytes[i] = char(0xA5);
-                }
+                else
+                    scribbleOverTablePages(bytes);
             }
             if (!bytes.isNull()) {
                 QFile file(path);
@@ -401,6 +413,60 @@ private slots:
         QVERIFY(stateOf(path) == before);
         if (kind == "missing")
             QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // The check of every page is left out for a file in the state that last
+    // passed it, so a file damaged since must still be refused, even with
+    // its length and modification time kept.
+    void fileDamagedAfterPassingIsRefused_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("pages overwritten") << "overwrite";
+        QTest::newRow("pages overwritten, time put back") << "overwrite, time put back";
+        QTest::newRow("replaced by a damaged copy with the old time") << "replace";
+    }
+    void fileDamagedAfterPassingIsRefused()
+    {
+        QFETCH(QString, change);
+        const QString path = filledDatabase();
+        // Only a file written a while before it passed is remembered as passed.
+        const QDateTime written = QDateTime::currentDateTime().addSecs(-3600);
+        const auto setWritten = [&written](const QString &file) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(written, QFileDevice::FileModificationTime));
+        };
+        setWritten(path);
+        for (int opening = 0; opening < 2; ++opening) {
+            Connection conn(RegionalSettings::usEnglish());
+            conn.Open(path);
+        }
+        const qint64 size = QFileInfo(path).size();
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        scribbleOverTablePages(bytes);
+        const QString target = change == "replace" ? path + ".new" : path;
+        QFile damaged(target);
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        QCOMPARE(damaged.write(bytes), bytes.size());
+        damaged.close();
+        if (change != "overwrite")
+            setWritten(target);
+        if (change == "replace")
+            QCOMPARE(std::rename(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()), 0);
+        QCOMPARE(QFileInfo(path).size(), size);
+        QCOMPARE(QFileInfo(path).lastModified() == written, change != "overwrite");
+
+        Connection conn(RegionalSettings::usEnglish());
+        try {
+            conn.Open(path);
+            QFAIL("the damaged file was accepted");
+        } catch (const AppError &error) {
+            QVERIFY2(error.description().contains("damaged"), qPrintable(error.description()));
+        }
     }
 
     void readOnlyAccessReadsButRefusesChanges()

@@ -61,6 +61,7 @@ QProcessEnvironment ProgramFolder::environment() const
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), mCache.path());
     // CTest runs the unit tests offscreen; the program under test must show
     // real windows on the display.
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -33,8 +33,9 @@ public:
     QString configFolder() const { return mConfig.path(); }
     QString dataFolder() const { return mData.path(); }
 
-    // The environment the copies run in: the caller's, with the settings
-    // folder pointed here and the real display platform for widgets.
+    // The environment the copies run in: the caller's, with the settings,
+    // data and cache folders pointed here and the real display platform for
+    // widgets.
     QProcessEnvironment environment() const;
 
     ProcessResult cli(const QStringList &arguments) const;
@@ -45,6 +46,7 @@ private:
     TempFolder mProgram;
     TempFolder mConfig;
     TempFolder mData;
+    TempFolder mCache;
     QString mDatabasePath;
     QString mSetupError;
 };
