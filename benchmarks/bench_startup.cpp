@@ -1,12 +1,16 @@
 // The whole program as a process on the X display: how long from its start
 // until its main window is mapped, how much memory it has taken by then, and
-// how much processor time it spends counting down when nothing happens.
+// how much processor time it spends counting down when nothing happens, each
+// beside the least Qt window there is (a label and a 1 s timer).
 //
-//   bench_startup startup [RUNS]   10,000 reminders; median of RUNS starts
+//   bench_startup startup [RUNS] [DATABASE]   10,000 reminders, or a copy of
+//                                  DATABASE; median of RUNS starts
 //   bench_startup startup-missed [RUNS]   10,000 every-day reminders, last
 //                                  accounted for a year ago
-//   bench_startup idle [SECONDS]   processor time from 5 s to 5 s + SECONDS
-//   bench_startup idle-tray [SECONDS]   the same with the window hidden in the tray
+//   bench_startup minimal [RUNS]   the least window's start-ups
+//   bench_startup idle [SECONDS]   processor time from 5 s to 5 s + SECONDS of
+//                                  the window shown, the window hidden in the
+//                                  tray and the least window, side by side
 //
 // Prints "name value" lines for ./bench.
 #include "benchmarks/BenchSupport.h"
@@ -27,6 +31,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <poll.h>
 #include <signal.h>
@@ -66,20 +72,48 @@ long windowPid(Display *display, Window window)
     return pid;
 }
 
-// The main window: the program's own, named "Vestrona", of the main window's size
-// (the tray icon carries the same name).
-bool isMainWindow(Display *display, Window window, pid_t pid)
+// The window waited for: its title, and its size when something else of the
+// process carries the same title.
+struct WindowMatch {
+    const char *title;
+    int width = 0; // 0: any size
+    int height = 0;
+};
+
+// The program's main window is named "Vestrona" and has the main window's
+// size (the tray icon carries the same name).
+const WindowMatch kMainWindow{"Vestrona", 536, 607};
+const WindowMatch kMinimalWindow{"Minimal"};
+
+bool isWanted(Display *display, Window window, pid_t pid, const WindowMatch &match)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
         return false;
-    if (attributes.width != 536 || attributes.height != 607 || windowPid(display, window) != pid)
+    if (match.width && (attributes.width != match.width || attributes.height != match.height))
+        return false;
+    if (windowPid(display, window) != pid)
         return false;
     char *name = nullptr;
-    const bool named = XFetchName(display, window, &name) && name && std::strcmp(name, "Vestrona") == 0;
+    const bool named = XFetchName(display, window, &name) && name && std::strcmp(name, match.title) == 0;
     if (name)
         XFree(name);
     return named;
+}
+
+// Starts the program on the display with its settings in `configFolder`.
+pid_t startProcess(const QString &program, const QString &configFolder)
+{
+    const std::string programPath = program.toStdString();
+    const std::string config = configFolder.toStdString();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        unsetenv("QT_QPA_PLATFORM");
+        execl(programPath.c_str(), programPath.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    return pid;
 }
 
 struct Launch {
@@ -87,26 +121,19 @@ struct Launch {
     std::optional<double> mappedAfterMs;
 };
 
-// Starts the program and waits until its main window is mapped. New top-level
-// windows are watched from their creation, so the map is seen at once
-// however the window manager reparents them.
-Launch launchAndWaitForMainWindow(Display *display, const QString &program, const QString &configFolder, int timeoutMs)
+// Starts the program and waits until the matching window is mapped. New
+// top-level windows are watched from their creation, so the map is seen at
+// once however the window manager reparents them.
+Launch launchAndWaitForWindow(Display *display, const QString &program, const QString &configFolder,
+                              const WindowMatch &match, int timeoutMs)
 {
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, True);
 
     Launch launch;
-    const std::string programPath = program.toStdString();
-    const std::string config = configFolder.toStdString();
     const auto start = Clock::now();
-    launch.pid = fork();
-    if (launch.pid == 0) {
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        unsetenv("QT_QPA_PLATFORM");
-        execl(programPath.c_str(), programPath.c_str(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
+    launch.pid = startProcess(program, configFolder);
     const auto deadline = start + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
         if (!XPending(display)) {
@@ -123,7 +150,7 @@ Launch launchAndWaitForMainWindow(Display *display, const QString &program, cons
         } else if (event.type == MapNotify) {
             candidate = event.xmap.window;
         }
-        if (candidate != None && isMainWindow(display, candidate, launch.pid)) {
+        if (candidate != None && isWanted(display, candidate, launch.pid, match)) {
             launch.mappedAfterMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             break;
         }
@@ -183,25 +210,21 @@ void installProgram(const QString &folder)
     }
 }
 
-// Start-ups over 10,000 reminders of `kinds`. With a valid `seenUpTo` the
-// program finds that record and first accounts for everything since.
-int startup(Display *display, int runs, bench::FilledDatabase::Kinds kinds, const QDateTime &seenUpTo,
-            const char *name)
+// Starts `program` `runs` times, each with a fresh configuration folder that
+// `configure` may fill first, and prints the median and worst time until the
+// window is mapped and the median peak memory just after.
+int timeStartups(Display *display, int runs, const QString &program, const WindowMatch &match,
+                 const std::function<void(const QString &configFolder)> &configure, const char *name)
 {
-    bench::FilledDatabase db(10000, kinds);
-    installProgram(db.folder());
     std::vector<double> startMs, peakKb;
     for (int i = 0; i < runs; ++i) {
         QTemporaryDir config;
-        if (seenUpTo.isValid()) {
-            QSettings settings(QDir(config.path()).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
-            settings.setValue(QStringLiteral("Vestrona/SeenUpTo"), seenUpTo.toUTC().toString(Qt::ISODate));
-        }
-        const Launch launch = launchAndWaitForMainWindow(display, QDir(db.folder()).filePath(QStringLiteral("vestrona")),
-                                                         config.path(), 30000);
+        if (configure)
+            configure(config.path());
+        const Launch launch = launchAndWaitForWindow(display, program, config.path(), match, 30000);
         if (!launch.mappedAfterMs) {
             stopProgram(launch.pid);
-            std::fprintf(stderr, "bench_startup: the main window did not appear\n");
+            std::fprintf(stderr, "bench_startup: the %s window did not appear\n", match.title);
             return 1;
         }
         // The first paint and the list's layout follow the map at once.
@@ -216,58 +239,81 @@ int startup(Display *display, int runs, bench::FilledDatabase::Kinds kinds, cons
     return 0;
 }
 
-// A minute of plain countdown, with the window shown or hidden in the tray.
-int idle(Display *display, int seconds, bool inTray)
+// Start-ups over 10,000 reminders of `kinds`, or over a copy of `database`
+// when one is named. With a valid `seenUpTo` the program finds that record
+// and first accounts for everything since.
+int startup(Display *display, int runs, bench::FilledDatabase::Kinds kinds, const QString &database,
+            const QDateTime &seenUpTo, const char *name)
 {
-    // One reminder, due tomorrow.
-    bench::FilledDatabase db(0);
-    {
-        const RegionalSettings regional = RegionalSettings::usEnglish();
-        Connection conn(regional);
-        conn.Open(db.path());
-        ReminderValues v;
-        v.option = 1;
-        const QDateTime due = QDateTime::currentDateTime().addDays(1);
-        v.date = due.date();
-        v.time = due.time();
-        v.message = QStringLiteral("Tomorrow");
-        conn.Execute(editorInsertStatement(v, regional));
+    bench::FilledDatabase db(database.isEmpty() ? 10000 : 0, kinds);
+    if (!database.isEmpty() && !(QFile::remove(db.path()) && QFile::copy(database, db.path()))) {
+        std::fprintf(stderr, "bench_startup: cannot copy %s\n", qPrintable(database));
+        return 1;
     }
     installProgram(db.folder());
-    QTemporaryDir config;
-    if (inTray) {
+    const auto configure = [&seenUpTo](const QString &config) {
+        if (!seenUpTo.isValid())
+            return;
+        QSettings settings(QDir(config).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Vestrona/SeenUpTo"), seenUpTo.toUTC().toString(Qt::ISODate));
+    };
+    return timeStartups(display, runs, QDir(db.folder()).filePath(QStringLiteral("vestrona")), kMainWindow, configure,
+                        name);
+}
+
+// A program folder whose one reminder is due tomorrow: nothing rings while it counts down.
+std::unique_ptr<bench::FilledDatabase> quietProgramFolder()
+{
+    auto db = std::make_unique<bench::FilledDatabase>(0);
+    const RegionalSettings regional = RegionalSettings::usEnglish();
+    Connection conn(regional);
+    conn.Open(db->path());
+    ReminderValues v;
+    v.option = 1;
+    const QDateTime due = QDateTime::currentDateTime().addDays(1);
+    v.date = due.date();
+    v.time = due.time();
+    v.message = QStringLiteral("Tomorrow");
+    conn.Execute(editorInsertStatement(v, regional));
+    installProgram(db->folder());
+    return db;
+}
+
+// A minute of plain countdown of the window shown, the window hidden in the
+// tray and the least window, all three at once: idle processes hardly compete
+// for the processor, and the same minute serves all three.
+int idle(Display *display, int seconds)
+{
+    const auto shown = quietProgramFolder();
+    const auto inTray = quietProgramFolder();
+    QTemporaryDir shownConfig, trayConfig, minimalConfig;
+    {
         // Started at logon and minimized: the window goes straight into the tray.
-        QSettings settings(QDir(config.path()).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
+        QSettings settings(QDir(trayConfig.path()).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Vestrona/Windows Startup"), QStringLiteral("On"));
         settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
     }
     const auto start = Clock::now();
-    const QString program = QDir(db.folder()).filePath(QStringLiteral("vestrona"));
-    pid_t pid = 0;
-    if (inTray) {
-        pid = fork();
-        if (pid == 0) {
-            setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
-            unsetenv("QT_QPA_PLATFORM");
-            execl(program.toLocal8Bit().constData(), "vestrona", static_cast<char *>(nullptr));
-            _exit(127);
-        }
+    const pid_t trayPid = startProcess(QDir(inTray->folder()).filePath(QStringLiteral("vestrona")), trayConfig.path());
+    const Launch window = launchAndWaitForWindow(display, QDir(shown->folder()).filePath(QStringLiteral("vestrona")),
+                                                 shownConfig.path(), kMainWindow, 30000);
+    const Launch minimal = launchAndWaitForWindow(display, QStringLiteral(VESTRONA_MINIMAL_WINDOW), minimalConfig.path(),
+                                                  kMinimalWindow, 30000);
+    int result = 0;
+    if (window.mappedAfterMs && minimal.mappedAfterMs) {
+        std::this_thread::sleep_until(start + std::chrono::seconds(5));
+        const double before[3] = {cpuMs(window.pid), cpuMs(trayPid), cpuMs(minimal.pid)};
+        std::this_thread::sleep_until(start + std::chrono::seconds(5 + seconds));
+        std::printf("idle_cpu_ms %.1f\n", cpuMs(window.pid) - before[0]);
+        std::printf("idle_tray_cpu_ms %.1f\n", cpuMs(trayPid) - before[1]);
+        std::printf("idle_minimal_cpu_ms %.1f\n", cpuMs(minimal.pid) - before[2]);
     } else {
-        const Launch launch = launchAndWaitForMainWindow(display, program, config.path(), 30000);
-        pid = launch.pid;
-        if (!launch.mappedAfterMs) {
-            stopProgram(pid);
-            std::fprintf(stderr, "bench_startup: the main window did not appear\n");
-            return 1;
-        }
+        std::fprintf(stderr, "bench_startup: a window did not appear\n");
+        result = 1;
     }
-    std::this_thread::sleep_until(start + std::chrono::seconds(5));
-    const double before = cpuMs(pid);
-    std::this_thread::sleep_until(start + std::chrono::seconds(5 + seconds));
-    const double after = cpuMs(pid);
-    stopProgram(pid);
-    std::printf("%s %.1f\n", inTray ? "idle_tray_cpu_ms" : "idle_cpu_ms", after - before);
-    return 0;
+    for (const pid_t pid : {window.pid, trayPid, minimal.pid})
+        stopProgram(pid);
+    return result;
 }
 
 } // namespace
@@ -286,16 +332,16 @@ int main(int argc, char **argv)
     int result = 2;
     const int runs = args.value(2, QStringLiteral("10")).toInt();
     if (mode == QLatin1String("startup"))
-        result = startup(display, runs, bench::FilledDatabase::Kinds::Mixed, QDateTime(), "startup");
+        result = startup(display, runs, bench::FilledDatabase::Kinds::Mixed, args.value(3), QDateTime(), "startup");
     else if (mode == QLatin1String("startup-missed"))
-        result = startup(display, runs, bench::FilledDatabase::Kinds::EveryDay,
+        result = startup(display, runs, bench::FilledDatabase::Kinds::EveryDay, QString(),
                          QDateTime::currentDateTime().addYears(-1), "startup_missed");
+    else if (mode == QLatin1String("minimal"))
+        result = timeStartups(display, runs, QStringLiteral(VESTRONA_MINIMAL_WINDOW), kMinimalWindow, {}, "minimal");
     else if (mode == QLatin1String("idle"))
-        result = idle(display, args.value(2, QStringLiteral("60")).toInt(), false);
-    else if (mode == QLatin1String("idle-tray"))
-        result = idle(display, args.value(2, QStringLiteral("60")).toInt(), true);
+        result = idle(display, args.value(2, QStringLiteral("60")).toInt());
     else
-        std::fprintf(stderr, "usage: bench_startup startup [RUNS] | startup-missed [RUNS] | idle [SECONDS] | idle-tray [SECONDS]\n");
+        std::fprintf(stderr, "usage: bench_startup startup [RUNS] [DATABASE] | startup-missed [RUNS] | minimal [RUNS] | idle [SECONDS]\n");
     XCloseDisplay(display);
     return result;
 }
