@@ -45,7 +45,7 @@ private slots:
     void init()
     {
         // A calendar of its own per case, so counts start from nothing.
-        const QString made = mCalendar.start(mServer, QString::fromLatin1(QTest::currentTestFunction()).toLower());
+        const QString made = mCalendar.start(mServer, QStringLiteral("calendar-%1").arg(++mCalendars));
         QVERIFY2(made.isEmpty(), qPrintable(made));
         // Fresh computers per case too.
         mA = std::make_unique<ProgramFolder>();
@@ -68,14 +68,14 @@ private slots:
         const QString uid = onPhone.out.section(QLatin1Char('\t'), 0, 0);
         onPhone = mCalendar.phone({QStringLiteral("edit"), uid, QStringLiteral("Water the garden")});
         QVERIFY2(onPhone.exitCode == 0, qPrintable(shown(onPhone)));
-        for (const ProgramFolder *computer : {mA->get(), mB->get()}) {
+        for (const ProgramFolder *computer : {mA.get(), mB.get()}) {
             synced = mCalendar.sync(*computer);
             QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 1")), qPrintable(shown(synced)));
             QCOMPARE(reminderMessages(*computer), QStringList{QStringLiteral("Water the garden")});
         }
 
         // Deleted on B: gone from the server, then from A.
-        QCOMPARE(mB->cli({QStringLiteral("delete"), reminderId(mB, QStringLiteral("Water the garden"))}).exitCode, 0);
+        QCOMPARE(mB->cli({QStringLiteral("delete"), reminderId(*mB, QStringLiteral("Water the garden"))}).exitCode, 0);
         synced = mCalendar.sync(*mB);
         QVERIFY2(synced.out.contains(QLatin1String("Deleted on the server: 1")), qPrintable(shown(synced)));
         QCOMPARE(mCalendar.phone({QStringLiteral("summaries")}).out.trimmed(), QString());
@@ -190,6 +190,7 @@ private slots:
 private:
     RadicaleServer mServer;
     SyncedCalendar mCalendar;
+    int mCalendars = 0;
     std::unique_ptr<ProgramFolder> mA;
     std::unique_ptr<ProgramFolder> mB;
 };
