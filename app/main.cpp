@@ -11,6 +11,7 @@
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
 #include "ui/WindowLook.h"
+#include "sync/AccountSyncer.h"
 #include "sync/PasswordStore.h"
 #include "app/SingleInstance.h"
 
@@ -64,6 +65,9 @@ int main(int argc, char *argv[])
                              fileDialogs, data, passwords};
 
     Form1 form(context);
+    // Set up or not, the account is read at each sync: one set up later in
+    // "Calendar sync…" syncs without a restart.
+    form.setSyncer(std::make_unique<AccountSyncer>(settings, passwords, form.conn(), context.regional));
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);
     if (!form.Form_Load())
         return 0;

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/ICalendarCommands.h"
+#include "cli/SyncCommand.h"
 
 #include "core/AppError.h"
 #include "core/Clock.h"
@@ -38,7 +39,14 @@ constexpr auto kDescription =
     "  restore FILE...           adds the reminders of backup files\n"
     "  export [--force] FILE     writes every reminder to an iCalendar (.ics) file\n"
     "  import FILE...            adds the events and to-dos of iCalendar files and\n"
-    "                            prints them; a date without a time starts at 00:00:00";
+    "                            prints them; a date without a time starts at 00:00:00\n"
+    "  sync [--url URL --user NAME] [--accept-certificate SHA256]\n"
+    "                            syncs the reminders with the CalDAV calendar at URL\n"
+    "                            (saved for later syncs and for Vestrona) and prints\n"
+    "                            what went up, came down, was deleted or left out;\n"
+    "                            the password comes from VESTRONA_CALDAV_PASSWORD,\n"
+    "                            the keyring or, on a terminal, a prompt; exit 1 when\n"
+    "                            items were left out, 3 when the sync failed";
 
 struct UsageError {
     QString text;
@@ -80,6 +88,7 @@ private:
     int remove(const QStringList &args);
     int backup(const QStringList &args);
     int restore(const QStringList &args);
+    int sync();
 
     void openDatabase();
     // False, after saying so, when `path` exists and --force is not given.
@@ -97,6 +106,12 @@ private:
     QCommandLineOption mTime{QStringLiteral("time"), QStringLiteral("Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
     QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri."), QStringLiteral("days")};
     QCommandLineOption mForce{QStringLiteral("force"), QStringLiteral("Let backup replace an existing file.")};
+    QCommandLineOption mUrl{QStringLiteral("url"), QStringLiteral("The calendar's address, for sync."), QStringLiteral("url")};
+    QCommandLineOption mUser{QStringLiteral("user"), QStringLiteral("The user name on the calendar server, for sync."),
+                             QStringLiteral("name")};
+    QCommandLineOption mAcceptCertificate{QStringLiteral("accept-certificate"),
+                                          QStringLiteral("Trust the server certificate with this SHA-256 fingerprint, for sync."),
+                                          QStringLiteral("sha256")};
     QCommandLineOption mDatabase{QStringLiteral("database"), QStringLiteral("The reminder database to use."),
                                  QStringLiteral("file")};
     std::unique_ptr<Connection> mConn;
@@ -109,8 +124,9 @@ int Cli::run(const QStringList &arguments)
                                             .arg(mEnv.dataLocation.files().database));
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
-    mParser.addOptions({mOption, mDate, mTime, mDays, mForce, mDatabase});
-    mParser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("next, list, add, delete, backup, restore, export or import."));
+    mParser.addOptions({mOption, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mDatabase});
+    mParser.addPositionalArgument(QStringLiteral("command"),
+                                  QStringLiteral("next, list, add, delete, backup, restore, export, import or sync."));
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
 
     try {
@@ -182,6 +198,11 @@ int Cli::run(const QStringList &arguments)
             StreamReporter reporter(mErr);
             return importICalendar(*mConn, mEnv.regional, reporter, args, currentDateFormat(mEnv.settings), mOut, mErr);
         }
+        if (command == QLatin1String("sync")) {
+            requireArgumentCount(args, 0, "sync [--url URL --user NAME] [--accept-certificate SHA256]");
+            allowOnly({&mUrl, &mUser, &mAcceptCertificate});
+            return sync();
+        }
         throw UsageError{QStringLiteral("Unknown command \"%1\".").arg(command)};
     } catch (const UsageError &e) {
         mErr << "vestrona-cli: " << e.text << "\nTry 'vestrona-cli --help'.\n";
@@ -200,7 +221,7 @@ void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const c
 
 void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
 {
-    for (const QCommandLineOption *o : {&mOption, &mDate, &mTime, &mDays, &mForce}) {
+    for (const QCommandLineOption *o : {&mOption, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate}) {
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
             throw UsageError{QStringLiteral("--%1 does not belong to this command.").arg(o->names().first())};
     }
@@ -368,6 +389,16 @@ int Cli::restore(const QStringList &args)
     if (anyFailed)
         return ExitDatabase;
     return anyRejected ? ExitNothing : ExitOk;
+}
+
+int Cli::sync()
+{
+    const auto given = [this](const QCommandLineOption &option) {
+        return mParser.isSet(option) ? std::optional<QString>(mParser.value(option)) : std::nullopt;
+    };
+    openDatabase();
+    return syncCommand(*mConn, mEnv.settings, mEnv.regional, {given(mUrl), given(mUser), given(mAcceptCertificate)},
+                       mOut, mErr);
 }
 
 } // namespace

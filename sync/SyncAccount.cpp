@@ -15,6 +15,15 @@ SyncAccount readSyncAccount(const SettingsStore &settings)
     return account;
 }
 
+SyncAccount movedTo(SyncAccount account, const QUrl &url, const QString &user)
+{
+    if (url.host() != account.url.host() || url.port() != account.url.port())
+        account.acceptedCertificate.clear();
+    account.url = url;
+    account.user = user;
+    return account;
+}
+
 void saveSyncAccount(SettingsStore &settings, const SyncAccount &account)
 {
     settings.SaveSetting(SyncSettingKey::Url, account.url.toString());

@@ -28,6 +28,10 @@ struct SyncAccount {
 };
 
 SyncAccount readSyncAccount(const SettingsStore &settings);
+// `account` at another address or with another user. A certificate accepted
+// for one server says nothing about another: it is forgotten when the
+// server changes.
+SyncAccount movedTo(SyncAccount account, const QUrl &url, const QString &user);
 // Throws AppError when the settings cannot be written.
 void saveSyncAccount(SettingsStore &settings, const SyncAccount &account);
 

@@ -6,6 +6,8 @@ QString summaryText(const SyncReport &report)
 {
     if (report.outcome == SyncReport::Outcome::Failed)
         return QStringLiteral("failed: ") + report.failure;
+    if (report.outcome == SyncReport::Outcome::NotSetUp)
+        return QStringLiteral("no calendar account is set up");
     QStringList parts;
     const auto count = [&parts](int n, const char *what) {
         if (n > 0)

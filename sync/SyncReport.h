@@ -11,7 +11,8 @@ namespace vestrona {
 
 // The outcome of one sync, for the dialog, the tray and `vestrona-cli sync`.
 struct SyncReport {
-    enum class Outcome { Synced, SomeLeftOut, Failed };
+    // NotSetUp: no calendar account is set up, so nothing was sent.
+    enum class Outcome { Synced, SomeLeftOut, Failed, NotSetUp };
     Outcome outcome = Outcome::Synced;
 
     int uploaded = 0;       // reminders created or changed on the server

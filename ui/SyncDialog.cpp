@@ -182,7 +182,6 @@ bool SyncDialog::fieldsChanged() const
 
 void SyncDialog::saveThen(const std::function<void()> &next)
 {
-    SyncAccount account = readSyncAccount(mSettings);
     const QUrl url(mUrl->text().trimmed(), QUrl::StrictMode);
     const QString user = mUser->text().trimmed();
     QString problem = syncUrlProblem(url);
@@ -192,12 +191,7 @@ void SyncDialog::saveThen(const std::function<void()> &next)
         showProblem(problem);
         return;
     }
-    // A certificate accepted for one server says nothing about another.
-    if (url.host() != account.url.host() || url.port() != account.url.port())
-        account.acceptedCertificate.clear();
-    account.url = url;
-    account.user = user;
-    if (!storeAccount(account))
+    if (!storeAccount(movedTo(readSyncAccount(mSettings), url, user)))
         return;
     showProblem(QString());
     const QString password = mPassword->text();

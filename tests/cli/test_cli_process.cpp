@@ -195,6 +195,8 @@ private slots:
         QTest::newRow("delete without ID") << QStringList{"delete"} << QStringLiteral("delete ID");
         QTest::newRow("delete a word") << QStringList{"delete", "first"} << QStringLiteral("first");
         QTest::newRow("delete zero") << QStringList{"delete", "0"} << QStringLiteral("\"0\"");
+        QTest::newRow("sync with an argument") << QStringList{"sync", "now"} << QStringLiteral("sync [--url URL");
+        QTest::newRow("account option of another command") << QStringList{"list", "--user", "alice"} << QStringLiteral("--user");
     }
 
     void badArgumentsChangeNothing()
@@ -214,6 +216,55 @@ private slots:
         const QStringList rows = outputLines(folder.cli({"list"}));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().section(QLatin1Char('\t'), -1), kept);
+    }
+
+    // Refused before any request goes out: exit 3, words, reminders untouched.
+    void syncRefusedBeforeAnyRequest_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("no account") << QStringList{"sync"} << QStringLiteral("No calendar account is set up");
+        QTest::newRow("user without address") << QStringList{"sync", "--user", "alice"}
+                                              << QStringLiteral("is not a web address");
+        QTest::newRow("plain http elsewhere") << QStringList{"sync", "--url", "http://dav.example.org/alice/", "--user", "alice"}
+                                              << QStringLiteral("https://");
+        QTest::newRow("fingerprint cut short")
+            << QStringList{"sync", "--url", "https://dav.example.org/alice/", "--user", "alice", "--accept-certificate", "AB:CD"}
+            << QStringLiteral("32 hex pairs");
+        QTest::newRow("no password and no terminal")
+            << QStringList{"sync", "--url", "https://dav.example.org/alice/", "--user", "alice"}
+            << QStringLiteral("VESTRONA_CALDAV_PASSWORD");
+    }
+    void syncRefusedBeforeAnyRequest()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, mentions);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QVERIFY(!folder.addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Keep me")).isEmpty());
+        QProcessEnvironment env = folder.environment();
+        env.remove(QStringLiteral("VESTRONA_CALDAV_PASSWORD"));
+        // No keyring either.
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/vestrona-test-bus"));
+        const ProcessResult r = runProcess(folder.cliPath(), arguments, env);
+        QCOMPARE(r.exitCode, 3);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: ")) && r.err.contains(mentions), qPrintable(r.err));
+        QCOMPARE(outputLines(folder.cli({"list"})).size(), 1);
+    }
+
+    // The account given once is the one later syncs use.
+    void syncKeepsTheAccountGiven()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QProcessEnvironment env = folder.environment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/vestrona-test-bus"));
+        env.remove(QStringLiteral("VESTRONA_CALDAV_PASSWORD"));
+        runProcess(folder.cliPath(), {"sync", "--url", "https://dav.example.org/alice/", "--user", "alice"}, env);
+        const ProcessResult again = runProcess(folder.cliPath(), {"sync"}, env);
+        QCOMPARE(again.exitCode, 3);
+        QVERIFY2(again.err.contains(QLatin1String("No password for alice at dav.example.org")), qPrintable(again.err));
     }
 
     void missingDatabase_data()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "store/RegionalSettings.h"
+
+#include <QString>
+
+#include <optional>
+
+class QTextStream;
+
+namespace vestrona {
+
+class Connection;
+class SettingsStore;
+
+// What `sync` was told on the command line; each given part is saved to the
+// account before the sync.
+struct SyncCommandLine {
+    std::optional<QString> url;
+    std::optional<QString> user;
+    std::optional<QString> acceptCertificate;
+};
+
+// `sync`: one sync of `conn` with the account of `settings`. The password
+// comes from VESTRONA_CALDAV_PASSWORD, else the keyring, else a prompt when
+// the standard input is a terminal. Prints a line per kind of change, then
+// each item left out and each conflict; a failure goes to `err` in words.
+// Returns a CliExit: ok, some left out (ExitNothing) or failed (ExitDatabase).
+int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
+                const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err);
+
+} // namespace vestrona

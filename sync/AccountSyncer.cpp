@@ -1,0 +1,78 @@
+#include "sync/AccountSyncer.h"
+
+#include "sync/PasswordStore.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace vestrona {
+
+SyncSession::SyncSession(const SyncAccount &account, const QString &password, Connection &conn,
+                         RegionalSettings regional)
+    : collection(account, password), engine(collection, conn, std::move(regional), account.url.toString())
+{
+}
+
+AccountSyncer::AccountSyncer(const SettingsStore &settings, PasswordStore &passwords, Connection &conn,
+                             RegionalSettings regional, QObject *parent)
+    : Syncer(parent), mSettings(settings), mPasswords(passwords), mConn(conn), mRegional(std::move(regional))
+{
+}
+
+AccountSyncer::~AccountSyncer() = default;
+
+void AccountSyncer::sync()
+{
+    if (mSyncing)
+        return;
+    mSyncing = true;
+    mSession.reset();
+    const SyncAccount account = readSyncAccount(mSettings);
+    SyncReport report;
+    if (!account.isSetUp()) {
+        report.outcome = SyncReport::Outcome::NotSetUp;
+        finishLater(report);
+        return;
+    }
+    // The settings file may have been edited by hand.
+    if (const QString problem = syncUrlProblem(account.url); !problem.isEmpty()) {
+        report.outcome = SyncReport::Outcome::Failed;
+        report.failure = problem;
+        finishLater(report);
+        return;
+    }
+    mPasswords.read(account.url, account.user, [self = QPointer<AccountSyncer>(this), account](const QString &password) {
+        if (self)
+            self->start(account, password);
+    });
+}
+
+void AccountSyncer::start(const SyncAccount &account, const QString &password)
+{
+    if (password.isEmpty()) {
+        SyncReport report;
+        report.outcome = SyncReport::Outcome::Failed;
+        report.failureKind = CalDavFailure::Kind::Unauthorized;
+        report.failure = QStringLiteral("No password is kept for %1 at %2; please type it in \"Calendar sync…\".")
+                             .arg(account.user, account.url.host());
+        finishLater(report);
+        return;
+    }
+    mSession = std::make_unique<SyncSession>(account, password, mConn, mRegional);
+    connect(&mSession->engine, &Syncer::finished, this, &AccountSyncer::finish);
+    mSession->engine.sync();
+}
+
+void AccountSyncer::finishLater(SyncReport report)
+{
+    report.finishedAt = QDateTime::currentDateTime();
+    QTimer::singleShot(0, this, [this, report] { finish(report); });
+}
+
+void AccountSyncer::finish(const SyncReport &report)
+{
+    mSyncing = false;
+    emit finished(report);
+}
+
+} // namespace vestrona

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "tests/support/Process.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/RadicaleServer.h"
+
+#include <QStringList>
+#include <QUrl>
+
+namespace vestrona::test {
+
+// One user's calendar on a real Radicale over TLS, and the devices that sync
+// with it: program folders running `vestrona-cli sync` (computers) and
+// tests/support/phone.py (a phone's calendar app).
+class SyncedCalendar {
+public:
+    static inline const QString user = QStringLiteral("alice");
+    static inline const QString password = QStringLiteral("s3cret pass");
+
+    // Empty words when the server runs with a calendar named `name`.
+    QString start(RadicaleServer &server, const QString &name);
+
+    QUrl url() const { return mUrl; }
+
+    // `vestrona-cli sync` in `computer`, with the account and the server's
+    // certificate given, the password from the environment.
+    ProcessResult sync(const ProgramFolder &computer, const QString &password = SyncedCalendar::password) const;
+    // phone.py COMMAND ARGS...
+    ProcessResult phone(const QStringList &commandAndArguments) const;
+
+private:
+    RadicaleServer *mServer = nullptr;
+    QUrl mUrl;
+};
+
+// The messages of the reminders `vestrona-cli list` prints, sorted.
+QStringList reminderMessages(const ProgramFolder &computer);
+// The ID `vestrona-cli list` prints for the reminder with `message`; "" when none.
+QString reminderId(const ProgramFolder &computer, const QString &message);
+
+} // namespace vestrona::test

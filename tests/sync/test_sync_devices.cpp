@@ -1,0 +1,199 @@
+// Two computers (program folders running vestrona-cli sync) and a phone
+// (Python's caldav library) on one calendar of a real Radicale over TLS with
+// password authentication.
+#include "sync/SyncEngine.h"
+#include "tests/support/Files.h"
+#include "tests/support/FaultServer.h"
+#include "tests/support/TestDatabase.h"
+#include "tests/support/SyncedCalendar.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include <memory>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+namespace {
+
+QString shown(const ProcessResult &result)
+{
+    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(result.exitCode).arg(result.out, result.err);
+}
+
+QString tomorrowAt(int hour)
+{
+    return QDateTime(QDate::currentDate().addDays(1), QTime(hour, 0)).toUTC().toString(QStringLiteral("yyyyMMddTHHmmssZ"));
+}
+
+} // namespace
+
+class TestSyncDevices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(mServer.addUser(SyncedCalendar::user, SyncedCalendar::password).isEmpty(), "htpasswd");
+        const QString started = mServer.start();
+        QVERIFY2(started.isEmpty(), qPrintable(started));
+    }
+
+    void init()
+    {
+        // A calendar of its own per case, so counts start from nothing.
+        const QString made = mCalendar.start(mServer, QStringLiteral("calendar-%1").arg(++mCalendars));
+        QVERIFY2(made.isEmpty(), qPrintable(made));
+        // Fresh computers per case too.
+        mA = std::make_unique<ProgramFolder>();
+        mB = std::make_unique<ProgramFolder>();
+        QVERIFY2(mA->setupError().isEmpty() && mB->setupError().isEmpty(), "program folders");
+    }
+
+    void changesTravelBetweenComputersAndPhone()
+    {
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Water the plants")).isEmpty());
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Up: 1")), qPrintable(shown(synced)));
+        synced = mCalendar.sync(*mB);
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 1")), qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mB), QStringList{QStringLiteral("Water the plants")});
+        ProcessResult onPhone = mCalendar.phone({QStringLiteral("summaries")});
+        QVERIFY2(onPhone.out.contains(QLatin1String("\tWater the plants")), qPrintable(shown(onPhone)));
+
+        // Edited on the phone: both computers take the phone's words.
+        const QString uid = onPhone.out.section(QLatin1Char('\t'), 0, 0);
+        onPhone = mCalendar.phone({QStringLiteral("edit"), uid, QStringLiteral("Water the garden")});
+        QVERIFY2(onPhone.exitCode == 0, qPrintable(shown(onPhone)));
+        for (const ProgramFolder *computer : {mA.get(), mB.get()}) {
+            synced = mCalendar.sync(*computer);
+            QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 1")), qPrintable(shown(synced)));
+            QCOMPARE(reminderMessages(*computer), QStringList{QStringLiteral("Water the garden")});
+        }
+
+        // Deleted on B: gone from the server, then from A.
+        QCOMPARE(mB->cli({QStringLiteral("delete"), reminderId(*mB, QStringLiteral("Water the garden"))}).exitCode, 0);
+        synced = mCalendar.sync(*mB);
+        QVERIFY2(synced.out.contains(QLatin1String("Deleted on the server: 1")), qPrintable(shown(synced)));
+        QCOMPARE(mCalendar.phone({QStringLiteral("summaries")}).out.trimmed(), QString());
+        synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.out.contains(QLatin1String("Deleted here: 1")), qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList());
+    }
+
+    void bothSidesChangedKeepsTheServersAndSavesOurs()
+    {
+        const QString id = mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Call mum"));
+        QCOMPARE(mCalendar.sync(*mA).exitCode, 0);
+        const QString uid = mCalendar.phone({QStringLiteral("summaries")}).out.section(QLatin1Char('\t'), 0, 0);
+        QVERIFY(!uid.isEmpty());
+
+        rawSql(mA->databasePath(), {QStringLiteral("UPDATE tblReminders SET Reminder = 'Call mum at noon' WHERE ID = %1").arg(id)});
+        QCOMPARE(mCalendar.phone({QStringLiteral("edit"), uid, QStringLiteral("Call mum tonight")}).exitCode, 0);
+
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0, qPrintable(shown(synced)));
+        QCOMPARE(synced.out.count(QLatin1String("Changed on both sides")), 1);
+        QVERIFY2(synced.out.contains(QLatin1String("Call mum at noon")), qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Call mum tonight")});
+        const QString conflicts = QFileInfo(mA->databasePath()).dir().filePath(QLatin1String(kSyncConflictsFileName));
+        QVERIFY2(readFile(conflicts).contains("Call mum at noon"), qPrintable(conflicts));
+
+        // Said once: the next sync has nothing to tell.
+        synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0 && !synced.out.contains(QLatin1String("Changed on both sides")),
+                 qPrintable(shown(synced)));
+    }
+
+    void monthlyEventOnTheServerIsLeftAlone()
+    {
+        const QStringList resource{QStringLiteral("resource"), QStringLiteral("rent-1")};
+        ProcessResult onPhone = mCalendar.phone(
+            {QStringLiteral("add"), QStringLiteral("rent-1"), QStringLiteral("Pay rent"), tomorrowAt(9), QStringLiteral("FREQ=MONTHLY")});
+        QVERIFY2(onPhone.exitCode == 0, qPrintable(shown(onPhone)));
+        const ProcessResult before = mCalendar.phone(resource);
+        QVERIFY2(before.exitCode == 0 && !before.out.isEmpty(), qPrintable(shown(before)));
+
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(2), QStringLiteral("Dentist")).isEmpty());
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 1, qPrintable(shown(synced)));
+        QCOMPARE(synced.out.count(QLatin1String("Pay rent")), 1);
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Dentist")});
+
+        synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0 && !synced.out.contains(QLatin1String("Pay rent")), qPrintable(shown(synced)));
+        const ProcessResult after = mCalendar.phone(resource);
+        QCOMPARE(after.out, before.out); // the same ETag and the same text
+    }
+
+    void refusalsSayWhyAndKeepEverything_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("acceptCertificate");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("wrong password") << QStringLiteral("Wr0ng-Pa55") << true << "did not accept the user name or password";
+        QTest::newRow("certificate not accepted") << SyncedCalendar::password << false << "--accept-certificate ";
+    }
+    void refusalsSayWhyAndKeepEverything()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, acceptCertificate);
+        QFETCH(QString, words);
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Feed the cat")).isEmpty());
+        QProcessEnvironment env = mA->environment();
+        env.insert(QStringLiteral("VESTRONA_CALDAV_PASSWORD"), password);
+        QStringList arguments{QStringLiteral("sync"), QStringLiteral("--url"), mCalendar.url().toString(),
+                              QStringLiteral("--user"), SyncedCalendar::user};
+        if (acceptCertificate)
+            arguments << QStringLiteral("--accept-certificate") << mServer.certificateFingerprint();
+        const ProcessResult synced = runProcess(mA->cliPath(), arguments, env);
+        QVERIFY2(synced.exitCode == 3 && synced.err.contains(words), qPrintable(shown(synced)));
+        QVERIFY2(!synced.err.contains(password), "the password is never shown");
+        if (!acceptCertificate)
+            QVERIFY2(synced.err.contains(mServer.certificateFingerprint()), qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Feed the cat")});
+    }
+
+    void misbehavingServerEndsInWords_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("401") << "unauthorized" << "did not accept the user name or password";
+        QTest::newRow("500") << "error500" << "failed with error 500";
+        QTest::newRow("stalled") << "stall" << "stopped answering";
+        QTest::newRow("50 MB") << "huge" << "larger than";
+        QTest::newRow("malformed XML") << "malformed" << "cannot read";
+    }
+    void misbehavingServerEndsInWords()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, words);
+        FaultServer server;
+        const QString started = server.start();
+        QVERIFY2(started.isEmpty(), qPrintable(started));
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Feed the cat")).isEmpty());
+        QProcessEnvironment env = mA->environment();
+        env.insert(QStringLiteral("VESTRONA_CALDAV_PASSWORD"), SyncedCalendar::password);
+        const ProcessResult synced =
+            runProcess(mA->cliPath(),
+                       {QStringLiteral("sync"), QStringLiteral("--url"), server.collectionUrl(mode).toString(),
+                        QStringLiteral("--user"), SyncedCalendar::user},
+                       env, 90000);
+        QVERIFY2(synced.exitCode == 3 && synced.err.contains(words), qPrintable(shown(synced)));
+        QVERIFY2(!synced.err.contains(SyncedCalendar::password), "the password is never shown");
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Feed the cat")});
+    }
+
+private:
+    RadicaleServer mServer;
+    SyncedCalendar mCalendar;
+    int mCalendars = 0;
+    std::unique_ptr<ProgramFolder> mA;
+    std::unique_ptr<ProgramFolder> mB;
+};
+
+QTEST_GUILESS_MAIN(TestSyncDevices)
+#include "test_sync_devices.moc"
