@@ -4,6 +4,7 @@
 #include "store/RegionalSettings.h"
 #include "store/Statements.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -60,6 +61,13 @@ FilledDatabase::FilledDatabase(int count, Kinds kinds) : mPath(mDir.filePath(QSt
         conn.Execute(editorInsertStatement(v, regional));
     }
     conn.commit();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 long peakMemoryKb()

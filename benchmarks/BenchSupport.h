@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 namespace vestrona::bench {
 
@@ -37,6 +38,9 @@ public:
 
 // Makes an empty reminder database from the schema at `path`.
 void createEmptyDatabase(const QString &path);
+
+// The middle value; the mean of the two middle ones for an even count.
+double median(std::vector<double> values);
 
 // The process's peak memory (VmHWM) in kB, -1 when unknown; resetting it
 // lets a measurement leave out what was used before it.

@@ -168,13 +168,6 @@ public:
     void reportMissed(const std::vector<MissedEntry> &, int) override {}
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 double worst(const std::vector<double> &values)
 {
     return *std::max_element(values.begin(), values.end());
@@ -243,9 +236,9 @@ int main(int argc, char **argv)
         if (times.soundStarted)
             soundLate.push_back(*times.soundStarted - dueMs);
     }
-    std::printf("alarm_popup_median_ms %.1f\n", median(shownLate));
+    std::printf("alarm_popup_median_ms %.1f\n", bench::median(shownLate));
     std::printf("alarm_popup_worst_ms %.1f\n", worst(shownLate));
-    std::printf("alarm_play_call_median_ms %.1f\n", median(playLate));
+    std::printf("alarm_play_call_median_ms %.1f\n", bench::median(playLate));
     if (soundLate.size() != shownLate.size()) {
         std::fprintf(stderr, "bench_alarm: the sound started in only %zu of %zu alarms\n", soundLate.size(), shownLate.size());
         return 0;
@@ -255,7 +248,7 @@ int main(int argc, char **argv)
     std::printf("alarm_sound_first_ms %.1f\n", soundLate.front());
     if (soundLate.size() > 1) {
         const std::vector<double> later(soundLate.begin() + 1, soundLate.end());
-        std::printf("alarm_sound_median_ms %.1f\n", median(later));
+        std::printf("alarm_sound_median_ms %.1f\n", bench::median(later));
         std::printf("alarm_sound_worst_ms %.1f\n", worst(later));
     }
     return 0;

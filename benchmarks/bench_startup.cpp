@@ -194,13 +194,6 @@ void stopProgram(pid_t pid)
     waitpid(pid, &status, 0);
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 // A program folder: the database, the program and its alarm sound.
 void installProgram(const QString &folder)
 {
@@ -233,9 +226,9 @@ int timeStartups(Display *display, int runs, const QString &program, const Windo
         peakKb.push_back(double(statusKb(launch.pid, "VmHWM")));
         stopProgram(launch.pid);
     }
-    std::printf("%s_ms %.1f\n", name, median(startMs));
+    std::printf("%s_ms %.1f\n", name, bench::median(startMs));
     std::printf("%s_worst_ms %.1f\n", name, *std::max_element(startMs.begin(), startMs.end()));
-    std::printf("%s_peak_mb %.1f\n", name, median(peakKb) / 1024.0);
+    std::printf("%s_peak_mb %.1f\n", name, bench::median(peakKb) / 1024.0);
     return 0;
 }
 
