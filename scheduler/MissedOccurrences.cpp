@@ -18,12 +18,6 @@ struct Occurrences {
     qint64 lastDay = 0;
 };
 
-// ISO weekday (1 = Monday) of a Julian day; day 0 was a Monday.
-int weekdayOfJulianDay(qint64 day)
-{
-    return int(day % 7) + 1;
-}
-
 // The row's occurrences whose wall-clock positions lie in (from, to].
 std::optional<Occurrences> occurrencesBetween(const ReminderRecord &row, qint64 from, qint64 to)
 {

@@ -12,32 +12,37 @@ namespace {
 
 using namespace wallclock;
 
-// The row's first wall-clock position after `threshold`, if any.
-std::optional<qint64> nextWallKey(const ReminderRecord &row, qint64 threshold)
+// comesBefore, for rows read as numbers.
+bool comesFirst(const ScheduleRow &a, const ScheduleRow &b)
 {
-    if (!row.StartDate.isValid() || !row.StartTime.isValid())
-        return std::nullopt;
-    const qint64 timeOfDay = row.StartTime.msecsSinceStartOfDay();
-    const qint64 startDay = row.StartDate.toJulianDay();
-    const qint64 start = wallKey(startDay, timeOfDay);
+    if (a.startDay != b.startDay)
+        return a.startDay < b.startDay;
+    if (a.startMsecs != b.startMsecs)
+        return a.startMsecs < b.startMsecs;
+    return a.ID < b.ID;
+}
+
+// The row's first wall-clock position after `threshold`, if any.
+std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold)
+{
+    const qint64 start = wallKey(row.startDay, row.startMsecs);
     const qint64 thresholdDay = threshold / kMsPerDay;
 
     switch (row.Option) {
     case OptionDaily: {
         if (start > threshold)
             return start;
-        const qint64 today = wallKey(thresholdDay, timeOfDay);
+        const qint64 today = wallKey(thresholdDay, row.startMsecs);
         return today > threshold ? today : today + kMsPerDay;
     }
     case OptionWeekly: {
-        const int mask = weekdayMask(row.Weekdays);
-        if (mask == 0)
+        if (row.weekdays == 0)
             return std::nullopt;
-        const qint64 firstDay = std::max(startDay, thresholdDay);
+        const qint64 firstDay = std::max(row.startDay, thresholdDay);
         // Eight days: today's weekday may come round again a week later.
         for (qint64 day = firstDay; day < firstDay + 8; ++day) {
-            const qint64 key = wallKey(day, timeOfDay);
-            if ((mask & (1 << QDate::fromJulianDay(day).dayOfWeek())) && key > threshold)
+            const qint64 key = wallKey(day, row.startMsecs);
+            if ((row.weekdays & (1 << weekdayOfJulianDay(day))) && key > threshold)
                 return key;
         }
         return std::nullopt;
@@ -50,23 +55,6 @@ std::optional<qint64> nextWallKey(const ReminderRecord &row, qint64 threshold)
 }
 
 } // namespace
-
-int weekdayMask(QStringView weekdays)
-{
-    int mask = 0;
-    const qsizetype size = weekdays.size();
-    qsizetype from = 0;
-    while (from <= size) {
-        qsizetype end = from;
-        while (end < size && weekdays[end] != QLatin1Char(','))
-            ++end;
-        const int day = weekdayIndex(weekdays.mid(from, end - from));
-        if (day >= 0)
-            mask |= 1 << (day + 1);
-        from = end + 1;
-    }
-    return mask;
-}
 
 QDateTime firstInstantOf(const QDate &date, const QTime &time)
 {
@@ -89,24 +77,36 @@ NextReminderFinder::NextReminderFinder(const QDateTime &now)
 
 void NextReminderFinder::offer(const ReminderRecord &row)
 {
+    if (!row.StartDate.isValid() || !row.StartTime.isValid())
+        return;
+    const ScheduleRow numbers{row.ID, row.Option, row.StartDate.toJulianDay(), row.StartTime.msecsSinceStartOfDay(),
+                              row.Option == OptionWeekly ? weekdayMask(row.Weekdays) : 0};
+    if (offer(numbers))
+        mBestMessage = row.Reminder;
+}
+
+bool NextReminderFinder::offer(const ScheduleRow &row)
+{
     const std::optional<qint64> key = nextWallKey(row, mThreshold);
     if (!key)
-        return;
+        return false;
     // Later on the wall clock is never sooner, and strictly later unless the
     // best so far was moved to the end of a skipped hour.
     if (mHasBest && *key > mBestKey && !mBestShifted)
-        return;
+        return false;
     QDateTime due = firstInstantOfKey(*key, mZone);
     // Equal moments go to the row that comes first in the ordered select, so
     // rows may be offered in any order.
-    if (mHasBest && (due > mBestDue || (due == mBestDue && !comesBefore(row, mBest))))
-        return;
+    if (mHasBest && (due > mBestDue || (due == mBestDue && !comesFirst(row, mBest))))
+        return false;
     const QDateTime local = due.toLocalTime();
     mHasBest = true;
     mBestShifted = wallKey(local.date(), local.time()) != *key;
     mBestKey = *key;
     mBestDue = std::move(due);
     mBest = row;
+    mBestMessage.clear();
+    return true;
 }
 
 NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const RegionalSettings &regional) const
@@ -117,8 +117,8 @@ NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const R
     // the time shown, as the countdown counts to it.
     const QDateTime local = mBestDue.toLocalTime();
     const QDate date = mBestShifted ? local.date() : dateOfKey(mBestKey);
-    const QTime time = mBestShifted ? local.time() : mBest.StartTime;
-    return {composeAlarmTimeText(date, time, dateFormat, regional), mBest.Reminder, mBestDue, mBest.ID};
+    const QTime time = mBestShifted ? local.time() : QTime::fromMSecsSinceStartOfDay(mBest.startMsecs);
+    return {composeAlarmTimeText(date, time, dateFormat, regional), mBestMessage, mBestDue, mBest.ID};
 }
 
 NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
@@ -144,8 +144,9 @@ NextReminderChoice findNextReminder(Connection &conn, const QDateTime &now, cons
                                     const RegionalSettings &regional,
                                     const std::function<void(const ReminderRecord &)> &damaged)
 {
-    NextReminderChoice choice = chooseNextReminder(
-        [&](const auto &row) { conn.forEachScheduleRow(row, damaged); }, now, dateFormat, regional);
+    NextReminderFinder finder(now);
+    conn.forEachScheduleStart([&finder](const ScheduleRow &row) { finder.offer(row); }, damaged);
+    NextReminderChoice choice = finder.choice(dateFormat, regional);
     if (!choice.alarmTime.isEmpty())
         choice.alarmText = conn.reminderMessage(choice.id);
     return choice;

@@ -14,10 +14,6 @@
 
 namespace vestrona {
 
-// Bit n set for ISO weekday n (1 = Monday) named in a Weekdays text. Pieces
-// are split at "," and compared after trimming blanks, so " Wed" is Wednesday.
-int weekdayMask(QStringView weekdays);
-
 // The moment a local wall-clock date and time happens. A time the clocks skip
 // (spring forward) happens at the first moment after the gap; a time they
 // repeat (fall back) happens at its first pass.
@@ -45,6 +41,9 @@ public:
     explicit NextReminderFinder(const QDateTime &now);
 
     void offer(const ReminderRecord &row);
+    // A row read as numbers; true when it is the choice so far. The choice
+    // then has no message: the caller reads the chosen one's.
+    bool offer(const ScheduleRow &row);
 
     bool hasChoice() const { return mHasBest; }
     const QDateTime &due() const { return mBestDue; }
@@ -58,7 +57,8 @@ private:
     qint64 mBestKey = 0;
     bool mBestShifted = false; // moved to the end of a skipped hour
     QDateTime mBestDue;
-    ReminderRecord mBest;
+    ScheduleRow mBest;
+    QString mBestMessage;
 };
 
 // Hands each row of a reading to the given callback, in order.

@@ -25,6 +25,12 @@ inline qint64 wallKey(const QDate &date, const QTime &time)
     return wallKey(date.toJulianDay(), time.msecsSinceStartOfDay());
 }
 
+// ISO weekday (1 = Monday) of a Julian day; day 0 was a Monday.
+inline int weekdayOfJulianDay(qint64 day)
+{
+    return int(day % 7) + 1;
+}
+
 inline QDate dateOfKey(qint64 key)
 {
     return QDate::fromJulianDay(key / kMsPerDay);

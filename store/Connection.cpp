@@ -61,6 +61,17 @@ QUtf8StringView columnText(sqlite3_stmt *statement, int column)
                            sqlite3_column_bytes(statement, column));
 }
 
+// The Option column as a whole number of int's range: 1.7 or 4294967297
+// must not pass for 1.
+std::optional<int> wholeOption(sqlite3_stmt *statement)
+{
+    const qint64 option = sqlite3_column_int64(statement, 1);
+    if (sqlite3_column_type(statement, 1) != SQLITE_INTEGER || option < std::numeric_limits<int>::min()
+        || option > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(option);
+}
+
 // SQLITE_STATIC spares SQLite a copy where the text outlives the statement's step.
 void bindText(sqlite3_stmt *statement, int position, const QByteArray &text,
               sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
@@ -213,34 +224,46 @@ struct Connection::Impl {
     template <class Row>
     void walkRows(Statement &slot, const char *sql, bool withMessage, Row &&row)
     {
+        ReminderRecord record;
+        stepRows(slot, sql, [&](sqlite3_stmt *statement) {
+            readRecord(statement, withMessage, record);
+            row(record);
+        });
+    }
+
+    // Steps a statement kept in `slot` to its end, handing it to `row` at each row.
+    template <class Row>
+    void stepRows(Statement &slot, const char *sql, Row &&row)
+    {
         const QString action = QStringLiteral("reading the reminders");
         sqlite3_stmt *statement = prepare(slot, sql, action);
         const ResetOnExit reset(statement);
-        ReminderRecord record;
         int status;
-        while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
-            record.ID = sqlite3_column_int64(statement, 0);
-            // 1.7 or 4294967297 must not pass for 1.
-            const qint64 option = sqlite3_column_int64(statement, 1);
-            const bool wholeOption = sqlite3_column_type(statement, 1) == SQLITE_INTEGER
-                && option >= std::numeric_limits<int>::min() && option <= std::numeric_limits<int>::max();
-            record.Option = wholeOption ? int(option) : 0;
-            record.StartDate = storedDate(columnText(statement, 2));
-            record.StartTime = storedTime(columnText(statement, 3));
-            record.damaged = !wholeOption || !record.StartDate.isValid() || !record.StartTime.isValid();
-            if (record.damaged) {
-                record.storedOption = columnText(statement, 1).toString();
-                record.storedDate = columnText(statement, 2).toString();
-                record.storedTime = columnText(statement, 3).toString();
-            }
-            if (withMessage)
-                record.Reminder = columnText(statement, 4).toString();
-            if (withMessage || record.Option == OptionWeekly)
-                record.Weekdays = columnText(statement, 5).toString();
-            row(record);
-        }
+        while ((status = sqlite3_step(statement)) == SQLITE_ROW)
+            row(statement);
         if (status != SQLITE_DONE)
             raise(status, action);
+    }
+
+    // The row of a kSelectAll-shaped statement; without `withMessage` only
+    // what scheduling needs, as walkRows reads it.
+    static void readRecord(sqlite3_stmt *statement, bool withMessage, ReminderRecord &record)
+    {
+        record.ID = sqlite3_column_int64(statement, 0);
+        const std::optional<int> option = wholeOption(statement);
+        record.Option = option.value_or(0);
+        record.StartDate = storedDate(columnText(statement, 2));
+        record.StartTime = storedTime(columnText(statement, 3));
+        record.damaged = !option || !record.StartDate.isValid() || !record.StartTime.isValid();
+        if (record.damaged) {
+            record.storedOption = columnText(statement, 1).toString();
+            record.storedDate = columnText(statement, 2).toString();
+            record.storedTime = columnText(statement, 3).toString();
+        }
+        if (withMessage)
+            record.Reminder = columnText(statement, 4).toString();
+        if (withMessage || record.Option == OptionWeekly)
+            record.Weekdays = columnText(statement, 5).toString();
     }
 
     void open(const QString &databasePath, LockWait wait)
@@ -454,6 +477,32 @@ void Connection::forEachScheduleRow(const RowCallback &row, const RowCallback &d
             ReminderRecord named = record;
             named.Reminder = reminderMessage(record.ID);
             damaged(named);
+        }
+    });
+}
+
+void Connection::forEachScheduleStart(const std::function<void(const ScheduleRow &)> &row,
+                                      const RowCallback &damaged)
+{
+    d->requireOpen();
+    ScheduleRow numbers;
+    d->stepRows(d->allRows, kSelectAll, [&](sqlite3_stmt *statement) {
+        const std::optional<int> option = wholeOption(statement);
+        const std::optional<qint64> day = storedJulianDay(columnText(statement, 2));
+        const std::optional<int> msecs = storedMsecsOfDay(columnText(statement, 3));
+        if (option && day && msecs) {
+            numbers.ID = sqlite3_column_int64(statement, 0);
+            numbers.Option = *option;
+            numbers.startDay = *day;
+            numbers.startMsecs = *msecs;
+            numbers.weekdays = *option == OptionWeekly ? weekdayMask(columnText(statement, 5)) : 0;
+            row(numbers);
+        } else if (damaged) {
+            ReminderRecord record;
+            Impl::readRecord(statement, false, record);
+            // Rare enough that the message is looked up on its own.
+            record.Reminder = reminderMessage(record.ID);
+            damaged(record);
         }
     });
 }

@@ -64,6 +64,9 @@ public:
     // only. For a reader that looks at every row but needs the message of
     // one. Damaged rows, if `damaged` is given, go to it with their messages.
     void forEachScheduleRow(const RowCallback &row, const RowCallback &damaged = {});
+    // The same rows read as numbers, without building a date, time or text
+    // for any of them: choosing the next reminder looks at every row.
+    void forEachScheduleStart(const std::function<void(const ScheduleRow &)> &row, const RowCallback &damaged = {});
     QString reminderMessage(qint64 id);
     // The damaged rows only, by ID, each with its message and stored cells.
     std::vector<ReminderRecord> damagedRows();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <QTime>
+#include <QUtf8StringView>
 
 #include <vector>
 
@@ -36,6 +37,24 @@ inline constexpr const char *kWeekdayCodes[7] = {"Mon", "Tue", " Wed", "Thu", "F
 // The position in kWeekdayCodes (0 = Monday) of the code `name` is, blanks
 // around either left out, so " Wed" and "Wed" both give 2; -1 for no code.
 int weekdayIndex(QStringView name, Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+// Bit n set for ISO weekday n (1 = Monday) named in a Weekdays text. Pieces
+// are split at "," and compared after trimming blanks, so " Wed" is Wednesday.
+int weekdayMask(QStringView weekdays);
+// The same from the stored UTF-8 bytes, without decoding them when they are
+// plain ASCII.
+int weekdayMask(QUtf8StringView weekdays);
+
+// What choosing the next reminder needs of a row that can ring, as numbers:
+// the start as a Julian day and milliseconds since midnight, the weekdays as
+// weekdayMask reads them (weekly rows only).
+struct ScheduleRow {
+    qint64 ID = 0;
+    int Option = OptionOnce;
+    qint64 startDay = 0;
+    int startMsecs = 0;
+    int weekdays = 0;
+};
 
 // The order of the ordered select: start date, start time, then ID.
 inline bool comesBefore(const ReminderRecord &a, const ReminderRecord &b)

@@ -5,6 +5,8 @@
 #include <QTime>
 #include <QUtf8StringView>
 
+#include <optional>
+
 namespace vestrona {
 
 // The fixed forms the database stores dates and times in, "2012-10-23" and
@@ -18,5 +20,12 @@ QByteArray isoTime(const QTime &time);
 // a text in any other form.
 QDate storedDate(QUtf8StringView text);
 QTime storedTime(QUtf8StringView text);
+
+// The same readings as plain numbers, for a reader that looks at every row
+// but needs a QDate and QTime for one: the Julian day of a stored date, the
+// milliseconds since midnight of a stored time; nothing where storedDate or
+// storedTime give an invalid value.
+std::optional<qint64> storedJulianDay(QUtf8StringView text);
+std::optional<int> storedMsecsOfDay(QUtf8StringView text);
 
 } // namespace vestrona

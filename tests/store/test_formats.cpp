@@ -1,6 +1,7 @@
 #include "store/DateFormats.h"
 #include "store/RegionalSettings.h"
 #include "store/ReminderRecord.h"
+#include "store/StoredDateTime.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -57,6 +58,56 @@ private slots:
         QFETCH(bool, ignoreCase);
         QFETCH(int, index);
         QCOMPARE(weekdayIndex(name, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive), index);
+    }
+
+    // The stored bytes give the mask the decoded text gives.
+    void weekdayMaskOfStoredBytes_data()
+    {
+        QTest::addColumn<QString>("weekdays");
+        QTest::newRow("as the editor writes them") << "Mon,Tue, Wed,Thu,Fri,Sat,Sun";
+        QTest::newRow("tabs and blanks around") << "\tSat ,\r\n Sun\v";
+        QTest::newRow("empty pieces") << ",,Fri,";
+        QTest::newRow("case matters") << "mon,SUN,Tue";
+        QTest::newRow("longer pieces") << "Mond,Tu,Wed ay";
+        QTest::newRow("no-break space trimmed as QChar knows it") << QString::fromUtf8("\u00a0Thu,Fri\u2003");
+        QTest::newRow("letters beyond ASCII") << QString::fromUtf8("M\u00f6n,Sat");
+        QTest::newRow("empty") << "";
+    }
+    void weekdayMaskOfStoredBytes()
+    {
+        QFETCH(QString, weekdays);
+        const QByteArray stored = weekdays.toUtf8();
+        QCOMPARE(weekdayMask(QUtf8StringView(stored)), weekdayMask(QStringView(weekdays)));
+    }
+
+    // The readers that skip QDate and QTime must accept exactly what the
+    // QDate and QTime readers accept, or a row would ring that the list
+    // calls damaged.
+    void storedNumbersAgreeWithStoredDateAndTime_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        for (const char *text : {"2026-12-07", "0001-01-01", "9999-12-31", "2024-02-29", "2000-02-29", "1900-02-29",
+                                 "2023-02-29", "2026-04-31", "2026-13-01", "2026-00-10", "2026-01-00", "0000-06-15",
+                                 "2026-1-07", "2026/12/07", "2026-12-07 ", "+026-12-07", "00:00:00", "23:59:59",
+                                 "24:00:00", "12:60:00", "12:00:60", "9:00:00", "09:00", "09-00-00", ""})
+            QTest::newRow(text) << QByteArray(text);
+    }
+    void storedNumbersAgreeWithStoredDateAndTime()
+    {
+        QFETCH(QByteArray, text);
+        const QDate date = storedDate(text);
+        QCOMPARE(storedJulianDay(text), date.isValid() ? std::optional<qint64>(date.toJulianDay()) : std::nullopt);
+        const QTime time = storedTime(text);
+        QCOMPARE(storedMsecsOfDay(text), time.isValid() ? std::optional<int>(time.msecsSinceStartOfDay()) : std::nullopt);
+    }
+
+    void storedJulianDayOfEveryDay()
+    {
+        for (QDate date(1583, 1, 1); date <= QDate(2500, 12, 31); date = date.addDays(1)) {
+            const QByteArray text = isoDate(date);
+            QVERIFY2(storedJulianDay(text) == date.toJulianDay(), text.constData());
+            QCOMPARE(storedDate(text), date);
+        }
     }
 
     void sqlDate_data()
