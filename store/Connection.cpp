@@ -636,10 +636,8 @@ QUtf8StringView argumentText(sqlite3_value *argument)
 void startKey(sqlite3_context *context, int, sqlite3_value **arguments)
 {
     constexpr qint64 kTimesPerDay = 24 * 60 * 60 * 1000 + 1;
-    const QDate date = storedDate(argumentText(arguments[0]));
-    const QTime time = storedTime(argumentText(arguments[1]));
-    const qint64 day = date.isValid() ? date.toJulianDay() + 1 : 0;
-    const qint64 moment = time.isValid() ? time.msecsSinceStartOfDay() + 1 : 0;
+    const qint64 day = storedJulianDay(argumentText(arguments[0])).value_or(-1) + 1;
+    const qint64 moment = storedMsecsOfDay(argumentText(arguments[1])).value_or(-1) + 1;
     sqlite3_result_int64(context, day * kTimesPerDay + moment);
 }
 
