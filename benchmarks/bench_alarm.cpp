@@ -106,12 +106,21 @@ public:
         mProcess.start(QStringLiteral("parec"), {QStringLiteral("--device=@DEFAULT_MONITOR@"), QStringLiteral("--raw"),
                                                  QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
                                                  QStringLiteral("--rate=16000"), QStringLiteral("--latency-msec=5")});
-        mProcess.waitForStarted();
     }
     ~SoundServerWatch()
     {
         mProcess.kill();
         mProcess.waitForFinished();
+    }
+
+    // Until the recording has delivered its first samples, nothing played is
+    // timed right: the test desktop's null sink, idle, renders in blocks of
+    // two seconds and takes up the recording's short latency only when that
+    // block ends, so a sound started meanwhile reaches the recording (and the
+    // sink) up to two seconds late. Alarms are timed from then on only.
+    bool waitUntilRecording()
+    {
+        return mProcess.waitForStarted() && mProcess.waitForReadyRead(5000);
     }
 
 private:
@@ -201,6 +210,10 @@ int main(int argc, char **argv)
     AlarmTimes times;
     TimingSoundPlayer sound(times);
     SoundServerWatch soundServer(times);
+    if (!soundServer.waitUntilRecording()) {
+        std::fprintf(stderr, "bench_alarm: parec records nothing from the sound server\n");
+        return 1;
+    }
     TimingPopup popup(folder.path(), reporter, times);
     BenchView view(QStringLiteral(VESTRONA_ALARM_SOUND));
     NoMissedReport missed;
