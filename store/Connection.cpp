@@ -17,6 +17,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace vestrona {
 
@@ -60,6 +62,27 @@ QUtf8StringView columnText(sqlite3_stmt *statement, int column)
     return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
                            sqlite3_column_bytes(statement, column));
 }
+
+// A long list repeats a handful of weekday sets: rows storing the same text
+// share one string rather than each holding a copy. A table of ever new texts
+// stops being pooled after a few hundred.
+class SharedTexts {
+public:
+    QString take(QUtf8StringView text)
+    {
+        const std::string_view key(text.data(), size_t(text.size()));
+        if (const auto found = mTexts.find(key); found != mTexts.end())
+            return found->second;
+        QString value = text.toString();
+        if (mTexts.size() < kMostTexts)
+            mTexts.emplace(std::string(key), value);
+        return value;
+    }
+
+private:
+    static constexpr size_t kMostTexts = 256;
+    std::map<std::string, QString, std::less<>> mTexts;
+};
 
 // SQLITE_STATIC spares SQLite a copy where the text outlives the statement's step.
 void bindText(sqlite3_stmt *statement, int position, const QByteArray &text,
@@ -217,6 +240,7 @@ struct Connection::Impl {
         sqlite3_stmt *statement = prepare(slot, sql, action);
         const ResetOnExit reset(statement);
         ReminderRecord record;
+        SharedTexts weekdays;
         int status;
         while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
             record.ID = sqlite3_column_int64(statement, 0);
@@ -228,15 +252,14 @@ struct Connection::Impl {
             record.StartDate = storedDate(columnText(statement, 2));
             record.StartTime = storedTime(columnText(statement, 3));
             record.damaged = !wholeOption || !record.StartDate.isValid() || !record.StartTime.isValid();
-            if (record.damaged) {
-                record.storedOption = columnText(statement, 1).toString();
-                record.storedDate = columnText(statement, 2).toString();
-                record.storedTime = columnText(statement, 3).toString();
-            }
+            record.stored = record.damaged ? std::make_shared<const StoredCells>(StoredCells{
+                                                 columnText(statement, 1).toString(), columnText(statement, 2).toString(),
+                                                 columnText(statement, 3).toString()})
+                                           : nullptr;
             if (withMessage)
                 record.Reminder = columnText(statement, 4).toString();
             if (withMessage || record.Option == OptionWeekly)
-                record.Weekdays = columnText(statement, 5).toString();
+                record.Weekdays = weekdays.take(columnText(statement, 5));
             row(record);
         }
         if (status != SQLITE_DONE)
@@ -429,18 +452,28 @@ qint64 Connection::lastInsertId() const
 
 std::vector<ReminderRecord> Connection::orderedRows()
 {
-    d->requireOpen();
     std::vector<ReminderRecord> rows;
-    // Counting walks the table's pages without decoding a row: far cheaper
-    // than the copies a growing vector makes of every record.
-    rows.reserve(size_t(d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"))));
-    d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
+    // Far cheaper than the copies a growing vector makes of every record.
+    rows.reserve(size_t(reminderCount()));
+    forEachRow([&rows](const ReminderRecord &record) { rows.push_back(record); });
     // Start date, then start time; reminders that start together come in the
     // order they were added.
     std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
         return comesBefore(a, b);
     });
     return rows;
+}
+
+void Connection::forEachRow(const RowCallback &row)
+{
+    d->requireOpen();
+    d->walkRows(true, row);
+}
+
+qint64 Connection::reminderCount()
+{
+    d->requireOpen();
+    return d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"));
 }
 
 void Connection::forEachScheduleRow(const RowCallback &row, const RowCallback &damaged)
