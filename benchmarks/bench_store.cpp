@@ -50,7 +50,7 @@ void BM_ListFill(benchmark::State &state)
     view.resize(520, 121);
     view.show();
     for (auto _ : state) {
-        model.setRows(conn.orderedRows(), QString::fromLatin1(kMonthFirstPattern));
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
         view.doItemsLayout();
         QCoreApplication::processEvents();
     }

@@ -91,10 +91,13 @@ void AlarmScheduler::GetLatestReminder()
     });
 }
 
-void AlarmScheduler::GetLatestReminder(const std::vector<ReminderRecord> &rows)
+void AlarmScheduler::GetLatestReminder(const RowVisitor &rows, const std::function<QString(qint64 id)> &messageOf)
 {
     selectNext([&](const QDateTime &after, const QString &dateFormat) {
-        return chooseNextReminder(rows, after, dateFormat, mRegional);
+        NextReminderChoice choice = chooseNextReminder(rows, after, dateFormat, mRegional);
+        if (!choice.alarmTime.isEmpty())
+            choice.alarmText = messageOf(choice.id);
+        return choice;
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "scheduler/AlarmRecord.h"
 #include "scheduler/MissedReport.h"
+#include "scheduler/NextReminder.h"
 #include "store/ReminderRecord.h"
 
 #include <QDateTime>
@@ -51,8 +52,10 @@ public:
     // the clock was set back behind it.
     void GetLatestReminder();
     // The same choice from rows just read in full, such as the list's, so
-    // that the table is not read a second time.
-    void GetLatestReminder(const std::vector<ReminderRecord> &rows);
+    // that the table is not read a second time: `rows` hands over every row
+    // that can ring, without its message, and `messageOf` gives the chosen
+    // one's.
+    void GetLatestReminder(const RowVisitor &rows, const std::function<QString(qint64 id)> &messageOf);
     // Start-up: reads what was accounted for before and turns Timer1 on, or
     // Timer2 for a snooze still waiting. Whatever fell due while the program
     // was not running is handled at the first tick.

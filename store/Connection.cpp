@@ -17,6 +17,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace vestrona {
 
@@ -71,6 +73,27 @@ std::optional<int> wholeOption(sqlite3_stmt *statement)
         return std::nullopt;
     return int(option);
 }
+
+// A long list repeats a handful of weekday sets: rows storing the same text
+// share one string rather than each holding a copy. A table of ever new texts
+// stops being pooled after a few hundred.
+class SharedTexts {
+public:
+    QString take(QUtf8StringView text)
+    {
+        const std::string_view key(text.data(), size_t(text.size()));
+        if (const auto found = mTexts.find(key); found != mTexts.end())
+            return found->second;
+        QString value = text.toString();
+        if (mTexts.size() < kMostTexts)
+            mTexts.emplace(std::string(key), value);
+        return value;
+    }
+
+private:
+    static constexpr size_t kMostTexts = 256;
+    std::map<std::string, QString, std::less<>> mTexts;
+};
 
 // SQLITE_STATIC spares SQLite a copy where the text outlives the statement's step.
 void bindText(sqlite3_stmt *statement, int position, const QByteArray &text,
@@ -225,8 +248,9 @@ struct Connection::Impl {
     void walkRows(Statement &slot, const char *sql, bool withMessage, Row &&row)
     {
         ReminderRecord record;
+        SharedTexts weekdays;
         stepRows(slot, sql, [&](sqlite3_stmt *statement) {
-            readRecord(statement, withMessage, record);
+            readRecord(statement, withMessage, record, &weekdays);
             row(record);
         });
     }
@@ -247,7 +271,8 @@ struct Connection::Impl {
 
     // The row of a kSelectAll-shaped statement; without `withMessage` only
     // what scheduling needs, as walkRows reads it.
-    static void readRecord(sqlite3_stmt *statement, bool withMessage, ReminderRecord &record)
+    static void readRecord(sqlite3_stmt *statement, bool withMessage, ReminderRecord &record,
+                           SharedTexts *weekdays = nullptr)
     {
         record.ID = sqlite3_column_int64(statement, 0);
         const std::optional<int> option = wholeOption(statement);
@@ -255,15 +280,14 @@ struct Connection::Impl {
         record.StartDate = storedDate(columnText(statement, 2));
         record.StartTime = storedTime(columnText(statement, 3));
         record.damaged = !option || !record.StartDate.isValid() || !record.StartTime.isValid();
-        if (record.damaged) {
-            record.storedOption = columnText(statement, 1).toString();
-            record.storedDate = columnText(statement, 2).toString();
-            record.storedTime = columnText(statement, 3).toString();
-        }
+        record.stored = record.damaged ? std::make_shared<const StoredCells>(StoredCells{
+                                             columnText(statement, 1).toString(), columnText(statement, 2).toString(),
+                                             columnText(statement, 3).toString()})
+                                       : nullptr;
         if (withMessage)
             record.Reminder = columnText(statement, 4).toString();
         if (withMessage || record.Option == OptionWeekly)
-            record.Weekdays = columnText(statement, 5).toString();
+            record.Weekdays = weekdays ? weekdays->take(columnText(statement, 5)) : columnText(statement, 5).toString();
     }
 
     void open(const QString &databasePath, LockWait wait)
@@ -452,18 +476,28 @@ qint64 Connection::lastInsertId() const
 
 std::vector<ReminderRecord> Connection::orderedRows()
 {
-    d->requireOpen();
     std::vector<ReminderRecord> rows;
-    // Counting walks the table's pages without decoding a row: far cheaper
-    // than the copies a growing vector makes of every record.
-    rows.reserve(size_t(d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"))));
-    d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
+    // Far cheaper than the copies a growing vector makes of every record.
+    rows.reserve(size_t(reminderCount()));
+    forEachRow([&rows](const ReminderRecord &record) { rows.push_back(record); });
     // Start date, then start time; reminders that start together come in the
     // order they were added.
     std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
         return comesBefore(a, b);
     });
     return rows;
+}
+
+void Connection::forEachRow(const RowCallback &row)
+{
+    d->requireOpen();
+    d->walkRows(true, row);
+}
+
+qint64 Connection::reminderCount()
+{
+    d->requireOpen();
+    return d->number(d->countRows, kCountRows, QStringLiteral("reading the reminders"));
 }
 
 void Connection::forEachScheduleRow(const RowCallback &row, const RowCallback &damaged)

@@ -59,6 +59,12 @@ public:
     // Every reminder by start date, start time, then ID, damaged rows too.
     std::vector<ReminderRecord> orderedRows();
     using RowCallback = std::function<void(const ReminderRecord &)>;
+    // The rows of orderedRows in storage order, one at a time, for a reader
+    // that keeps them in a form of its own. Rows storing the same Weekdays
+    // text share one string.
+    void forEachRow(const RowCallback &row);
+    // How many rows tblReminders holds; counting decodes no row.
+    qint64 reminderCount();
     // Every row that can ring (no damaged one) in no particular order, with
     // only what scheduling needs: no message, and Weekdays for weekly rows
     // only. For a reader that looks at every row but needs the message of

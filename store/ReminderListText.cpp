@@ -11,17 +11,17 @@ QStringView listCellView(const ReminderRecord &r, int column, const QString &dat
     case ReminderColumn:
         return r.Reminder;
     case OptionColumn:
-        return r.damaged ? QStringView(r.storedOption) : scratch.append(optionText(r.Option)).view();
+        return r.damaged ? QStringView(r.stored->option) : scratch.append(optionText(r.Option)).view();
     case DateColumn:
         if (r.damaged)
-            return r.storedDate;
+            return r.stored->date;
         if (!r.StartDate.isValid())
             return {};
         scratch = dateTextWithPattern(r.StartDate, datePattern, regional);
         return scratch.view();
     case TimeColumn:
         if (r.damaged)
-            return r.storedTime;
+            return r.stored->time;
         if (!r.StartTime.isValid())
             return {};
         scratch = timeOfDayText(r.StartTime, regional);
@@ -56,7 +56,7 @@ QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)
             text = QStringLiteral("These reminders never ring, because their start or repetition rule as stored is "
                                   "not valid; delete them, or enter them again:");
         text += QStringLiteral("\r\nID %1 \"%2\": option \"%3\", date \"%4\", time \"%5\"")
-                    .arg(QString::number(r.ID), r.Reminder, r.storedOption, r.storedDate, r.storedTime);
+                    .arg(QString::number(r.ID), r.Reminder, r.stored->option, r.stored->date, r.stored->time);
     }
     return text;
 }

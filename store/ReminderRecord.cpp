@@ -102,13 +102,4 @@ QString optionText(int option)
     }
 }
 
-std::vector<ReminderRecord> damagedRowsOf(const std::vector<ReminderRecord> &rows)
-{
-    std::vector<ReminderRecord> damaged;
-    std::copy_if(rows.begin(), rows.end(), std::back_inserter(damaged),
-                 [](const ReminderRecord &row) { return row.damaged; });
-    std::sort(damaged.begin(), damaged.end(), hasLowerId);
-    return damaged;
-}
-
 } // namespace vestrona

@@ -6,6 +6,7 @@
 #include <QTime>
 #include <QUtf8StringView>
 
+#include <memory>
 #include <vector>
 
 namespace vestrona {
@@ -13,21 +14,27 @@ namespace vestrona {
 // Values of the Option column.
 enum ReminderOption : int { OptionOnce = 1, OptionDaily = 2, OptionWeekly = 3 };
 
+// The Option, StartDate and StartTime cells of a damaged row, as stored.
+struct StoredCells {
+    QString option, date, time;
+};
+
 // One row of tblReminders as the readers see it.
 struct ReminderRecord {
     qint64 ID = 0;
     int Option = OptionOnce;
-    QDate StartDate;
     QTime StartTime;
+    QDate StartDate;
     QString Reminder;
     QString Weekdays; // exactly as stored, " Wed" with its leading blank
 
     // Set for a row another program wrote with a start that is no valid date
     // and time or an Option that is no whole number. Such a row is listed with
     // its cells as stored and can be deleted, but never rings and is left out
-    // of a backup; the stored texts are filled for it alone.
+    // of a backup. Its stored texts sit apart, so that the many valid rows of
+    // a long list do not each carry three empty strings.
     bool damaged = false;
-    QString storedOption, storedDate, storedTime;
+    std::shared_ptr<const StoredCells> stored; // set exactly when damaged
 };
 
 // The weekday codes in Monday-first order; they are the editor's check box
@@ -71,9 +78,6 @@ inline bool hasLowerId(const ReminderRecord &a, const ReminderRecord &b)
 {
     return a.ID < b.ID;
 }
-
-// The damaged rows among `rows`, by ID.
-std::vector<ReminderRecord> damagedRowsOf(const std::vector<ReminderRecord> &rows);
 
 // The list's text for an Option value, or "" for a value the program never writes.
 QString optionText(int option);

@@ -31,7 +31,7 @@ QVariant nullIfEmpty(const QString &text)
 SyncedState syncedStateOf(const ReminderRecord &row)
 {
     if (row.damaged)
-        return {row.storedOption, row.storedDate, row.storedTime, row.Reminder, row.Weekdays};
+        return {row.stored->option, row.stored->date, row.stored->time, row.Reminder, row.Weekdays};
     return {QString::number(row.Option), row.StartDate.toString(Qt::ISODate), row.StartTime.toString(Qt::ISODate),
             row.Reminder, row.Weekdays};
 }

@@ -323,7 +323,7 @@ void Form1::startReminders(ErrorTrap &trap)
     trap(210, [&] { listed = listReminders(); });
     trap(212, [&] {
         // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(listed ? damagedRowsOf(mListModel->rows()) : mConn.damagedRows());
+        const QString notice = damagedRowsNotice(listed ? mListModel->damagedRows() : mConn.damagedRows());
         if (!notice.isEmpty())
             mContext.reporter.showMessage(notice);
     });
@@ -514,7 +514,7 @@ bool Form1::listReminders()
     return trap(104, [&] {
         if (mConn.State() == 0)
             throw AppError(QStringLiteral("The reminder database is not open."));
-        mListModel->setRows(mConn.orderedRows(), currentDateFormat(mContext.settings));
+        mListModel->load(mConn, currentDateFormat(mContext.settings));
     });
 }
 
@@ -526,7 +526,8 @@ void Form1::GetLatestReminder()
 void Form1::selectNext(bool listed)
 {
     if (listed)
-        mScheduler->GetLatestReminder(mListModel->rows());
+        mScheduler->GetLatestReminder([this](const auto &visit) { mListModel->forEachScheduleRow(visit); },
+                                      [this](qint64 id) { return mListModel->message(id); });
     else
         GetLatestReminder();
 }

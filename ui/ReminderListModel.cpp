@@ -1,6 +1,11 @@
 #include "ui/ReminderListModel.h"
 
+#include "store/Connection.h"
 #include "store/DateFormats.h"
+
+#include <QHash>
+
+#include <algorithm>
 
 namespace vestrona {
 
@@ -9,10 +14,45 @@ ReminderListModel::ReminderListModel(RegionalSettings regional, QObject *parent)
 {
 }
 
-void ReminderListModel::setRows(std::vector<ReminderRecord> rows, const QString &datePattern)
+void ReminderListModel::load(Connection &conn, const QString &datePattern)
 {
+    // Read aside first: a reading that fails half-way leaves the list as it was.
+    ReminderListModel read(mRegional);
+    read.mRows.reserve(size_t(conn.reminderCount()));
+    QHash<QString, int> weekdayIndex;
+    conn.forEachRow([&](const ReminderRecord &record) {
+        if (record.damaged) {
+            read.mDamaged.push_back(record);
+            read.mRows.push_back({record.ID, record.StartDate, 0, record.StartTime, record.Option, 0,
+                                  ~int(read.mDamaged.size() - 1)});
+            return;
+        }
+        auto weekdays = weekdayIndex.constFind(record.Weekdays);
+        if (weekdays == weekdayIndex.cend()) {
+            weekdays = weekdayIndex.insert(record.Weekdays, int(read.mWeekdays.size()));
+            read.mWeekdays.append(record.Weekdays);
+        }
+        const qsizetype start = read.mMessages.size();
+        read.mMessages += record.Reminder.toUtf8();
+        read.mRows.push_back({record.ID, record.StartDate, start, record.StartTime, record.Option,
+                              int(read.mMessages.size() - start), *weekdays});
+    });
+    read.mMessages.squeeze();
+    // Start date, then start time; reminders that start together come in the
+    // order they were added. Damaged rows have no valid start and lead.
+    std::sort(read.mRows.begin(), read.mRows.end(), [](const Row &a, const Row &b) {
+        if (a.date != b.date)
+            return a.date < b.date;
+        if (a.time != b.time)
+            return a.time < b.time;
+        return a.id < b.id;
+    });
+
     beginResetModel();
-    mRows = std::move(rows);
+    mRows = std::move(read.mRows);
+    mMessages = std::move(read.mMessages);
+    mWeekdays = std::move(read.mWeekdays);
+    mDamaged = std::move(read.mDamaged);
     mDatePattern = datePattern;
     endResetModel();
 }
@@ -20,13 +60,60 @@ void ReminderListModel::setRows(std::vector<ReminderRecord> rows, const QString 
 void ReminderListModel::clear()
 {
     beginResetModel();
-    mRows.clear();
+    // Given back, not kept as capacity: the list may have held a million rows.
+    mRows = {};
+    mMessages = {};
+    mWeekdays = {};
+    mDamaged = {};
     endResetModel();
+}
+
+ReminderRecord ReminderListModel::scheduleRecord(const Row &row) const
+{
+    if (row.detail < 0)
+        return mDamaged[size_t(~row.detail)];
+    ReminderRecord record;
+    record.ID = row.id;
+    record.Option = row.option;
+    record.StartDate = row.date;
+    record.StartTime = row.time;
+    record.Weekdays = mWeekdays.at(row.detail);
+    return record;
+}
+
+ReminderRecord ReminderListModel::record(int row) const
+{
+    const Row &listed = mRows.at(size_t(row));
+    ReminderRecord record = scheduleRecord(listed);
+    if (listed.detail >= 0)
+        record.Reminder = QString::fromUtf8(mMessages.constData() + listed.messageStart, listed.messageSize);
+    return record;
+}
+
+void ReminderListModel::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const
+{
+    for (const Row &row : mRows) {
+        if (row.detail >= 0)
+            visit(scheduleRecord(row));
+    }
+}
+
+QString ReminderListModel::message(qint64 id) const
+{
+    const auto found = std::find_if(mRows.begin(), mRows.end(), [id](const Row &row) { return row.id == id; });
+    return found == mRows.end() ? QString() : record(int(found - mRows.begin())).Reminder;
+}
+
+std::vector<ReminderRecord> ReminderListModel::damagedRows() const
+{
+    std::vector<ReminderRecord> damaged = mDamaged;
+    std::sort(damaged.begin(), damaged.end(), hasLowerId);
+    return damaged;
 }
 
 QString ReminderListModel::cellText(int row, int column) const
 {
-    return listCellText(mRows.at(size_t(row)), column, mDatePattern, mRegional);
+    return listCellText(record(row), column, mDatePattern, mRegional);
 }
 
 std::optional<QDate> ReminderListModel::readDateText(const QString &text) const

@@ -5,28 +5,42 @@
 #include "store/RegionalSettings.h"
 
 #include <QAbstractTableModel>
+#include <QByteArray>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace vestrona {
 
-// The rows of the reminder list. Holds the records themselves and formats a
-// cell only when the view asks for it, so a list of 100,000 reminders costs
-// one read of the table and no per-row widgets.
+class Connection;
+
+// The rows of the reminder list. A row keeps its ID, start and option, an
+// index into the few weekday texts the list has and its message packed as
+// UTF-8 with all the others; a cell is formatted only when the view asks for
+// it. A list of a million reminders thus costs a few dozen bytes a row and
+// no per-row widgets. Damaged rows are kept whole, stored cells and all.
 class ReminderListModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     explicit ReminderListModel(RegionalSettings regional, QObject *parent = nullptr);
 
-    // Replaces every row. `datePattern` is the DateFormat the Date column is
+    // Replaces every row with the reminders of `conn`, in the order of its
+    // ordered select. `datePattern` is the DateFormat the Date column is
     // written in; it is remembered so the text can be read back the same way.
-    void setRows(std::vector<ReminderRecord> rows, const QString &datePattern);
+    void load(Connection &conn, const QString &datePattern);
     void clear();
 
-    const ReminderRecord &record(int row) const { return mRows.at(size_t(row)); }
-    const std::vector<ReminderRecord> &rows() const { return mRows; }
+    ReminderRecord record(int row) const;
+    // Every row that can ring, in list order, without its message: what
+    // choosing the next reminder reads.
+    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const;
+    // The message of the row with this ID; "" for none.
+    QString message(qint64 id) const;
+    // The damaged rows, by ID.
+    std::vector<ReminderRecord> damagedRows() const;
     QString datePattern() const { return mDatePattern; }
     // The text a cell shows.
     QString cellText(int row, int column) const;
@@ -39,8 +53,25 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    struct Row {
+        qint64 id;
+        QDate date;
+        qsizetype messageStart; // in mMessages
+        QTime time;
+        int option;
+        int messageSize;
+        int detail; // valid rows: index in mWeekdays; damaged rows: ~index in mDamaged
+    };
+
+    void append(const ReminderRecord &record);
+    // The record without its message, or the damaged row whole.
+    ReminderRecord scheduleRecord(const Row &row) const;
+
     RegionalSettings mRegional;
-    std::vector<ReminderRecord> mRows;
+    std::vector<Row> mRows;
+    QByteArray mMessages;
+    QStringList mWeekdays;
+    std::vector<ReminderRecord> mDamaged;
     QString mDatePattern;
 };
 

@@ -299,7 +299,7 @@ private slots:
             listed << r.Reminder;
             if (r.damaged) {
                 damagedId = r.ID;
-                QCOMPARE((QStringList{r.storedOption, r.storedDate, r.storedTime}), storedCells);
+                QCOMPARE((QStringList{r.stored->option, r.stored->date, r.stored->time}), storedCells);
             }
         }
         QCOMPARE(listed.size(), 2);

@@ -1,0 +1,142 @@
+#include "store/Connection.h"
+#include "store/DateFormats.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
+#include "ui/ReminderListModel.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace vestrona;
+using vestrona::test::TempFolder;
+
+namespace {
+
+// What a reader can tell of a row, stored cells included.
+QStringList describe(const ReminderRecord &r)
+{
+    QStringList cells{QString::number(r.ID), QString::number(r.Option), r.StartDate.toString(Qt::ISODate),
+                      r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays};
+    if (r.damaged)
+        cells << QStringLiteral("damaged") << r.stored->option << r.stored->date << r.stored->time;
+    return cells;
+}
+
+} // namespace
+
+class TestReminderListModel : public QObject {
+    Q_OBJECT
+
+    TempFolder mFolder;
+    QString mPath;
+
+private slots:
+    void init()
+    {
+        QVERIFY(mFolder.isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(mFolder.file(QStringLiteral("cache"))));
+        mPath = mFolder.file(QStringLiteral("%1-%2.mdb").arg(QLatin1String(QTest::currentTestFunction()), QLatin1String(QTest::currentDataTag())));
+        QFile::remove(mPath);
+        QVERIFY(test::makeDatabase(mPath));
+    }
+
+    // The packed rows give back exactly what the ordered select reads: every
+    // message whatever its script, every weekday text as stored, damaged rows
+    // with their cells, in the same order.
+    void holdsWhatTheOrderedSelectReads_data()
+    {
+        QTest::addColumn<QStringList>("inserts");
+        const QString head = QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) values ");
+        QTest::newRow("same start, by ID")
+            << QStringList{head + "(1, '2027-03-07', '10:00:00', 'second added', '')",
+                           head + "(2, '2027-03-07', '10:00:00', 'third added', '')",
+                           head + "(1, '2027-03-07', '09:59:59', 'first', '')"};
+        QTest::newRow("messages beyond ASCII")
+            << QStringList{head + "(1, '2027-03-08', '10:00:00', 'Café ☕ 日本語 🎂', '')",
+                           head + "(1, '2027-03-07', '10:00:00', '', '')",
+                           head + "(2, '2027-03-06', '10:00:00', 'two' || char(13, 10) || 'lines', '')"};
+        QTest::newRow("weekday texts as stored")
+            << QStringList{head + "(3, '2027-03-07', '10:00:00', 'a', ' Wed')",
+                           head + "(3, '2027-03-08', '10:00:00', 'b', 'Mon, Wed,Fri')",
+                           head + "(3, '2027-03-09', '10:00:00', 'c', ' Wed')",
+                           head + "(1, '2027-03-10', '10:00:00', 'd', 'Sun')"};
+        QTest::newRow("damaged rows among valid ones")
+            << QStringList{head + "(2, '2027-03-07', '10:00:00', 'good', '')",
+                           head + "(1.7, '2027-03-07', '10:00:00', 'fraction', 'Mon')",
+                           head + "(1, '23.10.2012', '15:03:00', 'day first', '')",
+                           head + "(2, '2027-03-01', '10:00', 'short time', '')"};
+    }
+
+    void holdsWhatTheOrderedSelectReads()
+    {
+        QFETCH(QStringList, inserts);
+        test::rawSql(mPath, inserts);
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(mPath);
+        ReminderListModel model(RegionalSettings::usEnglish());
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
+
+        const std::vector<ReminderRecord> expected = conn.orderedRows();
+        QCOMPARE(model.rowCount(), int(expected.size()));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QCOMPARE(describe(model.record(row)), describe(expected[size_t(row)]));
+            for (int column = 0; column < ListColumnCount; ++column)
+                QCOMPARE(model.cellText(row, column),
+                         listCellText(expected[size_t(row)], column, model.datePattern(), RegionalSettings::usEnglish()));
+        }
+    }
+
+    // Choosing the next reminder reads the rows that can ring, and the chosen
+    // one's message by its ID; damaged rows are named apart, by ID.
+    void hasScheduleRowsMessagesAndDamagedRows()
+    {
+        test::rawSql(mPath, {"insert into tblReminders (ID, Option, StartDate, StartTime, Reminder, Weekdays) values "
+                             "(7, 3, '2027-03-07', '10:00:00', 'weekly', ' Wed'), "
+                             "(5, 1, 'bad', '10:00:00', 'late damaged', ''), "
+                             "(3, 1, '2027-03-01', '08:00:00', 'Grüße', ''), "
+                             "(9, 2, '2027-03-07', 'noon', 'early damaged', '')"});
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(mPath);
+        ReminderListModel model(RegionalSettings::usEnglish());
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
+
+        QStringList visited;
+        model.forEachScheduleRow([&visited](const ReminderRecord &r) {
+            QVERIFY(!r.damaged);
+            visited << QStringLiteral("%1 %2").arg(r.ID).arg(r.Weekdays);
+        });
+        QCOMPARE(visited, (QStringList{"3 ", "7  Wed"}));
+        QCOMPARE(model.message(3), QStringLiteral("Grüße"));
+        QCOMPARE(model.message(7), QStringLiteral("weekly"));
+        QCOMPARE(model.message(4), QString());
+
+        QStringList damaged;
+        for (const ReminderRecord &r : model.damagedRows())
+            damaged << QStringLiteral("%1 %2").arg(r.ID).arg(r.Reminder);
+        QCOMPARE(damaged, (QStringList{"5 late damaged", "9 early damaged"}));
+    }
+
+    // Far more weekday texts than are shared are still each kept as stored.
+    void keepsEveryWeekdayTextOfALongList()
+    {
+        QStringList inserts;
+        for (int i = 0; i < 600; ++i)
+            inserts << QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                                      "values (3, '2027-03-07', '10:00:00', 'r%1', 'Mon,%1')")
+                           .arg(i % 300);
+        test::rawSql(mPath, inserts);
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(mPath);
+        ReminderListModel model(RegionalSettings::usEnglish());
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
+
+        QCOMPARE(model.rowCount(), 600);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const ReminderRecord r = model.record(row);
+            QCOMPARE(r.Weekdays, QStringLiteral("Mon,") + r.Reminder.mid(1));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReminderListModel)
+#include "test_reminder_list_model.moc"
