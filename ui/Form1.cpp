@@ -106,8 +106,12 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
 
     connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
-    // vestrona-cli may change the reminders while the program runs.
-    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, &Form1::reloadReminders);
+    // vestrona-cli may change the reminders while the program runs; what it
+    // changed goes to the calendar as the window's own changes do.
+    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
+        reloadReminders();
+        noteLocalChange();
+    });
     // The connection keeps reading a file moved away or replaced; what is at
     // the path now is what the user and vestrona-cli see.
     connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);

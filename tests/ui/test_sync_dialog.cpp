@@ -326,6 +326,24 @@ private slots:
         QTRY_COMPARE(h->fake->started, 1);
     }
 
+    // vestrona-cli's changes are local changes too; the program's own sync
+    // writes through its own connection, so it never wakes itself.
+    void changeByAnotherProgramAsksForASync()
+    {
+        QVERIFY(h->startWithSync());
+        Connection other(RegionalSettings::usEnglish());
+        other.Open(h->databasePath());
+        other.insertReminder(OptionOnce, QDate(2030, 1, 2), QTime(9, 0), u"from the command line", u"");
+        QTRY_COMPARE_WITH_TIMEOUT(h->fake->started, 1, 5000);
+        QCOMPARE(h->form->listModel().rowCount(), 1);
+
+        SyncReport report;
+        report.downloaded = 1;
+        h->fake->finish(report);
+        QTest::qWait(1500);
+        QCOMPARE(h->fake->started, 1);
+    }
+
     void failingForAnHourShowsOneBalloon()
     {
         QVERIFY(h->startWithSync());
