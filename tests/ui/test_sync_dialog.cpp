@@ -298,6 +298,8 @@ private slots:
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         QVERIFY(checked >= 6);
+        // For a person to look at: the dialog as the user meets it after a refusal.
+        QVERIFY(dialog->grab().save(QStringLiteral(VESTRONA_BUILD_DIR "/screenshot-sync-dialog.png")));
         const QRect screen = dialog->screen()->availableGeometry();
         QVERIFY(dialog->frameGeometry().width() <= screen.width());
         QVERIFY(dialog->frameGeometry().height() <= screen.height());
