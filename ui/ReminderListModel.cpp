@@ -19,24 +19,28 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
     // Read aside first: a reading that fails half-way leaves the list as it was.
     ReminderListModel read(mRegional);
     read.mRows.reserve(size_t(conn.reminderCount()));
-    QHash<QString, int> weekdayIndex;
-    conn.forEachRow([&](const ReminderRecord &record) {
-        if (record.damaged) {
+    // Keyed by the stored bytes, so a row whose weekdays are already known
+    // decodes nothing; the message is kept as the UTF-8 it is stored in.
+    QHash<QByteArray, int> weekdayIndex;
+    conn.forEachListRow(
+        [&](const Connection::ListRow &row) {
+            const QByteArray stored = QByteArray::fromRawData(row.weekdays.data(), row.weekdays.size());
+            auto weekdays = weekdayIndex.constFind(stored);
+            if (weekdays == weekdayIndex.cend()) {
+                weekdays = weekdayIndex.insert(QByteArray(stored.constData(), stored.size()), int(read.mWeekdays.size()));
+                read.mWeekdays.append(row.weekdays.toString());
+            }
+            const qsizetype start = read.mMessages.size();
+            read.mMessages.append(row.message.data(), row.message.size());
+            read.mRows.push_back({row.ID, QDate::fromJulianDay(row.startDay), start,
+                                  QTime::fromMSecsSinceStartOfDay(row.startMsecs), row.Option,
+                                  int(read.mMessages.size() - start), *weekdays});
+        },
+        [&](const ReminderRecord &record) {
             read.mDamaged.push_back(record);
             read.mRows.push_back({record.ID, record.StartDate, 0, record.StartTime, record.Option, 0,
                                   ~int(read.mDamaged.size() - 1)});
-            return;
-        }
-        auto weekdays = weekdayIndex.constFind(record.Weekdays);
-        if (weekdays == weekdayIndex.cend()) {
-            weekdays = weekdayIndex.insert(record.Weekdays, int(read.mWeekdays.size()));
-            read.mWeekdays.append(record.Weekdays);
-        }
-        const qsizetype start = read.mMessages.size();
-        read.mMessages += record.Reminder.toUtf8();
-        read.mRows.push_back({record.ID, record.StartDate, start, record.StartTime, record.Option,
-                              int(read.mMessages.size() - start), *weekdays});
-    });
+        });
     read.mMessages.squeeze();
     // Start date, then start time; reminders that start together come in the
     // order they were added. Damaged rows have no valid start and lead.
