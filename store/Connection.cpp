@@ -255,6 +255,24 @@ struct Connection::Impl {
         });
     }
 
+    // Walks every row in storage order with its start read as numbers, never
+    // as a QDate, QTime or text: `valid` gets the statement with the option,
+    // Julian day and milliseconds since midnight, `damaged` the statement of
+    // a row whose option, date or time cannot be read.
+    template <class Valid, class Damaged>
+    void walkStarts(Valid &&valid, Damaged &&damaged)
+    {
+        stepRows(allRows, kSelectAll, [&](sqlite3_stmt *statement) {
+            const std::optional<int> option = wholeOption(statement);
+            const std::optional<qint64> day = storedJulianDay(columnText(statement, 2));
+            const std::optional<int> msecs = storedMsecsOfDay(columnText(statement, 3));
+            if (option && day && msecs)
+                valid(statement, *option, *day, *msecs);
+            else
+                damaged(statement);
+        });
+    }
+
     // Steps a statement kept in `slot` to its end, handing it to `row` at each row.
     template <class Row>
     void stepRows(Statement &slot, const char *sql, Row &&row)
@@ -479,7 +497,7 @@ std::vector<ReminderRecord> Connection::orderedRows()
     std::vector<ReminderRecord> rows;
     // Far cheaper than the copies a growing vector makes of every record.
     rows.reserve(size_t(reminderCount()));
-    forEachRow([&rows](const ReminderRecord &record) { rows.push_back(record); });
+    d->walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
     // Start date, then start time; reminders that start together come in the
     // order they were added.
     std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
@@ -488,10 +506,25 @@ std::vector<ReminderRecord> Connection::orderedRows()
     return rows;
 }
 
-void Connection::forEachRow(const RowCallback &row)
+void Connection::forEachListRow(const std::function<void(const ListRow &)> &row, const RowCallback &damaged)
 {
     d->requireOpen();
-    d->walkRows(true, row);
+    ListRow listed;
+    d->walkStarts(
+        [&](sqlite3_stmt *statement, int option, qint64 day, int msecs) {
+            listed.ID = sqlite3_column_int64(statement, 0);
+            listed.Option = option;
+            listed.startDay = day;
+            listed.startMsecs = msecs;
+            listed.message = columnText(statement, 4);
+            listed.weekdays = columnText(statement, 5);
+            row(listed);
+        },
+        [&](sqlite3_stmt *statement) {
+            ReminderRecord record;
+            Impl::readRecord(statement, true, record);
+            damaged(record);
+        });
 }
 
 qint64 Connection::reminderCount()
@@ -520,25 +553,24 @@ void Connection::forEachScheduleStart(const std::function<void(const ScheduleRow
 {
     d->requireOpen();
     ScheduleRow numbers;
-    d->stepRows(d->allRows, kSelectAll, [&](sqlite3_stmt *statement) {
-        const std::optional<int> option = wholeOption(statement);
-        const std::optional<qint64> day = storedJulianDay(columnText(statement, 2));
-        const std::optional<int> msecs = storedMsecsOfDay(columnText(statement, 3));
-        if (option && day && msecs) {
+    d->walkStarts(
+        [&](sqlite3_stmt *statement, int option, qint64 day, int msecs) {
             numbers.ID = sqlite3_column_int64(statement, 0);
-            numbers.Option = *option;
-            numbers.startDay = *day;
-            numbers.startMsecs = *msecs;
-            numbers.weekdays = *option == OptionWeekly ? weekdayMask(columnText(statement, 5)) : 0;
+            numbers.Option = option;
+            numbers.startDay = day;
+            numbers.startMsecs = msecs;
+            numbers.weekdays = option == OptionWeekly ? weekdayMask(columnText(statement, 5)) : 0;
             row(numbers);
-        } else if (damaged) {
+        },
+        [&](sqlite3_stmt *statement) {
+            if (!damaged)
+                return;
             ReminderRecord record;
             Impl::readRecord(statement, false, record);
             // Rare enough that the message is looked up on its own.
             record.Reminder = reminderMessage(record.ID);
             damaged(record);
-        }
-    });
+        });
 }
 
 std::vector<ReminderRecord> Connection::damagedRows()

@@ -5,6 +5,7 @@
 #include "store/RegionalSettings.h"
 
 #include <QString>
+#include <QUtf8StringView>
 #include <QVariantList>
 
 #include <functional>
@@ -59,10 +60,21 @@ public:
     // Every reminder by start date, start time, then ID, damaged rows too.
     std::vector<ReminderRecord> orderedRows();
     using RowCallback = std::function<void(const ReminderRecord &)>;
+    // A row that can ring as it is stored: the start read as numbers as in
+    // ScheduleRow, the message and Weekdays still the stored UTF-8, which is
+    // only valid during the call that hands the row over.
+    struct ListRow {
+        qint64 ID = 0;
+        int Option = OptionOnce;
+        qint64 startDay = 0;
+        int startMsecs = 0;
+        QUtf8StringView message;
+        QUtf8StringView weekdays;
+    };
     // The rows of orderedRows in storage order, one at a time, for a reader
-    // that keeps them in a form of its own. Rows storing the same Weekdays
-    // text share one string.
-    void forEachRow(const RowCallback &row);
+    // that keeps them in a form of its own and needs no QString of each:
+    // rows that can ring go to `row`, damaged ones whole to `damaged`.
+    void forEachListRow(const std::function<void(const ListRow &)> &row, const RowCallback &damaged);
     // How many rows tblReminders holds; counting decodes no row.
     qint64 reminderCount();
     // Every row that can ring (no damaged one) in no particular order, with

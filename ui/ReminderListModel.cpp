@@ -6,8 +6,28 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 
 namespace vestrona {
+
+namespace {
+
+constexpr qint64 kMsecsPerDay = 86'400'000;
+
+// A start date and time as one number that orders as the ordered select
+// does: by date, an invalid one before every other, then by time, an invalid
+// one first within its day. Stored times are whole seconds, so a millisecond
+// before midnight is no valid time of the day before. Sorting a hundred
+// thousand rows compares them some two million times.
+qint64 startKey(const QDate &date, const QTime &time)
+{
+    const int msecs = time.isValid() ? time.msecsSinceStartOfDay() : -1;
+    if (!date.isValid())
+        return std::numeric_limits<qint64>::min() + 1 + msecs;
+    return date.toJulianDay() * kMsecsPerDay + msecs;
+}
+
+} // namespace
 
 ReminderListModel::ReminderListModel(RegionalSettings regional, QObject *parent)
     : QAbstractTableModel(parent), mRegional(regional), mDatePattern(QString::fromLatin1(kMonthFirstPattern))
@@ -19,33 +39,32 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
     // Read aside first: a reading that fails half-way leaves the list as it was.
     ReminderListModel read(mRegional);
     read.mRows.reserve(size_t(conn.reminderCount()));
-    QHash<QString, int> weekdayIndex;
-    conn.forEachRow([&](const ReminderRecord &record) {
-        if (record.damaged) {
+    // Keyed by the stored bytes, so a row whose weekdays are already known
+    // decodes nothing; the message is kept as the UTF-8 it is stored in.
+    QHash<QByteArray, int> weekdayIndex;
+    conn.forEachListRow(
+        [&](const Connection::ListRow &row) {
+            const QByteArray stored = QByteArray::fromRawData(row.weekdays.data(), row.weekdays.size());
+            auto weekdays = weekdayIndex.constFind(stored);
+            if (weekdays == weekdayIndex.cend()) {
+                weekdays = weekdayIndex.insert(QByteArray(stored.constData(), stored.size()), int(read.mWeekdays.size()));
+                read.mWeekdays.append(row.weekdays.toString());
+            }
+            const qsizetype start = read.mMessages.size();
+            read.mMessages.append(row.message.data(), row.message.size());
+            read.mRows.push_back({row.ID, row.startDay * kMsecsPerDay + row.startMsecs, start, row.Option,
+                                  int(read.mMessages.size() - start), *weekdays});
+        },
+        [&](const ReminderRecord &record) {
             read.mDamaged.push_back(record);
-            read.mRows.push_back({record.ID, record.StartDate, 0, record.StartTime, record.Option, 0,
+            read.mRows.push_back({record.ID, startKey(record.StartDate, record.StartTime), 0, record.Option, 0,
                                   ~int(read.mDamaged.size() - 1)});
-            return;
-        }
-        auto weekdays = weekdayIndex.constFind(record.Weekdays);
-        if (weekdays == weekdayIndex.cend()) {
-            weekdays = weekdayIndex.insert(record.Weekdays, int(read.mWeekdays.size()));
-            read.mWeekdays.append(record.Weekdays);
-        }
-        const qsizetype start = read.mMessages.size();
-        read.mMessages += record.Reminder.toUtf8();
-        read.mRows.push_back({record.ID, record.StartDate, start, record.StartTime, record.Option,
-                              int(read.mMessages.size() - start), *weekdays});
-    });
+        });
     read.mMessages.squeeze();
     // Start date, then start time; reminders that start together come in the
     // order they were added. Damaged rows have no valid start and lead.
     std::sort(read.mRows.begin(), read.mRows.end(), [](const Row &a, const Row &b) {
-        if (a.date != b.date)
-            return a.date < b.date;
-        if (a.time != b.time)
-            return a.time < b.time;
-        return a.id < b.id;
+        return a.start != b.start ? a.start < b.start : a.id < b.id;
     });
 
     beginResetModel();
@@ -75,8 +94,8 @@ ReminderRecord ReminderListModel::scheduleRecord(const Row &row) const
     ReminderRecord record;
     record.ID = row.id;
     record.Option = row.option;
-    record.StartDate = row.date;
-    record.StartTime = row.time;
+    record.StartDate = QDate::fromJulianDay(row.start / kMsecsPerDay);
+    record.StartTime = QTime::fromMSecsSinceStartOfDay(int(row.start % kMsecsPerDay));
     record.Weekdays = mWeekdays.at(row.detail);
     return record;
 }

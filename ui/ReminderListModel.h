@@ -55,9 +55,8 @@ public:
 private:
     struct Row {
         qint64 id;
-        QDate date;
+        qint64 start; // date and time as one number, see startKey
         qsizetype messageStart; // in mMessages
-        QTime time;
         int option;
         int messageSize;
         int detail; // valid rows: index in mWeekdays; damaged rows: ~index in mDamaged

@@ -65,6 +65,17 @@ private slots:
                            head + "(1.7, '2027-03-07', '10:00:00', 'fraction', 'Mon')",
                            head + "(1, '23.10.2012', '15:03:00', 'day first', '')",
                            head + "(2, '2027-03-01', '10:00', 'short time', '')"};
+        // Every way a start can be unreadable, next to valid starts at the
+        // edges of the day it falls on or the day before.
+        QTest::newRow("damaged starts in the select's order")
+            << QStringList{head + "(1, '2027-03-07', '00:00:00', 'midnight', '')",
+                           head + "(1, '2027-03-06', '23:59:59', 'last second', '')",
+                           head + "(1, '2027-03-07', 'noon', 'no time', '')",
+                           head + "(1, 'soon', '08:00:00', 'no date', '')",
+                           head + "(1, 'soon', 'noon', 'neither', '')",
+                           head + "(1, 'later', '07:00:00', 'no date, earlier', '')",
+                           head + "('x', '2027-03-07', '00:00:00', 'no option', '')",
+                           head + "(1, 'soon', 'noon', 'neither again', '')"};
     }
 
     void holdsWhatTheOrderedSelectReads()
