@@ -283,11 +283,7 @@ void SoundRecording::stop()
 {
     if (mProcess.state() == QProcess::NotRunning)
         return;
-    mProcess.terminate();
-    if (!mProcess.waitForFinished(5000)) {
-        mProcess.kill();
-        mProcess.waitForFinished();
-    }
+    endProcess(mProcess);
     QFile raw(mFolder.file(QStringLiteral("sink.raw")));
     if (raw.open(QIODevice::ReadOnly))
         mSamples = raw.readAll();

@@ -15,6 +15,7 @@ namespace vestrona::e2e {
 using test::ProcessResult;
 using test::ProgramFolder;
 using test::runProcess;
+using test::endProcess;
 
 // Why the end-to-end tests cannot run here, or "" when a display is set.
 QString missingDesktop();

@@ -33,4 +33,15 @@ ProcessResult runProcess(const QString &program, const QStringList &arguments, c
     return result;
 }
 
+void endProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
 } // namespace vestrona::test

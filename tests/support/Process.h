@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -19,5 +20,9 @@ struct ProcessResult {
 ProcessResult runProcess(const QString &program, const QStringList &arguments,
                          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
                          int timeoutMs = 30000);
+
+// Asks a running helper (a server, a recorder) to end and kills it when it
+// does not within five seconds; nothing for one that is not running.
+void endProcess(QProcess &process);
 
 } // namespace vestrona::test

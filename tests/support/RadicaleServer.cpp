@@ -163,13 +163,7 @@ QString RadicaleServer::start()
 
 void RadicaleServer::stop()
 {
-    if (mProcess.state() == QProcess::NotRunning)
-        return;
-    mProcess.terminate();
-    if (!mProcess.waitForFinished(5000)) {
-        mProcess.kill();
-        mProcess.waitForFinished();
-    }
+    endProcess(mProcess);
 }
 
 QString RadicaleServer::restart()
