@@ -1,8 +1,8 @@
 #include "benchmarks/BenchSupport.h"
 
-#include "store/EmptyDatabase.h"
-#include "store/RegionalSettings.h"
-#include "store/Statements.h"
+#include "database/EmptyDatabase.h"
+#include "formats/RegionalSettings.h"
+#include "database/Statements.h"
 
 #include <algorithm>
 #include <cstdio>

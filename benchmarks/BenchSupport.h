@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Reporter.h"
-#include "store/Connection.h"
+#include "database/Connection.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -15,9 +15,9 @@
 #include "scheduler/CountdownView.h"
 #include "ui/Form2.h"
 #include "ui/MediaSoundPlayer.h"
-#include "store/Connection.h"
-#include "store/Settings.h"
-#include "store/Statements.h"
+#include "database/Connection.h"
+#include "config/Settings.h"
+#include "database/Statements.h"
 
 #include <QApplication>
 #include <QDir>

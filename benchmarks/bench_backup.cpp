@@ -8,9 +8,9 @@
 //   bench_backup --import-peak       the same while it imports 100,000 events
 #include "benchmarks/BenchSupport.h"
 #include "core/Reporter.h"
-#include "store/Backup.h"
-#include "store/Connection.h"
-#include "store/ICalendar.h"
+#include "filecommands/Backup.h"
+#include "database/Connection.h"
+#include "filecommands/ICalendar.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "benchmarks/BenchSupport.h"
 #include "scheduler/MissedOccurrences.h"
 #include "scheduler/NextReminder.h"
-#include "store/Connection.h"
-#include "store/DateFormats.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
 
 #include <QCoreApplication>
 

@@ -14,7 +14,7 @@
 //
 // Prints "name value" lines for ./bench.
 #include "benchmarks/BenchSupport.h"
-#include "store/Statements.h"
+#include "database/Statements.h"
 
 #include <QCoreApplication>
 #include <QDir>

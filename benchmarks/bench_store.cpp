@@ -1,7 +1,7 @@
 // Speed of reading the reminders and filling the list with them.
 #include "benchmarks/BenchSupport.h"
-#include "store/Connection.h"
-#include "store/DateFormats.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
 #include "ui/ReminderListModel.h"
 
 #include <QApplication>

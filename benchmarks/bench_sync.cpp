@@ -10,7 +10,7 @@
 // Prints "name value" lines for ./bench; exits 1 when a sync fails or does
 // not move every reminder.
 #include "benchmarks/BenchSupport.h"
-#include "store/Connection.h"
+#include "database/Connection.h"
 #include "sync/HttpCalDavCollection.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/RadicaleServer.h"

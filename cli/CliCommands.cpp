@@ -10,13 +10,13 @@
 #include "core/TextEscapes.h"
 #include "scheduler/AlarmRecord.h"
 #include "scheduler/NextReminder.h"
-#include "store/Backup.h"
-#include "store/Connection.h"
-#include "store/DataLocation.h"
-#include "store/DateFormats.h"
-#include "store/ReminderListText.h"
-#include "store/Settings.h"
-#include "store/Statements.h"
+#include "filecommands/Backup.h"
+#include "database/Connection.h"
+#include "config/DataLocation.h"
+#include "formats/DateFormats.h"
+#include "formats/ReminderListText.h"
+#include "config/Settings.h"
+#include "database/Statements.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -2,8 +2,8 @@
 
 #include "cli/CliCommands.h"
 #include "core/TextEscapes.h"
-#include "store/ICalendar.h"
-#include "store/ReminderListText.h"
+#include "filecommands/ICalendar.h"
+#include "formats/ReminderListText.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #include "cli/CliCommands.h"
 #include "core/Clock.h"
-#include "store/DataLocation.h"
-#include "store/Settings.h"
+#include "config/DataLocation.h"
+#include "config/Settings.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

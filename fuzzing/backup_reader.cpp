@@ -5,11 +5,11 @@
 
 #include "fuzzing/FuzzEntry.h"
 
-#include "store/Backup.h"
-#include "store/Connection.h"
-#include "store/EmptyDatabase.h"
-#include "store/RegionalSettings.h"
-#include "store/Statements.h"
+#include "filecommands/Backup.h"
+#include "database/Connection.h"
+#include "database/EmptyDatabase.h"
+#include "formats/RegionalSettings.h"
+#include "database/Statements.h"
 #include "tests/support/RecordingReporter.h"
 
 #include <QDir>

@@ -6,8 +6,8 @@
 
 #include "fuzzing/FuzzEntry.h"
 
-#include "store/DateFormats.h"
-#include "store/RegionalSettings.h"
+#include "formats/DateFormats.h"
+#include "formats/RegionalSettings.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 #include "fuzzing/FuzzEntry.h"
 
 #include "core/AppError.h"
-#include "store/ICalendar.h"
+#include "filecommands/ICalendar.h"
 
 #include <QByteArray>
 

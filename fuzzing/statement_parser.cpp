@@ -5,8 +5,8 @@
 #include "fuzzing/FuzzEntry.h"
 
 #include "core/AppError.h"
-#include "store/Statements.h"
-#include "store/StatementParser.h"
+#include "database/Statements.h"
+#include "database/StatementParser.h"
 
 #include <QString>
 

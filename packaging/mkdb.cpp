@@ -3,7 +3,7 @@
 // developer's reminders in the build folder survive every rebuild.
 
 #include "core/AppError.h"
-#include "store/EmptyDatabase.h"
+#include "database/EmptyDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

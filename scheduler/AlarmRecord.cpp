@@ -1,6 +1,6 @@
 #include "scheduler/AlarmRecord.h"
 
-#include "store/Settings.h"
+#include "config/Settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

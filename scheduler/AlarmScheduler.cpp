@@ -10,9 +10,9 @@
 #include "scheduler/MissedOccurrences.h"
 #include "scheduler/NextReminder.h"
 #include "scheduler/SoundPlayer.h"
-#include "store/Connection.h"
-#include "store/DateFormats.h"
-#include "store/Settings.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
+#include "config/Settings.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "scheduler/AlarmRecord.h"
 #include "scheduler/MissedReport.h"
 #include "scheduler/NextReminder.h"
-#include "store/ReminderRecord.h"
+#include "core/ReminderRecord.h"
 
 #include <QDateTime>
 #include <QObject>

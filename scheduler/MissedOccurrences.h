@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scheduler/NextReminder.h"
-#include "store/ReminderRecord.h"
+#include "core/ReminderRecord.h"
 
 #include <QDateTime>
 

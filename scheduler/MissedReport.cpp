@@ -1,7 +1,7 @@
 #include "scheduler/MissedReport.h"
 
-#include "store/DateFormats.h"
-#include "store/ReminderRecord.h"
+#include "formats/DateFormats.h"
+#include "core/ReminderRecord.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "scheduler/NextReminder.h"
 
 #include "scheduler/WallClock.h"
-#include "store/Connection.h"
-#include "store/DateFormats.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/RegionalSettings.h"
-#include "store/ReminderRecord.h"
+#include "formats/RegionalSettings.h"
+#include "core/ReminderRecord.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/RegionalSettings.h"
+#include "formats/RegionalSettings.h"
 #include "sync/HttpCalDavCollection.h"
 #include "sync/SyncEngine.h"
 

@@ -1,6 +1,6 @@
 #include "sync/SyncAccount.h"
 
-#include "store/Settings.h"
+#include "config/Settings.h"
 
 #include <QHostAddress>
 

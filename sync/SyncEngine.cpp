@@ -1,10 +1,10 @@
 #include "sync/SyncEngine.h"
 
 #include "core/AppError.h"
-#include "store/Connection.h"
-#include "store/ICalendar.h"
-#include "store/Statements.h"
-#include "store/SyncStateTable.h"
+#include "database/Connection.h"
+#include "filecommands/ICalendar.h"
+#include "database/Statements.h"
+#include "sync/SyncStateTable.h"
 
 #include <QDir>
 #include <QFile>

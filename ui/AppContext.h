@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/DataLocation.h"
-#include "store/RegionalSettings.h"
+#include "config/DataLocation.h"
+#include "formats/RegionalSettings.h"
 
 #include <QDialog>
 #include <QString>

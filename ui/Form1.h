@@ -2,9 +2,9 @@
 
 #include "scheduler/CountdownView.h"
 #include "scheduler/MissedReport.h"
-#include "store/Backup.h"
-#include "store/Connection.h"
-#include "store/ReminderRecord.h"
+#include "filecommands/Backup.h"
+#include "database/Connection.h"
+#include "core/ReminderRecord.h"
 #include "sync/SyncScheduler.h"
 #include "ui/AppContext.h"
 

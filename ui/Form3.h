@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/ReminderRecord.h"
+#include "core/ReminderRecord.h"
 #include "ui/AppContext.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "ui/Form4.h"
 
 #include "core/ErrorTrap.h"
-#include "store/DateFormats.h"
-#include "store/Settings.h"
+#include "formats/DateFormats.h"
+#include "config/Settings.h"
 #include "ui/AppIcon.h"
 #include "ui/WindowLook.h"
 

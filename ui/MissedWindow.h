@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scheduler/MissedReport.h"
-#include "store/RegionalSettings.h"
+#include "formats/RegionalSettings.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/ReminderListModel.h"
 
-#include "store/Connection.h"
-#include "store/DateFormats.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
 
 #include <QHash>
 

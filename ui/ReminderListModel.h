@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/ReminderListText.h"
-#include "store/ReminderRecord.h"
-#include "store/RegionalSettings.h"
+#include "formats/ReminderListText.h"
+#include "core/ReminderRecord.h"
+#include "formats/RegionalSettings.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "ui/SyncDialog.h"
 
 #include "core/AppError.h"
-#include "store/Settings.h"
+#include "config/Settings.h"
 #include "sync/PasswordStore.h"
 #include "sync/SyncAccount.h"
 #include "sync/SyncReport.h"

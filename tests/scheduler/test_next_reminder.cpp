@@ -1,5 +1,5 @@
 #include "scheduler/NextReminder.h"
-#include "store/DateFormats.h"
+#include "formats/DateFormats.h"
 
 #include "tests/support/NextReminderChoices.h"
 #include "tests/support/TestDatabase.h"

@@ -1,7 +1,7 @@
 // Run once per time zone: the generated rows crowd around the days the zone
 // in TZ skips and repeats an hour.
 #include "scheduler/NextReminder.h"
-#include "store/Connection.h"
+#include "database/Connection.h"
 
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"

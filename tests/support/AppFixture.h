@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Settings.h"
+#include "config/Settings.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/Fakes.h"

@@ -3,7 +3,7 @@
 #include "scheduler/AlarmPopup.h"
 #include "scheduler/MissedReport.h"
 #include "scheduler/SoundPlayer.h"
-#include "store/Settings.h"
+#include "config/Settings.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "tests/support/ProgramFolder.h"
 
-#include "store/Settings.h"
+#include "config/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 // Needs VESTRONA_MKDB_TOOL and VESTRONA_SCHEMA_FILE defined by the test's build.
 
-#include "store/ReminderRecord.h"
+#include "core/ReminderRecord.h"
 #include "tests/support/Process.h"
 
 #include <QDate>

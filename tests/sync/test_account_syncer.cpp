@@ -1,5 +1,5 @@
 // The program's syncer: the account and password as they are at each sync.
-#include "store/Connection.h"
+#include "database/Connection.h"
 #include "sync/AccountSyncer.h"
 #include "sync/PasswordStore.h"
 #include "tests/support/Fakes.h"

@@ -1,5 +1,5 @@
-#include "store/Connection.h"
-#include "store/ICalendar.h"
+#include "database/Connection.h"
+#include "filecommands/ICalendar.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/FakeCalDavCollection.h"
 #include "tests/support/Files.h"

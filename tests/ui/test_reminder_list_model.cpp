@@ -1,5 +1,5 @@
-#include "store/Connection.h"
-#include "store/DateFormats.h"
+#include "database/Connection.h"
+#include "formats/DateFormats.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/ReminderListModel.h"

@@ -4,8 +4,8 @@
 // certificate is offered by its fingerprint, and every text fits. The main
 // window reloads after a sync changed its reminders and asks for a sync
 // after a local change.
-#include "store/Connection.h"
-#include "store/Statements.h"
+#include "database/Connection.h"
+#include "database/Statements.h"
 #include "sync/SyncAccount.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FakeSyncer.h"

@@ -1,0 +1,64 @@
+#include "formats/ReminderListText.h"
+
+#include "formats/DateFormats.h"
+
+namespace vestrona {
+
+QStringView listCellView(const ReminderRecord &r, int column, const QString &datePattern,
+                         const RegionalSettings &regional, ShortText &scratch)
+{
+    switch (column) {
+    case ReminderColumn:
+        return r.Reminder;
+    case OptionColumn:
+        return r.damaged ? QStringView(r.stored->option) : scratch.append(optionText(r.Option)).view();
+    case DateColumn:
+        if (r.damaged)
+            return r.stored->date;
+        if (!r.StartDate.isValid())
+            return {};
+        scratch = dateTextWithPattern(r.StartDate, datePattern, regional);
+        return scratch.view();
+    case TimeColumn:
+        if (r.damaged)
+            return r.stored->time;
+        if (!r.StartTime.isValid())
+            return {};
+        scratch = timeOfDayText(r.StartTime, regional);
+        return scratch.view();
+    case DaysColumn:
+        return r.Weekdays;
+    case IdColumn:
+        return scratch.number(r.ID).view();
+    default:
+        return {};
+    }
+}
+
+QString listCellText(const ReminderRecord &r, int column, const QString &datePattern, const RegionalSettings &regional)
+{
+    // The message and the weekdays are handed out sharing the row's text.
+    if (column == ReminderColumn)
+        return r.Reminder;
+    if (column == DaysColumn)
+        return r.Weekdays;
+    ShortText scratch;
+    return listCellView(r, column, datePattern, regional, scratch).toString();
+}
+
+QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)
+{
+    QString text;
+    for (const ReminderRecord &r : rows) {
+        if (!r.damaged)
+            continue;
+        if (text.isEmpty())
+            text = QStringLiteral("These reminders never ring, because their start or repetition rule as stored is "
+                                  "not valid; delete them, or enter them again:");
+        text += QStringLiteral("\r\nID %1 \"%2\": option \"%3\", date \"%4\", time \"%5\"")
+                    .arg(QString::number(r.ID), r.Reminder, r.stored->option, r.stored->date, r.stored->time);
+    }
+    return text;
+}
+
+} // namespace vestrona

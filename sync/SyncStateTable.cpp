@@ -1,0 +1,127 @@
+#include "sync/SyncStateTable.h"
+
+#include "database/Connection.h"
+
+#include <QUuid>
+
+namespace vestrona {
+
+namespace {
+
+// Href is unique but may be NULL, for the reminders that cannot go to the
+// server; a reminder's row there holds the state the user was told about.
+constexpr auto kCreateState =
+    "create table if not exists tblSyncState (Href TEXT UNIQUE, ReminderID INTEGER, UID TEXT, ETag TEXT, "
+    "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT)";
+// A first sync of many reminders looks each one up by its ID.
+constexpr auto kCreateIndex = "create index if not exists idxSyncStateReminder on tblSyncState (ReminderID)";
+constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT PRIMARY KEY, Value TEXT)";
+
+constexpr auto kKeyUrl = "CollectionUrl";
+constexpr auto kKeyToken = "SyncToken";
+constexpr auto kKeyCalendar = "CalendarId";
+
+QVariant nullIfEmpty(const QString &text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+} // namespace
+
+SyncedState syncedStateOf(const ReminderRecord &row)
+{
+    if (row.damaged)
+        return {row.stored->option, row.stored->date, row.stored->time, row.Reminder, row.Weekdays};
+    return {QString::number(row.Option), row.StartDate.toString(Qt::ISODate), row.StartTime.toString(Qt::ISODate),
+            row.Reminder, row.Weekdays};
+}
+
+void SyncStateTable::open(const QString &collectionUrl)
+{
+    mConn.runSql(kCreateState);
+    mConn.runSql(kCreateIndex);
+    mConn.runSql(kCreateInfo);
+    if (value(kKeyUrl) == collectionUrl)
+        return;
+    mConn.beginTransaction();
+    try {
+        mConn.runSql("delete from tblSyncState");
+        setValue(kKeyToken, QString());
+        setValue(kKeyUrl, collectionUrl);
+        mConn.commit();
+    } catch (...) {
+        mConn.rollback();
+        throw;
+    }
+}
+
+std::vector<SyncEntry> SyncStateTable::entries()
+{
+    std::vector<SyncEntry> result;
+    mConn.runSql("select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, Reminder, Weekdays "
+                 "from tblSyncState",
+                 {}, [&result](const QVariantList &row) {
+                     result.push_back({row[0].toString(), row[1].toLongLong(), row[2].toString(),
+                                       row[3].toString().toUtf8(),
+                                       {row[4].toString(), row[5].toString(), row[6].toString(), row[7].toString(),
+                                        row[8].toString()}});
+                 });
+    return result;
+}
+
+void SyncStateTable::save(const SyncEntry &entry)
+{
+    // A reminder that could not go to the server before and now can loses
+    // its old entry here.
+    if (entry.reminderId)
+        removeReminder(entry.reminderId);
+    mConn.runSql("insert or replace into tblSyncState values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                 {nullIfEmpty(entry.href), entry.reminderId ? QVariant(entry.reminderId) : QVariant(), entry.uid,
+                  QString::fromUtf8(entry.etag), entry.state.option, entry.state.date, entry.state.time,
+                  entry.state.message, entry.state.weekdays});
+}
+
+void SyncStateTable::removeHref(const QString &href)
+{
+    mConn.runSql("delete from tblSyncState where Href = ?", {href});
+}
+
+void SyncStateTable::removeReminder(qint64 reminderId)
+{
+    mConn.runSql("delete from tblSyncState where Href is null and ReminderID = ?", {reminderId});
+}
+
+QByteArray SyncStateTable::syncToken()
+{
+    return value(kKeyToken).toUtf8();
+}
+
+void SyncStateTable::setSyncToken(const QByteArray &token)
+{
+    setValue(kKeyToken, QString::fromUtf8(token));
+}
+
+QString SyncStateTable::calendarId()
+{
+    QString id = value(kKeyCalendar);
+    if (id.isEmpty()) {
+        id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        setValue(kKeyCalendar, id);
+    }
+    return id;
+}
+
+QString SyncStateTable::value(const char *key)
+{
+    QString result;
+    mConn.runSql("select Value from tblSyncInfo where Key = ?", {QString::fromLatin1(key)},
+                 [&result](const QVariantList &row) { result = row[0].toString(); });
+    return result;
+}
+
+void SyncStateTable::setValue(const char *key, const QString &value)
+{
+    mConn.runSql("insert or replace into tblSyncInfo values (?, ?)", {QString::fromLatin1(key), value});
+}
+
+} // namespace vestrona

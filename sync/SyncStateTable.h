@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/ReminderRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace vestrona {
+
+class Connection;
+
+// A reminder's cells as text, exactly as a sync last saw them, so that any
+// change here since then shows, a damaged row's stored texts included.
+struct SyncedState {
+    QString option, date, time, message, weekdays;
+
+    friend bool operator==(const SyncedState &, const SyncedState &) = default;
+};
+
+SyncedState syncedStateOf(const ReminderRecord &row);
+
+// One row of the sync's bookkeeping. Three kinds:
+//  - a reminder on the server: href and reminderId, with the ETag and state
+//    of the last sync;
+//  - a server resource no reminder can hold: href, no reminderId, with the
+//    ETag it had when the user was told so;
+//  - a reminder here that cannot go to the server: reminderId, no href, with
+//    the state it had when the user was told so.
+struct SyncEntry {
+    QString href;
+    qint64 reminderId = 0; // 0: none
+    QString uid;
+    QByteArray etag;
+    SyncedState state;
+
+    bool isSynced() const { return reminderId != 0 && !href.isEmpty(); }
+};
+
+// The sync's bookkeeping in tables of its own in the reminder database
+// (tblSyncState and tblSyncInfo), beside tblReminders and never touching it.
+// Databases that never synced have neither table. Every call throws AppError
+// as the connection does.
+class SyncStateTable {
+public:
+    explicit SyncStateTable(Connection &conn) : mConn(conn) {}
+
+    // Creates the tables the first time, and drops the bookkeeping of another
+    // collection: a sync with a new address starts as a first one.
+    void open(const QString &collectionUrl);
+
+    std::vector<SyncEntry> entries();
+    // Replaces the entry of the same href, or for one without an href the
+    // entry of the same reminder.
+    void save(const SyncEntry &entry);
+    void removeHref(const QString &href);
+    void removeReminder(qint64 reminderId);
+
+    // RFC 6578's token of the last complete sync, empty before one.
+    QByteArray syncToken();
+    void setSyncToken(const QByteArray &token);
+    // A random name of this database, the same for every sync, from which
+    // the UIDs of the reminders it uploads are made.
+    QString calendarId();
+
+private:
+    QString value(const char *key);
+    void setValue(const char *key, const QString &value);
+
+    Connection &mConn;
+};
+
+} // namespace vestrona
