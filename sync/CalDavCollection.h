@@ -60,6 +60,10 @@ struct CalDavChanges {
     // The server no longer knows the token (valid-sync-token failed): list
     // the whole collection instead.
     bool tokenExpired = false;
+    // The server cut the answer short (a 507 for the collection itself,
+    // RFC 6578 section 3.6): what is listed is true, but what is not listed
+    // may still be there, so nothing may be taken as deleted for its absence.
+    bool truncated = false;
 };
 
 // A CalDAV calendar collection (RFC 4791) on a server: the requests a
