@@ -1,6 +1,8 @@
 #include "scheduler/AlarmRecord.h"
 
 #include "config/Settings.h"
+#include "core/AppError.h"
+#include "core/Clock.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +14,9 @@ namespace {
 
 const QString kIdField = QStringLiteral("id");
 const QString kMessageField = QStringLiteral("message");
+// A program that idles in the tray writes "seen up to" no more often than
+// this: the record only has to be close, every answer writes it anyway.
+constexpr qint64 kIdleSaveSeconds = 600;
 
 QString setting(const SettingsStore &settings, const char *key)
 {
@@ -31,17 +36,16 @@ QString momentText(const QDateTime &moment)
     return moment.toUTC().toString(Qt::ISODateWithMs);
 }
 
+template <class Write>
+void writeQuietly(Write write)
+{
+    try {
+        write();
+    } catch (const AppError &) {
+    }
+}
+
 } // namespace
-
-std::optional<QDateTime> readSeenUpTo(const SettingsStore &settings)
-{
-    return readMoment(settings, SettingKey::SeenUpTo);
-}
-
-void saveSeenUpTo(SettingsStore &settings, const QDateTime &seenUpTo)
-{
-    settings.SaveSetting(QLatin1String(SettingKey::SeenUpTo), momentText(seenUpTo));
-}
 
 std::optional<PendingSnooze> readPendingSnooze(const SettingsStore &settings)
 {
@@ -61,15 +65,53 @@ std::optional<PendingSnooze> readPendingSnooze(const SettingsStore &settings)
     return snooze;
 }
 
-void savePendingSnooze(SettingsStore &settings, const PendingSnooze &snooze)
+AlarmRecord::AlarmRecord(SettingsStore &settings, const Clock &clock) : mSettings(settings), mClock(clock) {}
+
+bool AlarmRecord::restore()
+{
+    const QDateTime now = mClock.now();
+    const std::optional<QDateTime> seen = readMoment(mSettings, SettingKey::SeenUpTo);
+    const bool usable = seen && *seen <= now;
+    mSeenUpTo = usable ? *seen : now;
+    if (!usable)
+        save();
+    return usable && *seen < now;
+}
+
+void AlarmRecord::accountUpTo(const QDateTime &moment)
+{
+    mSeenUpTo = std::max(mSeenUpTo, moment);
+}
+
+void AlarmRecord::accountIdleUpTo(const QDateTime &now)
+{
+    if (now <= mSeenUpTo)
+        return;
+    mSeenUpTo = now;
+    const qint64 sinceSave = mSavedAt.isValid() ? mSavedAt.secsTo(now) : kIdleSaveSeconds;
+    if (sinceSave >= kIdleSaveSeconds || sinceSave < 0)
+        save();
+}
+
+void AlarmRecord::save()
+{
+    if (!mSeenUpTo.isValid())
+        return;
+    mSavedAt = mClock.now();
+    writeQuietly([this] { mSettings.SaveSetting(QLatin1String(SettingKey::SeenUpTo), momentText(mSeenUpTo)); });
+}
+
+void AlarmRecord::saveSnooze(const PendingSnooze &snooze)
 {
     QJsonArray reminders;
     for (const SnoozedReminder &reminder : snooze.reminders)
         reminders.append(QJsonObject{{kIdField, double(reminder.id)}, {kMessageField, reminder.message}});
     const bool empty = reminders.isEmpty();
-    settings.SaveSetting(QLatin1String(SettingKey::SnoozeAt), empty ? QString() : momentText(snooze.at));
-    settings.SaveSetting(QLatin1String(SettingKey::SnoozedReminders),
-                         empty ? QString() : QString::fromUtf8(QJsonDocument(reminders).toJson(QJsonDocument::Compact)));
+    writeQuietly([&] {
+        mSettings.SaveSetting(QLatin1String(SettingKey::SnoozeAt), empty ? QString() : momentText(snooze.at));
+        mSettings.SaveSetting(QLatin1String(SettingKey::SnoozedReminders),
+                              empty ? QString() : QString::fromUtf8(QJsonDocument(reminders).toJson(QJsonDocument::Compact)));
+    });
 }
 
 } // namespace vestrona

@@ -8,6 +8,7 @@
 
 namespace vestrona {
 
+class Clock;
 class SettingsStore;
 
 // A reminder whose alarm was snoozed: rung again with the message it had,
@@ -25,15 +26,45 @@ struct PendingSnooze {
     std::vector<SnoozedReminder> reminders;
 };
 
-// The moment up to which every occurrence has been accounted for; none when
-// the key is absent or holds no valid time.
-std::optional<QDateTime> readSeenUpTo(const SettingsStore &settings);
-// Throws AppError when the settings cannot be written.
-void saveSeenUpTo(SettingsStore &settings, const QDateTime &seenUpTo);
-
 // The pending snooze; none when there is none or its keys are damaged.
 std::optional<PendingSnooze> readPendingSnooze(const SettingsStore &settings);
-// An empty snooze clears the keys. Throws AppError when they cannot be written.
-void savePendingSnooze(SettingsStore &settings, const PendingSnooze &snooze);
+
+// What the scheduler keeps in the settings so that no reminder is lost over
+// a restart: the moment up to which every occurrence is accounted for
+// (SeenUpTo) and a snooze in progress (SnoozeAt, SnoozedReminders).
+//
+// Writes never throw: the record is a convenience, and a settings file that
+// cannot be written costs at worst a reminder reported twice, not a message
+// box every ten minutes.
+class AlarmRecord {
+public:
+    AlarmRecord(SettingsStore &settings, const Clock &clock);
+
+    // Start-up: takes "seen up to" from the settings. No record, a damaged
+    // one, or one ahead of the clock (set back while the program was off)
+    // tells nothing, so the record starts now and is written. True when
+    // time has passed since a usable record: something may have fallen due
+    // while the program was off.
+    bool restore();
+    // Invalid until restore().
+    const QDateTime &seenUpTo() const { return mSeenUpTo; }
+    // Everything up to `moment` is accounted for; never moves back. Not
+    // written until save().
+    void accountUpTo(const QDateTime &moment);
+    // The same after a tick that found nothing due; written when the last
+    // write is ten minutes old (or the clock went back since).
+    void accountIdleUpTo(const QDateTime &now);
+    void save();
+
+    std::optional<PendingSnooze> readSnooze() const { return readPendingSnooze(mSettings); }
+    // An empty snooze clears the keys.
+    void saveSnooze(const PendingSnooze &snooze);
+
+private:
+    SettingsStore &mSettings;
+    const Clock &mClock;
+    QDateTime mSeenUpTo;
+    QDateTime mSavedAt; // when "seen up to" was last written
+};
 
 } // namespace vestrona

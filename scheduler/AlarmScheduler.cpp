@@ -1,11 +1,11 @@
 #include "scheduler/AlarmScheduler.h"
 
-#include "core/AppError.h"
 #include "core/Clock.h"
 #include "core/ErrorTrap.h"
 #include "core/ProgressIdleText.h"
 #include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmPopup.h"
+#include "scheduler/CatchUp.h"
 #include "scheduler/CountdownView.h"
 #include "scheduler/MissedOccurrences.h"
 #include "scheduler/NextReminder.h"
@@ -27,9 +27,6 @@ namespace {
 const QString kCaptionPrefix = QStringLiteral("Next alarm will play in ");
 const QString kProgressText = QString::fromLatin1(kProgressIdleText);
 constexpr qint64 kPrepareSoundSeconds = 3;
-// A program that idles in the tray writes "seen up to" no more often than
-// this: the record only has to be close, every answer writes it anyway.
-constexpr qint64 kSeenUpToSaveSeconds = 600;
 
 QString countdownCaption(qint64 seconds)
 {
@@ -42,17 +39,6 @@ qint64 secondsUntil(const QDateTime &now, const QDateTime &due)
 {
     const qint64 ms = now.msecsTo(due);
     return ms > 0 ? (ms + 999) / 1000 : -(-ms / 1000);
-}
-
-// The record is a convenience: a settings file that cannot be written costs
-// at worst a reminder reported twice, not a message box every ten minutes.
-template <class Write>
-void writeQuietly(Write write)
-{
-    try {
-        write();
-    } catch (const AppError &) {
-    }
 }
 
 } // namespace
@@ -70,7 +56,8 @@ AlarmScheduler::AlarmScheduler(Connection &conn, SettingsStore &settings, const 
       mPopup(popup),
       mView(view),
       mMissed(missed),
-      mTicking(ticking)
+      mTicking(ticking),
+      mRecord(settings, clock)
 {
     // Single shots re-armed each tick, so ticks follow the clock's seconds
     // instead of drifting, and a long tick never queues up a second one.
@@ -115,7 +102,8 @@ void AlarmScheduler::selectNext(Choose &&choose)
     trap(104, [&] {
         // After a clock set back, what already rang stays behind.
         const QDateTime now = mClock.now();
-        const QDateTime after = mSeenUpTo.isValid() && mSeenUpTo > now ? mSeenUpTo : now;
+        const QDateTime &seen = mRecord.seenUpTo();
+        const QDateTime after = seen.isValid() && seen > now ? seen : now;
         NextReminderChoice choice = choose(after, dateFormat);
         mAlarmTime = std::move(choice.alarmTime);
         mAlarmText = std::move(choice.alarmText);
@@ -140,16 +128,8 @@ void AlarmScheduler::startCountdown()
 void AlarmScheduler::restoreRecord()
 {
     const QDateTime now = mClock.now();
-    // No record, a damaged one, or one ahead of the clock (set back while
-    // the program was off): nothing can be told, so the record starts now.
-    const std::optional<QDateTime> seen = readSeenUpTo(mSettings);
-    const bool usable = seen && *seen <= now;
-    mSeenUpTo = usable ? *seen : now;
-    mCatchUpPending = usable && *seen < now;
-    if (!usable)
-        saveSeenUpTo();
-
-    std::optional<PendingSnooze> snooze = readPendingSnooze(mSettings);
+    mCatchUpPending = mRecord.restore();
+    std::optional<PendingSnooze> snooze = mRecord.readSnooze();
     if (!snooze)
         return;
     mInterval = GetAlarmInterval();
@@ -175,8 +155,8 @@ void AlarmScheduler::stop()
         return;
     const QDateTime now = mClock.now();
     if (!mAlarmDue.isValid() || mAlarmDue > now)
-        mSeenUpTo = std::max(mSeenUpTo, now);
-    saveSeenUpTo();
+        mRecord.accountUpTo(now);
+    mRecord.save();
 }
 
 void AlarmScheduler::intervalRowClicked(int row)
@@ -208,7 +188,7 @@ void AlarmScheduler::tickTimer1()
         return;
     // Nothing selected: the caption keeps its last text.
     if (!mAlarmDue.isValid() && !mCatchUpPending) {
-        advanceSeenUpTo(mClock.now());
+        mRecord.accountIdleUpTo(mClock.now());
         armTimer1();
         return;
     }
@@ -232,7 +212,7 @@ void AlarmScheduler::tickTimer1()
     const QDateTime now = mClock.now();
     trap(106, [&] { due = mCatchUpPending || (mAlarmDue.isValid() && secondsUntil(now, mAlarmDue) <= 0); });
     if (!due) {
-        advanceSeenUpTo(now);
+        mRecord.accountIdleUpTo(now);
         armTimer1();
         return;
     }
@@ -272,7 +252,7 @@ void AlarmScheduler::tickTimer2()
     // Other reminders still ring during a snooze wait.
     const bool reminderDue = mCatchUpPending || (mAlarmDue.isValid() && secondsUntil(now, mAlarmDue) <= 0);
     if (!waitOver && !reminderDue) {
-        advanceSeenUpTo(now);
+        mRecord.accountIdleUpTo(now);
         armTimer2();
         return;
     }
@@ -286,20 +266,15 @@ void AlarmScheduler::tickTimer2()
 
 void AlarmScheduler::endSnoozeWait(const QDateTime &ringAfter)
 {
-    const QDateTime end = snoozeEnd().toLocalTime();
-    std::vector<SnoozedReminder> snoozes = std::exchange(mSnoozes, {});
-    if (end > ringAfter) {
-        for (SnoozedReminder &reminder : snoozes)
-            mQueue.push_back({std::move(reminder), true});
+    SnoozeOutcome outcome = endSnooze({snoozeEnd().toLocalTime(), std::exchange(mSnoozes, {})}, ringAfter);
+    for (SnoozedReminder &reminder : outcome.repeats)
+        mQueue.push_back({std::move(reminder), true});
+    if (outcome.missed.empty())
         return;
-    }
     // Woken long after the wait ended: too late to ring, so reported.
-    std::vector<MissedEntry> entries;
-    for (const SnoozedReminder &reminder : snoozes)
-        entries.push_back({reminder.message, snoozedRuleText(), 1, end.date(), end.time()});
     mSnoozed = false;
     saveSnooze();
-    reportMissed(std::move(entries), 0);
+    reportMissed(std::move(outcome.missed), 0);
 }
 
 void AlarmScheduler::catchUp(const QDateTime &ringAfter)
@@ -309,7 +284,7 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     OccurrenceAccount account;
     bool accounted = false;
     trap(100, [&] {
-        account = accountOccurrences([this](const auto &row) { mConn.forEachScheduleRow(row); }, mSeenUpTo,
+        account = accountOccurrences([this](const auto &row) { mConn.forEachScheduleRow(row); }, mRecord.seenUpTo(),
                                      ringAfter, now, kMissedRowLimit);
         accounted = true;
     });
@@ -317,44 +292,41 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     // An unreadable table leaves the span to the next catch-up.
     if (!accounted)
         return;
-    mSeenUpTo = std::max(mSeenUpTo, now);
+    mRecord.accountUpTo(now);
 
-    std::vector<MissedEntry> entries;
-    takeOverdueSnooze(ringAfter, entries);
-    const qsizetype total = account.missedCount + qsizetype(entries.size());
-    // Only the messages that are shown are read.
-    trap(102, [&] {
-        for (const DueReminder &due : account.ringNow)
-            mQueue.push_back({{due.row.ID, mConn.reminderMessage(due.row.ID)}, false});
-        for (const MissedReminder &missed : account.missed) {
-            if (entries.size() >= size_t(kMissedRowLimit))
-                break;
-            entries.push_back({mConn.reminderMessage(missed.row.ID), ruleText(missed.row.Option, missed.row.Weekdays),
-                               missed.count, missed.lastDay, missed.row.StartTime});
-        }
-    });
-    std::stable_sort(entries.begin(), entries.end(), [](const MissedEntry &a, const MissedEntry &b) {
-        return std::pair(a.lastDate, a.lastTime) < std::pair(b.lastDate, b.lastTime);
-    });
-    if (entries.size() > size_t(kMissedRowLimit))
-        entries.resize(kMissedRowLimit);
-    const int more = int(total - qsizetype(entries.size()));
-    reportMissed(std::move(entries), more);
+    const std::optional<PendingSnooze> overdue = std::exchange(mOverdueSnooze, std::nullopt);
+    CatchUpPlan plan = planCatchUp(account, overdue, ringAfter);
+    for (SnoozedReminder &reminder : plan.repeats)
+        mQueue.push_back({std::move(reminder), true});
+    // Reported is done with; put in line, it stays saved until answered.
+    if (overdue)
+        saveSnooze();
+    std::vector<MissedEntry> entries = readMessages(trap, plan);
+    reportMissed(std::move(entries), plan.more);
 }
 
-void AlarmScheduler::takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries)
+std::vector<MissedEntry> AlarmScheduler::readMessages(ErrorTrap &trap, CatchUpPlan &plan)
 {
-    if (!mOverdueSnooze)
-        return;
-    const PendingSnooze overdue = *std::exchange(mOverdueSnooze, std::nullopt);
-    for (const SnoozedReminder &reminder : overdue.reminders) {
-        if (overdue.at > ringAfter)
-            mQueue.push_back({reminder, true});
+    // Only the messages that are shown are read. A table that fails on the
+    // way loses the reminders' rows from there on, never a snoozed alarm's.
+    size_t read = 0;
+    trap(102, [&] {
+        for (const qint64 id : plan.ring)
+            mQueue.push_back({{id, mConn.reminderMessage(id)}, false});
+        for (MissedLine &line : plan.missed) {
+            if (line.id != 0)
+                line.entry.message = mConn.reminderMessage(line.id);
+            ++read;
+        }
+    });
+    std::vector<MissedEntry> entries;
+    for (size_t i = 0; i < plan.missed.size(); ++i) {
+        if (i < read || plan.missed[i].id == 0)
+            entries.push_back(std::move(plan.missed[i].entry));
         else
-            entries.push_back({reminder.message, snoozedRuleText(), 1, overdue.at.date(), overdue.at.time()});
+            ++plan.more;
     }
-    // Reported is done with; put in line, it stays saved until answered.
-    saveSnooze();
+    return entries;
 }
 
 void AlarmScheduler::reportMissed(std::vector<MissedEntry> entries, int more)
@@ -374,7 +346,7 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
     bool snoozedNow = false;
     // Only reported, nothing to answer: the record moves on at once.
     if (mQueue.empty())
-        saveSeenUpTo();
+        mRecord.save();
     while (!mQueue.empty()) {
         const QueuedAlarm alarm = mQueue.front();
         int line = firstLine;
@@ -409,7 +381,7 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
         answer(alarm, mSnoozed);
         catchUp(std::min(batchStart, mClock.now().addSecs(-kRingGraceSeconds)));
         if (mQueue.empty())
-            saveSeenUpTo();
+            mRecord.save();
     }
     const int line = firstLine + 10;
     trap(line + 4, [&] { GetLatestReminder(); });
@@ -436,24 +408,6 @@ void AlarmScheduler::answer(const QueuedAlarm &alarm, bool snoozed)
         saveSnooze();
 }
 
-void AlarmScheduler::advanceSeenUpTo(const QDateTime &now)
-{
-    if (now <= mSeenUpTo)
-        return;
-    mSeenUpTo = now;
-    const qint64 sinceSave = mSavedAt.isValid() ? mSavedAt.secsTo(now) : kSeenUpToSaveSeconds;
-    if (sinceSave >= kSeenUpToSaveSeconds || sinceSave < 0)
-        saveSeenUpTo();
-}
-
-void AlarmScheduler::saveSeenUpTo()
-{
-    if (!mSeenUpTo.isValid())
-        return;
-    mSavedAt = mClock.now();
-    writeQuietly([this] { vestrona::saveSeenUpTo(mSettings, mSeenUpTo); });
-}
-
 void AlarmScheduler::saveSnooze()
 {
     // Repeats still in line are kept too: a program ended before their
@@ -463,7 +417,7 @@ void AlarmScheduler::saveSnooze()
         if (queued.repeat)
             snooze.reminders.push_back(queued.reminder);
     }
-    writeQuietly([&] { savePendingSnooze(mSettings, snooze); });
+    mRecord.saveSnooze(snooze);
 }
 
 QDateTime AlarmScheduler::snoozeEnd() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduler/AlarmRecord.h"
+#include "scheduler/CatchUp.h"
 #include "scheduler/MissedReport.h"
 #include "scheduler/NextReminder.h"
 #include "core/ReminderRecord.h"
@@ -20,6 +21,7 @@ class AlarmPopup;
 class Clock;
 class Connection;
 class CountdownView;
+class ErrorTrap;
 class RegionalSettings;
 class Reporter;
 class SettingsStore;
@@ -103,19 +105,18 @@ private:
     template <class Trap>
     void raiseAlarms(Trap &trap, int firstLine);
     void answer(const QueuedAlarm &alarm, bool snoozed);
-    // Accounts for every occurrence after mSeenUpTo up to now: due after
-    // `ringAfter`, it is put in line; up to it, it is reported.
+    // Accounts for every occurrence after "seen up to" until now: due
+    // after `ringAfter`, it is put in line; up to it, it is reported.
     void catchUp(const QDateTime &ringAfter);
-    // The snooze found run out at start-up: in line, or added to `entries`.
-    void takeOverdueSnooze(const QDateTime &ringAfter, std::vector<MissedEntry> &entries);
+    // Puts the plan's reminders in line with their messages and returns its
+    // missed rows with theirs; a row whose message cannot be read is
+    // counted in plan.more instead.
+    std::vector<MissedEntry> readMessages(ErrorTrap &trap, CatchUpPlan &plan);
     // The snoozed alarms whose wait is over: in line, or reported when the
     // wait ended before `ringAfter`.
     void endSnoozeWait(const QDateTime &ringAfter);
     void reportMissed(std::vector<MissedEntry> entries, int more);
     void restoreRecord();
-    // A tick that found nothing due: everything up to now is accounted for.
-    void advanceSeenUpTo(const QDateTime &now);
-    void saveSeenUpTo();
     void saveSnooze();
     void startSnoozeWait();
     QDateTime snoozeEnd() const;
@@ -145,8 +146,7 @@ private:
     bool mSnoozed = false;
     QDateTime mSnoozeStart;
 
-    QDateTime mSeenUpTo;
-    QDateTime mSavedAt; // when "seen up to" was last written
+    AlarmRecord mRecord;
     bool mCatchUpPending = false;
     std::deque<QueuedAlarm> mQueue;
     // Snoozed alarms share one wait, from mSnoozeStart for mInterval seconds.
