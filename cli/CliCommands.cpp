@@ -48,8 +48,11 @@ constexpr auto kDescription =
     "                            the keyring or, on a terminal, a prompt; exit 1 when\n"
     "                            items were left out, 3 when the sync failed";
 
-struct UsageError {
-    QString text;
+// A command line that cannot be carried out as written: exit code 2 and a
+// hint at --help, where other errors exit with 3.
+class UsageError final : public AppError {
+public:
+    using AppError::AppError;
 };
 
 // The backup code's boxes as lines on the error stream: the description of
@@ -135,9 +138,9 @@ int Cli::run(const QStringList &arguments)
             static const QRegularExpression negativeNumber(QStringLiteral("^-[0-9]+$"));
             for (const QString &argument : arguments.mid(1)) {
                 if (negativeNumber.match(argument).hasMatch())
-                    throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(argument)};
+                    throw UsageError(QStringLiteral("\"%1\" is not a reminder ID.").arg(argument));
             }
-            throw UsageError{mParser.errorText()};
+            throw UsageError(mParser.errorText());
         }
         if (mParser.isSet(help)) {
             mOut << mParser.helpText();
@@ -149,7 +152,7 @@ int Cli::run(const QStringList &arguments)
         }
         QStringList args = mParser.positionalArguments();
         if (args.isEmpty())
-            throw UsageError{QStringLiteral("No command given.")};
+            throw UsageError(QStringLiteral("No command given."));
         const QString command = args.takeFirst();
         if (command == QLatin1String("next")) {
             requireArgumentCount(args, 0, "next");
@@ -177,7 +180,7 @@ int Cli::run(const QStringList &arguments)
         }
         if (command == QLatin1String("restore")) {
             if (args.isEmpty())
-                throw UsageError{QStringLiteral("Usage: vestrona-cli restore FILE...")};
+                throw UsageError(QStringLiteral("Usage: vestrona-cli restore FILE..."));
             allowOnly({});
             return restore(args);
         }
@@ -192,7 +195,7 @@ int Cli::run(const QStringList &arguments)
         }
         if (command == QLatin1String("import")) {
             if (args.isEmpty())
-                throw UsageError{QStringLiteral("Usage: vestrona-cli import FILE...")};
+                throw UsageError(QStringLiteral("Usage: vestrona-cli import FILE..."));
             allowOnly({});
             openDatabase();
             StreamReporter reporter(mErr);
@@ -203,9 +206,9 @@ int Cli::run(const QStringList &arguments)
             allowOnly({&mUrl, &mUser, &mAcceptCertificate});
             return sync();
         }
-        throw UsageError{QStringLiteral("Unknown command \"%1\".").arg(command)};
+        throw UsageError(QStringLiteral("Unknown command \"%1\".").arg(command));
     } catch (const UsageError &e) {
-        mErr << "vestrona-cli: " << e.text << "\nTry 'vestrona-cli --help'.\n";
+        mErr << "vestrona-cli: " << e.description() << "\nTry 'vestrona-cli --help'.\n";
         return ExitUsage;
     } catch (const AppError &e) {
         mErr << "vestrona-cli: " << e.description() << '\n';
@@ -216,14 +219,14 @@ int Cli::run(const QStringList &arguments)
 void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const
 {
     if (args.size() != count)
-        throw UsageError{QStringLiteral("Usage: vestrona-cli %1").arg(QString::fromLatin1(usage))};
+        throw UsageError(QStringLiteral("Usage: vestrona-cli %1").arg(QString::fromLatin1(usage)));
 }
 
 void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
 {
     for (const QCommandLineOption *o : {&mOption, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate}) {
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
-            throw UsageError{QStringLiteral("--%1 does not belong to this command.").arg(o->names().first())};
+            throw UsageError(QStringLiteral("--%1 does not belong to this command.").arg(o->names().first()));
     }
 }
 
@@ -294,10 +297,10 @@ void Cli::nameDamagedRows(const std::vector<ReminderRecord> &rows)
 int Cli::add(const QStringList &args)
 {
     if (args.size() != 1)
-        throw UsageError{QStringLiteral("add takes exactly one MESSAGE (quote it when it has blanks).")};
+        throw UsageError(QStringLiteral("add takes exactly one MESSAGE (quote it when it has blanks)."));
     for (const QCommandLineOption *required : {&mOption, &mDate, &mTime}) {
         if (!mParser.isSet(*required))
-            throw UsageError{QStringLiteral("add needs --%1.").arg(required->names().first())};
+            throw UsageError(QStringLiteral("add needs --%1.").arg(required->names().first()));
     }
     ReminderValues values;
     const QString rule = mParser.value(mOption);
@@ -308,33 +311,33 @@ int Cli::add(const QStringList &args)
     else if (rule == QLatin1String("weekly"))
         values.option = OptionWeekly;
     else
-        throw UsageError{QStringLiteral("--option must be once, daily or weekly, not \"%1\".").arg(rule)};
+        throw UsageError(QStringLiteral("--option must be once, daily or weekly, not \"%1\".").arg(rule));
 
     // Qt's ISO reading stops after the date, so "2026-02-03T10:00" would
     // quietly lose its time; only the date alone is taken.
     values.date = QDate::fromString(mParser.value(mDate), Qt::ISODate);
     if (!values.date.isValid() || values.date.toString(Qt::ISODate) != mParser.value(mDate))
-        throw UsageError{QStringLiteral("--date \"%1\" is not a date of the form YYYY-MM-DD.").arg(mParser.value(mDate))};
+        throw UsageError(QStringLiteral("--date \"%1\" is not a date of the form YYYY-MM-DD.").arg(mParser.value(mDate)));
     const QString timeText = mParser.value(mTime);
     values.time = QTime::fromString(timeText, QStringLiteral("HH:mm:ss"));
     if (!values.time.isValid())
         values.time = QTime::fromString(timeText, QStringLiteral("HH:mm"));
     if (!values.time.isValid())
-        throw UsageError{QStringLiteral("--time \"%1\" is not a time of the form HH:MM or HH:MM:SS.").arg(timeText)};
+        throw UsageError(QStringLiteral("--time \"%1\" is not a time of the form HH:MM or HH:MM:SS.").arg(timeText));
 
     bool ticked[7] = {};
     if (mParser.isSet(mDays)) {
         for (const QString &piece : mParser.value(mDays).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const int day = weekdayIndex(piece, Qt::CaseInsensitive);
             if (day < 0)
-                throw UsageError{QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece)};
+                throw UsageError(QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece));
             ticked[day] = true;
         }
     }
     values.weekdays = weekdaysText(ticked);
     // A weekly reminder without a weekday never rings.
     if (values.option == OptionWeekly && values.weekdays.isEmpty())
-        throw UsageError{QStringLiteral("A weekly reminder needs --days. Please choose at least one weekday.")};
+        throw UsageError(QStringLiteral("A weekly reminder needs --days. Please choose at least one weekday."));
     values.message = args.first();
 
     openDatabase();
@@ -348,7 +351,7 @@ int Cli::remove(const QStringList &args)
     bool ok = false;
     const qint64 id = args.first().toLongLong(&ok);
     if (!ok || id <= 0)
-        throw UsageError{QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first())};
+        throw UsageError(QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first()));
     openDatabase();
     if (mConn->Execute(deleteStatement(id)) == 0) {
         mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";

@@ -1,6 +1,7 @@
 #include "cli/SyncCommand.h"
 
 #include "cli/CliCommands.h"
+#include "core/AppError.h"
 #include "sync/AccountSyncer.h"
 #include "sync/PasswordStore.h"
 #include "sync/SyncAccount.h"
@@ -18,11 +19,6 @@
 namespace vestrona {
 
 namespace {
-
-// Words that end the command before any request.
-struct Refusal {
-    QString words;
-};
 
 // Runs the event loop until `start` has called its `done` once.
 template <typename Answer, typename Start>
@@ -45,7 +41,7 @@ SyncAccount accountFor(SettingsStore &settings, const SyncCommandLine &commandLi
     if (commandLine.url || commandLine.user) {
         const QUrl url = commandLine.url ? QUrl(commandLine.url->trimmed(), QUrl::StrictMode) : account.url;
         if (const QString problem = syncUrlProblem(url); !problem.isEmpty())
-            throw Refusal{problem};
+            throw AppError(problem);
         account = movedTo(account, url, commandLine.user ? commandLine.user->trimmed() : account.user);
     }
     if (commandLine.acceptCertificate) {
@@ -53,13 +49,13 @@ SyncAccount accountFor(SettingsStore &settings, const SyncCommandLine &commandLi
         static const QRegularExpression sha256(QStringLiteral("^([0-9A-F]{2}:){31}[0-9A-F]{2}$"));
         const QString fingerprint = commandLine.acceptCertificate->trimmed().toUpper();
         if (!sha256.match(fingerprint).hasMatch())
-            throw Refusal{QStringLiteral("--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by "
-                                         "':', as a failed sync prints it.")};
+            throw AppError(QStringLiteral("--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by "
+                                         "':', as a failed sync prints it."));
         account.acceptedCertificate = fingerprint;
     }
     if (!account.isSetUp())
-        throw Refusal{QStringLiteral("No calendar account is set up: give --url and --user once (or set it up in "
-                                     "Vestrona's \"Calendar sync…\" dialog).")};
+        throw AppError(QStringLiteral("No calendar account is set up: give --url and --user once (or set it up in "
+                                     "Vestrona's \"Calendar sync…\" dialog)."));
     saveSyncAccount(settings, account);
     return account;
 }
@@ -94,11 +90,11 @@ QString passwordFor(const SyncAccount &account, QTextStream &err)
     if (const std::optional<QString> typed = promptedPassword(account, err))
         password = *typed;
     else
-        throw Refusal{QStringLiteral("No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring "
+        throw AppError(QStringLiteral("No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring "
                                      "through Vestrona's \"Calendar sync…\" dialog, or run this on a terminal.")
-                          .arg(account.user, account.url.host())};
+                          .arg(account.user, account.url.host()));
     if (password.isEmpty())
-        throw Refusal{QStringLiteral("No password given.")};
+        throw AppError(QStringLiteral("No password given."));
     return password;
 }
 
@@ -141,8 +137,8 @@ int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSetting
         }
         printReport(report, out);
         return report.leftOut.isEmpty() ? ExitOk : ExitNothing;
-    } catch (const Refusal &refusal) {
-        err << "vestrona-cli: " << refusal.words << '\n';
+    } catch (const AppError &e) {
+        err << "vestrona-cli: " << e.description() << '\n';
         return ExitDatabase;
     }
 }

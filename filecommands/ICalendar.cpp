@@ -147,6 +147,12 @@ QByteArray icalText(icalcomponent *component)
 
 // ---- reading
 
+// Why one entry of a calendar is left out; the rest of the file is read on.
+class LeftOut final : public AppError {
+public:
+    using AppError::AppError;
+};
+
 struct Occurrence {
     QDate date;
     QTime time;
@@ -228,7 +234,7 @@ public:
 
 private:
     void readComponent(icalcomponent *calendar, icalcomponent *component);
-    // Throws the reason a component is left out as a QString.
+    // Throws LeftOut with the reason a component is left out.
     Occurrence occurrence(icalcomponent *calendar, icalproperty *when) const;
     void applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
 
@@ -262,18 +268,18 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
     values.message = summary ? QString::fromUtf8(summary) : QString();
     try {
         if (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY))
-            throw QStringLiteral("a line of it cannot be read (%1)").arg(errorText(error));
+            throw LeftOut(QStringLiteral("a line of it cannot be read (%1)").arg(errorText(error)));
         if (icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY))
-            throw QStringLiteral("it changes one time of another event (RECURRENCE-ID)");
+            throw LeftOut(QStringLiteral("it changes one time of another event (RECURRENCE-ID)"));
         icalproperty *when = icalcomponent_get_first_property(component, todo ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY);
         if (!when)
-            throw QString::fromLatin1(todo ? "it has no due time (DUE)" : "it has no start (DTSTART)");
+            throw LeftOut(QString::fromLatin1(todo ? "it has no due time (DUE)" : "it has no start (DTSTART)"));
         const Occurrence at = occurrence(calendar, when);
         values.date = at.date;
         values.time = at.time;
         applyRule(component, at, values);
-    } catch (const QString &reason) {
-        mContent.leftOut.append({values.message, reason});
+    } catch (const LeftOut &reason) {
+        mContent.leftOut.append({values.message, reason.description()});
         return;
     }
     mContent.reminders.push_back(std::move(values));
@@ -283,15 +289,15 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
 {
     icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(when));
     if (icaltime_is_null_time(t) || !icaltime_is_valid_time(t))
-        throw QStringLiteral("its time is not a valid date and time");
+        throw LeftOut(QStringLiteral("its time is not a valid date and time"));
     const QDate sourceDate(t.year, t.month, t.day);
     if (!sourceDate.isValid())
-        throw QStringLiteral("its date %1-%2-%3 does not exist").arg(t.year).arg(t.month).arg(t.day);
+        throw LeftOut(QStringLiteral("its date %1-%2-%3 does not exist").arg(t.year).arg(t.month).arg(t.day));
     if (t.is_date)
         return {sourceDate, QTime(0, 0), 0};
     const QTime sourceTime(t.hour, t.minute, t.second);
     if (!sourceTime.isValid())
-        throw QStringLiteral("its time %1:%2:%3 does not exist").arg(t.hour).arg(t.minute).arg(t.second);
+        throw LeftOut(QStringLiteral("its time %1:%2:%3 does not exist").arg(t.hour).arg(t.minute).arg(t.second));
 
     icaltimezone *zone = icaltime_is_utc(t) ? icaltimezone_get_utc_timezone() : nullptr;
     if (icalparameter *tzid = icalproperty_get_first_parameter(when, ICAL_TZID_PARAMETER)) {
@@ -302,7 +308,7 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
         if (!zone)
             zone = icaltimezone_get_builtin_timezone(name);
         if (!zone)
-            throw QStringLiteral("its time zone \"%1\" is unknown").arg(QString::fromUtf8(name));
+            throw LeftOut(QStringLiteral("its time zone \"%1\" is unknown").arg(QString::fromUtf8(name)));
     }
     // A time in the system's own zone is already the wall-clock time, even
     // one that daylight saving skips.
@@ -313,29 +319,29 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
     const QDateTime local =
         QDateTime(QDate(utc.year, utc.month, utc.day), QTime(utc.hour, utc.minute, utc.second), QTimeZone::utc()).toLocalTime();
     if (!local.isValid())
-        throw QStringLiteral("its time cannot be turned into a local time");
+        throw LeftOut(QStringLiteral("its time cannot be turned into a local time"));
     return {local.date(), local.time(), int(sourceDate.daysTo(local.date()))};
 }
 
 void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const
 {
     if (icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY))
-        throw QStringLiteral("it leaves out single dates (EXDATE)");
+        throw LeftOut(QStringLiteral("it leaves out single dates (EXDATE)"));
     if (icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY))
-        throw QStringLiteral("it adds single dates (RDATE)");
+        throw LeftOut(QStringLiteral("it adds single dates (RDATE)"));
     if (icalcomponent_get_first_property(component, ICAL_EXRULE_PROPERTY))
-        throw QStringLiteral("it leaves out dates by a rule (EXRULE)");
+        throw LeftOut(QStringLiteral("it leaves out dates by a rule (EXRULE)"));
     icalproperty *rrule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY);
     if (!rrule) {
         values.option = OptionOnce;
         return;
     }
     if (icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY))
-        throw QStringLiteral("it has more than one rule (RRULE)");
+        throw LeftOut(QStringLiteral("it has more than one rule (RRULE)"));
     const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
     const QString problem = recurrenceProblem(rule);
     if (!problem.isEmpty())
-        throw problem;
+        throw LeftOut(problem);
     if (rule.freq == ICAL_DAILY_RECURRENCE) {
         values.option = OptionDaily;
         return;
