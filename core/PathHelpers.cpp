@@ -1,7 +1,6 @@
 #include "core/PathHelpers.h"
 
 #include "core/AppError.h"
-#include "core/Reporter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,11 +75,6 @@ QString shortTitleFor(const QString &productName)
         title.truncate(blank);
     } while (title.size() > 40);
     return title;
-}
-
-void SetAppTitle()
-{
-    setAppTitleText(shortTitleFor(QString::fromLatin1(kProductName)));
 }
 
 void requireRegularFile(const QString &path)

@@ -42,8 +42,4 @@ bool listingFindsFile(const QString &path);
 // once, and more while longer than 40 characters. A one-word name stays whole.
 QString shortTitleFor(const QString &productName);
 
-// Derives the short application title from the product name and installs it
-// as the caption of message boxes that give none.
-void SetAppTitle();
-
 } // namespace vestrona

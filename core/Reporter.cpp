@@ -1,16 +1,12 @@
 #include "core/Reporter.h"
 
+#include "core/PathHelpers.h"
+
 namespace vestrona {
 
 namespace {
 constexpr auto kErrorLocationPrefix = "Vestrona2021/08/31";
 constexpr auto kSupportAddress = "support@tolvane.example";
-
-QString &titleStorage()
-{
-    static QString title = QString::fromLatin1(kProductName);
-    return title;
-}
 } // namespace
 
 QString applicationErrorText(const ErrorReport &error)
@@ -24,12 +20,8 @@ QString applicationErrorText(const ErrorReport &error)
 
 QString appTitle()
 {
-    return titleStorage();
-}
-
-void setAppTitleText(const QString &title)
-{
-    titleStorage() = title;
+    static const QString title = shortTitleFor(QString::fromLatin1(kProductName));
+    return title;
 }
 
 } // namespace vestrona

@@ -39,8 +39,8 @@ inline constexpr auto kProductName = "Vestrona";
 // whom to send a screenshot to.
 QString applicationErrorText(const ErrorReport &error);
 
-// The short application title: the caption of message boxes that give none.
+// The short application title: the caption of message boxes that give none,
+// derived from the product name (see shortTitleFor).
 QString appTitle();
-void setAppTitleText(const QString &title);
 
 } // namespace vestrona

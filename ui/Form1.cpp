@@ -391,7 +391,6 @@ void Form1::setUpWindow(ErrorTrap &trap)
     trap(134, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(programIcon());
-        SetAppTitle();
     });
     trap(136, [&] {
         const int widths[ListColumnCount] = {1900, 2100, 1150, 1150, 1200, 1};

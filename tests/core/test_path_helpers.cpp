@@ -103,10 +103,8 @@ private slots:
         QVERIFY(title.size() <= 40);
     }
 
-    void setAppTitleKeepsOneWordProductName()
+    void appTitleKeepsOneWordProductName()
     {
-        setAppTitleText(QStringLiteral("something else"));
-        SetAppTitle();
         QCOMPARE(appTitle(), QString::fromLatin1(kProductName));
     }
 
