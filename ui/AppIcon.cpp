@@ -36,13 +36,12 @@ QPixmap drawIcon(int size)
 
 QIcon programIcon()
 {
-    static const QIcon icon = [] {
-        QIcon drawn;
-        for (int size : {16, 22, 24, 32, 48, 64})
-            drawn.addPixmap(drawIcon(size));
-        return QIcon::fromTheme(QStringLiteral(VESTRONA_APP_ID), drawn);
-    }();
-    return icon;
+    // Made on each call, a few times a session: a kept QIcon would hold
+    // pixmaps past the end of QApplication.
+    QIcon drawn;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        drawn.addPixmap(drawIcon(size));
+    return QIcon::fromTheme(QStringLiteral(VESTRONA_APP_ID), drawn);
 }
 
 } // namespace vestrona
