@@ -7,8 +7,6 @@
 #include "scheduler/AlarmPopup.h"
 #include "scheduler/CatchUp.h"
 #include "scheduler/CountdownView.h"
-#include "scheduler/MissedOccurrences.h"
-#include "scheduler/NextReminder.h"
 #include "scheduler/SoundPlayer.h"
 #include "database/Connection.h"
 #include "formats/DateFormats.h"

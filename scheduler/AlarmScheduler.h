@@ -1,7 +1,6 @@
 #pragma once
 
 #include "scheduler/AlarmRecord.h"
-#include "scheduler/CatchUp.h"
 #include "scheduler/MissedReport.h"
 #include "scheduler/NextReminder.h"
 #include "core/ReminderRecord.h"
@@ -18,6 +17,7 @@
 namespace vestrona {
 
 class AlarmPopup;
+struct CatchUpPlan;
 class Clock;
 class Connection;
 class CountdownView;
@@ -32,11 +32,12 @@ class SoundPlayer;
 // At most one of the two timers is enabled at a time.
 //
 // Nothing falls through between ticks: the scheduler keeps the moment up to
-// which every occurrence is accounted for ("seen up to", also kept in the
-// settings), and whenever time has passed an occurrence (a tick, a late tick
-// after a suspend or a clock jump, a start-up after the program was off) it
-// rings every occurrence due within the grace and reports older ones to the
-// missed-reminders report. A snooze in progress is kept in the settings too.
+// which every occurrence is accounted for ("seen up to", kept in the settings
+// by its AlarmRecord), and whenever time has passed an occurrence (a tick, a
+// late tick after a suspend or a clock jump, a start-up after the program was
+// off) it rings every occurrence due within the grace and reports older ones
+// to the missed-reminders report, as planCatchUp decides. A snooze in
+// progress is kept in the record too.
 class AlarmScheduler final : public QObject {
     Q_OBJECT
 
