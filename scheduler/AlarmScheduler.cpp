@@ -264,10 +264,11 @@ void AlarmScheduler::tickTimer2()
 
 void AlarmScheduler::endSnoozeWait(const QDateTime &ringAfter)
 {
-    SnoozeOutcome outcome = endSnooze({snoozeEnd().toLocalTime(), std::exchange(mSnoozes, {})}, ringAfter);
+    const QDateTime end = snoozeEnd().toLocalTime();
+    SnoozeOutcome outcome = endSnooze({end, std::exchange(mSnoozes, {})}, ringAfter);
     for (SnoozedReminder &reminder : outcome.repeats)
         mQueue.push_back({std::move(reminder), true});
-    if (outcome.missed.empty())
+    if (end > ringAfter)
         return;
     // Woken long after the wait ended: too late to ring, so reported.
     mSnoozed = false;
