@@ -306,8 +306,7 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
 
 std::vector<MissedEntry> AlarmScheduler::readMessages(ErrorTrap &trap, CatchUpPlan &plan)
 {
-    // Only the messages that are shown are read. A table that fails on the
-    // way loses the reminders' rows from there on, never a snoozed alarm's.
+    // Only the messages that are shown are read.
     size_t read = 0;
     trap(102, [&] {
         for (const qint64 id : plan.ring)
@@ -318,14 +317,7 @@ std::vector<MissedEntry> AlarmScheduler::readMessages(ErrorTrap &trap, CatchUpPl
             ++read;
         }
     });
-    std::vector<MissedEntry> entries;
-    for (size_t i = 0; i < plan.missed.size(); ++i) {
-        if (i < read || plan.missed[i].id == 0)
-            entries.push_back(std::move(plan.missed[i].entry));
-        else
-            ++plan.more;
-    }
-    return entries;
+    return takeListedRows(plan, read);
 }
 
 void AlarmScheduler::reportMissed(std::vector<MissedEntry> entries, int more)

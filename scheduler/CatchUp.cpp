@@ -48,4 +48,17 @@ CatchUpPlan planCatchUp(const OccurrenceAccount &account, const std::optional<Pe
     return plan;
 }
 
+std::vector<MissedEntry> takeListedRows(CatchUpPlan &plan, size_t linesRead)
+{
+    std::vector<MissedEntry> entries;
+    for (size_t i = 0; i < plan.missed.size(); ++i) {
+        if (i < linesRead || plan.missed[i].id == 0)
+            entries.push_back(std::move(plan.missed[i].entry));
+        else
+            ++plan.more;
+    }
+    plan.missed.clear();
+    return entries;
+}
+
 } // namespace vestrona

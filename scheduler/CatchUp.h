@@ -46,4 +46,9 @@ struct CatchUpPlan {
 CatchUpPlan planCatchUp(const OccurrenceAccount &account, const std::optional<PendingSnooze> &overdueSnooze,
                         const QDateTime &ringAfter, int rowLimit = kMissedRowLimit);
 
+// The plan's missed rows for the window once the messages of its first
+// `linesRead` rows are read in: a reminder's row past them (the table failed
+// on the way) is counted in plan.more instead; a snoozed alarm's always stays.
+std::vector<MissedEntry> takeListedRows(CatchUpPlan &plan, size_t linesRead);
+
 } // namespace vestrona

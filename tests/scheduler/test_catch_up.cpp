@@ -138,6 +138,39 @@ private slots:
         QCOMPARE(lineTexts, lines);
         QCOMPARE(plan.more, more);
     }
+
+    // A table that fails while the messages are read loses the reminders'
+    // rows from there on, counted, and never a snoozed alarm's.
+    void listedRowsKeepWhatWasRead_data()
+    {
+        QTest::addColumn<int>("linesRead");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("more");
+        QTest::newRow("all read") << 3 << QStringList{"m4", "tea", "m5"} << 0;
+        QTest::newRow("failed at the first") << 0 << QStringList{"tea"} << 2;
+        QTest::newRow("failed at the last") << 2 << QStringList{"m4", "tea"} << 1;
+    }
+
+    void listedRowsKeepWhatWasRead()
+    {
+        QFETCH(int, linesRead);
+        QFETCH(QStringList, messages);
+        QFETCH(int, more);
+        OccurrenceAccount account;
+        account.missed = {missedReminder(QStringLiteral("4 1 07 07:00")), missedReminder(QStringLiteral("5 1 07 08:30"))};
+        account.missedCount = 2;
+        CatchUpPlan plan = planCatchUp(account, PendingSnooze{local(7, 8), {{9, QStringLiteral("tea")}}}, kRingAfter);
+        QCOMPARE(plan.missed.size(), size_t(3));
+        for (size_t i = 0; i < size_t(linesRead); ++i) {
+            if (plan.missed[i].id != 0)
+                plan.missed[i].entry.message = QStringLiteral("m%1").arg(plan.missed[i].id);
+        }
+        QStringList listed;
+        for (const MissedEntry &entry : takeListedRows(plan, size_t(linesRead)))
+            listed.append(entry.message);
+        QCOMPARE(listed, messages);
+        QCOMPARE(plan.more, more);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCatchUp)
