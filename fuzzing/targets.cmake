@@ -3,7 +3,7 @@ set(VESTRONA_FUZZ_TARGETS statement_parser date_time backup_reader icalendar_rea
 set(VESTRONA_FUZZ_LIBS_statement_parser vestrona_database)
 set(VESTRONA_FUZZ_LIBS_date_time vestrona_formats)
 set(VESTRONA_FUZZ_LIBS_backup_reader vestrona_filecommands vestrona_test_support)
-set(VESTRONA_FUZZ_LIBS_icalendar_reader vestrona_filecommands)
+set(VESTRONA_FUZZ_LIBS_icalendar_reader vestrona_formats)
 set(VESTRONA_FUZZ_LIBS_multistatus_reader vestrona_sync)
 
 # Per-target compile definitions.
