@@ -8,6 +8,8 @@
 #include <QStringDecoder>
 #include <QTimeZone>
 
+#include <map>
+
 namespace vestrona {
 
 namespace {
@@ -85,6 +87,48 @@ bool isSystemZone(icaltimezone *zone, const QByteArray &system)
     return system == location || system == tzid || tzid.endsWith("/" + system);
 }
 
+// libical works out a zone's changes from its rules, from the first one to
+// the year asked for. A served or imported zone whose rule repeats every
+// second would make that millions of changes; real zones change a few times
+// a year, so a zone whose rule changes more often is refused before libical
+// expands it.
+constexpr int kMostZoneChangesAYear = 12;
+
+// Why the definition `vtimezone` (named `name`) is not taken, or nothing.
+QString zoneProblem(icalcomponent *vtimezone, const QString &name)
+{
+    const QString tooOften =
+        QStringLiteral("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
+            .arg(name)
+            .arg(kMostZoneChangesAYear);
+    for (icalcomponent *part = icalcomponent_get_first_component(vtimezone, ICAL_ANY_COMPONENT); part;
+         part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(part);
+        for (icalproperty *rrule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); rrule;
+             rrule = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
+            const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
+            // Not even counted: stepping a rule like that to a date it never
+            // meets can itself take minutes.
+            if (rule.freq < ICAL_WEEKLY_RECURRENCE)
+                return tooOften;
+            if (icaltime_is_null_time(start))
+                continue;
+            icaltimetype yearLater = start;
+            yearLater.year += 1;
+            icalrecur_iterator *changes = icalrecur_iterator_new(rule, start);
+            int count = 0;
+            for (icaltimetype next = changes ? icalrecur_iterator_next(changes) : icaltime_null_time();
+                 !icaltime_is_null_time(next) && icaltime_compare(next, yearLater) < 0 && count <= kMostZoneChangesAYear;
+                 next = icalrecur_iterator_next(changes))
+                ++count;
+            icalrecur_iterator_free(changes);
+            if (count > kMostZoneChangesAYear)
+                return tooOften;
+        }
+    }
+    return {};
+}
+
 class CalendarReader {
 public:
     explicit CalendarReader(ICalendarContent &content) : mContent(content) {}
@@ -96,8 +140,11 @@ private:
     // Throws the reason a component is left out as a QString.
     Occurrence occurrence(icalcomponent *calendar, icalproperty *when) const;
     void applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
+    // Throws zoneProblem's reason for a zone the calendar defines, asked once a zone.
+    void requireUsableZone(icaltimezone *zone, const QString &name) const;
 
     ICalendarContent &mContent;
+    mutable std::map<icaltimezone *, QString> mZoneProblems;
     // Asked once: finding it reads the system's zone files.
     const QByteArray mSystemZone = QTimeZone::systemTimeZoneId();
 };
@@ -162,6 +209,8 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
     if (icalparameter *tzid = icalproperty_get_first_parameter(when, ICAL_TZID_PARAMETER)) {
         const char *name = icalparameter_get_tzid(tzid);
         zone = icalcomponent_get_timezone(calendar, name);
+        if (zone)
+            requireUsableZone(zone, QString::fromUtf8(name));
         if (!zone)
             zone = icaltimezone_get_builtin_timezone_from_tzid(name);
         if (!zone)
@@ -180,6 +229,15 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
     if (!local.isValid())
         throw QStringLiteral("its time cannot be turned into a local time");
     return {local.date(), local.time(), int(sourceDate.daysTo(local.date()))};
+}
+
+void CalendarReader::requireUsableZone(icaltimezone *zone, const QString &name) const
+{
+    auto known = mZoneProblems.find(zone);
+    if (known == mZoneProblems.end())
+        known = mZoneProblems.emplace(zone, zoneProblem(icaltimezone_get_component(zone), name)).first;
+    if (!known->second.isEmpty())
+        throw known->second;
 }
 
 void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const

@@ -6,6 +6,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -50,6 +51,8 @@ private slots:
     void readsOtherProgramsShapes_data();
     void readsOtherProgramsShapes();
     void calcurseReadsTheExportAndWritesWhatIsRead();
+    void refusesZonesThatChangeAllTheTime_data();
+    void refusesZonesThatChangeAllTheTime();
 
 private:
     QString path(const QString &name) const { return mFolder->file(name); }
@@ -199,6 +202,39 @@ void TestICalendarText::calcurseReadsTheExportAndWritesWhatIsRead()
     const ProcessResult exported = runProcess(calcurse, data + QStringList{"--export=ical"});
     QCOMPARE(exported.exitCode, 0);
     QCOMPARE(read(exported.out.toUtf8()), before.join(QLatin1Char('\n')));
+}
+
+void TestICalendarText::refusesZonesThatChangeAllTheTime_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("rule");
+    QTest::newRow("every second") << QByteArray("19700101T000000") << QByteArray("FREQ=SECONDLY");
+    QTest::newRow("every minute, from year 1") << QByteArray("00010101T000000") << QByteArray("FREQ=MINUTELY;INTERVAL=1");
+    QTest::newRow("every day") << QByteArray("19700101T000000") << QByteArray("FREQ=DAILY");
+    QTest::newRow("every Sunday") << QByteArray("19700104T020000") << QByteArray("FREQ=WEEKLY;BYDAY=SU");
+    QTest::newRow("yearly, thirty seconds a year")
+        << QByteArray("19700101T000000") << QByteArray("FREQ=YEARLY;BYMINUTE=0,1,2,3,4,5,6,7,8,9;BYSECOND=0,1,2");
+}
+
+// libical would expand such a zone into millions of changes before the
+// first event's time could be known: minutes and hundreds of MB.
+void TestICalendarText::refusesZonesThatChangeAllTheTime()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, rule);
+    const QByteArray zone = "BEGIN:VTIMEZONE\r\nTZID:Busy/Zone\r\n"
+                            "BEGIN:STANDARD\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0000\r\nDTSTART:" + start + "\r\n"
+                            "RRULE:" + rule + "\r\nEND:STANDARD\r\n"
+                            "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0000\r\nTZOFFSETTO:+0100\r\nDTSTART:19700308T020000\r\n"
+                            "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+    QElapsedTimer timer;
+    timer.start();
+    const QString text = read(calendar(zone + vevent("DTSTART;TZID=Busy/Zone:20270115T090000\r\nSUMMARY:Busy\r\n")
+                                       + vevent("DTSTART;TZID=Busy/Zone:20270116T090000\r\nSUMMARY:Busy too\r\n")
+                                       + vevent("DTSTART:20270101T080000\r\nSUMMARY:Fine\r\n")));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    const QString why = QStringLiteral("its time zone \"Busy/Zone\" changes its offset more than 12 times a year, which no real zone does");
+    QCOMPARE(text, QStringLiteral("1|2027-01-01|08:00:00|Fine|\nleft out Busy: %1\nleft out Busy too: %1").arg(why));
 }
 
 QTEST_GUILESS_MAIN(TestICalendarText)
