@@ -115,9 +115,12 @@ QString zoneProblem(icalcomponent *vtimezone, const QString &name)
                 continue;
             icaltimetype yearLater = start;
             yearLater.year += 1;
+            // A rule libical cannot step through gives it no changes either.
             icalrecur_iterator *changes = icalrecur_iterator_new(rule, start);
+            if (!changes)
+                continue;
             int count = 0;
-            for (icaltimetype next = changes ? icalrecur_iterator_next(changes) : icaltime_null_time();
+            for (icaltimetype next = icalrecur_iterator_next(changes);
                  !icaltime_is_null_time(next) && icaltime_compare(next, yearLater) < 0 && count <= kMostZoneChangesAYear;
                  next = icalrecur_iterator_next(changes))
                 ++count;
