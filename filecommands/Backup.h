@@ -1,36 +1,20 @@
 #pragma once
 
-#include <QIODevice>
+#include "filecommands/FileCommandSteps.h"
+#include "formats/BackupText.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace vestrona {
 
 class Connection;
-class ErrorTrap;
 class Reporter;
 class RegionalSettings;
 
-// The progress bar of the main window as the backup code sees it.
-class ProgressSink {
-public:
-    virtual ~ProgressSink() = default;
-    virtual void setProgress(int value, const QString &text) = 0;
-    // Let pending window events run.
-    virtual void processEvents() = 0;
-};
-
-inline constexpr auto kFieldSeparator = "|;|";
-
-// One record the reader refused: the number of its (first) line in the
-// file, counted from 1, and why.
-struct RejectedLine {
-    int lineNumber = 0;
-    QString reason;
-};
+// Saving every reminder to a backup file and loading one back (the format
+// is formats/BackupText.h), for the window and vestrona-cli.
 
 struct RestoreResult {
     int added = 0;
@@ -49,29 +33,6 @@ struct BackupResult {
     // Nothing was written; a file the backup was to replace is as it was.
     bool failed = false;
 };
-
-// How many rejected lines the error box of one file lists.
-inline constexpr int kRejectedLinesListed = 20;
-
-// The progress bar while the file at `path` is read or written ("Reading
-// file: " and the file's name), and its resting state afterwards. Both do
-// nothing without a progress bar.
-void startProgress(ProgressSink *progress, const char *action, const QString &path);
-void finishProgress(ProgressSink *progress);
-
-// Writes what `compose` writes to the file it is given to `path`, whole or
-// not at all, as steps of the caller's trap: 102 opens a file beside the
-// target, 104 composes and writes it, 106 renames it over the target.
-// `compose` returns how many bytes it wrote. `kind` names the file in the
-// error ("backup"). False when a step failed; a file of that name is then as
-// it was.
-bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind,
-                    const std::function<qint64(QIODevice &)> &compose);
-
-// Runs `add` in one transaction of `conn`, as steps of the caller's trap:
-// 104 begins, 106 adds and commits, 108 rolls back after a failure. False
-// when nothing was added.
-bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add);
 
 // Writes every reminder to `path`, one line each. The file is written beside
 // the target and renamed over it only when complete; a target that is not a

@@ -1,88 +1,22 @@
 #pragma once
 
-#include "core/ReminderRecord.h"
-#include "database/Statements.h"
+#include "filecommands/FileCommandSteps.h"
+#include "formats/ICalendar.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <vector>
 
 namespace vestrona {
 
 class Connection;
-class ProgressSink;
 class Reporter;
 class RegionalSettings;
 
-// iCalendar (RFC 5545) files, read and written with libical.
-//
-// Export: each reminder is a VEVENT at its local start with a DISPLAY alarm
-// at the start; every day is FREQ=DAILY, weekly is FREQ=WEEKLY;BYDAY=... .
-// Times carry the system zone as TZID (with its VTIMEZONE) so other programs
-// ring at the same wall-clock time across daylight saving.
-//
-// Import: VEVENTs by DTSTART and VTODOs by DUE, in UTC, in a zone or
-// floating, become local wall-clock times; a date without a time starts at
-// 00:00:00. Only rules a reminder holds exactly are taken; a component with
-// any other rule is left out and named, never changed into something else.
-
-// A file larger than this is refused before it is parsed.
-inline constexpr qint64 kICalendarMaxBytes = 64 * 1024 * 1024;
-
-// One component the import left out: its SUMMARY and why.
-struct LeftOutComponent {
-    QString summary;
-    QString reason;
-};
-
-// What one file holds that a reminder can take, in file order.
-struct ICalendarContent {
-    std::vector<ReminderValues> reminders;
-    QList<LeftOutComponent> leftOut;
-};
-
-// The calendar text of `rows`. `calendarId` makes the UIDs: the same row of
-// the same calendar gets the same UID on every export. Weekly rows on no
-// weekday never ring and are left out; their messages go to `leftOut`.
-QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut);
-
-// Whether `row` can be written as an event: a damaged row cannot, and a
-// weekly row on no weekday never rings.
-bool isExportable(const ReminderRecord &row);
-
-// The UID iCalendarText gives `row` of the calendar `calendarId`.
-QString iCalendarUid(const ReminderRecord &row, const QString &calendarId);
-
-// One calendar object resource for a CalDAV server: a calendar with the one
-// event of an exportable `row` under `uid`, as iCalendarText writes it.
-QByteArray iCalendarResource(const ReminderRecord &row, const QString &uid);
-
-// What one calendar object resource from a server is to a reminder.
-struct ICalendarResourceContent {
-    QString uid;
-    QString summary;
-    // Empty when no reminder can hold the resource exactly; then
-    // leftOutReason says why.
-    std::optional<ReminderValues> reminder;
-    QString leftOutReason;
-};
-
-// Reads one resource: one event, with none of the rules, to-dos or changed
-// occurrences a reminder cannot hold. Never throws: what cannot be read is
-// left out with the reason.
-ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
-
-// The reminders of an iCalendar file's bytes. Throws AppError, naming the
-// problem, for bytes that are not one usable calendar: too large, not UTF-8,
-// not iCalendar, or without any event or to-do.
-ICalendarContent readICalendar(const QByteArray &bytes);
-
-// Whether the file starts like an iCalendar file, whatever its name.
-bool looksLikeICalendar(const QString &path);
+// Saving every reminder to an iCalendar file and importing one (the format
+// is formats/ICalendar.h), for the window and vestrona-cli.
 
 struct ICalendarExportResult {
     int written = 0;
@@ -108,7 +42,8 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
 // Adds the reminders of one iCalendar file in one transaction. What was left
 // out is reported in one error box for the file when `reportLeftOut` is set,
 // otherwise only returned. Failures of the file or the database are always
-// reported through `reporter`.
+// reported through `reporter`. The values are bound to the insert as they
+// are, so `regional` is not used; it goes when the callers stop passing it.
 ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                                            const QString &path, ProgressSink *progress, bool reportLeftOut = true);
 

@@ -6,7 +6,7 @@
 #include "fuzzing/FuzzEntry.h"
 
 #include "core/AppError.h"
-#include "filecommands/ICalendar.h"
+#include "formats/ICalendar.h"
 
 #include <QByteArray>
 

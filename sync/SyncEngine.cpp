@@ -2,7 +2,7 @@
 
 #include "core/AppError.h"
 #include "database/Connection.h"
-#include "filecommands/ICalendar.h"
+#include "formats/ICalendar.h"
 #include "database/Statements.h"
 #include "sync/SyncStateTable.h"
 

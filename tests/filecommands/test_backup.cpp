@@ -1,7 +1,6 @@
 #include "filecommands/Backup.h"
 #include "database/Connection.h"
 #include "database/Statements.h"
-#include "formats/TextLineReader.h"
 #include "tests/support/Files.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
@@ -39,19 +38,6 @@ QString rowText(const ReminderRecord &r)
         .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
 }
 
-// The lines of a file as "text<ending>", the ending spelt out, for comparing.
-QStringList lineTexts(const QString &path)
-{
-    QStringList out;
-    TextLineReader lines(path);
-    TextLine line;
-    while (lines.next(line)) {
-        QString ending = line.ending;
-        out << line.text + QLatin1Char('<') + ending.replace(QLatin1Char('\r'), QLatin1String("CR")).replace(QLatin1Char('\n'), QLatin1String("LF")) + QLatin1Char('>');
-    }
-    return out;
-}
-
 } // namespace
 
 class TestBackup : public QObject {
@@ -63,8 +49,6 @@ private slots:
 
     void sampleReminderLine();
     void emptyDatabaseGivesEmptyFile();
-    void restoresLines_data();
-    void restoresLines();
     void rejectedLinesShareOneBox();
     void roundTripDoublesEveryReminder_data();
     void roundTripDoublesEveryReminder();
@@ -74,8 +58,6 @@ private slots:
     void unreadableFileAddsNothing();
     void readOnlyDatabaseAddsNothing();
     void fullDiskChangesNothing();
-    void readsLineEndsAndEncodings_data();
-    void readsLineEndsAndEncodings();
     void refusesFilesThatAreNoBackup_data();
     void refusesFilesThatAreNoBackup();
     void backupNeverReplacesSpecialFiles_data();
@@ -140,104 +122,6 @@ void TestBackup::emptyDatabaseGivesEmptyFile()
     QVERIFY(!result.failed);
     QCOMPARE(QFileInfo(path("old.txt")).size(), 0);
     QVERIFY(mReporter.boxes.isEmpty());
-}
-
-void TestBackup::restoresLines_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("expectedRows");
-    QTest::addColumn<QList<int>>("rejectedLines");
-
-    const QString sample = QStringLiteral("1|2012-10-23|15:03:00|Sample Reminder|");
-    QTest::newRow("full line") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n")
-                               << QStringList{sample} << QList<int>{};
-    QTest::newRow("missing final separator") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;|\r\n")
-                                             << QStringList{sample} << QList<int>{};
-    QTest::newRow("six or more separators")
-        << QByteArray("3|;|4/3/2022|;|7:05:09 AM|;|Gym|;|Mon, Wed|;|extra|;|more|;|\r\n")
-        << QStringList{"3|2022-04-03|07:05:09|Gym|Mon, Wed"} << QList<int>{};
-    QTest::newRow("24-hour time") << QByteArray("2|;|1/2/2030|;|18:30:00|;|Tea|;||;|\r\n")
-                                  << QStringList{"2|2030-01-02|18:30:00|Tea|"} << QList<int>{};
-    QTest::newRow("apostrophes") << QByteArray("1|;|5/6/2024|;|9:00:00 AM|;|It's Bob's 'day'|;|O'Mon|;|\r\n")
-                                 << QStringList{"1|2024-05-06|09:00:00|It's Bob's 'day'|O'Mon"} << QList<int>{};
-    QTest::newRow("LF line ends") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|A|;||;|\n2|;|10/24/2012|;|3:03:00 PM|;|B|;||;|")
-                                  << QStringList{"1|2012-10-23|15:03:00|A|", "2|2012-10-24|15:03:00|B|"} << QList<int>{};
-    QTest::newRow("multi-line message, CR LF")
-        << QByteArray("1|;|1/1/2030|;|8:00:00 AM|;|before|;||;|\r\n"
-                      "3|;|1/2/2030|;|8:00:00 AM|;|first\r\n\r\nthird|;|Mon,Fri|;|\r\n"
-                      "1|;|1/3/2030|;|8:00:00 AM|;|after|;||;|\r\n")
-        << QStringList{"1|2030-01-01|08:00:00|before|", "3|2030-01-02|08:00:00|first\r\n\r\nthird|Mon,Fri",
-                       "1|2030-01-03|08:00:00|after|"}
-        << QList<int>{};
-    QTest::newRow("multi-line message, LF kept")
-        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\nsecond|;||;|\r\n")
-        << QStringList{"1|2030-01-02|08:00:00|first\nsecond|"} << QList<int>{};
-    QTest::newRow("multi-line message without final separator")
-        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\r\nsecond|;|Sun\r\n")
-        << QStringList{"1|2030-01-02|08:00:00|first\r\nsecond|Sun"} << QList<int>{};
-    QTest::newRow("cut-off line does not swallow the next")
-        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|cut off\r\n1|;|1/3/2030|;|8:00:00 AM|;|whole|;||;|\r\n")
-        << QStringList{"1|2030-01-03|08:00:00|whole|"} << QList<int>{1};
-    QTest::newRow("unfinished message at end of file")
-        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|first\r\nsecond\r\n") << QStringList{} << QList<int>{1, 2};
-    QTest::newRow("unjoined lines, then a message over several lines")
-        << QByteArray("1|;|1/2/2030|;|8:00:00 AM|;|cut off\r\nloose\r\n\r\n"
-                      "1|;|1/3/2030|;|8:00:00 AM|;|first\r\nsecond|;||;|\r\n")
-        << QStringList{"1|2030-01-03|08:00:00|first\r\nsecond|"} << QList<int>{1, 2};
-    const QByteArray firstPart(70000, 'a');
-    QTest::newRow("message over several lines across read chunks")
-        << "2|;|1/2/2030|;|8:00:00 AM|;|" + firstPart + "\r\nb|;||;|\r\n1|;|1/3/2030|;|8:00:00 AM|;|next|;||;|"
-        << QStringList{"2|2030-01-02|08:00:00|" + QString::fromLatin1(firstPart) + "\r\nb|", "1|2030-01-03|08:00:00|next|"}
-        << QList<int>{};
-    QTest::newRow("empty lines") << QByteArray("\r\n1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n\r\n\n")
-                                 << QStringList{sample} << QList<int>{};
-    QTest::newRow("empty file") << QByteArray() << QStringList{} << QList<int>{};
-    QTest::newRow("too few fields") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|\r\nhello\r\n")
-                                    << QStringList{} << QList<int>{1, 2};
-    QTest::newRow("no date") << QByteArray("1|;|13/45/2012|;|3:03:00 PM|;|x|;||;|\r\n") << QStringList{}
-                             << QList<int>{1};
-    QTest::newRow("no time") << QByteArray("1|;|10/23/2012|;|noon|;|x|;||;|\r\n") << QStringList{} << QList<int>{1};
-    QTest::newRow("no number") << QByteArray("one|;|10/23/2012|;|3:03:00 PM|;|x|;||;|\r\n") << QStringList{}
-                               << QList<int>{1};
-    QTest::newRow("UTF-8") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Caf\xc3\xa9 \xe2\x82\xac|;||;|\r\n")
-                           << QStringList{QStringLiteral("1|2012-10-23|15:03:00|Caf\u00e9 \u20ac|")} << QList<int>{};
-    QTest::newRow("Windows-1252") << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|Caf\xe9 \x80 \x96|;||;|\r\n")
-                                  << QStringList{QStringLiteral("1|2012-10-23|15:03:00|Caf\u00e9 \u20ac \u2013|")}
-                                  << QList<int>{};
-    // The statement text is parsed, never run as SQL: whatever a line holds
-    // ends up as text or is refused, and the table keeps its rows.
-    QTest::newRow("SQL in the message")
-        << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|x'); delete from tblReminders; --|;||;|\r\n")
-        << QStringList{"1|2012-10-23|15:03:00|x'); delete from tblReminders; --|"} << QList<int>{};
-    QTest::newRow("SQL in the option")
-        << QByteArray("1,#1/1/2000#,#1:00:00 AM#,'a','b'); delete from tblReminders; --|;|10/23/2012|;|3:03:00 PM|;|x|;||;|\r\n")
-        << QStringList{} << QList<int>{1};
-    QTest::newRow("SQL in the time")
-        << QByteArray("1|;|10/23/2012|;|3:03:00 PM#,'a','b'); drop table tblReminders; --|;|x|;||;|\r\n")
-        << QStringList{} << QList<int>{1};
-}
-
-void TestBackup::restoresLines()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, expectedRows);
-    QFETCH(QList<int>, rejectedLines);
-
-    mConn->Execute(reminderInsert(2, QDate(2001, 1, 1), QTime(6, 0), QStringLiteral("kept")));
-    writeFile(path("in.txt"), file);
-    const RestoreResult result = LoadRemFromFile(*mConn, mUs, mReporter, path("in.txt"), nullptr);
-
-    QStringList expected = expectedRows;
-    expected.prepend(QStringLiteral("2|2001-01-01|06:00:00|kept|"));
-    QCOMPARE(rows(), expected);
-    QCOMPARE(result.added, expectedRows.size());
-    QList<int> lines;
-    for (const RejectedLine &r : result.rejected) {
-        lines << r.lineNumber;
-        QVERIFY(!r.reason.isEmpty());
-    }
-    QCOMPARE(lines, rejectedLines);
-    QCOMPARE(mReporter.boxes.size(), rejectedLines.isEmpty() ? 0 : 1);
 }
 
 void TestBackup::rejectedLinesShareOneBox()
@@ -444,50 +328,6 @@ void TestBackup::fullDiskChangesNothing()
     writeFile(path("small.txt"), "1|;|10/23/2030|;|3:03:00 PM|;|fits|;||;|\r\n");
     QCOMPARE(LoadRemFromFile(*mConn, mUs, mReporter, path("small.txt"), nullptr).added, 1);
     QCOMPARE(rows(), QStringList{"1|2030-10-23|15:03:00|fits|"});
-}
-
-void TestBackup::readsLineEndsAndEncodings_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR only") << QByteArray("a\rb\r") << QStringList{"a<CR>", "b<CR>"};
-    QTest::newRow("mixed ends") << QByteArray("a\r\nb\nc\rd") << QStringList{"a<CRLF>", "b<LF>", "c<CR>", "d<>"};
-    QTest::newRow("empty lines between CRs") << QByteArray("a\r\rb") << QStringList{"a<CR>", "<CR>", "b<>"};
-    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a<LF>", "<CR>", "b<>"};
-    QTest::newRow("one stray byte spoils only its line")
-        << QByteArray("caf\xc3\xa9\r\nna\xefve\r\n\xe2\x82\xac\r\n")
-        << QStringList{QStringLiteral("caf\u00e9<CRLF>"), QStringLiteral("na\u00efve<CRLF>"), QStringLiteral("\u20ac<CRLF>")};
-    QTest::newRow("UTF-16 little endian")
-        << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0\r\0\n\0x\0\r\0", 18)
-        << QStringList{QStringLiteral("caf\u00e9<CRLF>"), "x<CR>"};
-    // The file is read 2 bytes first, to find a byte order mark, then 64 KB at a time.
-    const QByteArray toBoundary(64 * 1024, 'p');
-    QTest::newRow("UTF-8 character across a read chunk")
-        << toBoundary + "\xe2\x82\xac\r\nx" << QStringList{QString::fromLatin1(toBoundary) + QStringLiteral("\u20ac<CRLF>"), "x<>"};
-    QTest::newRow("Windows-1252 line across a read chunk")
-        << toBoundary + "\xe9\xe9\ny" << QStringList{QString::fromLatin1(toBoundary) + QStringLiteral("\u00e9\u00e9<LF>"), "y<>"};
-    QTest::newRow("CR LF across a read chunk") << toBoundary + "p\r\nz"
-                                               << QStringList{QString::fromLatin1(toBoundary) + "p<CRLF>", "z<>"};
-    QByteArray utf16 = "\xff\xfe";
-    for (int i = 0; i < 32 * 1024 - 1; ++i)
-        utf16 += QByteArray("q\0", 2);
-    // U+1F600 as a surrogate pair whose halves are read in different chunks.
-    utf16 += QByteArray("\x3d\xd8\x00\xde\n\0", 6);
-    QTest::newRow("UTF-16 surrogate pair across a read chunk")
-        << utf16 << QStringList{QString(32 * 1024 - 1, QLatin1Char('q')) + QStringLiteral("\U0001F600<LF>")};
-    QTest::newRow("line of exactly 1 MB") << QByteArray(1024 * 1024, 'm') + "\r"
-                                          << QStringList{QString(1024 * 1024, QLatin1Char('m')) + "<CR>"};
-    QTest::newRow("UTF-16 big endian") << QByteArray("\xfe\xff\0a\0\n\0\xe9", 8)
-                                       << QStringList{"a<LF>", QStringLiteral("\u00e9<>")};
-}
-
-void TestBackup::readsLineEndsAndEncodings()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, lines);
-    writeFile(path("lines.txt"), file);
-    QCOMPARE(lineTexts(path("lines.txt")), lines);
 }
 
 void TestBackup::refusesFilesThatAreNoBackup_data()

@@ -1,5 +1,5 @@
 #include "database/Connection.h"
-#include "filecommands/ICalendar.h"
+#include "formats/ICalendar.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/FakeCalDavCollection.h"
 #include "tests/support/Files.h"

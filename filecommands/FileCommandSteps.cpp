@@ -1,0 +1,73 @@
+#include "filecommands/FileCommandSteps.h"
+
+#include "core/AppError.h"
+#include "core/ErrorTrap.h"
+#include "core/PathHelpers.h"
+#include "core/ProgressIdleText.h"
+#include "database/Connection.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+namespace vestrona {
+
+void startProgress(ProgressSink *progress, const char *action, const QString &path)
+{
+    if (!progress)
+        return;
+    progress->processEvents();
+    progress->setProgress(30, QString::fromLatin1(action) + FileNameFromPath(path));
+    progress->processEvents();
+}
+
+void finishProgress(ProgressSink *progress)
+{
+    if (!progress)
+        return;
+    progress->setProgress(100, QStringLiteral("Done."));
+    progress->setProgress(0, QString::fromLatin1(kProgressIdleText));
+}
+
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<qint64(QIODevice &)> &compose)
+{
+    QSaveFile file(path);
+    const bool opened = trap(102, [&] {
+        requireRegularFile(path);
+        if (!file.open(QIODevice::WriteOnly))
+            throw AppError(QStringLiteral("The %1 file %2 cannot be created: %3.")
+                               .arg(QString::fromLatin1(kind), path, file.errorString()));
+    });
+    qint64 size = 0;
+    const bool composed = opened && trap(104, [&] { size = compose(file); });
+    // A write that failed on the way is remembered by the file and fails the commit.
+    const bool saved = composed && trap(106, [&] {
+        if (!file.commit()) {
+            // Qt has no words of its own for a full disk ("Unknown error").
+            const QString folder = QFileInfo(path).absolutePath();
+            const QString why = QStorageInfo(folder).bytesAvailable() < size
+                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
+                : file.errorString();
+            throw AppError(QStringLiteral("The %1 file %2 could not be written: %3. A file of that name is as it was.")
+                               .arg(QString::fromLatin1(kind), path, why));
+        }
+    });
+    if (!saved)
+        file.cancelWriting();
+    return saved;
+}
+
+bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add)
+{
+    if (!trap(104, [&] { conn.beginTransaction(); }))
+        return false;
+    const bool committed = trap(106, [&] {
+        add();
+        conn.commit();
+    });
+    if (!committed)
+        trap(108, [&] { conn.rollback(); });
+    return committed;
+}
+
+} // namespace vestrona

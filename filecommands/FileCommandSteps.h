@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+
+namespace vestrona {
+
+class Connection;
+class ErrorTrap;
+
+// What every command that saves reminders to a file or loads them from one
+// does around the format: the progress bar, the file written whole or not at
+// all, the rows added in one transaction.
+
+// The progress bar of the main window as the file commands see it.
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void setProgress(int value, const QString &text) = 0;
+    // Let pending window events run.
+    virtual void processEvents() = 0;
+};
+
+// How many rejected lines or left-out entries the error box of one file lists.
+inline constexpr int kRejectedLinesListed = 20;
+
+// The progress bar while the file at `path` is read or written ("Reading
+// file: " and the file's name), and its resting state afterwards. Both do
+// nothing without a progress bar.
+void startProgress(ProgressSink *progress, const char *action, const QString &path);
+void finishProgress(ProgressSink *progress);
+
+// Writes what `compose` writes to the file it is given to `path`, whole or
+// not at all, as steps of the caller's trap: 102 opens a file beside the
+// target, 104 composes and writes it, 106 renames it over the target.
+// `compose` returns how many bytes it wrote. `kind` names the file in the
+// error ("backup"). False when a step failed; a file of that name is then as
+// it was.
+bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind,
+                    const std::function<qint64(QIODevice &)> &compose);
+
+// Runs `add` in one transaction of `conn`, as steps of the caller's trap:
+// 104 begins, 106 adds and commits, 108 rolls back after a failure. False
+// when nothing was added.
+bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add);
+
+} // namespace vestrona

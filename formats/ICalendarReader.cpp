@@ -1,0 +1,381 @@
+#include "formats/ICalendar.h"
+
+#include "core/AppError.h"
+#include "formats/LibicalComponent.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTimeZone>
+
+#include <map>
+
+namespace vestrona {
+
+namespace {
+
+// Why one entry of a calendar is left out; the rest of the file is read on.
+class LeftOut final : public AppError {
+public:
+    using AppError::AppError;
+};
+
+struct Occurrence {
+    QDate date;
+    QTime time;
+    // Days the local date lies after the date in the file's own zone: a
+    // weekly rule's days move with it.
+    int dayShift = 0;
+};
+
+QString recurrenceProblem(const icalrecurrencetype &rule)
+{
+    switch (rule.freq) {
+    case ICAL_DAILY_RECURRENCE:
+    case ICAL_WEEKLY_RECURRENCE:
+        break;
+    default:
+        return QStringLiteral("it repeats %1, which a reminder cannot")
+            .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower());
+    }
+    if (rule.interval > 1)
+        return QStringLiteral("it repeats only every %1th time (INTERVAL)").arg(rule.interval);
+    if (rule.count > 0)
+        return QStringLiteral("it ends after %1 times (COUNT)").arg(rule.count);
+    if (!icaltime_is_null_time(rule.until))
+        return QStringLiteral("it ends on a date (UNTIL)");
+    const std::pair<const short *, const char *> others[] = {
+        {rule.by_second, "BYSECOND"}, {rule.by_minute, "BYMINUTE"}, {rule.by_hour, "BYHOUR"},
+        {rule.by_month_day, "BYMONTHDAY"}, {rule.by_year_day, "BYYEARDAY"}, {rule.by_week_no, "BYWEEKNO"},
+        {rule.by_month, "BYMONTH"}, {rule.by_set_pos, "BYSETPOS"}};
+    for (const auto &[values, name] : others) {
+        if (values[0] != ICAL_RECURRENCE_ARRAY_MAX)
+            return QStringLiteral("its rule picks days by %1").arg(QString::fromLatin1(name));
+    }
+    if (rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX && rule.freq != ICAL_WEEKLY_RECURRENCE)
+        return QStringLiteral("its rule picks days by BYDAY");
+    for (int i = 0; i < ICAL_BY_DAY_SIZE && rule.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
+        if (icalrecurrencetype_day_position(rule.by_day[i]) != 0)
+            return QStringLiteral("its rule picks numbered weekdays");
+    }
+    if (rule.rscale && *rule.rscale)
+        return QStringLiteral("its rule counts in another calendar (RSCALE)");
+    return {};
+}
+
+// Monday-first bits of a weekly rule's BYDAY, or of the start's weekday.
+int ruleWeekdayBits(const icalrecurrencetype &rule, const QDate &sourceDate)
+{
+    if (rule.by_day[0] == ICAL_RECURRENCE_ARRAY_MAX)
+        return 1 << (sourceDate.dayOfWeek() - 1);
+    int bits = 0;
+    for (int i = 0; i < ICAL_BY_DAY_SIZE && rule.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
+        // libical counts Sunday 1 .. Saturday 7.
+        const int sundayFirst = int(icalrecurrencetype_day_day_of_week(rule.by_day[i]));
+        bits |= 1 << ((sundayFirst + 5) % 7);
+    }
+    return bits;
+}
+
+int rotated(int bits, int shift)
+{
+    const int by = ((shift % 7) + 7) % 7;
+    return ((bits << by) | (bits >> (7 - by))) & 0x7F;
+}
+
+bool isSystemZone(icaltimezone *zone, const QByteArray &system)
+{
+    if (zone == icaltimezone_get_utc_timezone())
+        return system == "UTC";
+    // Copied at once: asking libical for the TZID may free the location.
+    const QByteArray location(icaltimezone_get_location(zone));
+    const QByteArray tzid(icaltimezone_get_tzid(zone));
+    return system == location || system == tzid || tzid.endsWith("/" + system);
+}
+
+// libical works out a zone's changes from its rules, from the first one to
+// the year asked for. A served or imported zone whose rule repeats every
+// second would make that millions of changes; real zones change a few times
+// a year, so a zone whose rule changes more often is refused before libical
+// expands it.
+constexpr int kMostZoneChangesAYear = 12;
+
+// Why the definition `vtimezone` (named `name`) is not taken, or nothing.
+QString zoneProblem(icalcomponent *vtimezone, const QString &name)
+{
+    const QString tooOften =
+        QStringLiteral("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
+            .arg(name)
+            .arg(kMostZoneChangesAYear);
+    for (icalcomponent *part = icalcomponent_get_first_component(vtimezone, ICAL_ANY_COMPONENT); part;
+         part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(part);
+        for (icalproperty *rrule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); rrule;
+             rrule = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
+            const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
+            // Not even counted: stepping a rule like that to a date it never
+            // meets can itself take minutes.
+            if (rule.freq < ICAL_WEEKLY_RECURRENCE)
+                return tooOften;
+            if (icaltime_is_null_time(start))
+                continue;
+            icaltimetype yearLater = start;
+            yearLater.year += 1;
+            // A rule libical cannot step through gives it no changes either.
+            icalrecur_iterator *changes = icalrecur_iterator_new(rule, start);
+            if (!changes)
+                continue;
+            int count = 0;
+            for (icaltimetype next = icalrecur_iterator_next(changes);
+                 !icaltime_is_null_time(next) && icaltime_compare(next, yearLater) < 0 && count <= kMostZoneChangesAYear;
+                 next = icalrecur_iterator_next(changes))
+                ++count;
+            icalrecur_iterator_free(changes);
+            if (count > kMostZoneChangesAYear)
+                return tooOften;
+        }
+    }
+    return {};
+}
+
+class CalendarReader {
+public:
+    explicit CalendarReader(ICalendarContent &content) : mContent(content) {}
+
+    void readCalendar(icalcomponent *calendar);
+
+private:
+    void readComponent(icalcomponent *calendar, icalcomponent *component);
+    // Throws LeftOut with the reason a component is left out.
+    Occurrence occurrence(icalcomponent *calendar, icalproperty *when) const;
+    void applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
+    // Throws zoneProblem's reason for a zone the calendar defines, asked once a zone.
+    void requireUsableZone(icaltimezone *zone, const QString &name) const;
+
+    ICalendarContent &mContent;
+    mutable std::map<icaltimezone *, QString> mZoneProblems;
+    // Asked once: finding it reads the system's zone files.
+    const QByteArray mSystemZone = QTimeZone::systemTimeZoneId();
+};
+
+QString errorText(icalproperty *error)
+{
+    return QString::fromUtf8(icalproperty_get_xlicerror(error));
+}
+
+void CalendarReader::readCalendar(icalcomponent *calendar)
+{
+    if (icalproperty *error = icalcomponent_get_first_property(calendar, ICAL_XLICERROR_PROPERTY))
+        throw AppError(QStringLiteral("a line of the calendar cannot be read (%1)").arg(errorText(error)));
+    for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+        const icalcomponent_kind kind = icalcomponent_isa(c);
+        if (kind == ICAL_VEVENT_COMPONENT || kind == ICAL_VTODO_COMPONENT)
+            readComponent(calendar, c);
+    }
+}
+
+void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *component)
+{
+    const bool todo = icalcomponent_isa(component) == ICAL_VTODO_COMPONENT;
+    const char *summary = icalcomponent_get_summary(component);
+    ReminderValues values;
+    values.message = summary ? QString::fromUtf8(summary) : QString();
+    try {
+        if (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY))
+            throw LeftOut(QStringLiteral("a line of it cannot be read (%1)").arg(errorText(error)));
+        if (icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY))
+            throw LeftOut(QStringLiteral("it changes one time of another event (RECURRENCE-ID)"));
+        icalproperty *when = icalcomponent_get_first_property(component, todo ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY);
+        if (!when)
+            throw LeftOut(QString::fromLatin1(todo ? "it has no due time (DUE)" : "it has no start (DTSTART)"));
+        const Occurrence at = occurrence(calendar, when);
+        values.date = at.date;
+        values.time = at.time;
+        applyRule(component, at, values);
+    } catch (const LeftOut &reason) {
+        mContent.leftOut.append({values.message, reason.description()});
+        return;
+    }
+    mContent.reminders.push_back(std::move(values));
+}
+
+Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *when) const
+{
+    icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(when));
+    if (icaltime_is_null_time(t) || !icaltime_is_valid_time(t))
+        throw LeftOut(QStringLiteral("its time is not a valid date and time"));
+    const QDate sourceDate(t.year, t.month, t.day);
+    if (!sourceDate.isValid())
+        throw LeftOut(QStringLiteral("its date %1-%2-%3 does not exist").arg(t.year).arg(t.month).arg(t.day));
+    if (t.is_date)
+        return {sourceDate, QTime(0, 0), 0};
+    const QTime sourceTime(t.hour, t.minute, t.second);
+    if (!sourceTime.isValid())
+        throw LeftOut(QStringLiteral("its time %1:%2:%3 does not exist").arg(t.hour).arg(t.minute).arg(t.second));
+
+    icaltimezone *zone = icaltime_is_utc(t) ? icaltimezone_get_utc_timezone() : nullptr;
+    if (icalparameter *tzid = icalproperty_get_first_parameter(when, ICAL_TZID_PARAMETER)) {
+        const char *name = icalparameter_get_tzid(tzid);
+        zone = icalcomponent_get_timezone(calendar, name);
+        if (zone)
+            requireUsableZone(zone, QString::fromUtf8(name));
+        if (!zone)
+            zone = icaltimezone_get_builtin_timezone_from_tzid(name);
+        if (!zone)
+            zone = icaltimezone_get_builtin_timezone(name);
+        if (!zone)
+            throw LeftOut(QStringLiteral("its time zone \"%1\" is unknown").arg(QString::fromUtf8(name)));
+    }
+    // A time in the system's own zone is already the wall-clock time, even
+    // one that daylight saving skips.
+    if (!zone || isSystemZone(zone, mSystemZone))
+        return {sourceDate, sourceTime, 0};
+    t.zone = zone;
+    const icaltimetype utc = icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone());
+    const QDateTime local =
+        QDateTime(QDate(utc.year, utc.month, utc.day), QTime(utc.hour, utc.minute, utc.second), QTimeZone::utc()).toLocalTime();
+    if (!local.isValid())
+        throw LeftOut(QStringLiteral("its time cannot be turned into a local time"));
+    return {local.date(), local.time(), int(sourceDate.daysTo(local.date()))};
+}
+
+void CalendarReader::requireUsableZone(icaltimezone *zone, const QString &name) const
+{
+    auto known = mZoneProblems.find(zone);
+    if (known == mZoneProblems.end())
+        known = mZoneProblems.emplace(zone, zoneProblem(icaltimezone_get_component(zone), name)).first;
+    if (!known->second.isEmpty())
+        throw LeftOut(known->second);
+}
+
+void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const
+{
+    if (icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY))
+        throw LeftOut(QStringLiteral("it leaves out single dates (EXDATE)"));
+    if (icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY))
+        throw LeftOut(QStringLiteral("it adds single dates (RDATE)"));
+    if (icalcomponent_get_first_property(component, ICAL_EXRULE_PROPERTY))
+        throw LeftOut(QStringLiteral("it leaves out dates by a rule (EXRULE)"));
+    icalproperty *rrule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY);
+    if (!rrule) {
+        values.option = OptionOnce;
+        return;
+    }
+    if (icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY))
+        throw LeftOut(QStringLiteral("it has more than one rule (RRULE)"));
+    const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
+    const QString problem = recurrenceProblem(rule);
+    if (!problem.isEmpty())
+        throw LeftOut(problem);
+    if (rule.freq == ICAL_DAILY_RECURRENCE) {
+        values.option = OptionDaily;
+        return;
+    }
+    const int bits = rotated(ruleWeekdayBits(rule, at.date.addDays(-at.dayShift)), at.dayShift);
+    bool ticked[7] = {};
+    for (int day = 0; day < 7; ++day)
+        ticked[day] = bits & (1 << day);
+    values.option = OptionWeekly;
+    values.weekdays = weekdaysText(ticked);
+}
+
+// Decoded and dropped at once: the text of a large calendar would otherwise
+// stay in memory beside libical's tree of it.
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// The parsed bytes of a calendar: a VCALENDAR, or an XROOT of several.
+ComponentPtr parsedCalendar(const QByteArray &bytes)
+{
+    if (bytes.size() > kICalendarMaxBytes)
+        throw AppError(QStringLiteral("it is larger than %1 MB, more than any calendar of reminders")
+                           .arg(kICalendarMaxBytes / (1024 * 1024)));
+    if (bytes.contains('\0'))
+        throw AppError(QStringLiteral("it is not a text file"));
+    if (!isUtf8(bytes))
+        throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
+        throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
+    ComponentPtr root(icalparser_parse_string(text.constData()));
+    if (!root)
+        throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
+    return root;
+}
+
+} // namespace
+
+ICalendarContent readICalendar(const QByteArray &bytes)
+{
+    const ComponentPtr root = parsedCalendar(bytes);
+    ICalendarContent content;
+    CalendarReader reader(content);
+    // Several calendars in one file come as children of an XROOT.
+    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
+        reader.readCalendar(root.get());
+    } else {
+        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            reader.readCalendar(c);
+    }
+    if (content.reminders.empty() && content.leftOut.isEmpty())
+        throw AppError(QStringLiteral("it holds no events or to-dos"));
+    return content;
+}
+
+ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
+{
+    ICalendarResourceContent resource;
+    try {
+        const ComponentPtr root = parsedCalendar(bytes);
+        if (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
+            throw AppError(QStringLiteral("it holds more than one calendar"));
+        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT)) {
+            const icalcomponent_kind kind = icalcomponent_isa(c);
+            if (kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VTODO_COMPONENT)
+                continue;
+            // The first component is the event itself; later ones change
+            // single occurrences of it.
+            if (resource.uid.isEmpty()) {
+                const char *summary = icalcomponent_get_summary(c);
+                const char *uid = icalcomponent_get_uid(c);
+                resource.summary = summary ? QString::fromUtf8(summary) : QString();
+                resource.uid = uid ? QString::fromUtf8(uid) : QString();
+            }
+            // Taking a to-do as a reminder would make it an event on its
+            // next upload.
+            if (kind == ICAL_VTODO_COMPONENT)
+                throw AppError(QStringLiteral("it is a to-do, not an event"));
+        }
+        ICalendarContent content;
+        CalendarReader(content).readCalendar(root.get());
+        if (!content.leftOut.isEmpty())
+            throw AppError(content.leftOut.first().reason);
+        if (content.reminders.size() != 1)
+            throw AppError(content.reminders.empty() ? QStringLiteral("it holds no event")
+                                                     : QStringLiteral("it holds more than one event"));
+        resource.reminder = content.reminders.front();
+    } catch (const AppError &e) {
+        resource.leftOutReason = e.description();
+    }
+    return resource;
+}
+
+bool looksLikeICalendar(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray head = file.read(64);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head.remove(0, 3);
+    return head.trimmed().toUpper().startsWith("BEGIN:VCALENDAR");
+}
+
+} // namespace vestrona

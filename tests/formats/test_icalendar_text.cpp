@@ -1,0 +1,241 @@
+#include "core/AppError.h"
+#include "formats/ICalendar.h"
+#include "tests/formats/ICalendarSamples.h"
+#include "tests/support/Files.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimeZone>
+
+#include <algorithm>
+
+using namespace vestrona;
+using namespace vestrona::test;
+
+namespace {
+
+// The local wall-clock time of a time in another zone, as a row shows it.
+QString localText(const QDateTime &at)
+{
+    const QDateTime local = at.toLocalTime();
+    return local.date().toString(Qt::ISODate) + QLatin1Char('|') + local.time().toString(Qt::ISODate);
+}
+
+const QByteArray kNewYorkZone = "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
+                                "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\nTZNAME:EDT\r\n"
+                                "DTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\n"
+                                "BEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nTZNAME:EST\r\n"
+                                "DTSTART:19701101T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
+                                "END:VTIMEZONE\r\n";
+
+} // namespace
+
+// iCalendar text as read and written, apart from any database.
+class TestICalendarText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { mFolder = std::make_unique<TempFolder>(); }
+    void cleanup()
+    {
+        mRows.clear();
+        mFolder.reset();
+    }
+
+    void exportIsStableAndInTheSystemZone();
+    void readsOtherProgramsShapes_data();
+    void readsOtherProgramsShapes();
+    void calcurseReadsTheExportAndWritesWhatIsRead();
+    void refusesZonesThatChangeAllTheTime_data();
+    void refusesZonesThatChangeAllTheTime();
+
+private:
+    QString path(const QString &name) const { return mFolder->file(name); }
+    // The rows given so far, as a list of them shows them: by start.
+    QStringList rows() const
+    {
+        std::vector<ReminderRecord> sorted = mRows;
+        std::stable_sort(sorted.begin(), sorted.end(), comesBefore);
+        QStringList out;
+        for (const ReminderRecord &r : sorted)
+            out << rowText(r);
+        return out;
+    }
+    void insert(int option, const QDate &date, const QTime &time, const QString &message, const QString &days = {})
+    {
+        mRows.push_back(storedRecord({option, date, time, message, days}, qint64(mRows.size() + 1)));
+    }
+    QByteArray exported() const
+    {
+        QStringList leftOut;
+        return iCalendarText(mRows, QStringLiteral("/home/someone/dbReminders.mdb"), leftOut);
+    }
+    QString read(const QByteArray &bytes);
+
+    std::unique_ptr<TempFolder> mFolder;
+    std::vector<ReminderRecord> mRows;
+};
+
+// Reads a calendar and gives its reminders, by start, and the left-out
+// entries as text.
+QString TestICalendarText::read(const QByteArray &bytes)
+{
+    const ICalendarContent content = readICalendar(bytes);
+    mRows.clear();
+    for (const ReminderValues &values : content.reminders)
+        insert(values.option, values.date, values.time, values.message, values.weekdays);
+    QStringList out = rows();
+    for (const LeftOutComponent &left : content.leftOut)
+        out << QStringLiteral("left out %1: %2").arg(left.summary, left.reason);
+    return out.join(QLatin1Char('\n'));
+}
+
+void TestICalendarText::exportIsStableAndInTheSystemZone()
+{
+    insert(OptionOnce, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("a"));
+    insert(OptionWeekly, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("b"), QStringLiteral("Mon"));
+    const QString first = QString::fromUtf8(exported());
+    const QRegularExpression uid(QStringLiteral("^UID:(.*)\r$"), QRegularExpression::MultilineOption);
+    QStringList uids;
+    for (const QString &text : {first, QString::fromUtf8(exported())}) {
+        for (const QRegularExpressionMatch &m : uid.globalMatch(text))
+            uids << m.captured(1);
+    }
+    QCOMPARE(uids.size(), 4);
+    QCOMPARE(uids.mid(2), uids.mid(0, 2));
+    QVERIFY(uids.at(0) != uids.at(1));
+
+    const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    const QString start = zone == QLatin1String("UTC") ? QStringLiteral("DTSTART:20270115T093000Z")
+                                                       : QStringLiteral("DTSTART;TZID=%1:20270115T093000").arg(zone);
+    QVERIFY2(first.contains(start), qPrintable(first.left(400)));
+    // The weekly one starts on its first Monday, where other programs count
+    // the first time; the alarm rings at the start.
+    QVERIFY(first.contains(QStringLiteral(":20270118T093000")));
+    QVERIFY(first.contains(QStringLiteral("RRULE:FREQ=WEEKLY;BYDAY=MO")));
+    QCOMPARE(first.count(QStringLiteral("ACTION:DISPLAY")), 2);
+    if (zone != QLatin1String("UTC"))
+        QVERIFY(first.contains(QStringLiteral("BEGIN:VTIMEZONE\r\nTZID:%1").arg(zone)));
+}
+
+void TestICalendarText::readsOtherProgramsShapes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    const QDateTime newYorkNine(QDate(2027, 1, 15), QTime(9, 0), QTimeZone("America/New_York"));
+    QTest::newRow("Thunderbird: zone block, weekly")
+        << calendar(kNewYorkZone
+                    + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nDTEND;TZID=America/New_York:20270115T100000\r\n"
+                            "RRULE:FREQ=WEEKLY;BYDAY=FR\r\nSUMMARY:Standup\r\n"))
+        << QStringLiteral("3|%1|Standup|%2")
+               .arg(localText(newYorkNine),
+                    QString::fromLatin1(kWeekdayCodes[newYorkNine.toLocalTime().date().dayOfWeek() - 1]));
+    QTest::newRow("Google: UTC time, daily, escaped text")
+        << calendar(vevent("DTSTART:20270116T140000Z\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Call\\, then\\nwrite\r\n"))
+        << QStringLiteral("2|%1|Call, then\nwrite|").arg(localText(QDateTime(QDate(2027, 1, 16), QTime(14, 0), QTimeZone::utc())));
+    QTest::newRow("all-day event starts at midnight")
+        << calendar(vevent("DTSTART;VALUE=DATE:20270120\r\nDTEND;VALUE=DATE:20270121\r\nSUMMARY:Birthday\r\n"))
+        << QStringLiteral("1|2027-01-20|00:00:00|Birthday|");
+    QTest::newRow("floating time, weekly on the start's weekday")
+        << calendar(vevent("DTSTART:20270119T073000\r\nRRULE:FREQ=WEEKLY;WKST=MO\r\nSUMMARY:Swim\r\n"))
+        << QStringLiteral("3|2027-01-19|07:30:00|Swim|Tue");
+    QTest::newRow("to-do by its due time; one without is named")
+        << calendar("BEGIN:VTODO\r\nUID:t1\r\nDUE:20270201T120000\r\nSUMMARY:Taxes\r\nEND:VTODO\r\n"
+                    "BEGIN:VTODO\r\nUID:t2\r\nSUMMARY:Someday\r\nEND:VTODO\r\n")
+        << QStringLiteral("1|2027-02-01|12:00:00|Taxes|\nleft out Someday: it has no due time (DUE)");
+    QTest::newRow("rules a reminder cannot hold are named, not changed")
+        << calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=WEEKLY;UNTIL=20270601T000000Z\r\nSUMMARY:Until\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=MONTHLY\r\nSUMMARY:Rent\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=WEEKLY;INTERVAL=2\r\nSUMMARY:Fortnight\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;COUNT=3\r\nSUMMARY:Three\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nEXDATE:20270102T080000\r\nSUMMARY:Gap\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRDATE:20270110T080000\r\nSUMMARY:Extra\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=WEEKLY;BYDAY=1MO\r\nSUMMARY:First\r\n"))
+        << QStringLiteral("left out Until: it ends on a date (UNTIL)\n"
+                          "left out Rent: it repeats monthly, which a reminder cannot\n"
+                          "left out Fortnight: it repeats only every 2th time (INTERVAL)\n"
+                          "left out Three: it ends after 3 times (COUNT)\n"
+                          "left out Gap: it leaves out single dates (EXDATE)\n"
+                          "left out Extra: it adds single dates (RDATE)\n"
+                          "left out First: its rule picks numbered weekdays");
+    QTest::newRow("no start, unknown zone, broken line")
+        << calendar(vevent("SUMMARY:Nothing\r\n") + vevent("DTSTART;TZID=Mars/Olympus:20270101T080000\r\nSUMMARY:Mars\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nSUMMARY:Broken\r\nthis line has no colon\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nSUMMARY:Fine\r\n"))
+        << QStringLiteral("1|2027-01-01|08:00:00|Fine|\n"
+                          "left out Nothing: it has no start (DTSTART)\n"
+                          "left out Mars: its time zone \"Mars/Olympus\" is unknown\n"
+                          "left out Broken: a line of it cannot be read (Got a data line, but could not find a "
+                          "property name or component begin tag: this line has no colon)");
+}
+
+void TestICalendarText::readsOtherProgramsShapes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    QCOMPARE(read(file), expected);
+}
+
+// calcurse holds no line breaks in a message, so only one-line messages go
+// through it; its export is read back with its times unchanged.
+void TestICalendarText::calcurseReadsTheExportAndWritesWhatIsRead()
+{
+    const QString calcurse = QStandardPaths::findExecutable(QStringLiteral("calcurse"));
+    if (calcurse.isEmpty())
+        QSKIP("calcurse is not installed (scripts/setup.sh installs it)");
+    insert(OptionOnce, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("Dentist"));
+    insert(OptionDaily, QDate(2027, 6, 1), QTime(7, 15), QStringLiteral("Pills ä"));
+    insert(OptionWeekly, QDate(2027, 1, 18), QTime(18, 0), QStringLiteral("Choir"), QStringLiteral("Mon, Wed"));
+    const QStringList before = rows();
+    writeFile(path("vestrona.ics"), exported());
+
+    QVERIFY(QDir().mkpath(path("calcurse")));
+    const QStringList data{QStringLiteral("-D"), path("calcurse")};
+    const ProcessResult imported = runProcess(calcurse, data + QStringList{"-q", "-i", path("vestrona.ics")});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.out + imported.err));
+    const ProcessResult exported = runProcess(calcurse, data + QStringList{"--export=ical"});
+    QCOMPARE(exported.exitCode, 0);
+    QCOMPARE(read(exported.out.toUtf8()), before.join(QLatin1Char('\n')));
+}
+
+void TestICalendarText::refusesZonesThatChangeAllTheTime_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("rule");
+    QTest::newRow("every second") << QByteArray("19700101T000000") << QByteArray("FREQ=SECONDLY");
+    QTest::newRow("every minute, from year 1") << QByteArray("00010101T000000") << QByteArray("FREQ=MINUTELY;INTERVAL=1");
+    QTest::newRow("every day") << QByteArray("19700101T000000") << QByteArray("FREQ=DAILY");
+    QTest::newRow("every Sunday") << QByteArray("19700104T020000") << QByteArray("FREQ=WEEKLY;BYDAY=SU");
+    QTest::newRow("yearly, thirty seconds a year")
+        << QByteArray("19700101T000000") << QByteArray("FREQ=YEARLY;BYMINUTE=0,1,2,3,4,5,6,7,8,9;BYSECOND=0,1,2");
+}
+
+// libical would expand such a zone into millions of changes before the
+// first event's time could be known: minutes and hundreds of MB.
+void TestICalendarText::refusesZonesThatChangeAllTheTime()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, rule);
+    const QByteArray zone = "BEGIN:VTIMEZONE\r\nTZID:Busy/Zone\r\n"
+                            "BEGIN:STANDARD\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0000\r\nDTSTART:" + start + "\r\n"
+                            "RRULE:" + rule + "\r\nEND:STANDARD\r\n"
+                            "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0000\r\nTZOFFSETTO:+0100\r\nDTSTART:19700308T020000\r\n"
+                            "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+    QElapsedTimer timer;
+    timer.start();
+    const QString text = read(calendar(zone + vevent("DTSTART;TZID=Busy/Zone:20270115T090000\r\nSUMMARY:Busy\r\n")
+                                       + vevent("DTSTART;TZID=Busy/Zone:20270116T090000\r\nSUMMARY:Busy too\r\n")
+                                       + vevent("DTSTART:20270101T080000\r\nSUMMARY:Fine\r\n")));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    const QString why = QStringLiteral("its time zone \"Busy/Zone\" changes its offset more than 12 times a year, which no real zone does");
+    QCOMPARE(text, QStringLiteral("1|2027-01-01|08:00:00|Fine|\nleft out Busy: %1\nleft out Busy too: %1").arg(why));
+}
+
+QTEST_GUILESS_MAIN(TestICalendarText)
+#include "test_icalendar_text.moc"
