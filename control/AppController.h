@@ -1,8 +1,7 @@
 #pragma once
 
-#include "config/DataLocation.h"
+#include "control/ControlContext.h"
 #include "database/Connection.h"
-#include "formats/RegionalSettings.h"
 #include "sync/SyncScheduler.h"
 
 #include <QObject>
@@ -13,31 +12,15 @@ class QTimer;
 
 namespace vestrona {
 
-class AlarmPopup;
 class AlarmScheduler;
 class BackgroundNotice;
-class Clock;
 class CountdownView;
 class DatabaseWatcher;
 class ErrorTrap;
 class MissedReport;
 class ReminderRows;
-class Reporter;
-class SettingsStore;
-class SoundPlayer;
 class StartUpView;
 class Syncer;
-
-// What the controller takes from outside: the program's pieces that are no window.
-struct ControlContext {
-    RegionalSettings regional;
-    Reporter &reporter;
-    SettingsStore &settings;
-    const Clock &clock;
-    SoundPlayer &sound;
-    AlarmPopup &popup;
-    DataFiles data; // the reminder database and the default alarm sound
-};
 
 // The window as the controller reaches it; each must outlive the controller.
 struct ControlViews {

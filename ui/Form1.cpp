@@ -38,12 +38,6 @@ namespace {
 
 const char *const kFrame1Caption = "Next alarm will play in";
 
-ControlContext controlContextOf(const AppContext &context)
-{
-    return {context.regional, context.reporter, context.settings, context.clock,
-            context.sound,    context.popup,    context.data};
-}
-
 } // namespace
 
 Form1::Form1(const AppContext &context, QWidget *parent)
@@ -62,7 +56,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createTrayPresence();
     PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
 
-    mController = std::make_unique<AppController>(controlContextOf(mContext),
+    mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
     mCommands = std::make_unique<ReminderCommands>(
         mContext, ReminderListAccess{mController->conn(), *this, [this] { return selectedReminder(); },
