@@ -7,7 +7,6 @@
 #include "scheduler/AlarmScheduler.h"
 #include "scheduler/CountdownView.h"
 #include "tests/support/FakeClock.h"
-#include "tests/support/FakeSyncer.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
@@ -155,13 +154,6 @@ struct Harness {
         for (const QString &message : messages)
             writer.Execute(reminderInsert(1, QDate(2026, 12, 7), QTime(hour++, 0), message));
     }
-    QStringList boxTexts() const
-    {
-        QStringList texts;
-        for (const RecordingReporter::Box &box : reporter.boxes)
-            texts << box.text;
-        return texts;
-    }
 };
 
 enum class FileAtStart { Usable, Missing, Empty, Locked };
@@ -307,53 +299,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(h.rows.messages(), QStringList{"put back"}, 5000);
         QCOMPARE(h.controller->scheduler().alarmText(), QStringLiteral("put back"));
         QCOMPARE(h.reporter.boxes.size(), 1);
-    }
-
-    // A sync that brought changes lists them; one that keeps failing is
-    // told through the tray; a change made here asks for a sync.
-    void syncReachesTheRowsAndTheTray()
-    {
-        Harness h;
-        Harness::makeWith(h.databasePath(), {QStringLiteral("here")});
-        auto syncer = std::make_unique<FakeSyncer>();
-        FakeSyncer &sync = *syncer;
-        SyncScheduler::Timing timing;
-        timing.failingTooLong = std::chrono::hours(1);
-        h.controller->setSyncer(std::move(syncer), timing);
-        QVERIFY(h.controller->Form_Load());
-
-        h.controller->PushButton6_Click();
-        QVERIFY(h.controller->syncScheduler()->isDue());
-
-        {
-            Connection server(RegionalSettings::usEnglish());
-            server.Open(h.databasePath());
-            server.Execute(reminderInsert(1, QDate(2026, 12, 7), QTime(9, 30), QStringLiteral("from the calendar")));
-        }
-        SyncReport downloaded;
-        downloaded.downloaded = 1;
-        sync.finish(downloaded);
-        QCOMPARE(h.rows.rows.size(), std::size_t(3));
-        QCOMPARE(h.controller->scheduler().alarmText(), QStringLiteral("from the calendar"));
-
-        sync.fail(CalDavFailure::Kind::Unreachable);
-        h.clock.advanceSeconds(3600);
-        sync.fail(CalDavFailure::Kind::Unreachable);
-        QCOMPARE(h.notice.texts,
-                 QStringList{"Calendar sync has been failing for more than an hour: The calendar server "
-                             "dav.example.org cannot be reached."});
-    }
-
-    void shutdownClosesTheDatabaseAndStopsTheTimers()
-    {
-        Harness h;
-        Harness::makeWith(h.databasePath(), {QStringLiteral("tea")});
-        QVERIFY(h.controller->Form_Load());
-        h.controller->closeDatabase();
-        h.controller->stop();
-        QCOMPARE(h.controller->conn().State(), 0);
-        QVERIFY(!h.controller->scheduler().isTimer1Enabled());
-        QVERIFY(h.reporter.boxes.isEmpty());
     }
 };
 
