@@ -333,9 +333,15 @@ void Form1::bringToFront()
 void Form1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
     // Closing, the window no longer goes into the tray it is leaving.
-    if (event->type() == QEvent::WindowStateChange && !mClosing)
-        mTrayPresence->Form_Resize();
+    if (!mClosing)
+        mTrayPresence->hideIfMinimized();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -113,6 +113,7 @@ private:
     void quitFromTray();
     // The tray menu's "Calendar sync…"; a second time raises the open one.
     void openSyncDialog();
+    void Form_Resize();
     void Form_QueryUnload();
     // The record of ListView1's selected row; none when no row is selected.
     std::optional<ReminderRecord> selectedReminder() const;

@@ -37,7 +37,7 @@ bool TrayPresence::canHide() const
     return mTray->InTray() && mTray->trayAvailable();
 }
 
-void TrayPresence::Form_Resize()
+void TrayPresence::hideIfMinimized()
 {
     if (!shouldHideIntoTray(mWindow.isMinimized(), mHiddenInTray, canHide()))
         return;

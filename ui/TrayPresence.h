@@ -29,7 +29,7 @@ public:
     bool HiddenInTray() const { return mHiddenInTray; }
 
     // The window has just changed state: minimized, it goes into the tray.
-    void Form_Resize();
+    void hideIfMinimized();
     // Start-up into the tray: the window goes there without ever being
     // shown, and the balloon follows once the event loop runs.
     void startInTray();
