@@ -59,10 +59,10 @@ int main(int argc, char *argv[])
     Form2Popup popup(programFolder, reporter);
     QtFileDialogs fileDialogs;
     KeychainPasswordStore passwords;
-    const AppContext context{programFolder, QCoreApplication::applicationFilePath(), configFolder,
-                             RegionalSettings::system(), reporter, settings, clock, sound, popup,
+    const AppContext context{{RegionalSettings::system(), reporter, settings, clock, sound, popup, data},
+                             programFolder, QCoreApplication::applicationFilePath(), configFolder,
                              [] { return std::make_unique<QtTrayBackend>(); },
-                             fileDialogs, data, passwords};
+                             fileDialogs, passwords};
 
     Form1 form(context);
     // Set up or not, the account is read at each sync: one set up later in

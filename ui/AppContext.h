@@ -1,7 +1,6 @@
 #pragma once
 
-#include "config/DataLocation.h"
-#include "formats/RegionalSettings.h"
+#include "control/ControlContext.h"
 
 #include <QDialog>
 #include <QString>
@@ -11,32 +10,21 @@
 
 namespace vestrona {
 
-class Reporter;
-class SettingsStore;
-class Clock;
-class SoundPlayer;
-class AlarmPopup;
 class TrayBackend;
 class FileDialogs;
 class PasswordStore;
 
-// Everything the main window takes from outside: where the program and its
-// data live, the settings, the clock, the message boxes, the sound, the
-// pop-up, the tray, the file dialogs, where the calendar password is kept
-// and how the editor and the date-format dialog are shown. The program passes the real ones, tests their fakes.
-struct AppContext {
+// Everything the main window takes from outside: what its controller takes
+// (the data, the settings, the clock, the message boxes, the sound, the
+// pop-up), and where the program lives, the tray, the file dialogs, where the
+// calendar password is kept and how the editor and the date-format dialog
+// are shown. The program passes the real ones, tests their fakes.
+struct AppContext : ControlContext {
     QString programFolder;   // the executable's folder, no trailing "/"
     QString programFilePath; // the running program, for the logon entry
     QString configFolder;    // the user's config folder (settings, autostart)
-    RegionalSettings regional;
-    Reporter &reporter;
-    SettingsStore &settings;
-    const Clock &clock;
-    SoundPlayer &sound;
-    AlarmPopup &popup;
     std::function<std::unique_ptr<TrayBackend>()> makeTrayBackend;
     FileDialogs &fileDialogs;
-    DataFiles data;          // the reminder database and the default alarm sound
     PasswordStore &passwords; // the calendar account's password
     // Shows a dialog modally and returns once it has closed. A test plays
     // the user's part here instead.

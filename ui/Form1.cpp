@@ -1,46 +1,34 @@
 #include "ui/Form1.h"
 
+#include "control/AppController.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "core/ProgressIdleText.h"
-#include "scheduler/AlarmIntervals.h"
 #include "scheduler/AlarmScheduler.h"
-#include "ui/WindowLook.h"
-#include "scheduler/SoundPlayer.h"
-#include "shell/cSysTray.h"
-#include "shell/TrayBackend.h"
-#include "shell/TrayMinimizer.h"
-#include "shell/mStartUp.h"
 #include "config/Settings.h"
 #include "formats/ReminderListText.h"
-#include "database/Statements.h"
+#include "shell/cSysTray.h"
 #include "ui/AppIcon.h"
-#include "database/DatabaseWatcher.h"
-#include "ui/FileDialogs.h"
-#include "ui/IntervalList.h"
 #include "ui/MissedWindow.h"
+#include "ui/OptionsPanel.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
 #include "ui/SyncDialog.h"
+#include "ui/TrayPresence.h"
+#include "ui/WindowLook.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QTreeView>
-#include <QTreeWidget>
 
 #include <utility>
 
@@ -48,46 +36,12 @@ namespace vestrona {
 
 namespace {
 
-// Positions and sizes are laid out in twips; 15 twips make one pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 const char *const kFrame1Caption = "Next alarm will play in";
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(arialBold(11.25));
-    b->setGeometry(geometry);
-    return b;
-}
-
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, QRect geometry)
-{
-    auto *f = new QGroupBox(QString::fromLatin1(caption), parent);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setGeometry(geometry);
-    return f;
-}
 
 } // namespace
 
 Form1::Form1(const AppContext &context, QWidget *parent)
-    : QWidget(parent),
-      mContext(context),
-      mConn(context.regional),
-      mListModel(std::make_unique<ReminderListModel>(context.regional)),
-      mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
-                                                  context.clock, context.sound, context.popup, *this, *this)),
-      mTray(std::make_unique<cSysTray>(context.makeTrayBackend())),
-      mCommands(std::make_unique<ReminderCommands>(
-          mContext, ReminderListAccess{mConn, *this, [this] { return selectedReminder(); },
-                                       [this] { listReminders(); }, [this] { GetLatestReminder(); },
-                                       [this] { noteLocalChange(); }, *this})),
-      mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
+    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional))
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
@@ -98,28 +52,19 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createCountdownFrame();
     createReminderList();
     createReminderButtons();
-    createIntervalList();
-    createStartupFrame();
-    createSoundFrame();
-    createTrayMenu();
-    PushButton7 = button(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
-    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
+    mOptions = new OptionsPanel(mContext, *this);
+    createTrayPresence();
+    PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
 
-    connect(mTray.get(), &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
-    // vestrona-cli may change the reminders while the program runs; what it
-    // changed goes to the calendar as the window's own changes do.
-    connect(mWatcher.get(), &DatabaseWatcher::changedOutside, this, [this] {
-        reloadReminders();
-        noteLocalChange();
-    });
-    // The connection keeps reading a file moved away or replaced; what is at
-    // the path now is what the user and vestrona-cli see.
-    connect(mWatcher.get(), &DatabaseWatcher::replaced, this, &Form1::openDatabaseAgain);
-    connect(mWatcher.get(), &DatabaseWatcher::deleted, this, &Form1::reportDatabaseDeleted);
-    mOpenRetry = new QTimer(this);
-    mOpenRetry->setSingleShot(true);
-    mOpenRetry->setInterval(1000);
-    connect(mOpenRetry, &QTimer::timeout, this, &Form1::openDatabaseAgain);
+    mController = std::make_unique<AppController>(mContext,
+                                                  ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
+    mCommands = std::make_unique<ReminderCommands>(
+        mContext, ReminderListAccess{mController->conn(), *this, [this] { return selectedReminder(); },
+                                     [this] { listReminders(); }, [this] { GetLatestReminder(); },
+                                     [this] { mController->noteLocalChange(); }, *this});
+    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
+    connect(mOptions, &OptionsPanel::intervalChosen, this,
+            [this](int row) { mController->scheduler().intervalRowClicked(row); });
 }
 
 Form1::~Form1() = default;
@@ -129,7 +74,7 @@ void Form1::createCountdownFrame()
     // The countdown rewrites Frame1's caption every second. Drawn by a label
     // of its own on the frame's top line, a new caption repaints only the
     // label, not the whole frame with its progress bar.
-    Frame1 = frame(this, "Frame1", "", twips(120, 90, 7800, 855));
+    Frame1 = addFrame(this, "Frame1", "", twips(120, 90, 7800, 855));
     Frame1Caption = new QLabel(QString::fromLatin1(kFrame1Caption), Frame1);
     Frame1Caption->setObjectName(QStringLiteral("Frame1Caption"));
     Frame1Caption->setAutoFillBackground(true);
@@ -164,71 +109,26 @@ void Form1::createReminderList()
 
 void Form1::createReminderButtons()
 {
-    PushButton1 = button(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
-    PushButton3 = button(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
-    PushButton2 = button(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
-    PushButton6 = button(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
-    PushButton8 = button(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
-    PushButton9 = button(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
+    PushButton1 = addButton(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
+    PushButton3 = addButton(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
+    PushButton2 = addButton(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
+    PushButton6 = addButton(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
+    PushButton8 = addButton(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
+    PushButton9 = addButton(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
     connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
-    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
+    connect(PushButton6, &QPushButton::clicked, this, [this] { mController->PushButton6_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
     connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
 }
 
-void Form1::createIntervalList()
+void Form1::createTrayPresence()
 {
-    ListView2 = new IntervalList(this);
-    ListView2->setObjectName(QStringLiteral("ListView2"));
-    ListView2->setGeometry(twips(120, 4500, 7800, 1815));
-    ListView2->setFont(arialBold(9));
-    ListView2->setRootIsDecorated(false);
-    ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView2->header()->setSectionsClickable(false);
-    const auto chosen = [this] { mScheduler->intervalRowClicked(selectedIntervalRow()); };
-    connect(ListView2, &QTreeWidget::itemClicked, this, chosen);
-    connect(ListView2, &IntervalList::rowChosenByKey, this, chosen);
-}
-
-void Form1::createStartupFrame()
-{
-    Frame3 = frame(this, "Frame3", "Startup Option", twips(120, 6375, 7800, 735));
-    Check4 = new QCheckBox(QStringLiteral("Load this software on Windows startup"), Frame3);
-    Check4->setObjectName(QStringLiteral("Check4"));
-    Check4->setGeometry(twips(240, 300, 3930, 285));
-    Check8 = new QCheckBox(QStringLiteral("Minimized to system tray"), Frame3);
-    Check8->setObjectName(QStringLiteral("Check8"));
-    Check8->setGeometry(twips(4320, 300, 2580, 285));
-    connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &Form1::Check4_Click));
-    connect(Check8, &QCheckBox::toggled, this, reported("Check8_Click", &Form1::Check8_Click));
-}
-
-void Form1::createSoundFrame()
-{
-    Frame2 = frame(this, "Frame2", "Alarm Sound File", twips(120, 7170, 7800, 1335));
-    Text2 = new QLineEdit(Frame2);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(twips(240, 300, 7335, 345));
-    Text2->setReadOnly(true);
-    PushButton5 = button(Frame2, "PushButton5", "Change Alarm Sound File", twips(240, 750, 3600, 405));
-    PushButton4 = button(Frame2, "PushButton4", "Test Alarm Sound", twips(3960, 750, 3600, 405));
-    connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &Form1::Text2_Change));
-    connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
-    connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
-}
-
-void Form1::createTrayMenu()
-{
-    // Hosts that speak StatusNotifierItem often pass no click on to the
-    // program, which leaves the menu the only way back in.
-    mTrayMenu = new QMenu(this);
-    mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    connect(mTrayMenu->addAction(QStringLiteral("Show Vestrona")), &QAction::triggered, this, &Form1::bringToFront);
-    connect(mTrayMenu->addAction(QStringLiteral("Calendar sync…")), &QAction::triggered, this, &Form1::openSyncDialog);
-    connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &Form1::quitFromTray);
-    mTray->setContextMenu(mTrayMenu);
+    mTrayPresence = new TrayPresence(mContext.makeTrayBackend(), *this);
+    connect(mTrayPresence, &TrayPresence::showRequested, this, &Form1::bringToFront);
+    connect(mTrayPresence, &TrayPresence::syncRequested, this, &Form1::openSyncDialog);
+    connect(mTrayPresence, &TrayPresence::quitRequested, this, &Form1::quitFromTray);
 }
 
 void Form1::quitFromTray()
@@ -243,7 +143,7 @@ void Form1::quitFromTray()
 void Form1::openSyncDialog()
 {
     if (!mSyncDialog)
-        mSyncDialog = std::make_unique<SyncDialog>(mContext.settings, mContext.passwords, mSyncScheduler.get());
+        mSyncDialog = std::make_unique<SyncDialog>(mContext.settings, mContext.passwords, syncScheduler());
     mSyncDialog->show();
     mSyncDialog->raise();
     mSyncDialog->activateWindow();
@@ -251,138 +151,48 @@ void Form1::openSyncDialog()
 
 void Form1::setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Timing timing)
 {
-    mSyncer = std::move(syncer);
-    mSyncScheduler = std::make_unique<SyncScheduler>(*mSyncer, mContext.clock, timing);
-    connect(mSyncScheduler.get(), &SyncScheduler::reported, this, &Form1::syncReported);
-    connect(mSyncScheduler.get(), &SyncScheduler::failingLong, this, [this](const SyncReport &report) {
-        mTray->ShowBalloon(QStringLiteral("Calendar sync has been failing for more than an hour: ") + report.failure,
-                           QString::fromLatin1(kProductName), 0, false);
-    });
+    mController->setSyncer(std::move(syncer), timing);
 }
 
-void Form1::syncReported(const SyncReport &report)
+SyncScheduler *Form1::syncScheduler()
 {
-    if (report.changedLocally())
-        reloadReminders();
+    return mController->syncScheduler();
 }
 
-void Form1::noteLocalChange()
+Connection &Form1::conn()
 {
-    if (mSyncScheduler)
-        mSyncScheduler->localChange();
+    return mController->conn();
 }
 
-void Form1::reloadReminders()
+AlarmScheduler &Form1::scheduler()
 {
-    selectNext(listReminders());
+    return mController->scheduler();
 }
 
-std::function<void()> Form1::reported(const char *procedure, void (Form1::*handler)())
+cSysTray &Form1::tray()
 {
-    // These small handlers keep no trap of their own, but a setting that
-    // cannot be saved must still reach the user rather than the event loop.
-    return [this, procedure, handler] {
-        ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
-        trap(100, [this, handler] { (this->*handler)(); });
-    };
+    return mTrayPresence->tray();
+}
+
+bool Form1::HiddenInTray() const
+{
+    return mTrayPresence->HiddenInTray();
 }
 
 bool Form1::Form_Load()
 {
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_Load"));
-    const QString &databasePath = mContext.data.database;
-    trap(100, [&] { ApplySkin(); });
-    if (!databaseListed(trap, databasePath))
-        return false;
-    mLoading = true;
-    setUpWindow(trap);
-    const DatabaseState database = openDatabase(trap, Connection::LockWait::AMoment);
-    if (database == DatabaseState::Unusable) {
-        mLoading = false;
-        return false;
-    }
-    restoreAlarmSettings(trap);
-    restoreStartupOptions(trap);
-    mLoading = false;
-    if (database == DatabaseState::Open) {
-        startReminders(trap);
-    } else {
-        // A long restore by vestrona-cli at logon must not cost the whole
-        // session its reminders: the window starts and waits for the file.
-        trap(206, [&] {
-            mContext.reporter.showMessage(
-                QStringLiteral("The reminder database %1 is in use by another program. Vestrona lists the "
-                               "reminders and starts the alarm as soon as it is free.")
-                    .arg(databasePath));
-        });
-        mOpenRetry->start();
-    }
-    placeWindow();
-    return true;
+    return mController->Form_Load();
 }
 
-void Form1::startReminders(ErrorTrap &trap)
+void Form1::ApplySkin()
 {
-    bool listed = false;
-    trap(210, [&] { listed = listReminders(); });
-    trap(212, [&] {
-        // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(listed ? mListModel->damagedRows() : mConn.damagedRows());
-        if (!notice.isEmpty())
-            mContext.reporter.showMessage(notice);
-    });
-    trap(214, [&] { selectNext(listed); });
-    trap(218, [&] {
-        mWatcher->start();
-        // Once a session: starting picks up the snooze and what was missed.
-        if (!std::exchange(mCountdownStarted, true)) {
-            mScheduler->startCountdown();
-            if (mSyncScheduler)
-                mSyncScheduler->start();
-        }
-    });
-}
-
-void Form1::openDatabaseAgain()
-{
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.openDatabaseAgain"));
-    // Not waiting for a lock: the window stays responsive while it lasts,
-    // and the next try comes a second later.
-    switch (openDatabase(trap, Connection::LockWait::NotAtAll)) {
-    case DatabaseState::Open:
-        startReminders(trap);
-        break;
-    case DatabaseState::Busy:
-        mOpenRetry->start();
-        break;
-    case DatabaseState::Unusable:
-        // Said once by openDatabase; the rows of the file that went are not
-        // left on show as if they were still kept.
-        trap(100, [&] { mListModel->clear(); });
-        break;
-    }
-}
-
-void Form1::reportDatabaseDeleted()
-{
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.reportDatabaseDeleted"));
-    trap(100, [&] {
-        mContext.reporter.showMessage(
-            QStringLiteral("The reminder database %1 has been deleted. The reminders still listed are no longer "
-                           "saved anywhere; put the file back, and Vestrona reads it again.")
-                .arg(mContext.data.database));
-    });
-}
-
-bool Form1::databaseListed(ErrorTrap &trap, const QString &databasePath)
-{
-    // A folder of that name is there but is no database: the connection
-    // says so later, instead of calling it missing.
-    bool listed = true;
-    trap(102, [&] { listed = listingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
-    if (!listed)
-        trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
-    return listed;
+    const QString skin = joinPath(mContext.programFolder, QString::fromLatin1(kSkinFileName));
+    if (!listingFindsFile(skin))
+        return;
+    QFile file(skin);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("The skin file %1 could not be read: %2").arg(skin, file.errorString()));
+    setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 void Form1::setUpWindow(ErrorTrap &trap)
@@ -399,140 +209,41 @@ void Form1::setUpWindow(ErrorTrap &trap)
         // The ID column is only there to be read by the commands, never seen.
         ListView1->setColumnHidden(IdColumn, true);
     });
-    trap(160, [&] {
-        ListView2->setHeaderLabels({QStringLiteral("How often would you like to play the alarm?")});
-        ListView2->setColumnWidth(0, 7400 / 15);
-    });
-    trap(164, [&] {
-        for (const AlarmInterval &interval : kAlarmIntervals)
-            new QTreeWidgetItem(ListView2, {QString::fromLatin1(interval.text)});
-    });
-}
-
-Form1::DatabaseState Form1::openDatabase(ErrorTrap &trap, Connection::LockWait wait)
-{
-    // A file that is there but is no usable reminder database ends start-up
-    // the same way a missing one does, and is left as it is.
-    DatabaseState state = DatabaseState::Unusable;
-    trap(180, [&] {
-        try {
-            if (mConn.State() != 0)
-                mConn.Close();
-            mConn.Open(mContext.data.database, Connection::Access::ReadWrite, wait);
-            state = DatabaseState::Open;
-        } catch (const DatabaseBusyError &) {
-            state = DatabaseState::Busy;
-        } catch (const AppError &e) {
-            mContext.reporter.showMessage(e.description());
-        }
-    });
-    return state;
+    mOptions->setUpIntervalList(trap);
 }
 
 void Form1::restoreAlarmSettings(ErrorTrap &trap)
 {
-    const QString &defaultAlarm = mContext.data.defaultAlarm;
-    trap(182, [&] { Text2->setText(mContext.settings.GetSetting(QString::fromLatin1(SettingKey::Alarm), defaultAlarm)); });
-    trap(184, [&] {
-        if (!FileExists(Text2->text()))
-            Text2->setText(defaultAlarm);
-    });
-    int oftenIndex = 0;
-    trap(188, [&] {
-        const QString stored = mContext.settings.GetSetting(QString::fromLatin1(SettingKey::OftenIndex), QStringLiteral("1"));
-        bool ok = false;
-        const int value = stored.trimmed().toShort(&ok);
-        if (!ok)
-            throw AppError(QStringLiteral("The stored alarm interval \"%1\" is not a number.").arg(stored));
-        oftenIndex = value;
-    });
-    trap(190, [&] {
-        if (oftenIndex < 1 || oftenIndex > ListView2->topLevelItemCount())
-            throw AppError(QStringLiteral("The stored alarm interval %1 names no row of the interval list.").arg(oftenIndex));
-        selectIntervalRow(oftenIndex);
-    });
-    // The interval list always keeps a selection, so a snooze always repeats.
-    if (selectedIntervalRow() == 0)
-        selectIntervalRow(1);
+    mOptions->restoreAlarmSettings(trap);
 }
 
 void Form1::restoreStartupOptions(ErrorTrap &trap)
 {
     trap(192, [&] {
-        mTray->setTrayTip(QString::fromLatin1(kProductName));
-        mTray->setTrayIcon(programIcon());
+        tray().setTrayTip(QString::fromLatin1(kProductName));
+        tray().setTrayIcon(programIcon());
         setWindowIcon(programIcon());
     });
-    trap(194, [&] { mTray->setInTray(true); });
-    trap(196, [&] { Check4->setChecked(settingIsOn(mContext.settings, SettingKey::WindowsStartup)); });
-    trap(198, [&] {
-        const bool on = settingIsOn(mContext.settings, SettingKey::Minimized);
-        if (Check8->isChecked() == on)
-            Check8_Click(); // the handler runs even when the value is already right
-        else
-            Check8->setChecked(on);
-    });
-    trap(200, [&] {
-        Check8->setVisible(Check4->isChecked());
-        if (Check4->isChecked() && Check8->isChecked())
-            mStartHidden = true;
-    });
+    trap(194, [&] { tray().setInTray(true); });
+    mStartHidden = mOptions->restoreStartupOptions(trap);
 }
 
 void Form1::placeWindow()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    if (mStartHidden) {
-        // The window has never been shown, so it goes straight into the tray
-        // without passing through the minimized state: leaving that state
-        // maps the window on X11, and hide() does not take back a window Qt
-        // never showed. The balloon follows once the event loop runs.
-        QTimer::singleShot(0, this, [this] {
-            if (!shouldHideIntoTray(true, mHiddenInTray, mTray->InTray() && mTray->trayAvailable())) {
-                setWindowState(Qt::WindowMinimized);
-                return;
-            }
-            mHiddenInTray = true;
-            showMinimizedBalloon(*mTray);
-        });
-    }
-}
-
-void Form1::ApplySkin()
-{
-    const QString skin = joinPath(mContext.programFolder, QString::fromLatin1(kSkinFileName));
-    if (!listingFindsFile(skin))
-        return;
-    QFile file(skin);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The skin file %1 could not be read: %2").arg(skin, file.errorString()));
-    setStyleSheet(QString::fromUtf8(file.readAll()));
+    if (mStartHidden)
+        mTrayPresence->startInTray();
 }
 
 bool Form1::listReminders()
 {
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.listReminders"));
-    trap(102, [&] { mListModel->clear(); });
-    return trap(104, [&] {
-        if (mConn.State() == 0)
-            throw AppError(QStringLiteral("The reminder database is not open."));
-        mListModel->load(mConn, currentDateFormat(mContext.settings));
-    });
+    return mController->listReminders();
 }
 
 void Form1::GetLatestReminder()
 {
-    mScheduler->GetLatestReminder();
-}
-
-void Form1::selectNext(bool listed)
-{
-    if (listed)
-        mScheduler->GetLatestReminder([this](const auto &visit) { mListModel->forEachScheduleRow(visit); },
-                                      [this](qint64 id) { return mListModel->message(id); });
-    else
-        GetLatestReminder();
+    mController->GetLatestReminder();
 }
 
 void Form1::setFrameCaption(const QString &caption)
@@ -574,24 +285,12 @@ std::optional<ReminderRecord> Form1::selectedReminder() const
 
 int Form1::selectedIntervalRow() const
 {
-    const QList<QTreeWidgetItem *> selected = ListView2->selectedItems();
-    return selected.isEmpty() ? 0 : ListView2->indexOfTopLevelItem(selected.first()) + 1;
-}
-
-void Form1::selectIntervalRow(int row)
-{
-    QTreeWidgetItem *item = ListView2->topLevelItem(row - 1);
-    ListView2->setCurrentItem(item);
-    item->setSelected(true);
+    return mOptions->selectedIntervalRow();
 }
 
 QString Form1::alarmSoundFile() const
 {
-    // Reading a FIFO or a device blocks the player, and with it the window
-    // and every alarm after it: such a path plays nothing.
-    const QString file = Text2->text();
-    const QFileInfo info(file);
-    return info.exists() && !info.isFile() ? QString() : file;
+    return mOptions->alarmSoundFile();
 }
 
 void Form1::restoreDefaultCursor()
@@ -609,9 +308,9 @@ void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
     if (isVisible())
         return;
     const int count = int(entries.size()) + more;
-    const QString text = count == 1 ? QStringLiteral("1 reminder was missed while Vestrona was not running")
-                                    : QStringLiteral("%1 reminders were missed while Vestrona was not running").arg(count);
-    mTray->ShowBalloon(text, QString::fromLatin1(kProductName), 0, false);
+    mTrayPresence->notify(count == 1
+                              ? QStringLiteral("1 reminder was missed while Vestrona was not running")
+                              : QStringLiteral("%1 reminders were missed while Vestrona was not running").arg(count));
 }
 
 void Form1::bringToFront()
@@ -621,7 +320,7 @@ void Form1::bringToFront()
     show();
     raise();
     activateWindow();
-    mHiddenInTray = false;
+    mTrayPresence->windowShown();
     // An open editor or pop-up blocks the window; it is what the user came
     // back for.
     if (QWidget *dialog = QApplication::activeModalWidget()) {
@@ -639,20 +338,9 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::Form_Resize()
 {
-    // Without a tray to come back from, the window stays minimized the ordinary way.
-    if (mClosing || !shouldHideIntoTray(isMinimized(), mHiddenInTray, mTray->InTray() && mTray->trayAvailable()))
-        return;
-    // Leaving the minimized state maps the window again on X11, so it comes
-    // before hiding.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    hide();
-    mHiddenInTray = true;
-    showMinimizedBalloon(*mTray);
-}
-
-void Form1::cSysTray1_MouseUp()
-{
-    bringToFront();
+    // Closing, the window no longer goes into the tray it is leaving.
+    if (!mClosing)
+        mTrayPresence->hideIfMinimized();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -667,82 +355,12 @@ void Form1::Form_QueryUnload()
         return;
     mClosing = true;
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.Form_QueryUnload"));
-    trap(100, [&] {
-        mWatcher->stop();
-        if (mConn.State() != 0)
-            mConn.Close();
-    });
+    trap(100, [&] { mController->closeDatabase(); });
     trap(104, [&] { QCoreApplication::processEvents(); });
-    trap(108, [&] { mTray->setInTray(false); });
-    trap(110, [&] {
-        mScheduler->stop();
-        if (mSyncScheduler)
-            mSyncScheduler->stop();
-    });
+    trap(108, [&] { tray().setInTray(false); });
+    trap(110, [&] { mController->stop(); });
     trap(112, [&] { QCoreApplication::processEvents(); });
     trap(116, [&] { QCoreApplication::quit(); });
-}
-
-void Form1::Check4_Click()
-{
-    if (mLoading)
-        return;
-    if (Check4->isChecked()) {
-        Check8->setVisible(true);
-        mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::WindowsStartup), QStringLiteral("On"));
-        mStartUp::EnableRunAtLogon(mContext.reporter, AutostartEntry(mContext.configFolder, mContext.programFilePath));
-    } else {
-        Check8->setChecked(false);
-        Check8->setVisible(false);
-        mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::WindowsStartup), QStringLiteral("Off"));
-        mStartUp::DisableRunAtLogon(mContext.reporter, AutostartEntry(mContext.configFolder, mContext.programFilePath));
-    }
-}
-
-void Form1::Check8_Click()
-{
-    mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::Minimized),
-                                  Check8->isChecked() ? QStringLiteral("On") : QStringLiteral("Off"));
-}
-
-void Form1::Text2_Change()
-{
-    mContext.settings.SaveSetting(QString::fromLatin1(SettingKey::Alarm), Text2->text());
-}
-
-void Form1::PushButton4_Click()
-{
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton4_Click"));
-    const QString file = alarmSoundFile();
-    if (file.trimmed().isEmpty() || !listingFindsFile(file))
-        return;
-    trap(104, [&] { mContext.sound.play(file, false); });
-}
-
-void Form1::PushButton5_Click()
-{
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton5_Click"));
-    QString chosen;
-    trap(106, [&] {
-        chosen = mContext.fileDialogs.getOpenFileName(QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
-                                                      QStringLiteral("Wav Files (*.wav)|*.wav|"));
-    });
-    if (chosen.isEmpty())
-        return;
-    trap(110, [&] {
-        requireRegularFile(chosen);
-        Text2->setText(chosen);
-    });
-}
-
-void Form1::PushButton6_Click()
-{
-    ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton6_Click"));
-    trap(100, [&] {
-        mConn.Execute(QString::fromLatin1(kSampleInsert));
-        noteLocalChange();
-    });
-    trap(102, [&] { listReminders(); });
 }
 
 } // namespace vestrona

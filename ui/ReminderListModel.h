@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/ReminderRows.h"
 #include "formats/ReminderListText.h"
 #include "core/ReminderRecord.h"
 #include "formats/RegionalSettings.h"
@@ -21,7 +22,7 @@ class Connection;
 // UTF-8 with all the others; a cell is formatted only when the view asks for
 // it. A list of a million reminders thus costs a few dozen bytes a row and
 // no per-row widgets. Damaged rows are kept whole, stored cells and all.
-class ReminderListModel final : public QAbstractTableModel {
+class ReminderListModel final : public QAbstractTableModel, public ReminderRows {
     Q_OBJECT
 
 public:
@@ -30,17 +31,17 @@ public:
     // Replaces every row with the reminders of `conn`, in the order of its
     // ordered select. `datePattern` is the DateFormat the Date column is
     // written in; it is remembered so the text can be read back the same way.
-    void load(Connection &conn, const QString &datePattern);
-    void clear();
+    void load(Connection &conn, const QString &datePattern) override;
+    void clear() override;
 
     ReminderRecord record(int row) const;
     // Every row that can ring, in list order, without its message: what
     // choosing the next reminder reads.
-    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const;
+    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const override;
     // The message of the row with this ID; "" for none.
-    QString message(qint64 id) const;
+    QString message(qint64 id) const override;
     // The damaged rows, by ID.
-    std::vector<ReminderRecord> damagedRows() const;
+    std::vector<ReminderRecord> damagedRows() const override;
     QString datePattern() const { return mDatePattern; }
     // The text a cell shows.
     QString cellText(int row, int column) const;

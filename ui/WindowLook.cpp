@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QGroupBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
@@ -24,6 +25,28 @@ QFont arialBold(qreal points)
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect geometry)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(arialBold(11.25));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect geometry)
+{
+    auto *f = new QGroupBox(QString::fromLatin1(caption), parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setGeometry(geometry);
+    return f;
 }
 
 void applyProgramLook()

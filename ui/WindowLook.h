@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QDialog;
+class QGroupBox;
+class QPushButton;
 class QWidget;
 
 namespace vestrona {
@@ -12,6 +15,13 @@ namespace vestrona {
 
 // Arial in bold at the given size: the font of windows, lists and buttons.
 QFont arialBold(qreal points);
+
+// The main window's controls are placed in twips; 15 twips make one pixel.
+QRect twips(int left, int top, int width, int height);
+// A named push button of the main window, in its bold button font.
+QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect geometry);
+// A named frame (a group box) of the main window.
+QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect geometry);
 
 // The program-wide defaults, set once the application object exists: Arial
 // 9 pt bold and the program's icon for every window.

@@ -37,15 +37,11 @@ QString AppFixture::setting(const char *key)
 
 bool AppFixture::start()
 {
-    AppContext context{program.path(),
+    AppContext context{{RegionalSettings::usEnglish(), reporter, settings(), clock, sound, popup,
+                        DataFiles::beside(program.path())},
+                       program.path(),
                        program.file(QStringLiteral("vestrona")),
                        config.path(),
-                       RegionalSettings::usEnglish(),
-                       reporter,
-                       settings(),
-                       clock,
-                       sound,
-                       popup,
                        [this] {
                            auto backend = std::make_unique<RecordingTrayBackend>();
                            backend->trayAvailable = trayAvailable;
@@ -53,7 +49,6 @@ bool AppFixture::start()
                            return backend;
                        },
                        dialogs,
-                       DataFiles::beside(program.path()),
                        passwords};
     context.runDialog = [this](QDialog &dialog) {
         ++dialogsShown;

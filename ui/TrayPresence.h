@@ -1,0 +1,60 @@
+#pragma once
+
+#include "control/BackgroundNotice.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QMenu;
+class QWidget;
+
+namespace vestrona {
+
+class TrayBackend;
+class cSysTray;
+
+// The program in the tray: the icon with its menu, the balloons, and the
+// main window hidden into the tray when minimized. Without a tray to come
+// back from, the window minimizes the ordinary way.
+class TrayPresence final : public QObject, public BackgroundNotice {
+    Q_OBJECT
+
+public:
+    // `window` must outlive the presence; the menu is its child.
+    TrayPresence(std::unique_ptr<TrayBackend> backend, QWidget &window);
+    ~TrayPresence() override;
+
+    cSysTray &tray() { return *mTray; }
+    bool HiddenInTray() const { return mHiddenInTray; }
+
+    // The window has just changed state: minimized, it goes into the tray.
+    void hideIfMinimized();
+    // Start-up into the tray: the window goes there without ever being
+    // shown, and the balloon follows once the event loop runs.
+    void startInTray();
+    // The window was brought back by any means.
+    void windowShown() { mHiddenInTray = false; }
+
+    // A balloon titled with the product name.
+    void notify(const QString &text) override;
+
+signals:
+    // A click on the icon, or "Show Vestrona".
+    void showRequested();
+    // "Calendar sync…".
+    void syncRequested();
+    // "Quit".
+    void quitRequested();
+
+private:
+    void createTrayMenu();
+    bool canHide() const;
+
+    QWidget &mWindow;
+    std::unique_ptr<cSysTray> mTray;
+    QMenu *mTrayMenu = nullptr;
+    bool mHiddenInTray = false;
+};
+
+} // namespace vestrona
