@@ -64,9 +64,10 @@ public:
 
     // The typed writes store exactly the cells that the statement texts
     // editorInsertStatement, editorUpdateStatement and deleteStatement store
-    // for the same values (Weekdays being weekday codes, which those texts do
-    // not quote), and refuse, throwing AppError, the values whose texts are refused: an
-    // Option outside -32768..32767, no date of the years 1 to 9999, no time.
+    // for the same values (Weekdays being weekday codes, which those texts
+    // do not quote). They throw AppError, storing nothing, for the values
+    // whose texts are refused: an Option outside -32768..32767, no date of
+    // the years 1 to 9999, no time.
     // Adds a reminder; returns the ID it was given (lastInsertId too).
     qint64 insertReminder(const ReminderValues &values);
     // Replaces every value of the reminder with the ID `id`; returns the
