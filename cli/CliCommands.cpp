@@ -16,7 +16,6 @@
 #include "formats/DateFormats.h"
 #include "formats/ReminderListText.h"
 #include "config/Settings.h"
-#include "database/Statements.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -341,8 +340,7 @@ int Cli::add(const QStringList &args)
     values.message = args.first();
 
     openDatabase();
-    mConn->Execute(editorInsertStatement(values, mEnv.regional));
-    mOut << mConn->lastInsertId() << '\n';
+    mOut << mConn->insertReminder(values) << '\n';
     return ExitOk;
 }
 
@@ -353,7 +351,7 @@ int Cli::remove(const QStringList &args)
     if (!ok || id <= 0)
         throw UsageError(QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first()));
     openDatabase();
-    if (mConn->Execute(deleteStatement(id)) == 0) {
+    if (mConn->deleteReminder(id) == 0) {
         mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";
         return ExitNothing;
     }

@@ -22,10 +22,15 @@ public:
 };
 
 // The program's one database connection (`conn`) to dbReminders.mdb, an
-// SQLite 3 file. Changes arrive as the statement texts the commands build;
-// each is parsed by parseStatement and run as a prepared statement with bound
-// values. Reads are typed. Every failure throws AppError with a description
-// that names the problem.
+// SQLite 3 file. The windows' commands hand over changes as the statement
+// texts they build; each is parsed by parseStatement and run as a prepared
+// statement with bound values. Other writers and every reader use typed
+// calls. Every failure throws AppError with a description that names the
+// problem.
+//
+// Inside database/ the work is shared out: SqliteDatabase (the handle, its
+// errors, transactions, runSql), openReminderDatabase (the open and its
+// checks), ReminderReader and ReminderWriter (tblReminders).
 class Connection {
 public:
     explicit Connection(RegionalSettings regional);
@@ -56,6 +61,20 @@ public:
     int Execute(const QString &statementText);
     // The ID the last insert assigned.
     qint64 lastInsertId() const;
+
+    // The typed writes store exactly the cells that the statement texts
+    // editorInsertStatement, editorUpdateStatement and deleteStatement store
+    // for the same values (Weekdays being weekday codes, which those texts
+    // do not quote). They throw AppError, storing nothing, for the values
+    // whose texts are refused: an Option outside -32768..32767, no date of
+    // the years 1 to 9999, no time.
+    // Adds a reminder; returns the ID it was given (lastInsertId too).
+    qint64 insertReminder(const ReminderValues &values);
+    // Replaces every value of the reminder with the ID `id`; returns the
+    // number of rows changed, 0 when there is no such reminder.
+    int updateReminder(qint64 id, const ReminderValues &values);
+    // Returns the number of rows deleted, 0 when there is no such reminder.
+    int deleteReminder(qint64 id);
 
     // Every reminder by start date, start time, then ID, damaged rows too.
     std::vector<ReminderRecord> orderedRows();

@@ -1,6 +1,7 @@
 #include "core/AppError.h"
 #include "database/Connection.h"
 #include "database/EmptyDatabase.h"
+#include "database/Statements.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 
@@ -17,6 +18,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+
+Q_DECLARE_METATYPE(vestrona::ReminderValues)
 
 using namespace vestrona;
 using vestrona::test::makeDatabase;
@@ -73,6 +76,29 @@ FileState stateOf(const QString &path)
     state.modified = QFileInfo(path).lastModified();
     state.folder = QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     return state;
+}
+
+RegionalSettings regionalNamed(const QString &name)
+{
+    if (name == QLatin1String("24-hour, dots"))
+        return RegionalSettings(RegionalSettings::DateOrder::DayFirst, QLatin1Char('.'), QLatin1Char('.'), true);
+    return RegionalSettings::usEnglish();
+}
+
+ReminderValues valuesOf(int option, const QDate &date, const QTime &time, const QString &message,
+                        const QString &weekdays = QString())
+{
+    return ReminderValues{option, date, time, message, weekdays};
+}
+
+// Every cell of a row as stored, with the type SQLite keeps each in.
+QVariantList storedCells(Connection &conn, qint64 id)
+{
+    QVariantList cells;
+    conn.runSql("select Option, typeof(Option), StartDate, typeof(StartDate), StartTime, typeof(StartTime), "
+                "Reminder, typeof(Reminder), Weekdays, typeof(Weekdays) from tblReminders where ID = ?",
+                {id}, [&cells](const QVariantList &row) { cells = row; });
+    return cells;
 }
 
 } // namespace
@@ -630,6 +656,115 @@ private slots:
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(path);
         QCOMPARE(conn.orderedRows().size(), std::size_t(1));
+    }
+
+    // The typed writes against the statement texts the windows' commands
+    // build: the same values must leave the same cells, or be refused by both.
+    void typedWritesStoreWhatStatementTextsStore_data()
+    {
+        QTest::addColumn<QString>("regional");
+        QTest::addColumn<ReminderValues>("values");
+        const QDate day(2026, 3, 9);
+        QTest::newRow("once") << "U.S." << valuesOf(OptionOnce, day, QTime(15, 3), "Call Anna");
+        QTest::newRow("weekly, Wednesday's blank") << "U.S." << valuesOf(OptionWeekly, day, QTime(7, 0), "gym", "Mon, Wed,Fri");
+        QTest::newRow("midnight, 12-hour") << "U.S." << valuesOf(OptionDaily, day, QTime(0, 0), "midnight");
+        QTest::newRow("noon, 12-hour") << "U.S." << valuesOf(OptionDaily, day, QTime(12, 0, 59), "noon");
+        QTest::newRow("milliseconds dropped") << "U.S." << valuesOf(OptionOnce, day, QTime(9, 5, 7, 450), "ms");
+        QTest::newRow("24-hour, dots") << "24-hour, dots" << valuesOf(OptionOnce, day, QTime(23, 59, 59), "late");
+        QTest::newRow("year 1") << "U.S." << valuesOf(OptionOnce, QDate(1, 1, 1), QTime(1, 2, 3), "old");
+        QTest::newRow("year 999") << "U.S." << valuesOf(OptionOnce, QDate(999, 12, 31), QTime(1, 2, 3), "three digits");
+        QTest::newRow("year 9999") << "U.S." << valuesOf(OptionOnce, QDate(9999, 12, 31), QTime(1, 2, 3), "far");
+        QTest::newRow("leap day") << "U.S." << valuesOf(OptionOnce, QDate(2028, 2, 29), QTime(6, 0), "leap");
+        QTest::newRow("option kept as given") << "U.S." << valuesOf(-32768, day, QTime(6, 0), "odd rule");
+        QTest::newRow("largest option") << "U.S." << valuesOf(32767, day, QTime(6, 0), "odd rule");
+        QTest::newRow("empty message") << "U.S." << valuesOf(OptionOnce, day, QTime(6, 0), QString());
+        QTest::newRow("quotes and lines") << "U.S."
+                                          << valuesOf(OptionOnce, day, QTime(6, 0), "It's ''Bob's''\r\nsecond\tline ");
+        QTest::newRow("hostile") << "U.S." << valuesOf(OptionOnce, day, QTime(6, 0), "'); drop table tblReminders; --");
+        QTest::newRow("unicode") << "U.S." << valuesOf(OptionOnce, day, QTime(6, 0), QString::fromUtf8("Grüße, 日本語 🎉"));
+    }
+    void typedWritesStoreWhatStatementTextsStore()
+    {
+        QFETCH(QString, regional);
+        QFETCH(ReminderValues, values);
+        const RegionalSettings settings = regionalNamed(regional);
+        Connection conn(settings);
+        conn.Open(freshDatabase());
+
+        QCOMPARE(conn.Execute(editorInsertStatement(values, settings)), 1);
+        const qint64 byText = conn.lastInsertId();
+        const qint64 typed = conn.insertReminder(values);
+        QCOMPARE(conn.lastInsertId(), typed);
+        QVERIFY(typed > byText);
+        QCOMPARE(storedCells(conn, typed), storedCells(conn, byText));
+        QVERIFY(!storedCells(conn, typed).isEmpty());
+
+        // Two rows that start alike, each updated to the values one way.
+        const ReminderValues before = valuesOf(OptionDaily, QDate(2020, 1, 2), QTime(3, 4, 5), "before", "Sun");
+        const qint64 updatedByText = conn.insertReminder(before);
+        const qint64 updatedTyped = conn.insertReminder(before);
+        QCOMPARE(conn.Execute(editorUpdateStatement(values, updatedByText, settings)), 1);
+        QCOMPARE(conn.updateReminder(updatedTyped, values), 1);
+        QCOMPARE(storedCells(conn, updatedTyped), storedCells(conn, updatedByText));
+        QCOMPARE(storedCells(conn, updatedTyped), storedCells(conn, typed));
+
+        QCOMPARE(conn.Execute(deleteStatement(byText)), 1);
+        QCOMPARE(conn.deleteReminder(typed), 1);
+        QCOMPARE(conn.Execute(deleteStatement(byText)), 0);
+        QCOMPARE(conn.deleteReminder(typed), 0);
+        QCOMPARE(conn.updateReminder(typed, values), 0);
+        QCOMPARE(conn.reminderCount(), 2);
+    }
+
+    void refusedByBothChangeNothing_data()
+    {
+        QTest::addColumn<ReminderValues>("values");
+        const QDate day(2026, 3, 9);
+        QTest::newRow("option too large") << valuesOf(40000, day, QTime(6, 0), "m");
+        QTest::newRow("option too small") << valuesOf(-40000, day, QTime(6, 0), "m");
+        QTest::newRow("no date") << valuesOf(OptionOnce, QDate(), QTime(6, 0), "m");
+        QTest::newRow("year 10000") << valuesOf(OptionOnce, QDate(10000, 1, 1), QTime(6, 0), "m");
+        QTest::newRow("year before 1") << valuesOf(OptionOnce, QDate(-5, 1, 1), QTime(6, 0), "m");
+        QTest::newRow("no time") << valuesOf(OptionOnce, day, QTime(), "m");
+    }
+    void refusedByBothChangeNothing()
+    {
+        QFETCH(ReminderValues, values);
+        const RegionalSettings settings = RegionalSettings::usEnglish();
+        Connection conn(settings);
+        conn.Open(freshDatabase());
+        const qint64 kept = conn.insertReminder(valuesOf(OptionOnce, QDate(2020, 1, 2), QTime(3, 4), "kept"));
+        const QVariantList cells = storedCells(conn, kept);
+
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(editorInsertStatement(values, settings)));
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.insertReminder(values));
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.Execute(editorUpdateStatement(values, kept, settings)));
+        QVERIFY_THROWS_EXCEPTION(AppError, conn.updateReminder(kept, values));
+        QCOMPARE(conn.reminderCount(), 1);
+        QCOMPARE(storedCells(conn, kept), cells);
+    }
+
+    // vestrona-cli says what the windows say when the file may not be changed.
+    void readOnlyRefusesInTheSameWords()
+    {
+        const QString path = freshDatabase();
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path, Connection::Access::ReadOnly);
+        const ReminderValues values = valuesOf(OptionOnce, QDate(2026, 3, 9), QTime(6, 0), "m");
+        const auto refusal = [](const std::function<void()> &write) {
+            try {
+                write();
+            } catch (const AppError &e) {
+                return e.description();
+            }
+            return QString();
+        };
+        const QString byText = refusal([&] { conn.Execute(editorInsertStatement(values, RegionalSettings::usEnglish())); });
+        QVERIFY(byText.contains(path));
+        QCOMPARE(refusal([&] { conn.insertReminder(values); }), byText);
+        QCOMPARE(refusal([&] { conn.updateReminder(1, values); }), byText);
+        QCOMPARE(refusal([&] { conn.deleteReminder(1); }), byText);
+        QCOMPARE(conn.reminderCount(), 0);
     }
 };
 

@@ -1,0 +1,282 @@
+#include "database/ReminderReader.h"
+
+#include "core/AppError.h"
+#include "formats/StoredDateTime.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestrona {
+
+namespace {
+
+// The rows are read in storage order and sorted here: walking an index and
+// looking up every row costs several times as much as a scan and a sort.
+constexpr auto kSelectAll = "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders";
+constexpr auto kSelectMessage = "select Reminder from tblReminders where ID = ?";
+constexpr auto kCountRows = "select count(*) from tblReminders";
+
+// The Option column as a whole number of int's range: 1.7 or 4294967297
+// must not pass for 1.
+std::optional<int> wholeOption(sqlite3_stmt *statement)
+{
+    const qint64 option = sqlite3_column_int64(statement, 1);
+    if (sqlite3_column_type(statement, 1) != SQLITE_INTEGER || option < std::numeric_limits<int>::min()
+        || option > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(option);
+}
+
+// The Option, StartDate and StartTime cells of a kSelectAll row as numbers,
+// each missing where the stored cell cannot be read: the one decoding of a
+// row's start that every reader shares.
+struct StoredStart {
+    std::optional<int> option;
+    std::optional<qint64> day;
+    std::optional<int> msecs;
+
+    explicit StoredStart(sqlite3_stmt *statement)
+        : option(wholeOption(statement)), day(storedJulianDay(columnText(statement, 2))),
+          msecs(storedMsecsOfDay(columnText(statement, 3)))
+    {
+    }
+    bool canRing() const { return option && day && msecs; }
+};
+
+// A long list repeats a handful of weekday sets: rows storing the same text
+// share one string rather than each holding a copy. A table of ever new texts
+// stops being pooled after a few hundred.
+class SharedTexts {
+public:
+    QString take(QUtf8StringView text)
+    {
+        const std::string_view key(text.data(), size_t(text.size()));
+        if (const auto found = mTexts.find(key); found != mTexts.end())
+            return found->second;
+        QString value = text.toString();
+        if (mTexts.size() < kMostTexts)
+            mTexts.emplace(std::string(key), value);
+        return value;
+    }
+
+private:
+    static constexpr size_t kMostTexts = 256;
+    std::map<std::string, QString, std::less<>> mTexts;
+};
+
+// The row of a kSelectAll-shaped statement. Without `withMessage` only what
+// scheduling needs: no message, and Weekdays of weekly rows only.
+void readRecord(sqlite3_stmt *statement, bool withMessage, ReminderRecord &record, SharedTexts *weekdays = nullptr)
+{
+    const StoredStart start(statement);
+    record.ID = sqlite3_column_int64(statement, 0);
+    record.Option = start.option.value_or(0);
+    record.StartDate = start.day ? QDate::fromJulianDay(*start.day) : QDate();
+    record.StartTime = start.msecs ? QTime::fromMSecsSinceStartOfDay(*start.msecs) : QTime();
+    record.damaged = !start.canRing();
+    record.stored = record.damaged ? std::make_shared<const StoredCells>(StoredCells{
+                                         columnText(statement, 1).toString(), columnText(statement, 2).toString(),
+                                         columnText(statement, 3).toString()})
+                                   : nullptr;
+    if (withMessage)
+        record.Reminder = columnText(statement, 4).toString();
+    if (withMessage || record.Option == OptionWeekly)
+        record.Weekdays = weekdays ? weekdays->take(columnText(statement, 5)) : columnText(statement, 5).toString();
+}
+
+QString readingAction()
+{
+    return QStringLiteral("reading the reminders");
+}
+
+QUtf8StringView argumentText(sqlite3_value *argument)
+{
+    return QUtf8StringView(reinterpret_cast<const char *>(sqlite3_value_text(argument)), sqlite3_value_bytes(argument));
+}
+
+// One number that sorts as comesBefore orders the stored start: by date, then
+// time, an invalid one before every valid one, as an invalid QDate or QTime
+// is. A single whole number lets SQLite's sort compare its records cheaply.
+void startKey(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    constexpr qint64 kTimesPerDay = 24 * 60 * 60 * 1000 + 1;
+    const qint64 day = storedJulianDay(argumentText(arguments[0])).value_or(-1) + 1;
+    const qint64 moment = storedMsecsOfDay(argumentText(arguments[1])).value_or(-1) + 1;
+    sqlite3_result_int64(context, day * kTimesPerDay + moment);
+}
+
+} // namespace
+
+void ReminderReader::releaseStatements()
+{
+    for (Statement *statement : {&mAllRows, &mSelectMessage, &mCountRows})
+        statement->reset();
+}
+
+// Walks every row in storage order. Without `withMessage` only what
+// scheduling needs is read: no message, and weekdays of weekly rows only,
+// since choosing the next reminder looks at every row but needs one message.
+template <class Row>
+void ReminderReader::walkRows(bool withMessage, Row &&row)
+{
+    walkRows(mAllRows, kSelectAll, withMessage, std::forward<Row>(row));
+}
+
+template <class Row>
+void ReminderReader::walkRows(Statement &slot, const char *sql, bool withMessage, Row &&row)
+{
+    ReminderRecord record;
+    SharedTexts weekdays;
+    mDb.stepRows(slot, sql, readingAction(), [&](sqlite3_stmt *statement) {
+        readRecord(statement, withMessage, record, &weekdays);
+        row(record);
+    });
+}
+
+// Walks every row in storage order with its start read as numbers, never
+// as a QDate, QTime or text. For a row that can ring, `numbers` (a ListRow
+// or a ScheduleRow) gets the ID, option, Julian day and milliseconds since
+// midnight before `valid` gets the statement for the rest; `damaged` gets
+// the statement of a row whose option, date or time cannot be read.
+template <class Numbers, class Valid, class Damaged>
+void ReminderReader::walkStarts(Numbers &numbers, Valid &&valid, Damaged &&damaged)
+{
+    mDb.stepRows(mAllRows, kSelectAll, readingAction(), [&](sqlite3_stmt *statement) {
+        const StoredStart start(statement);
+        if (!start.canRing()) {
+            damaged(statement);
+            return;
+        }
+        numbers.ID = sqlite3_column_int64(statement, 0);
+        numbers.Option = *start.option;
+        numbers.startDay = *start.day;
+        numbers.startMsecs = *start.msecs;
+        valid(statement);
+    });
+}
+
+std::vector<ReminderRecord> ReminderReader::orderedRows()
+{
+    std::vector<ReminderRecord> rows;
+    // Far cheaper than the copies a growing vector makes of every record.
+    rows.reserve(size_t(reminderCount()));
+    walkRows(true, [&rows](const ReminderRecord &record) { rows.push_back(record); });
+    // Start date, then start time; reminders that start together come in the
+    // order they were added.
+    std::sort(rows.begin(), rows.end(), [](const ReminderRecord &a, const ReminderRecord &b) {
+        return comesBefore(a, b);
+    });
+    return rows;
+}
+
+void ReminderReader::forEachOrderedRow(const Connection::RowCallback &row)
+{
+    mDb.requireOpen();
+    const int status = sqlite3_create_function_v2(mDb.handle(), "vestrona_start_key", 2,
+                                                  SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, startKey, nullptr,
+                                                  nullptr, nullptr);
+    if (status != SQLITE_OK)
+        mDb.raise(status, readingAction());
+    // SQLite sorts in a bounded amount of memory, spilling to a temporary
+    // file, where a sort here would hold every row at once.
+    Statement ordered;
+    walkRows(ordered,
+             "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders order by "
+             "vestrona_start_key(StartDate, StartTime), ID",
+             true, row);
+}
+
+void ReminderReader::forEachListRow(const std::function<void(const Connection::ListRow &)> &row,
+                                    const Connection::RowCallback &damaged)
+{
+    mDb.requireOpen();
+    Connection::ListRow listed;
+    walkStarts(
+        listed,
+        [&](sqlite3_stmt *statement) {
+            listed.message = columnText(statement, 4);
+            listed.weekdays = columnText(statement, 5);
+            row(listed);
+        },
+        [&](sqlite3_stmt *statement) {
+            ReminderRecord record;
+            readRecord(statement, true, record);
+            damaged(record);
+        });
+}
+
+void ReminderReader::forEachScheduleRow(const Connection::RowCallback &row, const Connection::RowCallback &damaged)
+{
+    mDb.requireOpen();
+    walkRows(false, [&](const ReminderRecord &record) {
+        if (!record.damaged) {
+            row(record);
+        } else if (damaged) {
+            // Rare enough that the message is looked up on its own.
+            ReminderRecord named = record;
+            named.Reminder = reminderMessage(record.ID);
+            damaged(named);
+        }
+    });
+}
+
+void ReminderReader::forEachScheduleStart(const std::function<void(const ScheduleRow &)> &row,
+                                          const Connection::RowCallback &damaged)
+{
+    mDb.requireOpen();
+    ScheduleRow numbers;
+    walkStarts(
+        numbers,
+        [&](sqlite3_stmt *statement) {
+            numbers.weekdays = numbers.Option == OptionWeekly ? weekdayMask(columnText(statement, 5)) : 0;
+            row(numbers);
+        },
+        [&](sqlite3_stmt *statement) {
+            if (!damaged)
+                return;
+            ReminderRecord record;
+            readRecord(statement, false, record);
+            // Rare enough that the message is looked up on its own.
+            record.Reminder = reminderMessage(record.ID);
+            damaged(record);
+        });
+}
+
+std::vector<ReminderRecord> ReminderReader::damagedRows()
+{
+    mDb.requireOpen();
+    std::vector<ReminderRecord> rows;
+    walkRows(true, [&rows](const ReminderRecord &record) {
+        if (record.damaged)
+            rows.push_back(record);
+    });
+    std::sort(rows.begin(), rows.end(), hasLowerId);
+    return rows;
+}
+
+qint64 ReminderReader::reminderCount()
+{
+    mDb.requireOpen();
+    return mDb.number(mCountRows, kCountRows, readingAction());
+}
+
+QString ReminderReader::reminderMessage(qint64 id)
+{
+    mDb.requireOpen();
+    const QString action = QStringLiteral("reading a reminder");
+    sqlite3_stmt *statement = mDb.prepare(mSelectMessage, kSelectMessage, action);
+    const ResetOnExit reset(statement);
+    sqlite3_bind_int64(statement, 1, id);
+    const int status = sqlite3_step(statement);
+    if (status == SQLITE_DONE)
+        throw AppError(QStringLiteral("The reminder with the ID %1 is no longer there.").arg(id));
+    if (status != SQLITE_ROW)
+        mDb.raise(status, action);
+    return columnText(statement, 0).toString();
+}
+
+} // namespace vestrona
