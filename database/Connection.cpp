@@ -725,4 +725,25 @@ void Connection::forEachOrderedRow(const std::function<void(const ReminderRecord
                 true, row);
 }
 
+int Connection::updateReminder(qint64 id, const ReminderValues &values)
+{
+    using Column = ParsedStatement::Column;
+    d->requireOpen();
+    d->requireWritable();
+    return d->execute({ParsedStatement::Kind::Update,
+                       {{Column::Option, values.option},
+                        {Column::StartDate, values.date},
+                        {Column::StartTime, values.time},
+                        {Column::Reminder, values.message},
+                        {Column::Weekdays, values.weekdays}},
+                       id});
+}
+
+int Connection::deleteReminder(qint64 id)
+{
+    d->requireOpen();
+    d->requireWritable();
+    return d->execute({ParsedStatement::Kind::Delete, {}, id});
+}
+
 } // namespace vestrona

@@ -115,6 +115,12 @@ public:
     // time and never all held at once: for writers of every row.
     void forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row);
 
+    // Typed changes for the sync and the import: the values are bound as
+    // insertReminder binds them, never written into a statement text.
+    // Each returns the number of rows changed (0: no reminder `id`).
+    int updateReminder(qint64 id, const ReminderValues &values);
+    int deleteReminder(qint64 id);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

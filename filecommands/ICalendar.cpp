@@ -556,7 +556,7 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     return result;
 }
 
-ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
+ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSettings &, Reporter &reporter,
                                            const QString &path, ProgressSink *progress, bool reportLeftOut)
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromICalendar"));
@@ -575,7 +575,7 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSetti
     result.leftOut = content.leftOut;
     result.failed = !(read && addInOneTransaction(trap, conn, [&] {
         for (const ReminderValues &values : content.reminders) {
-            conn.Execute(editorInsertStatement(values, regional));
+            conn.insertReminder(values.option, values.date, values.time, values.message, values.weekdays);
             result.added.push_back(storedRecord(values, conn.lastInsertId()));
         }
     }));
