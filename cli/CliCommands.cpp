@@ -397,7 +397,7 @@ int Cli::sync()
         return mParser.isSet(option) ? std::optional<QString>(mParser.value(option)) : std::nullopt;
     };
     openDatabase();
-    return syncCommand(*mConn, mEnv.settings, mEnv.regional, {given(mUrl), given(mUser), given(mAcceptCertificate)},
+    return syncCommand(*mConn, mEnv.settings, {given(mUrl), given(mUser), given(mAcceptCertificate)},
                        mOut, mErr);
 }
 

@@ -125,12 +125,11 @@ void printReport(const SyncReport &report, QTextStream &out)
 
 } // namespace
 
-int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
-                const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err)
+int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err)
 {
     try {
         const SyncAccount account = accountFor(settings, commandLine);
-        SyncSession session(account, passwordFor(account, err), conn, regional);
+        SyncSession session(account, passwordFor(account, err), conn);
         const SyncReport report = awaitAnswer<SyncReport>([&](auto done) {
             QObject::connect(&session.engine, &Syncer::finished, &session.engine, done);
             session.engine.sync();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "formats/RegionalSettings.h"
-
 #include <QString>
 
 #include <optional>
@@ -26,7 +24,7 @@ struct SyncCommandLine {
 // the standard input is a terminal. Prints a line per kind of change, then
 // each item left out and each conflict; a failure goes to `err` in words.
 // Returns a CliExit: ok, some left out (ExitNothing) or failed (ExitDatabase).
-int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
-                const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err);
+int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out,
+                QTextStream &err);
 
 } // namespace vestrona

@@ -7,15 +7,14 @@
 
 namespace vestrona {
 
-SyncSession::SyncSession(const SyncAccount &account, const QString &password, Connection &conn,
-                         RegionalSettings regional)
-    : collection(account, password), engine(collection, conn, std::move(regional), account.url.toString())
+SyncSession::SyncSession(const SyncAccount &account, const QString &password, Connection &conn)
+    : collection(account, password), engine(collection, conn, account.url.toString())
 {
 }
 
 AccountSyncer::AccountSyncer(const SettingsStore &settings, PasswordStore &passwords, Connection &conn,
-                             RegionalSettings regional, QObject *parent)
-    : Syncer(parent), mSettings(settings), mPasswords(passwords), mConn(conn), mRegional(std::move(regional))
+                             QObject *parent)
+    : Syncer(parent), mSettings(settings), mPasswords(passwords), mConn(conn)
 {
 }
 
@@ -58,7 +57,7 @@ void AccountSyncer::start(const SyncAccount &account, const QString &password)
         finishLater(report);
         return;
     }
-    mSession = std::make_unique<SyncSession>(account, password, mConn, mRegional);
+    mSession = std::make_unique<SyncSession>(account, password, mConn);
     connect(&mSession->engine, &Syncer::finished, this, &AccountSyncer::finish);
     mSession->engine.sync();
 }

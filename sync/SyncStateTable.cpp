@@ -1,5 +1,6 @@
 #include "sync/SyncStateTable.h"
 
+#include "core/AppError.h"
 #include "database/Connection.h"
 
 #include <QUuid>
@@ -20,6 +21,7 @@ constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT P
 constexpr auto kKeyUrl = "CollectionUrl";
 constexpr auto kKeyToken = "SyncToken";
 constexpr auto kKeyCalendar = "CalendarId";
+constexpr auto kKeyVersion = "SchemaVersion";
 
 QVariant nullIfEmpty(const QString &text)
 {
@@ -41,6 +43,7 @@ void SyncStateTable::open(const QString &collectionUrl)
     mConn.runSql(kCreateState);
     mConn.runSql(kCreateIndex);
     mConn.runSql(kCreateInfo);
+    upgrade();
     if (value(kKeyUrl) == collectionUrl)
         return;
     mConn.beginTransaction();
@@ -53,6 +56,24 @@ void SyncStateTable::open(const QString &collectionUrl)
         mConn.rollback();
         throw;
     }
+}
+
+void SyncStateTable::upgrade()
+{
+    // None: tables of a version that kept no number, laid out as version 1.
+    const int found = value(kKeyVersion).toInt();
+    if (found == kSyncSchemaVersion)
+        return;
+    if (found > kSyncSchemaVersion)
+        throw AppError(QStringLiteral("The calendar sync's bookkeeping in %1 was written by a newer Vestrona; "
+                                      "sync this database with that version.")
+                           .arg(mConn.databasePath()));
+    setValue(kKeyVersion, QString::number(kSyncSchemaVersion));
+}
+
+int SyncStateTable::schemaVersion()
+{
+    return value(kKeyVersion).toInt();
 }
 
 std::vector<SyncEntry> SyncStateTable::entries()

@@ -11,6 +11,10 @@ namespace vestrona {
 
 class Connection;
 
+// The layout of the bookkeeping tables this program writes, kept in
+// tblSyncInfo as SchemaVersion.
+inline constexpr int kSyncSchemaVersion = 1;
+
 // A reminder's cells as text, exactly as a sync last saw them, so that any
 // change here since then shows, a damaged row's stored texts included.
 struct SyncedState {
@@ -46,9 +50,14 @@ class SyncStateTable {
 public:
     explicit SyncStateTable(Connection &conn) : mConn(conn) {}
 
-    // Creates the tables the first time, and drops the bookkeeping of another
-    // collection: a sync with a new address starts as a first one.
+    // Creates the tables the first time, brings older ones up to
+    // kSyncSchemaVersion in place, keeping every entry, and drops the
+    // bookkeeping of another collection: a sync with a new address starts as
+    // a first one. Tables of a newer version are refused with AppError, so
+    // that this program never half-understands them.
     void open(const QString &collectionUrl);
+    // The layout the tables have: 0 before open() on a database that kept none.
+    int schemaVersion();
 
     std::vector<SyncEntry> entries();
     // Replaces the entry of the same href, or for one without an href the
@@ -65,6 +74,7 @@ public:
     QString calendarId();
 
 private:
+    void upgrade();
     QString value(const char *key);
     void setValue(const char *key, const QString &value);
 
