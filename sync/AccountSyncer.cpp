@@ -40,13 +40,15 @@ void AccountSyncer::sync()
         finishLater(report);
         return;
     }
-    mPasswords.read(account.url, account.user, [self = QPointer<AccountSyncer>(this), account](const QString &password) {
-        if (self)
-            self->start(account, password);
-    });
+    mPasswords.read(account.url, account.user,
+                    [self = QPointer<AccountSyncer>(this), account, emptied = takeEmptiedAnswer()](
+                        const QString &password) {
+                        if (self)
+                            self->start(account, password, emptied);
+                    });
 }
 
-void AccountSyncer::start(const SyncAccount &account, const QString &password)
+void AccountSyncer::start(const SyncAccount &account, const QString &password, EmptiedCalendar emptied)
 {
     if (password.isEmpty()) {
         SyncReport report;
@@ -59,6 +61,7 @@ void AccountSyncer::start(const SyncAccount &account, const QString &password)
     }
     mSession = std::make_unique<SyncSession>(account, password, mConn);
     connect(&mSession->engine, &Syncer::finished, this, &AccountSyncer::finish);
+    mSession->engine.answerEmptiedCalendar(emptied);
     mSession->engine.sync();
 }
 

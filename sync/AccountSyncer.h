@@ -38,7 +38,7 @@ public:
     bool isSyncing() const override { return mSyncing; }
 
 private:
-    void start(const SyncAccount &account, const QString &password);
+    void start(const SyncAccount &account, const QString &password, EmptiedCalendar emptied);
     // Reports later, as a sync over the network would.
     void finishLater(SyncReport report);
     void finish(const SyncReport &report);

@@ -72,9 +72,6 @@ void SyncApplier::apply(const SyncAction &action, SyncReport &counts, std::vecto
         toRecord.push_back(entry);
         ++counts.downloaded;
         return;
-    case Kind::ArchiveAndDeleteHere:
-        counts.conflicts << mArchive.keep(action.row);
-        [[fallthrough]];
     case Kind::DeleteHere:
         mConn.deleteReminder(action.row.ID);
         mTable.removeHref(action.href);
@@ -85,6 +82,9 @@ void SyncApplier::apply(const SyncAction &action, SyncReport &counts, std::vecto
             toRecord.push_back(entry);
         else
             mTable.save(entry);
+        return;
+    case Kind::KeepHere:
+        mTable.save({action.href, action.row.ID, action.uid, action.etag, action.state, true});
         return;
     case Kind::RecordLeftOut:
         mTable.save({QString(), action.row.ID, QString(), QByteArray(), syncedStateOf(action.row)});

@@ -24,6 +24,28 @@ constexpr int kRounds = 3;
 // lost before its commit is found on the server by its href next time.
 constexpr int kRecordsPerCommit = 500;
 
+// Pages of a sync-collection answer the server cuts short that are asked
+// for in one sync; the rest waits for the next one.
+constexpr int kListingPages = 50;
+
+// Adds one page of changes to what the pages before said: a later word on
+// an href replaces an earlier one.
+void addPage(ServerListing &listing, const CalDavChanges &page)
+{
+    const auto drop = [&listing](const QString &href) {
+        std::erase_if(listing.present, [&href](const CalDavResource &r) { return r.href == href; });
+        std::erase(listing.removed, href);
+    };
+    for (const CalDavResource &resource : page.changed) {
+        drop(resource.href);
+        listing.present.push_back(resource);
+    }
+    for (const QString &href : page.removed) {
+        drop(href);
+        listing.removed.push_back(href);
+    }
+}
+
 // Failures that say nothing of the collection as a whole: the server turned
 // down this one request, and the next may well go through.
 bool concernsOneItem(CalDavFailure::Kind kind)
@@ -44,7 +66,13 @@ struct SyncEngine::Run {
     SyncReport report;
     QString calendarId;
     QByteArray newToken;
+    // Something listed was not fetched: the next sync lists from the old token.
+    bool holdToken = false;
+    EmptiedCalendar emptied = EmptiedCalendar::Ask;
     int round = 0;
+    int putsSent = 0;
+    int putsRefused = 0;
+    QString lastRefusal;
 
     // What the server said in this round, and what was fetched of it.
     ServerListing listing;
@@ -66,6 +94,8 @@ struct SyncEngine::Run {
 
     void start();
     void listChanges(const CalDavCollectionInfo &info);
+    void listChangesFrom(const QByteArray &from, bool whole, const CalDavCollectionInfo &info, ServerListing sofar,
+                         int pages);
     void listAll();
     void takeListing(ServerListing heard);
     void fetchNext(std::size_t from);
@@ -102,6 +132,7 @@ void SyncEngine::sync()
         return;
     ++mRunNumber;
     mRun = std::make_unique<Run>(*this);
+    mRun->emptied = takeEmptiedAnswer();
     mRun->start();
 }
 
@@ -137,7 +168,8 @@ void SyncEngine::Run::finish()
 {
     report.finishedAt = QDateTime::currentDateTime();
     if (report.outcome != SyncReport::Outcome::Failed)
-        report.outcome = report.leftOut.isEmpty() ? SyncReport::Outcome::Synced : SyncReport::Outcome::SomeLeftOut;
+        report.outcome = report.leftOut.isEmpty() && report.stillLeftOut == 0 ? SyncReport::Outcome::Synced
+                                                                               : SyncReport::Outcome::SomeLeftOut;
     const SyncReport done = report;
     SyncEngine &owner = engine;
     // Destroys this run; nothing of it may be touched afterwards.
@@ -196,20 +228,36 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
         newToken = saved;
         return reconcileRound();
     }
+    listChangesFrom(saved, saved.isEmpty(), info, {}, 0);
+}
+
+// Asks for the changes since `from`, page after page while the server cuts
+// its answer short (RFC 6578 section 3.6): each page's token goes on from
+// where that page stopped.
+void SyncEngine::Run::listChangesFrom(const QByteArray &from, bool whole, const CalDavCollectionInfo &info,
+                                      ServerListing sofar, int pages)
+{
     engine.mCollection.changesSince(
-        saved, guarded<void(CalDavFailure, CalDavChanges)>(
-                   [this, saved, info](const CalDavFailure &failure, const CalDavChanges &changes) {
-                       if (ended(failure))
-                           return;
-                       if (!changes.tokenExpired) {
-                           newToken = changes.newSyncToken;
-                           return takeListing({changes.changed, changes.removed, saved.isEmpty()});
-                       }
-                       // The whole listing is newer than the probe's token;
-                       // what changed in between comes again next time.
-                       newToken = info.syncToken;
-                       listAll();
-                   }));
+        from, guarded<void(CalDavFailure, CalDavChanges)>([this, from, whole, info, sofar, pages](
+                                                              const CalDavFailure &failure,
+                                                              const CalDavChanges &changes) mutable {
+            if (ended(failure))
+                return;
+            if (changes.tokenExpired) {
+                // The whole listing is newer than the probe's token; what
+                // changed in between comes again next time.
+                newToken = info.syncToken;
+                return listAll();
+            }
+            addPage(sofar, changes);
+            newToken = changes.newSyncToken;
+            const bool goesOn = !changes.newSyncToken.isEmpty() && changes.newSyncToken != from;
+            if (changes.truncated && goesOn && pages + 1 < kListingPages)
+                return listChangesFrom(changes.newSyncToken, whole, info, std::move(sofar), pages + 1);
+            // Cut short, it is no whole listing: what it lacks may be there.
+            sofar.whole = whole && !changes.truncated;
+            takeListing(std::move(sofar));
+        }));
 }
 
 void SyncEngine::Run::listAll()
@@ -252,12 +300,24 @@ void SyncEngine::Run::fetchNext(std::size_t from)
 
 void SyncEngine::Run::reconcileRound()
 {
+    if (fetched.size() < toFetch.size())
+        holdToken = true;
     const SyncPlan plan = applier->decideAndApply(
         [this](const LocalState &here) {
             return reconcile({here.rows, here.entries, listing, fetched, calendarId,
-                              engine.mCollection.collectionPath()});
+                              engine.mCollection.collectionPath(), emptied});
         },
         report);
+    if (plan.serverEmptied) {
+        report.serverEmptied = true;
+        return fail(QStringLiteral("The calendar on the server no longer holds %1 of the %2 items it held at the "
+                                   "last sync, so nothing was deleted here. Either put this computer's reminders "
+                                   "back on the server, or delete them here too.")
+                        .arg(plan.lost)
+                        .arg(plan.held));
+    }
+    if (round == 0)
+        report.stillLeftOut = plan.stillLeftOut;
     listing = {};
     fetched.clear();
     for (const SyncAction &action : plan.actions) {
@@ -300,6 +360,7 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
     using Failure = CalDavFailure::Kind;
     --uploadsRunning;
     const bool put = action.kind != SyncAction::Kind::DeleteThere;
+    putsSent += put;
     if (!failure.failed()) {
         if (put) {
             const SyncEntry entry{action.href, action.row.ID, action.uid, etag, syncedStateOf(action.row)};
@@ -320,6 +381,8 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
     } else if (failure.kind == Failure::NotFound) {
         recordsRemoved.push_back(action.href);
     } else if (concernsOneItem(failure.kind)) {
+        putsRefused += put;
+        lastRefusal = failure.words;
         report.leftOut << QStringLiteral("%1: %2 (%3)").arg(
             shownName(action.row.Reminder),
             put ? QStringLiteral("the server did not take it; it is sent again next time")
@@ -346,6 +409,10 @@ void SyncEngine::Run::flushRecords()
 void SyncEngine::Run::afterUploads()
 {
     flushRecords();
+    if (putsSent > 0 && putsRefused == putsSent)
+        return fail(QStringLiteral("The calendar server took none of the %1 reminders sent to it: %2")
+                        .arg(putsSent)
+                        .arg(lastRefusal));
     if ((!again.present.empty() || !again.removed.empty()) && ++round < kRounds) {
         ServerListing heard = std::move(again);
         again = {};
@@ -385,7 +452,7 @@ void SyncEngine::Run::learnEtags(std::size_t from)
 // its own uploads again.
 void SyncEngine::Run::settle()
 {
-    if (newToken.isEmpty())
+    if (newToken.isEmpty() || holdToken)
         return finish();
     if (report.uploaded + report.deletedThere == 0) {
         table.setSyncToken(newToken);

@@ -23,31 +23,51 @@ public:
             else
                 mByHref.emplace(entry.href, entry);
         }
-        // An upload whose answer never arrived left no entry; its href tells it.
+        // An upload whose answer never arrived left no entry; its href and
+        // UID tell it. Another computer's or another address's upload of
+        // the same reminder shows by its content.
         for (const auto &[id, row] : mLocal) {
-            if (!mSyncedById.count(id) && isExportable(row))
-                mOwnHrefs.emplace(newHref(in.collectionPath, iCalendarUid(row, in.calendarId)), id);
+            if (mSyncedById.count(id) || !isExportable(row))
+                continue;
+            const QString uid = iCalendarUid(row, in.calendarId);
+            mUnlinked.emplace(newHref(in.collectionPath, uid), id);
+            mUnlinked.emplace(uid, id);
+            mUnlinked.emplace(contentKey(syncedStateOf(row)), id);
         }
     }
 
     SyncPlan run()
     {
+        const std::set<QString> removed = removedThere();
+        if (emptied(removed)) {
+            if (mIn.emptied == EmptiedCalendar::Ask) {
+                mPlan.serverEmptied = true;
+                return std::move(mPlan);
+            }
+            mUploadAll = mIn.emptied == EmptiedCalendar::UploadAll;
+        }
         for (const auto &[href, item] : mIn.fetched)
             takeServerVersion(item);
-        for (const QString &href : removedThere())
+        for (const QString &href : removed)
             takeServerDeletion(href);
         for (const auto &[id, row] : mLocal) {
             if (!mHandledIds.count(id))
                 takeLocalState(row);
         }
         for (const auto &[id, entry] : mSyncedById) {
-            if (!mLocal.count(id) && !mHandledHrefs.count(entry.href))
+            if (mLocal.count(id) || mHandledHrefs.count(entry.href))
+                continue;
+            // What the server holds is no reminder's: it stays, known as left out.
+            if (entry.serverLeftOut)
+                add(Kind::Record, entry.href, entry.uid, entry.etag);
+            else
                 add(Kind::DeleteThere, entry.href, entry.uid, entry.etag, asSynced(entry));
         }
         for (const auto &[id, entry] : mLeftOutById) {
             if (!mLocal.count(id))
                 add(Kind::ForgetLeftOut, {}, {}, {}, asSynced(entry));
         }
+        countStillLeftOut();
         return std::move(mPlan);
     }
 
@@ -67,6 +87,61 @@ private:
         return row;
     }
 
+    static QString contentKey(const SyncedState &state)
+    {
+        return QStringList{QStringLiteral("content"), state.option, state.date, state.time, state.message,
+                           state.weekdays}
+            .join(QChar(0));
+    }
+
+    // The unlinked reminder here that `item` is, by its href, UID or
+    // content, taken so that no second item is matched to it; 0 for none.
+    qint64 takeUnlinked(const ServerItem &item)
+    {
+        QStringList keys{item.href, item.content.uid};
+        if (item.content.reminder)
+            keys << contentKey(syncedStateOf(storedRecord(*item.content.reminder, 0)));
+        for (const QString &key : keys) {
+            const auto [first, last] = mUnlinked.equal_range(key);
+            for (auto found = first; found != last; ++found) {
+                if (!mHandledIds.count(found->second))
+                    return found->second;
+            }
+        }
+        return 0;
+    }
+
+    // All or most of what the server held is gone, and some of it would
+    // take a reminder here with it.
+    bool emptied(const std::set<QString> &removed)
+    {
+        mPlan.held = int(mByHref.size());
+        mPlan.lost = int(removed.size());
+        const bool most = mPlan.lost == mPlan.held || (mPlan.held >= 10 && 2 * mPlan.lost > mPlan.held);
+        if (mPlan.lost == 0 || !most)
+            return false;
+        for (const QString &href : removed) {
+            const SyncEntry &entry = mByHref.at(href);
+            const auto here = mLocal.find(entry.reminderId);
+            if (entry.isSynced() && here != mLocal.end() && syncedStateOf(here->second) == entry.state)
+                return true;
+        }
+        return false;
+    }
+
+    // Left-out items of the bookkeeping this plan neither names nor changes.
+    void countStillLeftOut()
+    {
+        for (const SyncEntry &entry : mIn.entries) {
+            if (entry.href.isEmpty()) {
+                const auto here = mLocal.find(entry.reminderId);
+                mPlan.stillLeftOut += here != mLocal.end() && syncedStateOf(here->second) == entry.state;
+            } else if ((!entry.reminderId || entry.serverLeftOut) && !mHandledHrefs.count(entry.href)) {
+                ++mPlan.stillLeftOut;
+            }
+        }
+    }
+
     // Hrefs of the bookkeeping the server no longer holds.
     std::set<QString> removedThere() const
     {
@@ -75,8 +150,8 @@ private:
             if (mByHref.count(href))
                 removed.insert(href);
         }
-        // A listing of the whole collection names no deletions: whatever it
-        // lacks is gone.
+        // A complete listing of the whole collection names no deletions:
+        // whatever it lacks is gone.
         std::set<QString> listed;
         for (const CalDavResource &resource : mIn.listing.present)
             listed.insert(resource.href);
@@ -85,11 +160,6 @@ private:
                 if (!listed.count(href))
                     removed.insert(href);
             }
-        }
-        // Gone between the listing and the fetch.
-        for (const QString &href : hrefsToFetch(mIn.listing, mIn.entries)) {
-            if (!mIn.fetched.count(href) && mByHref.count(href))
-                removed.insert(href);
         }
         return removed;
     }
@@ -100,12 +170,7 @@ private:
         mHandledHrefs.insert(item.href);
         const auto known = mByHref.find(item.href);
         const SyncEntry *entry = known == mByHref.end() ? nullptr : &known->second;
-        qint64 id = 0;
-        if (entry && entry->isSynced()) {
-            id = entry->reminderId;
-        } else if (const auto own = mOwnHrefs.find(item.href); own != mOwnHrefs.end()) {
-            id = own->second;
-        }
+        const qint64 id = entry && entry->isSynced() ? entry->reminderId : takeUnlinked(item);
         const auto here = mLocal.find(id);
         const ReminderRecord *mine = here == mLocal.end() ? nullptr : &here->second;
         if (mine)
@@ -117,9 +182,12 @@ private:
 
         if (!resource.reminder) {
             mPlan.leftOut << QStringLiteral("%1: %2").arg(shownName(resource.summary), resource.leftOutReason);
-            if (mine)
-                add(changedHere ? Kind::ArchiveAndDeleteHere : Kind::DeleteHere, item.href, uid, {}, *mine);
-            add(Kind::Record, item.href, uid, item.etag);
+            if (!mine)
+                return add(Kind::Record, item.href, uid, item.etag);
+            // The reminder here keeps ringing as it was synced; an edit here
+            // since then stays an edit.
+            add(Kind::KeepHere, item.href, uid, item.etag, *mine);
+            mPlan.actions.back().state = entry && entry->isSynced() ? entry->state : syncedStateOf(*mine);
             return;
         }
         const ReminderValues &values = *resource.reminder;
@@ -139,13 +207,13 @@ private:
         if (!entry.isSynced() || here == mLocal.end())
             return add(Kind::ForgetHref, href, {}, {});
         const ReminderRecord &mine = here->second;
-        if (syncedStateOf(mine) == entry.state) {
+        if (syncedStateOf(mine) == entry.state && !mUploadAll) {
             add(Kind::DeleteHere, href, entry.uid, {}, mine);
             mHandledIds.insert(mine.ID);
         } else if (isExportable(mine)) {
-            // Edited here, so it goes up again. The entry stays until the
-            // upload is done: should the href be taken meanwhile, the 412
-            // finds the reminder as a changed one.
+            // Edited here, or to be put back, so it goes up again. The entry
+            // stays until the upload is done: should the href be taken
+            // meanwhile, the 412 finds the reminder as a changed one.
             add(Kind::UploadNew, href, entry.uid, {}, mine);
             mHandledIds.insert(mine.ID);
         } else {
@@ -167,6 +235,8 @@ private:
             return add(Kind::RecordLeftOut, {}, {}, {}, row);
         }
         const auto synced = mSyncedById.find(row.ID);
+        if (synced != mSyncedById.end() && synced->second.serverLeftOut)
+            return;
         if (synced == mSyncedById.end()) {
             const QString uid = iCalendarUid(row, mIn.calendarId);
             add(Kind::UploadNew, newHref(mIn.collectionPath, uid), uid, {}, row);
@@ -180,7 +250,11 @@ private:
     std::map<QString, SyncEntry> mByHref;
     std::map<qint64, SyncEntry> mSyncedById;
     std::map<qint64, SyncEntry> mLeftOutById;
-    std::map<QString, qint64> mOwnHrefs;
+    // Reminders here without an entry, by the href and UID they would be
+    // uploaded under and by their content.
+    std::multimap<QString, qint64> mUnlinked;
+    // The user chose to put back what the server lost.
+    bool mUploadAll = false;
     std::set<qint64> mHandledIds;
     std::set<QString> mHandledHrefs;
     SyncPlan mPlan;

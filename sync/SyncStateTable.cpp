@@ -13,7 +13,7 @@ namespace {
 // server; a reminder's row there holds the state the user was told about.
 constexpr auto kCreateState =
     "create table if not exists tblSyncState (Href TEXT UNIQUE, ReminderID INTEGER, UID TEXT, ETag TEXT, "
-    "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT)";
+    "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT, ServerLeftOut INTEGER)";
 // A first sync of many reminders looks each one up by its ID.
 constexpr auto kCreateIndex = "create index if not exists idxSyncStateReminder on tblSyncState (ReminderID)";
 constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT PRIMARY KEY, Value TEXT)";
@@ -68,7 +68,20 @@ void SyncStateTable::upgrade()
         throw AppError(QStringLiteral("The calendar sync's bookkeeping in %1 was written by a newer Vestrona; "
                                       "sync this database with that version.")
                            .arg(mConn.databasePath()));
-    setValue(kKeyVersion, QString::number(kSyncSchemaVersion));
+    // Version 2 adds ServerLeftOut; a table made just now has it already.
+    bool hasLeftOut = false;
+    mConn.runSql("select 1 from pragma_table_info('tblSyncState') where name = 'ServerLeftOut'", {},
+                 [&hasLeftOut](const QVariantList &) { hasLeftOut = true; });
+    mConn.beginTransaction();
+    try {
+        if (!hasLeftOut)
+            mConn.runSql("alter table tblSyncState add column ServerLeftOut INTEGER");
+        setValue(kKeyVersion, QString::number(kSyncSchemaVersion));
+        mConn.commit();
+    } catch (...) {
+        mConn.rollback();
+        throw;
+    }
 }
 
 int SyncStateTable::schemaVersion()
@@ -79,13 +92,14 @@ int SyncStateTable::schemaVersion()
 std::vector<SyncEntry> SyncStateTable::entries()
 {
     std::vector<SyncEntry> result;
-    mConn.runSql("select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, Reminder, Weekdays "
-                 "from tblSyncState",
+    mConn.runSql("select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, Reminder, Weekdays, "
+                 "ServerLeftOut from tblSyncState",
                  {}, [&result](const QVariantList &row) {
                      result.push_back({row[0].toString(), row[1].toLongLong(), row[2].toString(),
                                        row[3].toString().toUtf8(),
                                        {row[4].toString(), row[5].toString(), row[6].toString(), row[7].toString(),
-                                        row[8].toString()}});
+                                        row[8].toString()},
+                                       row[9].toLongLong() != 0});
                  });
     return result;
 }
@@ -96,10 +110,11 @@ void SyncStateTable::save(const SyncEntry &entry)
     // its old entry here.
     if (entry.reminderId)
         removeReminder(entry.reminderId);
-    mConn.runSql("insert or replace into tblSyncState values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+    mConn.runSql("insert or replace into tblSyncState (Href, ReminderID, UID, ETag, Option, StartDate, StartTime, "
+                 "Reminder, Weekdays, ServerLeftOut) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                  {nullIfEmpty(entry.href), entry.reminderId ? QVariant(entry.reminderId) : QVariant(), entry.uid,
                   QString::fromUtf8(entry.etag), entry.state.option, entry.state.date, entry.state.time,
-                  entry.state.message, entry.state.weekdays});
+                  entry.state.message, entry.state.weekdays, entry.serverLeftOut ? 1 : 0});
 }
 
 void SyncStateTable::removeHref(const QString &href)

@@ -13,7 +13,7 @@ class Connection;
 
 // The layout of the bookkeeping tables this program writes, kept in
 // tblSyncInfo as SchemaVersion.
-inline constexpr int kSyncSchemaVersion = 1;
+inline constexpr int kSyncSchemaVersion = 2;
 
 // A reminder's cells as text, exactly as a sync last saw them, so that any
 // change here since then shows, a damaged row's stored texts included.
@@ -27,7 +27,9 @@ SyncedState syncedStateOf(const ReminderRecord &row);
 
 // One row of the sync's bookkeeping. Three kinds:
 //  - a reminder on the server: href and reminderId, with the ETag and state
-//    of the last sync;
+//    of the last sync; serverLeftOut when the server's version (of that
+//    ETag) is one no reminder can hold: the reminder here then stays as it
+//    was, and neither side is written until the server's version changes;
 //  - a server resource no reminder can hold: href, no reminderId, with the
 //    ETag it had when the user was told so;
 //  - a reminder here that cannot go to the server: reminderId, no href, with
@@ -38,6 +40,7 @@ struct SyncEntry {
     QString uid;
     QByteArray etag;
     SyncedState state;
+    bool serverLeftOut = false;
 
     bool isSynced() const { return reminderId != 0 && !href.isEmpty(); }
 };

@@ -27,6 +27,7 @@ using Kind = CalDavFailure::Kind;
 Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(Applied)
 Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(EmptiedCalendar)
 
 namespace {
 
@@ -173,7 +174,12 @@ private slots:
     void changedMeanwhile_data();
     void changedMeanwhile();
     void unsupportedLeftAloneAndNamedOnce();
-    void eventTurnedUnsupportedLeavesHere();
+    void eventTurnedUnsupportedStaysHere();
+    void absenceIsNoDeletion_data();
+    void absenceIsNoDeletion();
+    void emptiedCalendarAsksFirst_data();
+    void emptiedCalendarAsksFirst();
+    void everyUploadRefusedIsAFailure();
     void readOnlyDatabaseFailsInWords();
     void failureThenRetry_data();
     void failureThenRetry();
@@ -404,22 +410,28 @@ void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
     QCOMPARE(a.messages(), QStringList({"Never rings"}));
     QCOMPARE(server.resources().size(), std::size_t(1));
 
+    // Named once, counted as long as they are left out.
     report = a.sync();
-    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
     QVERIFY(report.leftOut.isEmpty());
+    QCOMPARE(report.stillLeftOut, 2);
+    QCOMPARE(summaryText(report), QStringLiteral("2 still left out"));
 
     // Changed on the phone, still monthly: named again, still untouched.
     server.store(monthly, serverEvent("rent", "Pay the rent", "FREQ=MONTHLY"));
     const FakeCalDavCollection::Resource changed = server.resources().at(monthly);
     report = a.sync();
     QCOMPARE(report.leftOut.size(), 1);
+    QCOMPARE(report.stillLeftOut, 1);
     QVERIFY(report.leftOut.first().contains(QLatin1String("Pay the rent")));
     QCOMPARE(server.resources().at(monthly).etag, changed.etag);
     QCOMPARE(server.calls(Call::Put) + server.calls(Call::Remove), 0);
     QVERIFY(before.etag != changed.etag);
 }
 
-void TestSyncEngine::eventTurnedUnsupportedLeavesHere()
+// The reminder here rings on as it was; the server's version is named and
+// neither written over nor deleted, until it changes again.
+void TestSyncEngine::eventTurnedUnsupportedStaysHere()
 {
     FakeCalDavCollection server;
     Device a(server);
@@ -429,16 +441,26 @@ void TestSyncEngine::eventTurnedUnsupportedLeavesHere()
     server.store(href, serverEvent("rent", "Rent", "FREQ=MONTHLY;BYMONTHDAY=1"));
     const FakeCalDavCollection::Resource monthly = server.resources().at(href);
 
-    const SyncReport report = a.sync();
+    SyncReport report = a.sync();
     QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
     QCOMPARE(report.leftOut.size(), 1);
-    QCOMPARE(report.deletedHere, 1);
-    QCOMPARE(report.conflicts.size(), 1);
-    QVERIFY(readFile(a.conflictsPath()).contains("Rent changed here"));
-    QCOMPARE(a.messages(), QStringList({"Gym"}));
+    QCOMPARE(report.deletedHere, 0);
+    QVERIFY(report.conflicts.isEmpty());
+    QCOMPARE(a.messages(), QStringList({"Gym", "Rent changed here"}));
+
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
+    QCOMPARE(report.stillLeftOut, 1);
     QCOMPARE(server.resources().at(href).calendarData, monthly.calendarData);
     QCOMPARE(server.resources().at(href).etag, monthly.etag);
-    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+
+    // Back to what a reminder can hold: the server's version wins over the
+    // edit here, which is kept in the conflicts file.
+    server.store(href, serverEvent("rent", "Rent on the first"));
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), QStringList({"Gym", "Rent on the first"}));
+    QVERIFY(readFile(a.conflictsPath()).contains("Rent changed here"));
 }
 
 void TestSyncEngine::readOnlyDatabaseFailsInWords()
@@ -564,6 +586,11 @@ void TestSyncEngine::bookkeepingKeepsItsVersion()
     };
     QCOMPARE(version(), QString::number(kSyncSchemaVersion));
 
+    // Laid out as before versions were kept: no ServerLeftOut, no number.
+    a.conn.runSql("create table tblOld as select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, "
+                  "Reminder, Weekdays from tblSyncState");
+    a.conn.runSql("drop table tblSyncState");
+    a.conn.runSql("alter table tblOld rename to tblSyncState");
     setVersion(QString());
     SyncReport report = a.sync();
     QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
@@ -575,6 +602,110 @@ void TestSyncEngine::bookkeepingKeepsItsVersion()
     QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
     QVERIFY2(report.failure.contains(QLatin1String("newer Vestrona")), qPrintable(report.failure));
     QCOMPARE(a.messages(), QStringList({"Dentist", "Gym"}));
+}
+
+void TestSyncEngine::absenceIsNoDeletion_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("cutAfter");
+    QTest::newRow("listing cut short, asked on") << "cut short" << 2;
+    QTest::newRow("listing cut short, no way on") << "cut short" << 0;
+    QTest::newRow("multiget leaves it out") << "not fetched" << -1;
+}
+
+void TestSyncEngine::absenceIsNoDeletion()
+{
+    QFETCH(QString, how);
+    QFETCH(int, cutAfter);
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Dentist", "Gym", "Walk"});
+    const QString gym = hrefOf(server, QStringLiteral("Gym"));
+    server.store(gym, serverEvent("gym", "Gym at eight"));
+    if (how == QLatin1String("cut short")) {
+        // From the start, as after a forgotten token: two of three listed.
+        a.conn.runSql("update tblSyncInfo set Value = '' where Key = 'SyncToken'");
+        server.changesCutAfter = cutAfter;
+    } else {
+        server.fetchLeavesOut.insert(gym);
+    }
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.deletedHere, 0);
+    QVERIFY(a.messages().contains(QStringLiteral("Walk")));
+    QVERIFY(a.messages().contains(QStringLiteral("Dentist")));
+
+    // Once the server answers in full, what was missed arrives.
+    server.changesCutAfter = -1;
+    server.fetchLeavesOut.clear();
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), QStringList({"Dentist", "Gym at eight", "Walk"}));
+    QCOMPARE(serverSummaries(server), a.messages());
+}
+
+void TestSyncEngine::emptiedCalendarAsksFirst_data()
+{
+    QTest::addColumn<bool>("syncCollection");
+    QTest::addColumn<EmptiedCalendar>("answer");
+    QTest::addColumn<QStringList>("here");
+    const QStringList all{"Dentist", "Gym", "Walk"};
+    QTest::newRow("sync-collection, upload all") << true << EmptiedCalendar::UploadAll << all;
+    QTest::newRow("ETags only, upload all") << false << EmptiedCalendar::UploadAll << all;
+    QTest::newRow("sync-collection, accept deletions") << true << EmptiedCalendar::AcceptDeletions << QStringList();
+}
+
+void TestSyncEngine::emptiedCalendarAsksFirst()
+{
+    QFETCH(bool, syncCollection);
+    QFETCH(EmptiedCalendar, answer);
+    QFETCH(QStringList, here);
+    FakeCalDavCollection server(syncCollection);
+    Device a(server);
+    const QStringList all{"Dentist", "Gym", "Walk"};
+    a.addSynced(all);
+    // Another program empties the calendar.
+    while (!server.resources().empty())
+        server.erase(server.resources().begin()->first);
+
+    for (int asked = 0; asked < 2; ++asked) {
+        const SyncReport report = a.sync();
+        QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+        QVERIFY(report.serverEmptied);
+        QVERIFY(report.needsTheUser());
+        QVERIFY2(report.failure.contains(QLatin1String("no longer holds 3 of the 3")), qPrintable(report.failure));
+        QCOMPARE(a.messages(), all);
+    }
+
+    a.engine->answerEmptiedCalendar(answer);
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), here);
+    QCOMPARE(serverSummaries(server), here);
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.uploaded + report.downloaded + report.deletedHere + report.deletedThere, 0);
+}
+
+void TestSyncEngine::everyUploadRefusedIsAFailure()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.add(QStringLiteral("Dentist"));
+    a.add(QStringLiteral("Gym"));
+    server.failOn(Call::Put, Kind::Server, 1);
+    server.failOn(Call::Put, Kind::Server, 1);
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+    QVERIFY2(report.failure.contains(QLatin1String("took none of the 2 reminders")), qPrintable(report.failure));
+    QVERIFY(report.failure.contains(QLatin1String("on purpose")));
+    QVERIFY(server.resources().empty());
+
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(serverSummaries(server), QStringList({"Dentist", "Gym"}));
 }
 
 void TestSyncEngine::newAddressStartsAfresh()
