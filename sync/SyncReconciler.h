@@ -99,7 +99,8 @@ std::vector<QString> hrefsToFetch(const ServerListing &listing, const std::vecto
 //  - a reminder here is deleted only when the server said its item is
 //    deleted: listed as removed, or missing from a whole listing. An item the
 //    fetch did not return, or one that cannot be read, deletes nothing;
-//  - a server that lost all it held, or more than half of at least 10, is a
+//  - a server that lost all it held (two or more), or more than half of at
+//    least 10, is a
 //    question (SyncPlan::serverEmptied), unless `emptied` answers it:
 //    UploadAll puts the reminders here back, AcceptDeletions deletes them;
 //  - changed on both sides: the server's version wins, the version from here

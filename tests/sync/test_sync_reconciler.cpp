@@ -262,7 +262,8 @@ void TestSyncReconciler::emptiedCalendarIsAQuestion_data()
     QTest::addColumn<EmptiedCalendar>("answer");
     QTest::addColumn<QString>("expected");
     const auto ask = EmptiedCalendar::Ask;
-    QTest::newRow("the only one gone") << 1 << 1 << false << false << ask << "Ask 1/1";
+    QTest::newRow("the only one gone") << 1 << 1 << false << false << ask << "1 DeleteHere";
+    QTest::newRow("both gone") << 2 << 2 << false << false << ask << "Ask 2/2";
     QTest::newRow("all gone, by report") << 3 << 3 << true << false << ask << "Ask 3/3";
     QTest::newRow("two of three gone") << 3 << 2 << false << false << ask << "2 DeleteHere";
     QTest::newRow("six of ten gone") << 10 << 6 << false << false << ask << "Ask 6/10";
