@@ -3,7 +3,11 @@
 #include "core/AppError.h"
 #include "database/Connection.h"
 
+#include <QFile>
+#include <QSysInfo>
 #include <QUuid>
+
+#include <sys/stat.h>
 
 namespace vestrona {
 
@@ -22,6 +26,19 @@ constexpr auto kKeyUrl = "CollectionUrl";
 constexpr auto kKeyToken = "SyncToken";
 constexpr auto kKeyCalendar = "CalendarId";
 constexpr auto kKeyVersion = "SchemaVersion";
+constexpr auto kKeyHome = "Home";
+
+// Where this database file is: this computer, and the file itself.
+QString homeOf(const QString &databasePath)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(databasePath).constData(), &status) != 0)
+        return QString();
+    return QStringLiteral("%1:%2:%3")
+        .arg(QString::fromLatin1(QSysInfo::machineUniqueId()))
+        .arg(qulonglong(status.st_dev))
+        .arg(qulonglong(status.st_ino));
+}
 
 QVariant nullIfEmpty(const QString &text)
 {
@@ -140,10 +157,14 @@ void SyncStateTable::setSyncToken(const QByteArray &token)
 QString SyncStateTable::calendarId()
 {
     QString id = value(kKeyCalendar);
-    if (id.isEmpty()) {
+    const QString home = value(kKeyHome);
+    const QString here = homeOf(mConn.databasePath());
+    if (id.isEmpty() || (!home.isEmpty() && !here.isEmpty() && home != here)) {
         id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         setValue(kKeyCalendar, id);
     }
+    if (!here.isEmpty() && home != here)
+        setValue(kKeyHome, here);
     return id;
 }
 

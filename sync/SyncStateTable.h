@@ -72,8 +72,21 @@ public:
     // RFC 6578's token of the last complete sync, empty before one.
     QByteArray syncToken();
     void setSyncToken(const QByteArray &token);
-    // A random name of this database, the same for every sync, from which
-    // the UIDs of the reminders it uploads are made.
+    // A random name of this database, from which the UIDs of the reminders
+    // it uploads are made: the same for every sync of this file on this
+    // computer. A copy of the file (onto another computer, or beside the
+    // original) gets a name of its own on its first sync, so that no two
+    // databases ever make the same UID for different reminders; its
+    // bookkeeping stays, since its reminders are the same as the original's.
+    //
+    // A copy is told by a marker kept beside the name: the computer's
+    // machine id (/etc/machine-id, which a copied file never carries along)
+    // and the file's device and inode (which no copy on the same computer
+    // shares while the original exists). Moving or renaming the file keeps
+    // both. Should the file be replaced by one written anew (a restored
+    // copy), it gets a new name too; that costs nothing, since the
+    // reminders already on the server are found again by their entries.
+    // Bookkeeping older than the marker is taken as this file's own.
     QString calendarId();
 
 private:

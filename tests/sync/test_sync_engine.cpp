@@ -187,6 +187,8 @@ private slots:
     void refusedItemNamedRestGoesOn();
     void bookkeepingKeepsItsVersion();
     void newAddressStartsAfresh();
+    void copiedDatabaseGetsItsOwnIdentity();
+    void addressChangedAndBackDoublesNothing();
     void manyRemindersGoInBatches();
 };
 
@@ -724,6 +726,60 @@ void TestSyncEngine::newAddressStartsAfresh()
     QCOMPARE(serverSummaries(second), QStringList({"Dentist"}));
     QVERIFY(second.resources().begin()->first.startsWith(QLatin1String("/bob/calendar/")));
     QCOMPARE(a.messages(), QStringList({"Dentist"}));
+}
+
+// Two computers from one database file: each reminder new on either side
+// is a resource of its own, though both got the same ID.
+void TestSyncEngine::copiedDatabaseGetsItsOwnIdentity()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Dentist"});
+    Device b(server);
+    b.conn.Close();
+    QVERIFY(QFile::remove(b.databasePath()));
+    QVERIFY(QFile::copy(a.databasePath(), b.databasePath()));
+    b.conn.Open(b.databasePath());
+
+    a.add(QStringLiteral("Gym"));
+    b.add(QStringLiteral("Swim"));
+    QCOMPARE(a.idOf(QStringLiteral("Gym")), b.idOf(QStringLiteral("Swim")));
+    QCOMPARE(a.sync().uploaded, 1);
+    SyncReport report = b.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QVERIFY(report.conflicts.isEmpty());
+    QCOMPARE(report.uploaded, 1);
+    a.sync();
+    const QStringList all{"Dentist", "Gym", "Swim"};
+    QCOMPARE(serverSummaries(server), all);
+    QCOMPARE(a.messages(), all);
+    QCOMPARE(b.messages(), all);
+}
+
+// The bookkeeping of the first calendar is dropped on the way; coming back,
+// every reminder is found there again by its UID or its content.
+void TestSyncEngine::addressChangedAndBackDoublesNothing()
+{
+    FakeCalDavCollection first;
+    FakeCalDavCollection second(false, QStringLiteral("/bob/calendar/"));
+    const QString firstUrl = kUrl;
+    const QString secondUrl = QStringLiteral("https://other.example.org/bob/calendar/");
+    Device a(first);
+    a.addSynced({"Dentist"});
+    first.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "From the phone"));
+    a.sync();
+    const QStringList both{"Dentist", "From the phone"};
+    QCOMPARE(a.messages(), both);
+
+    a.engine = std::make_unique<SyncEngine>(second, a.conn, secondUrl);
+    QCOMPARE(a.sync().uploaded, 2);
+    a.engine = std::make_unique<SyncEngine>(first, a.conn, firstUrl);
+    const SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(report.uploaded + report.downloaded, 0);
+    QVERIFY(report.conflicts.isEmpty());
+    QCOMPARE(serverSummaries(first), both);
+    QCOMPARE(a.messages(), both);
 }
 
 void TestSyncEngine::manyRemindersGoInBatches()
