@@ -130,7 +130,8 @@ void printReport(const SyncReport &report, QTextStream &out)
 
 } // namespace
 
-int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err)
+int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out,
+                QTextStream &err)
 {
     try {
         const SyncAccount account = accountFor(settings, commandLine);

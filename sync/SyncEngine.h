@@ -21,12 +21,18 @@ class Connection;
 //  - Uploads go with If-None-Match: * or If-Match, so nothing there is
 //    overwritten blindly; one answered 412 (changed meanwhile) is fetched
 //    and decided afresh.
+//  - A sync-collection answer cut short is asked on from its token; one
+//    that stays short is no whole listing, so its gaps delete nothing. An
+//    item listed but not fetched keeps the old token for the next sync.
 //  - A request refused for one item (an upload or deletion the server turns
 //    down) is named in SyncReport::leftOut and the sync goes on; the item is
-//    tried again next time. A failure of the collection itself (no
-//    connection, timeout, wrong password, certificate, an unreadable
-//    listing) ends the sync with what was done so far recorded, so that the
-//    next sync duplicates nothing.
+//    tried again next time. When every upload was refused, the sync failed.
+//    A failure of the collection itself (no connection, timeout, wrong
+//    password, certificate, an unreadable listing) ends the sync with what
+//    was done so far recorded, so that the next sync duplicates nothing.
+//  - A calendar that lost most of what it held ends the sync as a failure
+//    with SyncReport::serverEmptied, nothing changed, until the next sync
+//    is given the user's answer (Syncer::answerEmptiedCalendar).
 class SyncEngine final : public Syncer {
     Q_OBJECT
 public:

@@ -118,7 +118,8 @@ private:
         mPlan.held = int(mByHref.size());
         mPlan.lost = int(removed.size());
         // The one item of a calendar of one going is an ordinary deletion.
-        const bool most = (mPlan.lost == mPlan.held && mPlan.held >= 2) || (mPlan.held >= 10 && 2 * mPlan.lost > mPlan.held);
+        const bool most =
+            (mPlan.lost == mPlan.held && mPlan.held >= 2) || (mPlan.held >= 10 && 2 * mPlan.lost > mPlan.held);
         if (mPlan.lost == 0 || !most)
             return false;
         for (const QString &href : removed) {
