@@ -244,6 +244,8 @@ void SyncEngine::Run::listChangesFrom(const QByteArray &from, bool whole, const 
             if (ended(failure))
                 return;
             if (changes.tokenExpired) {
+                // Dropped at once, so that no later sync asks with it again.
+                table.setSyncToken(QByteArray());
                 // The whole listing is newer than the probe's token; what
                 // changed in between comes again next time.
                 newToken = info.syncToken;
