@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     Form1 form(context);
     // Set up or not, the account is read at each sync: one set up later in
     // "Calendar sync…" syncs without a restart.
-    form.setSyncer(std::make_unique<AccountSyncer>(settings, passwords, form.conn(), context.regional));
+    form.setSyncer(std::make_unique<AccountSyncer>(settings, passwords, form.conn()));
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);
     if (!form.Form_Load())
         return 0;

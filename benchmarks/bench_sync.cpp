@@ -45,7 +45,7 @@ class Device {
 public:
     Device(const QString &databasePath, const SyncAccount &account)
         : mCollection(account, password),
-          mEngine(mCollection, mConn, RegionalSettings::usEnglish(), account.url.toString())
+          mEngine(mCollection, mConn, account.url.toString())
     {
         mConn.Open(databasePath);
         // Every request of the sync ends as one finished reply of the

@@ -40,12 +40,16 @@ constexpr auto kDescription =
     "  import FILE...            adds the events and to-dos of iCalendar files and\n"
     "                            prints them; a date without a time starts at 00:00:00\n"
     "  sync [--url URL --user NAME] [--accept-certificate SHA256]\n"
+    "       [--upload-all | --accept-deletions]\n"
     "                            syncs the reminders with the CalDAV calendar at URL\n"
     "                            (saved for later syncs and for Vestrona) and prints\n"
     "                            what went up, came down, was deleted or left out;\n"
     "                            the password comes from VESTRONA_CALDAV_PASSWORD,\n"
     "                            the keyring or, on a terminal, a prompt; exit 1 when\n"
-    "                            items were left out, 3 when the sync failed";
+    "                            items are left out, 3 when the sync failed. When the\n"
+    "                            calendar lost most of its items, nothing is deleted\n"
+    "                            until --upload-all puts them back or\n"
+    "                            --accept-deletions deletes them here too";
 
 // A command line that cannot be carried out as written: exit code 2 and a
 // hint at --help, where other errors exit with 3.
@@ -114,6 +118,10 @@ private:
     QCommandLineOption mAcceptCertificate{QStringLiteral("accept-certificate"),
                                           QStringLiteral("Trust the server certificate with this SHA-256 fingerprint, for sync."),
                                           QStringLiteral("sha256")};
+    QCommandLineOption mUploadAll{QStringLiteral("upload-all"),
+                                  QStringLiteral("Put this computer's reminders back on an emptied calendar, for sync.")};
+    QCommandLineOption mAcceptDeletions{QStringLiteral("accept-deletions"),
+                                        QStringLiteral("Delete here what an emptied calendar lost, for sync.")};
     QCommandLineOption mDatabase{QStringLiteral("database"), QStringLiteral("The reminder database to use."),
                                  QStringLiteral("file")};
     std::unique_ptr<Connection> mConn;
@@ -126,7 +134,8 @@ int Cli::run(const QStringList &arguments)
                                             .arg(mEnv.dataLocation.files().database));
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
-    mParser.addOptions({mOption, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mDatabase});
+    mParser.addOptions(
+        {mOption, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mUploadAll, mAcceptDeletions, mDatabase});
     mParser.addPositionalArgument(QStringLiteral("command"),
                                   QStringLiteral("next, list, add, delete, backup, restore, export, import or sync."));
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
@@ -201,8 +210,11 @@ int Cli::run(const QStringList &arguments)
             return importICalendar(*mConn, mEnv.regional, reporter, args, currentDateFormat(mEnv.settings), mOut, mErr);
         }
         if (command == QLatin1String("sync")) {
-            requireArgumentCount(args, 0, "sync [--url URL --user NAME] [--accept-certificate SHA256]");
-            allowOnly({&mUrl, &mUser, &mAcceptCertificate});
+            requireArgumentCount(args, 0, "sync [--url URL --user NAME] [--accept-certificate SHA256] "
+                                          "[--upload-all | --accept-deletions]");
+            allowOnly({&mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions});
+            if (mParser.isSet(mUploadAll) && mParser.isSet(mAcceptDeletions))
+                throw UsageError{QStringLiteral("--upload-all and --accept-deletions exclude each other.")};
             return sync();
         }
         throw UsageError(QStringLiteral("Unknown command \"%1\".").arg(command));
@@ -223,7 +235,8 @@ void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const c
 
 void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
 {
-    for (const QCommandLineOption *o : {&mOption, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate}) {
+    for (const QCommandLineOption *o :
+         {&mOption, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions}) {
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
             throw UsageError(QStringLiteral("--%1 does not belong to this command.").arg(o->names().first()));
     }
@@ -398,8 +411,11 @@ int Cli::sync()
         return mParser.isSet(option) ? std::optional<QString>(mParser.value(option)) : std::nullopt;
     };
     openDatabase();
-    return syncCommand(*mConn, mEnv.settings, mEnv.regional, {given(mUrl), given(mUser), given(mAcceptCertificate)},
-                       mOut, mErr);
+    const EmptiedCalendar emptied = mParser.isSet(mUploadAll)  ? EmptiedCalendar::UploadAll
+                                    : mParser.isSet(mAcceptDeletions) ? EmptiedCalendar::AcceptDeletions
+                                                                    : EmptiedCalendar::Ask;
+    return syncCommand(*mConn, mEnv.settings, {given(mUrl), given(mUser), given(mAcceptCertificate), emptied}, mOut,
+                       mErr);
 }
 
 } // namespace

@@ -101,6 +101,9 @@ QString passwordFor(const SyncAccount &account, QTextStream &err)
 void printFailure(const SyncReport &report, QTextStream &err)
 {
     err << "vestrona-cli: " << report.failure << '\n';
+    if (report.serverEmptied)
+        err << "To put this computer's reminders back on the server, run\n  vestrona-cli sync --upload-all\n"
+            << "To delete them here too, run\n  vestrona-cli sync --accept-deletions\n";
     if (report.certificateFingerprint.isEmpty())
         return;
     err << "The server's certificate has the SHA-256 fingerprint\n  " << report.certificateFingerprint
@@ -115,18 +118,21 @@ void printReport(const SyncReport &report, QTextStream &out)
         << "Down: " << report.downloaded << '\n'
         << "Deleted here: " << report.deletedHere << '\n'
         << "Deleted on the server: " << report.deletedThere << '\n';
+    if (report.stillLeftOut > 0)
+        out << "Still left out: " << report.stillLeftOut << '\n';
     for (const QString &line : detailLines(report))
         out << line << '\n';
 }
 
 } // namespace
 
-int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
-                const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err)
+int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out,
+                QTextStream &err)
 {
     try {
         const SyncAccount account = accountFor(settings, commandLine);
-        SyncSession session(account, passwordFor(account, err), conn, regional);
+        SyncSession session(account, passwordFor(account, err), conn);
+        session.engine.answerEmptiedCalendar(commandLine.emptied);
         const SyncReport report = awaitAnswer<SyncReport>([&](auto done) {
             QObject::connect(&session.engine, &Syncer::finished, &session.engine, done);
             session.engine.sync();
@@ -136,7 +142,7 @@ int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSetting
             return ExitDatabase;
         }
         printReport(report, out);
-        return report.leftOut.isEmpty() ? ExitOk : ExitNothing;
+        return report.outcome == SyncReport::Outcome::SomeLeftOut ? ExitNothing : ExitOk;
     } catch (const AppError &e) {
         err << "vestrona-cli: " << e.description() << '\n';
         return ExitDatabase;

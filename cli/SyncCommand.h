@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/RegionalSettings.h"
+#include "sync/SyncReport.h"
 
 #include <QString>
 
@@ -19,14 +19,17 @@ struct SyncCommandLine {
     std::optional<QString> url;
     std::optional<QString> user;
     std::optional<QString> acceptCertificate;
+    // The answer to a calendar that lost most of what it held.
+    EmptiedCalendar emptied = EmptiedCalendar::Ask;
 };
 
 // `sync`: one sync of `conn` with the account of `settings`. The password
 // comes from VESTRONA_CALDAV_PASSWORD, else the keyring, else a prompt when
 // the standard input is a terminal. Prints a line per kind of change, then
 // each item left out and each conflict; a failure goes to `err` in words.
-// Returns a CliExit: ok, some left out (ExitNothing) or failed (ExitDatabase).
-int syncCommand(Connection &conn, SettingsStore &settings, const RegionalSettings &regional,
-                const SyncCommandLine &commandLine, QTextStream &out, QTextStream &err);
+// Returns a CliExit: ok, some left out now or still (ExitNothing) or failed
+// (ExitDatabase), an emptied calendar included: its two ways on are printed.
+int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine &commandLine, QTextStream &out,
+                QTextStream &err);
 
 } // namespace vestrona

@@ -7,15 +7,14 @@
 
 namespace vestrona {
 
-SyncSession::SyncSession(const SyncAccount &account, const QString &password, Connection &conn,
-                         RegionalSettings regional)
-    : collection(account, password), engine(collection, conn, std::move(regional), account.url.toString())
+SyncSession::SyncSession(const SyncAccount &account, const QString &password, Connection &conn)
+    : collection(account, password), engine(collection, conn, account.url.toString())
 {
 }
 
 AccountSyncer::AccountSyncer(const SettingsStore &settings, PasswordStore &passwords, Connection &conn,
-                             RegionalSettings regional, QObject *parent)
-    : Syncer(parent), mSettings(settings), mPasswords(passwords), mConn(conn), mRegional(std::move(regional))
+                             QObject *parent)
+    : Syncer(parent), mSettings(settings), mPasswords(passwords), mConn(conn)
 {
 }
 
@@ -41,13 +40,15 @@ void AccountSyncer::sync()
         finishLater(report);
         return;
     }
-    mPasswords.read(account.url, account.user, [self = QPointer<AccountSyncer>(this), account](const QString &password) {
-        if (self)
-            self->start(account, password);
-    });
+    mPasswords.read(account.url, account.user,
+                    [self = QPointer<AccountSyncer>(this), account, emptied = takeEmptiedAnswer()](
+                        const QString &password) {
+                        if (self)
+                            self->start(account, password, emptied);
+                    });
 }
 
-void AccountSyncer::start(const SyncAccount &account, const QString &password)
+void AccountSyncer::start(const SyncAccount &account, const QString &password, EmptiedCalendar emptied)
 {
     if (password.isEmpty()) {
         SyncReport report;
@@ -58,8 +59,9 @@ void AccountSyncer::start(const SyncAccount &account, const QString &password)
         finishLater(report);
         return;
     }
-    mSession = std::make_unique<SyncSession>(account, password, mConn, mRegional);
+    mSession = std::make_unique<SyncSession>(account, password, mConn);
     connect(&mSession->engine, &Syncer::finished, this, &AccountSyncer::finish);
+    mSession->engine.answerEmptiedCalendar(emptied);
     mSession->engine.sync();
 }
 

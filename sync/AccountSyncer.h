@@ -1,6 +1,5 @@
 #pragma once
 
-#include "formats/RegionalSettings.h"
 #include "sync/HttpCalDavCollection.h"
 #include "sync/SyncEngine.h"
 
@@ -16,7 +15,7 @@ class SettingsStore;
 // over it. The bookkeeping names the collection by the account's address, so
 // the program and vestrona-cli carry on each other's syncs.
 struct SyncSession {
-    SyncSession(const SyncAccount &account, const QString &password, Connection &conn, RegionalSettings regional);
+    SyncSession(const SyncAccount &account, const QString &password, Connection &conn);
 
     HttpCalDavCollection collection;
     SyncEngine engine;
@@ -31,7 +30,7 @@ class AccountSyncer final : public Syncer {
     Q_OBJECT
 public:
     // `settings`, `passwords` and `conn` must outlive the syncer.
-    AccountSyncer(const SettingsStore &settings, PasswordStore &passwords, Connection &conn, RegionalSettings regional,
+    AccountSyncer(const SettingsStore &settings, PasswordStore &passwords, Connection &conn,
                   QObject *parent = nullptr);
     ~AccountSyncer() override;
 
@@ -39,7 +38,7 @@ public:
     bool isSyncing() const override { return mSyncing; }
 
 private:
-    void start(const SyncAccount &account, const QString &password);
+    void start(const SyncAccount &account, const QString &password, EmptiedCalendar emptied);
     // Reports later, as a sync over the network would.
     void finishLater(SyncReport report);
     void finish(const SyncReport &report);
@@ -47,7 +46,6 @@ private:
     const SettingsStore &mSettings;
     PasswordStore &mPasswords;
     Connection &mConn;
-    RegionalSettings mRegional;
     // The last sync's; replaced by the next, never from within its own report.
     std::unique_ptr<SyncSession> mSession;
     bool mSyncing = false;

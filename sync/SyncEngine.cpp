@@ -2,20 +2,16 @@
 
 #include "core/AppError.h"
 #include "database/Connection.h"
-#include "formats/ICalendar.h"
-#include "database/Statements.h"
+#include "sync/SyncApplier.h"
+#include "sync/SyncReconciler.h"
 #include "sync/SyncStateTable.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 
 #include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
-#include <set>
 
 namespace vestrona {
 
@@ -28,42 +24,35 @@ constexpr int kRounds = 3;
 // lost before its commit is found on the server by its href next time.
 constexpr int kRecordsPerCommit = 500;
 
-struct Upload {
-    enum class Kind { Put, Delete };
-    Kind kind = Kind::Put;
-    QString href;
-    QString uid;
-    QByteArray ifMatch; // empty: create
-    ReminderRecord row; // what goes up, for Put
-};
+// Pages of a sync-collection answer the server cuts short that are asked
+// for in one sync; the rest waits for the next one.
+constexpr int kListingPages = 50;
 
-QString shownName(const QString &message)
+// Adds one page of changes to what the pages before said: a later word on
+// an href replaces an earlier one.
+void addPage(ServerListing &listing, const CalDavChanges &page)
 {
-    return message.isEmpty() ? QStringLiteral("(no text)") : QLatin1Char('"') + message + QLatin1Char('"');
-}
-
-// Runs `change` in one transaction of `conn`: all of it or none.
-void inTransaction(Connection &conn, const std::function<void()> &change)
-{
-    conn.beginTransaction();
-    try {
-        change();
-        conn.commit();
-    } catch (...) {
-        conn.rollback();
-        throw;
+    const auto drop = [&listing](const QString &href) {
+        std::erase_if(listing.present, [&href](const CalDavResource &r) { return r.href == href; });
+        std::erase(listing.removed, href);
+    };
+    for (const CalDavResource &resource : page.changed) {
+        drop(resource.href);
+        listing.present.push_back(resource);
+    }
+    for (const QString &href : page.removed) {
+        drop(href);
+        listing.removed.push_back(href);
     }
 }
 
-// What one reconciliation has seen and decided so far.
-struct Decisions {
-    const std::map<qint64, ReminderRecord> &local;
-    const std::map<QString, SyncEntry> &byHref;
-    std::map<QString, qint64> ownHrefs;
-    std::set<qint64> handledIds;
-    std::set<QString> handledHrefs;
-    std::vector<SyncEntry> toRecord;
-};
+// Failures that say nothing of the collection as a whole: the server turned
+// down this one request, and the next may well go through.
+bool concernsOneItem(CalDavFailure::Kind kind)
+{
+    return kind == CalDavFailure::Kind::Server || kind == CalDavFailure::Kind::BadResponse
+        || kind == CalDavFailure::Kind::TooLarge;
+}
 
 } // namespace
 
@@ -72,21 +61,29 @@ struct Decisions {
 struct SyncEngine::Run {
     SyncEngine &engine;
     SyncStateTable table;
+    std::optional<SyncConflictArchive> archive;
+    std::optional<SyncApplier> applier;
     SyncReport report;
     QString calendarId;
     QByteArray newToken;
+    // Something listed was not fetched: the next sync lists from the old token.
+    bool holdToken = false;
+    EmptiedCalendar emptied = EmptiedCalendar::Ask;
     int round = 0;
+    int putsSent = 0;
+    int putsRefused = 0;
+    QString lastRefusal;
 
-    // What the server changed since the last sync, by href.
+    // What the server said in this round, and what was fetched of it.
+    ServerListing listing;
     std::vector<QString> toFetch;
-    std::map<QString, CalDavObject> fetched;
-    std::set<QString> removedThere;
+    std::map<QString, ServerItem> fetched;
 
-    std::deque<Upload> uploads;
+    std::deque<SyncAction> uploads;
     int uploadsRunning = 0;
     std::vector<SyncEntry> records;      // done on the server, not yet recorded
     std::vector<QString> recordsRemoved; // gone from the server, not yet recorded
-    std::vector<QString> refetch;        // answered 412: changed meanwhile
+    ServerListing again;                 // answered 412 or 404: changed meanwhile
     std::vector<SyncEntry> withoutEtag;  // uploaded, but the server named no ETag
     bool failed = false;
 
@@ -97,20 +94,15 @@ struct SyncEngine::Run {
 
     void start();
     void listChanges(const CalDavCollectionInfo &info);
+    void listChangesFrom(const QByteArray &from, bool whole, const CalDavCollectionInfo &info, ServerListing sofar,
+                         int pages);
     void listAll();
-    // The ETag of every href in the bookkeeping.
-    std::map<QString, QByteArray> knownEtags();
-    void takeChanges(const std::vector<CalDavResource> &changed, const std::vector<QString> &removed, bool whole);
+    void takeListing(ServerListing heard);
     void fetchNext(std::size_t from);
-    void reconcile();
-    void decide();
-    void takeServerVersion(Decisions &decisions, const CalDavObject &object);
-    void takeServerDeletion(Decisions &decisions, const QString &href);
-    void takeLocalState(const ReminderRecord &row, const std::map<qint64, SyncEntry> &syncedById,
-                        const std::map<qint64, SyncEntry> &leftOutById);
-    void recordAsStored(std::vector<SyncEntry> &toRecord);
+    void reconcileRound();
     void uploadNext();
-    void uploaded(const Upload &upload, const CalDavFailure &failure, const QByteArray &etag);
+    void send(const SyncAction &action);
+    void uploaded(const SyncAction &action, const CalDavFailure &failure, const QByteArray &etag);
     void flushRecords();
     void afterUploads();
     void learnEtags(std::size_t from);
@@ -120,16 +112,10 @@ struct SyncEngine::Run {
     // Ends the sync when a request failed; true then.
     bool ended(const CalDavFailure &failure);
     void finish();
-
-    qint64 insertHere(const ReminderValues &values);
-    void saveConflict(const ReminderRecord &mine);
-    QString newHref(const QString &uid) const;
 };
 
-SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, RegionalSettings regional,
-                       QString collectionUrl, QObject *parent)
-    : Syncer(parent), mCollection(collection), mConn(conn), mRegional(std::move(regional)),
-      mCollectionUrl(std::move(collectionUrl))
+SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent)
+    : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl))
 {
 }
 
@@ -146,6 +132,7 @@ void SyncEngine::sync()
         return;
     ++mRunNumber;
     mRun = std::make_unique<Run>(*this);
+    mRun->emptied = takeEmptiedAnswer();
     mRun->start();
 }
 
@@ -181,7 +168,8 @@ void SyncEngine::Run::finish()
 {
     report.finishedAt = QDateTime::currentDateTime();
     if (report.outcome != SyncReport::Outcome::Failed)
-        report.outcome = report.leftOut.isEmpty() ? SyncReport::Outcome::Synced : SyncReport::Outcome::SomeLeftOut;
+        report.outcome = report.leftOut.isEmpty() && report.stillLeftOut == 0 ? SyncReport::Outcome::Synced
+                                                                               : SyncReport::Outcome::SomeLeftOut;
     const SyncReport done = report;
     SyncEngine &owner = engine;
     // Destroys this run; nothing of it may be touched afterwards.
@@ -219,6 +207,8 @@ void SyncEngine::Run::start()
         QMetaObject::invokeMethod(&engine, [this, words = e.description()] { fail(words); }, Qt::QueuedConnection);
         return;
     }
+    archive.emplace(engine.mConn.databasePath(), calendarId);
+    applier.emplace(engine.mConn, table, *archive);
     engine.mCollection.probe(guarded<void(CalDavFailure, CalDavCollectionInfo)>(
         [this](const CalDavFailure &failure, const CalDavCollectionInfo &info) {
             if (ended(failure))
@@ -236,22 +226,40 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
     // there, and this one request is all the server hears of it.
     if (!saved.isEmpty() && info.syncToken == saved) {
         newToken = saved;
-        return reconcile();
+        return reconcileRound();
     }
+    listChangesFrom(saved, saved.isEmpty(), info, {}, 0);
+}
+
+// Asks for the changes since `from`, page after page while the server cuts
+// its answer short (RFC 6578 section 3.6): each page's token goes on from
+// where that page stopped.
+void SyncEngine::Run::listChangesFrom(const QByteArray &from, bool whole, const CalDavCollectionInfo &info,
+                                      ServerListing sofar, int pages)
+{
     engine.mCollection.changesSince(
-        saved, guarded<void(CalDavFailure, CalDavChanges)>(
-                   [this, saved, info](const CalDavFailure &failure, const CalDavChanges &changes) {
-                       if (ended(failure))
-                           return;
-                       if (!changes.tokenExpired) {
-                           newToken = changes.newSyncToken;
-                           return takeChanges(changes.changed, changes.removed, saved.isEmpty());
-                       }
-                       // The whole listing is newer than the probe's token;
-                       // what changed in between comes again next time.
-                       newToken = info.syncToken;
-                       listAll();
-                   }));
+        from, guarded<void(CalDavFailure, CalDavChanges)>([this, from, whole, info, sofar, pages](
+                                                              const CalDavFailure &failure,
+                                                              const CalDavChanges &changes) mutable {
+            if (ended(failure))
+                return;
+            if (changes.tokenExpired) {
+                // Dropped at once, so that no later sync asks with it again.
+                table.setSyncToken(QByteArray());
+                // The whole listing is newer than the probe's token; what
+                // changed in between comes again next time.
+                newToken = info.syncToken;
+                return listAll();
+            }
+            addPage(sofar, changes);
+            newToken = changes.newSyncToken;
+            const bool goesOn = !changes.newSyncToken.isEmpty() && changes.newSyncToken != from;
+            if (changes.truncated && goesOn && pages + 1 < kListingPages)
+                return listChangesFrom(changes.newSyncToken, whole, info, std::move(sofar), pages + 1);
+            // Cut short, it is no whole listing: what it lacks may be there.
+            sofar.whole = whole && !changes.truncated;
+            takeListing(std::move(sofar));
+        }));
 }
 
 void SyncEngine::Run::listAll()
@@ -260,58 +268,21 @@ void SyncEngine::Run::listAll()
         [this](const CalDavFailure &failure, const std::vector<CalDavResource> &all) {
             if (ended(failure))
                 return;
-            takeChanges(all, {}, true);
+            takeListing({all, {}, true});
         }));
 }
 
-std::map<QString, QByteArray> SyncEngine::Run::knownEtags()
+void SyncEngine::Run::takeListing(ServerListing heard)
 {
-    std::map<QString, QByteArray> known;
-    for (const SyncEntry &entry : table.entries()) {
-        if (!entry.href.isEmpty())
-            known.emplace(entry.href, entry.etag);
-    }
-    return known;
-}
-
-void SyncEngine::Run::takeChanges(const std::vector<CalDavResource> &changed, const std::vector<QString> &removed,
-                                  bool whole)
-{
-    const std::map<QString, QByteArray> known = knownEtags();
-    std::set<QString> listed;
-    for (const CalDavResource &resource : changed) {
-        listed.insert(resource.href);
-        const auto entry = known.find(resource.href);
-        // Its own uploads come back with the ETag already recorded.
-        if (entry == known.end() || entry->second != resource.etag)
-            toFetch.push_back(resource.href);
-    }
-    for (const QString &href : removed) {
-        if (known.count(href))
-            removedThere.insert(href);
-    }
-    // A listing of the whole collection names no deletions: whatever it
-    // lacks is gone.
-    if (whole) {
-        for (const auto &[href, etag] : known) {
-            if (!listed.count(href))
-                removedThere.insert(href);
-        }
-    }
+    listing = std::move(heard);
+    toFetch = hrefsToFetch(listing, table.entries());
     fetchNext(0);
 }
 
 void SyncEngine::Run::fetchNext(std::size_t from)
 {
-    if (from >= toFetch.size()) {
-        // Gone between the listing and the fetch.
-        for (const QString &href : toFetch) {
-            if (!fetched.count(href))
-                removedThere.insert(href);
-        }
-        toFetch.clear();
-        return reconcile();
-    }
+    if (from >= toFetch.size())
+        return reconcileRound();
     const std::size_t end = std::min(toFetch.size(), from + std::size_t(kFetchBatch));
     const std::vector<QString> batch(toFetch.begin() + qsizetype(from), toFetch.begin() + qsizetype(end));
     engine.mCollection.fetch(
@@ -322,223 +293,103 @@ void SyncEngine::Run::fetchNext(std::size_t from)
                        // Only what was asked for: the answer is the server's word.
                        for (const CalDavObject &object : objects) {
                            if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
-                               fetched[object.href] = object;
+                               fetched[object.href] = {object.href, object.etag,
+                                                       readICalendarResource(object.calendarData)};
                        }
                        fetchNext(end);
                    }));
 }
 
-void SyncEngine::Run::reconcile()
+void SyncEngine::Run::reconcileRound()
 {
-    // Read inside the transaction: another program's change cannot slip in
-    // between what was read and what is written.
-    inTransaction(engine.mConn, [this] { decide(); });
+    if (fetched.size() < toFetch.size())
+        holdToken = true;
+    const SyncPlan plan = applier->decideAndApply(
+        [this](const LocalState &here) {
+            return reconcile({here.rows, here.entries, listing, fetched, calendarId,
+                              engine.mCollection.collectionPath(), emptied});
+        },
+        report);
+    if (plan.serverEmptied) {
+        report.serverEmptied = true;
+        return fail(QStringLiteral("The calendar on the server no longer holds %1 of the %2 items it held at the "
+                                   "last sync, so nothing was deleted here. Either put this computer's reminders "
+                                   "back on the server, or delete them here too.")
+                        .arg(plan.lost)
+                        .arg(plan.held));
+    }
+    if (round == 0)
+        report.stillLeftOut = plan.stillLeftOut;
+    listing = {};
     fetched.clear();
-    removedThere.clear();
+    for (const SyncAction &action : plan.actions) {
+        if (action.isRemote())
+            uploads.push_back(action);
+    }
     uploadNext();
-}
-
-void SyncEngine::Run::decide()
-{
-    Connection &conn = engine.mConn;
-    std::map<qint64, ReminderRecord> local;
-    for (ReminderRecord &row : conn.orderedRows())
-        local.emplace(row.ID, std::move(row));
-    std::map<QString, SyncEntry> byHref;
-    std::map<qint64, SyncEntry> syncedById, leftOutById;
-    for (SyncEntry &entry : table.entries()) {
-        if (entry.isSynced())
-            syncedById.emplace(entry.reminderId, entry);
-        if (entry.href.isEmpty())
-            leftOutById.emplace(entry.reminderId, entry);
-        else
-            byHref.emplace(entry.href, std::move(entry));
-    }
-
-    Decisions decisions{local, byHref, {}, {}, {}, {}};
-    // An upload whose answer never arrived left no entry; its href tells it.
-    for (const auto &[id, row] : local) {
-        if (!syncedById.count(id) && isExportable(row))
-            decisions.ownHrefs.emplace(newHref(iCalendarUid(row, calendarId)), id);
-    }
-
-    for (const auto &[href, object] : fetched)
-        takeServerVersion(decisions, object);
-    for (const QString &href : removedThere)
-        takeServerDeletion(decisions, href);
-    for (const auto &[id, row] : local) {
-        if (!decisions.handledIds.count(id))
-            takeLocalState(row, syncedById, leftOutById);
-    }
-    for (const auto &[id, entry] : syncedById) {
-        if (!local.count(id) && !decisions.handledHrefs.count(entry.href))
-            uploads.push_back({Upload::Kind::Delete, entry.href, entry.uid, entry.etag, {}});
-    }
-    for (const auto &[id, entry] : leftOutById) {
-        if (!local.count(id))
-            table.removeReminder(id);
-    }
-    recordAsStored(decisions.toRecord);
-}
-
-void SyncEngine::Run::takeServerVersion(Decisions &decisions, const CalDavObject &object)
-{
-    Connection &conn = engine.mConn;
-    const ICalendarResourceContent resource = readICalendarResource(object.calendarData);
-    decisions.handledHrefs.insert(object.href);
-    const auto known = decisions.byHref.find(object.href);
-    const SyncEntry *entry = known == decisions.byHref.end() ? nullptr : &known->second;
-    qint64 id = 0;
-    if (entry && entry->isSynced()) {
-        id = entry->reminderId;
-    } else if (const auto own = decisions.ownHrefs.find(object.href); own != decisions.ownHrefs.end()) {
-        id = own->second;
-    }
-    const auto here = decisions.local.find(id);
-    const ReminderRecord *mine = here == decisions.local.end() ? nullptr : &here->second;
-    if (mine)
-        decisions.handledIds.insert(mine->ID);
-    // Without an entry the state it was synced in is unknown: only a
-    // different version counts as a change then.
-    const bool changedHere = mine && (!entry || !entry->isSynced() || syncedStateOf(*mine) != entry->state);
-    SyncEntry record{object.href, 0, resource.uid.isEmpty() && entry ? entry->uid : resource.uid, object.etag, {}};
-
-    if (!resource.reminder) {
-        report.leftOut << QStringLiteral("%1: %2").arg(shownName(resource.summary), resource.leftOutReason);
-        if (mine) {
-            if (changedHere)
-                saveConflict(*mine);
-            conn.Execute(deleteStatement(mine->ID));
-            ++report.deletedHere;
-        }
-        table.save(record);
-        return;
-    }
-    const ReminderValues &values = *resource.reminder;
-    if (!mine) {
-        id = insertHere(values);
-        ++report.downloaded;
-    } else if (syncedStateOf(storedRecord(values, id)) != syncedStateOf(*mine)) {
-        if (changedHere)
-            saveConflict(*mine);
-        conn.Execute(editorUpdateStatement(values, id, engine.mRegional));
-        ++report.downloaded;
-    }
-    record.reminderId = id;
-    decisions.toRecord.push_back(record);
-}
-
-void SyncEngine::Run::takeServerDeletion(Decisions &decisions, const QString &href)
-{
-    const auto known = decisions.byHref.find(href);
-    if (known == decisions.byHref.end())
-        return;
-    const SyncEntry &entry = known->second;
-    decisions.handledHrefs.insert(href);
-    const auto here = decisions.local.find(entry.reminderId);
-    if (!entry.isSynced() || here == decisions.local.end()) {
-        table.removeHref(href);
-        return;
-    }
-    const ReminderRecord &mine = here->second;
-    if (syncedStateOf(mine) == entry.state) {
-        engine.mConn.Execute(deleteStatement(mine.ID));
-        ++report.deletedHere;
-        decisions.handledIds.insert(mine.ID);
-        table.removeHref(href);
-    } else if (isExportable(mine)) {
-        // Edited here, so it goes up again. The entry stays until the
-        // upload is done: should the href be taken meanwhile, the 412 finds
-        // the reminder as a changed one.
-        uploads.push_back({Upload::Kind::Put, href, entry.uid, {}, mine});
-        decisions.handledIds.insert(mine.ID);
-    } else {
-        table.removeHref(href);
-    }
-}
-
-void SyncEngine::Run::takeLocalState(const ReminderRecord &row, const std::map<qint64, SyncEntry> &syncedById,
-                                     const std::map<qint64, SyncEntry> &leftOutById)
-{
-    const SyncedState state = syncedStateOf(row);
-    if (!isExportable(row)) {
-        const auto named = leftOutById.find(row.ID);
-        if (named != leftOutById.end() && named->second.state == state)
-            return;
-        report.leftOut << QStringLiteral("%1: %2").arg(
-            shownName(row.Reminder), row.damaged ? QStringLiteral("its stored start or repeat cannot be read")
-                                                 : QStringLiteral("it repeats weekly on no weekday, so it never rings"));
-        table.save({QString(), row.ID, QString(), QByteArray(), state});
-        return;
-    }
-    const auto synced = syncedById.find(row.ID);
-    if (synced == syncedById.end()) {
-        const QString uid = iCalendarUid(row, calendarId);
-        uploads.push_back({Upload::Kind::Put, newHref(uid), uid, {}, row});
-    } else if (synced->second.state != state) {
-        uploads.push_back({Upload::Kind::Put, synced->second.href, synced->second.uid, synced->second.etag, row});
-    }
-}
-
-void SyncEngine::Run::recordAsStored(std::vector<SyncEntry> &toRecord)
-{
-    if (toRecord.empty())
-        return;
-    // The state is read back as stored, so the next sync compares like with like.
-    std::map<qint64, SyncedState> stored;
-    for (const ReminderRecord &row : engine.mConn.orderedRows())
-        stored.emplace(row.ID, syncedStateOf(row));
-    for (SyncEntry &entry : toRecord) {
-        entry.state = stored[entry.reminderId];
-        table.save(entry);
-    }
 }
 
 void SyncEngine::Run::uploadNext()
 {
     while (uploadsRunning < kUploadsAtOnce && !uploads.empty()) {
-        const Upload upload = uploads.front();
+        const SyncAction action = uploads.front();
         uploads.pop_front();
         ++uploadsRunning;
-        if (upload.kind == Upload::Kind::Put) {
-            engine.mCollection.put(upload.href, iCalendarResource(upload.row, upload.uid), upload.ifMatch,
-                                   guarded<void(CalDavFailure, QByteArray)>(
-                                       [this, upload](const CalDavFailure &failure, const QByteArray &etag) {
-                                           uploaded(upload, failure, etag);
-                                       }));
-        } else {
-            engine.mCollection.remove(upload.href, upload.ifMatch,
-                                      guarded<void(CalDavFailure)>([this, upload](const CalDavFailure &failure) {
-                                          uploaded(upload, failure, QByteArray());
-                                      }));
-        }
+        send(action);
     }
     if (uploadsRunning == 0 && uploads.empty())
         afterUploads();
 }
 
-void SyncEngine::Run::uploaded(const Upload &upload, const CalDavFailure &failure, const QByteArray &etag)
+void SyncEngine::Run::send(const SyncAction &action)
 {
+    if (action.kind == SyncAction::Kind::DeleteThere) {
+        engine.mCollection.remove(action.href, action.etag,
+                                  guarded<void(CalDavFailure)>([this, action](const CalDavFailure &failure) {
+                                      uploaded(action, failure, QByteArray());
+                                  }));
+        return;
+    }
+    engine.mCollection.put(action.href, iCalendarResource(action.row, action.uid), action.etag,
+                           guarded<void(CalDavFailure, QByteArray)>(
+                               [this, action](const CalDavFailure &failure, const QByteArray &etag) {
+                                   uploaded(action, failure, etag);
+                               }));
+}
+
+void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &failure, const QByteArray &etag)
+{
+    using Failure = CalDavFailure::Kind;
     --uploadsRunning;
-    const bool put = upload.kind == Upload::Kind::Put;
+    const bool put = action.kind != SyncAction::Kind::DeleteThere;
+    putsSent += put;
     if (!failure.failed()) {
         if (put) {
-            const SyncEntry entry{upload.href, upload.row.ID, upload.uid, etag, syncedStateOf(upload.row)};
+            const SyncEntry entry{action.href, action.row.ID, action.uid, etag, syncedStateOf(action.row)};
             records.push_back(entry);
             if (etag.isEmpty())
                 withoutEtag.push_back(entry);
             ++report.uploaded;
         } else {
-            recordsRemoved.push_back(upload.href);
+            recordsRemoved.push_back(action.href);
             ++report.deletedThere;
         }
-    } else if (failure.kind == CalDavFailure::Kind::PreconditionFailed
-               || (failure.kind == CalDavFailure::Kind::NotFound && put)) {
-        // Changed or deleted there meanwhile: decided afresh on what the
-        // server holds now.
-        refetch.push_back(upload.href);
-    } else if (failure.kind == CalDavFailure::Kind::NotFound) {
-        recordsRemoved.push_back(upload.href);
+    } else if (failure.kind == Failure::PreconditionFailed) {
+        // Changed meanwhile: decided afresh on what the server holds now.
+        again.present.push_back({action.href, QByteArray()});
+    } else if (failure.kind == Failure::NotFound && put) {
+        // Deleted there meanwhile: decided afresh as a deletion there.
+        again.removed.push_back(action.href);
+    } else if (failure.kind == Failure::NotFound) {
+        recordsRemoved.push_back(action.href);
+    } else if (concernsOneItem(failure.kind)) {
+        putsRefused += put;
+        lastRefusal = failure.words;
+        report.leftOut << QStringLiteral("%1: %2 (%3)").arg(
+            shownName(action.row.Reminder),
+            put ? QStringLiteral("the server did not take it; it is sent again next time")
+                : QStringLiteral("the server did not delete it; it is asked again next time"),
+            failure.words);
     } else {
         ended(failure);
         return;
@@ -550,14 +401,9 @@ void SyncEngine::Run::uploaded(const Upload &upload, const CalDavFailure &failur
 
 void SyncEngine::Run::flushRecords()
 {
-    if (records.empty() && recordsRemoved.empty())
+    if (!applier)
         return;
-    inTransaction(engine.mConn, [this] {
-        for (const SyncEntry &entry : records)
-            table.save(entry);
-        for (const QString &href : recordsRemoved)
-            table.removeHref(href);
-    });
+    applier->record(records, recordsRemoved);
     records.clear();
     recordsRemoved.clear();
 }
@@ -565,10 +411,14 @@ void SyncEngine::Run::flushRecords()
 void SyncEngine::Run::afterUploads()
 {
     flushRecords();
-    if (!refetch.empty() && ++round < kRounds) {
-        toFetch.swap(refetch);
-        refetch.clear();
-        return fetchNext(0);
+    if (putsSent > 0 && putsRefused == putsSent)
+        return fail(QStringLiteral("The calendar server took none of the %1 reminders sent to it: %2")
+                        .arg(putsSent)
+                        .arg(lastRefusal));
+    if ((!again.present.empty() || !again.removed.empty()) && ++round < kRounds) {
+        ServerListing heard = std::move(again);
+        again = {};
+        return takeListing(std::move(heard));
     }
     learnEtags(0);
 }
@@ -604,7 +454,7 @@ void SyncEngine::Run::learnEtags(std::size_t from)
 // its own uploads again.
 void SyncEngine::Run::settle()
 {
-    if (newToken.isEmpty())
+    if (newToken.isEmpty() || holdToken)
         return finish();
     if (report.uploaded + report.deletedThere == 0) {
         table.setSyncToken(newToken);
@@ -622,56 +472,14 @@ void SyncEngine::Run::settle()
 
 bool SyncEngine::Run::onlyOwnChanges(const CalDavChanges &changes)
 {
-    const std::map<QString, QByteArray> known = knownEtags();
-    for (const CalDavResource &resource : changes.changed) {
-        const auto entry = known.find(resource.href);
-        if (entry == known.end() || entry->second != resource.etag)
-            return false;
-    }
+    const std::vector<SyncEntry> entries = table.entries();
+    if (!hrefsToFetch({changes.changed, {}, false}, entries).empty())
+        return false;
     for (const QString &href : changes.removed) {
-        if (known.count(href))
+        if (std::any_of(entries.begin(), entries.end(), [&href](const SyncEntry &e) { return e.href == href; }))
             return false;
     }
     return !changes.newSyncToken.isEmpty();
-}
-
-qint64 SyncEngine::Run::insertHere(const ReminderValues &values)
-{
-    engine.mConn.Execute(editorInsertStatement(values, engine.mRegional));
-    return engine.mConn.lastInsertId();
-}
-
-void SyncEngine::Run::saveConflict(const ReminderRecord &mine)
-{
-    const QString path = QFileInfo(engine.mConn.databasePath()).absoluteDir().filePath(QLatin1String(kSyncConflictsFileName));
-    QStringList notWritten;
-    // A calendar of its own per version: the file stays one readable
-    // calendar file however often it is appended to.
-    const QByteArray text = iCalendarText({mine}, calendarId, notWritten);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush())
-        throw AppError(QStringLiteral("The version from here of %1, changed here and on the server, cannot be saved "
-                                      "to %2 (%3); nothing was changed.")
-                           .arg(shownName(mine.Reminder), path, file.errorString()));
-    report.conflicts << QStringLiteral("%1 was changed here and on the server: the server's version was kept, "
-                                       "the version from here was saved to %2.")
-                            .arg(shownName(mine.Reminder), path);
-}
-
-QString SyncEngine::Run::newHref(const QString &uid) const
-{
-    QString path = engine.mCollection.collectionPath();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    // Only characters no server percent-encodes, so that its listings spell
-    // the href exactly as it was uploaded.
-    QString name = uid;
-    for (QChar &c : name) {
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-') && c != QLatin1Char('_')
-            && c != QLatin1Char('.'))
-            c = QLatin1Char('-');
-    }
-    return path + name + QStringLiteral(".ics");
 }
 
 } // namespace vestrona

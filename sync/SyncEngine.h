@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/RegionalSettings.h"
 #include "sync/CalDavCollection.h"
+#include "sync/SyncConflictArchive.h"
 #include "sync/SyncReport.h"
 
 #include <QString>
@@ -12,27 +12,27 @@ namespace vestrona {
 
 class Connection;
 
-// The name of the file beside the database that keeps every local version
-// of a reminder that lost against the server's version, one VEVENT each,
-// readable by "Load Reminders From File".
-inline constexpr auto kSyncConflictsFileName = "Vestrona sync conflicts.ics";
-
 // Two-way sync of tblReminders with one CalDAV collection, each reminder one
-// VEVENT resource. The bookkeeping (SyncStateTable) tells what changed on
-// either side since the last sync:
-//  - new, changed or deleted here goes to the server (If-None-Match: * or
-//    If-Match, so nothing there is overwritten blindly);
-//  - new, changed or deleted there comes here, through the connection and
-//    in one transaction, so other windows see it as any other change;
-//  - changed on both sides: the server's version wins, since other devices
-//    already show it; the version from here is appended to the conflicts
-//    file and named once in SyncReport::conflicts;
-//  - an edit beats a deletion on the other side;
-//  - server resources no reminder can hold exactly are never written or
-//    deleted; they, and reminders here that cannot be written, are named in
-//    SyncReport::leftOut once (again only when they change).
-// A failure ends the sync with what was done so far recorded, so that the
-// next sync duplicates nothing.
+// VEVENT resource. The engine only sequences the requests: probe, listing,
+// fetch, then the uploads and deletions; what to do is decided by
+// reconcile() (SyncReconciler.h, where the rules are) on what the server
+// said, the reminders and the bookkeeping (SyncStateTable), and the local
+// half is carried out by SyncApplier in one transaction.
+//  - Uploads go with If-None-Match: * or If-Match, so nothing there is
+//    overwritten blindly; one answered 412 (changed meanwhile) is fetched
+//    and decided afresh.
+//  - A sync-collection answer cut short is asked on from its token; one
+//    that stays short is no whole listing, so its gaps delete nothing. An
+//    item listed but not fetched keeps the old token for the next sync.
+//  - A request refused for one item (an upload or deletion the server turns
+//    down) is named in SyncReport::leftOut and the sync goes on; the item is
+//    tried again next time. When every upload was refused, the sync failed.
+//    A failure of the collection itself (no connection, timeout, wrong
+//    password, certificate, an unreadable listing) ends the sync with what
+//    was done so far recorded, so that the next sync duplicates nothing.
+//  - A calendar that lost most of what it held ends the sync as a failure
+//    with SyncReport::serverEmptied, nothing changed, until the next sync
+//    is given the user's answer (Syncer::answerEmptiedCalendar).
 class SyncEngine final : public Syncer {
     Q_OBJECT
 public:
@@ -43,8 +43,7 @@ public:
     // `collectionUrl` names the collection in the bookkeeping: a sync with
     // another one starts afresh. `collection` and `conn` must outlive the
     // engine; `conn` stays open.
-    SyncEngine(CalDavCollection &collection, Connection &conn, RegionalSettings regional, QString collectionUrl,
-               QObject *parent = nullptr);
+    SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent = nullptr);
     ~SyncEngine() override;
 
     void sync() override;
@@ -58,7 +57,6 @@ private:
     quint64 mRunNumber = 0;
     CalDavCollection &mCollection;
     Connection &mConn;
-    RegionalSettings mRegional;
     QString mCollectionUrl;
 };
 

@@ -18,6 +18,7 @@ QString summaryText(const SyncReport &report)
     count(report.deletedHere, "deleted here");
     count(report.deletedThere, "deleted on the server");
     count(int(report.leftOut.size()), "left out");
+    count(report.stillLeftOut, "still left out");
     if (!report.conflicts.isEmpty())
         parts << (report.conflicts.size() == 1 ? QStringLiteral("1 conflict")
                                                : QStringLiteral("%1 conflicts").arg(report.conflicts.size()));

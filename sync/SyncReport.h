@@ -7,7 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace vestrona {
+
+// What a sync does when the calendar on the server lost most of what it
+// held since the last sync (SyncReport::serverEmptied): ask the user, put
+// the reminders here back on the server, or delete them here too.
+enum class EmptiedCalendar { Ask, UploadAll, AcceptDeletions };
 
 // The outcome of one sync, for the dialog, the tray and `vestrona-cli sync`.
 struct SyncReport {
@@ -22,6 +29,8 @@ struct SyncReport {
 
     // Each names one item and why it was left out ("Pay rent: repeats monthly").
     QStringList leftOut;
+    // Items named in an earlier sync that are still left out.
+    int stillLeftOut = 0;
     // Each says once what happened to one reminder changed on both sides and
     // where the version that lost can be found.
     QStringList conflicts;
@@ -32,6 +41,9 @@ struct SyncReport {
     QString certificateFingerprint;
     // What went wrong when outcome is Failed.
     CalDavFailure::Kind failureKind = CalDavFailure::Kind::None;
+    // Failed because the server lost most of what it held: nothing was
+    // deleted, and the next sync waits for the user's EmptiedCalendar answer.
+    bool serverEmptied = false;
 
     QDateTime finishedAt;
 
@@ -42,7 +54,7 @@ struct SyncReport {
     bool needsTheUser() const
     {
         return failureKind == CalDavFailure::Kind::Unauthorized || failureKind == CalDavFailure::Kind::Certificate
-            || !certificateFingerprint.isEmpty();
+            || !certificateFingerprint.isEmpty() || serverEmptied;
     }
 };
 
@@ -60,9 +72,19 @@ public:
     // Starts a sync; a call while one runs is ignored (the running one reports).
     virtual void sync() = 0;
     virtual bool isSyncing() const = 0;
+    // The user's answer to a sync that reported serverEmptied, for the next
+    // sync only.
+    void answerEmptiedCalendar(EmptiedCalendar answer) { mEmptiedAnswer = answer; }
 
 signals:
     void finished(const vestrona::SyncReport &report);
+
+protected:
+    // The answer for the sync that starts now; the one after asks again.
+    EmptiedCalendar takeEmptiedAnswer() { return std::exchange(mEmptiedAnswer, EmptiedCalendar::Ask); }
+
+private:
+    EmptiedCalendar mEmptiedAnswer = EmptiedCalendar::Ask;
 };
 
 } // namespace vestrona

@@ -45,6 +45,12 @@ void SyncScheduler::syncNow()
     runNow();
 }
 
+void SyncScheduler::syncNowAnswering(EmptiedCalendar answer)
+{
+    mSyncer.answerEmptiedCalendar(answer);
+    syncNow();
+}
+
 void SyncScheduler::accountChanged()
 {
     mWaitingForUser = false;

@@ -45,6 +45,9 @@ public:
     void localChange();
     // "Sync now": at once, or straight after the sync that is running.
     void syncNow();
+    // The same, with the user's answer to a calendar that lost most of
+    // what it held (SyncReport::serverEmptied), for that sync only.
+    void syncNowAnswering(EmptiedCalendar answer);
     // The account's address, user, password or accepted certificate changed.
     void accountChanged();
 

@@ -1,8 +1,13 @@
 #include "sync/SyncStateTable.h"
 
+#include "core/AppError.h"
 #include "database/Connection.h"
 
+#include <QFile>
+#include <QSysInfo>
 #include <QUuid>
+
+#include <sys/stat.h>
 
 namespace vestrona {
 
@@ -12,7 +17,7 @@ namespace {
 // server; a reminder's row there holds the state the user was told about.
 constexpr auto kCreateState =
     "create table if not exists tblSyncState (Href TEXT UNIQUE, ReminderID INTEGER, UID TEXT, ETag TEXT, "
-    "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT)";
+    "Option TEXT, StartDate TEXT, StartTime TEXT, Reminder TEXT, Weekdays TEXT, ServerLeftOut INTEGER)";
 // A first sync of many reminders looks each one up by its ID.
 constexpr auto kCreateIndex = "create index if not exists idxSyncStateReminder on tblSyncState (ReminderID)";
 constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT PRIMARY KEY, Value TEXT)";
@@ -20,6 +25,20 @@ constexpr auto kCreateInfo = "create table if not exists tblSyncInfo (Key TEXT P
 constexpr auto kKeyUrl = "CollectionUrl";
 constexpr auto kKeyToken = "SyncToken";
 constexpr auto kKeyCalendar = "CalendarId";
+constexpr auto kKeyVersion = "SchemaVersion";
+constexpr auto kKeyHome = "Home";
+
+// Where this database file is: this computer, and the file itself.
+QString homeOf(const QString &databasePath)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(databasePath).constData(), &status) != 0)
+        return QString();
+    return QStringLiteral("%1:%2:%3")
+        .arg(QString::fromLatin1(QSysInfo::machineUniqueId()))
+        .arg(qulonglong(status.st_dev))
+        .arg(qulonglong(status.st_ino));
+}
 
 QVariant nullIfEmpty(const QString &text)
 {
@@ -41,6 +60,7 @@ void SyncStateTable::open(const QString &collectionUrl)
     mConn.runSql(kCreateState);
     mConn.runSql(kCreateIndex);
     mConn.runSql(kCreateInfo);
+    upgrade();
     if (value(kKeyUrl) == collectionUrl)
         return;
     mConn.beginTransaction();
@@ -55,16 +75,48 @@ void SyncStateTable::open(const QString &collectionUrl)
     }
 }
 
+void SyncStateTable::upgrade()
+{
+    // None: tables of a version that kept no number, laid out as version 1.
+    const int found = value(kKeyVersion).toInt();
+    if (found == kSyncSchemaVersion)
+        return;
+    if (found > kSyncSchemaVersion)
+        throw AppError(QStringLiteral("The calendar sync's bookkeeping in %1 was written by a newer Vestrona; "
+                                      "sync this database with that version.")
+                           .arg(mConn.databasePath()));
+    // Version 2 adds ServerLeftOut; a table made just now has it already.
+    bool hasLeftOut = false;
+    mConn.runSql("select 1 from pragma_table_info('tblSyncState') where name = 'ServerLeftOut'", {},
+                 [&hasLeftOut](const QVariantList &) { hasLeftOut = true; });
+    mConn.beginTransaction();
+    try {
+        if (!hasLeftOut)
+            mConn.runSql("alter table tblSyncState add column ServerLeftOut INTEGER");
+        setValue(kKeyVersion, QString::number(kSyncSchemaVersion));
+        mConn.commit();
+    } catch (...) {
+        mConn.rollback();
+        throw;
+    }
+}
+
+int SyncStateTable::schemaVersion()
+{
+    return value(kKeyVersion).toInt();
+}
+
 std::vector<SyncEntry> SyncStateTable::entries()
 {
     std::vector<SyncEntry> result;
-    mConn.runSql("select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, Reminder, Weekdays "
-                 "from tblSyncState",
+    mConn.runSql("select Href, ReminderID, UID, ETag, Option, StartDate, StartTime, Reminder, Weekdays, "
+                 "ServerLeftOut from tblSyncState",
                  {}, [&result](const QVariantList &row) {
                      result.push_back({row[0].toString(), row[1].toLongLong(), row[2].toString(),
                                        row[3].toString().toUtf8(),
                                        {row[4].toString(), row[5].toString(), row[6].toString(), row[7].toString(),
-                                        row[8].toString()}});
+                                        row[8].toString()},
+                                       row[9].toLongLong() != 0});
                  });
     return result;
 }
@@ -75,10 +127,11 @@ void SyncStateTable::save(const SyncEntry &entry)
     // its old entry here.
     if (entry.reminderId)
         removeReminder(entry.reminderId);
-    mConn.runSql("insert or replace into tblSyncState values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+    mConn.runSql("insert or replace into tblSyncState (Href, ReminderID, UID, ETag, Option, StartDate, StartTime, "
+                 "Reminder, Weekdays, ServerLeftOut) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                  {nullIfEmpty(entry.href), entry.reminderId ? QVariant(entry.reminderId) : QVariant(), entry.uid,
                   QString::fromUtf8(entry.etag), entry.state.option, entry.state.date, entry.state.time,
-                  entry.state.message, entry.state.weekdays});
+                  entry.state.message, entry.state.weekdays, entry.serverLeftOut ? 1 : 0});
 }
 
 void SyncStateTable::removeHref(const QString &href)
@@ -104,10 +157,14 @@ void SyncStateTable::setSyncToken(const QByteArray &token)
 QString SyncStateTable::calendarId()
 {
     QString id = value(kKeyCalendar);
-    if (id.isEmpty()) {
+    const QString home = value(kKeyHome);
+    const QString here = homeOf(mConn.databasePath());
+    if (id.isEmpty() || (!home.isEmpty() && !here.isEmpty() && home != here)) {
         id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         setValue(kKeyCalendar, id);
     }
+    if (!here.isEmpty() && home != here)
+        setValue(kKeyHome, here);
     return id;
 }
 

@@ -11,6 +11,10 @@ namespace vestrona {
 
 class Connection;
 
+// The layout of the bookkeeping tables this program writes, kept in
+// tblSyncInfo as SchemaVersion.
+inline constexpr int kSyncSchemaVersion = 2;
+
 // A reminder's cells as text, exactly as a sync last saw them, so that any
 // change here since then shows, a damaged row's stored texts included.
 struct SyncedState {
@@ -23,7 +27,9 @@ SyncedState syncedStateOf(const ReminderRecord &row);
 
 // One row of the sync's bookkeeping. Three kinds:
 //  - a reminder on the server: href and reminderId, with the ETag and state
-//    of the last sync;
+//    of the last sync; serverLeftOut when the server's version (of that
+//    ETag) is one no reminder can hold: the reminder here then stays as it
+//    was, and neither side is written until the server's version changes;
 //  - a server resource no reminder can hold: href, no reminderId, with the
 //    ETag it had when the user was told so;
 //  - a reminder here that cannot go to the server: reminderId, no href, with
@@ -34,6 +40,7 @@ struct SyncEntry {
     QString uid;
     QByteArray etag;
     SyncedState state;
+    bool serverLeftOut = false;
 
     bool isSynced() const { return reminderId != 0 && !href.isEmpty(); }
 };
@@ -46,9 +53,14 @@ class SyncStateTable {
 public:
     explicit SyncStateTable(Connection &conn) : mConn(conn) {}
 
-    // Creates the tables the first time, and drops the bookkeeping of another
-    // collection: a sync with a new address starts as a first one.
+    // Creates the tables the first time, brings older ones up to
+    // kSyncSchemaVersion in place, keeping every entry, and drops the
+    // bookkeeping of another collection: a sync with a new address starts as
+    // a first one. Tables of a newer version are refused with AppError, so
+    // that this program never half-understands them.
     void open(const QString &collectionUrl);
+    // The layout the tables have: 0 before open() on a database that kept none.
+    int schemaVersion();
 
     std::vector<SyncEntry> entries();
     // Replaces the entry of the same href, or for one without an href the
@@ -60,11 +72,25 @@ public:
     // RFC 6578's token of the last complete sync, empty before one.
     QByteArray syncToken();
     void setSyncToken(const QByteArray &token);
-    // A random name of this database, the same for every sync, from which
-    // the UIDs of the reminders it uploads are made.
+    // A random name of this database, from which the UIDs of the reminders
+    // it uploads are made: the same for every sync of this file on this
+    // computer. A copy of the file (onto another computer, or beside the
+    // original) gets a name of its own on its first sync, so that no two
+    // databases ever make the same UID for different reminders; its
+    // bookkeeping stays, since its reminders are the same as the original's.
+    //
+    // A copy is told by a marker kept beside the name: the computer's
+    // machine id (/etc/machine-id, which a copied file never carries along)
+    // and the file's device and inode (which no copy on the same computer
+    // shares while the original exists). Moving or renaming the file keeps
+    // both. Should the file be replaced by one written anew (a restored
+    // copy), it gets a new name too; that costs nothing, since the
+    // reminders already on the server are found again by their entries.
+    // Bookkeeping older than the marker is taken as this file's own.
     QString calendarId();
 
 private:
+    void upgrade();
     QString value(const char *key);
     void setValue(const char *key, const QString &value);
 

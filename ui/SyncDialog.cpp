@@ -62,6 +62,7 @@ SyncDialog::SyncDialog(SettingsStore &settings, PasswordStore &passwords, SyncSc
     createAccountFields(*layout);
     createResultArea(*layout);
     createCertificateArea(*layout);
+    createEmptiedArea(*layout);
     createButtons(*layout);
     loadAccount();
     if (mScheduler) {
@@ -144,6 +145,27 @@ void SyncDialog::createCertificateArea(QVBoxLayout &layout)
     connect(accept, &QPushButton::clicked, this, &SyncDialog::acceptCertificate);
     mCertificate->hide();
     layout.addWidget(mCertificate);
+}
+
+void SyncDialog::createEmptiedArea(QVBoxLayout &layout)
+{
+    mEmptied = new QWidget(this);
+    mEmptied->setObjectName(QStringLiteral("emptiedCalendar"));
+    auto *row = new QHBoxLayout(mEmptied);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *uploadAll = button(mEmptied, "uploadAllButton", QStringLiteral("Put them back on the server"));
+    auto *acceptDeletions = button(mEmptied, "acceptDeletionsButton", QStringLiteral("Delete them here too"));
+    row->addWidget(uploadAll);
+    row->addWidget(acceptDeletions);
+    row->addStretch();
+    const auto answer = [this](EmptiedCalendar choice) {
+        mEmptied->hide();
+        mScheduler->syncNowAnswering(choice);
+    };
+    connect(uploadAll, &QPushButton::clicked, this, [answer] { answer(EmptiedCalendar::UploadAll); });
+    connect(acceptDeletions, &QPushButton::clicked, this, [answer] { answer(EmptiedCalendar::AcceptDeletions); });
+    mEmptied->hide();
+    layout.addWidget(mEmptied);
 }
 
 void SyncDialog::createButtons(QVBoxLayout &layout)
@@ -289,6 +311,7 @@ void SyncDialog::showReport(const SyncReport &report)
     mOfferedFingerprint = offer ? report.certificateFingerprint : QString();
     mCertificateText->setText(fingerprintLines(mOfferedFingerprint));
     mCertificate->setVisible(offer);
+    mEmptied->setVisible(report.serverEmptied && mScheduler);
     fitContents();
 }
 

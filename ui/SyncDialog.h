@@ -22,7 +22,8 @@ struct SyncReport;
 // "Calendar sync": the calendar account (address, user name, password),
 // "Sync now" and the last sync's result, with its left-out items and
 // conflicts on demand. A server whose certificate no authority vouches for
-// is offered for acceptance by its fingerprint. Not modal: syncs run on
+// is offered for acceptance by its fingerprint; a calendar that lost most of
+// what it held, with its two ways on. Not modal: syncs run on
 // while it is open. When will a sync run and what it does are the
 // scheduler's and the syncer's business; this only shows and asks.
 class SyncDialog final : public QDialog {
@@ -42,6 +43,8 @@ private:
     void createAccountFields(QVBoxLayout &layout);
     void createResultArea(QVBoxLayout &layout);
     void createCertificateArea(QVBoxLayout &layout);
+    // The two ways on from a calendar that lost most of what it held.
+    void createEmptiedArea(QVBoxLayout &layout);
     void createButtons(QVBoxLayout &layout);
     void loadAccount();
 
@@ -72,6 +75,7 @@ private:
     QPlainTextEdit *mDetails = nullptr;
     QWidget *mCertificate = nullptr;
     QLabel *mCertificateText = nullptr;
+    QWidget *mEmptied = nullptr;
     QPushButton *mSaveButton = nullptr;
     QPushButton *mSyncNowButton = nullptr;
 };

@@ -125,10 +125,18 @@ void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::functi
         changes.tokenExpired = true;
         return later(std::move(done), failure, changes);
     }
+    // A cut-short answer's token goes on from its last change.
+    int upTo = since;
     std::set<QString> touched;
     for (const auto &[version, href] : mLog) {
-        if (version > since)
-            touched.insert(href);
+        if (version <= since || touched.count(href))
+            continue;
+        if (changesCutAfter >= 0 && int(touched.size()) >= changesCutAfter) {
+            changes.truncated = true;
+            break;
+        }
+        touched.insert(href);
+        upTo = version;
     }
     for (const QString &href : touched) {
         const auto resource = mResources.find(href);
@@ -137,7 +145,7 @@ void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::functi
         else if (!syncToken.isEmpty())
             changes.removed.push_back(href);
     }
-    changes.newSyncToken = token();
+    changes.newSyncToken = changes.truncated ? kTokenPrefix + QByteArray::number(upTo) : token();
     later(std::move(done), failure, changes);
 }
 
@@ -162,7 +170,7 @@ void FakeCalDavCollection::fetch(const std::vector<QString> &hrefs,
     if (!failure.failed()) {
         for (const QString &href : hrefs) {
             const auto resource = mResources.find(href);
-            if (resource != mResources.end())
+            if (resource != mResources.end() && !fetchLeavesOut.count(href))
                 objects.push_back({href, resource->second.etag, resource->second.calendarData});
         }
     }

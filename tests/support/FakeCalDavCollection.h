@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace vestrona::test {
@@ -46,6 +47,11 @@ public:
     void resetCalls() { mCalls.clear(); }
     // Answers a PUT without the new ETag, as some servers do.
     bool sendsEtagOnPut = true;
+    // From this many changes on, a sync-collection answer is cut short, as
+    // a 507 cuts it (CalDavChanges::truncated); -1 for never.
+    int changesCutAfter = -1;
+    // Hrefs a calendar-multiget leaves out of its answer, as if gone.
+    std::set<QString> fetchLeavesOut;
 
     QString collectionPath() const override { return mPath; }
     void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;

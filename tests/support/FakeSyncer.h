@@ -2,6 +2,8 @@
 
 #include "sync/SyncReport.h"
 
+#include <vector>
+
 namespace vestrona::test {
 
 // A sync that runs until the test ends it.
@@ -12,6 +14,7 @@ public:
     void sync() override
     {
         ++started;
+        answers.push_back(takeEmptiedAnswer());
         if (running)
             ++overlapping;
         running = true;
@@ -34,6 +37,8 @@ public:
     }
 
     int started = 0;
+    // Each sync's answer to an emptied calendar, in order.
+    std::vector<EmptiedCalendar> answers;
     // sync() calls made while one was running.
     int overlapping = 0;
     bool running = false;

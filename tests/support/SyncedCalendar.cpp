@@ -8,14 +8,17 @@ QString SyncedCalendar::start(RadicaleServer &server, const QString &name)
     return server.createCalendar(user, password, name, mUrl);
 }
 
-ProcessResult SyncedCalendar::sync(const ProgramFolder &computer, const QString &password) const
+ProcessResult SyncedCalendar::sync(const ProgramFolder &computer, const QString &password,
+                                   const QStringList &options) const
 {
     QProcessEnvironment env = computer.environment();
     env.insert(QStringLiteral("VESTRONA_CALDAV_PASSWORD"), password);
     // A stalled server is given up after 30 seconds of silence.
     return runProcess(computer.cliPath(),
-                      {QStringLiteral("sync"), QStringLiteral("--url"), mUrl.toString(), QStringLiteral("--user"), user,
-                       QStringLiteral("--accept-certificate"), mServer->certificateFingerprint()},
+                      QStringList{QStringLiteral("sync"), QStringLiteral("--url"), mUrl.toString(),
+                                  QStringLiteral("--user"), user, QStringLiteral("--accept-certificate"),
+                                  mServer->certificateFingerprint()}
+                          + options,
                       env, 90000);
 }
 

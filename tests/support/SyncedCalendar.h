@@ -23,8 +23,9 @@ public:
     QUrl url() const { return mUrl; }
 
     // `vestrona-cli sync` in `computer`, with the account and the server's
-    // certificate given, the password from the environment.
-    ProcessResult sync(const ProgramFolder &computer, const QString &password = SyncedCalendar::password) const;
+    // certificate given, the password from the environment, and `options`.
+    ProcessResult sync(const ProgramFolder &computer, const QString &password = SyncedCalendar::password,
+                       const QStringList &options = {}) const;
     // phone.py COMMAND ARGS...
     ProcessResult phone(const QStringList &commandAndArguments) const;
 

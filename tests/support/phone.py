@@ -6,6 +6,7 @@ same calendar collection the program syncs with.
 
   add UID SUMMARY START [RRULE]  a new event; START is UTC, YYYYMMDDTHHMMSSZ
   edit UID SUMMARY               the event's summary changed
+  exdate UID WHEN                one occurrence left out; WHEN as START
   delete UID                     the event removed
   summaries                      "UID<TAB>SUMMARY" for every event, sorted
   resource UID                   the ETag on one line, then the stored text
@@ -14,6 +15,7 @@ Fails (exit 1, the reason on stderr) when the server refuses or the event is
 missing.
 """
 
+import re
 import sys
 
 import caldav
@@ -47,6 +49,11 @@ def main(argv):
         uid, summary = args
         event = by_uid(calendar, uid)
         event.vobject_instance.vevent.summary.value = summary
+        event.save()
+    elif command == "exdate":
+        uid, when = args
+        event = by_uid(calendar, uid)
+        event.data = re.sub(r"END:VEVENT", f"EXDATE:{when}\r\nEND:VEVENT", event.data, count=1)
         event.save()
     elif command == "delete":
         by_uid(calendar, args[0]).delete()

@@ -31,7 +31,7 @@ private slots:
     {
         MemorySettings settings;
         MemoryPasswordStore passwords;
-        AccountSyncer syncer(settings, passwords, mConn, RegionalSettings::usEnglish());
+        AccountSyncer syncer(settings, passwords, mConn);
 
         // Nothing set up: nothing sent, and the report says so later.
         SyncReport report = syncOnce(syncer);
@@ -60,7 +60,7 @@ private slots:
         MemorySettings settings;
         MemoryPasswordStore passwords;
         saveSyncAccount(settings, SyncAccount{QUrl(QStringLiteral("http://dav.example.org/alice/")), QStringLiteral("alice"), {}});
-        AccountSyncer syncer(settings, passwords, mConn, RegionalSettings::usEnglish());
+        AccountSyncer syncer(settings, passwords, mConn);
         const SyncReport report = syncOnce(syncer);
         QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
         QVERIFY2(report.failure.contains(QLatin1String("https://")), qPrintable(report.failure));

@@ -123,10 +123,77 @@ private slots:
         QCOMPARE(synced.out.count(QLatin1String("Pay rent")), 1);
         QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Dentist")});
 
+        // Named once, counted while it is left out.
         synced = mCalendar.sync(*mA);
-        QVERIFY2(synced.exitCode == 0 && !synced.out.contains(QLatin1String("Pay rent")), qPrintable(shown(synced)));
+        QVERIFY2(synced.exitCode == 1 && !synced.out.contains(QLatin1String("Pay rent"))
+                     && synced.out.contains(QLatin1String("Still left out: 1")),
+                 qPrintable(shown(synced)));
         const ProcessResult after = mCalendar.phone(resource);
         QCOMPARE(after.out, before.out); // the same ETag and the same text
+    }
+
+    // Another program empties the calendar: nothing is deleted here until
+    // the user says which way on.
+    void calendarEmptiedByAnotherClientIsAQuestion()
+    {
+        const QStringList all{QStringLiteral("Dentist"), QStringLiteral("Gym"), QStringLiteral("Walk")};
+        for (int i = 0; i < all.size(); ++i)
+            QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(i + 1), all[i]).isEmpty());
+        QCOMPARE(mCalendar.sync(*mA).exitCode, 0);
+        const auto emptyTheCalendar = [this] {
+            const QString listed = mCalendar.phone({QStringLiteral("summaries")}).out;
+            for (const QString &line : listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                QCOMPARE(mCalendar.phone({QStringLiteral("delete"), line.section(QLatin1Char('\t'), 0, 0)}).exitCode, 0);
+        };
+        emptyTheCalendar();
+
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 3 && synced.err.contains(QLatin1String("no longer holds 3 of the 3"))
+                     && synced.err.contains(QLatin1String("vestrona-cli sync --upload-all"))
+                     && synced.err.contains(QLatin1String("vestrona-cli sync --accept-deletions")),
+                 qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), all);
+
+        synced = mCalendar.sync(*mA, SyncedCalendar::password, {QStringLiteral("--upload-all")});
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Up: 3")), qPrintable(shown(synced)));
+        QCOMPARE(mCalendar.phone({QStringLiteral("summaries")}).out.count(QLatin1Char('\t')), 3);
+
+        emptyTheCalendar();
+        synced = mCalendar.sync(*mA, SyncedCalendar::password, {QStringLiteral("--accept-deletions")});
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Deleted here: 3")), qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList());
+    }
+
+    // A phone leaves out one day of a daily reminder: no reminder can hold
+    // that, so the one here rings on every day, named once as left out, and
+    // the phone's version is never written over.
+    void phoneAddingAnExdateKeepsTheReminder()
+    {
+        const QString start = QDate::currentDate().addDays(1).toString(Qt::ISODate);
+        const ProcessResult added = mA->cli({QStringLiteral("add"), QStringLiteral("--option"), QStringLiteral("daily"),
+                                             QStringLiteral("--date"), start, QStringLiteral("--time"),
+                                             QStringLiteral("09:00"), QStringLiteral("Stretch")});
+        QVERIFY2(added.exitCode == 0, qPrintable(shown(added)));
+        QCOMPARE(mCalendar.sync(*mA).exitCode, 0);
+        const QString uid = mCalendar.phone({QStringLiteral("summaries")}).out.section(QLatin1Char('\t'), 0, 0);
+        ProcessResult onPhone = mCalendar.phone({QStringLiteral("exdate"), uid, tomorrowAt(9)});
+        QVERIFY2(onPhone.exitCode == 0, qPrintable(shown(onPhone)));
+        const ProcessResult before = mCalendar.phone({QStringLiteral("resource"), uid});
+
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 1 && synced.out.count(QLatin1String("Stretch")) == 1
+                     && synced.out.contains(QLatin1String("Left out:")),
+                 qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Stretch")});
+
+        // Edited here meanwhile: still not sent over the phone's version.
+        rawSql(mA->databasePath(), {QStringLiteral("UPDATE tblReminders SET Reminder = 'Stretch well'")});
+        synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 1 && !synced.out.contains(QLatin1String("Left out:"))
+                     && synced.out.contains(QLatin1String("Still left out: 1")),
+                 qPrintable(shown(synced)));
+        QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Stretch well")});
+        QCOMPARE(mCalendar.phone({QStringLiteral("resource"), uid}).out, before.out);
     }
 
     void refusalsSayWhyAndKeepEverything_data()

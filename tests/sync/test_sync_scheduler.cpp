@@ -166,26 +166,43 @@ private slots:
     {
         QTest::addColumn<CalDavFailure::Kind>("kind");
         QTest::addColumn<QString>("fingerprint");
-        QTest::newRow("wrong-password") << CalDavFailure::Kind::Unauthorized << QString();
-        QTest::newRow("untrusted-certificate") << CalDavFailure::Kind::Certificate << QStringLiteral("AB:CD");
+        // The calendar lost most of what it held: the user answers how on.
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("wrong-password") << CalDavFailure::Kind::Unauthorized << QString() << false;
+        QTest::newRow("untrusted-certificate") << CalDavFailure::Kind::Certificate << QStringLiteral("AB:CD") << false;
+        QTest::newRow("emptied-calendar") << CalDavFailure::Kind::None << QString() << true;
     }
     void waitsForTheUser()
     {
         QFETCH(CalDavFailure::Kind, kind);
         QFETCH(QString, fingerprint);
+        QFETCH(bool, emptied);
         Harness h;
+        const auto failAgain = [&] {
+            if (!emptied)
+                return h.syncer.fail(kind, fingerprint);
+            SyncReport report;
+            report.outcome = SyncReport::Outcome::Failed;
+            report.serverEmptied = true;
+            h.syncer.finish(report);
+        };
         h.scheduler.start();
         QTRY_COMPARE(h.syncer.started, 1);
-        h.syncer.fail(kind, fingerprint);
+        failAgain();
         QVERIFY(h.scheduler.waitingForUser());
         h.scheduler.localChange();
         QTest::qWait(500);
         QCOMPARE(h.syncer.started, 1);
 
-        // "Sync now" tries again; failing again, it waits again.
-        h.scheduler.syncNow();
+        // "Sync now" tries again; failing again, it waits again. An answer
+        // goes to that one sync.
+        if (emptied)
+            h.scheduler.syncNowAnswering(EmptiedCalendar::UploadAll);
+        else
+            h.scheduler.syncNow();
         QCOMPARE(h.syncer.started, 2);
-        h.syncer.fail(kind, fingerprint);
+        QCOMPARE(h.syncer.answers.back(), emptied ? EmptiedCalendar::UploadAll : EmptiedCalendar::Ask);
+        failAgain();
         QVERIFY(!h.scheduler.isDue());
 
         // A changed account is tried soon, and the period follows again.

@@ -28,6 +28,8 @@ using namespace vestrona;
 using namespace vestrona::test;
 using namespace std::chrono_literals;
 
+Q_DECLARE_METATYPE(vestrona::EmptiedCalendar)
+
 namespace {
 
 const QString kTrayEntry = QStringLiteral("Calendar sync…");
@@ -270,6 +272,37 @@ private slots:
         h->fill(QStringLiteral("https://dav.example.net/alice/"), QStringLiteral("alice"), QString());
         h->press("saveButton");
         QCOMPARE(h->setting(SyncSettingKey::AcceptedCertificate), QString());
+    }
+
+    // The question is asked once, with two answers; each goes to one sync.
+    void emptiedCalendarOffersTwoWaysOn_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<EmptiedCalendar>("answer");
+        QTest::newRow("put them back") << QByteArray("uploadAllButton") << EmptiedCalendar::UploadAll;
+        QTest::newRow("delete them here") << QByteArray("acceptDeletionsButton") << EmptiedCalendar::AcceptDeletions;
+    }
+    void emptiedCalendarOffersTwoWaysOn()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(EmptiedCalendar, answer);
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        auto *ways = h->in<QWidget>("emptiedCalendar");
+        QVERIFY(!ways->isVisible());
+        h->press("syncNowButton");
+        SyncReport emptied;
+        emptied.outcome = SyncReport::Outcome::Failed;
+        emptied.serverEmptied = true;
+        emptied.failure = QStringLiteral("The calendar on the server no longer holds 3 of the 3 items.");
+        h->fake->finish(emptied);
+        QVERIFY(ways->isVisible());
+
+        h->press(button.constData());
+        QVERIFY(!ways->isVisible());
+        h->fake->finish(SyncReport());
+        h->press("syncNowButton");
+        QCOMPARE(h->fake->answers, (std::vector<EmptiedCalendar>{EmptiedCalendar::Ask, answer, EmptiedCalendar::Ask}));
     }
 
     void wholeTextShown()
