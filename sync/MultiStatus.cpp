@@ -1,14 +1,12 @@
 #include "sync/MultiStatus.h"
 
+#include "sync/DavRequestBodies.h"
+
 #include <QXmlStreamReader>
 
 namespace vestrona {
 
 namespace {
-
-const QString davNs = QStringLiteral("DAV:");
-const QString calDavNs = QStringLiteral("urn:ietf:params:xml:ns:caldav");
-const QString calendarServerNs = QStringLiteral("http://calendarserver.org/ns/");
 
 // A real answer nests eight deep at most (multistatus, response, propstat,
 // prop, supported-report-set, supported-report, report, sync-collection);
@@ -130,12 +128,23 @@ private:
     int mDepth = 0;
 };
 
+// The decoded path of `href`, or nothing when it leads off this server.
+QString resolvedPath(const QString &href, const QUrl &requestUrl)
+{
+    const QUrl url = requestUrl.resolved(QUrl(href.trimmed()));
+    if (!url.isValid() || !sameOrigin(url, requestUrl))
+        return QString();
+    const QString path = url.path(QUrl::FullyDecoded);
+    // Sent back as "//x", such a path would name the server x.
+    return path.startsWith(QLatin1String("//")) ? QString() : path;
+}
+
 void readResourceType(Reader &reader, MultiStatusResponse &response)
 {
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"collection"))
+        if (reader.is(davNamespace, u"collection"))
             response.isCollection = true;
-        else if (reader.is(calDavNs, u"calendar"))
+        else if (reader.is(calDavNamespace, u"calendar"))
             response.isCalendar = true;
         reader.skipElement();
     }
@@ -147,7 +156,7 @@ bool namesSyncCollection(Reader &reader)
 {
     bool found = false;
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"sync-collection")) {
+        if (reader.is(davNamespace, u"sync-collection")) {
             found = true;
             reader.skipElement();
         } else if (namesSyncCollection(reader)) {
@@ -157,21 +166,41 @@ bool namesSyncCollection(Reader &reader)
     return found;
 }
 
-void readProp(Reader &reader, MultiStatusResponse &props)
+// The path of the first DAV:href inside a property such as
+// current-user-principal; empty when there is none on this server.
+QString hrefInside(Reader &reader, const QUrl &requestUrl)
+{
+    QString path;
+    while (reader.nextChild()) {
+        if (reader.is(davNamespace, u"href") && path.isEmpty())
+            path = resolvedPath(reader.text(), requestUrl);
+        else
+            reader.skipElement();
+    }
+    return path;
+}
+
+void readProp(Reader &reader, const QUrl &requestUrl, MultiStatusResponse &props)
 {
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"getetag"))
+        if (reader.is(davNamespace, u"getetag"))
             props.etag = reader.text().trimmed().toUtf8();
-        else if (reader.is(calDavNs, u"calendar-data"))
+        else if (reader.is(calDavNamespace, u"calendar-data"))
             props.calendarData = reader.text().toUtf8();
-        else if (reader.is(davNs, u"sync-token"))
+        else if (reader.is(davNamespace, u"sync-token"))
             props.syncToken = reader.text().trimmed().toUtf8();
-        else if (reader.is(calendarServerNs, u"getctag"))
+        else if (reader.is(calendarServerNamespace, u"getctag"))
             props.ctag = reader.text().trimmed().toUtf8();
-        else if (reader.is(davNs, u"resourcetype"))
+        else if (reader.is(davNamespace, u"resourcetype"))
             readResourceType(reader, props);
-        else if (reader.is(davNs, u"supported-report-set"))
+        else if (reader.is(davNamespace, u"supported-report-set"))
             props.supportsSyncCollection = namesSyncCollection(reader);
+        else if (reader.is(davNamespace, u"displayname"))
+            props.displayName = reader.text().trimmed();
+        else if (reader.is(davNamespace, u"current-user-principal"))
+            props.principal = hrefInside(reader, requestUrl);
+        else if (reader.is(calDavNamespace, u"calendar-home-set"))
+            props.calendarHome = hrefInside(reader, requestUrl);
         else
             reader.skipElement();
     }
@@ -179,14 +208,14 @@ void readProp(Reader &reader, MultiStatusResponse &props)
 
 // Only properties the server found count: a propstat with 404 lists the
 // ones it does not have.
-void readPropStat(Reader &reader, MultiStatusResponse &response)
+void readPropStat(Reader &reader, const QUrl &requestUrl, MultiStatusResponse &response)
 {
     MultiStatusResponse props;
     int status = 0;
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"prop"))
-            readProp(reader, props);
-        else if (reader.is(davNs, u"status"))
+        if (reader.is(davNamespace, u"prop"))
+            readProp(reader, requestUrl, props);
+        else if (reader.is(davNamespace, u"status"))
             status = statusCode(reader.text());
         else
             reader.skipElement();
@@ -201,20 +230,15 @@ void readPropStat(Reader &reader, MultiStatusResponse &response)
         response.syncToken = props.syncToken;
     if (!props.ctag.isEmpty())
         response.ctag = props.ctag;
+    if (!props.displayName.isEmpty())
+        response.displayName = props.displayName;
+    if (!props.principal.isEmpty())
+        response.principal = props.principal;
+    if (!props.calendarHome.isEmpty())
+        response.calendarHome = props.calendarHome;
     response.isCollection |= props.isCollection;
     response.isCalendar |= props.isCalendar;
     response.supportsSyncCollection |= props.supportsSyncCollection;
-}
-
-// The decoded path of `href`, or nothing when it leads off this server.
-QString resolvedPath(const QString &href, const QUrl &requestUrl)
-{
-    const QUrl url = requestUrl.resolved(QUrl(href.trimmed()));
-    if (!url.isValid() || !sameOrigin(url, requestUrl))
-        return QString();
-    const QString path = url.path(QUrl::FullyDecoded);
-    // Sent back as "//x", such a path would name the server x.
-    return path.startsWith(QLatin1String("//")) ? QString() : path;
 }
 
 void readResponse(Reader &reader, const QUrl &requestUrl, MultiStatus &into)
@@ -222,12 +246,12 @@ void readResponse(Reader &reader, const QUrl &requestUrl, MultiStatus &into)
     MultiStatusResponse response;
     QString href;
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"href") && href.isEmpty())
+        if (reader.is(davNamespace, u"href") && href.isEmpty())
             href = reader.text();
-        else if (reader.is(davNs, u"status"))
+        else if (reader.is(davNamespace, u"status"))
             response.status = statusCode(reader.text());
-        else if (reader.is(davNs, u"propstat"))
-            readPropStat(reader, response);
+        else if (reader.is(davNamespace, u"propstat"))
+            readPropStat(reader, requestUrl, response);
         else
             reader.skipElement();
     }
@@ -246,15 +270,15 @@ MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl
         return reading;
     }
     Reader reader(xml);
-    if (!reader.nextChild() || !reader.is(davNs, u"multistatus")) {
+    if (!reader.nextChild() || !reader.is(davNamespace, u"multistatus")) {
         reading.error = reader.failed() ? reader.error() : QStringLiteral("the answer is not a DAV multistatus");
         return reading;
     }
     MultiStatus &multiStatus = reading.multiStatus;
     while (reader.nextChild()) {
-        if (reader.is(davNs, u"response"))
+        if (reader.is(davNamespace, u"response"))
             readResponse(reader, requestUrl, multiStatus);
-        else if (reader.is(davNs, u"sync-token"))
+        else if (reader.is(davNamespace, u"sync-token"))
             multiStatus.syncToken = reader.text().trimmed().toUtf8();
         else
             reader.skipElement();
@@ -287,10 +311,10 @@ bool namesDavPrecondition(const QByteArray &body, QStringView name)
     if (body.size() > maxMultiStatusBytes)
         return false;
     Reader reader(body);
-    if (!reader.nextChild() || !reader.is(davNs, u"error"))
+    if (!reader.nextChild() || !reader.is(davNamespace, u"error"))
         return false;
     while (reader.nextChild()) {
-        if (reader.is(davNs, name))
+        if (reader.is(davNamespace, name))
             return true;
         reader.skipElement();
     }

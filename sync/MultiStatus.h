@@ -20,6 +20,9 @@ struct MultiStatusResponse {
     bool isCollection = false;    // resourcetype has DAV:collection
     bool isCalendar = false;      // resourcetype has CalDAV calendar
     bool supportsSyncCollection = false; // supported-report-set names sync-collection
+    QString displayName;          // DAV:displayname
+    QString principal;            // DAV:current-user-principal's href, decoded path; empty when none
+    QString calendarHome;         // CalDAV calendar-home-set's (first) href, decoded path; empty when none
 };
 
 struct MultiStatus {
