@@ -44,7 +44,7 @@ quint16 freePort()
 
 } // namespace
 
-RadicaleServer::RadicaleServer()
+RadicaleServer::RadicaleServer(Front front) : mFront(front)
 {
     mProcess.setProcessChannelMode(QProcess::MergedChannels);
     QDir(mFolder.path()).mkpath(QStringLiteral("storage"));
@@ -106,13 +106,14 @@ QString RadicaleServer::renewCertificate(Signer signer, const QString &hostName)
 
 QString RadicaleServer::writeConfig()
 {
+    const bool tls = mFront == Front::Tls;
     const QString config = QStringLiteral("[server]\n"
                                           "hosts = 127.0.0.1:%1\n"
-                                          "ssl = True\n"
+                                          "ssl = %6\n"
                                           "certificate = %2\n"
                                           "key = %3\n"
                                           "[auth]\n"
-                                          "type = htpasswd\n"
+                                          "type = %7\n"
                                           "htpasswd_filename = %4\n"
                                           "htpasswd_encryption = md5\n"
                                           "delay = 0\n"
@@ -126,7 +127,9 @@ QString RadicaleServer::writeConfig()
                                           "level = warning\n")
                                .arg(mPort)
                                .arg(mFolder.file(QStringLiteral("server.pem")), mFolder.file(QStringLiteral("server.key")),
-                                    mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")));
+                                    mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")),
+                                    tls ? QStringLiteral("True") : QStringLiteral("False"),
+                                    tls ? QStringLiteral("htpasswd") : QStringLiteral("http_x_remote_user"));
     return writeText(mFolder.file(QStringLiteral("config")), config.toUtf8());
 }
 
@@ -182,26 +185,34 @@ QString RadicaleServer::addUser(const QString &user, const QString &password)
                      QIODevice::Append);
 }
 
-QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url)
+QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url,
+                                      const QString &displayName)
 {
     url = this->url().resolved(QUrl(QStringLiteral("/%1/%2/").arg(user, name)));
-    // The standard library only: MKCALENDAR with the credentials, trusting
+    // The standard library only: MKCALENDAR with the credentials (and the
+    // user's name as a proxy in front would pass it on), trusting
     // the throw-away authority or, when self-signed, the certificate itself.
     const QString script = QStringLiteral(
         "import base64, ssl, sys, urllib.request\n"
-        "url, user, password, ca, certificate = sys.argv[1:6]\n"
+        "from xml.sax.saxutils import escape\n"
+        "url, user, password, ca, certificate, name = sys.argv[1:7]\n"
         "context = ssl.create_default_context(cafile=ca)\n"
         "context.load_verify_locations(cafile=certificate)\n"
         "auth = base64.b64encode(f'{user}:{password}'.encode()).decode()\n"
-        "request = urllib.request.Request(url, method='MKCALENDAR', headers={'Authorization': 'Basic ' + auth})\n"
+        "headers = {'Authorization': 'Basic ' + auth, 'X-Remote-User': user}\n"
+        "body = None\n"
+        "if name:\n"
+        "    body = ('<C:mkcalendar xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>'\n"
+        "            f'<D:displayname>{escape(name)}</D:displayname></D:prop></D:set></C:mkcalendar>').encode()\n"
+        "request = urllib.request.Request(url, data=body, method='MKCALENDAR', headers=headers)\n"
         "urllib.request.urlopen(request, context=context)\n");
     return run(python, {QStringLiteral("-c"), script, url.toString(), user, password, authorityFile(),
-                        mFolder.file(QStringLiteral("server.pem"))});
+                        mFolder.file(QStringLiteral("server.pem")), displayName});
 }
 
 QUrl RadicaleServer::url() const
 {
-    return QUrl(QStringLiteral("https://127.0.0.1:%1/").arg(mPort));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2/").arg(mFront == Front::Tls ? QStringLiteral("https") : QStringLiteral("http")).arg(mPort));
 }
 
 } // namespace vestrona::test

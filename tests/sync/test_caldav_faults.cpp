@@ -41,6 +41,8 @@ private slots:
     void failuresHaveKindAndWords();
     void hugeAnswerIsCutOffEarly();
     void closedPortNamesTheServer();
+    void drippingServerEndsAtTheDeadline();
+    void truncatedListingSaysSo();
 
 private:
     FaultServer mServer;
@@ -66,6 +68,7 @@ void TestCalDavFaults::failuresHaveKindAndWords_data()
     QTest::newRow("malformed XML") << "malformed" << Kind::BadResponse << "malformed XML";
     QTest::newRow("entities") << "entities" << Kind::BadResponse << "DTD";
     QTest::newRow("redirect to another server") << "redirect-away" << Kind::Server << "elsewhere.invalid";
+    QTest::newRow("redirect loop") << "redirect-loop" << Kind::Server << "redirects in circles";
 }
 
 void TestCalDavFaults::failuresHaveKindAndWords()
@@ -114,6 +117,37 @@ void TestCalDavFaults::closedPortNamesTheServer()
     const CalDavFailure failed = std::get<0>(probe(collection));
     QCOMPARE(failed.kind, Kind::Unreachable);
     QVERIFY2(failed.words.contains(QStringLiteral("127.0.0.1:%1").arg(port)), qPrintable(failed.words));
+}
+
+void TestCalDavFaults::drippingServerEndsAtTheDeadline()
+{
+    HttpCalDavCollection collection(SyncAccount{mServer.collectionUrl(QStringLiteral("drip")), QStringLiteral("alice"), {}},
+                                    password);
+    // A byte comes every 0.1 s, well within the stall timeout.
+    collection.setStallTimeout(std::chrono::milliseconds(1000));
+    collection.setDeadline(std::chrono::milliseconds(1500));
+    QElapsedTimer clock;
+    clock.start();
+    const CalDavFailure failed = std::get<0>(listResources(collection));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(failed.kind, Kind::Timeout);
+    QVERIFY2(failed.words.contains(QStringLiteral("took too long")), qPrintable(failed.words));
+    QVERIFY2(failed.words.contains(QStringLiteral("127.0.0.1")), qPrintable(failed.words));
+    QVERIFY2(elapsed >= 1400 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+}
+
+void TestCalDavFaults::truncatedListingSaysSo()
+{
+    HttpCalDavCollection collection(
+        SyncAccount{mServer.collectionUrl(QStringLiteral("truncated")), QStringLiteral("alice"), {}}, password);
+    const auto [failed, changes] = changesSince(collection, "http://example.org/sync/1");
+    QVERIFY2(!failed.failed(), qPrintable(failed.words));
+    QVERIFY(changes.truncated);
+    QVERIFY(!changes.tokenExpired);
+    QCOMPARE(changes.changed.size(), size_t(1));
+    QCOMPARE(changes.changed.front().href, QStringLiteral("/truncated/calendar/a.ics"));
+    QVERIFY(changes.removed.empty());
+    QCOMPARE(changes.newSyncToken, QByteArray("http://example.org/sync/2"));
 }
 
 QTEST_GUILESS_MAIN(TestCalDavFaults)
