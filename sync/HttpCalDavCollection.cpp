@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace vestrona {
 
@@ -23,14 +24,17 @@ struct HttpCalDavCollection::Request {
     QByteArray depth;
     QByteArray body;
     QList<std::pair<QByteArray, QByteArray>> headers;
-    bool isMultiGet = false;
+    // How much of an answer is taken, and whether it is read as it arrives.
+    enum class Size { Small, MultiGet, Listing };
+    Size size = Size::Small;
 };
 
 struct HttpCalDavCollection::Answer {
     CalDavFailure failure;
     int status = 0;
-    QByteArray body;
+    QByteArray body;  // empty when the answer was read as it arrived
     QByteArray etag;
+    std::optional<MultiStatusReading> streamed;
 };
 
 namespace {
@@ -125,6 +129,12 @@ CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &e
     }
 }
 
+CalDavFailure unreadable(const QUrl &url, const QString &why)
+{
+    return failure(CalDavFailure::Kind::BadResponse,
+                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
+}
+
 // One request on its way, and what its reply learnt that the reply's error
 // code alone does not say.
 struct Exchange {
@@ -135,6 +145,9 @@ struct Exchange {
     QString server;
     qint64 limit;
     QByteArray body;
+    // For a listing: reads a 207 answer as it arrives instead of keeping it.
+    std::unique_ptr<MultiStatusParser> parser;
+    qint64 received = 0;
     CalDavFailure stopped; // set when the program itself ended the request
     QString fingerprint;   // of the certificate that failed verification
     QStringList sslErrors;
@@ -198,9 +211,25 @@ struct Exchange {
     {
         if (stopped.failed())
             return;
+        if (isStreamed()) {
+            const QByteArray piece = reply->read(limit + 1 - received);
+            received += piece.size();
+            if (received > limit)
+                stopTooLarge();
+            else if (!parser->feed(piece))
+                stop(unreadable(url, parser->finish().error));
+            return;
+        }
         body += reply->read(limit + 1 - body.size());
         if (body.size() > limit)
             stopTooLarge();
+    }
+
+    // Only a multistatus is read as it arrives; any other answer (an error
+    // page, a precondition) is kept whole for its own reading.
+    bool isStreamed() const
+    {
+        return parser && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 207;
     }
 
     // Where a 3xx answer sends the request; empty when it does not.
@@ -263,12 +292,6 @@ struct Exchange {
         return CalDavFailure();
     }
 };
-
-CalDavFailure unreadable(const QUrl &url, const QString &why)
-{
-    return failure(CalDavFailure::Kind::BadResponse,
-                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
-}
 
 } // namespace
 
@@ -374,7 +397,13 @@ void HttpCalDavCollection::sendHop(Request request, std::function<void(const Ans
     QNetworkReply *reply = mNetwork->sendCustomRequest(http, request.method, request.body);
     // Small reads keep a huge answer from piling up before the cap sees it.
     reply->setReadBufferSize(256 * 1024);
-    auto exchange = std::make_shared<Exchange>(reply, url, request.isMultiGet ? mMultiGetLimit : mAnswerLimit);
+    const qint64 limit = request.size == Request::Size::MultiGet ? mMultiGetLimit
+        : request.size == Request::Size::Listing                 ? mListingLimit
+                                                                 : mAnswerLimit;
+    auto exchange = std::make_shared<Exchange>(reply, url, limit);
+    if (request.size == Request::Size::Listing)
+        // An href or ETag longer than this is no listing.
+        exchange->parser = std::make_unique<MultiStatusParser>(url, 64 * 1024);
     exchange->failWhenStalled(mStallTimeout);
     exchange->failAfter(mDeadline, deadline);
     connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
@@ -400,6 +429,8 @@ void HttpCalDavCollection::sendHop(Request request, std::function<void(const Ans
                 answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 answer.body = std::move(exchange->body);
                 answer.etag = exchange->reply->rawHeader("ETag");
+                if (!answer.failure.failed() && exchange->isStreamed())
+                    answer.streamed = exchange->parser->finish();
                 done(answer);
             });
 }
@@ -416,7 +447,7 @@ void HttpCalDavCollection::sendMultiStatus(Request request, std::function<void(C
                                     .arg(serverName(url))
                                     .arg(answer.status)),
                         MultiStatus());
-        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
         if (!reading.error.isEmpty())
             return done(unreadable(url, reading.error), MultiStatus());
         done(CalDavFailure(), reading.multiStatus);
@@ -449,7 +480,7 @@ void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
                                   {davNamespace, QStringLiteral("supported-report-set")},
                                   {davNamespace, QStringLiteral("sync-token")},
                                   {calendarServerNamespace, QStringLiteral("getctag")}}),
-                    {}, false};
+                    {}, Request::Size::Small};
     sendMultiStatus(std::move(request), [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         if (failed.failed())
             return done(failed, CalDavCollectionInfo());
@@ -474,7 +505,7 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
     const QByteArray body = syncCollectionBody(syncToken);
     const QString path = collectionPath();
     const QUrl url = urlOf(path);
-    send(Request{"REPORT", path, "0", body, {}, false}, [path, url, done = std::move(done)](const Answer &answer) {
+    send(Request{"REPORT", path, "0", body, {}, Request::Size::Listing}, [path, url, done = std::move(done)](const Answer &answer) {
         CalDavChanges changes;
         // A server that forgot the token says so with this precondition;
         // 403 and 409 are both in use.
@@ -484,7 +515,7 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
         }
         if (answer.failure.failed())
             return done(answer.failure, changes);
-        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
         if (!reading.error.isEmpty())
             return done(unreadable(url, reading.error), changes);
         for (const MultiStatusResponse &response : reading.multiStatus.responses) {
@@ -507,7 +538,7 @@ void HttpCalDavCollection::listResources(std::function<void(CalDavFailure, std::
 {
     Request request{"PROPFIND", collectionPath(), "1",
                     propfindBody({{davNamespace, QStringLiteral("resourcetype")}, {davNamespace, QStringLiteral("getetag")}}),
-                    {}, false};
+                    {}, Request::Size::Listing};
     sendMultiStatus(std::move(request), [path = collectionPath(), done = std::move(done)](CalDavFailure failed,
                                                                                           const MultiStatus &answer) {
         std::vector<CalDavResource> resources;
@@ -529,7 +560,7 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
     encoded.reserve(hrefs.size());
     for (const QString &href : hrefs)
         encoded.push_back(encodedHref(href));
-    sendMultiStatus(Request{"REPORT", collectionPath(), "1", calendarMultigetBody(encoded), {}, true},
+    sendMultiStatus(Request{"REPORT", collectionPath(), "1", calendarMultigetBody(encoded), {}, Request::Size::MultiGet},
                     [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
                         std::vector<CalDavObject> objects;
                         for (const MultiStatusResponse &response : answer.responses)
@@ -542,7 +573,7 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
 void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
                                std::function<void(CalDavFailure, QByteArray newEtag)> done)
 {
-    Request request{"PUT", href, {}, calendarData, {}, false};
+    Request request{"PUT", href, {}, calendarData, {}, Request::Size::Small};
     if (ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*")));
     else
@@ -554,7 +585,7 @@ void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarDa
 
 void HttpCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
 {
-    Request request{"DELETE", href, {}, {}, {}, false};
+    Request request{"DELETE", href, {}, {}, {}, Request::Size::Small};
     if (!ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
     send(std::move(request), [done = std::move(done)](const Answer &answer) { done(answer.failure); });
@@ -564,7 +595,7 @@ void HttpCalDavCollection::propfind(const QString &path, const QByteArray &depth
                                     const std::vector<DavProperty> &properties,
                                     std::function<void(CalDavFailure, const MultiStatus &)> done)
 {
-    sendMultiStatus(Request{"PROPFIND", path, depth, propfindBody(properties), {}, false}, std::move(done));
+    sendMultiStatus(Request{"PROPFIND", path, depth, propfindBody(properties), {}, Request::Size::Small}, std::move(done));
 }
 
 } // namespace vestrona

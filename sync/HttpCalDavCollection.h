@@ -49,8 +49,13 @@ public:
     // How long a request may take in all, however steadily bytes arrive,
     // before it fails with Kind::Timeout.
     void setDeadline(std::chrono::milliseconds deadline) { mDeadline = deadline; }
-    // The largest answer to calendar-multiget and to every other request.
+    // The largest answer to calendar-multiget and to every other request
+    // but the listings.
     void setAnswerLimits(qint64 multiGetBytes, qint64 otherBytes);
+    // The largest listing of the collection's resources (PROPFIND, REPORT
+    // sync-collection). A listing is read as it arrives and only its hrefs
+    // and ETags are kept, so this bounds time on the line, not memory.
+    void setListingLimit(qint64 bytes) { mListingLimit = bytes; }
 
     QString collectionPath() const override;
     void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
@@ -90,6 +95,8 @@ private:
     std::chrono::milliseconds mDeadline{180000};
     qint64 mMultiGetLimit = 20 * 1024 * 1024;
     qint64 mAnswerLimit = 4 * 1024 * 1024;
+    // About two million events on Radicale.
+    qint64 mListingLimit = qint64(512) * 1024 * 1024;
 };
 
 } // namespace vestrona

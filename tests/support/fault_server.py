@@ -15,6 +15,8 @@ The first path segment picks the misbehaviour, whatever the method:
                      within a minute (each byte just before a stall timeout)
   /truncated/...     207 listing one change and a 507 for the collection
                      itself (a sync-collection answer cut short, RFC 6578)
+  /big-listing/...   207 listing 40,000 events with their ETags (about
+                     8 MB), in pieces, with no Content-Length
 Prints "PORT <n>" once it listens on 127.0.0.1, then serves until killed.
 """
 
@@ -43,6 +45,8 @@ TRUNCATED = b"""<?xml version="1.0"?>
 </d:multistatus>"""
 
 DRIP_SECONDS = 60
+
+BIG_LISTING_EVENTS = 40000
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -89,6 +93,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
         except (BrokenPipeError, ConnectionResetError):
             pass
 
+    def big_listing(self):
+        self.send_response(207)
+        self.send_header("Content-Type", "application/xml")
+        self.send_header("Connection", "close")
+        self.close_connection = True
+        self.end_headers()
+        self.wfile.write(b'<?xml version="1.0"?>\n<d:multistatus xmlns:d="DAV:">')
+        for n in range(BIG_LISTING_EVENTS):
+            self.wfile.write(
+                b"<d:response><d:href>/big-listing/calendar/event-%06d.ics</d:href><d:propstat><d:prop>"
+                b'<d:getetag>"etag-%06d-0123456789abcdef0123456789abcdef"</d:getetag>'
+                b"</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>\n" % (n, n))
+        self.wfile.write(b"<d:sync-token>http://example.org/sync/big</d:sync-token></d:multistatus>")
+
     def handle_any(self):
         length = int(self.headers.get("Content-Length") or 0)
         if length:
@@ -112,6 +130,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(301, b"", [("Location", self.path)])
         elif mode == "drip":
             self.drip()
+        elif mode == "big-listing":
+            self.big_listing()
         elif mode == "truncated":
             self.answer(207, TRUNCATED, [("Content-Type", "application/xml")])
         else:
