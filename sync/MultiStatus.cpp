@@ -51,20 +51,12 @@ QString malformed(const QXmlStreamReader &xml)
     return QStringLiteral("malformed XML at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
 }
 
-// Walks the XML one token at a time so that every token passes the same
-// checks; the first broken rule ends the reading with its words.
+// Walks a whole answer element by element (for the DAV:error bodies) so
+// that every token passes the same checks as in MultiStatusParser.
 class Reader {
 public:
     explicit Reader(const QByteArray &xml) : mXml(xml) {}
 
-    QString error() const
-    {
-        if (!mError.isEmpty())
-            return mError;
-        if (mXml.hasError())
-            return malformed(mXml);
-        return QString();
-    }
     bool failed() const { return !mError.isEmpty() || mXml.hasError(); }
 
     QXmlStreamReader::TokenType advance()
@@ -96,29 +88,6 @@ public:
     {
         const int depth = mDepth;
         while (mDepth >= depth && advance() != QXmlStreamReader::Invalid) {
-        }
-    }
-
-    // The text of an element that holds text only.
-    QString text()
-    {
-        QString result;
-        for (;;) {
-            switch (advance()) {
-            case QXmlStreamReader::Characters:
-                result += mXml.text();
-                break;
-            case QXmlStreamReader::StartElement:
-                fail(QStringLiteral("unexpected element <%1> inside a text property").arg(mXml.name()));
-                return QString();
-            case QXmlStreamReader::EndElement:
-                return result;
-            case QXmlStreamReader::Invalid:
-            case QXmlStreamReader::EndDocument:
-                return QString();
-            default:
-                break;
-            }
         }
     }
 

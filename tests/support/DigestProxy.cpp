@@ -1,13 +1,10 @@
 #include "tests/support/DigestProxy.h"
 
+#include "tests/support/LocalListener.h"
 #include "tests/support/Process.h"
 
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 namespace vestrona::test {
 
@@ -31,11 +28,7 @@ DigestProxy::~DigestProxy()
 
 QString DigestProxy::start(const QUrl &backend, const QString &user, const QString &password)
 {
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        mPort = probe.serverPort();
-    }
+    mPort = freeLocalPort();
     // htdigest's line: user:realm:MD5(user:realm:password).
     const QString hash = QString::fromLatin1(
         QCryptographicHash::hash(QStringLiteral("%1:%2:%3").arg(user, realm, password).toUtf8(), QCryptographicHash::Md5)
@@ -69,16 +62,8 @@ QString DigestProxy::start(const QUrl &backend, const QString &user, const QStri
                    {QStringLiteral("-D"), QStringLiteral("-f"), mFolder.file(QStringLiteral("lighttpd.conf"))});
     if (!mProcess.waitForStarted())
         return QStringLiteral("lighttpd did not start (is Debian's lighttpd installed?): %1").arg(mProcess.errorString());
-    const QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, mPort);
-        if (socket.waitForConnected(200))
-            return QString();
-        if (mProcess.state() != QProcess::Running)
-            break;
-        QThread::msleep(100);
-    }
+    if (waitUntilListening(mProcess, mPort, 10000) == Listening::Yes)
+        return QString();
     QFile log(mFolder.file(QStringLiteral("error.log")));
     log.open(QIODevice::ReadOnly);
     return QStringLiteral("lighttpd did not listen on port %1: %2 %3")

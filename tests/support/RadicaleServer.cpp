@@ -1,13 +1,10 @@
 #include "tests/support/RadicaleServer.h"
 
+#include "tests/support/LocalListener.h"
 #include "tests/support/Process.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 namespace vestrona::test {
 
@@ -33,13 +30,6 @@ QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMo
     if (!file.open(mode) || file.write(text) != text.size())
         return QStringLiteral("cannot write %1").arg(path);
     return QString();
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -143,22 +133,20 @@ QString RadicaleServer::start()
     if (mFingerprint.isEmpty())
         return QStringLiteral("the server certificate could not be made");
     if (mPort == 0)
-        mPort = freePort();
+        mPort = freeLocalPort();
     if (const QString failed = writeConfig(); !failed.isEmpty())
         return failed;
     mProcess.start(python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"),
                             mFolder.file(QStringLiteral("config"))});
     if (!mProcess.waitForStarted())
         return QStringLiteral("radicale did not start: %1").arg(mProcess.errorString());
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, mPort);
-        if (socket.waitForConnected(200))
-            return QString();
-        if (mProcess.state() != QProcess::Running)
-            return QStringLiteral("radicale ended: %1").arg(output());
-        QThread::msleep(100);
+    switch (waitUntilListening(mProcess, mPort, 20000)) {
+    case Listening::Yes:
+        return QString();
+    case Listening::Ended:
+        return QStringLiteral("radicale ended: %1").arg(output());
+    case Listening::NotInTime:
+        break;
     }
     stop();
     return QStringLiteral("radicale did not listen on port %1: %2").arg(mPort).arg(output());
