@@ -88,6 +88,8 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     mCalendars->setObjectName(QStringLiteral("calendarChoice"));
     mCalendars->hide();
     find->addWidget(mCalendars, 1);
+    // Holds the button to its own width while no choice is shown.
+    find->addStretch();
     form->addRow(QString(), find);
     connect(mFindButton, &QPushButton::clicked, this, &SyncDialog::findCalendars);
     connect(mCalendars, &QComboBox::activated, this, [this](int index) {
