@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "core/AppError.h"
 #include "sync/AccountSyncer.h"
+#include "sync/CalendarDiscovery.h"
 #include "sync/PasswordStore.h"
 #include "sync/SyncAccount.h"
 
@@ -20,6 +21,19 @@ namespace vestrona {
 
 namespace {
 
+// Words that end the command before the sync, with the exit they end it with.
+class Refusal final : public AppError {
+public:
+    explicit Refusal(const QString &why, int exit = ExitDatabase, QString fingerprint = QString())
+        : AppError(why), exitCode(exit), certificateFingerprint(std::move(fingerprint))
+    {
+    }
+
+    int exitCode;
+    // Of a server certificate that no authority vouches for, to be offered.
+    QString certificateFingerprint;
+};
+
 // Runs the event loop until `start` has called its `done` once.
 template <typename Answer, typename Start>
 Answer awaitAnswer(Start start)
@@ -35,14 +49,22 @@ Answer awaitAnswer(Start start)
     return *answer;
 }
 
-SyncAccount accountFor(SettingsStore &settings, const SyncCommandLine &commandLine)
+// The account to sync with; `addressPassword` gets a password given inside
+// --url, which goes to the keyring, never to the settings.
+SyncAccount accountFor(SettingsStore &settings, const SyncCommandLine &commandLine, QString &addressPassword)
 {
     SyncAccount account = readSyncAccount(settings);
     if (commandLine.url || commandLine.user) {
-        const QUrl url = commandLine.url ? QUrl(commandLine.url->trimmed(), QUrl::StrictMode) : account.url;
-        if (const QString problem = syncUrlProblem(url); !problem.isEmpty())
-            throw AppError(problem);
-        account = movedTo(account, url, commandLine.user ? commandLine.user->trimmed() : account.user);
+        AddressCredentials given{account.url, {}, {}};
+        if (commandLine.url)
+            given = splitCredentials(QUrl(commandLine.url->trimmed(), QUrl::StrictMode));
+        if (const QString problem = syncUrlProblem(given.url); !problem.isEmpty())
+            throw Refusal{problem};
+        QString user = commandLine.user ? commandLine.user->trimmed() : account.user;
+        if (!given.user.isEmpty() && !commandLine.user)
+            user = given.user;
+        account = movedTo(account, given.url, user);
+        addressPassword = given.password;
     }
     if (commandLine.acceptCertificate) {
         // As the dialog and the failure message show it: hex pairs joined by ':'.
@@ -98,17 +120,51 @@ QString passwordFor(const SyncAccount &account, QTextStream &err)
     return password;
 }
 
-void printFailure(const SyncReport &report, QTextStream &err)
+// A password given inside --url is kept in the keyring under the calendar
+// it led to, where the next sync looks for it.
+void keepPassword(const SyncAccount &account, const QString &password, QTextStream &err)
 {
-    err << "vestrona-cli: " << report.failure << '\n';
-    if (report.serverEmptied)
+    KeychainPasswordStore keyring;
+    if (!awaitAnswer<bool>([&](auto done) { keyring.write(account.url, account.user, password, done); }))
+        err << "vestrona-cli: the password could not be stored in the keyring; it is used for this sync only.\n";
+}
+
+// The calendar a newly given address leads to: the address itself when it
+// is one, the only calendar behind it otherwise; several are listed on
+// `out` for the user to choose one with --url.
+SyncAccount calendarOf(const SyncAccount &account, const QString &password, QTextStream &out)
+{
+    using Found = std::pair<CalDavFailure, std::vector<DiscoveredCalendar>>;
+    CalendarDiscovery discovery(account, password);
+    const auto [failed, calendars] = awaitAnswer<Found>([&](auto done) {
+        discovery.discover([done](CalDavFailure failure, std::vector<DiscoveredCalendar> found) {
+            done(Found{std::move(failure), std::move(found)});
+        });
+    });
+    if (failed.failed())
+        throw Refusal{failed.words, ExitDatabase, failed.certificateFingerprint};
+    if (calendars.size() > 1) {
+        for (const DiscoveredCalendar &calendar : calendars)
+            out << calendar.displayName << '\t' << calendar.url.toString() << '\n';
+        throw Refusal{QStringLiteral("%1 leads to %2 calendars (listed above); choose one with --url ADDRESS.")
+                          .arg(account.url.toString())
+                          .arg(calendars.size()),
+                      ExitUsage};
+    }
+    return movedTo(account, calendars.front().url, account.user);
+}
+
+void printFailure(const QString &words, const QString &fingerprint, QTextStream &err, bool serverEmptied = false)
+{
+    err << "vestrona-cli: " << words << '\n';
+    if (serverEmptied)
         err << "To put this computer's reminders back on the server, run\n  vestrona-cli sync --upload-all\n"
             << "To delete them here too, run\n  vestrona-cli sync --accept-deletions\n";
-    if (report.certificateFingerprint.isEmpty())
+    if (fingerprint.isEmpty())
         return;
-    err << "The server's certificate has the SHA-256 fingerprint\n  " << report.certificateFingerprint
+    err << "The server's certificate has the SHA-256 fingerprint\n  " << fingerprint
         << "\nIf that is your server's certificate (ask its administrator), accept it with\n"
-        << "  vestrona-cli sync --accept-certificate " << report.certificateFingerprint
+        << "  vestrona-cli sync --accept-certificate " << fingerprint
         << "\nor with \"Accept this certificate\" in Vestrona's \"Calendar sync…\" dialog.\n";
 }
 
@@ -130,19 +186,30 @@ int syncCommand(Connection &conn, SettingsStore &settings, const SyncCommandLine
                 QTextStream &err)
 {
     try {
-        const SyncAccount account = accountFor(settings, commandLine);
-        SyncSession session(account, passwordFor(account, err), conn);
+        QString addressPassword;
+        SyncAccount account = accountFor(settings, commandLine, addressPassword);
+        const QString password = addressPassword.isEmpty() ? passwordFor(account, err) : addressPassword;
+        if (commandLine.url) {
+            account = calendarOf(account, password, out);
+            saveSyncAccount(settings, account);
+        }
+        if (!addressPassword.isEmpty())
+            keepPassword(account, addressPassword, err);
+        SyncSession session(account, password, conn);
         session.engine.answerEmptiedCalendar(commandLine.emptied);
         const SyncReport report = awaitAnswer<SyncReport>([&](auto done) {
             QObject::connect(&session.engine, &Syncer::finished, &session.engine, done);
             session.engine.sync();
         });
         if (report.outcome == SyncReport::Outcome::Failed) {
-            printFailure(report, err);
+            printFailure(report.failure, report.certificateFingerprint, err, report.serverEmptied);
             return ExitDatabase;
         }
         printReport(report, out);
         return report.outcome == SyncReport::Outcome::SomeLeftOut ? ExitNothing : ExitOk;
+    } catch (const Refusal &refusal) {
+        printFailure(refusal.description(), refusal.certificateFingerprint, err);
+        return refusal.exitCode;
     } catch (const AppError &e) {
         err << "vestrona-cli: " << e.description() << '\n';
         return ExitDatabase;

@@ -1,8 +1,11 @@
 #include "sync/HttpCalDavCollection.h"
 
+#include "sync/DavRequestBodies.h"
 #include "sync/MultiStatus.h"
 
+#include <QAuthenticator>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSslCertificate>
@@ -11,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace vestrona {
 
@@ -20,14 +24,17 @@ struct HttpCalDavCollection::Request {
     QByteArray depth;
     QByteArray body;
     QList<std::pair<QByteArray, QByteArray>> headers;
-    bool isMultiGet = false;
+    // How much of an answer is taken, and whether it is read as it arrives.
+    enum class Size { Small, MultiGet, Listing };
+    Size size = Size::Small;
 };
 
 struct HttpCalDavCollection::Answer {
     CalDavFailure failure;
     int status = 0;
-    QByteArray body;
+    QByteArray body;  // empty when the answer was read as it arrived
     QByteArray etag;
+    std::optional<MultiStatusReading> streamed;
 };
 
 namespace {
@@ -45,31 +52,51 @@ QString serverName(const QUrl &url)
     return url.port() == -1 ? url.host() : QStringLiteral("%1:%2").arg(url.host()).arg(url.port());
 }
 
+// "500 (Internal Server Error)", or "500" alone when the server gave no reason.
+QString statusText(int status, const QString &reason)
+{
+    return reason.trimmed().isEmpty() ? QString::number(status) : QStringLiteral("%1 (%2)").arg(status).arg(reason.trimmed());
+}
+
 CalDavFailure statusFailure(int status, const QString &reason, const QString &server, const QString &path)
 {
     using Kind = CalDavFailure::Kind;
     switch (status) {
     case 401:
         return failure(Kind::Unauthorized, QStringLiteral("The calendar server did not accept the user name or password."));
+    case 403:
+        return failure(Kind::Server, QStringLiteral("The calendar server %1 does not let this user reach %2.").arg(server, path));
     case 404:
     case 410:
         return failure(Kind::NotFound, QStringLiteral("The calendar server %1 has nothing at %2.").arg(server, path));
+    case 405:
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 does not allow this request on %2; is it the address of a "
+                                      "calendar?")
+                           .arg(server, path));
     case 412:
         return failure(Kind::PreconditionFailed,
                        QStringLiteral("%1 was changed on the calendar server %2 meanwhile.").arg(path, server));
     case 413:
         return failure(Kind::TooLarge, QStringLiteral("The calendar server %1 refused %2 as too large.").arg(server, path));
+    case 503:
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 is busy or down for maintenance; try again later.").arg(server));
+    case 507:
+        return failure(Kind::Server, QStringLiteral("The calendar server %1 has no room left for %2.").arg(server, path));
     default:
         break;
     }
+    if (status >= 300 && status < 400)
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 sent the request for %2 elsewhere without saying where "
+                                      "(error %3).")
+                           .arg(server, path, statusText(status, reason)));
     if (status >= 500)
         return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 failed with error %2 (%3).").arg(server).arg(status).arg(reason));
-    return failure(Kind::Server,
-                   QStringLiteral("The calendar server %1 refused the request for %2 with error %3 (%4).")
-                       .arg(server, path)
-                       .arg(status)
-                       .arg(reason));
+                       QStringLiteral("The calendar server %1 failed with error %2.").arg(server, statusText(status, reason)));
+    return failure(Kind::Server, QStringLiteral("The calendar server %1 refused the request for %2 with error %3.")
+                                     .arg(server, path, statusText(status, reason)));
 }
 
 CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &errorString, const QString &server)
@@ -81,14 +108,31 @@ CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &e
     case QNetworkReply::ConnectionRefusedError:
         return failure(Kind::Unreachable,
                        QStringLiteral("The calendar server %1 refused the connection; it may not be running.").arg(server));
+    case QNetworkReply::RemoteHostClosedError:
+        return failure(Kind::Unreachable,
+                       QStringLiteral("The calendar server %1 closed the connection before it answered.").arg(server));
     case QNetworkReply::TimeoutError:
         return failure(Kind::Timeout, QStringLiteral("The calendar server %1 did not answer in time.").arg(server));
     case QNetworkReply::TooManyRedirectsError:
-        return failure(Kind::Server, QStringLiteral("The calendar server %1 redirects in circles.").arg(server));
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 redirects in circles: the request was sent on again and "
+                                      "again without reaching the calendar.")
+                           .arg(server));
+    case QNetworkReply::InsecureRedirectError:
+        return failure(Kind::Server,
+                       QStringLiteral("The calendar server %1 sent the request on to an address without https://; the "
+                                      "program does not follow it.")
+                           .arg(server));
     default:
         return failure(Kind::Unreachable,
                        QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
     }
+}
+
+CalDavFailure unreadable(const QUrl &url, const QString &why)
+{
+    return failure(CalDavFailure::Kind::BadResponse,
+                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
 }
 
 // One request on its way, and what its reply learnt that the reply's error
@@ -101,9 +145,13 @@ struct Exchange {
     QString server;
     qint64 limit;
     QByteArray body;
+    // For a listing: reads a 207 answer as it arrives instead of keeping it.
+    std::unique_ptr<MultiStatusParser> parser;
+    qint64 received = 0;
     CalDavFailure stopped; // set when the program itself ended the request
     QString fingerprint;   // of the certificate that failed verification
     QStringList sslErrors;
+    static constexpr int maxRedirects = 5;
 
     void stop(CalDavFailure why)
     {
@@ -136,6 +184,22 @@ struct Exchange {
         stall->start();
     }
 
+    // However steadily bytes trickle in, the request ends at `deadline`,
+    // which is `allowed` after the request's first try (redirects included).
+    void failAfter(std::chrono::milliseconds allowed, QDeadlineTimer deadline)
+    {
+        auto *timer = new QTimer(reply);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, reply, [this, seconds = allowed.count() / 1000.0] {
+            stop(failure(CalDavFailure::Kind::Timeout,
+                         QStringLiteral("The calendar server %1 took too long to answer (more than %2 seconds); the "
+                                        "request was given up.")
+                             .arg(server)
+                             .arg(seconds)));
+        });
+        timer->start(std::chrono::milliseconds(deadline.remainingTime()));
+    }
+
     void checkAnnouncedLength()
     {
         if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
@@ -147,23 +211,47 @@ struct Exchange {
     {
         if (stopped.failed())
             return;
+        if (isStreamed()) {
+            const QByteArray piece = reply->read(limit + 1 - received);
+            received += piece.size();
+            if (received > limit)
+                stopTooLarge();
+            else if (!parser->feed(piece))
+                stop(unreadable(url, parser->finish().error));
+            return;
+        }
         body += reply->read(limit + 1 - body.size());
         if (body.size() > limit)
             stopTooLarge();
     }
 
-    // The Authorization header travels with a redirect, so it goes nowhere
-    // but the server the user named.
-    void redirect(const QUrl &target)
+    // Only a multistatus is read as it arrives; any other answer (an error
+    // page, a precondition) is kept whole for its own reading.
+    bool isStreamed() const
     {
-        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty()) {
-            emit reply->redirectAllowed();
-            return;
-        }
-        stop(failure(CalDavFailure::Kind::Server,
-                     QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
-                                    "redirects on the same server.")
-                         .arg(server, serverName(target))));
+        return parser && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 207;
+    }
+
+    // Where a 3xx answer sends the request; empty when it does not.
+    QUrl redirectTarget() const
+    {
+        const QVariant target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
+        return stopped.failed() || !target.isValid() ? QUrl() : url.resolved(target.toUrl());
+    }
+
+    // Why the request must not follow `target` after `redirects` redirects;
+    // no failure when it may. Credentials travel with a redirect, so they
+    // go nowhere but the server the user named.
+    CalDavFailure redirectRefusal(const QUrl &target, int redirects) const
+    {
+        if (redirects >= maxRedirects)
+            return networkFailure(QNetworkReply::TooManyRedirectsError, QString(), server);
+        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty())
+            return CalDavFailure();
+        return failure(CalDavFailure::Kind::Server,
+                       QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
+                                      "redirects on the same server.")
+                           .arg(server, serverName(target)));
     }
 
     void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
@@ -191,6 +279,10 @@ struct Exchange {
             untrusted.certificateFingerprint = fingerprint;
             return untrusted;
         }
+        // A redirect loop ends with the last redirect's status at hand, which
+        // says nothing to the user; the reply's error says what happened.
+        if (reply->error() == QNetworkReply::TooManyRedirectsError || reply->error() == QNetworkReply::InsecureRedirectError)
+            return networkFailure(reply->error(), reply->errorString(), server);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status == 0)
             return networkFailure(reply->error(), reply->errorString(), server);
@@ -200,19 +292,6 @@ struct Exchange {
         return CalDavFailure();
     }
 };
-
-CalDavFailure unreadable(const QUrl &url, const QString &why)
-{
-    return failure(CalDavFailure::Kind::BadResponse,
-                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
-}
-
-QByteArray xmlText(const QString &text)
-{
-    return text.toHtmlEscaped().toUtf8();
-}
-
-const QByteArray xmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
 
 } // namespace
 
@@ -243,10 +322,28 @@ QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const Q
 }
 
 HttpCalDavCollection::HttpCalDavCollection(const SyncAccount &account, const QString &password, QObject *parent)
-    : QObject(parent), mAccount(account), mNetwork(new QNetworkAccessManager(this))
+    : QObject(parent), mAccount(account), mPassword(password), mNetwork(new QNetworkAccessManager(this))
 {
     mAccount.url.setUserInfo(QString());
     mAuthorization = "Basic " + (account.user + QLatin1Char(':') + password).toUtf8().toBase64();
+    connect(mNetwork, &QNetworkAccessManager::authenticationRequired, this, &HttpCalDavCollection::answerChallenge);
+}
+
+void HttpCalDavCollection::answerChallenge(QNetworkReply *reply, QAuthenticator *authenticator)
+{
+    // Qt asks again when the server refuses what was given; answering a
+    // second time would send the same wrong password for ever, so the
+    // request ends with the server's 401 instead.
+    static const char answered[] = "vestronaChallengeAnswered";
+    if (reply->property(answered).toBool())
+        return;
+    reply->setProperty(answered, true);
+    // A server that challenges the Basic header sent unasked wants another
+    // scheme (Digest); Qt answers its challenges from now on, with the
+    // credentials given here.
+    mSendBasic = false;
+    authenticator->setUser(mAccount.user);
+    authenticator->setPassword(mPassword);
 }
 
 HttpCalDavCollection::~HttpCalDavCollection() = default;
@@ -276,11 +373,19 @@ QUrl HttpCalDavCollection::urlOf(const QString &path) const
 
 void HttpCalDavCollection::send(Request request, std::function<void(const Answer &)> done)
 {
+    sendHop(std::move(request), std::move(done), 0, QDeadlineTimer(mDeadline));
+}
+
+void HttpCalDavCollection::sendHop(Request request, std::function<void(const Answer &)> done, int redirects,
+                                   QDeadlineTimer deadline)
+{
     const QUrl url = urlOf(request.path);
     QNetworkRequest http(url);
-    http.setRawHeader("Authorization", mAuthorization);
-    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    http.setMaximumRedirectsAllowed(5);
+    if (mSendBasic)
+        http.setRawHeader("Authorization", mAuthorization);
+    // Redirects are followed here rather than by Qt, which ends a loop of
+    // them with no error and a status of 100 that tells the user nothing.
+    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     if (!request.depth.isEmpty())
         http.setRawHeader("Depth", request.depth);
     if (!request.body.isEmpty())
@@ -292,24 +397,42 @@ void HttpCalDavCollection::send(Request request, std::function<void(const Answer
     QNetworkReply *reply = mNetwork->sendCustomRequest(http, request.method, request.body);
     // Small reads keep a huge answer from piling up before the cap sees it.
     reply->setReadBufferSize(256 * 1024);
-    auto exchange = std::make_shared<Exchange>(reply, url, request.isMultiGet ? mMultiGetLimit : mAnswerLimit);
+    const qint64 limit = request.size == Request::Size::MultiGet ? mMultiGetLimit
+        : request.size == Request::Size::Listing                 ? mListingLimit
+                                                                 : mAnswerLimit;
+    auto exchange = std::make_shared<Exchange>(reply, url, limit);
+    if (request.size == Request::Size::Listing)
+        // An href or ETag longer than this is no listing.
+        exchange->parser = std::make_unique<MultiStatusParser>(url, 64 * 1024);
     exchange->failWhenStalled(mStallTimeout);
+    exchange->failAfter(mDeadline, deadline);
     connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
     connect(reply, &QNetworkReply::readyRead, reply, [exchange] { exchange->take(); });
-    connect(reply, &QNetworkReply::redirected, reply, [exchange](const QUrl &target) { exchange->redirect(target); });
     connect(reply, &QNetworkReply::sslErrors, reply,
             [exchange, accepted = mAccount.acceptedCertificate](const QList<QSslError> &errors) {
                 exchange->checkCertificate(errors, accepted);
             });
-    connect(reply, &QNetworkReply::finished, this, [exchange, path = request.path, done = std::move(done)] {
-        exchange->reply->deleteLater();
-        Answer answer;
-        answer.failure = exchange->outcome(path);
-        answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        answer.body = std::move(exchange->body);
-        answer.etag = exchange->reply->rawHeader("ETag");
-        done(answer);
-    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, exchange, request = std::move(request), done = std::move(done), redirects, deadline]() mutable {
+                exchange->reply->deleteLater();
+                Answer answer;
+                if (const QUrl target = exchange->redirectTarget(); !target.isEmpty()) {
+                    answer.failure = exchange->redirectRefusal(target, redirects);
+                    if (!answer.failure.failed()) {
+                        request.path = target.path(QUrl::FullyDecoded);
+                        sendHop(std::move(request), std::move(done), redirects + 1, deadline);
+                        return;
+                    }
+                } else {
+                    answer.failure = exchange->outcome(request.path);
+                }
+                answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                answer.body = std::move(exchange->body);
+                answer.etag = exchange->reply->rawHeader("ETag");
+                if (!answer.failure.failed() && exchange->isStreamed())
+                    answer.streamed = exchange->parser->finish();
+                done(answer);
+            });
 }
 
 void HttpCalDavCollection::sendMultiStatus(Request request, std::function<void(CalDavFailure, const MultiStatus &)> done)
@@ -324,7 +447,7 @@ void HttpCalDavCollection::sendMultiStatus(Request request, std::function<void(C
                                     .arg(serverName(url))
                                     .arg(answer.status)),
                         MultiStatus());
-        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
         if (!reading.error.isEmpty())
             return done(unreadable(url, reading.error), MultiStatus());
         done(CalDavFailure(), reading.multiStatus);
@@ -353,11 +476,11 @@ bool isMember(const MultiStatusResponse &response, const QString &collection)
 void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
 {
     Request request{"PROPFIND", collectionPath(), "0",
-                    xmlDeclaration
-                        + "<d:propfind xmlns:d=\"DAV:\" xmlns:cs=\"http://calendarserver.org/ns/\">"
-                          "<d:prop><d:resourcetype/><d:supported-report-set/><d:sync-token/><cs:getctag/></d:prop>"
-                          "</d:propfind>",
-                    {}, false};
+                    propfindBody({{davNamespace, QStringLiteral("resourcetype")},
+                                  {davNamespace, QStringLiteral("supported-report-set")},
+                                  {davNamespace, QStringLiteral("sync-token")},
+                                  {calendarServerNamespace, QStringLiteral("getctag")}}),
+                    {}, Request::Size::Small};
     sendMultiStatus(std::move(request), [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         if (failed.failed())
             return done(failed, CalDavCollectionInfo());
@@ -379,12 +502,10 @@ void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
 void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
                                         std::function<void(CalDavFailure, CalDavChanges)> done)
 {
-    const QByteArray body = xmlDeclaration + "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>"
-        + xmlText(QString::fromUtf8(syncToken))
-        + "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop></d:sync-collection>";
+    const QByteArray body = syncCollectionBody(syncToken);
     const QString path = collectionPath();
     const QUrl url = urlOf(path);
-    send(Request{"REPORT", path, "0", body, {}, false}, [path, url, done = std::move(done)](const Answer &answer) {
+    send(Request{"REPORT", path, "0", body, {}, Request::Size::Listing}, [path, url, done = std::move(done)](const Answer &answer) {
         CalDavChanges changes;
         // A server that forgot the token says so with this precondition;
         // 403 and 409 are both in use.
@@ -394,10 +515,13 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
         }
         if (answer.failure.failed())
             return done(answer.failure, changes);
-        const MultiStatusReading reading = readMultiStatus(answer.body, url);
+        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
         if (!reading.error.isEmpty())
             return done(unreadable(url, reading.error), changes);
         for (const MultiStatusResponse &response : reading.multiStatus.responses) {
+            // RFC 6578 section 3.6: the server lists only part of the changes.
+            if (samePath(response.href, path) && response.status == 507)
+                changes.truncated = true;
             if (!isMember(response, path))
                 continue;
             if (response.status == 404)
@@ -413,9 +537,8 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
 void HttpCalDavCollection::listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done)
 {
     Request request{"PROPFIND", collectionPath(), "1",
-                    xmlDeclaration
-                        + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/><d:getetag/></d:prop></d:propfind>",
-                    {}, false};
+                    propfindBody({{davNamespace, QStringLiteral("resourcetype")}, {davNamespace, QStringLiteral("getetag")}}),
+                    {}, Request::Size::Listing};
     sendMultiStatus(std::move(request), [path = collectionPath(), done = std::move(done)](CalDavFailure failed,
                                                                                           const MultiStatus &answer) {
         std::vector<CalDavResource> resources;
@@ -433,13 +556,11 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
         QTimer::singleShot(0, this, [done = std::move(done)] { done(CalDavFailure(), {}); });
         return;
     }
-    QByteArray body = xmlDeclaration
-        + "<c:calendar-multiget xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
-          "<d:prop><d:getetag/><c:calendar-data/></d:prop>";
+    std::vector<QString> encoded;
+    encoded.reserve(hrefs.size());
     for (const QString &href : hrefs)
-        body += "<d:href>" + xmlText(encodedHref(href)) + "</d:href>";
-    body += "</c:calendar-multiget>";
-    sendMultiStatus(Request{"REPORT", collectionPath(), "1", body, {}, true},
+        encoded.push_back(encodedHref(href));
+    sendMultiStatus(Request{"REPORT", collectionPath(), "1", calendarMultigetBody(encoded), {}, Request::Size::MultiGet},
                     [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
                         std::vector<CalDavObject> objects;
                         for (const MultiStatusResponse &response : answer.responses)
@@ -452,7 +573,7 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
 void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
                                std::function<void(CalDavFailure, QByteArray newEtag)> done)
 {
-    Request request{"PUT", href, {}, calendarData, {}, false};
+    Request request{"PUT", href, {}, calendarData, {}, Request::Size::Small};
     if (ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*")));
     else
@@ -464,10 +585,17 @@ void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarDa
 
 void HttpCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
 {
-    Request request{"DELETE", href, {}, {}, {}, false};
+    Request request{"DELETE", href, {}, {}, {}, Request::Size::Small};
     if (!ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
     send(std::move(request), [done = std::move(done)](const Answer &answer) { done(answer.failure); });
+}
+
+void HttpCalDavCollection::propfind(const QString &path, const QByteArray &depth,
+                                    const std::vector<DavProperty> &properties,
+                                    std::function<void(CalDavFailure, const MultiStatus &)> done)
+{
+    sendMultiStatus(Request{"PROPFIND", path, depth, propfindBody(properties), {}, Request::Size::Small}, std::move(done));
 }
 
 } // namespace vestrona

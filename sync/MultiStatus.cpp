@@ -1,14 +1,12 @@
 #include "sync/MultiStatus.h"
 
+#include "sync/DavRequestBodies.h"
+
 #include <QXmlStreamReader>
 
 namespace vestrona {
 
 namespace {
-
-const QString davNs = QStringLiteral("DAV:");
-const QString calDavNs = QStringLiteral("urn:ietf:params:xml:ns:caldav");
-const QString calendarServerNs = QStringLiteral("http://calendarserver.org/ns/");
 
 // A real answer nests eight deep at most (multistatus, response, propstat,
 // prop, supported-report-set, supported-report, report, sync-collection);
@@ -27,42 +25,45 @@ bool isSuccess(int status)
     return status >= 200 && status < 300;
 }
 
-// Walks the XML one token at a time so that every token passes the same
-// checks; the first broken rule ends the reading with its words.
+// Why `token` ends the reading of an untrusted answer; empty when it may
+// pass. Keeps `depth` up to date.
+QString refusedToken(QXmlStreamReader::TokenType token, int &depth)
+{
+    switch (token) {
+    case QXmlStreamReader::DTD:
+        return QStringLiteral("the answer declares a DTD");
+    case QXmlStreamReader::EntityReference:
+        return QStringLiteral("the answer uses an entity reference");
+    case QXmlStreamReader::StartElement:
+        if (++depth > maxDepth)
+            return QStringLiteral("the answer nests deeper than %1 elements").arg(maxDepth);
+        return QString();
+    case QXmlStreamReader::EndElement:
+        --depth;
+        return QString();
+    default:
+        return QString();
+    }
+}
+
+QString malformed(const QXmlStreamReader &xml)
+{
+    return QStringLiteral("malformed XML at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+}
+
+// Walks a whole answer element by element (for the DAV:error bodies) so
+// that every token passes the same checks as in MultiStatusParser.
 class Reader {
 public:
     explicit Reader(const QByteArray &xml) : mXml(xml) {}
 
-    QString error() const
-    {
-        if (!mError.isEmpty())
-            return mError;
-        if (mXml.hasError())
-            return QStringLiteral("malformed XML at line %1: %2").arg(mXml.lineNumber()).arg(mXml.errorString());
-        return QString();
-    }
     bool failed() const { return !mError.isEmpty() || mXml.hasError(); }
 
     QXmlStreamReader::TokenType advance()
     {
         const QXmlStreamReader::TokenType token = mXml.readNext();
-        switch (token) {
-        case QXmlStreamReader::DTD:
-            fail(QStringLiteral("the answer declares a DTD"));
-            break;
-        case QXmlStreamReader::EntityReference:
-            fail(QStringLiteral("the answer uses an entity reference"));
-            break;
-        case QXmlStreamReader::StartElement:
-            if (++mDepth > maxDepth)
-                fail(QStringLiteral("the answer nests deeper than %1 elements").arg(maxDepth));
-            break;
-        case QXmlStreamReader::EndElement:
-            --mDepth;
-            break;
-        default:
-            break;
-        }
+        if (const QString refused = refusedToken(token, mDepth); !refused.isEmpty())
+            fail(refused);
         return failed() ? QXmlStreamReader::Invalid : token;
     }
 
@@ -90,29 +91,6 @@ public:
         }
     }
 
-    // The text of an element that holds text only.
-    QString text()
-    {
-        QString result;
-        for (;;) {
-            switch (advance()) {
-            case QXmlStreamReader::Characters:
-                result += mXml.text();
-                break;
-            case QXmlStreamReader::StartElement:
-                fail(QStringLiteral("unexpected element <%1> inside a text property").arg(mXml.name()));
-                return QString();
-            case QXmlStreamReader::EndElement:
-                return result;
-            case QXmlStreamReader::Invalid:
-            case QXmlStreamReader::EndDocument:
-                return QString();
-            default:
-                break;
-            }
-        }
-    }
-
     bool is(const QString &ns, QStringView name)
     {
         return mXml.namespaceUri() == ns && mXml.name() == name;
@@ -130,82 +108,6 @@ private:
     int mDepth = 0;
 };
 
-void readResourceType(Reader &reader, MultiStatusResponse &response)
-{
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"collection"))
-            response.isCollection = true;
-        else if (reader.is(calDavNs, u"calendar"))
-            response.isCalendar = true;
-        reader.skipElement();
-    }
-}
-
-// supported-report-set/supported-report/report/<name>: looks for
-// DAV:sync-collection anywhere inside, as servers differ in the wrapping.
-bool namesSyncCollection(Reader &reader)
-{
-    bool found = false;
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"sync-collection")) {
-            found = true;
-            reader.skipElement();
-        } else if (namesSyncCollection(reader)) {
-            found = true;
-        }
-    }
-    return found;
-}
-
-void readProp(Reader &reader, MultiStatusResponse &props)
-{
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"getetag"))
-            props.etag = reader.text().trimmed().toUtf8();
-        else if (reader.is(calDavNs, u"calendar-data"))
-            props.calendarData = reader.text().toUtf8();
-        else if (reader.is(davNs, u"sync-token"))
-            props.syncToken = reader.text().trimmed().toUtf8();
-        else if (reader.is(calendarServerNs, u"getctag"))
-            props.ctag = reader.text().trimmed().toUtf8();
-        else if (reader.is(davNs, u"resourcetype"))
-            readResourceType(reader, props);
-        else if (reader.is(davNs, u"supported-report-set"))
-            props.supportsSyncCollection = namesSyncCollection(reader);
-        else
-            reader.skipElement();
-    }
-}
-
-// Only properties the server found count: a propstat with 404 lists the
-// ones it does not have.
-void readPropStat(Reader &reader, MultiStatusResponse &response)
-{
-    MultiStatusResponse props;
-    int status = 0;
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"prop"))
-            readProp(reader, props);
-        else if (reader.is(davNs, u"status"))
-            status = statusCode(reader.text());
-        else
-            reader.skipElement();
-    }
-    if (!isSuccess(status))
-        return;
-    if (!props.etag.isEmpty())
-        response.etag = props.etag;
-    if (!props.calendarData.isEmpty())
-        response.calendarData = props.calendarData;
-    if (!props.syncToken.isEmpty())
-        response.syncToken = props.syncToken;
-    if (!props.ctag.isEmpty())
-        response.ctag = props.ctag;
-    response.isCollection |= props.isCollection;
-    response.isCalendar |= props.isCalendar;
-    response.supportsSyncCollection |= props.supportsSyncCollection;
-}
-
 // The decoded path of `href`, or nothing when it leads off this server.
 QString resolvedPath(const QString &href, const QUrl &requestUrl)
 {
@@ -217,56 +119,277 @@ QString resolvedPath(const QString &href, const QUrl &requestUrl)
     return path.startsWith(QLatin1String("//")) ? QString() : path;
 }
 
-void readResponse(Reader &reader, const QUrl &requestUrl, MultiStatus &into)
+} // namespace
+
+// What each open element is to the reading.
+enum class MultiStatusParser::Role {
+    Other,          // skipped, with all it holds (its tokens still checked)
+    MultiStatus,
+    Response,
+    Href,           // the response's href
+    Status,         // the response's status
+    PropStat,
+    PropStatStatus,
+    Prop,
+    TextProperty,   // getetag, calendar-data, sync-token, getctag, displayname
+    ResourceType,
+    ReportSet,      // inside supported-report-set, at any depth
+    HrefHolder,     // current-user-principal, calendar-home-set
+    HeldHref,       // the href inside one
+    SyncToken       // the multistatus' own sync-token
+};
+
+MultiStatusParser::MultiStatusParser(const QUrl &requestUrl, qsizetype maxTextBytes)
+    : mRequestUrl(requestUrl), mMaxText(maxTextBytes)
 {
-    MultiStatusResponse response;
-    QString href;
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"href") && href.isEmpty())
-            href = reader.text();
-        else if (reader.is(davNs, u"status"))
-            response.status = statusCode(reader.text());
-        else if (reader.is(davNs, u"propstat"))
-            readPropStat(reader, response);
-        else
-            reader.skipElement();
-    }
-    response.href = resolvedPath(href, requestUrl);
-    if (!response.href.isEmpty())
-        into.responses.push_back(std::move(response));
 }
 
-} // namespace
+MultiStatusParser::~MultiStatusParser() = default;
+
+bool MultiStatusParser::feed(const QByteArray &bytes)
+{
+    if (failed())
+        return false;
+    mXml.addData(bytes);
+    while (!failed()) {
+        const QXmlStreamReader::TokenType token = mXml.readNext();
+        if (const QString refused = refusedToken(token, mDepth); !refused.isEmpty()) {
+            fail(refused);
+            break;
+        }
+        if (token == QXmlStreamReader::Invalid) {
+            // More bytes may complete the document; anything else is broken.
+            if (mXml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                fail(malformed(mXml));
+            break;
+        }
+        if (token == QXmlStreamReader::StartElement)
+            start();
+        else if (token == QXmlStreamReader::EndElement)
+            end();
+        else if (token == QXmlStreamReader::Characters)
+            characters();
+        else if (token == QXmlStreamReader::EndDocument)
+            break;
+    }
+    return !failed();
+}
+
+MultiStatusReading MultiStatusParser::finish()
+{
+    MultiStatusReading reading;
+    if (!failed() && !mRootClosed)
+        fail(mXml.hasError() ? malformed(mXml) : QStringLiteral("the answer ends before its multistatus does"));
+    if (failed())
+        reading.error = mError;
+    else
+        reading.multiStatus = std::move(mMultiStatus);
+    return reading;
+}
+
+void MultiStatusParser::fail(const QString &words)
+{
+    if (mError.isEmpty())
+        mError = words;
+}
+
+bool MultiStatusParser::is(const QString &ns, QStringView name) const
+{
+    return mXml.namespaceUri() == ns && mXml.name() == name;
+}
+
+MultiStatusParser::Role MultiStatusParser::roleOfChild(Role parent)
+{
+    switch (parent) {
+    case Role::MultiStatus:
+        if (is(davNamespace, u"response")) {
+            mResponse = MultiStatusResponse();
+            mHref.clear();
+            return Role::Response;
+        }
+        return is(davNamespace, u"sync-token") ? Role::SyncToken : Role::Other;
+    case Role::Response:
+        if (is(davNamespace, u"href") && mHref.isEmpty())
+            return Role::Href;
+        if (is(davNamespace, u"status"))
+            return Role::Status;
+        if (is(davNamespace, u"propstat")) {
+            mProps = MultiStatusResponse();
+            mPropStatStatus = 0;
+            return Role::PropStat;
+        }
+        return Role::Other;
+    case Role::PropStat:
+        if (is(davNamespace, u"prop"))
+            return Role::Prop;
+        return is(davNamespace, u"status") ? Role::PropStatStatus : Role::Other;
+    case Role::Prop:
+        if (is(davNamespace, u"getetag") || is(calDavNamespace, u"calendar-data") || is(davNamespace, u"sync-token")
+            || is(calendarServerNamespace, u"getctag") || is(davNamespace, u"displayname")) {
+            mProperty = mXml.name().toString();
+            return Role::TextProperty;
+        }
+        if (is(davNamespace, u"resourcetype"))
+            return Role::ResourceType;
+        if (is(davNamespace, u"supported-report-set"))
+            return Role::ReportSet;
+        if (is(davNamespace, u"current-user-principal") || is(calDavNamespace, u"calendar-home-set")) {
+            mProperty = mXml.name().toString();
+            return Role::HrefHolder;
+        }
+        return Role::Other;
+    case Role::ResourceType:
+        if (is(davNamespace, u"collection"))
+            mProps.isCollection = true;
+        else if (is(calDavNamespace, u"calendar"))
+            mProps.isCalendar = true;
+        return Role::Other;
+    case Role::ReportSet:
+        // Servers differ in the wrapping: sync-collection counts anywhere inside.
+        if (is(davNamespace, u"sync-collection"))
+            mProps.supportsSyncCollection = true;
+        return Role::ReportSet;
+    case Role::HrefHolder: {
+        const QString &held = mProperty == u"current-user-principal" ? mProps.principal : mProps.calendarHome;
+        return is(davNamespace, u"href") && held.isEmpty() ? Role::HeldHref : Role::Other;
+    }
+    default:
+        return Role::Other;
+    }
+}
+
+void MultiStatusParser::start()
+{
+    if (mRoles.empty()) {
+        if (!is(davNamespace, u"multistatus"))
+            fail(QStringLiteral("the answer is not a DAV multistatus"));
+        mRoles.push_back(Role::MultiStatus);
+        return;
+    }
+    const Role parent = mRoles.back();
+    if (holdsText(parent)) {
+        fail(QStringLiteral("unexpected element <%1> inside a text property").arg(mXml.name()));
+        return;
+    }
+    mRoles.push_back(roleOfChild(parent));
+    mText.clear();
+}
+
+bool MultiStatusParser::holdsText(Role role)
+{
+    switch (role) {
+    case Role::Href:
+    case Role::Status:
+    case Role::PropStatStatus:
+    case Role::TextProperty:
+    case Role::HeldHref:
+    case Role::SyncToken:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MultiStatusParser::characters()
+{
+    if (mRoles.empty() || !holdsText(mRoles.back()))
+        return;
+    mText += mXml.text();
+    if (mText.size() > mMaxText)
+        fail(QStringLiteral("a value in the answer is larger than %1 kB").arg(mMaxText / 1024));
+}
+
+void MultiStatusParser::end()
+{
+    const Role role = mRoles.back();
+    mRoles.pop_back();
+    switch (role) {
+    case Role::MultiStatus:
+        mRootClosed = true;
+        break;
+    case Role::SyncToken:
+        mMultiStatus.syncToken = mText.trimmed().toUtf8();
+        break;
+    case Role::Href:
+        mHref = mText;
+        break;
+    case Role::Status:
+        mResponse.status = statusCode(mText);
+        break;
+    case Role::PropStatStatus:
+        mPropStatStatus = statusCode(mText);
+        break;
+    case Role::TextProperty:
+        takeProperty();
+        break;
+    case Role::HeldHref:
+        (mProperty == u"current-user-principal" ? mProps.principal : mProps.calendarHome) =
+            resolvedPath(mText, mRequestUrl);
+        break;
+    case Role::PropStat:
+        mergePropStat();
+        break;
+    case Role::Response:
+        mResponse.href = resolvedPath(mHref, mRequestUrl);
+        if (!mResponse.href.isEmpty())
+            mMultiStatus.responses.push_back(std::move(mResponse));
+        break;
+    default:
+        break;
+    }
+    mText.clear();
+}
+
+void MultiStatusParser::takeProperty()
+{
+    if (mProperty == u"getetag")
+        mProps.etag = mText.trimmed().toUtf8();
+    else if (mProperty == u"calendar-data")
+        mProps.calendarData = mText.toUtf8();
+    else if (mProperty == u"sync-token")
+        mProps.syncToken = mText.trimmed().toUtf8();
+    else if (mProperty == u"getctag")
+        mProps.ctag = mText.trimmed().toUtf8();
+    else if (mProperty == u"displayname")
+        mProps.displayName = mText.trimmed();
+}
+
+// Only properties the server found count: a propstat with 404 lists the
+// ones it does not have.
+void MultiStatusParser::mergePropStat()
+{
+    if (!isSuccess(mPropStatStatus))
+        return;
+    MultiStatusResponse &response = mResponse;
+    if (!mProps.etag.isEmpty())
+        response.etag = mProps.etag;
+    if (!mProps.calendarData.isEmpty())
+        response.calendarData = mProps.calendarData;
+    if (!mProps.syncToken.isEmpty())
+        response.syncToken = mProps.syncToken;
+    if (!mProps.ctag.isEmpty())
+        response.ctag = mProps.ctag;
+    if (!mProps.displayName.isEmpty())
+        response.displayName = mProps.displayName;
+    if (!mProps.principal.isEmpty())
+        response.principal = mProps.principal;
+    if (!mProps.calendarHome.isEmpty())
+        response.calendarHome = mProps.calendarHome;
+    response.isCollection |= mProps.isCollection;
+    response.isCalendar |= mProps.isCalendar;
+    response.supportsSyncCollection |= mProps.supportsSyncCollection;
+}
 
 MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl)
 {
-    MultiStatusReading reading;
     if (xml.size() > maxMultiStatusBytes) {
+        MultiStatusReading reading;
         reading.error = QStringLiteral("the answer is larger than %1 MB").arg(maxMultiStatusBytes / (1024 * 1024));
         return reading;
     }
-    Reader reader(xml);
-    if (!reader.nextChild() || !reader.is(davNs, u"multistatus")) {
-        reading.error = reader.failed() ? reader.error() : QStringLiteral("the answer is not a DAV multistatus");
-        return reading;
-    }
-    MultiStatus &multiStatus = reading.multiStatus;
-    while (reader.nextChild()) {
-        if (reader.is(davNs, u"response"))
-            readResponse(reader, requestUrl, multiStatus);
-        else if (reader.is(davNs, u"sync-token"))
-            multiStatus.syncToken = reader.text().trimmed().toUtf8();
-        else
-            reader.skipElement();
-    }
-    // Whatever follows the root must still be well-formed.
-    while (!reader.failed() && reader.advance() != QXmlStreamReader::EndDocument) {
-    }
-    if (reader.failed()) {
-        reading.error = reader.error();
-        reading.multiStatus = {};
-    }
-    return reading;
+    MultiStatusParser parser(requestUrl, maxMultiStatusBytes);
+    parser.feed(xml);
+    return parser.finish();
 }
 
 bool sameOrigin(const QUrl &a, const QUrl &b)
@@ -287,10 +410,10 @@ bool namesDavPrecondition(const QByteArray &body, QStringView name)
     if (body.size() > maxMultiStatusBytes)
         return false;
     Reader reader(body);
-    if (!reader.nextChild() || !reader.is(davNs, u"error"))
+    if (!reader.nextChild() || !reader.is(davNamespace, u"error"))
         return false;
     while (reader.nextChild()) {
-        if (reader.is(davNs, name))
+        if (reader.is(davNamespace, name))
             return true;
         reader.skipElement();
     }

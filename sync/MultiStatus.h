@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 #include <vector>
 
@@ -20,6 +21,9 @@ struct MultiStatusResponse {
     bool isCollection = false;    // resourcetype has DAV:collection
     bool isCalendar = false;      // resourcetype has CalDAV calendar
     bool supportsSyncCollection = false; // supported-report-set names sync-collection
+    QString displayName;          // DAV:displayname
+    QString principal;            // DAV:current-user-principal's href, decoded path; empty when none
+    QString calendarHome;         // CalDAV calendar-home-set's (first) href, decoded path; empty when none
 };
 
 struct MultiStatus {
@@ -42,6 +46,52 @@ inline constexpr qsizetype maxMultiStatusBytes = 20 * 1024 * 1024;
 // Responses whose href leads to another server, or to a path no request
 // could name unmistakably ("//..."), are left out.
 MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl);
+
+// Reads a Multi-Status answer piece by piece as it arrives, with the same
+// rules as readMultiStatus, so a listing of any length is read without
+// holding its bytes: only what it says is kept. Any text (an href, an ETag,
+// calendar data) longer than `maxTextBytes` characters ends the reading.
+class MultiStatusParser {
+public:
+    MultiStatusParser(const QUrl &requestUrl, qsizetype maxTextBytes);
+    ~MultiStatusParser();
+    MultiStatusParser(const MultiStatusParser &) = delete;
+    MultiStatusParser &operator=(const MultiStatusParser &) = delete;
+
+    // Reads the next bytes; false once the answer is refused.
+    bool feed(const QByteArray &bytes);
+    bool failed() const { return !mError.isEmpty(); }
+    // After the last bytes: what the answer said, or why it was refused
+    // (also when it ended before its root element did).
+    MultiStatusReading finish();
+
+private:
+    enum class Role;
+    void fail(const QString &words);
+    bool is(const QString &ns, QStringView name) const;
+    Role roleOfChild(Role parent);
+    static bool holdsText(Role role);
+    void start();
+    void end();
+    void characters();
+    void takeProperty();
+    void mergePropStat();
+
+    QUrl mRequestUrl;
+    qsizetype mMaxText;
+    QXmlStreamReader mXml;
+    QString mError;
+    int mDepth = 0;
+    bool mRootClosed = false;
+    std::vector<Role> mRoles;    // the open elements, outermost first
+    QString mText;               // of the open text element
+    QString mProperty;           // local name of the open text or href-holding property
+    QString mHref;               // of the open response
+    MultiStatusResponse mResponse;
+    MultiStatusResponse mProps;  // of the open propstat
+    int mPropStatStatus = 0;
+    MultiStatus mMultiStatus;
+};
 
 // Same scheme, host and port: hrefs and redirects count only within one server.
 bool sameOrigin(const QUrl &a, const QUrl &b);

@@ -6,11 +6,21 @@
 
 namespace vestrona {
 
+AddressCredentials splitCredentials(const QUrl &url)
+{
+    return AddressCredentials{url.adjusted(QUrl::RemoveUserInfo), url.userName(QUrl::FullyDecoded),
+                              url.password(QUrl::FullyDecoded)};
+}
+
 SyncAccount readSyncAccount(const SettingsStore &settings)
 {
+    const AddressCredentials stored =
+        splitCredentials(QUrl(settings.GetSetting(SyncSettingKey::Url, QString()), QUrl::StrictMode));
     SyncAccount account;
-    account.url = QUrl(settings.GetSetting(SyncSettingKey::Url, QString()), QUrl::StrictMode);
+    account.url = stored.url;
     account.user = settings.GetSetting(SyncSettingKey::User, QString());
+    if (account.user.isEmpty())
+        account.user = stored.user;
     account.acceptedCertificate = settings.GetSetting(SyncSettingKey::AcceptedCertificate, QString());
     return account;
 }
@@ -26,7 +36,7 @@ SyncAccount movedTo(SyncAccount account, const QUrl &url, const QString &user)
 
 void saveSyncAccount(SettingsStore &settings, const SyncAccount &account)
 {
-    settings.SaveSetting(SyncSettingKey::Url, account.url.toString());
+    settings.SaveSetting(SyncSettingKey::Url, account.url.adjusted(QUrl::RemoveUserInfo).toString());
     settings.SaveSetting(SyncSettingKey::User, account.user);
     settings.SaveSetting(SyncSettingKey::AcceptedCertificate, account.acceptedCertificate);
 }

@@ -2,12 +2,14 @@
 
 #include "core/AppError.h"
 #include "config/Settings.h"
+#include "sync/CalendarDiscovery.h"
 #include "sync/PasswordStore.h"
 #include "sync/SyncAccount.h"
 #include "sync/SyncReport.h"
 #include "sync/SyncScheduler.h"
 #include "ui/AppIcon.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -80,6 +82,20 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     mUrl->setObjectName(QStringLiteral("calendarAddress"));
     mUrl->setPlaceholderText(QStringLiteral("https://dav.example.org/alice/reminders/"));
     form->addRow(QStringLiteral("Calendar address:"), mUrl);
+    auto *find = new QHBoxLayout;
+    mFindButton = button(this, "findCalendars", QStringLiteral("Find calendars"));
+    find->addWidget(mFindButton);
+    mCalendars = new QComboBox(this);
+    mCalendars->setObjectName(QStringLiteral("calendarChoice"));
+    mCalendars->hide();
+    find->addWidget(mCalendars, 1);
+    // Holds the button to its own width while no choice is shown.
+    find->addStretch();
+    form->addRow(QString(), find);
+    connect(mFindButton, &QPushButton::clicked, this, &SyncDialog::findCalendars);
+    connect(mCalendars, &QComboBox::activated, this, [this](int index) {
+        mUrl->setText(mCalendars->itemData(index).toUrl().toString());
+    });
     mUser = new QLineEdit(this);
     mUser->setObjectName(QStringLiteral("userName"));
     form->addRow(QStringLiteral("User name:"), mUser);
@@ -100,6 +116,62 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     mProblem = wrappedLabel(this, "problem");
     mProblem->hide();
     layout.addWidget(mProblem);
+}
+
+SyncDialog::~SyncDialog() = default;
+
+void SyncDialog::findCalendars()
+{
+    const AddressCredentials typed = splitCredentials(QUrl(mUrl->text().trimmed(), QUrl::StrictMode));
+    const QString user = mUser->text().trimmed().isEmpty() ? typed.user : mUser->text().trimmed();
+    QString problem = syncUrlProblem(typed.url);
+    if (problem.isEmpty() && user.isEmpty())
+        problem = QStringLiteral("Please fill in the user name.");
+    if (!problem.isEmpty()) {
+        showProblem(problem);
+        return;
+    }
+    // The user name and password leave the address for their own fields.
+    mUrl->setText(typed.url.toString());
+    mUser->setText(user);
+    if (mPassword->text().isEmpty())
+        mPassword->setText(typed.password);
+    const SyncAccount account = movedTo(readSyncAccount(mSettings), typed.url, user);
+    mFindButton->setEnabled(false);
+    showProblem(QStringLiteral("Looking for calendars at %1…").arg(typed.url.host()));
+    if (!mPassword->text().isEmpty()) {
+        discover(account, mPassword->text());
+        return;
+    }
+    mPasswords.read(account.url, account.user, [dialog = QPointer<SyncDialog>(this), account](const QString &password) {
+        if (dialog)
+            dialog->discover(account, password);
+    });
+}
+
+void SyncDialog::discover(const SyncAccount &account, const QString &password)
+{
+    mDiscovery = std::make_unique<CalendarDiscovery>(account, password);
+    mDiscovery->discover([this](const CalDavFailure &failed, const std::vector<DiscoveredCalendar> &calendars) {
+        mFindButton->setEnabled(true);
+        mCalendars->clear();
+        mCalendars->hide();
+        if (failed.failed()) {
+            showProblem(failed.words);
+            return;
+        }
+        if (calendars.size() == 1) {
+            mUrl->setText(calendars.front().url.toString());
+            showProblem(QStringLiteral("Found the calendar \"%1\".").arg(calendars.front().displayName));
+            return;
+        }
+        for (const DiscoveredCalendar &calendar : calendars)
+            mCalendars->addItem(calendar.displayName, calendar.url);
+        mCalendars->setCurrentIndex(-1);
+        mCalendars->setPlaceholderText(QStringLiteral("Choose a calendar"));
+        mCalendars->show();
+        showProblem(QStringLiteral("%1 calendars were found; please choose one.").arg(calendars.size()));
+    });
 }
 
 void SyncDialog::createResultArea(QVBoxLayout &layout)
@@ -204,8 +276,11 @@ bool SyncDialog::fieldsChanged() const
 
 void SyncDialog::saveThen(const std::function<void()> &next)
 {
-    const QUrl url(mUrl->text().trimmed(), QUrl::StrictMode);
-    const QString user = mUser->text().trimmed();
+    // A password typed into the address goes where passwords go, never
+    // into the settings; so does the user name when the field is empty.
+    const AddressCredentials typed = splitCredentials(QUrl(mUrl->text().trimmed(), QUrl::StrictMode));
+    const QUrl url = typed.url;
+    const QString user = mUser->text().trimmed().isEmpty() ? typed.user : mUser->text().trimmed();
     QString problem = syncUrlProblem(url);
     if (problem.isEmpty() && user.isEmpty())
         problem = QStringLiteral("Please fill in the user name.");
@@ -216,7 +291,7 @@ void SyncDialog::saveThen(const std::function<void()> &next)
     if (!storeAccount(movedTo(readSyncAccount(mSettings), url, user)))
         return;
     showProblem(QString());
-    const QString password = mPassword->text();
+    const QString password = mPassword->text().isEmpty() ? typed.password : mPassword->text();
     mPassword->clear();
     loadAccount();
     const auto saved = [dialog = QPointer<SyncDialog>(this), next] {

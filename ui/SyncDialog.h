@@ -3,7 +3,9 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -13,6 +15,7 @@ class QWidget;
 
 namespace vestrona {
 
+class CalendarDiscovery;
 class PasswordStore;
 class SettingsStore;
 class SyncScheduler;
@@ -20,7 +23,8 @@ struct SyncAccount;
 struct SyncReport;
 
 // "Calendar sync": the calendar account (address, user name, password),
-// "Sync now" and the last sync's result, with its left-out items and
+// "Find calendars" for an address that names the server or the account
+// (several found are offered by name), "Sync now" and the last sync's result, with its left-out items and
 // conflicts on demand. A server whose certificate no authority vouches for
 // is offered for acceptance by its fingerprint; a calendar that lost most of
 // what it held, with its two ways on. Not modal: syncs run on
@@ -33,6 +37,7 @@ public:
     // `scheduler` is null where the program has no sync: the account can
     // still be set up.
     SyncDialog(SettingsStore &settings, PasswordStore &passwords, SyncScheduler *scheduler, QWidget *parent = nullptr);
+    ~SyncDialog() override;
 
     void showReport(const SyncReport &report);
 
@@ -56,6 +61,10 @@ private:
     bool fieldsChanged() const;
     void syncNow();
     void acceptCertificate();
+    // Looks for the calendars behind the typed address; one found takes the
+    // address's place, several are offered in mCalendars.
+    void findCalendars();
+    void discover(const SyncAccount &account, const QString &password);
     void showProblem(const QString &words);
     // Grows the window to what its wrapped lines need now.
     void fitContents();
@@ -65,7 +74,11 @@ private:
     SyncScheduler *mScheduler;
     QString mOfferedFingerprint;
 
+    std::unique_ptr<CalendarDiscovery> mDiscovery;
+
     QLineEdit *mUrl = nullptr;
+    QPushButton *mFindButton = nullptr;
+    QComboBox *mCalendars = nullptr;
     QLineEdit *mUser = nullptr;
     QLineEdit *mPassword = nullptr;
     QLabel *mKeyringNotice = nullptr;

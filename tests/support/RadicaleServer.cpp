@@ -1,13 +1,10 @@
 #include "tests/support/RadicaleServer.h"
 
+#include "tests/support/LocalListener.h"
 #include "tests/support/Process.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 namespace vestrona::test {
 
@@ -35,16 +32,9 @@ QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMo
     return QString();
 }
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
 } // namespace
 
-RadicaleServer::RadicaleServer()
+RadicaleServer::RadicaleServer(Front front) : mFront(front)
 {
     mProcess.setProcessChannelMode(QProcess::MergedChannels);
     QDir(mFolder.path()).mkpath(QStringLiteral("storage"));
@@ -106,13 +96,14 @@ QString RadicaleServer::renewCertificate(Signer signer, const QString &hostName)
 
 QString RadicaleServer::writeConfig()
 {
+    const bool tls = mFront == Front::Tls;
     const QString config = QStringLiteral("[server]\n"
                                           "hosts = 127.0.0.1:%1\n"
-                                          "ssl = True\n"
+                                          "ssl = %6\n"
                                           "certificate = %2\n"
                                           "key = %3\n"
                                           "[auth]\n"
-                                          "type = htpasswd\n"
+                                          "type = %7\n"
                                           "htpasswd_filename = %4\n"
                                           "htpasswd_encryption = md5\n"
                                           "delay = 0\n"
@@ -126,7 +117,9 @@ QString RadicaleServer::writeConfig()
                                           "level = warning\n")
                                .arg(mPort)
                                .arg(mFolder.file(QStringLiteral("server.pem")), mFolder.file(QStringLiteral("server.key")),
-                                    mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")));
+                                    mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")),
+                                    tls ? QStringLiteral("True") : QStringLiteral("False"),
+                                    tls ? QStringLiteral("htpasswd") : QStringLiteral("http_x_remote_user"));
     return writeText(mFolder.file(QStringLiteral("config")), config.toUtf8());
 }
 
@@ -140,22 +133,20 @@ QString RadicaleServer::start()
     if (mFingerprint.isEmpty())
         return QStringLiteral("the server certificate could not be made");
     if (mPort == 0)
-        mPort = freePort();
+        mPort = freeLocalPort();
     if (const QString failed = writeConfig(); !failed.isEmpty())
         return failed;
     mProcess.start(python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"),
                             mFolder.file(QStringLiteral("config"))});
     if (!mProcess.waitForStarted())
         return QStringLiteral("radicale did not start: %1").arg(mProcess.errorString());
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, mPort);
-        if (socket.waitForConnected(200))
-            return QString();
-        if (mProcess.state() != QProcess::Running)
-            return QStringLiteral("radicale ended: %1").arg(output());
-        QThread::msleep(100);
+    switch (waitUntilListening(mProcess, mPort, 20000)) {
+    case Listening::Yes:
+        return QString();
+    case Listening::Ended:
+        return QStringLiteral("radicale ended: %1").arg(output());
+    case Listening::NotInTime:
+        break;
     }
     stop();
     return QStringLiteral("radicale did not listen on port %1: %2").arg(mPort).arg(output());
@@ -182,26 +173,34 @@ QString RadicaleServer::addUser(const QString &user, const QString &password)
                      QIODevice::Append);
 }
 
-QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url)
+QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url,
+                                      const QString &displayName)
 {
     url = this->url().resolved(QUrl(QStringLiteral("/%1/%2/").arg(user, name)));
-    // The standard library only: MKCALENDAR with the credentials, trusting
+    // The standard library only: MKCALENDAR with the credentials (and the
+    // user's name as a proxy in front would pass it on), trusting
     // the throw-away authority or, when self-signed, the certificate itself.
     const QString script = QStringLiteral(
         "import base64, ssl, sys, urllib.request\n"
-        "url, user, password, ca, certificate = sys.argv[1:6]\n"
+        "from xml.sax.saxutils import escape\n"
+        "url, user, password, ca, certificate, name = sys.argv[1:7]\n"
         "context = ssl.create_default_context(cafile=ca)\n"
         "context.load_verify_locations(cafile=certificate)\n"
         "auth = base64.b64encode(f'{user}:{password}'.encode()).decode()\n"
-        "request = urllib.request.Request(url, method='MKCALENDAR', headers={'Authorization': 'Basic ' + auth})\n"
+        "headers = {'Authorization': 'Basic ' + auth, 'X-Remote-User': user}\n"
+        "body = None\n"
+        "if name:\n"
+        "    body = ('<C:mkcalendar xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>'\n"
+        "            f'<D:displayname>{escape(name)}</D:displayname></D:prop></D:set></C:mkcalendar>').encode()\n"
+        "request = urllib.request.Request(url, data=body, method='MKCALENDAR', headers=headers)\n"
         "urllib.request.urlopen(request, context=context)\n");
     return run(python, {QStringLiteral("-c"), script, url.toString(), user, password, authorityFile(),
-                        mFolder.file(QStringLiteral("server.pem"))});
+                        mFolder.file(QStringLiteral("server.pem")), displayName});
 }
 
 QUrl RadicaleServer::url() const
 {
-    return QUrl(QStringLiteral("https://127.0.0.1:%1/").arg(mPort));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2/").arg(mFront == Front::Tls ? QStringLiteral("https") : QStringLiteral("http")).arg(mPort));
 }
 
 } // namespace vestrona::test

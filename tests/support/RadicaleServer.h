@@ -20,11 +20,16 @@ namespace vestrona::test {
 //
 // Every call that can fail returns empty words on success, otherwise what
 // went wrong with the server's output, for QVERIFY2.
+//
+// BehindProxy: plain http on 127.0.0.1, and the user is whoever the
+// X-Remote-User header names, for a web server in front that does the
+// authentication (DigestProxy).
 class RadicaleServer {
 public:
     enum class Signer { ThrowAwayAuthority, Itself };
+    enum class Front { Tls, BehindProxy };
 
-    RadicaleServer();
+    explicit RadicaleServer(Front front = Front::Tls);
     ~RadicaleServer();
     RadicaleServer(const RadicaleServer &) = delete;
     RadicaleServer &operator=(const RadicaleServer &) = delete;
@@ -35,8 +40,10 @@ public:
     QString restart();
 
     QString addUser(const QString &user, const QString &password);
-    // MKCALENDAR of /user/name/; `url` gets its address.
-    QString createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url);
+    // MKCALENDAR of /user/name/, named `displayName` when one is given;
+    // `url` gets its address.
+    QString createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url,
+                           const QString &displayName = QString());
     // A new key and certificate for `hostName`; takes effect on the next start.
     QString renewCertificate(Signer signer, const QString &hostName = QStringLiteral("127.0.0.1"));
 
@@ -49,6 +56,7 @@ private:
     QString writeConfig();
     QString output();
 
+    Front mFront;
     TempFolder mFolder;
     QProcess mProcess;
     quint16 mPort = 0;

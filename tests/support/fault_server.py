@@ -10,6 +10,13 @@ The first path segment picks the misbehaviour, whatever the method:
   /malformed/...     207 with broken XML
   /entities/...      207 whose XML declares entities
   /redirect-away/... 301 to another server
+  /redirect-loop/... 301 to the same address, for ever
+  /drip/...          207 whose body comes one byte every 0.1 s, never ending
+                     within a minute (each byte just before a stall timeout)
+  /truncated/...     207 listing one change and a 507 for the collection
+                     itself (a sync-collection answer cut short, RFC 6578)
+  /big-listing/...   207 listing 40,000 events with their ETags (about
+                     8 MB), in pieces, with no Content-Length
 Prints "PORT <n>" once it listens on 127.0.0.1, then serves until killed.
 """
 
@@ -27,6 +34,19 @@ MALFORMED = b"""<?xml version="1.0"?>
 ENTITIES = b"""<?xml version="1.0"?>
 <!DOCTYPE d:multistatus [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">]>
 <d:multistatus xmlns:d="DAV:"><d:response><d:href>/a/&b;.ics</d:href></d:response></d:multistatus>"""
+
+
+TRUNCATED = b"""<?xml version="1.0"?>
+<d:multistatus xmlns:d="DAV:">
+<d:response><d:href>/truncated/calendar/a.ics</d:href>
+<d:propstat><d:prop><d:getetag>"1"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+<d:response><d:href>/truncated/calendar/</d:href><d:status>HTTP/1.1 507 Insufficient Storage</d:status></d:response>
+<d:sync-token>http://example.org/sync/2</d:sync-token>
+</d:multistatus>"""
+
+DRIP_SECONDS = 60
+
+BIG_LISTING_EVENTS = 40000
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -60,6 +80,33 @@ class Handler(http.server.BaseHTTPRequestHandler):
         except (BrokenPipeError, ConnectionResetError):
             pass
 
+    def drip(self):
+        self.send_response(207)
+        self.send_header("Content-Type", "application/xml")
+        self.send_header("Content-Length", str(DRIP_SECONDS * 10))
+        self.end_headers()
+        try:
+            for _ in range(DRIP_SECONDS * 10):
+                self.wfile.write(b" ")
+                self.wfile.flush()
+                time.sleep(0.1)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
+    def big_listing(self):
+        self.send_response(207)
+        self.send_header("Content-Type", "application/xml")
+        self.send_header("Connection", "close")
+        self.close_connection = True
+        self.end_headers()
+        self.wfile.write(b'<?xml version="1.0"?>\n<d:multistatus xmlns:d="DAV:">')
+        for n in range(BIG_LISTING_EVENTS):
+            self.wfile.write(
+                b"<d:response><d:href>/big-listing/calendar/event-%06d.ics</d:href><d:propstat><d:prop>"
+                b'<d:getetag>"etag-%06d-0123456789abcdef0123456789abcdef"</d:getetag>'
+                b"</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>\n" % (n, n))
+        self.wfile.write(b"<d:sync-token>http://example.org/sync/big</d:sync-token></d:multistatus>")
+
     def handle_any(self):
         length = int(self.headers.get("Content-Length") or 0)
         if length:
@@ -79,6 +126,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(207, ENTITIES, [("Content-Type", "application/xml")])
         elif mode == "redirect-away":
             self.answer(301, b"", [("Location", "https://elsewhere.invalid/cal/")])
+        elif mode == "redirect-loop":
+            self.answer(301, b"", [("Location", self.path)])
+        elif mode == "drip":
+            self.drip()
+        elif mode == "big-listing":
+            self.big_listing()
+        elif mode == "truncated":
+            self.answer(207, TRUNCATED, [("Content-Type", "application/xml")])
         else:
             self.answer(404)
 

@@ -41,6 +41,9 @@ private slots:
     void failuresHaveKindAndWords();
     void hugeAnswerIsCutOffEarly();
     void closedPortNamesTheServer();
+    void drippingServerEndsAtTheDeadline();
+    void truncatedListingSaysSo();
+    void listingLargerThanOtherAnswersIsRead();
 
 private:
     FaultServer mServer;
@@ -57,15 +60,19 @@ void TestCalDavFaults::failuresHaveKindAndWords_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("words");
+    // The listings are read as they arrive, so 50 MB of what is no
+    // multistatus is refused on its first bytes instead of for its size.
+    QTest::addColumn<Kind>("listingKind");
     QTest::newRow("wrong password") << "unauthorized" << Kind::Unauthorized
-                                    << "The calendar server did not accept the user name or password.";
-    QTest::newRow("500") << "error500" << Kind::Server << "failed with error 500";
-    QTest::newRow("stalled") << "stall" << Kind::Timeout << "stopped answering";
-    QTest::newRow("50 MB, length unknown") << "huge" << Kind::TooLarge << "larger than 4 MB";
-    QTest::newRow("50 MB, length announced") << "huge-declared" << Kind::TooLarge << "larger than 4 MB";
-    QTest::newRow("malformed XML") << "malformed" << Kind::BadResponse << "malformed XML";
-    QTest::newRow("entities") << "entities" << Kind::BadResponse << "DTD";
-    QTest::newRow("redirect to another server") << "redirect-away" << Kind::Server << "elsewhere.invalid";
+                                    << "The calendar server did not accept the user name or password." << Kind::Unauthorized;
+    QTest::newRow("500") << "error500" << Kind::Server << "failed with error 500" << Kind::Server;
+    QTest::newRow("stalled") << "stall" << Kind::Timeout << "stopped answering" << Kind::Timeout;
+    QTest::newRow("50 MB, length unknown") << "huge" << Kind::TooLarge << "larger than 4 MB" << Kind::BadResponse;
+    QTest::newRow("50 MB, length announced") << "huge-declared" << Kind::TooLarge << "larger than 4 MB" << Kind::BadResponse;
+    QTest::newRow("malformed XML") << "malformed" << Kind::BadResponse << "malformed XML" << Kind::BadResponse;
+    QTest::newRow("entities") << "entities" << Kind::BadResponse << "DTD" << Kind::BadResponse;
+    QTest::newRow("redirect to another server") << "redirect-away" << Kind::Server << "elsewhere.invalid" << Kind::Server;
+    QTest::newRow("redirect loop") << "redirect-loop" << Kind::Server << "redirects in circles" << Kind::Server;
 }
 
 void TestCalDavFaults::failuresHaveKindAndWords()
@@ -73,6 +80,7 @@ void TestCalDavFaults::failuresHaveKindAndWords()
     QFETCH(QString, mode);
     QFETCH(Kind, kind);
     QFETCH(QString, words);
+    QFETCH(Kind, listingKind);
     HttpCalDavCollection collection(SyncAccount{mServer.collectionUrl(mode), QStringLiteral("alice"), {}}, password);
     collection.setStallTimeout(std::chrono::milliseconds(300));
 
@@ -83,8 +91,8 @@ void TestCalDavFaults::failuresHaveKindAndWords()
     QVERIFY(!probed.words.contains(password));
 
     // Every kind of request meets the same server the same way.
-    QCOMPARE(std::get<0>(listResources(collection)).kind, kind);
-    QCOMPARE(std::get<0>(changesSince(collection, "token")).kind, kind);
+    QCOMPARE(std::get<0>(listResources(collection)).kind, listingKind);
+    QCOMPARE(std::get<0>(changesSince(collection, "token")).kind, listingKind);
 }
 
 void TestCalDavFaults::hugeAnswerIsCutOffEarly()
@@ -114,6 +122,61 @@ void TestCalDavFaults::closedPortNamesTheServer()
     const CalDavFailure failed = std::get<0>(probe(collection));
     QCOMPARE(failed.kind, Kind::Unreachable);
     QVERIFY2(failed.words.contains(QStringLiteral("127.0.0.1:%1").arg(port)), qPrintable(failed.words));
+}
+
+void TestCalDavFaults::drippingServerEndsAtTheDeadline()
+{
+    HttpCalDavCollection collection(SyncAccount{mServer.collectionUrl(QStringLiteral("drip")), QStringLiteral("alice"), {}},
+                                    password);
+    // A byte comes every 0.1 s, well within the stall timeout.
+    collection.setStallTimeout(std::chrono::milliseconds(1000));
+    collection.setDeadline(std::chrono::milliseconds(1500));
+    QElapsedTimer clock;
+    clock.start();
+    const CalDavFailure failed = std::get<0>(listResources(collection));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(failed.kind, Kind::Timeout);
+    QVERIFY2(failed.words.contains(QStringLiteral("took too long")), qPrintable(failed.words));
+    QVERIFY2(failed.words.contains(QStringLiteral("127.0.0.1")), qPrintable(failed.words));
+    QVERIFY2(elapsed >= 1400 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+}
+
+void TestCalDavFaults::truncatedListingSaysSo()
+{
+    HttpCalDavCollection collection(
+        SyncAccount{mServer.collectionUrl(QStringLiteral("truncated")), QStringLiteral("alice"), {}}, password);
+    const auto [failed, changes] = changesSince(collection, "http://example.org/sync/1");
+    QVERIFY2(!failed.failed(), qPrintable(failed.words));
+    QVERIFY(changes.truncated);
+    QVERIFY(!changes.tokenExpired);
+    QCOMPARE(changes.changed.size(), size_t(1));
+    QCOMPARE(changes.changed.front().href, QStringLiteral("/truncated/calendar/a.ics"));
+    QVERIFY(changes.removed.empty());
+    QCOMPARE(changes.newSyncToken, QByteArray("http://example.org/sync/2"));
+}
+
+void TestCalDavFaults::listingLargerThanOtherAnswersIsRead()
+{
+    HttpCalDavCollection collection(
+        SyncAccount{mServer.collectionUrl(QStringLiteral("big-listing")), QStringLiteral("alice"), {}}, password);
+    // 40,000 events take about 8 MB, twice what any other answer may be.
+    collection.setAnswerLimits(4 * 1024 * 1024, 4 * 1024 * 1024);
+    const auto [listed, resources] = listResources(collection);
+    QVERIFY2(!listed.failed(), qPrintable(listed.words));
+    QCOMPARE(resources.size(), size_t(40000));
+    QCOMPARE(resources.back().href, QStringLiteral("/big-listing/calendar/event-039999.ics"));
+    QCOMPARE(resources.back().etag, QByteArray("\"etag-039999-0123456789abcdef0123456789abcdef\""));
+
+    const auto [changed, changes] = changesSince(collection, "http://example.org/sync/1");
+    QVERIFY2(!changed.failed(), qPrintable(changed.words));
+    QCOMPARE(changes.changed.size(), size_t(40000));
+    QCOMPARE(changes.newSyncToken, QByteArray("http://example.org/sync/big"));
+
+    // The listing's own bound still holds.
+    collection.setListingLimit(1024 * 1024);
+    const CalDavFailure capped = std::get<0>(listResources(collection));
+    QCOMPARE(capped.kind, Kind::TooLarge);
+    QVERIFY2(capped.words.contains(QStringLiteral("larger than 1 MB")), qPrintable(capped.words));
 }
 
 QTEST_GUILESS_MAIN(TestCalDavFaults)

@@ -19,6 +19,41 @@ QByteArray nested(int depth)
         + QByteArray("</d:response>").repeated(depth) + "</d:multistatus>";
 }
 
+// What a reading says, one line per response, for comparing two readings.
+QStringList shown(const MultiStatusReading &reading)
+{
+    if (!reading.error.isEmpty())
+        return {QStringLiteral("error")};
+    QStringList lines{QStringLiteral("token ") + QString::fromUtf8(reading.multiStatus.syncToken)};
+    for (const MultiStatusResponse &r : reading.multiStatus.responses)
+        lines << QStringLiteral("%1 %2 %3 [%4] principal=%5 home=%6 calendar=%7 data=%8")
+                     .arg(r.href)
+                     .arg(r.status)
+                     .arg(QString::fromUtf8(r.etag), r.displayName, r.principal, r.calendarHome)
+                     .arg(r.isCalendar)
+                     .arg(r.calendarData.size());
+    return lines;
+}
+
+MultiStatusReading readInPieces(const QByteArray &xml, qsizetype piece, qsizetype maxText)
+{
+    MultiStatusParser parser(collection, maxText);
+    for (qsizetype at = 0; at < xml.size(); at += piece)
+        if (!parser.feed(xml.mid(at, piece)))
+            break;
+    return parser.finish();
+}
+
+const QByteArray discoveryAnswer = R"(<?xml version="1.0"?>
+<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav"><d:response><d:href>/remote.php/dav/</d:href>
+<d:propstat><d:prop><d:current-user-principal><d:href>/remote.php/dav/principals/alice/</d:href></d:current-user-principal>
+<c:calendar-home-set><d:href>https://elsewhere.example/cal/</d:href><d:href>/remote.php/dav/calendars/alice/</d:href></c:calendar-home-set>
+<d:displayname> Alice's &amp; Bob's </d:displayname></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+<d:response><d:href>/remote.php/dav/calendars/alice/work/</d:href><d:propstat><d:prop><d:resourcetype><d:collection/><c:calendar/></d:resourcetype>
+<d:displayname>Work</d:displayname></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>
+<d:propstat><d:prop><d:current-user-principal/></d:prop><d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>
+</d:multistatus>)";
+
 } // namespace
 
 class TestMultiStatus : public QObject {
@@ -36,6 +71,10 @@ private slots:
     void refusesHostileAnswers();
     void findsExpiredSyncToken_data();
     void findsExpiredSyncToken();
+    void readsDiscoveryProperties();
+    void piecesReadAsTheWhole_data();
+    void piecesReadAsTheWhole();
+    void refusesOverlongValues();
 };
 
 void TestMultiStatus::readsRadicaleSyncCollection()
@@ -214,6 +253,54 @@ void TestMultiStatus::findsExpiredSyncToken()
     QFETCH(QByteArray, body);
     QFETCH(bool, expired);
     QCOMPARE(namesDavPrecondition(body, u"valid-sync-token"), expired);
+}
+
+void TestMultiStatus::readsDiscoveryProperties()
+{
+    const MultiStatusReading reading = readMultiStatus(discoveryAnswer, collection);
+    QCOMPARE(shown(reading),
+             QStringList({QStringLiteral("token "),
+                          // The home on another server is passed over for the next href.
+                          QStringLiteral("/remote.php/dav/ 0  [Alice's & Bob's] principal=/remote.php/dav/principals/alice/ "
+                                         "home=/remote.php/dav/calendars/alice/ calendar=0 data=0"),
+                          QStringLiteral("/remote.php/dav/calendars/alice/work/ 0  [Work] principal= home= calendar=1 data=0")}));
+}
+
+void TestMultiStatus::piecesReadAsTheWhole_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::newRow("Radicale") << QByteArray(
+        R"(<?xml version='1.0' encoding='utf-8'?>
+<multistatus xmlns="DAV:"><response><href>/alice/reminders/a.ics</href><propstat><prop><getetag>"e1"</getetag></prop><status>HTTP/1.1 200 OK</status></propstat></response><response><href>/alice/reminders/gone.ics</href><status>HTTP/1.1 404 Not Found</status></response><sync-token>http://radicale.org/ns/sync/abc</sync-token></multistatus>)");
+    QTest::newRow("discovery") << discoveryAnswer;
+    QTest::newRow("calendar data in CDATA") << QByteArray(
+        "<d:multistatus xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\"><d:response><d:href>a.ics</d:href>"
+        "<d:propstat><d:prop><c:calendar-data><![CDATA[BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n]]></c:calendar-data></d:prop>"
+        "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response></d:multistatus>");
+    QTest::newRow("entity") << QByteArray("<!DOCTYPE d [<!ENTITY a \"x\">]><d:multistatus xmlns:d=\"DAV:\">&a;</d:multistatus>");
+    QTest::newRow("cut short") << QByteArray("<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/a</d:href></d:response>");
+    QTest::newRow("absurd nesting") << nested(100);
+    QTest::newRow("second root") << QByteArray("<d:multistatus xmlns:d=\"DAV:\"/><d:multistatus xmlns:d=\"DAV:\"/>");
+}
+
+// Bytes arrive in pieces of any size, cut anywhere (inside a name, a
+// character of UTF-8, a CDATA section): the reading is the same.
+void TestMultiStatus::piecesReadAsTheWhole()
+{
+    QFETCH(QByteArray, xml);
+    const QStringList whole = shown(readMultiStatus(xml, collection));
+    for (const qsizetype piece : {qsizetype(1), qsizetype(7), qsizetype(64), xml.size()})
+        QCOMPARE(shown(readInPieces(xml, piece, 1024)), whole);
+}
+
+void TestMultiStatus::refusesOverlongValues()
+{
+    const QByteArray xml = "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/a/" + QByteArray(5000, 'x')
+        + ".ics</d:href></d:response></d:multistatus>";
+    const MultiStatusReading reading = readInPieces(xml, 100, 4096);
+    QVERIFY2(reading.error.contains(QStringLiteral("larger than 4 kB")), qPrintable(reading.error));
+    QVERIFY(reading.multiStatus.responses.empty());
+    QVERIFY2(readInPieces(xml, 100, 8192).error.isEmpty(), "a long value under the limit is read");
 }
 
 QTEST_GUILESS_MAIN(TestMultiStatus)

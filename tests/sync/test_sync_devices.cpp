@@ -224,6 +224,60 @@ private slots:
         QCOMPARE(reminderMessages(*mA), QStringList{QStringLiteral("Feed the cat")});
     }
 
+    // The password given inside --url serves for the sync (no other is at
+    // hand), and neither the settings nor the sync's bookkeeping keep it.
+    void passwordInTheAddressIsUsedAndNeverSaved()
+    {
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Feed the cat")).isEmpty());
+        QUrl withCredentials = mCalendar.url();
+        withCredentials.setUserName(SyncedCalendar::user);
+        withCredentials.setPassword(SyncedCalendar::password);
+        QProcessEnvironment env = mA->environment();
+        env.remove(QStringLiteral("VESTRONA_CALDAV_PASSWORD"));
+        const ProcessResult synced =
+            runProcess(mA->cliPath(),
+                       {QStringLiteral("sync"), QStringLiteral("--url"), QString::fromUtf8(withCredentials.toEncoded()),
+                        QStringLiteral("--accept-certificate"), mServer.certificateFingerprint()},
+                       env, 90000);
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Up: 1")), qPrintable(shown(synced)));
+        const QString password = SyncedCalendar::password;
+        const QByteArray settings = readFile(QDir(mA->configFolder()).filePath(QStringLiteral("Tolvane.ini")));
+        QVERIFY2(settings.contains(mCalendar.url().toString().toUtf8()), settings.constData());
+        QVERIFY2(settings.contains("CalDavUser=alice"), settings.constData());
+        QVERIFY2(!settings.contains(password.toUtf8()) && !settings.contains(QUrl::toPercentEncoding(password))
+                     && !settings.contains("alice:"),
+                 settings.constData());
+        const QByteArray database = readFile(mA->databasePath()) + readFile(mA->databasePath() + QStringLiteral("-wal"));
+        QVERIFY(database.contains(mCalendar.url().path().toUtf8()));
+        QVERIFY(!database.contains(password.toUtf8()) && !database.contains(QUrl::toPercentEncoding(password)));
+    }
+
+    // Given the server's address of an account with several calendars, the
+    // sync lists them and asks for one.
+    void severalCalendarsAreListedToChooseFrom()
+    {
+        QUrl other;
+        const QString made = mServer.createCalendar(SyncedCalendar::user, SyncedCalendar::password,
+                                                    QStringLiteral("other-%1").arg(mCalendars), other,
+                                                    QStringLiteral("Other calendar"));
+        QVERIFY2(made.isEmpty(), qPrintable(made));
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Feed the cat")).isEmpty());
+        QProcessEnvironment env = mA->environment();
+        env.insert(QStringLiteral("VESTRONA_CALDAV_PASSWORD"), SyncedCalendar::password);
+        const ProcessResult listed =
+            runProcess(mA->cliPath(),
+                       {QStringLiteral("sync"), QStringLiteral("--url"), mServer.url().toString(), QStringLiteral("--user"),
+                        SyncedCalendar::user, QStringLiteral("--accept-certificate"), mServer.certificateFingerprint()},
+                       env, 90000);
+        QVERIFY2(listed.exitCode == 2 && listed.err.contains(QLatin1String("choose one with --url")), qPrintable(shown(listed)));
+        const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.contains(QStringLiteral("alice/calendar-%1\t%2").arg(mCalendars).arg(mCalendar.url().toString()))
+                     && lines.contains(QStringLiteral("Other calendar\t") + other.toString()),
+                 qPrintable(listed.out));
+        // Nothing was synced.
+        QCOMPARE(mCalendar.phone({QStringLiteral("summaries")}).out.trimmed(), QString());
+    }
+
     void misbehavingServerEndsInWords_data()
     {
         QTest::addColumn<QString>("mode");
