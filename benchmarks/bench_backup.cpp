@@ -78,7 +78,7 @@ int restore(Fixture &f, Connection &conn)
 
 int import(Fixture &f, Connection &conn)
 {
-    return int(LoadRemFromICalendar(conn, f.regional, f.reporter, f.calendarPath, nullptr).added.size());
+    return int(LoadRemFromICalendar(conn, f.reporter, f.calendarPath, nullptr).added.size());
 }
 
 void BM_SaveRemToFile(benchmark::State &state)

@@ -37,7 +37,7 @@ int importICalendar(Connection &conn, const RegionalSettings &regional, Reporter
     bool anyFailed = false;
     for (const QString &path : paths) {
         // Every entry left out is listed here, not only the first ones a box shows.
-        const ICalendarImportResult result = LoadRemFromICalendar(conn, regional, reporter, path, nullptr, false);
+        const ICalendarImportResult result = LoadRemFromICalendar(conn, reporter, path, nullptr, false);
         anyFailed = anyFailed || result.failed;
         ListLineWriter lines(out, datePattern, regional);
         for (const ReminderRecord &row : result.added)

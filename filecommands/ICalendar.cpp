@@ -66,7 +66,7 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     return result;
 }
 
-ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSettings &, Reporter &reporter,
+ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
                                            const QString &path, ProgressSink *progress, bool reportLeftOut)
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromICalendar"));

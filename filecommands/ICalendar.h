@@ -13,7 +13,6 @@ namespace vestrona {
 
 class Connection;
 class Reporter;
-class RegionalSettings;
 
 // Saving every reminder to an iCalendar file and importing one (the format
 // is formats/ICalendar.h), for the window and vestrona-cli.
@@ -42,9 +41,8 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
 // Adds the reminders of one iCalendar file in one transaction. What was left
 // out is reported in one error box for the file when `reportLeftOut` is set,
 // otherwise only returned. Failures of the file or the database are always
-// reported through `reporter`. The values are bound to the insert as they
-// are, so `regional` is not used; it goes when the callers stop passing it.
-ICalendarImportResult LoadRemFromICalendar(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
+// reported through `reporter`.
+ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
                                            const QString &path, ProgressSink *progress, bool reportLeftOut = true);
 
 } // namespace vestrona

@@ -3,7 +3,7 @@
 #include "control/StartUpView.h"
 #include "core/ReminderRecord.h"
 #include "database/Connection.h"
-#include "filecommands/Backup.h"
+#include "filecommands/FileCommandSteps.h"
 #include "scheduler/CountdownView.h"
 #include "scheduler/MissedReport.h"
 #include "sync/SyncScheduler.h"

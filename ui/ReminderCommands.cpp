@@ -133,7 +133,7 @@ void ReminderCommands::PushButton9_Click()
         trap(102, [&] {
             // A calendar is known by what it holds, whatever it is called.
             if (looksLikeICalendar(path))
-                LoadRemFromICalendar(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
+                LoadRemFromICalendar(mList.conn, mContext.reporter, FixPathSlashes(path), &mList.progress);
             else
                 LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
         });

@@ -77,7 +77,7 @@ void TestICalendar::roundTripGivesIdenticalRows()
     for (const ReminderRecord &r : mConn->orderedRows())
         mConn->Execute(deleteStatement(r.ID));
 
-    const ICalendarImportResult loaded = LoadRemFromICalendar(*mConn, mUs, mReporter, path("out.ics"), nullptr);
+    const ICalendarImportResult loaded = LoadRemFromICalendar(*mConn, mReporter, path("out.ics"), nullptr);
     QVERIFY(mReporter.boxes.isEmpty());
     QVERIFY(loaded.leftOut.isEmpty());
     QCOMPARE(rows(), before);
@@ -101,7 +101,7 @@ void TestICalendar::leftOutEntriesShareOneBox()
     writeFile(path("in.ics"), calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Anniversary\r\n")
                                        + vevent("SUMMARY:No time\r\n")
                                        + vevent("DTSTART:20270101T080000\r\nSUMMARY:Kept\r\n")));
-    const ICalendarImportResult result = LoadRemFromICalendar(*mConn, mUs, mReporter, path("in.ics"), nullptr);
+    const ICalendarImportResult result = LoadRemFromICalendar(*mConn, mReporter, path("in.ics"), nullptr);
     QCOMPARE(int(result.added.size()), 1);
     QCOMPARE(mReporter.errors().size(), 1);
     QCOMPARE(mReporter.errors().first().description,
@@ -134,7 +134,7 @@ void TestICalendar::badFilesAddNothing()
     QFETCH(QString, reason);
     insert(OptionOnce, QDate(2027, 1, 1), QTime(8, 0), QStringLiteral("already there"));
     writeFile(path("bad.ics"), file);
-    const ICalendarImportResult result = LoadRemFromICalendar(*mConn, mUs, mReporter, path("bad.ics"), nullptr);
+    const ICalendarImportResult result = LoadRemFromICalendar(*mConn, mReporter, path("bad.ics"), nullptr);
     QVERIFY(result.failed);
     QVERIFY(result.added.empty());
     QCOMPARE(rows().size(), 1);
