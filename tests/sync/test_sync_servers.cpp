@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 using namespace vestrona::test;
 
@@ -26,26 +27,35 @@ QString shown(const ProcessResult &result)
     return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(result.exitCode).arg(result.out, result.err);
 }
 
-// One row's world: a running server with the user's account, and a computer.
+// One row's world: a running server with the user's account and its
+// calendars, and a computer.
 struct World {
     std::unique_ptr<CalendarServer> server;
+    std::vector<SyncedCalendar> calendars;
     ProgramFolder computer;
 
-    // Empty words when the server runs.
-    QString start(Server kind)
+    // Empty words when the server runs with calendars named `names`.
+    QString start(Server kind, const QStringList &names)
     {
+        QString failed = computer.setupError();
         if (kind == Server::Xandikos) {
             auto xandikos = std::make_unique<XandikosServer>(SyncedCalendar::user, SyncedCalendar::password);
-            const QString failed = xandikos->start();
+            if (failed.isEmpty())
+                failed = xandikos->start();
             server = std::move(xandikos);
-            return failed.isEmpty() ? computer.setupError() : failed;
+        } else {
+            auto radicale = std::make_unique<RadicaleServer>();
+            if (failed.isEmpty())
+                failed = radicale->addUser(SyncedCalendar::user, SyncedCalendar::password);
+            if (failed.isEmpty())
+                failed = radicale->start();
+            server = std::move(radicale);
         }
-        auto radicale = std::make_unique<RadicaleServer>();
-        QString failed = radicale->addUser(SyncedCalendar::user, SyncedCalendar::password);
-        if (failed.isEmpty())
-            failed = radicale->start();
-        server = std::move(radicale);
-        return failed.isEmpty() ? computer.setupError() : failed;
+        for (const QString &name : names) {
+            if (failed.isEmpty())
+                failed = calendars.emplace_back().start(*server, name);
+        }
+        return failed;
     }
 };
 
@@ -100,11 +110,9 @@ void TestSyncServers::emptiedCalendarIsAQuestion()
     QFETCH(Server, server);
     QFETCH(bool, reset);
     World world;
-    QString failed = world.start(server);
+    const QString failed = world.start(server, {QStringLiteral("reminders")});
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    SyncedCalendar calendar;
-    failed = calendar.start(*world.server, QStringLiteral("reminders"));
-    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    const SyncedCalendar &calendar = world.calendars.front();
     const QStringList all{QStringLiteral("Dentist"), QStringLiteral("Gym"), QStringLiteral("Walk")};
     addReminders(world.computer, all);
     ProcessResult synced = calendar.sync(world.computer);
@@ -163,11 +171,9 @@ void TestSyncServers::addressOfServerPrincipalOrCalendarEndsAtTheCalendar()
     QFETCH(Server, server);
     QFETCH(QString, address);
     World world;
-    QString failed = world.start(server);
+    const QString failed = world.start(server, {QStringLiteral("reminders")});
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    SyncedCalendar calendar;
-    failed = calendar.start(*world.server, QStringLiteral("reminders"));
-    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    const SyncedCalendar &calendar = world.calendars.front();
     const QUrl calendarUrl = calendar.url();
     const QUrl given = address == QLatin1String("server")      ? world.server->url()
                        : address == QLatin1String("principal") ? world.server->principalUrl(SyncedCalendar::user)
@@ -199,14 +205,10 @@ void TestSyncServers::switchingCalendarsAndBackDoublesNothing()
 {
     QFETCH(Server, server);
     World world;
-    QString failed = world.start(server);
+    const QString failed = world.start(server, {QStringLiteral("a"), QStringLiteral("b")});
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    SyncedCalendar a;
-    SyncedCalendar b;
-    failed = a.start(*world.server, QStringLiteral("a"));
-    if (failed.isEmpty())
-        failed = b.start(*world.server, QStringLiteral("b"));
-    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    const SyncedCalendar &a = world.calendars[0];
+    const SyncedCalendar &b = world.calendars[1];
     const QString tomorrow =
         QDateTime::currentDateTime().addDays(3).toUTC().toString(QStringLiteral("yyyyMMddTHHmmssZ"));
     QCOMPARE(b.phone({QStringLiteral("add"), QStringLiteral("swim-1"), QStringLiteral("Swim"), tomorrow}).exitCode, 0);
