@@ -241,9 +241,14 @@ void SyncEngine::Run::listChangesFrom(const QByteArray &from, bool whole, const 
         from, guarded<void(CalDavFailure, CalDavChanges)>([this, from, whole, info, sofar, pages](
                                                               const CalDavFailure &failure,
                                                               const CalDavChanges &changes) mutable {
-            if (ended(failure))
+            // Not every server that cannot read a token says valid-sync-token:
+            // Xandikos fails with error 500 on one of a calendar deleted and
+            // made again. Asked with the saved token, such a refusal is taken
+            // as forgetting it; should the listing fail too, that is reported.
+            const bool tokenRefused = failure.kind == CalDavFailure::Kind::Server && pages == 0 && !from.isEmpty();
+            if (!tokenRefused && ended(failure))
                 return;
-            if (changes.tokenExpired) {
+            if (changes.tokenExpired || tokenRefused) {
                 // Dropped at once, so that no later sync asks with it again.
                 table.setSyncToken(QByteArray());
                 // The whole listing is newer than the probe's token; what

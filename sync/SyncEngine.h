@@ -21,6 +21,9 @@ class Connection;
 //  - Uploads go with If-None-Match: * or If-Match, so nothing there is
 //    overwritten blindly; one answered 412 (changed meanwhile) is fetched
 //    and decided afresh.
+//  - A saved sync token the server will not take (valid-sync-token, or an
+//    error answer to the first request with it) is dropped, and the whole
+//    collection is listed instead.
 //  - A sync-collection answer cut short is asked on from its token; one
 //    that stays short is no whole listing, so its gaps delete nothing. An
 //    item listed but not fetched keeps the old token for the next sync.

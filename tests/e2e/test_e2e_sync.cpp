@@ -2,6 +2,7 @@
 // it keeps ringing, and once the server is back its next try brings in what
 // the phone added meanwhile, which then rings as well.
 #include "tests/e2e/Desktop.h"
+#include "tests/support/RadicaleServer.h"
 #include "tests/support/SyncedCalendar.h"
 
 #include <QTest>

@@ -1,8 +1,5 @@
 #include "tests/support/DigestProxy.h"
 
-#include "tests/support/LocalListener.h"
-#include "tests/support/Process.h"
-
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -21,14 +18,8 @@ QString writeText(const QString &path, const QString &text)
 
 } // namespace
 
-DigestProxy::~DigestProxy()
-{
-    endProcess(mProcess);
-}
-
 QString DigestProxy::start(const QUrl &backend, const QString &user, const QString &password)
 {
-    mPort = freeLocalPort();
     // htdigest's line: user:realm:MD5(user:realm:password).
     const QString hash = QString::fromLatin1(
         QCryptographicHash::hash(QStringLiteral("%1:%2:%3").arg(user, realm, password).toUtf8(), QCryptographicHash::Md5)
@@ -50,30 +41,26 @@ QString DigestProxy::start(const QUrl &backend, const QString &user, const QStri
                                "setenv.set-request-header = (\"X-Remote-User\" => \"%6\")\n"
                                "proxy.server = (\"\" => ((\"host\" => \"127.0.0.1\", \"port\" => %7)))\n")
                                .arg(mFolder.path())
-                               .arg(mPort)
+                               .arg(mProcess.port())
                                .arg(mFolder.file(QStringLiteral("error.log")), mFolder.file(QStringLiteral("users")), realm,
                                     user)
                                .arg(backend.port());
     failed = writeText(mFolder.file(QStringLiteral("lighttpd.conf")), config);
     if (!failed.isEmpty())
         return failed;
-    mProcess.setProcessChannelMode(QProcess::MergedChannels);
-    mProcess.start(QStringLiteral("/usr/sbin/lighttpd"),
-                   {QStringLiteral("-D"), QStringLiteral("-f"), mFolder.file(QStringLiteral("lighttpd.conf"))});
-    if (!mProcess.waitForStarted())
-        return QStringLiteral("lighttpd did not start (is Debian's lighttpd installed?): %1").arg(mProcess.errorString());
-    if (waitUntilListening(mProcess, mPort, 10000) == Listening::Yes)
-        return QString();
+    failed = mProcess.start(QStringLiteral("/usr/sbin/lighttpd"),
+                            {QStringLiteral("-D"), QStringLiteral("-f"), mFolder.file(QStringLiteral("lighttpd.conf"))},
+                            10000);
+    if (failed.isEmpty())
+        return failed;
     QFile log(mFolder.file(QStringLiteral("error.log")));
     log.open(QIODevice::ReadOnly);
-    return QStringLiteral("lighttpd did not listen on port %1: %2 %3")
-        .arg(mPort)
-        .arg(QString::fromUtf8(mProcess.readAll()), QString::fromUtf8(log.readAll()));
+    return failed + QLatin1Char(' ') + QString::fromUtf8(log.readAll());
 }
 
 QUrl DigestProxy::url(const QString &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(mPort)).resolved(QUrl(path));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(mProcess.port())).resolved(QUrl(path));
 }
 
 } // namespace vestrona::test

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "tests/support/ServerProcess.h"
 #include "tests/support/TempFolder.h"
 
-#include <QProcess>
 #include <QString>
 #include <QUrl>
 
@@ -18,7 +18,6 @@ public:
     static inline const QString realm = QStringLiteral("Vestrona test");
 
     DigestProxy() = default;
-    ~DigestProxy();
     DigestProxy(const DigestProxy &) = delete;
     DigestProxy &operator=(const DigestProxy &) = delete;
 
@@ -30,8 +29,7 @@ public:
 
 private:
     TempFolder mFolder;
-    QProcess mProcess;
-    quint16 mPort = 0;
+    ServerProcess mProcess{QStringLiteral("lighttpd")};
 };
 
 } // namespace vestrona::test

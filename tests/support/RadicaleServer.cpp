@@ -1,10 +1,10 @@
 #include "tests/support/RadicaleServer.h"
 
-#include "tests/support/LocalListener.h"
 #include "tests/support/Process.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 
 namespace vestrona::test {
 
@@ -36,14 +36,13 @@ QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMo
 
 RadicaleServer::RadicaleServer(Front front) : mFront(front)
 {
-    mProcess.setProcessChannelMode(QProcess::MergedChannels);
     QDir(mFolder.path()).mkpath(QStringLiteral("storage"));
     const QString made = run(QStringLiteral("openssl"),
                              {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
                               QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
                               QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
                               QStringLiteral("/CN=Vestrona test authority"), QStringLiteral("-keyout"),
-                              mFolder.file(QStringLiteral("ca.key")), QStringLiteral("-out"), authorityFile()});
+                              mFolder.file(QStringLiteral("ca.key")), QStringLiteral("-out"), caFile()});
     if (made.isEmpty())
         renewCertificate(Signer::ThrowAwayAuthority);
     writeText(mFolder.file(QStringLiteral("users")), QByteArray());
@@ -78,7 +77,7 @@ QString RadicaleServer::renewCertificate(Signer signer, const QString &hostName)
         if (failed.isEmpty())
             failed = run(QStringLiteral("openssl"),
                          {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), signingRequest,
-                          QStringLiteral("-CA"), authorityFile(), QStringLiteral("-CAkey"), mFolder.file(QStringLiteral("ca.key")),
+                          QStringLiteral("-CA"), caFile(), QStringLiteral("-CAkey"), mFolder.file(QStringLiteral("ca.key")),
                           QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"),
                           QStringLiteral("-extfile"), extensions, QStringLiteral("-out"), certificate});
     }
@@ -115,7 +114,7 @@ QString RadicaleServer::writeConfig()
                                           "type = none\n"
                                           "[logging]\n"
                                           "level = warning\n")
-                               .arg(mPort)
+                               .arg(mProcess.port())
                                .arg(mFolder.file(QStringLiteral("server.pem")), mFolder.file(QStringLiteral("server.key")),
                                     mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")),
                                     tls ? QStringLiteral("True") : QStringLiteral("False"),
@@ -123,38 +122,19 @@ QString RadicaleServer::writeConfig()
     return writeText(mFolder.file(QStringLiteral("config")), config.toUtf8());
 }
 
-QString RadicaleServer::output()
-{
-    return QString::fromUtf8(mProcess.readAll());
-}
-
 QString RadicaleServer::start()
 {
     if (mFingerprint.isEmpty())
         return QStringLiteral("the server certificate could not be made");
-    if (mPort == 0)
-        mPort = freeLocalPort();
     if (const QString failed = writeConfig(); !failed.isEmpty())
         return failed;
-    mProcess.start(python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"),
-                            mFolder.file(QStringLiteral("config"))});
-    if (!mProcess.waitForStarted())
-        return QStringLiteral("radicale did not start: %1").arg(mProcess.errorString());
-    switch (waitUntilListening(mProcess, mPort, 20000)) {
-    case Listening::Yes:
-        return QString();
-    case Listening::Ended:
-        return QStringLiteral("radicale ended: %1").arg(output());
-    case Listening::NotInTime:
-        break;
-    }
-    stop();
-    return QStringLiteral("radicale did not listen on port %1: %2").arg(mPort).arg(output());
+    return mProcess.start(python, {QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"),
+                                   mFolder.file(QStringLiteral("config"))});
 }
 
 void RadicaleServer::stop()
 {
-    endProcess(mProcess);
+    mProcess.stop();
 }
 
 QString RadicaleServer::restart()
@@ -177,30 +157,18 @@ QString RadicaleServer::createCalendar(const QString &user, const QString &passw
                                       const QString &displayName)
 {
     url = this->url().resolved(QUrl(QStringLiteral("/%1/%2/").arg(user, name)));
-    // The standard library only: MKCALENDAR with the credentials (and the
-    // user's name as a proxy in front would pass it on), trusting
-    // the throw-away authority or, when self-signed, the certificate itself.
-    const QString script = QStringLiteral(
-        "import base64, ssl, sys, urllib.request\n"
-        "from xml.sax.saxutils import escape\n"
-        "url, user, password, ca, certificate, name = sys.argv[1:7]\n"
-        "context = ssl.create_default_context(cafile=ca)\n"
-        "context.load_verify_locations(cafile=certificate)\n"
-        "auth = base64.b64encode(f'{user}:{password}'.encode()).decode()\n"
-        "headers = {'Authorization': 'Basic ' + auth, 'X-Remote-User': user}\n"
-        "body = None\n"
-        "if name:\n"
-        "    body = ('<C:mkcalendar xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>'\n"
-        "            f'<D:displayname>{escape(name)}</D:displayname></D:prop></D:set></C:mkcalendar>').encode()\n"
-        "request = urllib.request.Request(url, data=body, method='MKCALENDAR', headers=headers)\n"
-        "urllib.request.urlopen(request, context=context)\n");
-    return run(python, {QStringLiteral("-c"), script, url.toString(), user, password, authorityFile(),
-                        mFolder.file(QStringLiteral("server.pem")), displayName});
+    // Trusting the throw-away authority or, when self-signed, the certificate itself.
+    return makeCalendar(url, user, password, displayName, {caFile(), mFolder.file(QStringLiteral("server.pem"))});
+}
+
+QUrl RadicaleServer::principalUrl(const QString &user) const
+{
+    return url().resolved(QUrl(QStringLiteral("/%1/").arg(user)));
 }
 
 QUrl RadicaleServer::url() const
 {
-    return QUrl(QStringLiteral("%1://127.0.0.1:%2/").arg(mFront == Front::Tls ? QStringLiteral("https") : QStringLiteral("http")).arg(mPort));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2/").arg(mFront == Front::Tls ? QStringLiteral("https") : QStringLiteral("http")).arg(mProcess.port()));
 }
 
 } // namespace vestrona::test

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "tests/support/CalendarServer.h"
+#include "tests/support/ServerProcess.h"
 #include "tests/support/TempFolder.h"
 
-#include <QProcess>
 #include <QString>
 #include <QUrl>
 
@@ -24,42 +25,41 @@ namespace vestrona::test {
 // BehindProxy: plain http on 127.0.0.1, and the user is whoever the
 // X-Remote-User header names, for a web server in front that does the
 // authentication (DigestProxy).
-class RadicaleServer {
+class RadicaleServer final : public CalendarServer {
 public:
     enum class Signer { ThrowAwayAuthority, Itself };
     enum class Front { Tls, BehindProxy };
 
     explicit RadicaleServer(Front front = Front::Tls);
-    ~RadicaleServer();
+    ~RadicaleServer() override;
     RadicaleServer(const RadicaleServer &) = delete;
     RadicaleServer &operator=(const RadicaleServer &) = delete;
 
-    // The first start picks the port; later ones keep it and the storage.
+    // Every start keeps the port and the storage.
     QString start();
     void stop();
     QString restart();
 
     QString addUser(const QString &user, const QString &password);
-    // MKCALENDAR of /user/name/, named `displayName` when one is given;
-    // `url` gets its address.
+    // Calendars are at /user/name/.
     QString createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url,
-                           const QString &displayName = QString());
+                           const QString &displayName = QString()) override;
     // A new key and certificate for `hostName`; takes effect on the next start.
     QString renewCertificate(Signer signer, const QString &hostName = QStringLiteral("127.0.0.1"));
 
-    QUrl url() const;
-    // SHA-256 of the current server certificate, as openssl prints it.
-    QString certificateFingerprint() const { return mFingerprint; }
-    QString authorityFile() const { return mFolder.file(QStringLiteral("ca.pem")); }
+    QUrl url() const override;
+    QUrl principalUrl(const QString &user) const override;
+    // Of the current server certificate.
+    QString certificateFingerprint() const override { return mFront == Front::Tls ? mFingerprint : QString(); }
+    QString authorityFile() const override { return mFront == Front::Tls ? caFile() : QString(); }
 
 private:
     QString writeConfig();
-    QString output();
+    QString caFile() const { return mFolder.file(QStringLiteral("ca.pem")); }
 
     Front mFront;
     TempFolder mFolder;
-    QProcess mProcess;
-    quint16 mPort = 0;
+    ServerProcess mProcess{QStringLiteral("radicale")};
     QString mFingerprint;
 };
 

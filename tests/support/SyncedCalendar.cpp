@@ -2,7 +2,7 @@
 
 namespace vestrona::test {
 
-QString SyncedCalendar::start(RadicaleServer &server, const QString &name)
+QString SyncedCalendar::start(CalendarServer &server, const QString &name)
 {
     mServer = &server;
     return server.createCalendar(user, password, name, mUrl);
@@ -13,13 +13,11 @@ ProcessResult SyncedCalendar::sync(const ProgramFolder &computer, const QString 
 {
     QProcessEnvironment env = computer.environment();
     env.insert(QStringLiteral("VESTRONA_CALDAV_PASSWORD"), password);
+    QStringList arguments{QStringLiteral("sync"), QStringLiteral("--url"), mUrl.toString(), QStringLiteral("--user"), user};
+    if (const QString fingerprint = mServer->certificateFingerprint(); !fingerprint.isEmpty())
+        arguments << QStringLiteral("--accept-certificate") << fingerprint;
     // A stalled server is given up after 30 seconds of silence.
-    return runProcess(computer.cliPath(),
-                      QStringList{QStringLiteral("sync"), QStringLiteral("--url"), mUrl.toString(),
-                                  QStringLiteral("--user"), user, QStringLiteral("--accept-certificate"),
-                                  mServer->certificateFingerprint()}
-                          + options,
-                      env, 90000);
+    return runProcess(computer.cliPath(), arguments + options, env, 90000);
 }
 
 ProcessResult SyncedCalendar::phone(const QStringList &commandAndArguments) const

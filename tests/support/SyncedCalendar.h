@@ -2,15 +2,15 @@
 
 #include "tests/support/Process.h"
 #include "tests/support/ProgramFolder.h"
-#include "tests/support/RadicaleServer.h"
+#include "tests/support/CalendarServer.h"
 
 #include <QStringList>
 #include <QUrl>
 
 namespace vestrona::test {
 
-// One user's calendar on a real Radicale over TLS, and the devices that sync
-// with it: program folders running `vestrona-cli sync` (computers) and
+// One user's calendar on a real CalDAV server (Radicale over TLS, Xandikos
+// behind Digest), and the devices that sync with it: program folders running `vestrona-cli sync` (computers) and
 // tests/support/phone.py (a phone's calendar app).
 class SyncedCalendar {
 public:
@@ -18,19 +18,19 @@ public:
     static inline const QString password = QStringLiteral("s3cret pass");
 
     // Empty words when the server runs with a calendar named `name`.
-    QString start(RadicaleServer &server, const QString &name);
+    QString start(CalendarServer &server, const QString &name);
 
     QUrl url() const { return mUrl; }
 
     // `vestrona-cli sync` in `computer`, with the account and the server's
-    // certificate given, the password from the environment, and `options`.
+    // certificate (over https) given, the password from the environment, and `options`.
     ProcessResult sync(const ProgramFolder &computer, const QString &password = SyncedCalendar::password,
                        const QStringList &options = {}) const;
     // phone.py COMMAND ARGS...
     ProcessResult phone(const QStringList &commandAndArguments) const;
 
 private:
-    RadicaleServer *mServer = nullptr;
+    CalendarServer *mServer = nullptr;
     QUrl mUrl;
 };
 

@@ -4,12 +4,16 @@ same calendar collection the program syncs with.
 
   phone.py URL USER PASSWORD CAFILE COMMAND ARGS...
 
+CAFILE is empty for a server on plain http.
+
   add UID SUMMARY START [RRULE]  a new event; START is UTC, YYYYMMDDTHHMMSSZ
   edit UID SUMMARY               the event's summary changed
   exdate UID WHEN                one occurrence left out; WHEN as START
   delete UID                     the event removed
   summaries                      "UID<TAB>SUMMARY" for every event, sorted
   resource UID                   the ETag on one line, then the stored text
+  reset                          the calendar deleted and made again, empty,
+                                 as a reset of the account on the server does
 
 Fails (exit 1, the reason on stderr) when the server refuses or the event is
 missing.
@@ -70,6 +74,10 @@ def main(argv):
             raise RuntimeError(f"GET {event.url}: {answer.status}")
         print(answer.headers.get("ETag"))
         sys.stdout.write(answer.raw if isinstance(answer.raw, str) else answer.raw.decode())
+    elif command == "reset":
+        for answer in (client.delete(url), client.mkcalendar(url)):
+            if answer.status not in (200, 201, 204):
+                raise RuntimeError(f"{url}: {answer.status}")
     else:
         raise RuntimeError(f"unknown command {command}")
     return 0

@@ -4,6 +4,7 @@
 #include "sync/SyncEngine.h"
 #include "tests/support/Files.h"
 #include "tests/support/FaultServer.h"
+#include "tests/support/RadicaleServer.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/SyncedCalendar.h"
 
