@@ -58,6 +58,14 @@ void AppController::setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Tim
 
 void AppController::syncReported(const SyncReport &report)
 {
+    // The sync waits for the user's word on an emptied calendar; the tray
+    // says so once, since the window may be hidden, and again only after a
+    // sync that was not that question.
+    if (report.serverEmptied && !mEmptiedSaid)
+        mViews.notice.notify(QStringLiteral("%1 Nothing was deleted here: choose in \u201CCalendar sync\u2026\u201D whether to "
+                                            "put the reminders back on the server or delete them here too.")
+                                 .arg(report.failure));
+    mEmptiedSaid = report.serverEmptied;
     if (report.changedLocally())
         reloadReminders();
 }

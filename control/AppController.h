@@ -100,6 +100,7 @@ private:
     std::unique_ptr<SyncScheduler> mSyncScheduler;
     QTimer *mOpenRetry = nullptr;
     bool mCountdownStarted = false;
+    bool mEmptiedSaid = false;
 };
 
 } // namespace vestrona

@@ -7,6 +7,7 @@
 #include "scheduler/AlarmScheduler.h"
 #include "scheduler/CountdownView.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeSyncer.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
@@ -299,6 +300,37 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(h.rows.messages(), QStringList{"put back"}, 5000);
         QCOMPARE(h.controller->scheduler().alarmText(), QStringLiteral("put back"));
         QCOMPARE(h.reporter.boxes.size(), 1);
+    }
+    // A calendar that lost most of what it held waits for the user's word:
+    // the tray says so once, not at every sync that meets it again, and
+    // again only when it comes back after an ordinary sync.
+    void emptiedCalendarIsSaidOnceInTheTray()
+    {
+        Harness h;
+        Harness::makeWith(h.databasePath(), {QStringLiteral("rent")});
+        QVERIFY(h.controller->Form_Load());
+        auto owned = std::make_unique<vestrona::test::FakeSyncer>();
+        vestrona::test::FakeSyncer &syncer = *owned;
+        h.controller->setSyncer(std::move(owned));
+        SyncReport emptied;
+        emptied.outcome = SyncReport::Outcome::Failed;
+        emptied.serverEmptied = true;
+        emptied.failure = QStringLiteral("The calendar on the server no longer holds 12 of the 12 reminders it held.");
+        const auto syncOnce = [&](const SyncReport &report) {
+            h.controller->syncScheduler()->syncNow();
+            syncer.finish(report);
+        };
+
+        syncOnce(emptied);
+        syncOnce(emptied);
+        QCOMPARE(h.notice.texts.size(), 1);
+        QVERIFY2(h.notice.texts.first().startsWith(emptied.failure), qPrintable(h.notice.texts.first()));
+        QVERIFY(h.notice.texts.first().contains(QStringLiteral("Nothing was deleted here")));
+
+        syncOnce(SyncReport{});
+        syncOnce(emptied);
+        QCOMPARE(h.notice.texts.size(), 2);
+        QCOMPARE(h.rows.messages(), QStringList{"rent"});
     }
 };
 
