@@ -1,5 +1,7 @@
 #include "sync/DavHttpClient.h"
 
+#include "sync/BackgroundReader.h"
+
 #include <QAuthenticator>
 #include <QCryptographicHash>
 #include <QNetworkAccessManager>
@@ -111,9 +113,14 @@ CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &e
 }
 
 
+// Pieces of served data smaller than this are read where they arrive: the
+// common small answer costs no trip to the reader's thread, and reading it
+// takes well under a millisecond.
+constexpr qsizetype kReadInPlaceBytes = 64 * 1024;
+
 // One request on its way, and what its reply learnt that the reply's error
 // code alone does not say.
-struct Exchange {
+struct Exchange : std::enable_shared_from_this<Exchange> {
     Exchange(QNetworkReply *r, const QUrl &u, qint64 l) : reply(r), url(u), server(serverName(u)), limit(l) {}
 
     QNetworkReply *reply;
@@ -121,8 +128,12 @@ struct Exchange {
     QString server;
     qint64 limit;
     QByteArray body;
-    // For a listing: reads a 207 answer as it arrives instead of keeping it.
-    std::unique_ptr<MultiStatusParser> parser;
+    // For a listing: reads a 207 answer as it arrives instead of keeping it,
+    // on `reader`'s thread for all but small pieces, one piece at a time.
+    std::shared_ptr<MultiStatusParser> parser;
+    BackgroundReader *reader = nullptr;
+    bool reading = false;   // a piece is with the reader
+    bool finishing = false; // the reply has ended; finishReading has the rest
     qint64 received = 0;
     CalDavFailure stopped; // set when the program itself ended the request
     QString fingerprint;   // of the certificate that failed verification
@@ -188,17 +199,56 @@ struct Exchange {
         if (stopped.failed())
             return;
         if (isStreamed()) {
+            // While the reader has a piece the rest waits in the reply, whose
+            // small buffer holds the server back.
+            if (reading || finishing)
+                return;
             const QByteArray piece = reply->read(limit + 1 - received);
             received += piece.size();
             if (received > limit)
                 stopTooLarge();
-            else if (!parser->feed(piece))
-                stop(unreadableAnswer(url, parser->finish().error));
+            else if (!piece.isEmpty())
+                feed(piece);
             return;
         }
         body += reply->read(limit + 1 - body.size());
         if (body.size() > limit)
             stopTooLarge();
+    }
+
+    void feed(const QByteArray &piece)
+    {
+        if (piece.size() < kReadInPlaceBytes) {
+            if (!parser->feed(piece))
+                stop(unreadableAnswer(url, parser->finish().error));
+            return;
+        }
+        reading = true;
+        reader->read<bool>([parser = parser, piece] { return parser->feed(piece); },
+                           [self = shared_from_this()](bool fed) {
+                               self->reading = false;
+                               // After the reply's end the last reading says what failed.
+                               if (self->finishing)
+                                   return;
+                               if (!fed)
+                                   return self->stop(unreadableAnswer(self->url, self->parser->finish().error));
+                               self->take();
+                           });
+    }
+
+    // Once the reply has ended without failure: reads the bytes left and
+    // gives what the whole answer said, after any piece still with the reader.
+    void finishReading(std::function<void(MultiStatusReading)> done)
+    {
+        const QByteArray rest = reply->readAll();
+        auto last = [parser = parser, rest] {
+            if (!rest.isEmpty())
+                parser->feed(rest);
+            return parser->finish();
+        };
+        if (!reading && rest.size() < kReadInPlaceBytes)
+            return done(last());
+        reader->read<MultiStatusReading>(std::move(last), std::move(done));
     }
 
     // Only a multistatus is read as it arrives; any other answer (an error
@@ -244,8 +294,16 @@ struct Exchange {
 
     CalDavFailure outcome(const QString &path)
     {
-        if (!stopped.failed() && reply->error() == QNetworkReply::NoError)
-            take();
+        if (!stopped.failed() && reply->error() == QNetworkReply::NoError) {
+            if (isStreamed()) {
+                finishing = true;
+                received += reply->bytesAvailable();
+                if (received > limit)
+                    stopTooLarge();
+            } else {
+                take();
+            }
+        }
         if (stopped.failed())
             return stopped;
         if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
@@ -299,7 +357,8 @@ QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const Q
 
 DavHttpClient::DavHttpClient(const SyncAccount &account, const QString &password, QObject *parent)
     : QObject(parent), mUrl(account.url), mUser(account.user), mPassword(password),
-      mAcceptedCertificate(account.acceptedCertificate), mNetwork(new QNetworkAccessManager(this))
+      mAcceptedCertificate(account.acceptedCertificate), mNetwork(new QNetworkAccessManager(this)),
+      mReader(new BackgroundReader(this))
 {
     mUrl.setUserInfo(QString());
     mAuthorization = "Basic " + (account.user + QLatin1Char(':') + password).toUtf8().toBase64();
@@ -370,9 +429,11 @@ void DavHttpClient::sendHop(DavRequest request, std::function<void(const DavAnsw
         : request.size == DavRequest::Size::Listing                 ? mListingLimit
                                                                  : mAnswerLimit;
     auto exchange = std::make_shared<Exchange>(reply, url, limit);
-    if (request.size == DavRequest::Size::Listing)
+    if (request.size == DavRequest::Size::Listing) {
         // An href or ETag longer than this is no listing.
-        exchange->parser = std::make_unique<MultiStatusParser>(url, 64 * 1024);
+        exchange->parser = std::make_shared<MultiStatusParser>(url, 64 * 1024);
+        exchange->reader = mReader;
+    }
     exchange->failWhenStalled(mStallTimeout);
     exchange->failAfter(mDeadline, deadline);
     connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
@@ -398,16 +459,19 @@ void DavHttpClient::sendHop(DavRequest request, std::function<void(const DavAnsw
                 answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 answer.body = std::move(exchange->body);
                 answer.etag = exchange->reply->rawHeader("ETag");
-                if (!answer.failure.failed() && exchange->isStreamed())
-                    answer.streamed = exchange->parser->finish();
-                done(answer);
+                if (answer.failure.failed() || !exchange->isStreamed())
+                    return done(answer);
+                exchange->finishReading([answer, done = std::move(done)](MultiStatusReading reading) mutable {
+                    answer.streamed = std::move(reading);
+                    done(answer);
+                });
             });
 }
 
 void DavHttpClient::sendMultiStatus(DavRequest request, std::function<void(CalDavFailure, const MultiStatus &)> done)
 {
     const QUrl url = urlOf(request.path);
-    send(std::move(request), [url, done = std::move(done)](const DavAnswer &answer) {
+    send(std::move(request), [this, url, done = std::move(done)](const DavAnswer &answer) {
         if (answer.failure.failed())
             return done(answer.failure, MultiStatus());
         if (answer.status != 207)
@@ -416,11 +480,23 @@ void DavHttpClient::sendMultiStatus(DavRequest request, std::function<void(CalDa
                                     .arg(serverName(url))
                                     .arg(answer.status)),
                         MultiStatus());
-        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
-        if (!reading.error.isEmpty())
-            return done(unreadableAnswer(url, reading.error), MultiStatus());
-        done(CalDavFailure(), reading.multiStatus);
+        readMultiStatusOf(answer, url, [url, done](const MultiStatusReading &reading) {
+            if (!reading.error.isEmpty())
+                return done(unreadableAnswer(url, reading.error), MultiStatus());
+            done(CalDavFailure(), reading.multiStatus);
+        });
     });
+}
+
+void DavHttpClient::readMultiStatusOf(const DavAnswer &answer, const QUrl &url,
+                                      std::function<void(const MultiStatusReading &)> done)
+{
+    if (answer.streamed)
+        return done(*answer.streamed);
+    if (answer.body.size() < kReadInPlaceBytes)
+        return done(readMultiStatus(answer.body, url));
+    mReader->read<MultiStatusReading>([body = answer.body, url] { return readMultiStatus(body, url); },
+                                      [done](MultiStatusReading reading) { done(reading); });
 }
 
 } // namespace vestrona

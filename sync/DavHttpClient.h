@@ -20,6 +20,8 @@ class QSslCertificate;
 
 namespace vestrona {
 
+class BackgroundReader;
+
 // Hex pairs joined by ':' of the SHA-256 of the certificate, as the user is
 // shown it and as CalDavAcceptedCertificate keeps it.
 QString certificateFingerprint(const QSslCertificate &certificate);
@@ -65,6 +67,7 @@ struct DavAnswer {
 // request fails after a stretch without progress or when it takes too long
 // in all, redirects are followed only within the same server, and a
 // certificate no authority vouches for is accepted by its fingerprint only.
+// Listings and large answers are read on a thread of their own.
 class DavHttpClient : public QObject {
     Q_OBJECT
 public:
@@ -86,6 +89,10 @@ public:
     // Sends `request` and reads its 207 Multi-Status answer; any other
     // answer is a failure.
     void sendMultiStatus(DavRequest request, std::function<void(CalDavFailure, const MultiStatus &)> done);
+    // What the multistatus `answer` from `url` says, read off this thread
+    // unless it is small; `done` is called on this object's thread.
+    void readMultiStatusOf(const DavAnswer &answer, const QUrl &url,
+                           std::function<void(const MultiStatusReading &)> done);
 
 private:
     // One try of `request`, after `redirects` redirects, all of them ending
@@ -100,6 +107,8 @@ private:
     QByteArray mAuthorization;
     bool mSendBasic = true;
     QNetworkAccessManager *mNetwork;
+    // Reads large answers and listings off the calling thread.
+    BackgroundReader *mReader;
     std::chrono::milliseconds mStallTimeout{30000};
     // Time for 20 MB of calendar data on a slow line, not for a server that
     // drips one byte at a time.

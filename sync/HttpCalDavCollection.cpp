@@ -97,7 +97,7 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
     const QString path = collectionPath();
     const QUrl url = mClient->urlOf(path);
     DavRequest request{"REPORT", path, "0", body, {}, DavRequest::Size::Listing};
-    mClient->send(std::move(request), [path, url, done = std::move(done)](const DavAnswer &answer) {
+    mClient->send(std::move(request), [this, path, url, done = std::move(done)](const DavAnswer &answer) {
         CalDavChanges changes;
         // A server that forgot the token says so with this precondition;
         // 403 and 409 are both in use.
@@ -107,22 +107,24 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
         }
         if (answer.failure.failed())
             return done(answer.failure, changes);
-        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
-        if (!reading.error.isEmpty())
-            return done(unreadableAnswer(url, reading.error), changes);
-        for (const MultiStatusResponse &response : reading.multiStatus.responses) {
-            // RFC 6578 section 3.6: the server lists only part of the changes.
-            if (samePath(response.href, path) && response.status == 507)
-                changes.truncated = true;
-            if (!isMember(response, path))
-                continue;
-            if (response.status == 404)
-                changes.removed.push_back(response.href);
-            else if (!response.etag.isEmpty())
-                changes.changed.push_back(CalDavResource{response.href, response.etag});
-        }
-        changes.newSyncToken = reading.multiStatus.syncToken;
-        done(CalDavFailure(), changes);
+        mClient->readMultiStatusOf(answer, url, [path, url, done](const MultiStatusReading &reading) {
+            CalDavChanges changes;
+            if (!reading.error.isEmpty())
+                return done(unreadableAnswer(url, reading.error), changes);
+            for (const MultiStatusResponse &response : reading.multiStatus.responses) {
+                // RFC 6578 section 3.6: the server lists only part of the changes.
+                if (samePath(response.href, path) && response.status == 507)
+                    changes.truncated = true;
+                if (!isMember(response, path))
+                    continue;
+                if (response.status == 404)
+                    changes.removed.push_back(response.href);
+                else if (!response.etag.isEmpty())
+                    changes.changed.push_back(CalDavResource{response.href, response.etag});
+            }
+            changes.newSyncToken = reading.multiStatus.syncToken;
+            done(CalDavFailure(), changes);
+        });
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "database/Connection.h"
+#include "sync/BackgroundReader.h"
 #include "sync/SyncApplier.h"
 #include "sync/SyncReconciler.h"
 #include "sync/SyncStateTable.h"
@@ -99,6 +100,7 @@ struct SyncEngine::Run {
     void listAll();
     void takeListing(ServerListing heard);
     void fetchNext(std::size_t from);
+    void readFetched(const std::vector<CalDavObject> &objects, const std::vector<QString> &batch, std::size_t end);
     void reconcileRound();
     void uploadNext();
     void send(const SyncAction &action);
@@ -115,7 +117,8 @@ struct SyncEngine::Run {
 };
 
 SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent)
-    : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl))
+    : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl)),
+      mReader(new BackgroundReader(this))
 {
 }
 
@@ -290,14 +293,30 @@ void SyncEngine::Run::fetchNext(std::size_t from)
                    [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
                        if (ended(failure))
                            return;
-                       // Only what was asked for: the answer is the server's word.
-                       for (const CalDavObject &object : objects) {
-                           if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
-                               fetched[object.href] = {object.href, object.etag,
-                                                       readICalendarResource(object.calendarData)};
-                       }
-                       fetchNext(end);
+                       readFetched(objects, batch, end);
                    }));
+}
+
+// Served calendars are read on the engine's reader thread: a hostile time
+// zone or a huge event must not hold up the countdown and the alarm.
+void SyncEngine::Run::readFetched(const std::vector<CalDavObject> &objects, const std::vector<QString> &batch,
+                                  std::size_t end)
+{
+    auto read = [objects, batch] {
+        std::vector<ServerItem> items;
+        // Only what was asked for: the answer is the server's word.
+        for (const CalDavObject &object : objects) {
+            if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
+                items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
+        }
+        return items;
+    };
+    engine.mReader->read<std::vector<ServerItem>>(
+        std::move(read), guarded<void(std::vector<ServerItem>)>([this, end](const std::vector<ServerItem> &items) {
+            for (const ServerItem &item : items)
+                fetched[item.href] = item;
+            fetchNext(end);
+        }));
 }
 
 void SyncEngine::Run::reconcileRound()
