@@ -54,17 +54,17 @@ CalDavFailure statusFailure(int status, const QString &reason, const QString &se
         return calDavFailure(Kind::NotFound, QStringLiteral("The calendar server %1 has nothing at %2.").arg(server, path));
     case 405:
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 does not allow this request on %2; is it the address of a "
-                                      "calendar?")
-                           .arg(server, path));
+                             QStringLiteral("The calendar server %1 does not allow this request on %2; is it the address of a "
+                                            "calendar?")
+                                 .arg(server, path));
     case 412:
         return calDavFailure(Kind::PreconditionFailed,
-                       QStringLiteral("%1 was changed on the calendar server %2 meanwhile.").arg(path, server));
+                             QStringLiteral("%1 was changed on the calendar server %2 meanwhile.").arg(path, server));
     case 413:
         return calDavFailure(Kind::TooLarge, QStringLiteral("The calendar server %1 refused %2 as too large.").arg(server, path));
     case 503:
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 is busy or down for maintenance; try again later.").arg(server));
+                             QStringLiteral("The calendar server %1 is busy or down for maintenance; try again later.").arg(server));
     case 507:
         return calDavFailure(Kind::Server, QStringLiteral("The calendar server %1 has no room left for %2.").arg(server, path));
     default:
@@ -72,14 +72,14 @@ CalDavFailure statusFailure(int status, const QString &reason, const QString &se
     }
     if (status >= 300 && status < 400)
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request for %2 elsewhere without saying where "
-                                      "(error %3).")
-                           .arg(server, path, statusText(status, reason)));
+                             QStringLiteral("The calendar server %1 sent the request for %2 elsewhere without saying where "
+                                            "(error %3).")
+                                 .arg(server, path, statusText(status, reason)));
     if (status >= 500)
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 failed with error %2.").arg(server, statusText(status, reason)));
+                             QStringLiteral("The calendar server %1 failed with error %2.").arg(server, statusText(status, reason)));
     return calDavFailure(Kind::Server, QStringLiteral("The calendar server %1 refused the request for %2 with error %3.")
-                                     .arg(server, path, statusText(status, reason)));
+                                           .arg(server, path, statusText(status, reason)));
 }
 
 CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &errorString, const QString &server)
@@ -90,25 +90,25 @@ CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &e
         return calDavFailure(Kind::Unreachable, QStringLiteral("The calendar server %1 could not be found.").arg(server));
     case QNetworkReply::ConnectionRefusedError:
         return calDavFailure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 refused the connection; it may not be running.").arg(server));
+                             QStringLiteral("The calendar server %1 refused the connection; it may not be running.").arg(server));
     case QNetworkReply::RemoteHostClosedError:
         return calDavFailure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 closed the connection before it answered.").arg(server));
+                             QStringLiteral("The calendar server %1 closed the connection before it answered.").arg(server));
     case QNetworkReply::TimeoutError:
         return calDavFailure(Kind::Timeout, QStringLiteral("The calendar server %1 did not answer in time.").arg(server));
     case QNetworkReply::TooManyRedirectsError:
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 redirects in circles: the request was sent on again and "
-                                      "again without reaching the calendar.")
-                           .arg(server));
+                             QStringLiteral("The calendar server %1 redirects in circles: the request was sent on again and "
+                                            "again without reaching the calendar.")
+                                 .arg(server));
     case QNetworkReply::InsecureRedirectError:
         return calDavFailure(Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request on to an address without https://; the "
-                                      "program does not follow it.")
-                           .arg(server));
+                             QStringLiteral("The calendar server %1 sent the request on to an address without https://; the "
+                                            "program does not follow it.")
+                                 .arg(server));
     default:
         return calDavFailure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
+                             QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
     }
 }
 
@@ -152,9 +152,9 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
     void stopTooLarge()
     {
         stop(calDavFailure(CalDavFailure::Kind::TooLarge,
-                     QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
-                         .arg(server)
-                         .arg(limit / (1024 * 1024))));
+                           QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
+                               .arg(server)
+                               .arg(limit / (1024 * 1024))));
     }
 
     void failWhenStalled(std::chrono::milliseconds timeout)
@@ -164,7 +164,7 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         stall->setInterval(timeout);
         QObject::connect(stall, &QTimer::timeout, reply, [this, seconds = timeout.count() / 1000.0] {
             stop(calDavFailure(CalDavFailure::Kind::Timeout,
-                         QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
+                               QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
         });
         QObject::connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
         QObject::connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
@@ -179,10 +179,10 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         timer->setSingleShot(true);
         QObject::connect(timer, &QTimer::timeout, reply, [this, seconds = allowed.count() / 1000.0] {
             stop(calDavFailure(CalDavFailure::Kind::Timeout,
-                         QStringLiteral("The calendar server %1 took too long to answer (more than %2 seconds); the "
-                                        "request was given up.")
-                             .arg(server)
-                             .arg(seconds)));
+                               QStringLiteral("The calendar server %1 took too long to answer (more than %2 seconds); the "
+                                              "request was given up.")
+                                   .arg(server)
+                                   .arg(seconds)));
         });
         timer->start(std::chrono::milliseconds(deadline.remainingTime()));
     }
@@ -275,9 +275,9 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty())
             return CalDavFailure();
         return calDavFailure(CalDavFailure::Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
-                                      "redirects on the same server.")
-                           .arg(server, serverName(target)));
+                             QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
+                                            "redirects on the same server.")
+                                 .arg(server, serverName(target)));
     }
 
     void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
@@ -308,8 +308,8 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
             return stopped;
         if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
             CalDavFailure untrusted = calDavFailure(CalDavFailure::Kind::Certificate,
-                                              QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
-                                                  .arg(server, sslErrors.join(QStringLiteral("; "))));
+                                                    QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
+                                                        .arg(server, sslErrors.join(QStringLiteral("; "))));
             untrusted.certificateFingerprint = fingerprint;
             return untrusted;
         }
@@ -476,9 +476,9 @@ void DavHttpClient::sendMultiStatus(DavRequest request, std::function<void(CalDa
             return done(answer.failure, MultiStatus());
         if (answer.status != 207)
             return done(calDavFailure(CalDavFailure::Kind::BadResponse,
-                                QStringLiteral("The calendar server %1 answered %2 where a list of resources was due.")
-                                    .arg(serverName(url))
-                                    .arg(answer.status)),
+                                      QStringLiteral("The calendar server %1 answered %2 where a list of resources was due.")
+                                          .arg(serverName(url))
+                                          .arg(answer.status)),
                         MultiStatus());
         readMultiStatusOf(answer, url, [url, done](const MultiStatusReading &reading) {
             if (!reading.error.isEmpty())
