@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sync/CalDavCollection.h"
+#include "sync/CalDavFailureWords.h"
 #include "sync/MultiStatus.h"
 #include "sync/SyncAccount.h"
 
@@ -30,13 +31,6 @@ QString certificateFingerprint(const QSslCertificate &certificate);
 // only "no authority vouches for it", for that certificate. Any other error
 // (a wrong name, an expired certificate) is left to fail the handshake.
 QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const QSslCertificate &leaf);
-
-// A failure of `kind` in the words the user sees.
-CalDavFailure calDavFailure(CalDavFailure::Kind kind, const QString &words);
-// "host" or "host:port", as the user is told which server is meant.
-QString serverName(const QUrl &url);
-// The server at `url` sent an answer the program cannot read, `why`.
-CalDavFailure unreadableAnswer(const QUrl &url, const QString &why);
 
 // One WebDAV request to the server of the account.
 struct DavRequest {

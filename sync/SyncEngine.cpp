@@ -100,7 +100,6 @@ struct SyncEngine::Run {
     void listAll();
     void takeListing(ServerListing heard);
     void fetchNext(std::size_t from);
-    void readFetched(const std::vector<CalDavObject> &objects, const std::vector<QString> &batch, std::size_t end);
     void reconcileRound();
     void uploadNext();
     void send(const SyncAction &action);
@@ -288,35 +287,27 @@ void SyncEngine::Run::fetchNext(std::size_t from)
         return reconcileRound();
     const std::size_t end = std::min(toFetch.size(), from + std::size_t(kFetchBatch));
     const std::vector<QString> batch(toFetch.begin() + qsizetype(from), toFetch.begin() + qsizetype(end));
-    engine.mCollection.fetch(
-        batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(
-                   [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
-                       if (ended(failure))
-                           return;
-                       readFetched(objects, batch, end);
-                   }));
-}
-
-// Served calendars are read on the engine's reader thread: a hostile time
-// zone or a huge event must not hold up the countdown and the alarm.
-void SyncEngine::Run::readFetched(const std::vector<CalDavObject> &objects, const std::vector<QString> &batch,
-                                  std::size_t end)
-{
-    auto read = [objects, batch] {
-        std::vector<ServerItem> items;
-        // Only what was asked for: the answer is the server's word.
-        for (const CalDavObject &object : objects) {
-            if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
-                items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
-        }
-        return items;
+    // Served calendars are read on the engine's reader thread: a hostile
+    // time zone or a huge event must not hold up the countdown and the alarm.
+    const auto read = [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
+        if (ended(failure))
+            return;
+        engine.mReader->read<std::vector<ServerItem>>(
+            [objects, batch] {
+                std::vector<ServerItem> items;
+                // Only what was asked for: the answer is the server's word.
+                for (const CalDavObject &object : objects)
+                    if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
+                        items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
+                return items;
+            },
+            guarded<void(std::vector<ServerItem>)>([this, end](const std::vector<ServerItem> &items) {
+                for (const ServerItem &item : items)
+                    fetched[item.href] = item;
+                fetchNext(end);
+            }));
     };
-    engine.mReader->read<std::vector<ServerItem>>(
-        std::move(read), guarded<void(std::vector<ServerItem>)>([this, end](const std::vector<ServerItem> &items) {
-            for (const ServerItem &item : items)
-                fetched[item.href] = item;
-            fetchNext(end);
-        }));
+    engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(read));
 }
 
 void SyncEngine::Run::reconcileRound()
