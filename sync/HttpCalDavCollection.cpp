@@ -1,357 +1,39 @@
 #include "sync/HttpCalDavCollection.h"
 
 #include "sync/DavRequestBodies.h"
-#include "sync/MultiStatus.h"
 
-#include <QAuthenticator>
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QTimer>
 
 #include <algorithm>
-#include <memory>
-#include <optional>
 
 namespace vestrona {
 
-struct HttpCalDavCollection::Request {
-    QByteArray method;
-    QString path; // decoded
-    QByteArray depth;
-    QByteArray body;
-    QList<std::pair<QByteArray, QByteArray>> headers;
-    // How much of an answer is taken, and whether it is read as it arrives.
-    enum class Size { Small, MultiGet, Listing };
-    Size size = Size::Small;
-};
-
-struct HttpCalDavCollection::Answer {
-    CalDavFailure failure;
-    int status = 0;
-    QByteArray body;  // empty when the answer was read as it arrived
-    QByteArray etag;
-    std::optional<MultiStatusReading> streamed;
-};
-
-namespace {
-
-CalDavFailure failure(CalDavFailure::Kind kind, const QString &words)
-{
-    CalDavFailure result;
-    result.kind = kind;
-    result.words = words;
-    return result;
-}
-
-QString serverName(const QUrl &url)
-{
-    return url.port() == -1 ? url.host() : QStringLiteral("%1:%2").arg(url.host()).arg(url.port());
-}
-
-// "500 (Internal Server Error)", or "500" alone when the server gave no reason.
-QString statusText(int status, const QString &reason)
-{
-    return reason.trimmed().isEmpty() ? QString::number(status) : QStringLiteral("%1 (%2)").arg(status).arg(reason.trimmed());
-}
-
-CalDavFailure statusFailure(int status, const QString &reason, const QString &server, const QString &path)
-{
-    using Kind = CalDavFailure::Kind;
-    switch (status) {
-    case 401:
-        return failure(Kind::Unauthorized, QStringLiteral("The calendar server did not accept the user name or password."));
-    case 403:
-        return failure(Kind::Server, QStringLiteral("The calendar server %1 does not let this user reach %2.").arg(server, path));
-    case 404:
-    case 410:
-        return failure(Kind::NotFound, QStringLiteral("The calendar server %1 has nothing at %2.").arg(server, path));
-    case 405:
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 does not allow this request on %2; is it the address of a "
-                                      "calendar?")
-                           .arg(server, path));
-    case 412:
-        return failure(Kind::PreconditionFailed,
-                       QStringLiteral("%1 was changed on the calendar server %2 meanwhile.").arg(path, server));
-    case 413:
-        return failure(Kind::TooLarge, QStringLiteral("The calendar server %1 refused %2 as too large.").arg(server, path));
-    case 503:
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 is busy or down for maintenance; try again later.").arg(server));
-    case 507:
-        return failure(Kind::Server, QStringLiteral("The calendar server %1 has no room left for %2.").arg(server, path));
-    default:
-        break;
-    }
-    if (status >= 300 && status < 400)
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request for %2 elsewhere without saying where "
-                                      "(error %3).")
-                           .arg(server, path, statusText(status, reason)));
-    if (status >= 500)
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 failed with error %2.").arg(server, statusText(status, reason)));
-    return failure(Kind::Server, QStringLiteral("The calendar server %1 refused the request for %2 with error %3.")
-                                     .arg(server, path, statusText(status, reason)));
-}
-
-CalDavFailure networkFailure(QNetworkReply::NetworkError error, const QString &errorString, const QString &server)
-{
-    using Kind = CalDavFailure::Kind;
-    switch (error) {
-    case QNetworkReply::HostNotFoundError:
-        return failure(Kind::Unreachable, QStringLiteral("The calendar server %1 could not be found.").arg(server));
-    case QNetworkReply::ConnectionRefusedError:
-        return failure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 refused the connection; it may not be running.").arg(server));
-    case QNetworkReply::RemoteHostClosedError:
-        return failure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 closed the connection before it answered.").arg(server));
-    case QNetworkReply::TimeoutError:
-        return failure(Kind::Timeout, QStringLiteral("The calendar server %1 did not answer in time.").arg(server));
-    case QNetworkReply::TooManyRedirectsError:
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 redirects in circles: the request was sent on again and "
-                                      "again without reaching the calendar.")
-                           .arg(server));
-    case QNetworkReply::InsecureRedirectError:
-        return failure(Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request on to an address without https://; the "
-                                      "program does not follow it.")
-                           .arg(server));
-    default:
-        return failure(Kind::Unreachable,
-                       QStringLiteral("The calendar server %1 could not be reached: %2.").arg(server, errorString));
-    }
-}
-
-CalDavFailure unreadable(const QUrl &url, const QString &why)
-{
-    return failure(CalDavFailure::Kind::BadResponse,
-                   QStringLiteral("The calendar server %1 sent an answer the program cannot read: %2.").arg(serverName(url), why));
-}
-
-// One request on its way, and what its reply learnt that the reply's error
-// code alone does not say.
-struct Exchange {
-    Exchange(QNetworkReply *r, const QUrl &u, qint64 l) : reply(r), url(u), server(serverName(u)), limit(l) {}
-
-    QNetworkReply *reply;
-    QUrl url;
-    QString server;
-    qint64 limit;
-    QByteArray body;
-    // For a listing: reads a 207 answer as it arrives instead of keeping it.
-    std::unique_ptr<MultiStatusParser> parser;
-    qint64 received = 0;
-    CalDavFailure stopped; // set when the program itself ended the request
-    QString fingerprint;   // of the certificate that failed verification
-    QStringList sslErrors;
-    static constexpr int maxRedirects = 5;
-
-    void stop(CalDavFailure why)
-    {
-        if (stopped.failed())
-            return;
-        stopped = std::move(why);
-        body.clear();
-        reply->abort();
-    }
-
-    void stopTooLarge()
-    {
-        stop(failure(CalDavFailure::Kind::TooLarge,
-                     QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
-                         .arg(server)
-                         .arg(limit / (1024 * 1024))));
-    }
-
-    void failWhenStalled(std::chrono::milliseconds timeout)
-    {
-        auto *stall = new QTimer(reply);
-        stall->setSingleShot(true);
-        stall->setInterval(timeout);
-        QObject::connect(stall, &QTimer::timeout, reply, [this, seconds = timeout.count() / 1000.0] {
-            stop(failure(CalDavFailure::Kind::Timeout,
-                         QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
-        });
-        QObject::connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
-        QObject::connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
-        stall->start();
-    }
-
-    // However steadily bytes trickle in, the request ends at `deadline`,
-    // which is `allowed` after the request's first try (redirects included).
-    void failAfter(std::chrono::milliseconds allowed, QDeadlineTimer deadline)
-    {
-        auto *timer = new QTimer(reply);
-        timer->setSingleShot(true);
-        QObject::connect(timer, &QTimer::timeout, reply, [this, seconds = allowed.count() / 1000.0] {
-            stop(failure(CalDavFailure::Kind::Timeout,
-                         QStringLiteral("The calendar server %1 took too long to answer (more than %2 seconds); the "
-                                        "request was given up.")
-                             .arg(server)
-                             .arg(seconds)));
-        });
-        timer->start(std::chrono::milliseconds(deadline.remainingTime()));
-    }
-
-    void checkAnnouncedLength()
-    {
-        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limit)
-            stopTooLarge();
-    }
-
-    // Reads what arrived, never more than one byte over the limit.
-    void take()
-    {
-        if (stopped.failed())
-            return;
-        if (isStreamed()) {
-            const QByteArray piece = reply->read(limit + 1 - received);
-            received += piece.size();
-            if (received > limit)
-                stopTooLarge();
-            else if (!parser->feed(piece))
-                stop(unreadable(url, parser->finish().error));
-            return;
-        }
-        body += reply->read(limit + 1 - body.size());
-        if (body.size() > limit)
-            stopTooLarge();
-    }
-
-    // Only a multistatus is read as it arrives; any other answer (an error
-    // page, a precondition) is kept whole for its own reading.
-    bool isStreamed() const
-    {
-        return parser && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 207;
-    }
-
-    // Where a 3xx answer sends the request; empty when it does not.
-    QUrl redirectTarget() const
-    {
-        const QVariant target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
-        return stopped.failed() || !target.isValid() ? QUrl() : url.resolved(target.toUrl());
-    }
-
-    // Why the request must not follow `target` after `redirects` redirects;
-    // no failure when it may. Credentials travel with a redirect, so they
-    // go nowhere but the server the user named.
-    CalDavFailure redirectRefusal(const QUrl &target, int redirects) const
-    {
-        if (redirects >= maxRedirects)
-            return networkFailure(QNetworkReply::TooManyRedirectsError, QString(), server);
-        if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty())
-            return CalDavFailure();
-        return failure(CalDavFailure::Kind::Server,
-                       QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
-                                      "redirects on the same server.")
-                           .arg(server, serverName(target)));
-    }
-
-    void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
-    {
-        QSslCertificate leaf = reply->sslConfiguration().peerCertificate();
-        if (leaf.isNull() && !errors.isEmpty())
-            leaf = errors.first().certificate();
-        fingerprint = certificateFingerprint(leaf);
-        for (const QSslError &error : errors)
-            sslErrors.append(error.errorString());
-        if (!leaf.isNull() && !accepted.isEmpty() && accepted.compare(fingerprint, Qt::CaseInsensitive) == 0)
-            reply->ignoreSslErrors(errorsAnsweredByPinning(errors, leaf));
-    }
-
-    CalDavFailure outcome(const QString &path)
-    {
-        if (!stopped.failed() && reply->error() == QNetworkReply::NoError)
-            take();
-        if (stopped.failed())
-            return stopped;
-        if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
-            CalDavFailure untrusted = failure(CalDavFailure::Kind::Certificate,
-                                              QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
-                                                  .arg(server, sslErrors.join(QStringLiteral("; "))));
-            untrusted.certificateFingerprint = fingerprint;
-            return untrusted;
-        }
-        // A redirect loop ends with the last redirect's status at hand, which
-        // says nothing to the user; the reply's error says what happened.
-        if (reply->error() == QNetworkReply::TooManyRedirectsError || reply->error() == QNetworkReply::InsecureRedirectError)
-            return networkFailure(reply->error(), reply->errorString(), server);
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (status == 0)
-            return networkFailure(reply->error(), reply->errorString(), server);
-        if (status < 200 || status >= 300)
-            return statusFailure(status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(), server,
-                                 path);
-        return CalDavFailure();
-    }
-};
-
-} // namespace
-
-QString certificateFingerprint(const QSslCertificate &certificate)
-{
-    return QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper());
-}
-
-QList<QSslError> errorsAnsweredByPinning(const QList<QSslError> &errors, const QSslCertificate &leaf)
-{
-    QList<QSslError> answered;
-    for (const QSslError &error : errors) {
-        switch (error.error()) {
-        case QSslError::SelfSignedCertificate:
-        case QSslError::SelfSignedCertificateInChain:
-        case QSslError::UnableToGetLocalIssuerCertificate:
-        case QSslError::UnableToGetIssuerCertificate:
-        case QSslError::UnableToVerifyFirstCertificate:
-        case QSslError::CertificateUntrusted:
-            if (error.certificate() == leaf)
-                answered.append(error);
-            break;
-        default:
-            break;
-        }
-    }
-    return answered;
-}
-
 HttpCalDavCollection::HttpCalDavCollection(const SyncAccount &account, const QString &password, QObject *parent)
-    : QObject(parent), mAccount(account), mPassword(password), mNetwork(new QNetworkAccessManager(this))
+    : QObject(parent), mAccount(account), mClient(new DavHttpClient(account, password, this))
 {
     mAccount.url.setUserInfo(QString());
-    mAuthorization = "Basic " + (account.user + QLatin1Char(':') + password).toUtf8().toBase64();
-    connect(mNetwork, &QNetworkAccessManager::authenticationRequired, this, &HttpCalDavCollection::answerChallenge);
-}
-
-void HttpCalDavCollection::answerChallenge(QNetworkReply *reply, QAuthenticator *authenticator)
-{
-    // Qt asks again when the server refuses what was given; answering a
-    // second time would send the same wrong password for ever, so the
-    // request ends with the server's 401 instead.
-    static const char answered[] = "vestronaChallengeAnswered";
-    if (reply->property(answered).toBool())
-        return;
-    reply->setProperty(answered, true);
-    // A server that challenges the Basic header sent unasked wants another
-    // scheme (Digest); Qt answers its challenges from now on, with the
-    // credentials given here.
-    mSendBasic = false;
-    authenticator->setUser(mAccount.user);
-    authenticator->setPassword(mPassword);
 }
 
 HttpCalDavCollection::~HttpCalDavCollection() = default;
 
+void HttpCalDavCollection::setStallTimeout(std::chrono::milliseconds timeout)
+{
+    mClient->setStallTimeout(timeout);
+}
+
+void HttpCalDavCollection::setDeadline(std::chrono::milliseconds deadline)
+{
+    mClient->setDeadline(deadline);
+}
+
 void HttpCalDavCollection::setAnswerLimits(qint64 multiGetBytes, qint64 otherBytes)
 {
-    mMultiGetLimit = multiGetBytes;
-    mAnswerLimit = otherBytes;
+    mClient->setAnswerLimits(multiGetBytes, otherBytes);
+}
+
+void HttpCalDavCollection::setListingLimit(qint64 bytes)
+{
+    mClient->setListingLimit(bytes);
 }
 
 QString HttpCalDavCollection::collectionPath() const
@@ -360,98 +42,6 @@ QString HttpCalDavCollection::collectionPath() const
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
-}
-
-QUrl HttpCalDavCollection::urlOf(const QString &path) const
-{
-    QUrl url = mAccount.url;
-    url.setPath(path, QUrl::DecodedMode);
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
-}
-
-void HttpCalDavCollection::send(Request request, std::function<void(const Answer &)> done)
-{
-    sendHop(std::move(request), std::move(done), 0, QDeadlineTimer(mDeadline));
-}
-
-void HttpCalDavCollection::sendHop(Request request, std::function<void(const Answer &)> done, int redirects,
-                                   QDeadlineTimer deadline)
-{
-    const QUrl url = urlOf(request.path);
-    QNetworkRequest http(url);
-    if (mSendBasic)
-        http.setRawHeader("Authorization", mAuthorization);
-    // Redirects are followed here rather than by Qt, which ends a loop of
-    // them with no error and a status of 100 that tells the user nothing.
-    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    if (!request.depth.isEmpty())
-        http.setRawHeader("Depth", request.depth);
-    if (!request.body.isEmpty())
-        http.setRawHeader("Content-Type", request.method == "PUT" ? QByteArrayLiteral("text/calendar; charset=utf-8")
-                                                                  : QByteArrayLiteral("application/xml; charset=utf-8"));
-    for (const auto &[name, value] : request.headers)
-        http.setRawHeader(name, value);
-
-    QNetworkReply *reply = mNetwork->sendCustomRequest(http, request.method, request.body);
-    // Small reads keep a huge answer from piling up before the cap sees it.
-    reply->setReadBufferSize(256 * 1024);
-    const qint64 limit = request.size == Request::Size::MultiGet ? mMultiGetLimit
-        : request.size == Request::Size::Listing                 ? mListingLimit
-                                                                 : mAnswerLimit;
-    auto exchange = std::make_shared<Exchange>(reply, url, limit);
-    if (request.size == Request::Size::Listing)
-        // An href or ETag longer than this is no listing.
-        exchange->parser = std::make_unique<MultiStatusParser>(url, 64 * 1024);
-    exchange->failWhenStalled(mStallTimeout);
-    exchange->failAfter(mDeadline, deadline);
-    connect(reply, &QNetworkReply::metaDataChanged, reply, [exchange] { exchange->checkAnnouncedLength(); });
-    connect(reply, &QNetworkReply::readyRead, reply, [exchange] { exchange->take(); });
-    connect(reply, &QNetworkReply::sslErrors, reply,
-            [exchange, accepted = mAccount.acceptedCertificate](const QList<QSslError> &errors) {
-                exchange->checkCertificate(errors, accepted);
-            });
-    connect(reply, &QNetworkReply::finished, this,
-            [this, exchange, request = std::move(request), done = std::move(done), redirects, deadline]() mutable {
-                exchange->reply->deleteLater();
-                Answer answer;
-                if (const QUrl target = exchange->redirectTarget(); !target.isEmpty()) {
-                    answer.failure = exchange->redirectRefusal(target, redirects);
-                    if (!answer.failure.failed()) {
-                        request.path = target.path(QUrl::FullyDecoded);
-                        sendHop(std::move(request), std::move(done), redirects + 1, deadline);
-                        return;
-                    }
-                } else {
-                    answer.failure = exchange->outcome(request.path);
-                }
-                answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-                answer.body = std::move(exchange->body);
-                answer.etag = exchange->reply->rawHeader("ETag");
-                if (!answer.failure.failed() && exchange->isStreamed())
-                    answer.streamed = exchange->parser->finish();
-                done(answer);
-            });
-}
-
-void HttpCalDavCollection::sendMultiStatus(Request request, std::function<void(CalDavFailure, const MultiStatus &)> done)
-{
-    const QUrl url = urlOf(request.path);
-    send(std::move(request), [url, done = std::move(done)](const Answer &answer) {
-        if (answer.failure.failed())
-            return done(answer.failure, MultiStatus());
-        if (answer.status != 207)
-            return done(failure(CalDavFailure::Kind::BadResponse,
-                                QStringLiteral("The calendar server %1 answered %2 where a list of resources was due.")
-                                    .arg(serverName(url))
-                                    .arg(answer.status)),
-                        MultiStatus());
-        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
-        if (!reading.error.isEmpty())
-            return done(unreadable(url, reading.error), MultiStatus());
-        done(CalDavFailure(), reading.multiStatus);
-    });
 }
 
 namespace {
@@ -475,28 +65,29 @@ bool isMember(const MultiStatusResponse &response, const QString &collection)
 
 void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
 {
-    Request request{"PROPFIND", collectionPath(), "0",
-                    propfindBody({{davNamespace, QStringLiteral("resourcetype")},
-                                  {davNamespace, QStringLiteral("supported-report-set")},
-                                  {davNamespace, QStringLiteral("sync-token")},
-                                  {calendarServerNamespace, QStringLiteral("getctag")}}),
-                    {}, Request::Size::Small};
-    sendMultiStatus(std::move(request), [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
+    DavRequest request{"PROPFIND", collectionPath(), "0",
+                       propfindBody({{davNamespace, QStringLiteral("resourcetype")},
+                                     {davNamespace, QStringLiteral("supported-report-set")},
+                                     {davNamespace, QStringLiteral("sync-token")},
+                                     {calendarServerNamespace, QStringLiteral("getctag")}}),
+                       {}, DavRequest::Size::Small};
+    auto read = [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         if (failed.failed())
             return done(failed, CalDavCollectionInfo());
         const QString path = collectionPath();
         const auto it = std::find_if(answer.responses.begin(), answer.responses.end(),
                                      [&](const MultiStatusResponse &r) { return samePath(r.href, path); });
         if (it == answer.responses.end() || !it->isCalendar)
-            return done(failure(CalDavFailure::Kind::NotFound,
-                                QStringLiteral("%1 on the server %2 is not a calendar.").arg(path, serverName(mAccount.url))),
+            return done(calDavFailure(CalDavFailure::Kind::NotFound, QStringLiteral("%1 on the server %2 is not a calendar.")
+                                                                         .arg(path, serverName(mAccount.url))),
                         CalDavCollectionInfo());
         CalDavCollectionInfo info;
         info.supportsSyncCollection = it->supportsSyncCollection;
         info.syncToken = it->syncToken;
         info.ctag = it->ctag;
         done(CalDavFailure(), info);
-    });
+    };
+    mClient->sendMultiStatus(std::move(request), std::move(read));
 }
 
 void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
@@ -504,8 +95,9 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
 {
     const QByteArray body = syncCollectionBody(syncToken);
     const QString path = collectionPath();
-    const QUrl url = urlOf(path);
-    send(Request{"REPORT", path, "0", body, {}, Request::Size::Listing}, [path, url, done = std::move(done)](const Answer &answer) {
+    const QUrl url = mClient->urlOf(path);
+    DavRequest request{"REPORT", path, "0", body, {}, DavRequest::Size::Listing};
+    mClient->send(std::move(request), [this, path, url, done = std::move(done)](const DavAnswer &answer) {
         CalDavChanges changes;
         // A server that forgot the token says so with this precondition;
         // 403 and 409 are both in use.
@@ -515,38 +107,41 @@ void HttpCalDavCollection::changesSince(const QByteArray &syncToken,
         }
         if (answer.failure.failed())
             return done(answer.failure, changes);
-        const MultiStatusReading reading = answer.streamed ? *answer.streamed : readMultiStatus(answer.body, url);
-        if (!reading.error.isEmpty())
-            return done(unreadable(url, reading.error), changes);
-        for (const MultiStatusResponse &response : reading.multiStatus.responses) {
-            // RFC 6578 section 3.6: the server lists only part of the changes.
-            if (samePath(response.href, path) && response.status == 507)
-                changes.truncated = true;
-            if (!isMember(response, path))
-                continue;
-            if (response.status == 404)
-                changes.removed.push_back(response.href);
-            else if (!response.etag.isEmpty())
-                changes.changed.push_back(CalDavResource{response.href, response.etag});
-        }
-        changes.newSyncToken = reading.multiStatus.syncToken;
-        done(CalDavFailure(), changes);
+        mClient->readMultiStatusOf(answer, url, [path, url, done](const MultiStatusReading &reading) {
+            CalDavChanges changes;
+            if (!reading.error.isEmpty())
+                return done(unreadableAnswer(url, reading.error), changes);
+            for (const MultiStatusResponse &response : reading.multiStatus.responses) {
+                // RFC 6578 section 3.6: the server lists only part of the changes.
+                if (samePath(response.href, path) && response.status == 507)
+                    changes.truncated = true;
+                if (!isMember(response, path))
+                    continue;
+                if (response.status == 404)
+                    changes.removed.push_back(response.href);
+                else if (!response.etag.isEmpty())
+                    changes.changed.push_back(CalDavResource{response.href, response.etag});
+            }
+            changes.newSyncToken = reading.multiStatus.syncToken;
+            done(CalDavFailure(), changes);
+        });
     });
 }
 
 void HttpCalDavCollection::listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done)
 {
-    Request request{"PROPFIND", collectionPath(), "1",
-                    propfindBody({{davNamespace, QStringLiteral("resourcetype")}, {davNamespace, QStringLiteral("getetag")}}),
-                    {}, Request::Size::Listing};
-    sendMultiStatus(std::move(request), [path = collectionPath(), done = std::move(done)](CalDavFailure failed,
-                                                                                          const MultiStatus &answer) {
+    DavRequest request{"PROPFIND", collectionPath(), "1",
+                       propfindBody({{davNamespace, QStringLiteral("resourcetype")},
+                                     {davNamespace, QStringLiteral("getetag")}}),
+                       {}, DavRequest::Size::Listing};
+    auto read = [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         std::vector<CalDavResource> resources;
         for (const MultiStatusResponse &response : answer.responses)
             if (isMember(response, path) && !response.etag.isEmpty())
                 resources.push_back(CalDavResource{response.href, response.etag});
         done(failed, resources);
-    });
+    };
+    mClient->sendMultiStatus(std::move(request), std::move(read));
 }
 
 void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
@@ -560,42 +155,44 @@ void HttpCalDavCollection::fetch(const std::vector<QString> &hrefs,
     encoded.reserve(hrefs.size());
     for (const QString &href : hrefs)
         encoded.push_back(encodedHref(href));
-    sendMultiStatus(Request{"REPORT", collectionPath(), "1", calendarMultigetBody(encoded), {}, Request::Size::MultiGet},
-                    [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
-                        std::vector<CalDavObject> objects;
-                        for (const MultiStatusResponse &response : answer.responses)
-                            if (isMember(response, path) && response.status != 404 && !response.calendarData.isEmpty())
-                                objects.push_back(CalDavObject{response.href, response.etag, response.calendarData});
-                        done(failed, objects);
-                    });
+    DavRequest request{"REPORT", collectionPath(), "1", calendarMultigetBody(encoded), {}, DavRequest::Size::MultiGet};
+    auto read = [path = collectionPath(), done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
+        std::vector<CalDavObject> objects;
+        for (const MultiStatusResponse &response : answer.responses)
+            if (isMember(response, path) && response.status != 404 && !response.calendarData.isEmpty())
+                objects.push_back(CalDavObject{response.href, response.etag, response.calendarData});
+        done(failed, objects);
+    };
+    mClient->sendMultiStatus(std::move(request), std::move(read));
 }
 
 void HttpCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
                                std::function<void(CalDavFailure, QByteArray newEtag)> done)
 {
-    Request request{"PUT", href, {}, calendarData, {}, Request::Size::Small};
+    DavRequest request{"PUT", href, {}, calendarData, {}, DavRequest::Size::Small};
     if (ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*")));
     else
         request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
-    send(std::move(request), [done = std::move(done)](const Answer &answer) {
+    mClient->send(std::move(request), [done = std::move(done)](const DavAnswer &answer) {
         done(answer.failure, answer.failure.failed() ? QByteArray() : answer.etag);
     });
 }
 
 void HttpCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
 {
-    Request request{"DELETE", href, {}, {}, {}, Request::Size::Small};
+    DavRequest request{"DELETE", href, {}, {}, {}, DavRequest::Size::Small};
     if (!ifMatch.isEmpty())
         request.headers.append(std::pair(QByteArrayLiteral("If-Match"), ifMatch));
-    send(std::move(request), [done = std::move(done)](const Answer &answer) { done(answer.failure); });
+    mClient->send(std::move(request), [done = std::move(done)](const DavAnswer &answer) { done(answer.failure); });
 }
 
 void HttpCalDavCollection::propfind(const QString &path, const QByteArray &depth,
                                     const std::vector<DavProperty> &properties,
                                     std::function<void(CalDavFailure, const MultiStatus &)> done)
 {
-    sendMultiStatus(Request{"PROPFIND", path, depth, propfindBody(properties), {}, Request::Size::Small}, std::move(done));
+    mClient->sendMultiStatus(DavRequest{"PROPFIND", path, depth, propfindBody(properties), {}, DavRequest::Size::Small},
+                             std::move(done));
 }
 
 } // namespace vestrona

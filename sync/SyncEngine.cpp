@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "database/Connection.h"
+#include "sync/BackgroundReader.h"
 #include "sync/SyncApplier.h"
 #include "sync/SyncReconciler.h"
 #include "sync/SyncStateTable.h"
@@ -115,7 +116,8 @@ struct SyncEngine::Run {
 };
 
 SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent)
-    : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl))
+    : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl)),
+      mReader(new BackgroundReader(this))
 {
 }
 
@@ -290,19 +292,27 @@ void SyncEngine::Run::fetchNext(std::size_t from)
         return reconcileRound();
     const std::size_t end = std::min(toFetch.size(), from + std::size_t(kFetchBatch));
     const std::vector<QString> batch(toFetch.begin() + qsizetype(from), toFetch.begin() + qsizetype(end));
-    engine.mCollection.fetch(
-        batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(
-                   [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
-                       if (ended(failure))
-                           return;
-                       // Only what was asked for: the answer is the server's word.
-                       for (const CalDavObject &object : objects) {
-                           if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
-                               fetched[object.href] = {object.href, object.etag,
-                                                       readICalendarResource(object.calendarData)};
-                       }
-                       fetchNext(end);
-                   }));
+    // Served calendars are read on the engine's reader thread: a hostile
+    // time zone or a huge event must not hold up the countdown and the alarm.
+    const auto read = [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
+        if (ended(failure))
+            return;
+        engine.mReader->read<std::vector<ServerItem>>(
+            [objects, batch] {
+                std::vector<ServerItem> items;
+                // Only what was asked for: the answer is the server's word.
+                for (const CalDavObject &object : objects)
+                    if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
+                        items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
+                return items;
+            },
+            guarded<void(std::vector<ServerItem>)>([this, end](const std::vector<ServerItem> &items) {
+                for (const ServerItem &item : items)
+                    fetched[item.href] = item;
+                fetchNext(end);
+            }));
+    };
+    engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(read));
 }
 
 void SyncEngine::Run::reconcileRound()

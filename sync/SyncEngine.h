@@ -10,6 +10,7 @@
 
 namespace vestrona {
 
+class BackgroundReader;
 class Connection;
 
 // Two-way sync of tblReminders with one CalDAV collection, each reminder one
@@ -33,6 +34,9 @@ class Connection;
 //    A failure of the collection itself (no connection, timeout, wrong
 //    password, certificate, an unreadable listing) ends the sync with what
 //    was done so far recorded, so that the next sync duplicates nothing.
+//  - The calendars fetched are read on a thread of the engine's own, so a
+//    huge or hostile one never holds up the caller's event loop; the
+//    database is used on the calling thread only.
 //  - A calendar that lost most of what it held ends the sync as a failure
 //    with SyncReport::serverEmptied, nothing changed, until the next sync
 //    is given the user's answer (Syncer::answerEmptiedCalendar).
@@ -61,6 +65,8 @@ private:
     CalDavCollection &mCollection;
     Connection &mConn;
     QString mCollectionUrl;
+    // Reads the fetched calendars off the calling thread.
+    BackgroundReader *mReader;
 };
 
 } // namespace vestrona

@@ -17,6 +17,8 @@ The first path segment picks the misbehaviour, whatever the method:
                      itself (a sync-collection answer cut short, RFC 6578)
   /big-listing/...   207 listing 40,000 events with their ETags (about
                      8 MB), in pieces, with no Content-Length
+  /big-multiget/...  207 with the calendar data of 14,000 events of about
+                     1 kB each (about 17 MB), announced by Content-Length
 Prints "PORT <n>" once it listens on 127.0.0.1, then serves until killed.
 """
 
@@ -45,6 +47,7 @@ TRUNCATED = b"""<?xml version="1.0"?>
 </d:multistatus>"""
 
 DRIP_SECONDS = 60
+BIG_MULTIGET_EVENTS = 14000
 
 BIG_LISTING_EVENTS = 40000
 
@@ -107,6 +110,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 b"</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>\n" % (n, n))
         self.wfile.write(b"<d:sync-token>http://example.org/sync/big</d:sync-token></d:multistatus>")
 
+    def big_multiget(self):
+        padding = b"DESCRIPTION:" + b"x" * 900 + b"\r\n"
+        responses = b"".join(
+            b"<d:response><d:href>/big-multiget/calendar/event-%06d.ics</d:href><d:propstat><d:prop>"
+            b'<d:getetag>"etag-%06d"</d:getetag><c:calendar-data>BEGIN:VCALENDAR\r\nVERSION:2.0\r\n'
+            b"BEGIN:VEVENT\r\nUID:event-%06d\r\nDTSTART:20270105T093000\r\nSUMMARY:Event %06d\r\n%s"
+            b"END:VEVENT\r\nEND:VCALENDAR\r\n</c:calendar-data></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+            b"</d:propstat></d:response>\n" % (n, n, n, n, padding)
+            for n in range(BIG_MULTIGET_EVENTS))
+        body = (b'<?xml version="1.0"?>\n<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav">'
+                + responses + b"</d:multistatus>")
+        self.answer(207, body, [("Content-Type", "application/xml")])
+
     def handle_any(self):
         length = int(self.headers.get("Content-Length") or 0)
         if length:
@@ -132,6 +148,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.drip()
         elif mode == "big-listing":
             self.big_listing()
+        elif mode == "big-multiget":
+            self.big_multiget()
         elif mode == "truncated":
             self.answer(207, TRUNCATED, [("Content-Type", "application/xml")])
         else:
