@@ -8,6 +8,7 @@
 #include "sync/SyncStateTable.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <deque>
@@ -28,24 +29,6 @@ constexpr int kRecordsPerCommit = 500;
 // Pages of a sync-collection answer the server cuts short that are asked
 // for in one sync; the rest waits for the next one.
 constexpr int kListingPages = 50;
-
-// Adds one page of changes to what the pages before said: a later word on
-// an href replaces an earlier one.
-void addPage(ServerListing &listing, const CalDavChanges &page)
-{
-    const auto drop = [&listing](const QString &href) {
-        std::erase_if(listing.present, [&href](const CalDavResource &r) { return r.href == href; });
-        std::erase(listing.removed, href);
-    };
-    for (const CalDavResource &resource : page.changed) {
-        drop(resource.href);
-        listing.present.push_back(resource);
-    }
-    for (const QString &href : page.removed) {
-        drop(href);
-        listing.removed.push_back(href);
-    }
-}
 
 // Failures that say nothing of the collection as a whole: the server turned
 // down this one request, and the next may well go through.
@@ -117,8 +100,23 @@ struct SyncEngine::Run {
 
 SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent)
     : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl)),
-      mReader(new BackgroundReader(this))
+      mReader(new BackgroundReader(this)), mDeadline(new QTimer(this))
 {
+    mDeadline->setSingleShot(true);
+    mDeadline->setInterval(kSyncDeadline);
+    connect(mDeadline, &QTimer::timeout, this, [this] {
+        if (!mRun)
+            return;
+        mRun->report.failureKind = CalDavFailure::Kind::Timeout;
+        mRun->fail(QStringLiteral("The sync took longer than %1 seconds and was stopped. What it did so far is kept; "
+                                  "the next sync goes on from there.")
+                       .arg(mDeadline->interval() / 1000.0));
+    });
+}
+
+void SyncEngine::setSyncDeadline(std::chrono::milliseconds deadline)
+{
+    mDeadline->setInterval(deadline);
 }
 
 SyncEngine::~SyncEngine() = default;
@@ -135,6 +133,7 @@ void SyncEngine::sync()
     ++mRunNumber;
     mRun = std::make_unique<Run>(*this);
     mRun->emptied = takeEmptiedAnswer();
+    mDeadline->start();
     mRun->start();
 }
 
@@ -175,6 +174,7 @@ void SyncEngine::Run::finish()
     const SyncReport done = report;
     SyncEngine &owner = engine;
     // Destroys this run; nothing of it may be touched afterwards.
+    owner.mDeadline->stop();
     owner.mRun.reset();
     emit owner.finished(done);
 }

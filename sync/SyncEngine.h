@@ -6,7 +6,10 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
+
+class QTimer;
 
 namespace vestrona {
 
@@ -40,12 +43,16 @@ class Connection;
 //  - A calendar that lost most of what it held ends the sync as a failure
 //    with SyncReport::serverEmptied, nothing changed, until the next sync
 //    is given the user's answer (Syncer::answerEmptiedCalendar).
+//  - A sync that runs longer than its deadline ends as a timeout, what was
+//    done so far recorded: each request has a deadline of its own, but a
+//    server answering every one just in time could hold a sync for hours.
 class SyncEngine final : public Syncer {
     Q_OBJECT
 public:
     // Hrefs per calendar-multiget, and uploads under way at once.
     static constexpr int kFetchBatch = 100;
     static constexpr int kUploadsAtOnce = 4;
+    static constexpr std::chrono::milliseconds kSyncDeadline = std::chrono::minutes(15);
 
     // `collectionUrl` names the collection in the bookkeeping: a sync with
     // another one starts afresh. `collection` and `conn` must outlive the
@@ -55,6 +62,8 @@ public:
 
     void sync() override;
     bool isSyncing() const override;
+    // For tests: a deadline other than kSyncDeadline for the next syncs.
+    void setSyncDeadline(std::chrono::milliseconds deadline);
 
 private:
     struct Run;
@@ -67,6 +76,7 @@ private:
     QString mCollectionUrl;
     // Reads the fetched calendars off the calling thread.
     BackgroundReader *mReader;
+    QTimer *mDeadline;
 };
 
 } // namespace vestrona

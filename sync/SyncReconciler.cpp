@@ -305,4 +305,20 @@ QString shownName(const QString &message)
     return message.isEmpty() ? QStringLiteral("(no text)") : QLatin1Char('"') + message + QLatin1Char('"');
 }
 
+void addPage(ServerListing &listing, const CalDavChanges &page)
+{
+    const auto drop = [&listing](const QString &href) {
+        std::erase_if(listing.present, [&href](const CalDavResource &r) { return r.href == href; });
+        std::erase(listing.removed, href);
+    };
+    for (const CalDavResource &resource : page.changed) {
+        drop(resource.href);
+        listing.present.push_back(resource);
+    }
+    for (const QString &href : page.removed) {
+        drop(href);
+        listing.removed.push_back(href);
+    }
+}
+
 } // namespace vestrona

@@ -25,6 +25,10 @@ struct ServerListing {
     bool whole = false;
 };
 
+// Adds one page of changes to what the pages before said: a later word on
+// an href replaces an earlier one.
+void addPage(ServerListing &listing, const CalDavChanges &page);
+
 // One resource fetched from the server, read.
 struct ServerItem {
     QString href;

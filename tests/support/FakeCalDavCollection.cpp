@@ -16,9 +16,9 @@ CalDavFailure failureOf(CalDavFailure::Kind kind)
 }
 
 template <class Done, class... Args>
-void later(Done done, Args... args)
+void later(std::chrono::milliseconds delay, Done done, Args... args)
 {
-    QTimer::singleShot(0, [done = std::move(done), args...] { done(args...); });
+    QTimer::singleShot(delay, [done = std::move(done), args...] { done(args...); });
 }
 
 } // namespace
@@ -107,7 +107,7 @@ void FakeCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
     info.supportsSyncCollection = mSupportsSyncCollection;
     if (mSupportsSyncCollection)
         info.syncToken = token();
-    later(std::move(done), failure, failure.failed() ? CalDavCollectionInfo() : info);
+    later(answerDelay, std::move(done), failure, failure.failed() ? CalDavCollectionInfo() : info);
 }
 
 void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done)
@@ -116,14 +116,14 @@ void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::functi
     const CalDavFailure failure = arrive(Call::ChangesSince, applied);
     CalDavChanges changes;
     if (failure.failed())
-        return later(std::move(done), failure, changes);
+        return later(answerDelay, std::move(done), failure, changes);
     bool known = syncToken.isEmpty();
     int since = 0;
     if (syncToken.startsWith(kTokenPrefix))
         since = syncToken.mid(kTokenPrefix.size()).toInt(&known);
     if (!known || (!syncToken.isEmpty() && since < mOldestKnownToken)) {
         changes.tokenExpired = true;
-        return later(std::move(done), failure, changes);
+        return later(answerDelay, std::move(done), failure, changes);
     }
     // A cut-short answer's token goes on from its last change.
     int upTo = since;
@@ -146,7 +146,7 @@ void FakeCalDavCollection::changesSince(const QByteArray &syncToken, std::functi
             changes.removed.push_back(href);
     }
     changes.newSyncToken = changes.truncated ? kTokenPrefix + QByteArray::number(upTo) : token();
-    later(std::move(done), failure, changes);
+    later(answerDelay, std::move(done), failure, changes);
 }
 
 void FakeCalDavCollection::listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done)
@@ -158,7 +158,7 @@ void FakeCalDavCollection::listResources(std::function<void(CalDavFailure, std::
         for (const auto &[href, resource] : mResources)
             all.push_back({href, resource.etag});
     }
-    later(std::move(done), failure, all);
+    later(answerDelay, std::move(done), failure, all);
 }
 
 void FakeCalDavCollection::fetch(const std::vector<QString> &hrefs,
@@ -174,7 +174,7 @@ void FakeCalDavCollection::fetch(const std::vector<QString> &hrefs,
                 objects.push_back({href, resource->second.etag, resource->second.calendarData});
         }
     }
-    later(std::move(done), failure, objects);
+    later(answerDelay, std::move(done), failure, objects);
 }
 
 void FakeCalDavCollection::put(const QString &href, const QByteArray &calendarData, const QByteArray &ifMatch,
@@ -192,7 +192,7 @@ void FakeCalDavCollection::put(const QString &href, const QByteArray &calendarDa
     if (applied == Applied::Yes)
         store(href, calendarData);
     const QByteArray etag = failure.failed() || !sendsEtagOnPut ? QByteArray() : mResources[href].etag;
-    later(std::move(done), failure, etag);
+    later(answerDelay, std::move(done), failure, etag);
 }
 
 void FakeCalDavCollection::remove(const QString &href, const QByteArray &ifMatch, std::function<void(CalDavFailure)> done)
@@ -209,7 +209,7 @@ void FakeCalDavCollection::remove(const QString &href, const QByteArray &ifMatch
     }
     if (applied == Applied::Yes)
         erase(href);
-    later(std::move(done), failure);
+    later(answerDelay, std::move(done), failure);
 }
 
 } // namespace vestrona::test

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <set>
@@ -52,6 +53,8 @@ public:
     int changesCutAfter = -1;
     // Hrefs a calendar-multiget leaves out of its answer, as if gone.
     std::set<QString> fetchLeavesOut;
+    // How long every answer takes, as a slow server's do.
+    std::chrono::milliseconds answerDelay{0};
 
     QString collectionPath() const override { return mPath; }
     void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;

@@ -184,6 +184,7 @@ private slots:
     void readOnlyDatabaseFailsInWords();
     void failureThenRetry_data();
     void failureThenRetry();
+    void slowServerMeetsTheSyncDeadline();
     void refusedItemNamedRestGoesOn_data();
     void refusedItemNamedRestGoesOn();
     void bookkeepingKeepsItsVersion();
@@ -540,6 +541,35 @@ void TestSyncEngine::failureThenRetry()
     Device b(server);
     b.sync();
     QCOMPARE(b.messages(), all);
+}
+
+// A server that answers every request, only slowly, cannot hold a sync
+// past its deadline: it ends as a timeout in words, and the next sync
+// finishes the work without doubling what the cut one had sent.
+void TestSyncEngine::slowServerMeetsTheSyncDeadline()
+{
+    using namespace std::chrono_literals;
+    FakeCalDavCollection server;
+    Device a(server);
+    a.add(QStringLiteral("Water the plants"));
+    a.add(QStringLiteral("Team call"));
+    server.store(QStringLiteral("/alice/reminders/p1.ics"), serverEvent("p1", "Phone 1"));
+    const QStringList all{"Phone 1", "Team call", "Water the plants"};
+    // Probe, listing, fetch and the uploads take 800 ms at the least.
+    server.answerDelay = 200ms;
+    a.engine->setSyncDeadline(700ms);
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
+    QCOMPARE(report.failureKind, CalDavFailure::Kind::Timeout);
+    QVERIFY2(report.failure.contains(QLatin1String("took longer than 0.7 seconds")), qPrintable(report.failure));
+    QVERIFY(a.messages().contains(QStringLiteral("Water the plants")));
+
+    server.answerDelay = 0ms;
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(a.messages(), all);
+    QCOMPARE(serverSummaries(server), all);
 }
 
 void TestSyncEngine::refusedItemNamedRestGoesOn_data()
