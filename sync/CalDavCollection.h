@@ -30,6 +30,12 @@ struct CalDavFailure {
     QString certificateFingerprint;
 
     bool failed() const { return kind != Kind::None; }
+    // Says nothing of the collection as a whole: the server turned down this
+    // one request, and the next may well go through.
+    bool concernsOneItem() const
+    {
+        return kind == Kind::Server || kind == Kind::BadResponse || kind == Kind::TooLarge;
+    }
 };
 
 // One calendar object resource in the collection.

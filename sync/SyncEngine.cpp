@@ -14,6 +14,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace vestrona {
 
@@ -25,19 +26,9 @@ constexpr int kRounds = 3;
 // Uploads recorded per transaction: each commit waits for the disk. One
 // lost before its commit is found on the server by its href next time.
 constexpr int kRecordsPerCommit = 500;
-
 // Pages of a sync-collection answer the server cuts short that are asked
 // for in one sync; the rest waits for the next one.
 constexpr int kListingPages = 50;
-
-// Failures that say nothing of the collection as a whole: the server turned
-// down this one request, and the next may well go through.
-bool concernsOneItem(CalDavFailure::Kind kind)
-{
-    return kind == CalDavFailure::Kind::Server || kind == CalDavFailure::Kind::BadResponse
-        || kind == CalDavFailure::Kind::TooLarge;
-}
-
 } // namespace
 
 // One sync from probe to report. It lives in the engine while it runs;
@@ -54,8 +45,8 @@ struct SyncEngine::Run {
     bool holdToken = false;
     EmptiedCalendar emptied = EmptiedCalendar::Ask;
     int round = 0;
-    int putsSent = 0;
-    int putsRefused = 0;
+    std::set<QString> putHrefs, putRefused; // reminders sent, and those refused
+    bool putTaken = false;
     QString lastRefusal;
 
     // What the server said in this round, and what was fetched of it.
@@ -377,9 +368,11 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
     using Failure = CalDavFailure::Kind;
     --uploadsRunning;
     const bool put = action.kind != SyncAction::Kind::DeleteThere;
-    putsSent += put;
+    if (put)
+        putHrefs.insert(action.href);
     if (!failure.failed()) {
         if (put) {
+            putTaken = true;
             const SyncEntry entry{action.href, action.row.ID, action.uid, etag, syncedStateOf(action.row)};
             records.push_back(entry);
             if (etag.isEmpty())
@@ -392,13 +385,15 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
     } else if (failure.kind == Failure::PreconditionFailed) {
         // Changed meanwhile: decided afresh on what the server holds now.
         again.present.push_back({action.href, QByteArray()});
+        lastRefusal = failure.words;
     } else if (failure.kind == Failure::NotFound && put) {
         // Deleted there meanwhile: decided afresh as a deletion there.
         again.removed.push_back(action.href);
     } else if (failure.kind == Failure::NotFound) {
         recordsRemoved.push_back(action.href);
-    } else if (concernsOneItem(failure.kind)) {
-        putsRefused += put;
+    } else if (failure.concernsOneItem()) {
+        if (put)
+            putRefused.insert(action.href);
         lastRefusal = failure.words;
         report.leftOut << QStringLiteral("%1: %2 (%3)").arg(
             shownName(action.row.Reminder),
@@ -426,15 +421,20 @@ void SyncEngine::Run::flushRecords()
 void SyncEngine::Run::afterUploads()
 {
     flushRecords();
-    if (putsSent > 0 && putsRefused == putsSent)
-        return fail(QStringLiteral("The calendar server took none of the %1 reminders sent to it: %2")
-                        .arg(putsSent)
-                        .arg(lastRefusal));
     if ((!again.present.empty() || !again.removed.empty()) && ++round < kRounds) {
         ServerListing heard = std::move(again);
         again = {};
         return takeListing(std::move(heard));
     }
+    for (const CalDavResource &resource : again.present) {
+        putRefused.insert(resource.href);
+        report.leftOut << resource.href + QStringLiteral(": the server kept answering that it changed meanwhile");
+    }
+    again = {};
+    if (!putTaken && !putRefused.empty() && putRefused.size() == putHrefs.size())
+        return fail(QStringLiteral("The calendar server took none of the %1 reminders sent to it: %2")
+                        .arg(putHrefs.size())
+                        .arg(lastRefusal));
     learnEtags(0);
 }
 

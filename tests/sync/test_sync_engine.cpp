@@ -180,6 +180,7 @@ private slots:
     void absenceIsNoDeletion();
     void emptiedCalendarAsksFirst_data();
     void emptiedCalendarAsksFirst();
+    void everyUploadRefusedIsAFailure_data();
     void everyUploadRefusedIsAFailure();
     void readOnlyDatabaseFailsInWords();
     void failureThenRetry_data();
@@ -736,14 +737,25 @@ void TestSyncEngine::emptiedCalendarAsksFirst()
     QCOMPARE(report.uploaded + report.downloaded + report.deletedHere + report.deletedThere, 0);
 }
 
+void TestSyncEngine::everyUploadRefusedIsAFailure_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("refused") << Kind::Server << 2;
+    // "Changed meanwhile" to both PUTs of each of the sync's three rounds.
+    QTest::newRow("412 every time") << Kind::PreconditionFailed << 6;
+}
+
 void TestSyncEngine::everyUploadRefusedIsAFailure()
 {
+    QFETCH(Kind, kind);
+    QFETCH(int, refusals);
     FakeCalDavCollection server;
     Device a(server);
     a.add(QStringLiteral("Dentist"));
     a.add(QStringLiteral("Gym"));
-    server.failOn(Call::Put, Kind::Server, 1);
-    server.failOn(Call::Put, Kind::Server, 1);
+    for (int i = 0; i < refusals; ++i)
+        server.failOn(Call::Put, kind, 1);
 
     SyncReport report = a.sync();
     QCOMPARE(report.outcome, SyncReport::Outcome::Failed);
