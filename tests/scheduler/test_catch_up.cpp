@@ -18,9 +18,9 @@ const QDateTime kRingAfter = kNow.addSecs(-60);
 
 // "ID count day hh:mm": a daily reminder missed `count` times, last on
 // `day` of December 2026.
-MissedReminder missedReminder(const QString &spec)
+MissedReminder missedReminder(const QString &text)
 {
-    const QStringList parts = spec.split(QLatin1Char(' '));
+    const QStringList parts = text.split(QLatin1Char(' '));
     MissedReminder missed;
     missed.row.ID = parts[0].toLongLong();
     missed.row.Option = OptionDaily;
@@ -30,7 +30,7 @@ MissedReminder missedReminder(const QString &spec)
     return missed;
 }
 
-// A row as the window would list it, in the spec's form; a snoozed alarm
+// A row as the window would list it, in the short form above; a snoozed alarm
 // as "snooze:MESSAGE day hh:mm".
 QString lineText(const MissedLine &line)
 {
@@ -116,8 +116,8 @@ private slots:
             account.ringNow.push_back({});
             account.ringNow.back().row.ID = id;
         }
-        for (const QString &spec : missed)
-            account.missed.push_back(missedReminder(spec));
+        for (const QString &line : missed)
+            account.missed.push_back(missedReminder(line));
         account.missedCount = missedCount;
         std::optional<PendingSnooze> snooze;
         if (snoozeAt.isValid()) {
