@@ -36,8 +36,10 @@ void FakeCalDavCollection::store(const QString &href, const QByteArray &calendar
 
 void FakeCalDavCollection::erase(const QString &href)
 {
-    mResources.erase(href);
-    touch(href);
+    // A copy: `href` may be the very key that goes.
+    const QString gone = href;
+    mResources.erase(gone);
+    touch(gone);
 }
 
 void FakeCalDavCollection::expireTokens()
