@@ -45,15 +45,6 @@ CalendarDiscovery::CalendarDiscovery(const SyncAccount &account, const QString &
 {
 }
 
-QUrl CalendarDiscovery::urlOf(const QString &path) const
-{
-    QUrl url = mAddress;
-    url.setPath(path, QUrl::DecodedMode);
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
-}
-
 void CalendarDiscovery::discover(Done done)
 {
     QStringList paths{mServer.collectionPath()};
@@ -78,7 +69,7 @@ void CalendarDiscovery::lookAt(QStringList paths, Done done, CalDavFailure first
                          const MultiStatusResponse *about = failed.failed() ? nullptr : answerFor(answer, path);
                          if (about && about->isCalendar)
                              return done(CalDavFailure(),
-                                         {DiscoveredCalendar{urlOf(withSlash(about->href)),
+                                         {DiscoveredCalendar{urlWithPath(mAddress, withSlash(about->href)),
                                                              about->displayName.isEmpty() ? lastSegment(about->href)
                                                                                           : about->displayName}});
                          if (about && !about->calendarHome.isEmpty())
@@ -112,7 +103,7 @@ void CalendarDiscovery::listHome(const QString &home, Done done)
         std::vector<DiscoveredCalendar> calendars;
         for (const MultiStatusResponse &response : answer.responses)
             if (response.isCalendar)
-                calendars.push_back(DiscoveredCalendar{urlOf(withSlash(response.href)),
+                calendars.push_back(DiscoveredCalendar{urlWithPath(mAddress, withSlash(response.href)),
                                                        response.displayName.isEmpty() ? lastSegment(response.href)
                                                                                       : response.displayName});
         if (calendars.empty())

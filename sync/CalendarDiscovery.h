@@ -44,7 +44,6 @@ private:
     // nothing useful. `first` is the failure the first address met, if any.
     void lookAt(QStringList paths, Done done, CalDavFailure first);
     void listHome(const QString &home, Done done);
-    QUrl urlOf(const QString &path) const;
 
     QUrl mAddress;
     HttpCalDavCollection mServer;

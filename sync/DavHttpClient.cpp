@@ -296,7 +296,11 @@ void DavHttpClient::setAnswerLimits(qint64 multiGetBytes, qint64 otherBytes)
 
 QUrl DavHttpClient::urlOf(const QString &path) const
 {
-    QUrl url = mUrl;
+    return urlWithPath(mUrl, path);
+}
+
+QUrl urlWithPath(QUrl url, const QString &path)
+{
     url.setPath(path, QUrl::DecodedMode);
     url.setQuery(QString());
     url.setFragment(QString());

@@ -113,4 +113,7 @@ private:
     qint64 mListingLimit = qint64(512) * 1024 * 1024;
 };
 
+// `address` with `path` (decoded) in place of its own, and no query or fragment.
+QUrl urlWithPath(QUrl address, const QString &path);
+
 } // namespace vestrona
