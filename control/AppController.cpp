@@ -113,10 +113,13 @@ bool AppController::Form_Load()
 
 bool AppController::databaseListed(ErrorTrap &trap, const QString &databasePath)
 {
-    // A folder of that name is there but is no database: the connection
-    // says so later, instead of calling it missing.
+    // A folder, a FIFO or a device of that name is there but is no
+    // database: the connection says so later, instead of calling it missing.
     bool listed = true;
-    trap(102, [&] { listed = listingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
+    trap(102, [&] {
+        const QFileInfo info(databasePath);
+        listed = listingFindsFile(databasePath) || (info.exists() && !info.isFile());
+    });
     if (!listed)
         trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
     return listed;
