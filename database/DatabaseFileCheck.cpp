@@ -141,6 +141,14 @@ std::optional<DatabaseFileStamp> lastFilePassingCheck()
     return stamp;
 }
 
+std::optional<QDateTime> lastPassingCheckTime()
+{
+    const QFileInfo record(checkRecordPath());
+    if (!record.isFile())
+        return std::nullopt;
+    return record.lastModified();
+}
+
 void rememberFilePassingCheck(const DatabaseFileStamp &stamp)
 {
     if (!stamp.settled)
