@@ -209,16 +209,21 @@ private:
 const QStringList kPropertiesUsed{QStringLiteral("DTSTART"), QStringLiteral("DUE"), QStringLiteral("RRULE"),
                                   QStringLiteral("EXRULE"), QStringLiteral("RDATE"), QStringLiteral("EXDATE"),
                                   QStringLiteral("RECURRENCE-ID"), QStringLiteral("SUMMARY"), QStringLiteral("STATUS"),
-                                  QStringLiteral("COMPLETED")};
+                                  QStringLiteral("COMPLETED"),
+                                  // A zone parameter libical could not read
+                                  // is named without its property, and
+                                  // without it the time would be floating.
+                                  QStringLiteral("TZID")};
 
 // The property a libical error is about: "No value for DESCRIPTION
-// property", "Can't parse as DATE-TIME value in DTSTART property", or else
-// the line it could not read, after a colon.
+// property", "Can't parse as DATE-TIME value in DTSTART property", "Invalid
+// VALUE type for property DTSTART", or else the line or parameter it could
+// not read, after a colon.
 QString propertyOfError(const QString &error)
 {
-    static const QRegularExpression named(QStringLiteral(" ([A-Z][A-Z0-9-]*) property"));
+    static const QRegularExpression named(QStringLiteral(" ([A-Z][A-Z0-9-]*) property|property ([A-Z][A-Z0-9-]*)"));
     if (const QRegularExpressionMatch match = named.match(error); match.hasMatch())
-        return match.captured(1);
+        return match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
     const qsizetype colon = error.indexOf(QLatin1String(": "));
     static const QRegularExpression leading(QStringLiteral("^\\s*([A-Za-z0-9-]+)"));
     const QRegularExpressionMatch match = leading.match(colon < 0 ? error : error.mid(colon + 2));

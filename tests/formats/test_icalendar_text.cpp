@@ -213,13 +213,20 @@ void TestICalendarText::readsOtherProgramsShapes_data()
     QTest::newRow("broken lines of what a reminder is made of")
         << calendar(vevent("DTSTART:20270101T080000\r\nRRULE FREQ=DAILY\r\nSUMMARY:No colon\r\n")
                     + vevent("DTSTART:2027-01-01 08:00\r\nSUMMARY:Odd start\r\n")
-                    + vevent("DTSTART:20270101T080000\r\nRRULE:\r\nSUMMARY:Empty rule\r\n"))
-        << QStringLiteral("left out No colon: a line of it cannot be read (Got a data line, but could not find a property "
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:\r\nSUMMARY:Empty rule\r\n")
+                    + vevent("DTSTART;TZID:20270101T080000\r\nSUMMARY:Zone without name\r\n")
+                    + vevent("DTSTART;VALUE=FOO:20270101T080000\r\nSUMMARY:Odd start type\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nDESCRIPTION;VALUE=BAR:x\r\nSUMMARY:Odd text type\r\n"))
+        << QStringLiteral("1|2027-01-01|08:00:00|Odd text type|\n"
+                          "left out No colon: a line of it cannot be read (Got a data line, but could not find a property "
                           "name or component begin tag: RRULE FREQ=DAILY)\n"
                           "left out Odd start: a line of it cannot be read (Can't parse as DATE-TIME value in DTSTART "
                           "property. Removing entire property: 2027-01-01 08:00)\n"
                           "left out Empty rule: a line of it cannot be read (No value for RRULE property. Removing "
-                          "entire property:)");
+                          "entire property:)\n"
+                          "left out Zone without name: a line of it cannot be read (Can't parse parameter name: TZID)\n"
+                          "left out Odd start type: a line of it cannot be read (Invalid VALUE type for property "
+                          "DTSTART: VALUE=FOO)");
 }
 
 void TestICalendarText::readsOtherProgramsShapes()
