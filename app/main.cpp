@@ -36,11 +36,18 @@ int main(int argc, char *argv[])
     using namespace vestrona;
     applyProgramLook();
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString configFolder = IniSettingsStore::userConfigFolder();
-
     MessageBoxReporter reporter;
+    QString configFolder;
+    DataLocation::Folders folders;
+    try {
+        configFolder = IniSettingsStore::userConfigFolder();
+        folders = DataLocation::forProgram(programFolder);
+    } catch (const AppError &e) {
+        reporter.showMessage(e.description(), QString());
+        return 1;
+    }
     IniSettingsStore settings(configFolder);
-    DataLocation location(DataLocation::forProgram(programFolder), settings);
+    DataLocation location(folders, settings);
     // A second start on the same database brings the running copy to the
     // front and ends: two copies would ring every alarm twice.
     SingleInstance instance(location.files().database);

@@ -97,8 +97,8 @@ private:
     int sync();
 
     void openDatabase();
-    // False, after saying so, when `path` exists and --force is not given.
-    bool mayWrite(const QString &path) const;
+    // Throws UsageError when `path` exists and --force is not given.
+    void requireMayWrite(const QString &path) const;
     void nameDamagedRows(const std::vector<ReminderRecord> &rows);
     void requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const;
     void allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const;
@@ -195,8 +195,7 @@ int Cli::run(const QStringList &arguments)
         if (command == QLatin1String("export")) {
             requireArgumentCount(args, 1, "export [--force] FILE");
             allowOnly({&mForce});
-            if (!mayWrite(args.first()))
-                return ExitNothing;
+            requireMayWrite(args.first());
             openDatabase();
             StreamReporter reporter(mErr);
             return exportICalendar(*mConn, reporter, args.first());
@@ -242,13 +241,10 @@ void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) c
     }
 }
 
-bool Cli::mayWrite(const QString &path) const
+void Cli::requireMayWrite(const QString &path) const
 {
-    if (FileExists(path) && !mParser.isSet(mForce)) {
-        mErr << "vestrona-cli: " << path << " already exists; use --force to replace it.\n";
-        return false;
-    }
-    return true;
+    if (FileExists(path) && !mParser.isSet(mForce))
+        throw UsageError(QStringLiteral("%1 already exists; use --force to replace it.").arg(path));
 }
 
 void Cli::openDatabase()
@@ -374,8 +370,7 @@ int Cli::remove(const QStringList &args)
 int Cli::backup(const QStringList &args)
 {
     const QString path = args.first();
-    if (!mayWrite(path))
-        return ExitNothing;
+    requireMayWrite(path);
     openDatabase();
     StreamReporter reporter(mErr);
     const BackupResult result = SaveRemToFile(*mConn, mEnv.regional, reporter, path, nullptr);

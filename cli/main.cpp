@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "core/AppError.h"
 #include "core/Clock.h"
 #include "config/DataLocation.h"
 #include "config/Settings.h"
@@ -7,6 +8,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -15,11 +17,18 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VESTRONA_VERSION));
 
     using namespace vestrona;
-    IniSettingsStore settings(IniSettingsStore::userConfigFolder());
-    SystemClock clock;
-    DataLocation data(DataLocation::forProgram(QCoreApplication::applicationDirPath()), settings);
-    const CliEnvironment env{data, settings, clock, RegionalSettings::system()};
     QTextStream out(stdout);
     QTextStream err(stderr);
+    std::unique_ptr<IniSettingsStore> settings;
+    std::unique_ptr<DataLocation> data;
+    try {
+        settings = std::make_unique<IniSettingsStore>(IniSettingsStore::userConfigFolder());
+        data = std::make_unique<DataLocation>(DataLocation::forProgram(QCoreApplication::applicationDirPath()), *settings);
+    } catch (const AppError &e) {
+        err << "vestrona-cli: " << e.description() << '\n';
+        return ExitDatabase;
+    }
+    SystemClock clock;
+    const CliEnvironment env{*data, *settings, clock, RegionalSettings::system()};
     return runCli(QCoreApplication::arguments(), env, out, err);
 }

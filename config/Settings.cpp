@@ -73,6 +73,12 @@ void IniSettingsStore::openFile()
     // Qt shares one parsed file among the QSettings objects alive on it:
     // the old object goes first so the file is read afresh.
     mSettings.reset();
+    // QSettings reads the file at once, and would wait forever on a FIFO.
+    const QFileInfo info(filePath());
+    if (info.exists() && !info.isFile()) {
+        mUnreadable = true;
+        return;
+    }
     mSettings = std::make_unique<QSettings>(filePath(), QSettings::IniFormat);
     mUnreadable = mSettings->status() != QSettings::NoError;
 }
@@ -134,8 +140,10 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
 
     // QSettings keeps its first error for good: after a failed write, start
     // again from what is on disk.
-    if (mSettings->status() != QSettings::NoError)
+    if (!mSettings || mSettings->status() != QSettings::NoError)
         openFile();
+    if (!mSettings)
+        throw failure(QStringLiteral("%1 is not a regular file.").arg(filePath()));
     if (!QDir().mkpath(mFolder))
         throw failure(QStringLiteral("the folder could not be created."));
     const auto moveAside = [&] {

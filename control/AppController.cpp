@@ -4,8 +4,11 @@
 #include "control/BackgroundNotice.h"
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
+#include "core/Clock.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
+#include "database/BackgroundPageCheck.h"
+#include "database/DatabaseFileCheck.h"
 #include "database/DatabaseWatcher.h"
 #include "database/Statements.h"
 #include "formats/ReminderListText.h"
@@ -17,6 +20,13 @@
 #include <utility>
 
 namespace vestrona {
+
+namespace {
+
+// A check of every page passes at least this often while the program runs.
+constexpr qint64 kPageCheckEverySeconds = 24 * 3600;
+
+} // namespace
 
 AppController::AppController(const ControlContext &context, ControlViews views, QObject *parent)
     : QObject(parent),
@@ -42,6 +52,14 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
     mOpenRetry->setSingleShot(true);
     mOpenRetry->setInterval(1000);
     connect(mOpenRetry, &QTimer::timeout, this, &AppController::openDatabaseAgain);
+    mPageCheck = std::make_unique<BackgroundPageCheck>();
+    // Said as start-up says it; the rows stay listed, as they may be all
+    // that is left of some reminders.
+    connect(mPageCheck.get(), &BackgroundPageCheck::damaged, this,
+            [this](const QString &description) { mContext.reporter.showMessage(description); });
+    mPageCheckTimer = new QTimer(this);
+    mPageCheckTimer->setInterval(3600 * 1000);
+    connect(mPageCheckTimer, &QTimer::timeout, this, &AppController::checkPagesWhenDue);
 }
 
 AppController::~AppController() = default;
@@ -113,10 +131,13 @@ bool AppController::Form_Load()
 
 bool AppController::databaseListed(ErrorTrap &trap, const QString &databasePath)
 {
-    // A folder of that name is there but is no database: the connection
-    // says so later, instead of calling it missing.
+    // A folder, a FIFO or a device of that name is there but is no
+    // database: the connection says so later, instead of calling it missing.
     bool listed = true;
-    trap(102, [&] { listed = listingFindsFile(databasePath) || QFileInfo(databasePath).isDir(); });
+    trap(102, [&] {
+        const QFileInfo info(databasePath);
+        listed = listingFindsFile(databasePath) || (info.exists() && !info.isFile());
+    });
     if (!listed)
         trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
     return listed;
@@ -153,6 +174,10 @@ void AppController::startReminders(ErrorTrap &trap)
             mContext.reporter.showMessage(notice);
     });
     trap(214, [&] { selectNext(listed); });
+    trap(216, [&] {
+        checkPagesWhenDue();
+        mPageCheckTimer->start();
+    });
     trap(218, [&] {
         mWatcher->start();
         // Once a session: starting picks up the snooze and what was missed.
@@ -162,6 +187,13 @@ void AppController::startReminders(ErrorTrap &trap)
                 mSyncScheduler->start();
         }
     });
+}
+
+void AppController::checkPagesWhenDue()
+{
+    const std::optional<QDateTime> last = lastPassingCheckTime();
+    if (!last || last->secsTo(mContext.clock.now()) >= kPageCheckEverySeconds)
+        mPageCheck->start(mContext.data.database);
 }
 
 void AppController::openDatabaseAgain()
@@ -233,6 +265,7 @@ void AppController::PushButton6_Click()
 void AppController::closeDatabase()
 {
     mWatcher->stop();
+    mPageCheckTimer->stop();
     if (mConn.State() != 0)
         mConn.Close();
 }

@@ -14,6 +14,7 @@ namespace vestrona {
 
 class AlarmScheduler;
 class BackgroundNotice;
+class BackgroundPageCheck;
 class CountdownView;
 class DatabaseWatcher;
 class ErrorTrap;
@@ -88,6 +89,9 @@ private:
     // After the reminders changed under the window: vestrona-cli, a sync.
     void reloadReminders();
     void syncReported(const SyncReport &report);
+    // The page check in the background, when the last one that passed is a
+    // day old.
+    void checkPagesWhenDue();
 
     // Declared first: the scheduler keeps a reference to its regional settings.
     ControlContext mContext;
@@ -99,6 +103,8 @@ private:
     std::unique_ptr<Syncer> mSyncer;
     std::unique_ptr<SyncScheduler> mSyncScheduler;
     QTimer *mOpenRetry = nullptr;
+    std::unique_ptr<BackgroundPageCheck> mPageCheck;
+    QTimer *mPageCheckTimer = nullptr;
     bool mCountdownStarted = false;
     bool mEmptiedSaid = false;
 };

@@ -49,7 +49,13 @@ QString xdgBaseFolder(const char *variable, const QString &defaultUnderHome)
     const QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && QDir::isAbsolutePath(value))
         return value;
-    return joinPath(QDir::homePath(), defaultUnderHome);
+    // Qt falls back to "/" without HOME: the user's files would go there.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home))
+        throw AppError(QStringLiteral("HOME is not set, so Vestrona has no folder of yours to keep your reminders and "
+                                      "settings in (without HOME, set %1). Nothing was changed.")
+                           .arg(QString::fromLatin1(variable)));
+    return joinPath(home, defaultUnderHome);
 }
 
 bool FileExists(const QString &path)

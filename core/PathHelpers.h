@@ -24,6 +24,8 @@ QString FixPathSlashes(const QString &path);
 
 // A base folder of the XDG rules: the environment variable's value, or the
 // default below the home folder when the variable is unset, empty or relative.
+// Throws AppError saying so when that is needed and HOME is unset, empty or
+// relative.
 QString xdgBaseFolder(const char *variable, const QString &defaultUnderHome);
 
 // True when the path names anything that exists, a folder included; never fails.

@@ -21,6 +21,12 @@ public:
     using AppError::AppError;
 };
 
+// SQLite found the file's pages damaged: rows may be missing or wrong.
+class DatabaseDamagedError final : public AppError {
+public:
+    using AppError::AppError;
+};
+
 // The program's one database connection (`conn`) to dbReminders.mdb, an
 // SQLite 3 file. The windows' commands hand over changes as the statement
 // texts they build; each is parsed by parseStatement and run as a prepared

@@ -1,13 +1,14 @@
 #include "database/DatabaseFileCheck.h"
 
 #include "core/AppError.h"
+#include "core/PathHelpers.h"
+#include "core/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 
@@ -56,10 +57,14 @@ std::optional<DatabaseFileStamp> stampOf(const QFile &file, quint32 changeCounte
     return stamp;
 }
 
+// Empty without a home folder: then no record is kept and the check always runs.
 QString checkRecordPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-        + QStringLiteral("/vestrona/checked-database");
+    try {
+        return xdgBaseFolder("XDG_CACHE_HOME", QStringLiteral(".cache")) + QStringLiteral("/vestrona/checked-database");
+    } catch (const AppError &) {
+        return {};
+    }
 }
 
 } // namespace
@@ -72,7 +77,14 @@ std::optional<DatabaseFileStamp> checkDatabaseFile(const QString &path)
     if (info.isDir())
         throw AppError(QStringLiteral("The reminder database %1 is a folder, not a file.").arg(path));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    bool opened = false;
+    try {
+        opened = openRegularFile(file, QIODevice::ReadOnly);
+    } catch (const AppError &) {
+        // SQLite would wait on a FIFO as long as a plain open would.
+        throw AppError(QStringLiteral("The reminder database %1 is not a regular file.").arg(path));
+    }
+    if (!opened)
         throw AppError(QStringLiteral("The reminder database %1 cannot be read: %2.").arg(path, file.errorString()));
     const qint64 size = file.size();
     if (size == 0)
@@ -106,8 +118,14 @@ std::optional<DatabaseFileStamp> checkDatabaseFile(const QString &path)
 std::optional<DatabaseFileStamp> lastFilePassingCheck()
 {
     QFile file(checkRecordPath());
-    if (!file.open(QIODevice::ReadOnly))
+    // A record that is not a regular file is as good as none; the next one
+    // kept is renamed over it.
+    try {
+        if (!openRegularFile(file, QIODevice::ReadOnly))
+            return std::nullopt;
+    } catch (const AppError &) {
         return std::nullopt;
+    }
     const QByteArray line = file.read(256);
     DatabaseFileStamp stamp;
     long long device, inode, size, modified, changed;
@@ -123,11 +141,21 @@ std::optional<DatabaseFileStamp> lastFilePassingCheck()
     return stamp;
 }
 
+std::optional<QDateTime> lastPassingCheckTime()
+{
+    const QFileInfo record(checkRecordPath());
+    if (!record.isFile())
+        return std::nullopt;
+    return record.lastModified();
+}
+
 void rememberFilePassingCheck(const DatabaseFileStamp &stamp)
 {
     if (!stamp.settled)
         return;
     const QString path = checkRecordPath();
+    if (path.isEmpty())
+        return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     char line[256];
     const int length = std::snprintf(line, sizeof line, VESTRONA_CHECK_RECORD, static_cast<long long>(stamp.device),

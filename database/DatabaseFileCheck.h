@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -40,6 +41,8 @@ std::optional<DatabaseFileStamp> checkDatabaseFile(const QString &path);
 // is kept in $XDG_CACHE_HOME/vestrona; a record that is missing or cannot be
 // read means the check runs again.
 std::optional<DatabaseFileStamp> lastFilePassingCheck();
+// When that record was kept: the last time a check passed. None without one.
+std::optional<QDateTime> lastPassingCheckTime();
 // Keeps a settled stamp; a record that cannot be written is no error.
 void rememberFilePassingCheck(const DatabaseFileStamp &stamp);
 

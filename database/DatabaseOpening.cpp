@@ -23,17 +23,6 @@ bool mayWrite(const QString &path)
     return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
 }
 
-void checkPages(SqliteDatabase &db)
-{
-    bool firstRow = true;
-    db.eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
-        const QString verdict = columnText(row, 0).toString();
-        if (firstRow && verdict != QLatin1String("ok"))
-            throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(db.path(), verdict));
-        firstRow = false;
-    });
-}
-
 // The columns the program reads and writes; a table may have more.
 void checkTable(SqliteDatabase &db)
 {
@@ -50,6 +39,30 @@ void checkTable(SqliteDatabase &db)
 }
 
 } // namespace
+
+void checkPages(SqliteDatabase &db)
+{
+    bool firstRow = true;
+    db.eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
+        const QString verdict = columnText(row, 0).toString();
+        if (firstRow && verdict != QLatin1String("ok"))
+            throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(db.path(), verdict));
+        firstRow = false;
+    });
+}
+
+void checkPagesOf(const QString &path)
+{
+    const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(path);
+    SqliteDatabase db;
+    db.open(path, QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded(QUrl::FullyEncoded) + "?mode=ro",
+            SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_READONLY, true, true);
+    sqlite3_busy_timeout(db.handle(), kBusyTimeoutMs);
+    checkPages(db);
+    // Only a file that stayed as it was while it was read has passed.
+    if (stamp && stamp == checkDatabaseFile(path))
+        rememberFilePassingCheck(*stamp);
+}
 
 void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait)
 {

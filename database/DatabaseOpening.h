@@ -1,6 +1,7 @@
 #pragma once
 
-// For Connection only; see Connection::Open for what opening promises.
+// For Connection and the background page check only; see Connection::Open
+// for what opening promises.
 
 #include "database/Connection.h"
 
@@ -14,5 +15,15 @@ class SqliteDatabase;
 // settings a writable file is changed under. On a throw `db` may hold the
 // half-opened handle; the caller closes it.
 void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait);
+
+// SQLite's check of every page of the open `db`; throws DatabaseDamagedError
+// naming what it found.
+void checkPages(SqliteDatabase &db);
+
+// The same check of the file at `path` on a read-only connection of its own,
+// for any thread; a file that passes is remembered as passing. Throws
+// DatabaseDamagedError for damage, other AppErrors (a lock, a file gone) when
+// it cannot tell.
+void checkPagesOf(const QString &path);
 
 } // namespace vestrona

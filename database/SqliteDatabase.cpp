@@ -67,7 +67,7 @@ void SqliteDatabase::raise(int code, const QString &action) const
         throw AppError(readOnlyMessage());
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw AppError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(mPath, detail));
+        throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(mPath, detail));
     case SQLITE_FULL:
         throw AppError(QStringLiteral("The disk holding the folder %1 is full; the change to the reminder database was not saved.")
                            .arg(QFileInfo(mPath).absolutePath()));

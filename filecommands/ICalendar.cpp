@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
+#include "core/RegularFile.h"
 #include "core/Reporter.h"
 #include "database/Connection.h"
 
@@ -36,9 +37,8 @@ QString leftOutOfExportText(const QString &path, const ICalendarExportResult &re
 QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file, QIODevice::ReadOnly))
         throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
-    // read() stops at the bound, so even an endless special file ends.
     const QByteArray bytes = file.read(kICalendarMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));

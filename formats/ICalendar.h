@@ -23,8 +23,13 @@ namespace vestrona {
 //
 // Import: VEVENTs by DTSTART and VTODOs by DUE, in UTC, in a zone or
 // floating, become local wall-clock times; a date without a time starts at
-// 00:00:00. Only rules a reminder holds exactly are taken; a component with
-// any other rule is left out and named, never changed into something else.
+// 00:00:00. Only rules a reminder holds exactly are taken (every day on some
+// weekdays is weekly on them); a component with any other rule is left out
+// and named, never changed into something else. So are done to-dos,
+// cancelled events, messages longer than 64 KB, zones that change all the
+// time or lie more than a day from UTC, and lines of a start, a rule or a
+// message that libical cannot read; unreadable lines of anything else are
+// passed over. Messages keep their blanks.
 
 // A file larger than this is refused before it is parsed.
 inline constexpr qint64 kICalendarMaxBytes = 64 * 1024 * 1024;
@@ -90,7 +95,8 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
 
 // The reminders of an iCalendar file's bytes. Throws AppError, naming the
 // problem, for bytes that are not one usable calendar: too large, not UTF-8,
-// not iCalendar, or without any event or to-do.
+// not iCalendar, with more than 1000 time zones, or without any event or
+// to-do.
 ICalendarContent readICalendar(const QByteArray &bytes);
 
 // Whether the file starts like an iCalendar file, whatever its name.

@@ -1,18 +1,39 @@
 #include "formats/ICalendar.h"
 
 #include "core/AppError.h"
+#include "core/RegularFile.h"
 #include "formats/LibicalComponent.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimeZone>
 
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 
 namespace vestrona {
 
 namespace {
+
+// A message longer than this is no reminder's: the entry is left out.
+constexpr qsizetype kLongestMessageBytes = 64 * 1024;
+// A line longer than this, with its continuation lines, is not read: room
+// for the longest message, escaped and folded.
+constexpr qsizetype kLongestLineBytes = 4 * kLongestMessageBytes;
+// What an overlong line becomes, with its property's name as the value.
+constexpr auto kOverlongNote = "X-VESTRONA-OVERLONG";
+// libical frees a calendar's zones one by one, each time searching all the
+// ones still there: 20,000 zones take seconds. A calendar needs one zone for
+// each place its events happen in.
+constexpr int kMostZones = 1000;
+// A blank and a tab at an end of a message while libical reads it: control
+// characters no iCalendar text holds.
+constexpr char kGuardedSpace = '\x01';
+constexpr char kGuardedTab = '\x02';
 
 // Why one entry of a calendar is left out; the rest of the file is read on.
 class LeftOut final : public AppError {
@@ -52,8 +73,6 @@ QString recurrenceProblem(const icalrecurrencetype &rule)
         if (values[0] != ICAL_RECURRENCE_ARRAY_MAX)
             return QStringLiteral("its rule picks days by %1").arg(QString::fromLatin1(name));
     }
-    if (rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX && rule.freq != ICAL_WEEKLY_RECURRENCE)
-        return QStringLiteral("its rule picks days by BYDAY");
     for (int i = 0; i < ICAL_BY_DAY_SIZE && rule.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
         if (icalrecurrencetype_day_position(rule.by_day[i]) != 0)
             return QStringLiteral("its rule picks numbered weekdays");
@@ -100,6 +119,25 @@ bool isSystemZone(icaltimezone *zone, const QByteArray &system)
 // expands it.
 constexpr int kMostZoneChangesAYear = 12;
 
+// Real zones lie within 14 hours of UTC; libical takes any offset and would
+// move an event by days.
+constexpr int kLargestZoneOffsetSeconds = 24 * 3600;
+
+// Why an offset of a zone's part is not taken, or nothing.
+QString offsetProblem(icalcomponent *part, const QString &name)
+{
+    for (const icalproperty_kind kind : {ICAL_TZOFFSETFROM_PROPERTY, ICAL_TZOFFSETTO_PROPERTY}) {
+        icalproperty *offset = icalcomponent_get_first_property(part, kind);
+        const int seconds = !offset ? 0
+            : kind == ICAL_TZOFFSETFROM_PROPERTY ? icalproperty_get_tzoffsetfrom(offset)
+                                                 : icalproperty_get_tzoffsetto(offset);
+        if (std::abs(seconds) > kLargestZoneOffsetSeconds)
+            return QStringLiteral("its time zone \"%1\" lies more than 24 hours away from UTC, which no real zone does")
+                .arg(name);
+    }
+    return {};
+}
+
 // Why the definition `vtimezone` (named `name`) is not taken, or nothing.
 QString zoneProblem(icalcomponent *vtimezone, const QString &name)
 {
@@ -109,6 +147,13 @@ QString zoneProblem(icalcomponent *vtimezone, const QString &name)
             .arg(kMostZoneChangesAYear);
     for (icalcomponent *part = icalcomponent_get_first_component(vtimezone, ICAL_ANY_COMPONENT); part;
          part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
+        // A zone is nothing but its offsets and rules: any line of it that
+        // libical could not read changes the times.
+        if (icalproperty *error = icalcomponent_get_first_property(part, ICAL_XLICERROR_PROPERTY))
+            return QStringLiteral("a line of its time zone \"%1\" cannot be read (%2)")
+                .arg(name, QString::fromUtf8(icalproperty_get_xlicerror(error)));
+        if (const QString problem = offsetProblem(part, name); !problem.isEmpty())
+            return problem;
         const icaltimetype start = icalcomponent_get_dtstart(part);
         for (icalproperty *rrule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); rrule;
              rrule = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
@@ -158,15 +203,88 @@ private:
     const QByteArray mSystemZone = QTimeZone::systemTimeZoneId();
 };
 
-QString errorText(icalproperty *error)
+// What a reminder is made of; a line of any other property that libical
+// cannot read (an empty DESCRIPTION, as most calendars write one) is no
+// reason to leave an entry out.
+const QStringList kPropertiesUsed{QStringLiteral("DTSTART"), QStringLiteral("DUE"), QStringLiteral("RRULE"),
+                                  QStringLiteral("EXRULE"), QStringLiteral("RDATE"), QStringLiteral("EXDATE"),
+                                  QStringLiteral("RECURRENCE-ID"), QStringLiteral("SUMMARY"), QStringLiteral("STATUS"),
+                                  QStringLiteral("COMPLETED"),
+                                  // A zone parameter libical could not read
+                                  // is named without its property, and
+                                  // without it the time would be floating.
+                                  QStringLiteral("TZID")};
+
+// The property a libical error is about: "No value for DESCRIPTION
+// property", "Can't parse as DATE-TIME value in DTSTART property", "Invalid
+// VALUE type for property DTSTART", or else the line or parameter it could
+// not read, after a colon.
+QString propertyOfError(const QString &error)
 {
-    return QString::fromUtf8(icalproperty_get_xlicerror(error));
+    static const QRegularExpression named(QStringLiteral(" ([A-Z][A-Z0-9-]*) property|property ([A-Z][A-Z0-9-]*)"));
+    if (const QRegularExpressionMatch match = named.match(error); match.hasMatch())
+        return match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+    const qsizetype colon = error.indexOf(QLatin1String(": "));
+    static const QRegularExpression leading(QStringLiteral("^\\s*([A-Za-z0-9-]+)"));
+    const QRegularExpressionMatch match = leading.match(colon < 0 ? error : error.mid(colon + 2));
+    return match.hasMatch() ? match.captured(1).toUpper() : QString();
 }
 
+// The property names of the lines too long to be read.
+QStringList overlongLines(icalcomponent *component)
+{
+    QStringList names;
+    for (icalproperty *note = icalcomponent_get_first_property(component, ICAL_X_PROPERTY); note;
+         note = icalcomponent_get_next_property(component, ICAL_X_PROPERTY)) {
+        if (std::strcmp(icalproperty_get_x_name(note), kOverlongNote) == 0)
+            names << QString::fromUtf8(icalproperty_get_x(note));
+    }
+    return names;
+}
+
+// The start of an overlong message, whole characters only, to name its entry by.
+QString messageStart(QByteArrayView text)
+{
+    QString shown = QString::fromUtf8(text.first(std::min<qsizetype>(text.size(), 160))).left(40);
+    while (shown.endsWith(QChar::ReplacementCharacter))
+        shown.chop(1);
+    return shown + QStringLiteral("...");
+}
+
+// Throws LeftOut for a line of what a reminder is made of that libical
+// could not read, or that was too long to be read: without it the reminder
+// would be another.
+void requireReadableLines(icalcomponent *component)
+{
+    for (const QString &name : overlongLines(component)) {
+        if (kPropertiesUsed.contains(name))
+            throw LeftOut(QStringLiteral("its %1 line is longer than %2 KB").arg(name).arg(kLongestLineBytes / 1024));
+    }
+    for (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); error;
+         error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+        const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error));
+        // An empty SUMMARY is an empty message.
+        if (text.startsWith(QLatin1String("No value for SUMMARY ")))
+            continue;
+        if (kPropertiesUsed.contains(propertyOfError(text)))
+            throw LeftOut(QStringLiteral("a line of it cannot be read (%1)").arg(text));
+    }
+}
+
+// Throws LeftOut for an entry that is over: it must not ring.
+void requireOpen(icalcomponent *component, bool todo)
+{
+    const icalproperty_status status = icalcomponent_get_status(component);
+    if (status == ICAL_STATUS_CANCELLED)
+        throw LeftOut(QStringLiteral("it is cancelled (STATUS:CANCELLED)"));
+    if (todo && (status == ICAL_STATUS_COMPLETED || icalcomponent_get_first_property(component, ICAL_COMPLETED_PROPERTY)))
+        throw LeftOut(QStringLiteral("it is done (COMPLETED)"));
+}
+
+// The calendar's own lines (its name, its description) make no reminder, so
+// errors in them leave nothing out.
 void CalendarReader::readCalendar(icalcomponent *calendar)
 {
-    if (icalproperty *error = icalcomponent_get_first_property(calendar, ICAL_XLICERROR_PROPERTY))
-        throw AppError(QStringLiteral("a line of the calendar cannot be read (%1)").arg(errorText(error)));
     for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
          c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
         const icalcomponent_kind kind = icalcomponent_isa(c);
@@ -179,11 +297,18 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
 {
     const bool todo = icalcomponent_isa(component) == ICAL_VTODO_COMPONENT;
     const char *summary = icalcomponent_get_summary(component);
+    const QByteArrayView message(summary ? summary : "");
+    const bool overlong = message.size() > kLongestMessageBytes || overlongLines(component).contains(QLatin1String("SUMMARY"));
     ReminderValues values;
-    values.message = summary ? QString::fromUtf8(summary) : QString();
+    values.message = overlong ? messageStart(message)
+                              : QString::fromUtf8(message)
+                                    .replace(QLatin1Char(kGuardedSpace), QLatin1Char(' '))
+                                    .replace(QLatin1Char(kGuardedTab), QLatin1Char('\t'));
     try {
-        if (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY))
-            throw LeftOut(QStringLiteral("a line of it cannot be read (%1)").arg(errorText(error)));
+        if (overlong)
+            throw LeftOut(QStringLiteral("its message is longer than %1 KB").arg(kLongestMessageBytes / 1024));
+        requireReadableLines(component);
+        requireOpen(component, todo);
         if (icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY))
             throw LeftOut(QStringLiteral("it changes one time of another event (RECURRENCE-ID)"));
         icalproperty *when = icalcomponent_get_first_property(component, todo ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY);
@@ -203,7 +328,9 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
 Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *when) const
 {
     icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(when));
-    if (icaltime_is_null_time(t) || !icaltime_is_valid_time(t))
+    // libical calls a time after the year 3000 invalid; the dates below
+    // are checked for what a reminder can hold instead.
+    if (icaltime_is_null_time(t))
         throw LeftOut(QStringLiteral("its time is not a valid date and time"));
     const QDate sourceDate(t.year, t.month, t.day);
     if (!sourceDate.isValid())
@@ -268,7 +395,9 @@ void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, R
     const QString problem = recurrenceProblem(rule);
     if (!problem.isEmpty())
         throw LeftOut(problem);
-    if (rule.freq == ICAL_DAILY_RECURRENCE) {
+    // Every day on some weekdays, as Outlook writes "every weekday", is
+    // weekly on those days.
+    if (rule.freq == ICAL_DAILY_RECURRENCE && rule.by_day[0] == ICAL_RECURRENCE_ARRAY_MAX) {
         values.option = OptionDaily;
         return;
     }
@@ -280,13 +409,124 @@ void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, R
     values.weekdays = weekdaysText(ticked);
 }
 
-// Decoded and dropped at once: the text of a large calendar would otherwise
-// stay in memory beside libical's tree of it.
+// Decoded a piece at a time and dropped: the text of a large calendar would
+// otherwise take twice its size in memory beside libical's tree of it.
 bool isUtf8(const QByteArray &bytes)
 {
+    constexpr qsizetype kPieceBytes = 1024 * 1024;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(bytes);
+    for (qsizetype at = 0; at < bytes.size() && !utf8.hasError(); at += kPieceBytes)
+        const QString piece = utf8.decode(QByteArrayView(bytes).sliced(at, std::min(kPieceBytes, bytes.size() - at)));
     return !utf8.hasError();
+}
+
+// Where the line starting at `begin` ends, after its continuation lines
+// (those that begin with a blank or a tab).
+qsizetype unfoldedLineEnd(const QByteArray &text, qsizetype begin)
+{
+    qsizetype at = begin;
+    for (;;) {
+        const qsizetype lineFeed = text.indexOf('\n', at);
+        if (lineFeed < 0)
+            return text.size();
+        at = lineFeed + 1;
+        if (at >= text.size() || (text.at(at) != ' ' && text.at(at) != '\t'))
+            return at;
+    }
+}
+
+// The unfolded start of an overlong SUMMARY's text, enough to name the entry by.
+QByteArray unfoldedStart(QByteArrayView line)
+{
+    QByteArray start = line.sliced(line.indexOf(':') + 1).first(std::min<qsizetype>(line.size(), 256)).toByteArray();
+    start.replace("\r\n ", "").replace("\r\n\t", "").replace("\n ", "").replace("\n\t", "").replace("\r\n", "");
+    // A cut escape would swallow the line end.
+    while (start.endsWith('\\'))
+        start.chop(1);
+    return start;
+}
+
+// The name of the property on `line`, in capitals.
+QByteArray propertyName(QByteArrayView line)
+{
+    qsizetype end = 0;
+    while (end < line.size() && end < 64 && (std::isalnum(static_cast<unsigned char>(line.at(end))) || line.at(end) == '-'))
+        ++end;
+    return line.first(end).toByteArray().toUpper();
+}
+
+// `line`, a SUMMARY, with the blanks at both ends of its text as
+// kGuardedSpace and kGuardedTab: libical strips them, and they are the user's.
+// Null when it has none there.
+QByteArray withBlanksGuarded(QByteArrayView line)
+{
+    bool quoted = false;
+    qsizetype valueStart = 0;
+    while (valueStart < line.size() && (quoted || line.at(valueStart) != ':')) {
+        quoted = quoted != (line.at(valueStart) == '"');
+        ++valueStart;
+    }
+    ++valueStart;
+    qsizetype valueEnd = line.size();
+    while (valueEnd > valueStart && (line.at(valueEnd - 1) == '\n' || line.at(valueEnd - 1) == '\r'))
+        --valueEnd;
+    const auto blank = [&](qsizetype at) { return line.at(at) == ' ' || line.at(at) == '\t'; };
+    qsizetype leading = valueStart;
+    while (leading < valueEnd && blank(leading))
+        ++leading;
+    // A blank right after a line break is a fold, not text.
+    qsizetype trailing = valueEnd;
+    while (trailing > leading && blank(trailing - 1) && line.at(trailing - 2) != '\n')
+        --trailing;
+    if (leading == valueStart && trailing == valueEnd)
+        return {};
+    QByteArray guarded = line.toByteArray();
+    for (qsizetype at = valueStart; at < valueEnd; at = at + 1 == leading ? trailing : at + 1) {
+        if (at < leading || at >= trailing)
+            guarded[at] = line.at(at) == ' ' ? kGuardedSpace : kGuardedTab;
+    }
+    return guarded;
+}
+
+// The text as libical is to read it. Lines longer than any message a
+// reminder holds (an inline attachment, a message of megabytes) are not
+// handed to libical, which would keep several copies of them: each becomes
+// a note of the property it was, and an overlong SUMMARY keeps its start, to
+// name the entry left out by it. Blanks at the ends of a SUMMARY are
+// guarded. The text itself when nothing changes; throws AppError for more
+// time zones than kMostZones.
+QByteArray preparedForLibical(const QByteArray &text)
+{
+    QByteArray prepared;
+    bool changed = false;
+    int zones = 0;
+    for (qsizetype begin = 0; begin < text.size();) {
+        const qsizetype end = unfoldedLineEnd(text, begin);
+        const QByteArrayView line = QByteArrayView(text).sliced(begin, end - begin);
+        if (line.size() >= 15 && qstrnicmp(line.data(), "BEGIN:VTIMEZONE", 15) == 0 && ++zones > kMostZones)
+            throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
+        const bool summary = line.size() > 8 && qstrnicmp(line.data(), "SUMMARY", 7) == 0
+            && (line.at(7) == ':' || line.at(7) == ';');
+        QByteArray replacement;
+        if (line.size() > kLongestLineBytes) {
+            const QByteArray name = propertyName(line);
+            if (name == "SUMMARY")
+                replacement = "SUMMARY:" + unfoldedStart(line) + "\r\n";
+            replacement += QByteArray(kOverlongNote) + ':' + name + "\r\n";
+        } else if (summary) {
+            replacement = withBlanksGuarded(line);
+        }
+        if (!replacement.isNull() && !changed) {
+            prepared = text.left(begin);
+            changed = true;
+        }
+        if (!replacement.isNull())
+            prepared += replacement;
+        else if (changed)
+            prepared += line;
+        begin = end;
+    }
+    return changed ? prepared : text;
 }
 
 // The parsed bytes of a calendar: a VCALENDAR, or an XROOT of several.
@@ -299,10 +539,12 @@ ComponentPtr parsedCalendar(const QByteArray &bytes)
         throw AppError(QStringLiteral("it is not a text file"));
     if (!isUtf8(bytes))
         throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
-    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    if (!text.trimmed().toUpper().startsWith("BEGIN:VCALENDAR"))
+    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const QByteArrayView head = QByteArrayView(bytes).sliced(bom).first(std::min<qsizetype>(bytes.size() - bom, 64));
+    if (!head.trimmed().toByteArray().toUpper().startsWith("BEGIN:VCALENDAR"))
         throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
-    ComponentPtr root(icalparser_parse_string(text.constData()));
+    const QByteArray text = preparedForLibical(bytes);
+    ComponentPtr root(icalparser_parse_string(text.constData() + bom));
     if (!root)
         throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
     return root;
@@ -370,8 +612,12 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
 bool looksLikeICalendar(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        if (!openRegularFile(file, QIODevice::ReadOnly))
+            return false;
+    } catch (const AppError &) {
         return false;
+    }
     QByteArray head = file.read(64);
     if (head.startsWith("\xEF\xBB\xBF"))
         head.remove(0, 3);

@@ -87,16 +87,15 @@ icalcomponent *displayAlarm(const QByteArray &message)
 
 icalproperty *startProperty(const QDate &date, const QTime &time, const ExportZone &zone)
 {
-    icaltimetype t = icaltime_null_time();
-    t.year = date.year();
-    t.month = date.month();
-    t.day = date.day();
-    t.hour = time.hour();
-    t.minute = time.minute();
-    t.second = time.second();
-    if (zone.zone && zone.tzid.isEmpty())
-        t = icaltime_set_timezone(&t, zone.zone);
-    icalproperty *start = icalproperty_new_dtstart(t);
+    // libical writes a time given as such after the year 3000 as
+    // 00000000T000000; from text it takes every year a reminder holds.
+    const bool utc = zone.zone && zone.tzid.isEmpty();
+    const QByteArray text = (date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('T')
+                             + time.toString(QStringLiteral("HHmmss")))
+                                .toLatin1()
+        + (utc ? "Z" : "");
+    icalproperty *start = icalproperty_new(ICAL_DTSTART_PROPERTY);
+    icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, text.constData()));
     if (!zone.tzid.isEmpty())
         icalproperty_add_parameter(start, icalparameter_new_tzid(zone.tzid.constData()));
     return start;

@@ -1,7 +1,7 @@
 #include "formats/TextLineReader.h"
 
 #include "core/AppError.h"
-#include "core/PathHelpers.h"
+#include "core/RegularFile.h"
 
 #include <cstring>
 
@@ -128,8 +128,7 @@ QString endingText(LineEnd end, char16_t first)
 
 TextLineReader::TextLineReader(const QString &path) : mPath(path), mFile(path)
 {
-    requireRegularFile(path);
-    if (!mFile.open(QIODevice::ReadOnly))
+    if (!openRegularFile(mFile, QIODevice::ReadOnly))
         failReading(path, mFile.errorString());
     if (mFile.size() > kMaxFileBytes)
         failTooLarge(path);

@@ -1,6 +1,7 @@
 #include "sync/SyncConflictArchive.h"
 
 #include "core/AppError.h"
+#include "core/RegularFile.h"
 #include "formats/ICalendar.h"
 #include "sync/SyncReconciler.h"
 
@@ -22,7 +23,7 @@ QString SyncConflictArchive::keep(const ReminderRecord &mine) const
     // calendar file however often it is appended to.
     const QByteArray text = iCalendarResource(mine, iCalendarUid(mine, mCalendarId));
     QFile file(mPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush())
+    if (!openRegularFile(file, QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush())
         throw AppError(QStringLiteral("The version from here of %1, changed here and on the server, cannot be saved "
                                       "to %2 (%3); nothing was changed.")
                            .arg(shownName(mine.Reminder), mPath, file.errorString()));

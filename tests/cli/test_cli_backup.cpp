@@ -57,7 +57,7 @@ void TestCliBackup::backupRefusesToReplaceWithoutForce()
 
     writeFile(file("out.txt"), "keep");
     run = cli({"backup", file("out.txt")});
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--force")));
     QCOMPARE(readFile(file("out.txt")), QByteArray("keep"));
 
@@ -112,7 +112,7 @@ void TestCliBackup::exportThenImportListsWhatWasAdded()
     QVERIFY(readFile(file("out.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
     writeFile(file("out.ics"), "keep");
     run = cli({"export", file("out.ics")});
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--force")));
     QCOMPARE(readFile(file("out.ics")), QByteArray("keep"));
     QCOMPARE(cli({"export", "--force", file("out.ics")}).exitCode, 0);

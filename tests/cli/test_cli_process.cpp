@@ -267,6 +267,21 @@ private slots:
         QVERIFY2(again.err.contains(QLatin1String("No password for alice at dav.example.org")), qPrintable(again.err));
     }
 
+    // Without a home the user's files would go below "/".
+    void withoutHomeSaysSoAndStops()
+    {
+        ProgramFolder folder(ProgramFolder::Database::Missing);
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QProcessEnvironment env = folder.environment();
+        for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+            env.remove(QString::fromLatin1(name));
+        const bool hadRootData = QFileInfo::exists(QStringLiteral("/.local/share/vestrona"));
+        const ProcessResult r = runProcess(folder.cliPath(), {"list"}, env);
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.startsWith(QLatin1String("vestrona-cli: HOME is not set")), qPrintable(r.err));
+        QCOMPARE(QFileInfo::exists(QStringLiteral("/.local/share/vestrona")), hadRootData);
+    }
+
     void missingDatabase_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace vestrona;
 using vestrona::test::TempFolder;
 using vestrona::test::readFile;
@@ -118,6 +120,13 @@ private slots:
         QCOMPARE(IniSettingsStore::userConfigFolder(), QDir::homePath() + QStringLiteral("/.config"));
         qputenv("XDG_CONFIG_HOME", "relative/config");
         QCOMPARE(IniSettingsStore::userConfigFolder(), QDir::homePath() + QStringLiteral("/.config"));
+        // Without a home the settings would go below "/".
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("HOME");
+        QVERIFY_THROWS_EXCEPTION(AppError, IniSettingsStore::userConfigFolder());
+        qputenv("XDG_CONFIG_HOME", "/tmp/vestrona-config-test");
+        QCOMPARE(IniSettingsStore::userConfigFolder(), QStringLiteral("/tmp/vestrona-config-test"));
+        qputenv("HOME", home);
 
         if (wasSet)
             qputenv("XDG_CONFIG_HOME", saved);
@@ -237,6 +246,24 @@ private slots:
         IniSettingsStore store(folder.path());
         QCOMPARE(currentDateFormat(store), QString::fromLatin1(kMonthFirstPattern));
         QVERIFY_THROWS_EXCEPTION(AppError, store.SaveSetting(SettingKey::DateFormat, QString::fromLatin1(kDayFirstPattern)));
+    }
+
+    // QSettings would wait forever on a FIFO: it is read as no settings and
+    // refused for saving, and left as it is.
+    void fifoInPlaceOfTheFileIsNeverWaitedOn()
+    {
+        TempFolder folder;
+        const QString fifo = QDir(folder.path()).filePath(QStringLiteral("Tolvane.ini"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        IniSettingsStore store(folder.path());
+        QCOMPARE(currentDateFormat(store), QString::fromLatin1(kMonthFirstPattern));
+        try {
+            store.SaveSetting(SettingKey::DateFormat, QString::fromLatin1(kDayFirstPattern));
+            QFAIL("a FIFO was taken for the settings file");
+        } catch (const AppError &e) {
+            QVERIFY2(e.description().contains(fifo + QStringLiteral(" is not a regular file")), qPrintable(e.description()));
+        }
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     }
 
     // A failed write does not poison the store: once the obstacle is gone the

@@ -3,6 +3,7 @@
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
 #include "core/AppError.h"
+#include "database/DatabaseFileCheck.h"
 #include "database/Statements.h"
 #include "scheduler/AlarmScheduler.h"
 #include "scheduler/CountdownView.h"
@@ -13,6 +14,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -20,6 +22,8 @@
 
 #include <cstdio>
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace vestrona;
 using namespace vestrona::test;
@@ -157,7 +161,7 @@ struct Harness {
     }
 };
 
-enum class FileAtStart { Usable, Missing, Empty, Locked };
+enum class FileAtStart { Usable, Missing, Empty, Locked, Fifo };
 
 } // namespace
 
@@ -167,6 +171,9 @@ class TestAppController : public QObject {
     Q_OBJECT
 
 private slots:
+    // The record of the last page check is the test's, not the user's.
+    void initTestCase() { qputenv("XDG_CACHE_HOME", QFile::encodeName(mCache.path())); }
+
     // The window's phases come in their order around the database; a file
     // that cannot be a database ends start-up before the window's settings
     // are read, a locked one starts everything but the reminders.
@@ -183,6 +190,8 @@ private slots:
         QTest::newRow("missing") << FileAtStart::Missing << false << QStringList{"skin"} << QStringLiteral("not found");
         QTest::newRow("empty") << FileAtStart::Empty << false << QStringList{"skin", "set up"}
                                << QStringLiteral("empty (0 bytes)");
+        QTest::newRow("FIFO") << FileAtStart::Fifo << false << QStringList{"skin", "set up"}
+                              << QStringLiteral("is not a regular file");
         QTest::newRow("locked") << FileAtStart::Locked << true
                                 << QStringList{"skin", "set up", "alarm settings", "start-up options", "place"}
                                 << QStringLiteral("is in use by another program");
@@ -194,7 +203,9 @@ private slots:
         QFETCH(QStringList, phases);
         QFETCH(QString, said);
         Harness h;
-        if (file != FileAtStart::Missing)
+        if (file == FileAtStart::Fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(h.databasePath()).constData(), 0600), 0);
+        else if (file != FileAtStart::Missing)
             Harness::makeWith(h.databasePath(), {QStringLiteral("tea")});
         if (file == FileAtStart::Empty)
             QVERIFY(QFile::resize(h.databasePath(), 0));
@@ -215,6 +226,21 @@ private slots:
             QVERIFY2(shown.contains(h.databasePath()) && shown.contains(said), qPrintable(shown));
             QVERIFY(!h.controller->scheduler().isTimer1Enabled());
         }
+    }
+
+    // Anything but a file in place of the record of the last page check is
+    // passed over, never waited on, and replaced by the next record.
+    void fifoInPlaceOfThePageCheckRecordIsPassedOver()
+    {
+        Harness h;
+        Harness::makeWith(h.databasePath(), {QStringLiteral("tea")});
+        const QString record = mCache.file(QStringLiteral("vestrona/checked-database"));
+        QVERIFY(QDir().mkpath(QFileInfo(record).path()));
+        QCOMPARE(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+        QVERIFY(h.controller->Form_Load());
+        QCOMPARE(h.rows.messages(), QStringList{"tea"});
+        QVERIFY(h.reporter.boxes.isEmpty());
+        QVERIFY(QFile::remove(record));
     }
 
     // A window step that fails is reported under start-up's name and line,
@@ -332,6 +358,73 @@ private slots:
         QCOMPARE(h.notice.texts.size(), 2);
         QCOMPARE(h.rows.messages(), QStringList{"rent"});
     }
+
+    // Damage below the file system leaves the file's size, times and change
+    // counter as they were, so start-up takes the record's word that it
+    // passed; once that word is a day old, the check runs in the background
+    // and says what start-up would have said.
+    void damageStartUpSkipsIsFoundInTheBackground_data()
+    {
+        QTest::addColumn<qint64>("recordAgeSeconds");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("checked two days ago") << qint64(2 * 24 * 3600) << true;
+        QTest::newRow("checked an hour ago") << qint64(3600) << false;
+    }
+    void damageStartUpSkipsIsFoundInTheBackground()
+    {
+        QFETCH(qint64, recordAgeSeconds);
+        QFETCH(bool, reported);
+        Harness h;
+        const QString path = h.databasePath();
+        Harness::makeWith(path, {QStringLiteral("tea")});
+        // Pages start-up never reads: another table of the file.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("notes"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery fill(db);
+            QVERIFY(fill.exec(QStringLiteral("CREATE TABLE tblNotes (Note TEXT)")));
+            QVERIFY(fill.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
+                                             "INSERT INTO tblNotes SELECT printf('note %03d %s', i, hex(zeroblob(100))) FROM n")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("notes"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 pageSize = 4096;
+        QVERIFY(file.size() > 8 * pageSize);
+        QVERIFY(file.seek(file.size() - 3 * pageSize + 8));
+        file.write(QByteArray(pageSize / 2, '\x5a'));
+        file.close();
+        // As if it had passed an hour ago in this very state.
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
+        file.close();
+        const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(path);
+        QVERIFY(stamp && stamp->settled);
+        rememberFilePassingCheck(*stamp);
+        const QString record = mCache.file(QStringLiteral("vestrona/checked-database"));
+        QFile recordFile(record);
+        QVERIFY(recordFile.open(QIODevice::ReadWrite));
+        QVERIFY(recordFile.setFileTime(now.addSecs(-recordAgeSeconds), QFileDevice::FileModificationTime));
+        recordFile.close();
+        h.clock.set(now);
+
+        QVERIFY(h.controller->Form_Load());
+        QCOMPARE(h.rows.messages(), QStringList{"tea"});
+        if (reported) {
+            QTRY_COMPARE_WITH_TIMEOUT(h.reporter.boxes.size(), 1, 10000);
+            const QString shown = h.reporter.boxes.first().text;
+            QVERIFY2(shown.startsWith(QStringLiteral("The reminder database %1 is damaged").arg(path)), qPrintable(shown));
+        } else {
+            QTest::qWait(1500);
+            QVERIFY(h.reporter.boxes.isEmpty());
+        }
+    }
+
+private:
+    TempFolder mCache;
 };
 
 QTEST_MAIN(TestAppController)

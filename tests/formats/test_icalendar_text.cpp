@@ -51,6 +51,7 @@ private slots:
     void readsOtherProgramsShapes_data();
     void readsOtherProgramsShapes();
     void calcurseReadsTheExportAndWritesWhatIsRead();
+    void exportReadsBackUnchanged();
     void refusesZonesThatChangeAllTheTime_data();
     void refusesZonesThatChangeAllTheTime();
 
@@ -167,15 +168,68 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                           "left out Gap: it leaves out single dates (EXDATE)\n"
                           "left out Extra: it adds single dates (RDATE)\n"
                           "left out First: its rule picks numbered weekdays");
-    QTest::newRow("no start, unknown zone, broken line")
+    QTest::newRow("no start, unknown zone; a broken line of nothing a reminder uses")
         << calendar(vevent("SUMMARY:Nothing\r\n") + vevent("DTSTART;TZID=Mars/Olympus:20270101T080000\r\nSUMMARY:Mars\r\n")
                     + vevent("DTSTART:20270101T080000\r\nSUMMARY:Broken\r\nthis line has no colon\r\n")
                     + vevent("DTSTART:20270101T080000\r\nSUMMARY:Fine\r\n"))
-        << QStringLiteral("1|2027-01-01|08:00:00|Fine|\n"
+        << QStringLiteral("1|2027-01-01|08:00:00|Broken|\n1|2027-01-01|08:00:00|Fine|\n"
                           "left out Nothing: it has no start (DTSTART)\n"
-                          "left out Mars: its time zone \"Mars/Olympus\" is unknown\n"
-                          "left out Broken: a line of it cannot be read (Got a data line, but could not find a "
-                          "property name or component begin tag: this line has no colon)");
+                          "left out Mars: its time zone \"Mars/Olympus\" is unknown");
+    const QDateTime berlinNine(QDate(2027, 1, 11), QTime(9, 0), QTimeZone("Europe/Berlin"));
+    QTest::newRow("Google: empty values everywhere, an empty message")
+        << "BEGIN:VCALENDAR\r\nPRODID:-//Google Inc//Google Calendar 70.9054//EN\r\nVERSION:2.0\r\nX-WR-CALNAME:Work\r\n"
+           "X-WR-CALDESC:\r\nX-WR-TIMEZONE:Europe/Berlin\r\n"
+           + vevent("DTSTART:20270111T080000Z\r\nDTEND:20270111T090000Z\r\nCREATED:20261201T000000Z\r\nDESCRIPTION:\r\n"
+                    "LOCATION:\r\nSEQUENCE:0\r\nSTATUS:CONFIRMED\r\nSUMMARY:Review\r\nTRANSP:OPAQUE\r\n")
+           + vevent("DTSTART:20270112T080000Z\r\nDESCRIPTION:\r\nLOCATION:\r\nSUMMARY:\r\n") + "END:VCALENDAR\r\n"
+        << QStringLiteral("1|%1|Review|\n1|%2||")
+               .arg(localText(QDateTime(QDate(2027, 1, 11), QTime(8, 0), QTimeZone::utc())),
+                    localText(QDateTime(QDate(2027, 1, 12), QTime(8, 0), QTimeZone::utc())));
+    QTest::newRow("Outlook: Windows zone name, every weekday")
+        << calendar("BEGIN:VTIMEZONE\r\nTZID:W. Europe Standard Time\r\n"
+                    "BEGIN:STANDARD\r\nDTSTART:16010101T030000\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
+                    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=10\r\nEND:STANDARD\r\n"
+                    "BEGIN:DAYLIGHT\r\nDTSTART:16010101T020000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\n"
+                    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n"
+                    + vevent("DTSTART;TZID=W. Europe Standard Time:20270111T090000\r\n"
+                             "RRULE:FREQ=DAILY;BYDAY=MO,TU,WE,TH,FR\r\nSUMMARY;LANGUAGE=en-US:Stand-up\r\n"
+                             "X-MICROSOFT-CDO-BUSYSTATUS:BUSY\r\nDESCRIPTION:\\n\r\n"))
+        << QStringLiteral("3|%1|Stand-up|Mon,Tue, Wed,Thu,Fri").arg(localText(berlinNine));
+    QTest::newRow("Zimbra: daily on some days, floating")
+        << calendar(vevent("DTSTART:20270112T063000\r\nRRULE:FREQ=DAILY;BYDAY=TU,TH;WKST=MO\r\nSUMMARY:Gym\r\n")
+                    + vevent("DTSTART:20270112T063000\r\nRRULE:FREQ=DAILY;BYDAY=1TU\r\nSUMMARY:Numbered\r\n"))
+        << QStringLiteral("3|2027-01-12|06:30:00|Gym|Tue,Thu\nleft out Numbered: its rule picks numbered weekdays");
+    QTest::newRow("Thunderbird and Apple: to-dos done, events cancelled")
+        << calendar("BEGIN:VTODO\r\nUID:t1\r\nDUE:20270201T120000\r\nSTATUS:NEEDS-ACTION\r\nSUMMARY:Open\r\nEND:VTODO\r\n"
+                    "BEGIN:VTODO\r\nUID:t2\r\nDUE:20270201T120000\r\nSTATUS:COMPLETED\r\n"
+                    "COMPLETED:20270130T100000Z\r\nPERCENT-COMPLETE:100\r\nSUMMARY:Done\r\nEND:VTODO\r\n"
+                    "BEGIN:VTODO\r\nUID:t3\r\nDUE;VALUE=DATE:20270202\r\nCOMPLETED:20270130T100000Z\r\n"
+                    "SUMMARY:Done without status\r\nEND:VTODO\r\n"
+                    + vevent("DTSTART:20270101T080000\r\nSTATUS:CANCELLED\r\nSUMMARY:Called off\r\n"))
+        << QStringLiteral("1|2027-02-01|12:00:00|Open|\n"
+                          "left out Done: it is done (COMPLETED)\n"
+                          "left out Done without status: it is done (COMPLETED)\n"
+                          "left out Called off: it is cancelled (STATUS:CANCELLED)");
+    QTest::newRow("blanks kept, the last second of 9999")
+        << calendar(vevent("DTSTART:99991231T235959\r\nSUMMARY:  Pills, twice \r\n"))
+        << QStringLiteral("1|9999-12-31|23:59:59|  Pills, twice |");
+    QTest::newRow("broken lines of what a reminder is made of")
+        << calendar(vevent("DTSTART:20270101T080000\r\nRRULE FREQ=DAILY\r\nSUMMARY:No colon\r\n")
+                    + vevent("DTSTART:2027-01-01 08:00\r\nSUMMARY:Odd start\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:\r\nSUMMARY:Empty rule\r\n")
+                    + vevent("DTSTART;TZID:20270101T080000\r\nSUMMARY:Zone without name\r\n")
+                    + vevent("DTSTART;VALUE=FOO:20270101T080000\r\nSUMMARY:Odd start type\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nDESCRIPTION;VALUE=BAR:x\r\nSUMMARY:Odd text type\r\n"))
+        << QStringLiteral("1|2027-01-01|08:00:00|Odd text type|\n"
+                          "left out No colon: a line of it cannot be read (Got a data line, but could not find a property "
+                          "name or component begin tag: RRULE FREQ=DAILY)\n"
+                          "left out Odd start: a line of it cannot be read (Can't parse as DATE-TIME value in DTSTART "
+                          "property. Removing entire property: 2027-01-01 08:00)\n"
+                          "left out Empty rule: a line of it cannot be read (No value for RRULE property. Removing "
+                          "entire property:)\n"
+                          "left out Zone without name: a line of it cannot be read (Can't parse parameter name: TZID)\n"
+                          "left out Odd start type: a line of it cannot be read (Invalid VALUE type for property "
+                          "DTSTART: VALUE=FOO)");
 }
 
 void TestICalendarText::readsOtherProgramsShapes()
@@ -183,6 +237,21 @@ void TestICalendarText::readsOtherProgramsShapes()
     QFETCH(QByteArray, file);
     QFETCH(QString, expected);
     QCOMPARE(read(file), expected);
+}
+
+void TestICalendarText::exportReadsBackUnchanged()
+{
+    const QString messages[] = {QStringLiteral("  Pills"), QStringLiteral("Pills  "), QStringLiteral(" \tboth\t "),
+                                QString(), QStringLiteral("one\n  two\n")};
+    for (const QString &message : messages)
+        insert(OptionDaily, QDate(2027, 1, 15), QTime(9, 30), message);
+    // And times at the edges: the last second a reminder holds, and one
+    // that daylight saving skips in Berlin and New York.
+    insert(OptionOnce, QDate(9999, 12, 31), QTime(23, 59, 59), QStringLiteral("last"));
+    insert(OptionOnce, QDate(2027, 3, 28), QTime(2, 30), QStringLiteral("skipped in Berlin"));
+    insert(OptionOnce, QDate(2027, 3, 14), QTime(2, 30), QStringLiteral("skipped in New York"));
+    const QStringList before = rows();
+    QCOMPARE(read(exported()), before.join(QLatin1Char('\n')));
 }
 
 // calcurse holds no line breaks in a message, so only one-line messages go

@@ -32,6 +32,7 @@ public:
     QString cliPath() const;
     QString configFolder() const { return mConfig.path(); }
     QString dataFolder() const { return mData.path(); }
+    QString cacheFolder() const { return mCache.path(); }
 
     // The environment the copies run in: the caller's, with the settings,
     // data and cache folders pointed here and the real display platform for

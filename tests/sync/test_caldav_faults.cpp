@@ -3,6 +3,7 @@
 // huge answer is cut off instead of held.
 
 #include "sync/HttpCalDavCollection.h"
+#include "tests/support/PeakMemory.h"
 #include "tests/support/FaultServer.h"
 #include "tests/sync/CalDavCalls.h"
 
@@ -17,18 +18,6 @@ using Kind = CalDavFailure::Kind;
 namespace {
 
 const QString password = QStringLiteral("s3cret-Pa55");
-
-// The most memory this process has held so far, in kB (VmHWM).
-qint64 peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
 
 } // namespace
 
