@@ -149,6 +149,16 @@ public:
         mTimes.answered = true;
         return form.outcome();
     }
+    void answer(Outcome outcome) override
+    {
+        if (mForm && outcome != Outcome::Closed)
+            (outcome == Outcome::Snooze ? mForm->PushButton1 : mForm->PushButton2)->click();
+    }
+    void bringToFront() override
+    {
+        if (mForm)
+            mForm->raise();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

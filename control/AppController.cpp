@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 #include "control/BackgroundNotice.h"
+#include "control/NotifyingPopup.h"
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
 #include "core/ErrorTrap.h"
@@ -9,6 +10,7 @@
 #include "database/DatabaseWatcher.h"
 #include "database/Statements.h"
 #include "formats/ReminderListText.h"
+#include "notify/SleepWatch.h"
 #include "scheduler/AlarmScheduler.h"
 
 #include <QFileInfo>
@@ -23,8 +25,9 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
       mContext(context),
       mViews(views),
       mConn(context.regional),
+      mPopup(std::make_unique<NotifyingPopup>(context.popup, context.notifier)),
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
-                                                  context.clock, context.sound, context.popup, views.countdown,
+                                                  context.clock, context.sound, *mPopup, views.countdown,
                                                   views.missed)),
       mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
 {
@@ -42,6 +45,8 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
     mOpenRetry->setSingleShot(true);
     mOpenRetry->setInterval(1000);
     connect(mOpenRetry, &QTimer::timeout, this, &AppController::openDatabaseAgain);
+    if (context.sleep)
+        connect(context.sleep, &SleepWatch::resumed, mScheduler.get(), &AlarmScheduler::tickNow);
 }
 
 AppController::~AppController() = default;

@@ -18,6 +18,7 @@ class CountdownView;
 class DatabaseWatcher;
 class ErrorTrap;
 class MissedReport;
+class NotifyingPopup;
 class ReminderRows;
 class StartUpView;
 class Syncer;
@@ -93,6 +94,8 @@ private:
     ControlContext mContext;
     ControlViews mViews;
     Connection mConn;
+    // Before the scheduler, which shows it.
+    std::unique_ptr<NotifyingPopup> mPopup;
     std::unique_ptr<AlarmScheduler> mScheduler;
     std::unique_ptr<DatabaseWatcher> mWatcher;
     // In this order: the scheduler uses the syncer.

@@ -108,6 +108,8 @@ private:
     void createCountdownFrame();
     void createReminderList();
     void createReminderButtons();
+    // "Set Date Format", "Calendar sync…" and "Quit" along the bottom.
+    void createProgramButtons();
     void createTrayPresence();
     // The tray menu's "Quit": the same shutdown as closing the window.
     void quitFromTray();
@@ -144,6 +146,8 @@ private:
     QPushButton *PushButton7 = nullptr;
     QPushButton *PushButton8 = nullptr;
     QPushButton *PushButton9 = nullptr;
+    QPushButton *PushButton10 = nullptr;
+    QPushButton *PushButton11 = nullptr;
 };
 
 } // namespace vestrona

@@ -91,8 +91,29 @@ AlarmPopup::Outcome Form2Popup::showModal(const QString &message)
 {
     Form2 form(mProgramFolder, mReporter);
     form.setMessage(message);
+    mShown = &form;
     form.exec();
+    mShown = nullptr;
     return form.outcome();
+}
+
+void Form2Popup::answer(Outcome outcome)
+{
+    if (!mShown)
+        return;
+    if (outcome == Outcome::Snooze)
+        mShown->PushButton1->click();
+    else if (outcome == Outcome::Stop)
+        mShown->PushButton2->click();
+}
+
+void Form2Popup::bringToFront()
+{
+    if (!mShown)
+        return;
+    mShown->show();
+    mShown->raise();
+    mShown->activateWindow();
 }
 
 } // namespace vestrona
