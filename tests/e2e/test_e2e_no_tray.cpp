@@ -6,7 +6,6 @@
 #include "tests/e2e/Desktop.h"
 
 #include <QProcess>
-#include <QSettings>
 #include <QTest>
 
 using namespace vestrona::e2e;
@@ -121,11 +120,7 @@ private slots:
     {
         ProgramFolder folder;
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
-        {
-            QSettings settings(folder.configFolder() + QStringLiteral("/Tolvane.ini"), QSettings::IniFormat);
-            settings.setValue(QStringLiteral("Vestrona/Windows Startup"), QStringLiteral("On"));
-            settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
-        }
+        folder.startIntoTray();
         RunningProgram program(folder);
         const QString window = mainWindowOf(program);
         QVERIFY2(!window.isEmpty(), qPrintable(QStringLiteral("the window is neither shown nor in the task bar; ")

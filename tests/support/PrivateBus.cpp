@@ -1,18 +1,10 @@
 #include "tests/support/PrivateBus.h"
 
-#include <QDBusInterface>
-#include <QDBusReply>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUuid>
 
 namespace vestrona::test {
-
-namespace {
-
-const QString kControlInterface = QStringLiteral("example.tolvane.StandIn");
-
-} // namespace
 
 PrivateBus::PrivateBus() : mConnectionName(QStringLiteral("private-bus-") + QUuid::createUuid().toString())
 {
@@ -44,31 +36,43 @@ void PrivateBus::addTo(QProcessEnvironment &environment) const
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), mAddress);
 }
 
-NotificationStandIn::NotificationStandIn(const PrivateBus &bus, const QStringList &options)
-    : mBus(bus.connection())
+StandInService::StandInService(const PrivateBus &bus, const QString &script, const QString &serviceName,
+                               const QStringList &options)
+    : mBus(bus.connection()), mServiceName(serviceName)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     bus.addTo(environment);
     mProcess.setProcessEnvironment(environment);
-    mProcess.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(VESTRONA_NOTIFICATION_SERVICE)} + options);
-    if (!mProcess.waitForStarted(5000) || !mProcess.waitForReadyRead(10000)
-        || !mProcess.readLine().startsWith("ready"))
-        mError = QStringLiteral("the stand-in notification service did not start: ")
-            + QString::fromLocal8Bit(mProcess.readAllStandardError());
+    mProcess.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + options);
+    if (!mProcess.waitForStarted(5000) || !mProcess.waitForReadyRead(10000) || !mProcess.readLine().startsWith("ready"))
+        mError = QStringLiteral("the stand-in for %1 did not start: %2")
+                     .arg(serviceName, QString::fromLocal8Bit(mProcess.readAllStandardError()));
 }
 
-NotificationStandIn::~NotificationStandIn()
+StandInService::~StandInService()
 {
     mProcess.kill();
     mProcess.waitForFinished(5000);
 }
 
+QDBusMessage StandInService::call(const QString &method, const QVariantList &arguments) const
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(mServiceName, QStringLiteral("/standin"),
+                                                          QStringLiteral("example.tolvane.StandIn"), method);
+    message.setArguments(arguments);
+    return mBus.call(message, QDBus::Block, 10000);
+}
+
+NotificationStandIn::NotificationStandIn(const PrivateBus &bus, const QStringList &options)
+    : mService(bus, QStringLiteral(VESTRONA_NOTIFICATION_SERVICE), QStringLiteral("org.freedesktop.Notifications"),
+               options)
+{
+}
+
 QJsonArray NotificationStandIn::calls() const
 {
-    QDBusInterface control(QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/standin"),
-                           kControlInterface, mBus);
-    const QDBusReply<QString> reply = control.call(QStringLiteral("Calls"));
-    return QJsonDocument::fromJson(reply.value().toUtf8()).array();
+    const QDBusMessage reply = mService.call(QStringLiteral("Calls"));
+    return QJsonDocument::fromJson(reply.arguments().value(0).toString().toUtf8()).array();
 }
 
 QJsonArray NotificationStandIn::callsOf(const QString &method) const
@@ -82,16 +86,40 @@ QJsonArray NotificationStandIn::callsOf(const QString &method) const
 
 bool NotificationStandIn::invoke(uint id, const QString &key) const
 {
-    QDBusInterface control(QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/standin"),
-                           kControlInterface, mBus);
-    return control.call(QStringLiteral("Invoke"), id, key).type() == QDBusMessage::ReplyMessage;
+    return mService.call(QStringLiteral("Invoke"), {id, key}).type() == QDBusMessage::ReplyMessage;
 }
 
 bool NotificationStandIn::dismiss(uint id) const
 {
-    QDBusInterface control(QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/standin"),
-                           kControlInterface, mBus);
-    return control.call(QStringLiteral("Dismiss"), id).type() == QDBusMessage::ReplyMessage;
+    return mService.call(QStringLiteral("Dismiss"), {id}).type() == QDBusMessage::ReplyMessage;
+}
+
+StatusNotifierHostStandIn::StatusNotifierHostStandIn(const PrivateBus &bus)
+    : mService(bus, QStringLiteral(VESTRONA_STATUS_NOTIFIER_HOST), QStringLiteral("org.kde.StatusNotifierWatcher"), {})
+{
+}
+
+QStringList StatusNotifierHostStandIn::items() const
+{
+    return mService.call(QStringLiteral("Items")).arguments().value(0).toStringList();
+}
+
+QString StatusNotifierHostStandIn::tip(const QString &item) const
+{
+    const QJsonObject tip =
+        QJsonDocument::fromJson(mService.call(QStringLiteral("Tip"), {item}).arguments().value(0).toString().toUtf8())
+            .object();
+    return tip.value(QStringLiteral("title")).toString() + QLatin1Char('\n') + tip.value(QStringLiteral("text")).toString();
+}
+
+QStringList StatusNotifierHostStandIn::menu(const QString &item) const
+{
+    return mService.call(QStringLiteral("Menu"), {item}).arguments().value(0).toStringList();
+}
+
+bool StatusNotifierHostStandIn::click(const QString &item, const QString &label) const
+{
+    return mService.call(QStringLiteral("Click"), {item, label}).arguments().value(0).toBool();
 }
 
 } // namespace vestrona::test

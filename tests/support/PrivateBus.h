@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QJsonArray>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 namespace vestrona::test {
 
@@ -33,17 +35,36 @@ private:
     QString mConnectionName;
 };
 
-// tests/support/notification_service.py on a private bus: what the program
-// sent to the desktop's notifications, and the user's clicks on them.
+// A stand-in for a desktop service: a python3-dbus script from
+// tests/support on a private bus, which owns `serviceName` and takes the
+// test's calls at /standin (interface example.tolvane.StandIn).
+class StandInService {
+public:
+    StandInService(const PrivateBus &bus, const QString &script, const QString &serviceName,
+                   const QStringList &options);
+    ~StandInService();
+    StandInService(const StandInService &) = delete;
+    StandInService &operator=(const StandInService &) = delete;
+
+    QString error() const { return mError; }
+    // One of the stand-in's methods; an error reply when it failed.
+    QDBusMessage call(const QString &method, const QVariantList &arguments = {}) const;
+
+private:
+    QDBusConnection mBus;
+    QString mServiceName;
+    QProcess mProcess;
+    QString mError;
+};
+
+// tests/support/notification_service.py: what the program sent to the
+// desktop's notifications, and the user's clicks on them.
 class NotificationStandIn {
 public:
     // `options`: "--no-actions", "--markup".
     explicit NotificationStandIn(const PrivateBus &bus, const QStringList &options = {});
-    ~NotificationStandIn();
-    NotificationStandIn(const NotificationStandIn &) = delete;
-    NotificationStandIn &operator=(const NotificationStandIn &) = delete;
 
-    QString error() const { return mError; }
+    QString error() const { return mService.error(); }
     // Every call so far, oldest first: objects with "method" and the call's
     // arguments by name; hints as {name: [D-Bus type, value]}.
     QJsonArray calls() const;
@@ -54,9 +75,27 @@ public:
     bool dismiss(uint id) const;
 
 private:
-    QDBusConnection mBus;
-    QProcess mProcess;
-    QString mError;
+    StandInService mService;
+};
+
+// tests/support/status_notifier_host.py: a panel that shows tray icons
+// as StatusNotifierItems, and the user's clicks in their menus.
+class StatusNotifierHostStandIn {
+public:
+    explicit StatusNotifierHostStandIn(const PrivateBus &bus);
+
+    QString error() const { return mService.error(); }
+    // The bus names of the items registered so far.
+    QStringList items() const;
+    // The item's tooltip, title and text on one line each.
+    QString tip(const QString &item) const;
+    // The labels of the item's menu, top to bottom.
+    QStringList menu(const QString &item) const;
+    // Clicks the menu entry with that label; false when there is none.
+    bool click(const QString &item, const QString &label) const;
+
+private:
+    StandInService mService;
 };
 
 } // namespace vestrona::test

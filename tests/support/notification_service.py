@@ -5,12 +5,14 @@ It owns org.freedesktop.Notifications and keeps every call it gets. The test
 reads them and plays the user's part through the interface
 example.tolvane.StandIn at /standin: Calls() gives the calls as JSON,
 Invoke(id, action) clicks a button, Dismiss(id) closes a notification the
-way a user's click on its close box does. Arguments: --no-actions leaves
+way a user's click on its close box does; a Notify call notes when it came
+(at_ms, milliseconds since the epoch). Arguments: --no-actions leaves
 "actions" out of the capabilities, --markup adds "body-markup". Prints
 "ready" once the name is taken.
 """
 import json
 import sys
+import time
 
 import dbus
 import dbus.service
@@ -56,7 +58,8 @@ class Notifications(dbus.service.Object):
     def Notify(self, app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout):
         self.last_id += 1
         self.open.add(self.last_id)
-        self.calls.append({"method": "Notify", "id": self.last_id, "app_name": plain(app_name),
+        self.calls.append({"method": "Notify", "id": self.last_id, "at_ms": time.time() * 1000,
+                           "app_name": plain(app_name),
                            "replaces_id": int(replaces_id), "app_icon": plain(app_icon),
                            "summary": plain(summary), "body": plain(body), "actions": plain(actions),
                            "hints": plain(hints), "expire_timeout": int(expire_timeout)})
