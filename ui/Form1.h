@@ -96,7 +96,7 @@ public:
     void setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Timing timing = {});
     // Null without a syncer.
     SyncScheduler *syncScheduler();
-    // The "Calendar sync" dialog once the tray menu opened it, else null.
+    // The "Calendar sync" dialog once the tray menu or the window opened it, else null.
     SyncDialog *syncDialog() { return mSyncDialog.get(); }
 
 protected:
@@ -113,7 +113,7 @@ private:
     void createTrayPresence();
     // The tray menu's "Quit": the same shutdown as closing the window.
     void quitFromTray();
-    // The tray menu's "Calendar sync…"; a second time raises the open one.
+    // "Calendar sync…" in the tray menu or on the window; a second time raises the open one.
     void openSyncDialog();
     void Form_Resize();
     void Form_QueryUnload();
