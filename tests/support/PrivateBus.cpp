@@ -1,5 +1,6 @@
 #include "tests/support/PrivateBus.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUuid>
@@ -8,8 +9,22 @@ namespace vestrona::test {
 
 PrivateBus::PrivateBus() : mConnectionName(QStringLiteral("private-bus-") + QUuid::createUuid().toString())
 {
-    mDaemon.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+    // A session bus without the system's service folders.
+    const QString config = mFolder.file(QStringLiteral("bus.conf"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                      " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                      "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>"
+                      "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                      "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
+               < 0) {
+        mError = QStringLiteral("no bus configuration could be written to ") + config;
+        return;
+    }
+    file.close();
+    mDaemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                                                  QStringLiteral("--print-address")});
     if (!mDaemon.waitForStarted(5000) || !mDaemon.waitForReadyRead(5000)) {
         mError = QStringLiteral("dbus-daemon did not start: ") + QString::fromLocal8Bit(mDaemon.readAllStandardError());
         return;

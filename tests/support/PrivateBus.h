@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QJsonArray>
@@ -12,7 +14,8 @@
 namespace vestrona::test {
 
 // A D-Bus daemon of the test's own, so that no desktop's services answer
-// and none see the test. It ends with this object.
+// and none see the test: it starts no service by itself, as a session bus
+// would start an installed notification daemon. It ends with this object.
 class PrivateBus {
 public:
     PrivateBus();
@@ -29,6 +32,7 @@ public:
     void addTo(QProcessEnvironment &environment) const;
 
 private:
+    TempFolder mFolder;
     QProcess mDaemon;
     QString mAddress;
     QString mError;
