@@ -35,6 +35,16 @@ QJsonObject waitForNotify(const NotificationStandIn &service, int count = 1)
     return calls.size() == count ? calls.last().toObject() : QJsonObject();
 }
 
+// The client on a bus of its own with the stand-in service.
+struct Desktop {
+    explicit Desktop(const QStringList &serviceOptions = {}) : service(bus, serviceOptions) {}
+    QString error() const { return bus.error() + service.error(); }
+
+    PrivateBus bus;
+    NotificationStandIn service;
+    DBusNotifications notifications{identity(), bus.connection()};
+};
+
 QJsonArray hint(const QJsonObject &notify, const char *name)
 {
     return notify.value(QStringLiteral("hints")).toObject().value(QString::fromLatin1(name)).toArray();
@@ -74,11 +84,9 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, body);
         QFETCH(QStringList, actions);
-        PrivateBus bus;
-        QVERIFY2(bus.error().isEmpty(), qPrintable(bus.error()));
-        NotificationStandIn service(bus, options);
-        QVERIFY2(service.error().isEmpty(), qPrintable(service.error()));
-        DBusNotifications notifications(identity(), bus.connection());
+        Desktop desktop(options);
+        QVERIFY2(desktop.error().isEmpty(), qPrintable(desktop.error()));
+        auto &[bus, service, notifications] = desktop;
 
         QVERIFY(notifications.showAlarm(message) != 0);
 
@@ -109,11 +117,9 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(Action, action);
-        PrivateBus bus;
-        QVERIFY2(bus.error().isEmpty(), qPrintable(bus.error()));
-        NotificationStandIn service(bus);
-        QVERIFY2(service.error().isEmpty(), qPrintable(service.error()));
-        DBusNotifications notifications(identity(), bus.connection());
+        Desktop desktop;
+        QVERIFY2(desktop.error().isEmpty(), qPrintable(desktop.error()));
+        auto &[bus, service, notifications] = desktop;
         QSignalSpy told(&notifications, &AlarmNotifier::actionInvoked);
         // Someone else's notification on the same service answers nothing.
         notifications.showNotice(QStringLiteral("1 reminder was missed"));
@@ -143,11 +149,9 @@ private slots:
     void withdrawnOrDismissed()
     {
         QFETCH(QString, when);
-        PrivateBus bus;
-        QVERIFY2(bus.error().isEmpty(), qPrintable(bus.error()));
-        NotificationStandIn service(bus);
-        QVERIFY2(service.error().isEmpty(), qPrintable(service.error()));
-        DBusNotifications notifications(identity(), bus.connection());
+        Desktop desktop;
+        QVERIFY2(desktop.error().isEmpty(), qPrintable(desktop.error()));
+        auto &[bus, service, notifications] = desktop;
         QSignalSpy told(&notifications, &AlarmNotifier::actionInvoked);
         const quint32 ticket = notifications.showAlarm(QStringLiteral("Tea"));
         if (when == QLatin1String("withdrawn at once"))
@@ -174,11 +178,9 @@ private slots:
     // A notice says its words with the service's own timing and no buttons.
     void noticeIsPlain()
     {
-        PrivateBus bus;
-        QVERIFY2(bus.error().isEmpty(), qPrintable(bus.error()));
-        NotificationStandIn service(bus);
-        QVERIFY2(service.error().isEmpty(), qPrintable(service.error()));
-        DBusNotifications notifications(identity(), bus.connection());
+        Desktop desktop;
+        QVERIFY2(desktop.error().isEmpty(), qPrintable(desktop.error()));
+        auto &[bus, service, notifications] = desktop;
 
         notifications.showNotice(QStringLiteral("2 reminders were missed while Vestrona was not running"));
 
