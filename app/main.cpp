@@ -14,6 +14,8 @@
 #include "sync/AccountSyncer.h"
 #include "sync/PasswordStore.h"
 #include "app/SingleInstance.h"
+#include "notify/DBusNotifications.h"
+#include "notify/SleepWatch.h"
 
 #include <QApplication>
 
@@ -66,7 +68,11 @@ int main(int argc, char *argv[])
     Form2Popup popup(programFolder, reporter);
     QtFileDialogs fileDialogs;
     KeychainPasswordStore passwords;
-    const AppContext context{{RegionalSettings::system(), reporter, settings, clock, sound, popup, data},
+    DBusNotifications notifications({QStringLiteral("Vestrona"), QStringLiteral(VESTRONA_APP_ID),
+                                     QStringLiteral(VESTRONA_APP_ID)});
+    SleepWatch sleep;
+    const AppContext context{{RegionalSettings::system(), reporter, settings, clock, sound, popup, data,
+                              &notifications, &sleep},
                              programFolder, QCoreApplication::applicationFilePath(), configFolder,
                              [] { return std::make_unique<QtTrayBackend>(); },
                              fileDialogs, passwords};

@@ -1,7 +1,9 @@
 // How late the alarm is: the real scheduler, the real pop-up Form2 and the
-// real media player on the X display and the sound server, the system clock,
-// and a reminder due at a whole second. Each pop-up is answered "Stop"
-// automatically. Prints "name value" lines for ./bench.
+// real media player on the X display and the sound server, the real
+// notification client talking to the tests' stand-in notification service
+// on a D-Bus daemon of the bench's own, the system clock, and a reminder due
+// at a whole second. Each pop-up is answered "Stop" automatically. Prints
+// "name value" lines for ./bench.
 //
 // The sound's start is when the first audible samples after play() reach
 // the sound server's default sink; the first alarm of the run is reported
@@ -17,10 +19,17 @@
 #include "ui/MediaSoundPlayer.h"
 #include "database/Connection.h"
 #include "config/Settings.h"
+#include "control/NotifyingPopup.h"
 #include "database/Statements.h"
+#include "notify/DBusNotifications.h"
 
 #include <QApplication>
+#include <QDBusInterface>
+#include <QDBusReply>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -149,6 +158,16 @@ public:
         mTimes.answered = true;
         return form.outcome();
     }
+    void answer(Outcome outcome) override
+    {
+        if (mForm && outcome != Outcome::Closed)
+            (outcome == Outcome::Snooze ? mForm->PushButton1 : mForm->PushButton2)->click();
+    }
+    void bringToFront() override
+    {
+        if (mForm)
+            mForm->raise();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -169,6 +188,54 @@ private:
     Reporter &mReporter;
     AlarmTimes &mTimes;
     Form2 *mForm = nullptr;
+};
+
+// A D-Bus daemon of the bench's own with the stand-in notification service
+// on it; the service notes when each Notify call came.
+class NotificationService {
+public:
+    NotificationService()
+    {
+        mDaemon.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        if (!mDaemon.waitForReadyRead(5000))
+            return;
+        const QString address = QString::fromLocal8Bit(mDaemon.readLine()).trimmed();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        mService.setProcessEnvironment(environment);
+        mService.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(VESTRONA_NOTIFICATION_SERVICE)});
+        if (!mService.waitForReadyRead(10000))
+            return;
+        mBus = QDBusConnection::connectToBus(address, QStringLiteral("bench"));
+    }
+    ~NotificationService()
+    {
+        for (QProcess *process : {&mService, &mDaemon}) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+    bool isRunning() const { return mBus.isConnected(); }
+    QDBusConnection bus() const { return mBus; }
+    // When the notification with `body` came, in milliseconds since the epoch.
+    std::optional<double> notifiedAt(const QString &body) const
+    {
+        QDBusInterface control(QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/standin"),
+                               QStringLiteral("example.tolvane.StandIn"), mBus);
+        const QDBusReply<QString> calls = control.call(QStringLiteral("Calls"));
+        for (const QJsonValue call : QJsonDocument::fromJson(calls.value().toUtf8()).array()) {
+            const QJsonObject fields = call.toObject();
+            if (fields.value(QStringLiteral("body")).toString() == body)
+                return fields.value(QStringLiteral("at_ms")).toDouble();
+        }
+        return std::nullopt;
+    }
+
+private:
+    QProcess mDaemon;
+    QProcess mService;
+    QDBusConnection mBus{QStringLiteral("none")};
 };
 
 // Each alarm is due in the future when it is added: nothing is ever missed.
@@ -214,13 +281,22 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_alarm: parec records nothing from the sound server\n");
         return 1;
     }
-    TimingPopup popup(folder.path(), reporter, times);
+    NotificationService service;
+    if (!service.isRunning()) {
+        std::fprintf(stderr, "bench_alarm: the stand-in notification service did not start\n");
+        return 1;
+    }
+    DBusNotifications notifications({QStringLiteral("Vestrona"), QStringLiteral(VESTRONA_APP_ID),
+                                      QStringLiteral(VESTRONA_APP_ID)},
+                                     service.bus());
+    TimingPopup timingPopup(folder.path(), reporter, times);
+    NotifyingPopup popup(timingPopup, &notifications);
     BenchView view(QStringLiteral(VESTRONA_ALARM_SOUND));
     NoMissedReport missed;
     AlarmScheduler scheduler(conn, settings, regional, reporter, clock, sound, popup, view, missed);
     scheduler.startCountdown();
 
-    std::vector<double> shownLate, soundLate, playLate;
+    std::vector<double> shownLate, soundLate, playLate, notifiedLate;
     for (int i = 0; i < alarms; ++i) {
         // The next whole second plus one: the countdown has a full tick first.
         QDateTime due = QDateTime::currentDateTime().addSecs(2);
@@ -248,10 +324,18 @@ int main(int argc, char **argv)
         playLate.push_back(*times.playReturned - dueMs);
         if (times.soundStarted)
             soundLate.push_back(*times.soundStarted - dueMs);
+        const std::optional<double> notified = service.notifiedAt(v.message);
+        if (!notified) {
+            std::fprintf(stderr, "bench_alarm: alarm %d sent no notification\n", i + 1);
+            return 1;
+        }
+        notifiedLate.push_back(*notified - dueMs);
     }
     std::printf("alarm_popup_median_ms %.1f\n", bench::median(shownLate));
     std::printf("alarm_popup_worst_ms %.1f\n", worst(shownLate));
     std::printf("alarm_play_call_median_ms %.1f\n", bench::median(playLate));
+    std::printf("alarm_notification_median_ms %.1f\n", bench::median(notifiedLate));
+    std::printf("alarm_notification_worst_ms %.1f\n", worst(notifiedLate));
     if (soundLate.size() != shownLate.size()) {
         std::fprintf(stderr, "bench_alarm: the sound started in only %zu of %zu alarms\n", soundLate.size(), shownLate.size());
         return 0;

@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 #include "control/BackgroundNotice.h"
+#include "control/NotifyingPopup.h"
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
 #include "core/Clock.h"
@@ -12,6 +13,7 @@
 #include "database/DatabaseWatcher.h"
 #include "database/Statements.h"
 #include "formats/ReminderListText.h"
+#include "notify/SleepWatch.h"
 #include "scheduler/AlarmScheduler.h"
 
 #include <QFileInfo>
@@ -33,8 +35,9 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
       mContext(context),
       mViews(views),
       mConn(context.regional),
+      mPopup(std::make_unique<NotifyingPopup>(context.popup, context.notifier)),
       mScheduler(std::make_unique<AlarmScheduler>(mConn, context.settings, mContext.regional, context.reporter,
-                                                  context.clock, context.sound, context.popup, views.countdown,
+                                                  context.clock, context.sound, *mPopup, views.countdown,
                                                   views.missed)),
       mWatcher(std::make_unique<DatabaseWatcher>(mConn, context.clock))
 {
@@ -60,6 +63,8 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
     mPageCheckTimer = new QTimer(this);
     mPageCheckTimer->setInterval(3600 * 1000);
     connect(mPageCheckTimer, &QTimer::timeout, this, &AppController::checkPagesWhenDue);
+    if (context.sleep)
+        connect(context.sleep, &SleepWatch::resumed, mScheduler.get(), &AlarmScheduler::tickNow);
 }
 
 AppController::~AppController() = default;

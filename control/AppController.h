@@ -19,6 +19,7 @@ class CountdownView;
 class DatabaseWatcher;
 class ErrorTrap;
 class MissedReport;
+class NotifyingPopup;
 class ReminderRows;
 class StartUpView;
 class Syncer;
@@ -97,6 +98,8 @@ private:
     ControlContext mContext;
     ControlViews mViews;
     Connection mConn;
+    // Before the scheduler, which shows it.
+    std::unique_ptr<NotifyingPopup> mPopup;
     std::unique_ptr<AlarmScheduler> mScheduler;
     std::unique_ptr<DatabaseWatcher> mWatcher;
     // In this order: the scheduler uses the syncer.

@@ -5,10 +5,12 @@
 
 namespace vestrona {
 
+class AlarmNotifier;
 class AlarmPopup;
 class Clock;
 class Reporter;
 class SettingsStore;
+class SleepWatch;
 class SoundPlayer;
 
 // What the controller takes from outside: the program's pieces that are no
@@ -21,6 +23,10 @@ struct ControlContext {
     SoundPlayer &sound;
     AlarmPopup &popup;
     DataFiles data; // the reminder database and the default alarm sound
+    // The desktop's notifications beside the pop-up; none without.
+    AlarmNotifier *notifier = nullptr;
+    // Wake-ups from a suspend; none without.
+    SleepWatch *sleep = nullptr;
 };
 
 } // namespace vestrona

@@ -14,6 +14,12 @@ public:
     // Returns only when the pop-up has closed. Closed means neither button
     // was pressed (Esc, the window manager's close).
     virtual Outcome showModal(const QString &message) = 0;
+    // An answer given elsewhere (the desktop's notification): the pop-up
+    // shown now closes exactly as its button would close it. Nothing when
+    // none is shown.
+    virtual void answer(Outcome outcome) = 0;
+    // Brings the pop-up shown now to the front, as far as the desktop lets it.
+    virtual void bringToFront() = 0;
 };
 
 } // namespace vestrona

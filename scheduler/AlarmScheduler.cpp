@@ -107,6 +107,7 @@ void AlarmScheduler::selectNext(Choose &&choose)
         mAlarmText = std::move(choice.alarmText);
         mAlarmDue = std::move(choice.due);
     });
+    emit nextChosen();
 }
 
 void AlarmScheduler::startCountdown()
@@ -217,6 +218,17 @@ void AlarmScheduler::tickTimer1()
     trap(108, [&] { setTimer1Enabled(false); });
     catchUp(now.addSecs(-kRingGraceSeconds));
     raiseAlarms(trap, 110);
+}
+
+void AlarmScheduler::tickNow()
+{
+    // Only a timer armed for its next tick is brought forward: during a
+    // tick (which lets events run) the single shot is not armed, and that
+    // tick reads the clock anyway.
+    if (mTimer1Enabled && Timer1.isActive())
+        Timer1.start(0);
+    if (mTimer2Enabled && Timer2.isActive())
+        Timer2.start(0);
 }
 
 void AlarmScheduler::tickTimer2()

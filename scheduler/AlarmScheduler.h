@@ -74,6 +74,9 @@ public:
 
     void tickTimer1();
     void tickTimer2();
+    // The machine woke from a suspend: the running timer ticks at once, so
+    // what fell due meanwhile rings, or is listed, without waiting for it.
+    void tickNow();
 
     const QString &alarmTime() const { return mAlarmTime; }
     const QString &alarmText() const { return mAlarmText; }
@@ -84,6 +87,11 @@ public:
     bool Snoozed() const { return mSnoozed; }
     bool isTimer1Enabled() const { return mTimer1Enabled; }
     bool isTimer2Enabled() const { return mTimer2Enabled; }
+
+signals:
+    // GetLatestReminder has chosen: alarmText() and alarmTime() are the next
+    // reminder's, or empty when none is due.
+    void nextChosen();
 
 private:
     // An alarm waiting in line to ring.

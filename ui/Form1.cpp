@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "control/AppController.h"
+#include "control/NextReminderTip.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "core/ProgressIdleText.h"
@@ -54,7 +55,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createReminderButtons();
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
-    PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
+    createProgramButtons();
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -62,9 +63,11 @@ Form1::Form1(const AppContext &context, QWidget *parent)
         mContext, ReminderListAccess{mController->conn(), *this, [this] { return selectedReminder(); },
                                      [this] { listReminders(); }, [this] { GetLatestReminder(); },
                                      [this] { mController->noteLocalChange(); }, *this});
-    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
     connect(mOptions, &OptionsPanel::intervalChosen, this,
             [this](int row) { mController->scheduler().intervalRowClicked(row); });
+    connect(&mController->scheduler(), &AlarmScheduler::nextChosen, this, [this] {
+        tray().setTrayTip(nextReminderTip(scheduler().alarmText(), scheduler().alarmTime()));
+    });
 }
 
 Form1::~Form1() = default;
@@ -123,9 +126,20 @@ void Form1::createReminderButtons()
     connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
 }
 
+void Form1::createProgramButtons()
+{
+    PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 2520, 405));
+    // What the tray menu offers is here too: many desktops show no tray.
+    PushButton10 = addButton(this, "PushButton10", "Calendar sync…", twips(2760, 8610, 2520, 405));
+    PushButton11 = addButton(this, "PushButton11", "Quit", twips(5400, 8610, 2520, 405));
+    connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
+    connect(PushButton10, &QPushButton::clicked, this, &Form1::openSyncDialog);
+    connect(PushButton11, &QPushButton::clicked, this, &Form1::close);
+}
+
 void Form1::createTrayPresence()
 {
-    mTrayPresence = new TrayPresence(mContext.makeTrayBackend(), *this);
+    mTrayPresence = new TrayPresence(mContext.makeTrayBackend(), *this, mContext.notifier);
     connect(mTrayPresence, &TrayPresence::showRequested, this, &Form1::bringToFront);
     connect(mTrayPresence, &TrayPresence::syncRequested, this, &Form1::openSyncDialog);
     connect(mTrayPresence, &TrayPresence::quitRequested, this, &Form1::quitFromTray);

@@ -96,7 +96,7 @@ public:
     void setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Timing timing = {});
     // Null without a syncer.
     SyncScheduler *syncScheduler();
-    // The "Calendar sync" dialog once the tray menu opened it, else null.
+    // The "Calendar sync" dialog once the tray menu or the window opened it, else null.
     SyncDialog *syncDialog() { return mSyncDialog.get(); }
 
 protected:
@@ -108,10 +108,12 @@ private:
     void createCountdownFrame();
     void createReminderList();
     void createReminderButtons();
+    // "Set Date Format", "Calendar sync…" and "Quit" along the bottom.
+    void createProgramButtons();
     void createTrayPresence();
     // The tray menu's "Quit": the same shutdown as closing the window.
     void quitFromTray();
-    // The tray menu's "Calendar sync…"; a second time raises the open one.
+    // "Calendar sync…" in the tray menu or on the window; a second time raises the open one.
     void openSyncDialog();
     void Form_Resize();
     void Form_QueryUnload();
@@ -144,6 +146,8 @@ private:
     QPushButton *PushButton7 = nullptr;
     QPushButton *PushButton8 = nullptr;
     QPushButton *PushButton9 = nullptr;
+    QPushButton *PushButton10 = nullptr;
+    QPushButton *PushButton11 = nullptr;
 };
 
 } // namespace vestrona

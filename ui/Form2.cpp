@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace vestrona {
 
@@ -91,8 +92,33 @@ AlarmPopup::Outcome Form2Popup::showModal(const QString &message)
 {
     Form2 form(mProgramFolder, mReporter);
     form.setMessage(message);
+    mShown = &form;
+    // Where the window manager does not put it in front by itself (Wayland
+    // lets no window do that), asking once it is shown is as far as a
+    // program may go; the compositor decides.
+    QTimer::singleShot(0, &form, [this] { bringToFront(); });
     form.exec();
+    mShown = nullptr;
     return form.outcome();
+}
+
+void Form2Popup::answer(Outcome outcome)
+{
+    if (!mShown)
+        return;
+    if (outcome == Outcome::Snooze)
+        mShown->PushButton1->click();
+    else if (outcome == Outcome::Stop)
+        mShown->PushButton2->click();
+}
+
+void Form2Popup::bringToFront()
+{
+    if (!mShown)
+        return;
+    mShown->show();
+    mShown->raise();
+    mShown->activateWindow();
 }
 
 } // namespace vestrona

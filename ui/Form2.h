@@ -45,10 +45,14 @@ public:
     Form2Popup(QString programFolder, Reporter &reporter);
 
     Outcome showModal(const QString &message) override;
+    // Presses the shown pop-up's button for that answer.
+    void answer(Outcome outcome) override;
+    void bringToFront() override;
 
 private:
     QString mProgramFolder;
     Reporter &mReporter;
+    Form2 *mShown = nullptr;
 };
 
 } // namespace vestrona

@@ -1,6 +1,7 @@
 #include "ui/TrayPresence.h"
 
 #include "core/Reporter.h"
+#include "notify/AlarmNotifier.h"
 #include "shell/TrayBackend.h"
 #include "shell/TrayMinimizer.h"
 #include "shell/cSysTray.h"
@@ -11,11 +12,24 @@
 
 namespace vestrona {
 
-TrayPresence::TrayPresence(std::unique_ptr<TrayBackend> backend, QWidget &window)
-    : QObject(&window), mWindow(window), mTray(std::make_unique<cSysTray>(std::move(backend)))
+namespace {
+
+// The desktop tells no program when a tray host starts or ends, so it is
+// looked for; the look is a cached flag in Qt, cheap enough to repeat.
+constexpr int kTrayLookMs = 2000;
+
+} // namespace
+
+TrayPresence::TrayPresence(std::unique_ptr<TrayBackend> backend, QWidget &window, AlarmNotifier *notifier)
+    : QObject(&window), mWindow(window), mNotifier(notifier), mTray(std::make_unique<cSysTray>(std::move(backend)))
 {
     createTrayMenu();
     connect(mTray.get(), &cSysTray::MouseUp, this, &TrayPresence::showRequested);
+    mTrayWasAvailable = mTray->trayAvailable();
+    auto *look = new QTimer(this);
+    look->setInterval(kTrayLookMs);
+    connect(look, &QTimer::timeout, this, &TrayPresence::checkTrayAvailable);
+    look->start();
 }
 
 TrayPresence::~TrayPresence() = default;
@@ -49,6 +63,24 @@ void TrayPresence::hideIfMinimized()
     showMinimizedBalloon(*mTray);
 }
 
+void TrayPresence::checkTrayAvailable()
+{
+    const bool available = mTray->trayAvailable();
+    if (available == mTrayWasAvailable)
+        return;
+    mTrayWasAvailable = available;
+    if (available) {
+        // Minimized in the task bar, it moves into the tray that came.
+        hideIfMinimized();
+        return;
+    }
+    if (!mHiddenInTray)
+        return;
+    // The tray it hid in is gone, and with it the only way back.
+    mHiddenInTray = false;
+    mWindow.showMinimized();
+}
+
 void TrayPresence::startInTray()
 {
     // The window has never been shown, so it goes straight into the tray
@@ -57,7 +89,9 @@ void TrayPresence::startInTray()
     // showed.
     QTimer::singleShot(0, this, [this] {
         if (!shouldHideIntoTray(true, mHiddenInTray, canHide())) {
-            mWindow.setWindowState(Qt::WindowMinimized);
+            // No tray to come back from: the task bar is the way back, so the
+            // window must be there, minimized.
+            mWindow.showMinimized();
             return;
         }
         mHiddenInTray = true;
@@ -67,7 +101,10 @@ void TrayPresence::startInTray()
 
 void TrayPresence::notify(const QString &text)
 {
-    mTray->ShowBalloon(text, QString::fromLatin1(kProductName), 0, false);
+    if (canHide())
+        mTray->ShowBalloon(text, QString::fromLatin1(kProductName), 0, false);
+    else if (mNotifier)
+        mNotifier->showNotice(text);
 }
 
 } // namespace vestrona

@@ -11,18 +11,23 @@ class QWidget;
 
 namespace vestrona {
 
+class AlarmNotifier;
 class TrayBackend;
 class cSysTray;
 
 // The program in the tray: the icon with its menu, the balloons, and the
 // main window hidden into the tray when minimized. Without a tray to come
-// back from, the window minimizes the ordinary way.
+// back from, the window minimizes the ordinary way and what a balloon would
+// say goes to the desktop's notifications. A tray that comes or goes while
+// the program runs is noticed within seconds: a window hidden in a tray
+// that went away comes back minimized.
 class TrayPresence final : public QObject, public BackgroundNotice {
     Q_OBJECT
 
 public:
-    // `window` must outlive the presence; the menu is its child.
-    TrayPresence(std::unique_ptr<TrayBackend> backend, QWidget &window);
+    // `window` and `notifier` (none: no notices without a tray) must outlive
+    // the presence; the menu is its child.
+    TrayPresence(std::unique_ptr<TrayBackend> backend, QWidget &window, AlarmNotifier *notifier);
     ~TrayPresence() override;
 
     cSysTray &tray() { return *mTray; }
@@ -36,8 +41,10 @@ public:
     // The window was brought back by any means.
     void windowShown() { mHiddenInTray = false; }
 
-    // A balloon titled with the product name.
+    // A balloon titled with the product name, or without a tray a notice.
     void notify(const QString &text) override;
+    // Looks whether a tray came or went; the presence does it every few seconds.
+    void checkTrayAvailable();
 
 signals:
     // A click on the icon, or "Show Vestrona".
@@ -52,7 +59,9 @@ private:
     bool canHide() const;
 
     QWidget &mWindow;
+    AlarmNotifier *mNotifier;
     std::unique_ptr<cSysTray> mTray;
+    bool mTrayWasAvailable = false;
     QMenu *mTrayMenu = nullptr;
     bool mHiddenInTray = false;
 };

@@ -34,7 +34,7 @@ QRect twips(int left, int top, int width, int height)
 
 QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect geometry)
 {
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setFont(arialBold(11.25));
     b->setGeometry(geometry);

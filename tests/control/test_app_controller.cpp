@@ -1,13 +1,16 @@
 #include "control/AppController.h"
 #include "control/BackgroundNotice.h"
+#include "control/NextReminderTip.h"
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
 #include "core/AppError.h"
 #include "database/DatabaseFileCheck.h"
 #include "database/Statements.h"
+#include "notify/SleepWatch.h"
 #include "scheduler/AlarmScheduler.h"
 #include "scheduler/CountdownView.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeNotifier.h"
 #include "tests/support/FakeSyncer.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/RecordingReporter.h"
@@ -142,9 +145,12 @@ struct Harness {
     QuietCountdown countdown;
     FakeMissedReport missed;
     RecordingNotice notice;
+    FakeNotifier notifier;
+    // On no bus: the tests tell the wake-up themselves.
+    SleepWatch sleep{QDBusConnection(QStringLiteral("no bus"))};
     std::unique_ptr<AppController> controller = std::make_unique<AppController>(
         ControlContext{RegionalSettings::usEnglish(), reporter, settings, clock, sound, popup,
-                       DataFiles::beside(folder.path())},
+                       DataFiles::beside(folder.path()), &notifier, &sleep},
         ControlViews{view, rows, countdown, missed, notice});
 
     QString databasePath() const { return DataFiles::beside(folder.path()).database; }
@@ -163,9 +169,14 @@ struct Harness {
 
 enum class FileAtStart { Usable, Missing, Empty, Locked, Fifo };
 
+// What the user does with the alarm's notification while the pop-up shows.
+enum class OnNotification { Nothing, Show, Snooze, Stop, SnoozeAnEarlierOne };
+
 } // namespace
 
 Q_DECLARE_METATYPE(FileAtStart)
+Q_DECLARE_METATYPE(OnNotification)
+Q_DECLARE_METATYPE(vestrona::AlarmPopup::Outcome)
 
 class TestAppController : public QObject {
     Q_OBJECT
@@ -421,6 +432,119 @@ private slots:
             QTest::qWait(1500);
             QVERIFY(h.reporter.boxes.isEmpty());
         }
+    }
+
+
+    // The notification's buttons answer through the pop-up, as its own
+    // buttons do; whatever answered, the notification is withdrawn. One that
+    // is only looked at, or a button of an alarm answered before, leaves
+    // the answer to the pop-up.
+    void notificationAnswersThroughThePopup_data()
+    {
+        using Outcome = AlarmPopup::Outcome;
+        QTest::addColumn<OnNotification>("user");
+        QTest::addColumn<QList<Outcome>>("answers");
+        QTest::addColumn<int>("broughtToFront");
+        QTest::addColumn<bool>("snoozed");
+        QTest::newRow("pop-up answers Snooze") << OnNotification::Nothing << QList<Outcome>() << 0 << true;
+        QTest::newRow("clicked") << OnNotification::Show << QList<Outcome>() << 1 << true;
+        QTest::newRow("Snooze") << OnNotification::Snooze << QList<Outcome>{Outcome::Snooze} << 0 << true;
+        QTest::newRow("Stop") << OnNotification::Stop << QList<Outcome>{Outcome::Stop} << 0 << false;
+        QTest::newRow("an earlier alarm's Snooze") << OnNotification::SnoozeAnEarlierOne << QList<Outcome>() << 0
+                                                   << true;
+    }
+    void notificationAnswersThroughThePopup()
+    {
+        using Outcome = AlarmPopup::Outcome;
+        QFETCH(OnNotification, user);
+        QFETCH(QList<Outcome>, answers);
+        QFETCH(int, broughtToFront);
+        QFETCH(bool, snoozed);
+        Harness h;
+        Harness::makeWith(h.databasePath(), {QStringLiteral("tea")});
+        QVERIFY(h.controller->Form_Load());
+        // Left to itself, the pop-up is answered with Snooze.
+        h.popup.outcomes = {Outcome::Snooze};
+        h.popup.whileShown = [&] {
+            QCOMPARE(h.notifier.alarms, QStringList{"tea"});
+            QVERIFY(h.notifier.withdrawn.isEmpty());
+            const quint32 ticket = h.notifier.shown.last();
+            switch (user) {
+            case OnNotification::Nothing:
+                break;
+            case OnNotification::Show:
+                h.notifier.invoke(ticket, AlarmNotifier::Action::Show);
+                break;
+            case OnNotification::Snooze:
+                h.notifier.invoke(ticket, AlarmNotifier::Action::Snooze);
+                break;
+            case OnNotification::Stop:
+                h.notifier.invoke(ticket, AlarmNotifier::Action::Stop);
+                break;
+            case OnNotification::SnoozeAnEarlierOne:
+                h.notifier.invoke(ticket + 1, AlarmNotifier::Action::Stop);
+                break;
+            }
+        };
+        h.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+
+        h.controller->scheduler().tickTimer1();
+
+        QCOMPARE(h.popup.messages, QStringList{"tea"});
+        QCOMPARE(h.popup.answers, answers);
+        QCOMPARE(h.popup.broughtToFront, broughtToFront);
+        QCOMPARE(h.notifier.withdrawn, h.notifier.shown);
+        QCOMPARE(h.controller->scheduler().Snoozed(), snoozed);
+        QCOMPARE(h.controller->scheduler().isTimer2Enabled(), snoozed);
+        QCOMPARE(h.controller->scheduler().isTimer1Enabled(), !snoozed);
+        QVERIFY(!h.sound.playing);
+    }
+
+    // Woken from a suspend past a reminder's time, the alarm comes at once,
+    // not at the tick a second later.
+    void wakeUpRingsAtOnce()
+    {
+        Harness h;
+        Harness::makeWith(h.databasePath(), {QStringLiteral("tea")});
+        QVERIFY(h.controller->Form_Load());
+        QTest::qWait(1100);
+        QVERIFY(h.popup.messages.isEmpty());
+        h.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0, 20)));
+
+        emit h.sleep.resumed();
+
+        QTRY_COMPARE_WITH_TIMEOUT(h.popup.messages, QStringList{"tea"}, 400);
+        QCOMPARE(h.notifier.alarms, QStringList{"tea"});
+    }
+
+    void trayTipNamesTheNextReminder_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("due");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("none due") << QString() << QString() << QStringLiteral("Vestrona\nNo reminder is due");
+        QTest::newRow("short") << QStringLiteral("Water the plants") << QStringLiteral("12/07/2026 10:00:00")
+                               << QStringLiteral("Vestrona\nNext: Water the plants\nDue 12/07/2026 10:00:00");
+        QTest::newRow("first line only") << QStringLiteral("Call Ann\r\nabout the car") << QStringLiteral("12/07/2026 10:00:00")
+                                         << QStringLiteral("Vestrona\nNext: Call Ann\nDue 12/07/2026 10:00:00");
+        // Cut to the tooltip's 127 characters, the time stays whole.
+        QTest::newRow("long") << QString(200, QLatin1Char('x')) << QStringLiteral("12/07/2026 10:00:00")
+                              << QStringLiteral("Vestrona\nNext: ") + QString(87, QLatin1Char('x')) + QChar(0x2026)
+                                     + QStringLiteral("\nDue 12/07/2026 10:00:00");
+        // Never half a character: an emoji is two UTF-16 units.
+        QTest::newRow("long, cut before an emoji")
+            << QString(86, QLatin1Char('x')) + QStringLiteral("\U0001F331 and more") << QStringLiteral("12/07/2026 10:00:00")
+            << QStringLiteral("Vestrona\nNext: ") + QString(86, QLatin1Char('x')) + QChar(0x2026)
+                   + QStringLiteral("\nDue 12/07/2026 10:00:00");
+    }
+    void trayTipNamesTheNextReminder()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, due);
+        QFETCH(QString, tip);
+        const QString made = nextReminderTip(message, due);
+        QCOMPARE(made, tip);
+        QVERIFY(made.size() <= 127);
     }
 
 private:

@@ -73,6 +73,25 @@ RunningProgram::RunningProgram(const QString &program, const QProcessEnvironment
         mPid = mProcess.processId();
 }
 
+QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program, const QString &message)
+{
+    const QString mainWindow = waitForWindow(program.pid(), kMainWindowPattern, 20000);
+    if (mainWindow.isEmpty())
+        return {};
+    // The running program notices a change made from outside within a second.
+    if (folder.addOnce(wholeSecondsFromNow(3), message).isEmpty())
+        return {};
+    return mainWindow;
+}
+
+QString waitForPopup(RunningProgram &program)
+{
+    const QString popup = waitForWindow(program.pid(), kPopupPattern, 20000);
+    if (popup.isEmpty())
+        qWarning("no pop-up; stderr: %s", qPrintable(program.errorOutput()));
+    return popup;
+}
+
 RunningProgram::~RunningProgram()
 {
     if (mProcess.state() != QProcess::NotRunning) {

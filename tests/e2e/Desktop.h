@@ -80,6 +80,18 @@ bool answerPopup(const QString &popup, PopupButton button);
 QDateTime wholeSecondsFromNow(qint64 seconds);
 bool minimizeWindow(const QString &window);
 
+// Window names of the main window and the alarm pop-up, as patterns.
+inline const QString kMainWindowPattern = QStringLiteral("^Vestrona$");
+inline const QString kPopupPattern = QStringLiteral("^ Reminder$");
+
+// Starts nothing: waits for the program's main window, then adds through
+// vestrona-cli a reminder due a few seconds ahead, so that a slow start-up
+// cannot make it late. Returns the main window's id, "" when it failed.
+QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program,
+                             const QString &message = QStringLiteral("Water the plants"));
+// The alarm pop-up of the program once it is on the screen; "" when none came.
+QString waitForPopup(RunningProgram &program);
+
 // Saves a picture of the window ("root" for the whole screen).
 bool saveScreenshot(const QString &window, const QString &file);
 // Where screenshots go: the build folder.

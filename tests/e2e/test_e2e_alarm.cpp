@@ -12,33 +12,6 @@ namespace {
 
 constexpr int kHeardSeconds = 10;
 
-const QString kMainWindow = QStringLiteral("^Vestrona$");
-const QString kPopup = QStringLiteral("^ Reminder$");
-
-// Starts the program on an empty list and, once its window is up, adds a
-// reminder due a few seconds ahead through vestrona-cli, so that slow start-up
-// cannot make it late. Returns the main window's id.
-QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program)
-{
-    const QString mainWindow = waitForWindow(program.pid(), kMainWindow, 20000);
-    if (mainWindow.isEmpty())
-        return {};
-    // The running program notices a change made from outside within a second.
-    QDateTime due = QDateTime::currentDateTime().addSecs(3);
-    due.setTime(QTime(due.time().hour(), due.time().minute(), due.time().second()));
-    if (folder.addOnce(due, QStringLiteral("Water the plants")).isEmpty())
-        return {};
-    return mainWindow;
-}
-
-QString waitForPopup(RunningProgram &program)
-{
-    const QString popup = waitForWindow(program.pid(), kPopup, 20000);
-    if (popup.isEmpty())
-        qWarning("no pop-up; stderr: %s", qPrintable(program.errorOutput()));
-    return popup;
-}
-
 QProcessEnvironment withVariable(const QString &name, const QString &value)
 {
     QProcessEnvironment environment;
@@ -99,7 +72,7 @@ private slots:
         QTest::qWait((kHeardSeconds + 1) * 1000);
         QVERIFY(answerPopup(popup, PopupButton::Stop));
         const qint64 stoppedAt = clock.elapsed();
-        QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopup).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopupPattern).isEmpty(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(playingStreamsOf(program.pid()), 0, 10000);
         QTest::qWait(3000);
         sink.stop();
@@ -149,7 +122,7 @@ private slots:
         QTest::qWait(1500);
         QVERIFY(program.isRunning());
         QVERIFY(answerPopup(popup, PopupButton::Stop));
-        QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopup).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopupPattern).isEmpty(), 10000);
 
         // "Test Alarm Sound", on the right of the "Alarm Sound File" frame.
         QVERIFY(clickIn(mainWindow, QPoint(392, 541)));

@@ -4,7 +4,6 @@
 // balloon at the icon, and the icon's menu quits the program.
 #include "tests/e2e/Desktop.h"
 
-#include <QSettings>
 #include <QTest>
 
 using namespace vestrona::e2e;
@@ -94,11 +93,7 @@ private slots:
     {
         ProgramFolder folder;
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
-        {
-            QSettings settings(folder.configFolder() + QStringLiteral("/Tolvane.ini"), QSettings::IniFormat);
-            settings.setValue(QStringLiteral("Vestrona/Windows Startup"), QStringLiteral("On"));
-            settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
-        }
+        folder.startIntoTray();
         RunningProgram program(folder);
         QTRY_VERIFY2_WITH_TIMEOUT(trayIconsOf(program.pid()).size() == 1,
                                   qPrintable(QStringLiteral("no tray icon; windows on the screen: %1; %2")

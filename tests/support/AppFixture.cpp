@@ -38,7 +38,7 @@ QString AppFixture::setting(const char *key)
 bool AppFixture::start()
 {
     AppContext context{{RegionalSettings::usEnglish(), reporter, settings(), clock, sound, popup,
-                        DataFiles::beside(program.path())},
+                        DataFiles::beside(program.path()), &notifier},
                        program.path(),
                        program.file(QStringLiteral("vestrona")),
                        config.path(),

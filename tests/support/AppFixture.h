@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeFileDialogs.h"
+#include "tests/support/FakeNotifier.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/RecordingTrayBackend.h"
@@ -29,6 +30,7 @@ public:
     FakeClock clock;
     FakeSound sound;
     FakePopup popup{sound};
+    FakeNotifier notifier;
     FakeFileDialogs dialogs;
     MemoryPasswordStore passwords;
     // Whether the desktop the window starts on has a tray.

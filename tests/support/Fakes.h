@@ -47,11 +47,20 @@ public:
     {
         messages.append(message);
         soundWhileShown.append(mSound.isPlaying());
+        const qsizetype answeredBefore = answers.size();
         if (whileShown)
             whileShown();
+        // Answered from outside while shown, the pop-up closes with that answer.
+        if (answers.size() > answeredBefore)
+            return answers.last();
         return outcomes.isEmpty() ? Outcome::Stop : outcomes.takeFirst();
     }
+    void answer(Outcome outcome) override { answers.append(outcome); }
+    void bringToFront() override { ++broughtToFront; }
     QList<Outcome> outcomes;
+    // Answers given through answer(), and calls of bringToFront().
+    QList<Outcome> answers;
+    int broughtToFront = 0;
     QStringList messages;
     QList<bool> soundWhileShown;
     std::function<void()> whileShown;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace vestrona::test {
 
@@ -71,6 +72,13 @@ QProcessEnvironment ProgramFolder::environment() const
 ProcessResult ProgramFolder::cli(const QStringList &arguments) const
 {
     return runProcess(cliPath(), arguments, environment());
+}
+
+void ProgramFolder::startIntoTray() const
+{
+    QSettings settings(QDir(configFolder()).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Vestrona/Windows Startup"), QStringLiteral("On"));
+    settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
 }
 
 QString ProgramFolder::addOnce(const QDateTime &due, const QString &message) const

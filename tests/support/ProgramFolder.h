@@ -40,6 +40,9 @@ public:
     QProcessEnvironment environment() const;
 
     ProcessResult cli(const QStringList &arguments) const;
+    // Ticks "Load this software on Windows startup" and its "Minimized" in
+    // the settings, so the next start goes straight into the tray.
+    void startIntoTray() const;
     // Adds a reminder through vestrona-cli; returns its ID, "" on failure.
     QString addOnce(const QDateTime &due, const QString &message) const;
 

@@ -7,6 +7,7 @@
 #include "tests/support/TestDatabase.h"
 #include "ui/MissedWindow.h"
 #include "ui/ReminderListModel.h"
+#include "ui/SyncDialog.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
@@ -162,7 +163,7 @@ private slots:
         QVERIFY(h->check8()->isHidden());
         QVERIFY(!f.startsHidden());
         QVERIFY(f.tray().InTray());
-        QCOMPARE(f.tray().TrayTip(), QStringLiteral("Vestrona"));
+        QCOMPARE(f.tray().TrayTip(), QStringLiteral("Vestrona\nNo reminder is due"));
         QVERIFY(f.scheduler().isTimer1Enabled());
     }
 
@@ -591,6 +592,87 @@ private slots:
         QVERIFY(f.isVisible());
         QVERIFY(f.isMinimized());
         QVERIFY(!f.HiddenInTray());
+    }
+
+    // A tray that goes away gives the hidden window back, minimized in the
+    // task bar, and its words go to the desktop's notifications; one that
+    // comes takes the minimized window in.
+    void trayGoingAndComing()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        h->showThenMinimize();
+        QVERIFY(f.HiddenInTray());
+
+        h->tray->trayAvailable = false;
+        QTRY_VERIFY_WITH_TIMEOUT(f.isVisible(), 5000);
+        QVERIFY(f.isMinimized());
+        QVERIFY(!f.HiddenInTray());
+        const int balloons = h->balloonCount();
+        f.hide();
+        f.reportMissed({MissedEntry{QStringLiteral("tea"), snoozedRuleText(), 1, QDate(2026, 12, 7), QTime(8, 0)}}, 0);
+        QCOMPARE(h->notifier.notices, QStringList{"1 reminder was missed while Vestrona was not running"});
+        QCOMPARE(h->balloonCount(), balloons);
+        f.showMinimized();
+
+        h->tray->trayAvailable = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!f.isVisible(), 5000);
+        QVERIFY(f.HiddenInTray());
+    }
+
+    // Started at logon into the tray on a desktop without one: minimized in
+    // the task bar, never a window nobody can reach.
+    void startIntoTheTrayWithoutOne()
+    {
+        h->trayAvailable = false;
+        h->setting(SettingKey::WindowsStartup, QStringLiteral("On"));
+        h->setting(SettingKey::Minimized, QStringLiteral("On"));
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        QVERIFY(f.startsHidden());
+        QTRY_VERIFY(f.isVisible());
+        QVERIFY(f.isMinimized());
+        QVERIFY(!f.HiddenInTray());
+        QVERIFY(!h->balloonShown());
+    }
+
+    // What the tray menu offers is on the window too.
+    void windowOffersCalendarSyncAndQuit()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        QCOMPARE(h->control<QPushButton>("PushButton10")->text(), QStringLiteral("Calendar sync…"));
+        h->click("PushButton10");
+        QVERIFY(f.syncDialog());
+        QVERIFY(f.syncDialog()->isVisible());
+        f.syncDialog()->close();
+
+        h->click("PushButton11");
+        QCOMPARE(f.conn().State(), 0);
+        QVERIFY(!f.tray().InTray());
+        QVERIFY(!f.scheduler().isTimer1Enabled());
+    }
+
+    // The icon's tooltip names the next reminder and when it is due, and
+    // follows the list.
+    void trayTipNamesTheNextReminder()
+    {
+        h->insert(OptionOnce, QDate(2026, 12, 7), QTime(10, 0), QStringLiteral("tea"));
+        QVERIFY(h->start());
+        const auto lastTip = [this] {
+            QString tip;
+            for (const auto &call : h->tray->calls)
+                if (call.data.uFlags & NIF_TIP)
+                    tip = call.data.szTip;
+            return tip;
+        };
+        QCOMPARE(lastTip(), QStringLiteral("Vestrona\nNext: tea\nDue 12/07/2026 10:00:00"));
+
+        h->insert(OptionOnce, QDate(2026, 12, 7), QTime(9, 30), QStringLiteral("coffee"));
+        h->form->listReminders();
+        h->form->GetLatestReminder();
+        QCOMPARE(lastTip(), QStringLiteral("Vestrona\nNext: coffee\nDue 12/07/2026 09:30:00"));
     }
 
     void closingShutsEverythingDown_data()
