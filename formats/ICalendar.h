@@ -78,8 +78,8 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
 
 // The reminders of an iCalendar file's bytes. Throws AppError, naming the
 // problem, for bytes that are not one usable calendar: too large, not UTF-8,
-// not iCalendar, with more than 1000 time zones, or without any event or
-// to-do.
+// not iCalendar, with more than 1000 time zones or 100,000 events and
+// to-dos, or without any event or to-do.
 ICalendarContent readICalendar(const QByteArray &bytes);
 
 // Whether the file starts like an iCalendar file, whatever its name.

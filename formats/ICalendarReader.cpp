@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimeZone>
@@ -30,6 +31,9 @@ constexpr auto kOverlongNote = "X-VESTRONA-OVERLONG";
 // ones still there: 20,000 zones take seconds. A calendar needs one zone for
 // each place its events happen in.
 constexpr int kMostZones = 1000;
+// libical holds a whole calendar as a tree of some 1.7 KB an entry: a file
+// of tiny events within the size bound would take a gigabyte.
+constexpr int kMostEntries = 100'000;
 // A blank and a tab at an end of a message while libical reads it: control
 // characters no iCalendar text holds.
 constexpr char kGuardedSpace = '\x01';
@@ -494,17 +498,23 @@ QByteArray withBlanksGuarded(QByteArrayView line)
 // a note of the property it was, and an overlong SUMMARY keeps its start, to
 // name the entry left out by it. Blanks at the ends of a SUMMARY are
 // guarded. The text itself when nothing changes; throws AppError for more
-// time zones than kMostZones.
+// time zones than kMostZones or entries than kMostEntries.
 QByteArray preparedForLibical(const QByteArray &text)
 {
     QByteArray prepared;
     bool changed = false;
     int zones = 0;
+    int entries = 0;
     for (qsizetype begin = 0; begin < text.size();) {
         const qsizetype end = unfoldedLineEnd(text, begin);
         const QByteArrayView line = QByteArrayView(text).sliced(begin, end - begin);
         if (line.size() >= 15 && qstrnicmp(line.data(), "BEGIN:VTIMEZONE", 15) == 0 && ++zones > kMostZones)
             throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
+        const bool entry = (line.size() >= 12 && qstrnicmp(line.data(), "BEGIN:VEVENT", 12) == 0)
+            || (line.size() >= 11 && qstrnicmp(line.data(), "BEGIN:VTODO", 11) == 0);
+        if (entry && ++entries > kMostEntries)
+            throw AppError(QStringLiteral("it holds more than %1 events and to-dos, more than any list of reminders")
+                               .arg(QLocale(QLocale::English).toString(kMostEntries)));
         const bool summary = line.size() > 8 && qstrnicmp(line.data(), "SUMMARY", 7) == 0
             && (line.at(7) == ':' || line.at(7) == ';');
         QByteArray replacement;
