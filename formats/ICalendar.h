@@ -26,7 +26,7 @@ namespace vestrona {
 // weekdays is weekly on them); a component with any other rule is left out
 // and named, never changed into something else. So are done to-dos,
 // cancelled events, messages longer than 64 KB, zones that change all the
-// time or lie more than a day from UTC, and lines of a start, a rule or a
+// time, list more than 1000 changes or lie more than a day from UTC, and lines of a start, a rule or a
 // message that libical cannot read; unreadable lines of anything else are
 // passed over. Messages keep their blanks.
 

@@ -122,6 +122,9 @@ bool isSystemZone(icaltimezone *zone, const QByteArray &system)
 // a year, so a zone whose rule changes more often is refused before libical
 // expands it.
 constexpr int kMostZoneChangesAYear = 12;
+// Changes listed one by one (RDATE) are each worked out too; a real zone's
+// history since 1900 lists a few hundred at most.
+constexpr int kMostListedZoneChanges = 1000;
 
 // Real zones lie within 14 hours of UTC; libical takes any offset and would
 // move an event by days.
@@ -149,8 +152,14 @@ QString zoneProblem(icalcomponent *vtimezone, const QString &name)
         QStringLiteral("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
             .arg(name)
             .arg(kMostZoneChangesAYear);
+    int listedChanges = 0;
     for (icalcomponent *part = icalcomponent_get_first_component(vtimezone, ICAL_ANY_COMPONENT); part;
          part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
+        listedChanges += icalcomponent_count_properties(part, ICAL_RDATE_PROPERTY);
+        if (listedChanges > kMostListedZoneChanges)
+            return QStringLiteral("its time zone \"%1\" lists more than %2 changes of its offset, which no real zone does")
+                .arg(name)
+                .arg(kMostListedZoneChanges);
         // A zone is nothing but its offsets and rules: any line of it that
         // libical could not read changes the times.
         if (icalproperty *error = icalcomponent_get_first_property(part, ICAL_XLICERROR_PROPERTY))
