@@ -6,6 +6,7 @@
 //   bench_backup --restore-peak      the process's peak memory while it
 //                                    restores 100,000 reminders, in MB
 //   bench_backup --import-peak       the same while it imports 100,000 events
+//   bench_backup --export-peak       the same while it exports 100,000 reminders
 #include "benchmarks/BenchSupport.h"
 #include "core/Reporter.h"
 #include "filecommands/Backup.h"
@@ -68,7 +69,8 @@ Fixture &fixture()
     return f;
 }
 
-// Reads one of the fixture's files into `conn`; returns how many reminders it added.
+// Reads one of the fixture's files into `conn`, or writes `conn` to one;
+// returns how many reminders it added or wrote.
 using Reading = int (*)(Fixture &f, Connection &conn);
 
 int restore(Fixture &f, Connection &conn)
@@ -79,6 +81,11 @@ int restore(Fixture &f, Connection &conn)
 int import(Fixture &f, Connection &conn)
 {
     return int(LoadRemFromICalendar(conn, f.reporter, f.calendarPath, nullptr).added.size());
+}
+
+int exportAll(Fixture &f, Connection &conn)
+{
+    return SaveRemToICalendar(conn, f.reporter, f.file(QStringLiteral("again.ics")), nullptr).written;
 }
 
 void BM_SaveRemToFile(benchmark::State &state)
@@ -135,15 +142,15 @@ BENCHMARK(BM_LoadRemFromICalendar)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 // Making the database and its files costs memory of its own; the peak is
 // reset (clear_refs 5) before the reading so only the reading counts.
-int readingPeak(Reading read, const char *figure)
+int peakOf(Reading read, const char *figure, bool intoFreshDatabase = true)
 {
     Fixture &f = fixture();
     Connection conn(f.regional);
-    conn.Open(f.freshDatabase(0));
+    conn.Open(intoFreshDatabase ? f.freshDatabase(0) : f.db.path());
     bench::resetPeakMemory();
     const int added = read(f, conn);
     if (added != kReminders) {
-        std::fprintf(stderr, "bench_backup: %d of %d reminders were added\n", added, kReminders);
+        std::fprintf(stderr, "bench_backup: %d of %d reminders were added or written\n", added, kReminders);
         return 1;
     }
     std::printf("%s %.1f\n", figure, double(bench::peakMemoryKb()) / 1024.0);
@@ -156,9 +163,11 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--restore-peak") == 0)
-        return readingPeak(restore, "restore_peak_mb");
+        return peakOf(restore, "restore_peak_mb");
     if (argc > 1 && std::strcmp(argv[1], "--import-peak") == 0)
-        return readingPeak(import, "import_peak_mb");
+        return peakOf(import, "import_peak_mb");
+    if (argc > 1 && std::strcmp(argv[1], "--export-peak") == 0)
+        return peakOf(exportAll, "export_peak_mb", false);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -27,7 +27,7 @@ int exportICalendar(Connection &conn, Reporter &reporter, const QString &path)
     const ICalendarExportResult result = SaveRemToICalendar(conn, reporter, path, nullptr);
     if (result.failed)
         return ExitDatabase;
-    return result.leftOutMessages.isEmpty() ? ExitOk : ExitNothing;
+    return result.leftOut() ? ExitNothing : ExitOk;
 }
 
 int importICalendar(Connection &conn, const RegionalSettings &regional, Reporter &reporter, const QStringList &paths,

@@ -25,20 +25,11 @@ QString rejectedLinesText(const QString &path, const QList<RejectedLine> &reject
 
 QString leftOutText(const QString &path, const BackupResult &result)
 {
-    QStringList paragraphs;
-    const auto name = [&](const QString &why, const QStringList &messages) {
-        if (messages.isEmpty())
-            return;
-        QString text = QStringLiteral("These reminders were not written to %1, because %2:").arg(FileNameFromPath(path), why);
-        for (const QString &message : messages)
-            text += QStringLiteral("\r\n") + message;
-        paragraphs << text;
-    };
-    name(QStringLiteral("their message contains \"%1\", which the backup file uses between its fields")
-             .arg(QLatin1StringView(kFieldSeparator)),
-         result.skippedMessages);
-    name(QStringLiteral("their start or repetition rule as stored is not valid"), result.damagedMessages);
-    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+    return notWrittenText(path, {{QStringLiteral("their message contains \"%1\", which the backup file uses between its "
+                                                 "fields")
+                                      .arg(QLatin1StringView(kFieldSeparator)),
+                                  result.skippedMessages},
+                                 {kDamagedRowReason, result.damagedMessages}});
 }
 
 } // namespace

@@ -57,6 +57,18 @@ bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, cons
     return saved;
 }
 
+QString notWrittenText(const QString &path, const QList<std::pair<QString, QStringList>> &reasons)
+{
+    QStringList paragraphs;
+    for (const auto &[why, messages] : reasons) {
+        if (!messages.isEmpty())
+            paragraphs << QStringLiteral("These reminders were not written to %1, because %2:\r\n")
+                                  .arg(FileNameFromPath(path), why)
+                              + messages.join(QStringLiteral("\r\n"));
+    }
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
 bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add)
 {
     if (!trap(104, [&] { conn.beginTransaction(); }))

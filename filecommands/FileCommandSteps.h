@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QIODevice>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace vestrona {
 
@@ -40,6 +43,14 @@ void finishProgress(ProgressSink *progress);
 // it was.
 bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind,
                     const std::function<qint64(QIODevice &)> &compose);
+
+// Why a row whose stored start or rule cannot be read is left out of a file.
+inline const QString kDamagedRowReason = QStringLiteral("their start or repetition rule as stored is not valid");
+
+// One message box text naming, for each reason that has any, the messages of
+// the reminders not written to the file at `path`: "These reminders were not
+// written to NAME, because REASON:" and the messages a line each.
+QString notWrittenText(const QString &path, const QList<std::pair<QString, QStringList>> &reasons);
 
 // Runs `add` in one transaction of `conn`, as steps of the caller's trap:
 // 104 begins, 106 adds and commits, 108 rolls back after a failure. False

@@ -26,6 +26,14 @@ QString leftOutText(const QString &path, const QList<LeftOutComponent> &leftOut)
     return text;
 }
 
+QString leftOutOfExportText(const QString &path, const ICalendarExportResult &result)
+{
+    // Written out, a start that cannot be read would be an event in the year
+    // zero, which other calendars refuse or ring at a time nobody chose.
+    return notWrittenText(path, {{QStringLiteral("they are weekly on no weekday and so never ring"), result.leftOutMessages},
+                                 {kDamagedRowReason, result.damagedMessages}});
+}
+
 QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
@@ -46,23 +54,35 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     ICalendarExportResult result;
     trap(100, [&] { startProgress(progress, "Writing file: ", path); });
 
+    // Row by row from the database's own sort, so that an export of a
+    // million reminders holds one event at a time.
     const bool saved = writeWholeFile(trap, path, "calendar", [&](QIODevice &file) {
-        const std::vector<ReminderRecord> rows = conn.orderedRows();
-        const QByteArray text = iCalendarText(rows, QFileInfo(conn.databasePath()).absoluteFilePath(), result.leftOutMessages);
-        result.written = int(rows.size() - result.leftOutMessages.size());
-        file.write(text);
-        return qint64(text.size());
+        const ICalendarWriter writer(QFileInfo(conn.databasePath()).absoluteFilePath());
+        qint64 size = 0;
+        const auto put = [&](const QByteArray &bytes) {
+            file.write(bytes);
+            size += bytes.size();
+        };
+        put(writer.head());
+        conn.forEachOrderedRow([&](const ReminderRecord &row) {
+            if (row.damaged) {
+                result.damagedMessages.append(row.Reminder);
+            } else if (!isExportable(row)) {
+                result.leftOutMessages.append(row.Reminder);
+            } else {
+                put(writer.event(row));
+                ++result.written;
+            }
+        });
+        put(writer.tail());
+        return size;
     });
     if (!saved)
-        result = {0, {}, true};
+        result = {};
+    result.failed = !saved;
     trap(108, [&] { finishProgress(progress); });
-    if (saved && !result.leftOutMessages.isEmpty())
-        trap(110, [&] {
-            reporter.showMessage(QStringLiteral("These weekly reminders were not written to %1, because they are on no "
-                                                "weekday and so never ring:\r\n")
-                                     .arg(FileNameFromPath(path))
-                                 + result.leftOutMessages.join(QStringLiteral("\r\n")));
-        });
+    if (saved && result.leftOut())
+        trap(110, [&] { reporter.showMessage(leftOutOfExportText(path, result)); });
     return result;
 }
 

@@ -19,9 +19,14 @@ class Reporter;
 
 struct ICalendarExportResult {
     int written = 0;
+    // The messages of weekly reminders on no weekday, which never ring.
     QStringList leftOutMessages;
+    // The messages of rows whose stored start or rule cannot be read.
+    QStringList damagedMessages;
     // Nothing was written; a file the export was to replace is as it was.
     bool failed = false;
+
+    bool leftOut() const { return !leftOutMessages.isEmpty() || !damagedMessages.isEmpty(); }
 };
 
 struct ICalendarImportResult {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -45,20 +46,36 @@ struct ICalendarContent {
     QList<LeftOutComponent> leftOut;
 };
 
-// The calendar text of `rows`. `calendarId` makes the UIDs: the same row of
-// the same calendar gets the same UID on every export. Weekly rows on no
-// weekday never ring and are left out; their messages go to `leftOut`.
-QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut);
+// Writes a calendar piece by piece, so that an export of every reminder
+// holds one event at a time: head(), then event() of each row, then tail().
+// `calendarId` makes the UIDs: the same row of the same calendar gets the
+// same UID on every export.
+class ICalendarWriter {
+public:
+    explicit ICalendarWriter(const QString &calendarId);
+    ~ICalendarWriter();
+    ICalendarWriter(const ICalendarWriter &) = delete;
+    ICalendarWriter &operator=(const ICalendarWriter &) = delete;
 
+    // VCALENDAR's opening lines with the definition of the zone times are in.
+    QByteArray head() const;
+    // The VEVENT of `row`, which must be exportable (see isExportable).
+    QByteArray event(const ReminderRecord &row) const;
+    QByteArray tail() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};
 // Whether `row` can be written as an event: a damaged row cannot, and a
 // weekly row on no weekday never rings.
 bool isExportable(const ReminderRecord &row);
 
-// The UID iCalendarText gives `row` of the calendar `calendarId`.
+// The UID ICalendarWriter gives `row` of the calendar `calendarId`.
 QString iCalendarUid(const ReminderRecord &row, const QString &calendarId);
 
 // One calendar object resource for a CalDAV server: a calendar with the one
-// event of an exportable `row` under `uid`, as iCalendarText writes it.
+// event of an exportable `row` under `uid`, as ICalendarWriter writes it.
 QByteArray iCalendarResource(const ReminderRecord &row, const QString &uid);
 
 // What one calendar object resource from a server is to a reminder.

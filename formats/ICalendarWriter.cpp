@@ -154,22 +154,32 @@ QByteArray calendarHead(const ExportZone &zone)
 
 } // namespace
 
-QByteArray iCalendarText(const std::vector<ReminderRecord> &rows, const QString &calendarId, QStringList &leftOut)
+struct ICalendarWriter::State {
+    QByteArray hash;
+    ExportZone zone = systemZone();
+    icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+};
+
+ICalendarWriter::ICalendarWriter(const QString &calendarId) : d(std::make_unique<State>())
 {
-    const QByteArray hash = calendarHash(calendarId);
-    const ExportZone zone = systemZone();
-    const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
-    // Each event is written and freed on its own: a calendar of every
-    // reminder at once would hold them all in libical's memory twice.
-    QByteArray bytes = calendarHead(zone);
-    for (const ReminderRecord &row : rows) {
-        if (row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0) {
-            leftOut.append(row.Reminder);
-            continue;
-        }
-        bytes += icalText(ComponentPtr(eventFor(row, uidOf(row, hash), zone, stamp)).get());
-    }
-    return bytes + kCalendarEnd;
+    d->hash = calendarHash(calendarId);
+}
+
+ICalendarWriter::~ICalendarWriter() = default;
+
+QByteArray ICalendarWriter::head() const
+{
+    return calendarHead(d->zone);
+}
+
+QByteArray ICalendarWriter::event(const ReminderRecord &row) const
+{
+    return icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
+}
+
+QByteArray ICalendarWriter::tail() const
+{
+    return kCalendarEnd;
 }
 
 bool isExportable(const ReminderRecord &row)

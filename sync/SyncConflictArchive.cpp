@@ -19,10 +19,9 @@ SyncConflictArchive::SyncConflictArchive(const QString &databasePath, QString ca
 
 QString SyncConflictArchive::keep(const ReminderRecord &mine) const
 {
-    QStringList notWritten;
     // A calendar of its own per version: the file stays one readable
     // calendar file however often it is appended to.
-    const QByteArray text = iCalendarText({mine}, mCalendarId, notWritten);
+    const QByteArray text = iCalendarResource(mine, iCalendarUid(mine, mCalendarId));
     QFile file(mPath);
     if (!openRegularFile(file, QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush())
         throw AppError(QStringLiteral("The version from here of %1, changed here and on the server, cannot be saved "

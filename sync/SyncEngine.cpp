@@ -53,6 +53,8 @@ struct SyncEngine::Run {
     ServerListing listing;
     std::vector<QString> toFetch;
     std::map<QString, ServerItem> fetched;
+    std::size_t fetchFrom = 0; // the first of toFetch not yet asked for
+    int fetchesRunning = 0;
 
     std::deque<SyncAction> uploads;
     int uploadsRunning = 0;
@@ -73,7 +75,7 @@ struct SyncEngine::Run {
                          int pages);
     void listAll();
     void takeListing(ServerListing heard);
-    void fetchNext(std::size_t from);
+    void fetchNext();
     void reconcileRound();
     void uploadNext();
     void send(const SyncAction &action);
@@ -274,36 +276,45 @@ void SyncEngine::Run::takeListing(ServerListing heard)
 {
     listing = std::move(heard);
     toFetch = hrefsToFetch(listing, table.entries());
-    fetchNext(0);
+    fetchFrom = 0;
+    fetchNext();
 }
 
-void SyncEngine::Run::fetchNext(std::size_t from)
+// A few multigets at once, so that a second computer's first sync waits on
+// the server rather than on one round trip after another; the answers are
+// read one by one on the reader thread in whatever order they come.
+void SyncEngine::Run::fetchNext()
 {
-    if (from >= toFetch.size())
-        return reconcileRound();
-    const std::size_t end = std::min(toFetch.size(), from + std::size_t(kFetchBatch));
-    const std::vector<QString> batch(toFetch.begin() + qsizetype(from), toFetch.begin() + qsizetype(end));
-    // Served calendars are read on the engine's reader thread: a hostile
-    // time zone or a huge event must not hold up the countdown and the alarm.
-    const auto read = [this, end, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
-        if (ended(failure))
-            return;
-        engine.mReader->read<std::vector<ServerItem>>(
-            [objects, batch] {
-                std::vector<ServerItem> items;
-                // Only what was asked for: the answer is the server's word.
-                for (const CalDavObject &object : objects)
-                    if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
-                        items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
-                return items;
-            },
-            guarded<void(std::vector<ServerItem>)>([this, end](const std::vector<ServerItem> &items) {
-                for (const ServerItem &item : items)
-                    fetched[item.href] = item;
-                fetchNext(end);
-            }));
-    };
-    engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(read));
+    while (fetchesRunning < kFetchesAtOnce && fetchFrom < toFetch.size()) {
+        const std::size_t end = std::min(toFetch.size(), fetchFrom + std::size_t(kFetchBatch));
+        const std::vector<QString> batch(toFetch.begin() + qsizetype(fetchFrom), toFetch.begin() + qsizetype(end));
+        fetchFrom = end;
+        ++fetchesRunning;
+        // Served calendars are read on the engine's reader thread: a hostile
+        // time zone or a huge event must not hold up the countdown and the alarm.
+        const auto read = [this, batch](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
+            if (ended(failure))
+                return;
+            engine.mReader->read<std::vector<ServerItem>>(
+                [objects, batch] {
+                    std::vector<ServerItem> items;
+                    // Only what was asked for: the answer is the server's word.
+                    for (const CalDavObject &object : objects)
+                        if (std::find(batch.begin(), batch.end(), object.href) != batch.end())
+                            items.push_back({object.href, object.etag, readICalendarResource(object.calendarData)});
+                    return items;
+                },
+                guarded<void(std::vector<ServerItem>)>([this](const std::vector<ServerItem> &items) {
+                    for (const ServerItem &item : items)
+                        fetched[item.href] = item;
+                    --fetchesRunning;
+                    fetchNext();
+                }));
+        };
+        engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(read));
+    }
+    if (fetchesRunning == 0 && fetchFrom >= toFetch.size())
+        reconcileRound();
 }
 
 void SyncEngine::Run::reconcileRound()
@@ -446,21 +457,20 @@ void SyncEngine::Run::learnEtags(std::size_t from)
     std::vector<QString> batch;
     for (std::size_t i = from; i < end; ++i)
         batch.push_back(withoutEtag[i].href);
-    engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(
-                                        [this, from, end](const CalDavFailure &failure,
-                                                          const std::vector<CalDavObject> &objects) {
-                                            if (ended(failure))
-                                                return;
-                                            for (std::size_t i = from; i < end; ++i) {
-                                                for (const CalDavObject &object : objects) {
-                                                    if (object.href == withoutEtag[i].href)
-                                                        withoutEtag[i].etag = object.etag;
-                                                }
-                                                records.push_back(withoutEtag[i]);
-                                            }
-                                            flushRecords();
-                                            learnEtags(end);
-                                        }));
+    const auto learn = [this, from, end](const CalDavFailure &failure, const std::vector<CalDavObject> &objects) {
+        if (ended(failure))
+            return;
+        for (std::size_t i = from; i < end; ++i) {
+            for (const CalDavObject &object : objects) {
+                if (object.href == withoutEtag[i].href)
+                    withoutEtag[i].etag = object.etag;
+            }
+            records.push_back(withoutEtag[i]);
+        }
+        flushRecords();
+        learnEtags(end);
+    };
+    engine.mCollection.fetch(batch, guarded<void(CalDavFailure, std::vector<CalDavObject>)>(learn));
 }
 
 // Saves the token for the next sync. After uploads the collection's token

@@ -49,8 +49,9 @@ class Connection;
 class SyncEngine final : public Syncer {
     Q_OBJECT
 public:
-    // Hrefs per calendar-multiget, and uploads under way at once.
+    // Hrefs per calendar-multiget, and multigets and uploads under way at once.
     static constexpr int kFetchBatch = 100;
+    static constexpr int kFetchesAtOnce = 3;
     static constexpr int kUploadsAtOnce = 4;
     static constexpr std::chrono::milliseconds kSyncDeadline = std::chrono::minutes(15);
 

@@ -86,6 +86,22 @@ bool RunningProgram::waitForExit(int timeoutMs)
     return mProcess.state() == QProcess::NotRunning || mProcess.waitForFinished(timeoutMs);
 }
 
+bool RunningProgram::closeThroughWindowManager(const QString &window)
+{
+    // A key typed while the window manager is still handing focus to a window
+    // that has just been mapped can reach no window at all; pressed again as
+    // long as the window stays, the close arrives once it has the focus.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!pressKey(window, QStringLiteral("alt+F4")))
+            return waitForExit(0);
+        if (waitForExit(attempt < 2 ? 3000 : 10000))
+            return true;
+        if (!windowInfo(window).viewable)
+            return waitForExit(10000);
+    }
+    return false;
+}
+
 int RunningProgram::exitCode() const
 {
     return mProcess.exitStatus() == QProcess::NormalExit ? mProcess.exitCode() : -1;

@@ -34,6 +34,9 @@ public:
     qint64 pid() const { return mPid; }
     // True when the program ended by itself within `timeoutMs`.
     bool waitForExit(int timeoutMs);
+    // Closes `window` as its title bar's close box does (alt+F4 to the window
+    // manager) and waits for the program to end.
+    bool closeThroughWindowManager(const QString &window);
     // The exit code of a normal end; -1 after a crash.
     int exitCode() const;
     // What the program wrote to stderr, for failure messages.

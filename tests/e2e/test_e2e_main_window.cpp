@@ -36,8 +36,7 @@ private slots:
         QVERIFY(saveScreenshot(window, screenshotPath(QStringLiteral("screenshot-main-window.png"))));
 
         // Through the window manager, as the title bar's close button does.
-        QVERIFY(pressKey(window, QStringLiteral("alt+F4")));
-        QVERIFY2(program.waitForExit(10000), "the program did not end after its main window was closed");
+        QVERIFY2(program.closeThroughWindowManager(window), "the program did not end after its main window was closed");
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(trayIconsOf(program.pid()).isEmpty());
         QVERIFY(!windowInfo(window).exists);

@@ -51,7 +51,7 @@ private:
 // Ends the program as the user does, through its main window.
 bool quit(RunningProgram &program, const QString &mainWindow)
 {
-    return pressKey(mainWindow, QStringLiteral("alt+F4")) && program.waitForExit(10000);
+    return program.closeThroughWindowManager(mainWindow);
 }
 
 } // namespace

@@ -86,8 +86,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!windowsOf(program.pid(), QStringLiteral("^Vestrona$")).isEmpty(), 10000);
         QCOMPARE(windowInfo(windowsOf(program.pid(), QStringLiteral("^Vestrona$")).first()).geometry.size(), QSize(536, 607));
 
-        QVERIFY(pressKey(windowsOf(program.pid(), QStringLiteral("^Vestrona$")).first(), QStringLiteral("alt+F4")));
-        QVERIFY(program.waitForExit(10000));
+        QVERIFY(program.closeThroughWindowManager(windowsOf(program.pid(), QStringLiteral("^Vestrona$")).first()));
         QCOMPARE(program.exitCode(), 0);
     }
 

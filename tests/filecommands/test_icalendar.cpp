@@ -21,7 +21,7 @@ private slots:
     void cleanup();
 
     void roundTripGivesIdenticalRows();
-    void weeklyOnNoDayIsLeftOutAndNamed();
+    void rowsThatNeverRingAreLeftOutAndNamed();
     void leftOutEntriesShareOneBox();
     void badFilesAddNothing_data();
     void badFilesAddNothing();
@@ -85,15 +85,30 @@ void TestICalendar::roundTripGivesIdenticalRows()
     QCOMPARE(rowText(loaded.added.front()), before.first());
 }
 
-void TestICalendar::weeklyOnNoDayIsLeftOutAndNamed()
+void TestICalendar::rowsThatNeverRingAreLeftOutAndNamed()
 {
     insert(OptionWeekly, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("never"), QString());
     insert(OptionDaily, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("daily"));
+    mConn->runSql("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                  "values (0, 'garbage', '10:00:00', 'damaged', '')");
     const ICalendarExportResult saved = SaveRemToICalendar(*mConn, mReporter, path("out.ics"), nullptr);
     QCOMPARE(saved.written, 1);
     QCOMPARE(saved.leftOutMessages, QStringList{"never"});
+    QCOMPARE(saved.damagedMessages, QStringList{"damaged"});
     QCOMPARE(mReporter.boxes.size(), 1);
-    QVERIFY(mReporter.boxes.first().text.endsWith(QStringLiteral("never ring:\r\nnever")));
+    QCOMPARE(mReporter.boxes.first().text,
+             QStringLiteral("These reminders were not written to out.ics, because they are weekly on no weekday and so "
+                            "never ring:\r\nnever\r\n\r\nThese reminders were not written to out.ics, because their "
+                            "start or repetition rule as stored is not valid:\r\ndamaged"));
+
+    // What was written is the one event, and another calendar reads it whole.
+    const QByteArray text = readFile(path("out.ics"));
+    QCOMPARE(text.count("BEGIN:VEVENT"), 1);
+    QVERIFY(!text.contains("00000000T"));
+    const ICalendarContent back = readICalendar(text);
+    QVERIFY(back.leftOut.isEmpty());
+    QCOMPARE(int(back.reminders.size()), 1);
+    QCOMPARE(back.reminders.front().message, QStringLiteral("daily"));
 }
 
 void TestICalendar::leftOutEntriesShareOneBox()

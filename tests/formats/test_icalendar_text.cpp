@@ -74,8 +74,11 @@ private:
     }
     QByteArray exported() const
     {
-        QStringList leftOut;
-        return iCalendarText(mRows, QStringLiteral("/home/someone/dbReminders.mdb"), leftOut);
+        const ICalendarWriter writer(QStringLiteral("/home/someone/dbReminders.mdb"));
+        QByteArray text = writer.head();
+        for (const ReminderRecord &row : mRows)
+            text += writer.event(row);
+        return text + writer.tail();
     }
     QString read(const QByteArray &bytes);
 

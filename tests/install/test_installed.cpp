@@ -95,8 +95,7 @@ private slots:
             QVERIFY2(!popup.isEmpty(), qPrintable(QStringLiteral("the reminder never rang; stderr: ") + program.errorOutput()));
             // Answered, or the next start would ring it again.
             QVERIFY(answerPopup(popup, PopupButton::Stop));
-            QVERIFY(pressKey(window, QStringLiteral("alt+F4")));
-            QVERIFY(program.waitForExit(10000));
+            QVERIFY(program.closeThroughWindowManager(window));
         }
 
         const FileState before = stateOf(user.database());
@@ -107,8 +106,7 @@ private slots:
             RunningProgram program(installed(QStringLiteral("bin/vestrona")), user.environment());
             const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
             QVERIFY2(!window.isEmpty(), qPrintable(QStringLiteral("no main window; stderr: ") + program.errorOutput()));
-            QVERIFY(pressKey(window, QStringLiteral("alt+F4")));
-            QVERIFY(program.waitForExit(10000));
+            QVERIFY(program.closeThroughWindowManager(window));
         }
         QVERIFY(stateOf(user.database()) == before);
     }

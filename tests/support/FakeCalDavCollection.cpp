@@ -81,6 +81,22 @@ int FakeCalDavCollection::totalCalls() const
     return total;
 }
 
+int FakeCalDavCollection::mostAtOnce(Call call) const
+{
+    const auto found = mMostWaiting.find(call);
+    return found == mMostWaiting.end() ? 0 : found->second;
+}
+
+template <class... Args>
+std::function<void(Args...)> FakeCalDavCollection::awaited(Call call, std::function<void(Args...)> done)
+{
+    mMostWaiting[call] = std::max(mMostWaiting[call], ++mWaiting[call]);
+    return [this, call, done = std::move(done)](Args... args) {
+        --mWaiting[call];
+        done(args...);
+    };
+}
+
 CalDavFailure FakeCalDavCollection::arrive(Call call, Applied &applied)
 {
     ++mCalls[call];
@@ -168,6 +184,7 @@ void FakeCalDavCollection::fetch(const std::vector<QString> &hrefs,
 {
     Applied applied;
     const CalDavFailure failure = arrive(Call::Fetch, applied);
+    done = awaited(Call::Fetch, std::move(done));
     std::vector<CalDavObject> objects;
     if (!failure.failed()) {
         for (const QString &href : hrefs) {
@@ -184,6 +201,7 @@ void FakeCalDavCollection::put(const QString &href, const QByteArray &calendarDa
 {
     Applied applied;
     CalDavFailure failure = arrive(Call::Put, applied);
+    done = awaited(Call::Put, std::move(done));
     const auto existing = mResources.find(href);
     const bool holds = ifMatch.isEmpty() ? existing == mResources.end()
                                          : existing != mResources.end() && existing->second.etag == ifMatch;

@@ -45,6 +45,8 @@ public:
 
     int calls(Call call) const;
     int totalCalls() const;
+    // The most requests of `call` that were waiting for their answers at once.
+    int mostAtOnce(Call call) const;
     void resetCalls() { mCalls.clear(); }
     // Answers a PUT without the new ETag, as some servers do.
     bool sendsEtagOnPut = true;
@@ -77,7 +79,12 @@ private:
     // Counts the request and runs what was planned for it; the failure it
     // is to answer with, if any.
     CalDavFailure arrive(Call call, Applied &applied);
+    // `done`, counted as waiting for its answer until it is called.
+    template <class... Args>
+    std::function<void(Args...)> awaited(Call call, std::function<void(Args...)> done);
     void touch(const QString &href);
+
+    std::map<Call, int> mWaiting, mMostWaiting;
     QByteArray token() const;
 
     bool mSupportsSyncCollection;

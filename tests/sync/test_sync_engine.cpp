@@ -193,6 +193,7 @@ private slots:
     void copiedDatabaseGetsItsOwnIdentity();
     void addressChangedAndBackDoublesNothing();
     void manyRemindersGoInBatches();
+    void failedBatchTakesNothingAndIsFetchedAgain();
 };
 
 void TestSyncEngine::firstSyncBothWays_data()
@@ -856,12 +857,37 @@ void TestSyncEngine::manyRemindersGoInBatches()
     QCOMPARE(report.downloaded, 250);
     QCOMPARE(report.uploaded, 150);
     QCOMPARE(server.calls(Call::Fetch), 3 + 2);
+    // Several requests at once, so the sync waits on the server's answers
+    // side by side rather than one after another; never more than a few.
+    QCOMPARE(server.mostAtOnce(Call::Fetch), SyncEngine::kFetchesAtOnce);
+    QCOMPARE(server.mostAtOnce(Call::Put), SyncEngine::kUploadsAtOnce);
     QCOMPARE(a.messages().size(), 400);
 
     server.resetCalls();
     const SyncReport again = a.sync();
     QCOMPARE(again.uploaded + again.downloaded, 0);
     QCOMPARE(server.totalCalls(), 1);
+}
+
+// One multiget failing while others are under way ends the sync with nothing
+// taken from the rest, and the next sync fetches every item again.
+void TestSyncEngine::failedBatchTakesNothingAndIsFetchedAgain()
+{
+    FakeCalDavCollection server;
+    server.answerDelay = std::chrono::milliseconds(5);
+    for (int i = 0; i < 250; ++i)
+        server.store(QStringLiteral("/alice/reminders/%1.ics").arg(i), serverEvent(QByteArray::number(i), "Phone " + QByteArray::number(i)));
+    Device a(server);
+    server.failOn(Call::Fetch, Kind::Server, 2);
+
+    const SyncReport failed = a.sync();
+    QCOMPARE(failed.outcome, SyncReport::Outcome::Failed);
+    QVERIFY(a.messages().isEmpty());
+
+    const SyncReport again = a.sync();
+    QCOMPARE(again.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(again.downloaded, 250);
+    QCOMPARE(a.messages().size(), 250);
 }
 
 QTEST_MAIN(TestSyncEngine)
