@@ -55,14 +55,17 @@ AppController::AppController(const ControlContext &context, ControlViews views, 
     mOpenRetry->setSingleShot(true);
     mOpenRetry->setInterval(1000);
     connect(mOpenRetry, &QTimer::timeout, this, &AppController::openDatabaseAgain);
-    mPageCheck = std::make_unique<BackgroundPageCheck>();
-    // Said as start-up says it; the rows stay listed, as they may be all
-    // that is left of some reminders.
-    connect(mPageCheck.get(), &BackgroundPageCheck::damaged, this,
-            [this](const QString &description) { mContext.reporter.showMessage(description); });
+    // Asked each hour whether the last check that passed is a day old.
     mPageCheckTimer = new QTimer(this);
     mPageCheckTimer->setInterval(3600 * 1000);
     connect(mPageCheckTimer, &QTimer::timeout, this, &AppController::checkPagesWhenDue);
+    mPageCheck = std::make_unique<BackgroundPageCheck>();
+    // Said as start-up says it, once for the file opened; the rows stay
+    // listed, as they may be all that is left of some reminders.
+    connect(mPageCheck.get(), &BackgroundPageCheck::damaged, this, [this](const QString &description) {
+        mPageCheckTimer->stop();
+        mContext.reporter.showMessage(description);
+    });
     if (context.sleep)
         connect(context.sleep, &SleepWatch::resumed, mScheduler.get(), &AlarmScheduler::tickNow);
 }

@@ -45,8 +45,14 @@ void checkPages(SqliteDatabase &db)
     bool firstRow = true;
     db.eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
         const QString verdict = columnText(row, 0).toString();
-        if (firstRow && verdict != QLatin1String("ok"))
-            throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(db.path(), verdict));
+        if (firstRow && verdict != QLatin1String("ok")) {
+            // SQLite lists every bad cell; the first few say enough.
+            QStringList lines = verdict.split(QLatin1Char('\n'));
+            if (lines.size() > 4)
+                lines = lines.first(3) << QStringLiteral("...");
+            throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).")
+                                           .arg(db.path(), lines.join(QLatin1Char('\n'))));
+        }
         firstRow = false;
     });
 }

@@ -27,7 +27,7 @@ namespace vestrona {
 // weekdays is weekly on them); a component with any other rule is left out
 // and named, never changed into something else. So are done to-dos,
 // cancelled events, messages longer than 64 KB, zones that change all the
-// time or lie more than a day from UTC, and lines of a start, a rule or a
+// time, list more than 1000 changes or lie more than a day from UTC, and lines of a start, a rule or a
 // message that libical cannot read; unreadable lines of anything else are
 // passed over. Messages keep their blanks.
 
@@ -95,8 +95,8 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
 
 // The reminders of an iCalendar file's bytes. Throws AppError, naming the
 // problem, for bytes that are not one usable calendar: too large, not UTF-8,
-// not iCalendar, with more than 1000 time zones, or without any event or
-// to-do.
+// not iCalendar, with more than 1000 time zones or 100,000 events and
+// to-dos, or without any event or to-do.
 ICalendarContent readICalendar(const QByteArray &bytes);
 
 // Whether the file starts like an iCalendar file, whatever its name.

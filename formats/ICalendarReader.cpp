@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimeZone>
@@ -30,6 +31,9 @@ constexpr auto kOverlongNote = "X-VESTRONA-OVERLONG";
 // ones still there: 20,000 zones take seconds. A calendar needs one zone for
 // each place its events happen in.
 constexpr int kMostZones = 1000;
+// libical holds a whole calendar as a tree of some 1.7 KB an entry: a file
+// of tiny events within the size bound would take a gigabyte.
+constexpr int kMostEntries = 100'000;
 // A blank and a tab at an end of a message while libical reads it: control
 // characters no iCalendar text holds.
 constexpr char kGuardedSpace = '\x01';
@@ -118,6 +122,9 @@ bool isSystemZone(icaltimezone *zone, const QByteArray &system)
 // a year, so a zone whose rule changes more often is refused before libical
 // expands it.
 constexpr int kMostZoneChangesAYear = 12;
+// Changes listed one by one (RDATE) are each worked out too; a real zone's
+// history since 1900 lists a few hundred at most.
+constexpr int kMostListedZoneChanges = 1000;
 
 // Real zones lie within 14 hours of UTC; libical takes any offset and would
 // move an event by days.
@@ -145,8 +152,14 @@ QString zoneProblem(icalcomponent *vtimezone, const QString &name)
         QStringLiteral("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
             .arg(name)
             .arg(kMostZoneChangesAYear);
+    int listedChanges = 0;
     for (icalcomponent *part = icalcomponent_get_first_component(vtimezone, ICAL_ANY_COMPONENT); part;
          part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
+        listedChanges += icalcomponent_count_properties(part, ICAL_RDATE_PROPERTY);
+        if (listedChanges > kMostListedZoneChanges)
+            return QStringLiteral("its time zone \"%1\" lists more than %2 changes of its offset, which no real zone does")
+                .arg(name)
+                .arg(kMostListedZoneChanges);
         // A zone is nothing but its offsets and rules: any line of it that
         // libical could not read changes the times.
         if (icalproperty *error = icalcomponent_get_first_property(part, ICAL_XLICERROR_PROPERTY))
@@ -494,17 +507,23 @@ QByteArray withBlanksGuarded(QByteArrayView line)
 // a note of the property it was, and an overlong SUMMARY keeps its start, to
 // name the entry left out by it. Blanks at the ends of a SUMMARY are
 // guarded. The text itself when nothing changes; throws AppError for more
-// time zones than kMostZones.
+// time zones than kMostZones or entries than kMostEntries.
 QByteArray preparedForLibical(const QByteArray &text)
 {
     QByteArray prepared;
     bool changed = false;
     int zones = 0;
+    int entries = 0;
     for (qsizetype begin = 0; begin < text.size();) {
         const qsizetype end = unfoldedLineEnd(text, begin);
         const QByteArrayView line = QByteArrayView(text).sliced(begin, end - begin);
         if (line.size() >= 15 && qstrnicmp(line.data(), "BEGIN:VTIMEZONE", 15) == 0 && ++zones > kMostZones)
             throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
+        const bool entry = (line.size() >= 12 && qstrnicmp(line.data(), "BEGIN:VEVENT", 12) == 0)
+            || (line.size() >= 11 && qstrnicmp(line.data(), "BEGIN:VTODO", 11) == 0);
+        if (entry && ++entries > kMostEntries)
+            throw AppError(QStringLiteral("it holds more than %1 events and to-dos, more than any list of reminders")
+                               .arg(QLocale(QLocale::English).toString(kMostEntries)));
         const bool summary = line.size() > 8 && qstrnicmp(line.data(), "SUMMARY", 7) == 0
             && (line.at(7) == ':' || line.at(7) == ';');
         QByteArray replacement;

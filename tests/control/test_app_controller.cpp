@@ -4,11 +4,11 @@
 #include "control/ReminderRows.h"
 #include "control/StartUpView.h"
 #include "core/AppError.h"
-#include "database/DatabaseFileCheck.h"
 #include "database/Statements.h"
 #include "notify/SleepWatch.h"
 #include "scheduler/AlarmScheduler.h"
 #include "scheduler/CountdownView.h"
+#include "tests/support/DamagedDatabase.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeNotifier.h"
 #include "tests/support/FakeSyncer.h"
@@ -388,39 +388,10 @@ private slots:
         Harness h;
         const QString path = h.databasePath();
         Harness::makeWith(path, {QStringLiteral("tea")});
-        // Pages start-up never reads: another table of the file.
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("notes"));
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery fill(db);
-            QVERIFY(fill.exec(QStringLiteral("CREATE TABLE tblNotes (Note TEXT)")));
-            QVERIFY(fill.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
-                                             "INSERT INTO tblNotes SELECT printf('note %03d %s', i, hex(zeroblob(100))) FROM n")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("notes"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        const qint64 pageSize = 4096;
-        QVERIFY(file.size() > 8 * pageSize);
-        QVERIFY(file.seek(file.size() - 3 * pageSize + 8));
-        file.write(QByteArray(pageSize / 2, '\x5a'));
-        file.close();
-        // As if it had passed an hour ago in this very state.
-        const QDateTime now = QDateTime::currentDateTime();
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
-        file.close();
-        const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(path);
-        QVERIFY(stamp && stamp->settled);
-        rememberFilePassingCheck(*stamp);
-        const QString record = mCache.file(QStringLiteral("vestrona/checked-database"));
-        QFile recordFile(record);
-        QVERIFY(recordFile.open(QIODevice::ReadWrite));
-        QVERIFY(recordFile.setFileTime(now.addSecs(-recordAgeSeconds), QFileDevice::FileModificationTime));
-        recordFile.close();
-        h.clock.set(now);
+        damageBehindTheCheckRecord(path, recordAgeSeconds);
+        if (QTest::currentTestFailed())
+            return;
+        h.clock.set(QDateTime::currentDateTime());
 
         QVERIFY(h.controller->Form_Load());
         QCOMPARE(h.rows.messages(), QStringList{"tea"});

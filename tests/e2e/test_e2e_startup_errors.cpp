@@ -1,6 +1,8 @@
 // Start-up without a usable database: one message box, a clean end, and the
-// file found there left exactly as it was.
+// file found there left exactly as it was; damage start-up cannot see is
+// said while the program runs.
 #include "tests/e2e/Desktop.h"
+#include "tests/support/DamagedDatabase.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -74,6 +76,26 @@ private slots:
         answerStartupMessage(program);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.readAll() == content, "the program changed the file it could not use");
+    }
+
+    // Damage below the file system passes start-up on the record's word; the
+    // running program checks in the background and says so beside its window.
+    void damageStartUpSkipsIsSaidWhileTheWindowRuns()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(folder.cacheFolder()));
+        vestrona::test::damageBehindTheCheckRecord(folder.databasePath(), 2 * 24 * 3600);
+        if (QTest::currentTestFailed())
+            return;
+
+        RunningProgram program(folder);
+        const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
+        QVERIFY2(!window.isEmpty(), qPrintable(QStringLiteral("no main window; stderr: ") + program.errorOutput()));
+        // The main window and the message, both named after the program.
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(program.pid(), QStringLiteral("^Vestrona$")).size(), 2, 20000);
+        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("screenshot-damaged-in-background.png"))));
+        QVERIFY(program.isRunning());
     }
 };
 

@@ -74,6 +74,15 @@ void TestICalendarBounds::hostileFilesAreReadInBoundedTimeAndMemory_data()
     QTest::newRow("20,000 zones")
         << calendar(bogus.repeated(20) + bogusEvents)
         << QStringLiteral("refused: it defines more than 1000 time zones, which no calendar needs");
+    QTest::newRow("64 MB of tiny events")
+        << calendar(vevent("DTSTART:20270101T080000\r\nSUMMARY:e\r\n").repeated(600'000))
+        << QStringLiteral("refused: it holds more than 100,000 events and to-dos, more than any list of reminders");
+    QByteArray listed;
+    for (int year = 1001; year < 3000; ++year)
+        listed += "RDATE:" + QByteArray::number(year) + "0101T000000\r\n";
+    QTest::newRow("2,000 changes listed one by one")
+        << calendar(zone("Listed", "+0100", listed) + zonedEvent("Listed", "Bomb"))
+        << QStringLiteral("Bomb: its time zone \"Listed\" lists more than 1000 changes of its offset, which no real zone does");
     QTest::newRow("offset +99:99")
         << calendar(zone("Far", "+9999", "RDATE:19700101T000000\r\n") + zonedEvent("Far", "Bomb")) << tooFar.arg("Far");
     QTest::newRow("offset -99:99, no rule") << calendar(zone("Far", "-9999", "") + zonedEvent("Far", "Bomb"))

@@ -52,6 +52,7 @@ private slots:
     void readsOtherProgramsShapes();
     void calcurseReadsTheExportAndWritesWhatIsRead();
     void exportReadsBackUnchanged();
+    void aServedEventIsReadAsAnImportedOne();
     void refusesZonesThatChangeAllTheTime_data();
     void refusesZonesThatChangeAllTheTime();
 
@@ -252,6 +253,23 @@ void TestICalendarText::exportReadsBackUnchanged()
     insert(OptionOnce, QDate(2027, 3, 14), QTime(2, 30), QStringLiteral("skipped in New York"));
     const QStringList before = rows();
     QCOMPARE(read(exported()), before.join(QLatin1Char('\n')));
+}
+
+// A sync takes from a server what an import takes from a file.
+void TestICalendarText::aServedEventIsReadAsAnImportedOne()
+{
+    const QByteArray served = calendar(vevent("DTSTART:20270111T063000\r\nRRULE:FREQ=DAILY;BYDAY=MO,WE\r\nDESCRIPTION:\r\n"
+                                              "LOCATION:\r\nSUMMARY: Gym \r\n"));
+    const ICalendarResourceContent resource = readICalendarResource(served);
+    QVERIFY2(resource.reminder, qPrintable(resource.leftOutReason));
+    const QString imported = read(served);
+    QCOMPARE(imported, QStringLiteral("3|2027-01-11|06:30:00| Gym |Mon, Wed"));
+    mRows.clear();
+    const ReminderValues &values = *resource.reminder;
+    insert(values.option, values.date, values.time, values.message, values.weekdays);
+    QCOMPARE(rows(), QStringList{imported});
+    QCOMPARE(readICalendarResource(calendar(vevent("DTSTART:20270111T063000\r\nSTATUS:CANCELLED\r\n"))).leftOutReason,
+             QStringLiteral("it is cancelled (STATUS:CANCELLED)"));
 }
 
 // calcurse holds no line breaks in a message, so only one-line messages go
