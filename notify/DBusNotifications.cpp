@@ -18,6 +18,7 @@ constexpr uchar kCriticalUrgency = 2;
 // the service thinks fit.
 constexpr int kNeverExpires = 0;
 constexpr int kServiceDefault = -1;
+constexpr int kCloseAtExitMs = 500;
 
 QDBusMessage call(const QString &method)
 {
@@ -35,7 +36,17 @@ DBusNotifications::DBusNotifications(Identity identity, const QDBusConnection &b
                  SLOT(onNotificationClosed(uint, uint)));
 }
 
-DBusNotifications::~DBusNotifications() = default;
+// A program that ends while its alarm rings takes the notification with it,
+// or its buttons would stay on screen answering nobody. Waited for, briefly:
+// a call merely queued is lost when the process ends.
+DBusNotifications::~DBusNotifications()
+{
+    for (const uint id : std::as_const(mIdOfTicket)) {
+        QDBusMessage message = call(QStringLiteral("CloseNotification"));
+        message << id;
+        mBus.call(message, QDBus::Block, kCloseAtExitMs);
+    }
+}
 
 quint32 DBusNotifications::showAlarm(const QString &message)
 {

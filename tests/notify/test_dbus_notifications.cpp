@@ -175,6 +175,24 @@ private slots:
         QCOMPARE(told.size(), 0);
     }
 
+    // The program ending while its alarm rings takes the notification along.
+    void endingWhileItRingsWithdrawsTheAlarm()
+    {
+        PrivateBus bus;
+        NotificationStandIn service(bus);
+        QVERIFY2(bus.error().isEmpty() && service.error().isEmpty(), qPrintable(bus.error() + service.error()));
+        uint id = 0;
+        {
+            DBusNotifications notifications{identity(), bus.connection()};
+            notifications.showAlarm(QStringLiteral("Tea"));
+            id = uint(waitForNotify(service).value("id").toInt());
+            QVERIFY(id != 0);
+        }
+        const QJsonArray closed = service.callsOf(QStringLiteral("CloseNotification"));
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(uint(closed.first().toObject().value("id").toInt()), id);
+    }
+
     // A notice says its words with the service's own timing and no buttons.
     void noticeIsPlain()
     {
