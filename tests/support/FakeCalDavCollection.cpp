@@ -90,9 +90,9 @@ int FakeCalDavCollection::mostAtOnce(Call call) const
 template <class... Args>
 std::function<void(Args...)> FakeCalDavCollection::awaited(Call call, std::function<void(Args...)> done)
 {
-    mMostWaiting[call] = std::max(mMostWaiting[call], ++mWaiting[call]);
-    return [this, call, done = std::move(done)](Args... args) {
-        --mWaiting[call];
+    mMostWaiting[call] = std::max(mMostWaiting[call], ++(*mWaiting)[call]);
+    return [waiting = mWaiting, call, done = std::move(done)](Args... args) {
+        --(*waiting)[call];
         done(args...);
     };
 }

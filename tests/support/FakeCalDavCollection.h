@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -84,7 +85,10 @@ private:
     std::function<void(Args...)> awaited(Call call, std::function<void(Args...)> done);
     void touch(const QString &href);
 
-    std::map<Call, int> mWaiting, mMostWaiting;
+    // Shared with the answers still on their way: one may come after the
+    // collection is gone, when a test ends with a failed sync.
+    std::shared_ptr<std::map<Call, int>> mWaiting = std::make_shared<std::map<Call, int>>();
+    std::map<Call, int> mMostWaiting;
     QByteArray token() const;
 
     bool mSupportsSyncCollection;
