@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -54,7 +55,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createReminderButtons();
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
-    PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 7800, 405));
+    PushButton7 = addButton(this, "PushButton7", "Set Date &Format", twips(120, 8610, 7800, 405));
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -80,12 +81,29 @@ void Form1::createCountdownFrame()
     Frame1Caption->setAutoFillBackground(true);
     Frame1Caption->move(8, 0);
     Frame1Caption->adjustSize();
+    SyncFailure = new QLabel(Frame1);
+    SyncFailure->setObjectName(QStringLiteral("SyncFailure"));
+    SyncFailure->setAutoFillBackground(true);
+    SyncFailure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette red = SyncFailure->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    SyncFailure->setPalette(red);
+    SyncFailure->setGeometry(Frame1->width() / 2, 0, Frame1->width() / 2 - 8, Frame1Caption->height());
+    SyncFailure->hide();
     ProgressBar1 = new QProgressBar(Frame1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     setProgress(0, 100, QString::fromLatin1(kProgressIdleText));
+}
+
+void Form1::showSyncFailure(const QString &words)
+{
+    // The whole text is a hover away; the line keeps the countdown's room.
+    SyncFailure->setText(SyncFailure->fontMetrics().elidedText(words, Qt::ElideRight, SyncFailure->width()));
+    SyncFailure->setToolTip(words);
+    SyncFailure->setVisible(!words.isEmpty());
 }
 
 void Form1::createReminderList()
@@ -109,18 +127,28 @@ void Form1::createReminderList()
 
 void Form1::createReminderButtons()
 {
-    PushButton1 = addButton(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
-    PushButton3 = addButton(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
-    PushButton2 = addButton(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
-    PushButton6 = addButton(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
-    PushButton8 = addButton(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
-    PushButton9 = addButton(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
+    PushButton1 = addButton(this, "PushButton1", "&Add New Reminder", twips(120, 2985, 3840, 405));
+    PushButton3 = addButton(this, "PushButton3", "&Edit Selected Reminder", twips(4080, 2985, 3840, 405));
+    PushButton2 = addButton(this, "PushButton2", "&Delete Selected Reminder", twips(120, 3480, 3840, 405));
+    PushButton6 = addButton(this, "PushButton6", "Load &Sample/Example Reminder", twips(4080, 3480, 3840, 405));
+    PushButton8 = addButton(this, "PushButton8", "&Backup Reminders To File ", twips(120, 3990, 3840, 405));
+    PushButton9 = addButton(this, "PushButton9", "&Load Reminders From File ", twips(4080, 3990, 3840, 405));
     connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { mController->PushButton6_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
     connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
+    // The commands of the list from the keyboard: a new one anywhere in the
+    // window, the chosen row's own where the list has the focus.
+    auto *add = new QShortcut(QKeySequence::New, this);
+    connect(add, &QShortcut::activated, PushButton1, &QPushButton::click);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *edit = new QShortcut(QKeySequence(key), ListView1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(edit, &QShortcut::activated, PushButton3, &QPushButton::click);
+    }
+    auto *remove = new QShortcut(QKeySequence::Delete, ListView1, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, PushButton2, &QPushButton::click);
 }
 
 void Form1::createTrayPresence()
@@ -128,6 +156,7 @@ void Form1::createTrayPresence()
     mTrayPresence = new TrayPresence(mContext.makeTrayBackend(), *this);
     connect(mTrayPresence, &TrayPresence::showRequested, this, &Form1::bringToFront);
     connect(mTrayPresence, &TrayPresence::syncRequested, this, &Form1::openSyncDialog);
+    connect(mTrayPresence, &TrayPresence::syncFailureChanged, this, &Form1::showSyncFailure);
     connect(mTrayPresence, &TrayPresence::quitRequested, this, &Form1::quitFromTray);
 }
 
@@ -301,7 +330,7 @@ void Form1::restoreDefaultCursor()
 void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
 {
     if (!mMissedWindow)
-        mMissedWindow = std::make_unique<MissedWindow>(mContext.regional);
+        mMissedWindow = std::make_unique<MissedWindow>(mContext.regional, *this);
     mMissedWindow->add(entries, more, currentDateFormat(mContext.settings));
     // Hidden in the tray, or started at logon straight into it and not yet
     // hidden there: the catch-up at start-up comes first.

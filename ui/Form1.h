@@ -106,6 +106,7 @@ protected:
 private:
     // The window's parts, top to bottom; each connects its own controls.
     void createCountdownFrame();
+    void showSyncFailure(const QString &words);
     void createReminderList();
     void createReminderButtons();
     void createTrayPresence();
@@ -135,6 +136,7 @@ private:
     // The controls, named as the program's documentation names them.
     QGroupBox *Frame1 = nullptr;
     QLabel *Frame1Caption = nullptr; // Frame1's caption
+    QLabel *SyncFailure = nullptr;   // on Frame1's top line, at its right
     QProgressBar *ProgressBar1 = nullptr;
     QTreeView *ListView1 = nullptr;
     QPushButton *PushButton1 = nullptr;

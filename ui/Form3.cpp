@@ -20,6 +20,18 @@
 
 namespace vestrona {
 
+namespace {
+// A weekday's box caption: its code with a key of its own (Alt+M, Alt+T,
+// Alt+W, Alt+H, …) that clashes with no other control of the editor.
+QString weekdayCaption(int day)
+{
+    static constexpr int kMnemonicAt[7] = {0, 0, 1, 1, 0, 1, 1};
+    QString caption = QString::fromLatin1(kWeekdayCodes[day]);
+    caption.insert(kMnemonicAt[day], QLatin1Char('&'));
+    return caption;
+}
+} // namespace
+
 Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
     : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders))
 {
@@ -33,7 +45,7 @@ void Form3::buildControls()
     setWindowTitle(QStringLiteral("Reminder"));
     setFixedSize(420, 330);
 
-    auto *dateLabel = new QLabel(QStringLiteral("Date:"), this);
+    auto *dateLabel = new QLabel(QStringLiteral("&Date:"), this);
     dateLabel->setGeometry(10, 12, 40, 22);
     dtpDate = new QDateEdit(this);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
@@ -41,33 +53,35 @@ void Form3::buildControls()
     dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dtpDate->setCalendarPopup(true);
     dtpDate->setGeometry(50, 10, 140, 26);
-    auto *timeLabel = new QLabel(QStringLiteral("Time:"), this);
+    dateLabel->setBuddy(dtpDate);
+    auto *timeLabel = new QLabel(QStringLiteral("T&ime:"), this);
     timeLabel->setGeometry(215, 12, 40, 22);
     dtpTime = new TimePicker(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
     dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
     dtpTime->setGeometry(255, 10, 150, 26);
+    timeLabel->setBuddy(dtpTime);
 
-    Frame2 = new QGroupBox(QStringLiteral("Reminder Option"), this);
+    Frame2 = new QGroupBox(QStringLiteral("&Reminder Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(10, 44, 400, 120);
-    Option1 = new QRadioButton(QStringLiteral("Remind just this one time"), Frame2);
+    Option1 = new QRadioButton(QStringLiteral("Remind &just this one time"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(10, 20, 380, 22);
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Remind every day"), Frame2);
+    Option2 = new QRadioButton(QStringLiteral("Remind e&very day"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(10, 44, 380, 22);
-    Option3 = new QRadioButton(QStringLiteral("Remind every week"), Frame2);
+    Option3 = new QRadioButton(QStringLiteral("Remind every wee&k"), Frame2);
     Option3->setObjectName(QStringLiteral("Option3"));
     Option3->setGeometry(10, 68, 380, 22);
     for (int i = 0; i < 7; ++i) {
-        Check1[i] = new QCheckBox(QString::fromLatin1(kWeekdayCodes[i]), Frame2);
+        Check1[i] = new QCheckBox(weekdayCaption(i), Frame2);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
         Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Message"), this);
+    Frame1 = new QGroupBox(QStringLiteral("Messa&ge"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(10, 170, 400, 110);
     Text1 = new QPlainTextEdit(Frame1);
@@ -78,10 +92,12 @@ void Form3::buildControls()
     Text1->setTabChangesFocus(true);
     Text1->installEventFilter(this);
 
-    PushButton1 = new QPushButton(QStringLiteral("Save Reminder"), this);
+    PushButton1 = new QPushButton(QStringLiteral("&Save Reminder"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setGeometry(10, 290, 400, 30);
-    PushButton1->setAutoDefault(false);
+    // Enter saves, from the button and from the pickers alike; in the
+    // message it starts a new line.
+    PushButton1->setDefault(true);
 
     connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
@@ -137,8 +153,8 @@ void Form3::load(const ReminderRecord &record)
     // A stored code that is not exactly a box's caption ("Wed" without its
     // blank) ticks no box.
     const QStringList days = record.Weekdays.split(QLatin1Char(','));
-    for (QCheckBox *box : Check1)
-        box->setChecked(days.contains(box->text()));
+    for (int i = 0; i < 7; ++i)
+        Check1[i]->setChecked(days.contains(QLatin1String(kWeekdayCodes[i])));
 }
 
 QString Form3::savedText(const ReminderValues &values) const

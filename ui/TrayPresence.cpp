@@ -70,4 +70,12 @@ void TrayPresence::notify(const QString &text)
     mTray->ShowBalloon(text, QString::fromLatin1(kProductName), 0, false);
 }
 
+void TrayPresence::showSyncFailure(const QString &failure)
+{
+    const QString words = failure.isEmpty() ? QString() : QStringLiteral("Calendar sync failed: ") + failure;
+    mTray->setTrayTip(words.isEmpty() ? QString::fromLatin1(kProductName)
+                                      : QString::fromLatin1(kProductName) + QLatin1Char('\n') + words);
+    emit syncFailureChanged(words);
+}
+
 } // namespace vestrona

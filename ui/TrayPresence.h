@@ -38,6 +38,8 @@ public:
 
     // A balloon titled with the product name.
     void notify(const QString &text) override;
+    // Under the product name in the icon's tooltip, and to the window.
+    void showSyncFailure(const QString &failure) override;
 
 signals:
     // A click on the icon, or "Show Vestrona".
@@ -46,6 +48,8 @@ signals:
     void syncRequested();
     // "Quit".
     void quitRequested();
+    // The words for the window: "" once a sync succeeded.
+    void syncFailureChanged(const QString &words);
 
 private:
     void createTrayMenu();

@@ -206,6 +206,13 @@ bool pressKey(const QString &window, const QString &keys)
                .exitCode == 0;
 }
 
+bool typeText(const QString &window, const QString &text)
+{
+    return x(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window,
+                                         QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text})
+               .exitCode == 0;
+}
+
 bool minimizeWindow(const QString &window)
 {
     return x(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), window}).exitCode == 0;

@@ -68,6 +68,8 @@ QStringList trayIconsOf(qint64 pid);
 bool clickAt(const QPoint &screenPoint, int button = 1);
 // Activates the window, then types the key combination (xdotool names).
 bool pressKey(const QString &window, const QString &keys);
+// Activates the window, then types `text` into whatever has its focus.
+bool typeText(const QString &window, const QString &text);
 // Clicks a point of the window given in its own coordinates.
 bool clickIn(const QString &window, const QPoint &point);
 // Presses one of the alarm pop-up's buttons.

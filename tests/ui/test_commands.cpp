@@ -6,6 +6,7 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/FileDialogs.h"
+#include "tests/support/Mnemonics.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/ReminderListModel.h"
@@ -126,6 +127,7 @@ private slots:
     void savingAReminderThatWillNotRingSaysSo_data();
     void savingAReminderThatWillNotRingSaysSo();
     void theKeyboardReachesSaveReminder();
+    void enterSavesAndEveryControlHasItsKey();
     void doubleClickOpensTheReminderInTheEditor();
     void theEditorStaysWithTheMainWindow();
     void quitInTheTrayMenuWhileTheEditorIsOpen();
@@ -458,6 +460,35 @@ void TestCommands::theKeyboardReachesSaveReminder()
     };
     h->click("PushButton1");
     QCOMPARE(h->rows(), QStringList{"1|2026-12-07|10:00:00|a\tb|"});
+}
+
+void TestCommands::enterSavesAndEveryControlHasItsKey()
+{
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        QCOMPARE(mnemonicProblems(f), QStringList());
+        showActive(f);
+        f.Text1->setPlainText(QStringLiteral("tea"));
+        f.dtpTime->setFocus();
+        f.dtpTime->setTime(QTime(10, 0));
+        QTest::keyClick(f.dtpTime, Qt::Key_Return);
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|10:00:00|tea|"});
+
+    // The focused button answers Enter as it answers Space.
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        f.Text1->setPlainText(QStringLiteral("coffee"));
+        f.PushButton1->setFocus();
+        QTest::keyClick(f.PushButton1, Qt::Key_Return);
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->rows().size(), 2);
+
+    h->user = [&](QDialog &d) { QCOMPARE(mnemonicProblems(d), QStringList()); };
+    h->click("PushButton7");
 }
 
 void TestCommands::doubleClickOpensTheReminderInTheEditor()

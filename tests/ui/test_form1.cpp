@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "database/Statements.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/Mnemonics.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/MissedWindow.h"
 #include "ui/ReminderListModel.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -134,11 +136,13 @@ private slots:
             {"PushButton5", "Change Alarm Sound File"},   {"PushButton4", "Test Alarm Sound"},
             {"PushButton7", "Set Date Format"}};
         for (const auto &[button, caption] : buttons)
-            QCOMPARE(h->control<QPushButton>(button)->text(), caption);
+            QCOMPARE(h->control<QPushButton>(button)->text().remove(QLatin1Char('&')), caption);
+        // Alt and a letter of its own reaches every button and option.
+        QCOMPARE(mnemonicProblems(f), QStringList());
         QCOMPARE(h->control<QGroupBox>("Frame3")->title(), QStringLiteral("Startup Option"));
         QCOMPARE(h->control<QGroupBox>("Frame2")->title(), QStringLiteral("Alarm Sound File"));
-        QCOMPARE(h->check4()->text(), QStringLiteral("Load this software on Windows startup"));
-        QCOMPARE(h->check8()->text(), QStringLiteral("Minimized to system tray"));
+        QCOMPARE(h->check4()->text().remove(QLatin1Char('&')), QStringLiteral("Load this software on Windows startup"));
+        QCOMPARE(h->check8()->text().remove(QLatin1Char('&')), QStringLiteral("Minimized to system tray"));
         QVERIFY(h->text2()->isReadOnly());
 
         QStringList headers;
@@ -436,11 +440,30 @@ private slots:
         QCOMPARE(h->text2()->text(), h->alarmPath());
         QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
         h->click("PushButton5");
-        QCOMPARE(h->text2()->text(), chosen);
+        QTRY_COMPARE(h->text2()->text(), chosen);
         QCOMPARE(h->setting(SettingKey::Alarm), chosen);
+        QCOMPARE(h->sound.checked, QStringList{chosen});
         QCOMPARE(h->dialogs.requests.size(), 2);
         QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
         QCOMPARE(h->dialogs.requests.first().filter, QStringLiteral("Wav Files (*.wav)|*.wav|"));
+    }
+
+    // Found out while the user is still choosing, not when the alarm comes.
+    void aFileThatCannotPlayIsRefusedWhenChosen()
+    {
+        QVERIFY(h->start());
+        const QString chosen = h->program.file(QStringLiteral("notes.wav"));
+        h->sound.problems.insert(chosen, QStringLiteral("it is not in a sound format the player knows"));
+        h->dialogs.nextFiles = {{chosen}};
+        h->click("PushButton5");
+        QTRY_COMPARE(h->reporter.boxes.size(), 1);
+        QCOMPARE(h->reporter.boxes.first().kind, RecordingReporter::Box::Message);
+        QCOMPARE(h->reporter.boxes.first().text,
+                 chosen + QStringLiteral(" cannot be played as a sound: it is not in a sound format the player knows. "
+                                         "The alarm sound stays ")
+                     + h->alarmPath() + QLatin1Char('.'));
+        QCOMPARE(h->text2()->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
     }
 
     void testAlarmSoundPlaysOnceOnlyAnExistingFile_data()
@@ -565,6 +588,75 @@ private slots:
         f.reportMissed({tea}, 0);
         QCOMPARE(rows->topLevelItemCount(), 1);
         QCOMPARE(h->balloonCount(), balloons);
+    }
+
+    // The list's commands from the keyboard: Ctrl+N anywhere, Enter and
+    // Delete on the chosen row.
+    void keysReachTheListCommands()
+    {
+        h->insert(OptionDaily, QDate(2026, 12, 8), QTime(9, 0), QStringLiteral("tea"));
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QStringList opened;
+        h->user = [&](QDialog &d) { opened << d.objectName(); };
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(opened, QStringList{QStringLiteral("Form3")});
+
+        auto *list = h->control<QTreeView>("ListView1");
+        list->setFocus();
+        list->setCurrentIndex(f.listModel().index(0, 0));
+        list->selectionModel()->select(f.listModel().index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(opened.size(), 2);
+        h->reporter.answers = {Reporter::Answer::No};
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        QCOMPARE(h->reporter.boxes.first().text, QStringLiteral("Are you sure you want to delete tea?"));
+        QCOMPARE(f.listModel().rowCount(), 1);
+    }
+
+    // Opened where the user looks: on the main window, or the screen's
+    // middle while that is in the tray; the keys of a dialog close it.
+    void missedWindowOpensCentredAndClosesByKey_data()
+    {
+        QTest::addColumn<bool>("mainShown");
+        QTest::addColumn<int>("key");
+        QTest::newRow("on the main window, Escape") << true << int(Qt::Key_Escape);
+        QTest::newRow("on the main window, Enter") << true << int(Qt::Key_Return);
+        QTest::newRow("in the tray, keypad Enter") << false << int(Qt::Key_Enter);
+    }
+
+    void missedWindowOpensCentredAndClosesByKey()
+    {
+        QFETCH(bool, mainShown);
+        QFETCH(int, key);
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        f.show();
+        f.move(40, 30);
+        if (!mainShown)
+            f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(QTest::qWaitForWindowExposed(&f) || !mainShown);
+        const MissedEntry tea{QStringLiteral("tea"), snoozedRuleText(), 1, QDate(2026, 12, 7), QTime(8, 0)};
+        f.reportMissed({tea}, 0);
+        MissedWindow *window = f.missedWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPoint middle = mainShown ? f.frameGeometry().center() : window->screen()->availableGeometry().center();
+        // A frame the platform adds after showing may shift it a pixel or two.
+        QVERIFY2((window->frameGeometry().center() - middle).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("centred at %1,%2 instead of %3,%4")
+                                .arg(window->frameGeometry().center().x())
+                                .arg(window->frameGeometry().center().y())
+                                .arg(middle.x())
+                                .arg(middle.y())));
+        QTest::keyClick(window, Qt::Key(key));
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->list().rows().empty());
     }
 
     // Started at logon straight into the tray: the catch-up comes before the
