@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "control/AppController.h"
+#include "core/AppError.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "core/ProgressIdleText.h"
@@ -25,12 +26,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTreeView>
 
+#include <algorithm>
 #include <utility>
 
 namespace vestrona {
@@ -38,17 +40,22 @@ namespace vestrona {
 namespace {
 
 const char *const kFrame1Caption = "Next alarm will play in";
+const QSize kBuiltSize(536, 607);
 
 } // namespace
 
 Form1::Form1(const AppContext &context, QWidget *parent)
-    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional))
+    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional)),
+      mStretch(kBuiltSize)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
-    setFixedSize(536, 607);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Built at its default size, the smallest it gets; larger, the list
+    // takes the room.
+    resize(kBuiltSize);
+    setMinimumSize(kBuiltSize);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
 
     createCountdownFrame();
     createReminderList();
@@ -56,6 +63,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
     PushButton7 = addButton(this, "PushButton7", "Set Date &Format", twips(120, 8610, 7800, 405));
+    stretchWithTheWindow();
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -104,6 +112,60 @@ void Form1::showSyncFailure(const QString &words)
     SyncFailure->setText(SyncFailure->fontMetrics().elidedText(words, Qt::ElideRight, SyncFailure->width()));
     SyncFailure->setToolTip(words);
     SyncFailure->setVisible(!words.isEmpty());
+}
+
+void Form1::stretchWithTheWindow()
+{
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    mStretch.add(Frame1, Across::Grow, Down::Keep);
+    mStretch.add(ProgressBar1, Across::Grow, Down::Keep);
+    mStretch.add(SyncFailure, Across::Grow, Down::Keep);
+    mStretch.add(ListView1, Across::Grow, Down::Grow);
+    for (QPushButton *left : {PushButton1, PushButton2, PushButton8})
+        mStretch.add(left, Across::LeftHalf, Down::Move);
+    for (QPushButton *right : {PushButton3, PushButton6, PushButton9})
+        mStretch.add(right, Across::RightHalf, Down::Move);
+    mOptions->stretchWith(mStretch);
+    mStretch.add(PushButton7, Across::Grow, Down::Move);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    mStretch.apply(size());
+}
+
+void Form1::restoreColumnWidths()
+{
+    const QStringList saved =
+        mContext.settings.GetSetting(QLatin1String(SettingKey::ListColumns), QString()).split(QLatin1Char(','));
+    if (saved.size() != IdColumn)
+        return;
+    mRestoringColumns = true;
+    for (int c = 0; c < IdColumn; ++c) {
+        bool ok = false;
+        const int width = saved.at(c).toInt(&ok);
+        // A width no one could have dragged to is a damaged setting.
+        if (ok && width >= 10 && width <= 4000)
+            ListView1->setColumnWidth(c, width);
+    }
+    mRestoringColumns = false;
+}
+
+void Form1::saveColumnWidths()
+{
+    if (mRestoringColumns)
+        return;
+    QStringList widths;
+    for (int c = 0; c < IdColumn; ++c)
+        widths << QString::number(ListView1->columnWidth(c));
+    // A convenience: a settings file that cannot be written costs the
+    // widths, not a message box at every drag.
+    try {
+        mContext.settings.SaveSetting(QLatin1String(SettingKey::ListColumns), widths.join(QLatin1Char(',')));
+    } catch (const AppError &) {
+    }
 }
 
 void Form1::createReminderList()
@@ -237,6 +299,8 @@ void Form1::setUpWindow(ErrorTrap &trap)
             ListView1->setColumnWidth(c, widths[c] / 15);
         // The ID column is only there to be read by the commands, never seen.
         ListView1->setColumnHidden(IdColumn, true);
+        restoreColumnWidths();
+        connect(ListView1->header(), &QHeaderView::sectionResized, this, &Form1::saveColumnWidths);
     });
     mOptions->setUpIntervalList(trap);
 }
@@ -259,8 +323,12 @@ void Form1::restoreStartupOptions(ErrorTrap &trap)
 
 void Form1::placeWindow()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred, but never with its title bar off a screen too small for it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QPoint centred = area.center() - rect().center();
+        move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+    }
     if (mStartHidden)
         mTrayPresence->startInTray();
 }

@@ -21,6 +21,8 @@
 namespace vestrona {
 
 namespace {
+const QSize kBuiltSize(420, 330);
+
 // A weekday's box caption: its code with a key of its own (Alt+M, Alt+T,
 // Alt+W, Alt+H, …) that clashes with no other control of the editor.
 QString weekdayCaption(int day)
@@ -33,7 +35,8 @@ QString weekdayCaption(int day)
 } // namespace
 
 Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
-    : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders))
+    : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders)),
+      mStretch(kBuiltSize)
 {
     buildControls();
     Form_Load();
@@ -43,7 +46,8 @@ void Form3::buildControls()
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Reminder"));
-    setFixedSize(420, 330);
+    resize(kBuiltSize);
+    setMinimumSize(kBuiltSize);
 
     auto *dateLabel = new QLabel(QStringLiteral("&Date:"), this);
     dateLabel->setGeometry(10, 12, 40, 22);
@@ -99,10 +103,23 @@ void Form3::buildControls()
     // message it starts a new line.
     PushButton1->setDefault(true);
 
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    mStretch.add(Frame2, Across::Grow, Down::Keep);
+    mStretch.add(Frame1, Across::Grow, Down::Grow);
+    mStretch.add(Text1, Across::Grow, Down::Grow);
+    mStretch.add(PushButton1, Across::Grow, Down::Move);
+
     connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option3, &QRadioButton::clicked, this, [this] { EnableCheckboxes(true); });
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+}
+
+void Form3::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    mStretch.apply(size());
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "core/ReminderRecord.h"
 #include "ui/AppContext.h"
+#include "ui/StretchLayout.h"
 
 #include <QDialog>
 
@@ -52,6 +53,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
@@ -63,6 +65,8 @@ private:
     Connection &mConn;
     std::function<void()> mListReminders;
     std::optional<qint64> mRemID;
+    // Larger than built, the message takes the room.
+    StretchLayout mStretch;
 };
 
 } // namespace vestrona

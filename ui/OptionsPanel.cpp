@@ -8,6 +8,7 @@
 #include "shell/mStartUp.h"
 #include "ui/FileDialogs.h"
 #include "ui/IntervalList.h"
+#include "ui/StretchLayout.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
@@ -77,6 +78,17 @@ std::function<void()> OptionsPanel::reported(const char *procedure, void (Option
         ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
         trap(100, [this, handler] { (this->*handler)(); });
     };
+}
+
+void OptionsPanel::stretchWith(StretchLayout &stretch)
+{
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    for (QWidget *frame : std::initializer_list<QWidget *>{ListView2, Frame3, Frame2})
+        stretch.add(frame, Across::Grow, Down::Move);
+    stretch.add(Text2, Across::Grow, Down::Keep);
+    stretch.add(PushButton5, Across::LeftHalf, Down::Keep);
+    stretch.add(PushButton4, Across::RightHalf, Down::Keep);
 }
 
 void OptionsPanel::setUpIntervalList(ErrorTrap &trap)

@@ -128,6 +128,7 @@ private slots:
     void savingAReminderThatWillNotRingSaysSo();
     void theKeyboardReachesSaveReminder();
     void enterSavesAndEveryControlHasItsKey();
+    void theEditorGrowsWithTheMessageTakingTheRoom();
     void doubleClickOpensTheReminderInTheEditor();
     void theEditorStaysWithTheMainWindow();
     void quitInTheTrayMenuWhileTheEditorIsOpen();
@@ -506,6 +507,24 @@ void TestCommands::doubleClickOpensTheReminderInTheEditor()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(h->dialogsShown, 1);
     QCOMPARE(opened, QStringLiteral("second"));
+}
+
+void TestCommands::theEditorGrowsWithTheMessageTakingTheRoom()
+{
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        const QSize built = f.size();
+        const QRect message = f.Text1->geometry();
+        const QRect save = f.PushButton1->geometry();
+        f.resize(built + QSize(120, 90));
+        QCOMPARE(f.Text1->geometry(), message.adjusted(0, 0, 120, 90));
+        QCOMPARE(f.PushButton1->geometry(), save.translated(0, 90).adjusted(0, 0, 120, 0));
+        QVERIFY(f.rect().contains(f.PushButton1->geometry()));
+        f.resize(100, 100);
+        QCOMPARE(f.size(), built);
+    };
+    h->click("PushButton1");
 }
 
 void TestCommands::theEditorStaysWithTheMainWindow()

@@ -127,6 +127,7 @@ private slots:
         QVERIFY(h->reporter.boxes.isEmpty());
         QCOMPARE(f.windowTitle(), QStringLiteral("Vestrona"));
         QCOMPARE(f.size(), QSize(536, 607));
+        QCOMPARE(f.minimumSize(), QSize(536, 607));
         QCOMPARE(h->control<QLabel>("Frame1Caption")->text(), QStringLiteral("Next alarm will play in"));
         QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
         const QList<QPair<const char *, QString>> buttons = {
@@ -588,6 +589,65 @@ private slots:
         f.reportMissed({tea}, 0);
         QCOMPARE(rows->topLevelItemCount(), 1);
         QCOMPARE(h->balloonCount(), balloons);
+    }
+
+    // Larger, the list takes the room and the rows of buttons and options
+    // widen under it; it never gets smaller than built, and back at that
+    // size everything is where it was.
+    void growsWithTheListTakingTheRoom()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QList<QWidget *> controls = f.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        controls.removeIf([&](const QWidget *w) { return w->isWindow(); });
+        QHash<QWidget *, QRect> built;
+        for (QWidget *control : controls)
+            built.insert(control, control->geometry());
+        auto *list = h->control<QTreeView>("ListView1");
+
+        f.resize(f.width() + 200, f.height() + 150);
+        QCOMPARE(list->geometry(), built.value(list).adjusted(0, 0, 200, 150));
+        auto *setDateFormat = h->control<QPushButton>("PushButton7");
+        QCOMPARE(setDateFormat->geometry(), built.value(setDateFormat).translated(0, 150).adjusted(0, 0, 200, 0));
+        for (QWidget *control : controls) {
+            QVERIFY2(f.rect().contains(control->geometry()), qPrintable(control->objectName()));
+            for (QWidget *other : controls)
+                QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                         qPrintable(control->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
+        }
+        const auto *add = h->control<QPushButton>("PushButton1");
+        const auto *edit = h->control<QPushButton>("PushButton3");
+        QCOMPARE(add->width() + edit->width(), built.value(h->control<QPushButton>("PushButton1")).width() * 2 + 200);
+
+        f.resize(300, 300);
+        QCOMPARE(f.size(), QSize(536, 607));
+        for (QWidget *control : controls)
+            QCOMPARE(control->geometry(), built.value(control));
+    }
+
+    // Widened by the user, the columns stay so over a restart; a damaged
+    // setting leaves the built widths.
+    void columnWidthsAreRemembered_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("firstWidth");
+        QTest::newRow("as left") << QStringLiteral("300,120,80,80,90") << 300;
+        QTest::newRow("damaged") << QStringLiteral("300,x,80") << 1900 / 15;
+        QTest::newRow("out of reach") << QStringLiteral("99999,120,80,80,90") << 1900 / 15;
+    }
+
+    void columnWidthsAreRemembered()
+    {
+        QFETCH(QString, saved);
+        QFETCH(int, firstWidth);
+        h->setting(SettingKey::ListColumns, saved);
+        QVERIFY(h->start());
+        auto *list = h->control<QTreeView>("ListView1");
+        QCOMPARE(list->columnWidth(0), firstWidth);
+        list->header()->resizeSection(1, 222);
+        QCOMPARE(h->setting(SettingKey::ListColumns).split(QLatin1Char(',')).value(1), QStringLiteral("222"));
     }
 
     // The list's commands from the keyboard: Ctrl+N anywhere, Enter and
