@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+
+#include <algorithm>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,8 +37,7 @@ QString weekdayCaption(int day)
 } // namespace
 
 Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
-    : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders)),
-      mStretch(kBuiltSize)
+    : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders))
 {
     buildControls();
     Form_Load();
@@ -103,8 +104,10 @@ void Form3::buildControls()
     // message it starts a new line.
     PushButton1->setDefault(true);
 
+    fitToFont(*dateLabel, *timeLabel);
     using Across = StretchLayout::Across;
     using Down = StretchLayout::Down;
+    mStretch = StretchLayout(size());
     mStretch.add(Frame2, Across::Grow, Down::Keep);
     mStretch.add(Frame1, Across::Grow, Down::Grow);
     mStretch.add(Text1, Across::Grow, Down::Grow);
@@ -114,6 +117,40 @@ void Form3::buildControls()
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option3, &QRadioButton::clicked, this, [this] { EnableCheckboxes(true); });
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+}
+
+void Form3::fitToFont(QLabel &dateLabel, QLabel &timeLabel)
+{
+    // The places are made for Arial at 9 points. A wider desktop font gets
+    // the room its words need: a label or box widens to show its whole
+    // text, what follows it on its row moves along, and the editor widens.
+    const auto widen = [](QWidget &control) {
+        const int extra = std::max(0, control.sizeHint().width() - control.width());
+        control.resize(control.width() + extra, control.height());
+        return extra;
+    };
+    const auto moveBy = [](QWidget &control, int dx) { control.move(control.x() + dx, control.y()); };
+    int shift = widen(dateLabel);
+    moveBy(*dtpDate, shift);
+    moveBy(timeLabel, shift);
+    shift += widen(timeLabel);
+    moveBy(*dtpTime, shift);
+    int dayShift = 0;
+    for (QCheckBox *box : Check1) {
+        moveBy(*box, dayShift);
+        dayShift += widen(*box);
+    }
+    // The right margins the built places leave: after the time picker, and
+    // after the last weekday within its frame and after the frame.
+    const int topRow = dtpTime->geometry().right() + 1 + 15;
+    const int dayRow = Frame2->x() + Check1[6]->geometry().right() + 1 + 5 + 10;
+    const int extra = std::max(0, std::max(topRow, dayRow) - width());
+    if (extra == 0)
+        return;
+    resize(width() + extra, height());
+    setMinimumSize(size());
+    for (QWidget *control : std::initializer_list<QWidget *>{Frame2, Frame1, Text1, PushButton1})
+        control->resize(control->width() + extra, control->height());
 }
 
 void Form3::resizeEvent(QResizeEvent *event)

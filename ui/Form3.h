@@ -13,6 +13,7 @@
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +58,7 @@ protected:
 
 private:
     void buildControls();
+    void fitToFont(QLabel &dateLabel, QLabel &timeLabel);
     // The confirmation, with a warning when the reminder will never ring.
     QString savedText(const ReminderValues &values) const;
     void Form_Load();
@@ -66,7 +68,7 @@ private:
     std::function<void()> mListReminders;
     std::optional<qint64> mRemID;
     // Larger than built, the message takes the room.
-    StretchLayout mStretch;
+    StretchLayout mStretch{QSize()};
 };
 
 } // namespace vestrona

@@ -71,13 +71,13 @@ void MediaSoundPlayer::play(const QString &path, bool loop)
         return;
     }
     // A file opened ahead by prepare() stays open, so the alarm is heard at
-    // once. One deleted since would still play from what was read of it, yet
-    // the user took it away: it is opened again, and fails.
+    // once, and one that failed then gives way to the built-in sound at
+    // once. One deleted since would still play from what was read of it,
+    // yet the user took it away: it is opened again, and fails.
     const QString source = path.isEmpty() ? mBuiltIn : path;
-    if (!mTrack || mTrack->path() != source || !mTrack->failure().isEmpty() || !QFileInfo(source).isFile())
+    const bool opened = mTrack && mTrack->path() == source;
+    if (!opened || !QFileInfo(source).isFile())
         open(source);
-    else
-        mTrack->stop();
     mWanted = true;
     if (!mTrack->failure().isEmpty())
         fallBack();

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFont>
+#include <QLabel>
 #include <QDateEdit>
 #include <QFile>
 #include <QItemSelectionModel>
@@ -129,6 +131,8 @@ private slots:
     void theKeyboardReachesSaveReminder();
     void enterSavesAndEveryControlHasItsKey();
     void theEditorGrowsWithTheMessageTakingTheRoom();
+    void theEditorShowsItsWordsWholeInAWideFont_data();
+    void theEditorShowsItsWordsWholeInAWideFont();
     void doubleClickOpensTheReminderInTheEditor();
     void theEditorStaysWithTheMainWindow();
     void quitInTheTrayMenuWhileTheEditorIsOpen();
@@ -525,6 +529,52 @@ void TestCommands::theEditorGrowsWithTheMessageTakingTheRoom()
         QCOMPARE(f.size(), built);
     };
     h->click("PushButton1");
+}
+
+void TestCommands::theEditorShowsItsWordsWholeInAWideFont_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::newRow("the program's own") << QString() << 0;
+    QTest::newRow("a wide desktop font") << QStringLiteral("DejaVu Sans") << 12;
+}
+
+void TestCommands::theEditorShowsItsWordsWholeInAWideFont()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    const QFont before = QApplication::font();
+    if (!family.isEmpty())
+        QApplication::setFont(QFont(family, points, QFont::Bold));
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        if (family.isEmpty())
+            QCOMPARE(f.size(), QSize(420, 330));
+        QList<QWidget *> words;
+        for (QLabel *label : f.findChildren<QLabel *>())
+            words << label;
+        for (QCheckBox *box : f.Check1)
+            words << box;
+        for (QWidget *w : words) {
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->property("text").toString() + " is cut"));
+            QVERIFY(f.rect().contains(QRect(w->mapTo(&f, QPoint()), w->size())));
+        }
+        for (int i = 1; i < 7; ++i)
+            QVERIFY(!f.Check1[i]->geometry().intersects(f.Check1[i - 1]->geometry()));
+        // The top row: each label, then its picker, none over another.
+        QList<QWidget *> topRow{f.dtpDate, f.dtpTime};
+        for (QLabel *label : f.findChildren<QLabel *>())
+            if (label->buddy())
+                topRow << label;
+        for (QWidget *w : topRow) {
+            QVERIFY(f.rect().contains(w->geometry()));
+            for (QWidget *other : topRow)
+                QVERIFY(w == other || !w->geometry().intersects(other->geometry()));
+        }
+    };
+    h->click("PushButton1");
+    QApplication::setFont(before);
 }
 
 void TestCommands::theEditorStaysWithTheMainWindow()
