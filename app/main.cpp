@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     SystemClock clock;
-    MediaSoundPlayer sound;
+    MediaSoundPlayer sound(data.defaultAlarm);
     Form2Popup popup(programFolder, reporter);
     QtFileDialogs fileDialogs;
     KeychainPasswordStore passwords;

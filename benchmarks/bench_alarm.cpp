@@ -41,6 +41,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 #include <vector>
 
 using namespace vestrona;
@@ -86,10 +87,16 @@ public:
     void prepare(const QString &path) override { mReal.prepare(path); }
     void close() override { mReal.close(); }
     bool isPlaying() const override { return mReal.isPlaying(); }
+    QString takeFallbackNote() override { return mReal.takeFallbackNote(); }
+    void check(const QString &path, QObject *context, CheckDone done) override
+    {
+        mReal.check(path, context, std::move(done));
+    }
 
 private:
     AlarmTimes &mTimes;
-    MediaSoundPlayer mReal;
+    // The bench plays a file that can be played: nothing to fall back to.
+    MediaSoundPlayer mReal{QString()};
 };
 
 // Listens to what the sound server plays (the monitor of its default sink)
@@ -147,10 +154,10 @@ public:
     {
     }
 
-    Outcome showModal(const QString &message) override
+    Outcome showModal(const RingingAlarm &alarm) override
     {
         Form2 form(mProgramFolder, mReporter);
-        form.setMessage(message);
+        form.setAlarm(alarm);
         mForm = &form;
         form.installEventFilter(this);
         form.exec();

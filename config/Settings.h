@@ -26,6 +26,8 @@ inline constexpr auto UserDatabase = "UserDatabase";
 inline constexpr auto SeenUpTo = "SeenUpTo";
 inline constexpr auto SnoozeAt = "SnoozeAt";
 inline constexpr auto SnoozedReminders = "SnoozedReminders";
+// The widths of the reminder list's columns as the user left them ("190,210,…").
+inline constexpr auto ListColumns = "ListColumns";
 } // namespace SettingKey
 
 // The per-user settings store: named text values.

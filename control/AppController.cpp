@@ -92,6 +92,7 @@ void AppController::syncReported(const SyncReport &report)
                                             "put the reminders back on the server or delete them here too.")
                                  .arg(report.failure));
     mEmptiedSaid = report.serverEmptied;
+    mViews.notice.showSyncFailure(report.outcome == SyncReport::Outcome::Failed ? report.failure : QString());
     if (report.changedLocally())
         reloadReminders();
 }

@@ -10,6 +10,9 @@ class BackgroundNotice {
 public:
     virtual ~BackgroundNotice() = default;
     virtual void notify(const QString &text) = 0;
+    // Why the last sync failed, kept in view (the tray icon's tooltip, the
+    // main window) until a sync succeeds; "" once one has.
+    virtual void showSyncFailure(const QString &failure) = 0;
 };
 
 } // namespace vestrona

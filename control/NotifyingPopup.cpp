@@ -9,11 +9,11 @@ NotifyingPopup::NotifyingPopup(AlarmPopup &popup, AlarmNotifier *notifier, QObje
         connect(mNotifier, &AlarmNotifier::actionInvoked, this, &NotifyingPopup::actionInvoked);
 }
 
-AlarmPopup::Outcome NotifyingPopup::showModal(const QString &message)
+AlarmPopup::Outcome NotifyingPopup::showModal(const RingingAlarm &alarm)
 {
-    const quint32 ticket = mNotifier ? mNotifier->showAlarm(message) : 0;
+    const quint32 ticket = mNotifier ? mNotifier->showAlarm(alarm.message) : 0;
     mTicket = ticket;
-    const Outcome outcome = mPopup.showModal(message);
+    const Outcome outcome = mPopup.showModal(alarm);
     mTicket = 0;
     if (ticket)
         mNotifier->withdraw(ticket);

@@ -16,7 +16,7 @@ public:
     // Without a notifier it is the pop-up alone. Both must outlive it.
     NotifyingPopup(AlarmPopup &popup, AlarmNotifier *notifier, QObject *parent = nullptr);
 
-    Outcome showModal(const QString &message) override;
+    Outcome showModal(const RingingAlarm &alarm) override;
     void answer(Outcome outcome) override;
     void bringToFront() override;
 

@@ -11,16 +11,12 @@ namespace vestrona {
 
 namespace {
 
-QString rejectedLinesText(const QString &path, const QList<RejectedLine> &rejected)
+QString rejectedLinesText(const QString &path, const RestoreResult &result)
 {
-    QString text = rejected.size() == 1
-        ? QStringLiteral("1 line of %1 was not restored:").arg(FileNameFromPath(path))
-        : QStringLiteral("%1 lines of %2 were not restored:").arg(rejected.size()).arg(FileNameFromPath(path));
-    for (qsizetype i = 0; i < rejected.size() && i < kRejectedLinesListed; ++i)
-        text += QStringLiteral("\r\nline %1: %2").arg(rejected.at(i).lineNumber).arg(rejected.at(i).reason);
-    if (rejected.size() > kRejectedLinesListed)
-        text += QStringLiteral("\r\n... and %1 more.").arg(rejected.size() - kRejectedLinesListed);
-    return text;
+    QStringList details;
+    for (const RejectedLine &line : result.rejected)
+        details << QStringLiteral("line %1: %2").arg(line.lineNumber).arg(line.reason);
+    return partialLoadText(path, result.added, details, "line", "lines");
 }
 
 QString leftOutText(const QString &path, const BackupResult &result)
@@ -62,7 +58,11 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
         result.failed = true;
         result.written = 0;
     }
-    trap(108, [&] { finishProgress(progress); });
+    trap(108, [&] {
+        finishProgress(progress, saved ? QStringLiteral("Saved %1 to %2.").arg(countedReminders(result.written),
+                                                                               FileNameFromPath(path))
+                                       : QString());
+    });
     if (saved && (!result.skippedMessages.isEmpty() || !result.damagedMessages.isEmpty()))
         trap(110, [&] { reporter.showMessage(leftOutText(path, result)); });
     return result;
@@ -96,9 +96,14 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
         result.added = 0;
         result.rejected.clear();
     }
+    // Lines left out for a reason are no failure: the box says what was added too.
     if (!result.failed && reportRejections && !result.rejected.isEmpty())
-        trap(110, [&] { throw AppError(rejectedLinesText(path, result.rejected)); });
-    trap(112, [&] { finishProgress(progress); });
+        trap(110, [&] { reporter.showMessage(rejectedLinesText(path, result)); });
+    trap(112, [&] {
+        finishProgress(progress, result.failed ? QString()
+                                               : QStringLiteral("Added %1 from %2.").arg(countedReminders(result.added),
+                                                                                         FileNameFromPath(path)));
+    });
     return result;
 }
 

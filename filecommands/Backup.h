@@ -43,8 +43,8 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
                            const QString &path, ProgressSink *progress);
 
 // Adds the reminders of one backup file in one transaction: when the
-// database fails (a full disk) nothing is added. Rejected lines add nothing; when `reportRejections` is set they are reported in one error
-// box for the file, otherwise only returned. Failures of the file or the
+// database fails (a full disk) nothing is added. Rejected lines add nothing; when `reportRejections` is set they are named in one message
+// box for the file with what was added, otherwise only returned. Failures of the file or the
 // database are always reported through `reporter`.
 RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional, Reporter &reporter,
                               const QString &path, ProgressSink *progress, bool reportRejections = true);

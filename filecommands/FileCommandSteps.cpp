@@ -21,12 +21,31 @@ void startProgress(ProgressSink *progress, const char *action, const QString &pa
     progress->processEvents();
 }
 
-void finishProgress(ProgressSink *progress)
+void finishProgress(ProgressSink *progress, const QString &outcome)
 {
     if (!progress)
         return;
     progress->setProgress(100, QStringLiteral("Done."));
-    progress->setProgress(0, QString::fromLatin1(kProgressIdleText));
+    progress->setProgress(0, outcome.isEmpty() ? QString::fromLatin1(kProgressIdleText) : outcome);
+}
+
+QString countedReminders(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count);
+}
+
+QString partialLoadText(const QString &path, qsizetype added, const QStringList &details, const char *one,
+                        const char *many)
+{
+    const QString leftOut = details.size() == 1 ? QStringLiteral("1 %1 was").arg(QLatin1StringView(one))
+                                                : QStringLiteral("%1 %2 were").arg(details.size()).arg(QLatin1StringView(many));
+    QString text = QStringLiteral("Added %1 from %2. %3 left out:")
+                       .arg(countedReminders(added), FileNameFromPath(path), leftOut);
+    for (qsizetype i = 0; i < details.size() && i < kRejectedLinesListed; ++i)
+        text += QStringLiteral("\r\n") + details.at(i);
+    if (details.size() > kRejectedLinesListed)
+        text += QStringLiteral("\r\n... and %1 more.").arg(details.size() - kRejectedLinesListed);
+    return text;
 }
 
 bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<qint64(QIODevice &)> &compose)

@@ -26,14 +26,23 @@ public:
     virtual void processEvents() = 0;
 };
 
-// How many rejected lines or left-out entries the error box of one file lists.
+// How many rejected lines or left-out entries the summary of one file lists.
 inline constexpr int kRejectedLinesListed = 20;
 
 // The progress bar while the file at `path` is read or written ("Reading
-// file: " and the file's name), and its resting state afterwards. Both do
-// nothing without a progress bar.
+// file: " and the file's name), and its resting state afterwards: what was
+// done, in `outcome`, or the idle text. Both do nothing without a progress bar.
 void startProgress(ProgressSink *progress, const char *action, const QString &path);
-void finishProgress(ProgressSink *progress);
+void finishProgress(ProgressSink *progress, const QString &outcome = QString());
+
+// "1 reminder", "2 reminders".
+QString countedReminders(qsizetype count);
+
+// The summary of a load from `path` that added `added` reminders and left
+// out an item for each of `details` ("line 3: …"), named `one` or `many`
+// ("line", "lines"): plain words, for a message box, since nothing failed.
+QString partialLoadText(const QString &path, qsizetype added, const QStringList &details, const char *one,
+                        const char *many);
 
 // Writes what `compose` writes to the file it is given to `path`, whole or
 // not at all, as steps of the caller's trap: 102 opens a file beside the

@@ -14,16 +14,12 @@ namespace vestrona {
 
 namespace {
 
-QString leftOutText(const QString &path, const QList<LeftOutComponent> &leftOut)
+QString leftOutText(const QString &path, const ICalendarImportResult &result)
 {
-    QString text = leftOut.size() == 1
-        ? QStringLiteral("1 entry of %1 was not imported:").arg(FileNameFromPath(path))
-        : QStringLiteral("%1 entries of %2 were not imported:").arg(leftOut.size()).arg(FileNameFromPath(path));
-    for (qsizetype i = 0; i < leftOut.size() && i < kRejectedLinesListed; ++i)
-        text += QStringLiteral("\r\n\"%1\": %2.").arg(leftOut.at(i).summary, leftOut.at(i).reason);
-    if (leftOut.size() > kRejectedLinesListed)
-        text += QStringLiteral("\r\n... and %1 more.").arg(leftOut.size() - kRejectedLinesListed);
-    return text;
+    QStringList details;
+    for (const LeftOutComponent &entry : result.leftOut)
+        details << QStringLiteral("\"%1\": %2.").arg(entry.summary, entry.reason);
+    return partialLoadText(path, qsizetype(result.added.size()), details, "entry", "entries");
 }
 
 QString leftOutOfExportText(const QString &path, const ICalendarExportResult &result)
@@ -80,7 +76,11 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
     if (!saved)
         result = {};
     result.failed = !saved;
-    trap(108, [&] { finishProgress(progress); });
+    trap(108, [&] {
+        finishProgress(progress, saved ? QStringLiteral("Exported %1 to %2.").arg(countedReminders(result.written),
+                                                                                  FileNameFromPath(path))
+                                       : QString());
+    });
     if (saved && result.leftOut())
         trap(110, [&] { reporter.showMessage(leftOutOfExportText(path, result)); });
     return result;
@@ -111,9 +111,15 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
     }));
     if (result.failed)
         result.added.clear();
+    // Entries left out for a reason are no failure: the box says what was added too.
     if (!result.failed && reportLeftOut && !result.leftOut.isEmpty())
-        trap(110, [&] { throw AppError(leftOutText(path, result.leftOut)); });
-    trap(112, [&] { finishProgress(progress); });
+        trap(110, [&] { reporter.showMessage(leftOutText(path, result)); });
+    trap(112, [&] {
+        finishProgress(progress, result.failed
+                                     ? QString()
+                                     : QStringLiteral("Added %1 from %2.").arg(countedReminders(qsizetype(result.added.size())),
+                                                                               FileNameFromPath(path)));
+    });
     return result;
 }
 

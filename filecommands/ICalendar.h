@@ -44,7 +44,8 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
                                          ProgressSink *progress);
 
 // Adds the reminders of one iCalendar file in one transaction. What was left
-// out is reported in one error box for the file when `reportLeftOut` is set,
+// out is named in one message box for the file, with what was added, when
+// `reportLeftOut` is set,
 // otherwise only returned. Failures of the file or the database are always
 // reported through `reporter`.
 ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,

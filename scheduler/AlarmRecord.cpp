@@ -17,6 +17,7 @@ const QString kMessageField = QStringLiteral("message");
 // A program that idles in the tray writes "seen up to" no more often than
 // this: the record only has to be close, every answer writes it anyway.
 constexpr qint64 kIdleSaveSeconds = 600;
+constexpr qint64 kMostSecondsAhead = 24 * 3600;
 
 QString setting(const SettingsStore &settings, const char *key)
 {
@@ -71,7 +72,11 @@ bool AlarmRecord::restore()
 {
     const QDateTime now = mClock.now();
     const std::optional<QDateTime> seen = readMoment(mSettings, SettingKey::SeenUpTo);
-    const bool usable = seen && *seen <= now;
+    // A clock set back a little (a correction, a wrong zone put right) finds
+    // what was handled ahead of it handled, as it does while the program
+    // runs; only a record days ahead, from a clock that was plainly wrong,
+    // would silence every reminder until then, and is dropped.
+    const bool usable = seen && now.secsTo(*seen) <= kMostSecondsAhead;
     mSeenUpTo = usable ? *seen : now;
     if (!usable)
         save();

@@ -40,11 +40,12 @@ class AlarmRecord {
 public:
     AlarmRecord(SettingsStore &settings, const Clock &clock);
 
-    // Start-up: takes "seen up to" from the settings. No record, a damaged
-    // one, or one ahead of the clock (set back while the program was off)
-    // tells nothing, so the record starts now and is written. True when
-    // time has passed since a usable record: something may have fallen due
-    // while the program was off.
+    // Start-up: takes "seen up to" from the settings, also when it is up to
+    // a day ahead of the clock (set back while the program was off): what
+    // it covers was rung or reported already. No record, a damaged one, or
+    // one further ahead tells nothing, so the record starts now and is
+    // written. True when time has passed since a usable record: something
+    // may have fallen due while the program was off.
     bool restore();
     // Invalid until restore().
     const QDateTime &seenUpTo() const { return mSeenUpTo; }

@@ -279,7 +279,7 @@ void AlarmScheduler::endSnoozeWait(const QDateTime &ringAfter)
     const QDateTime end = snoozeEnd().toLocalTime();
     SnoozeOutcome outcome = endSnooze({end, std::exchange(mSnoozes, {})}, ringAfter);
     for (SnoozedReminder &reminder : outcome.repeats)
-        mQueue.push_back({std::move(reminder), true});
+        mQueue.push_back({std::move(reminder), true, end});
     if (end > ringAfter)
         return;
     // Woken long after the wait ended: too late to ring, so reported.
@@ -308,7 +308,7 @@ void AlarmScheduler::catchUp(const QDateTime &ringAfter)
     const std::optional<PendingSnooze> overdue = std::exchange(mOverdueSnooze, std::nullopt);
     CatchUpPlan plan = planCatchUp(account, overdue, ringAfter);
     for (SnoozedReminder &reminder : plan.repeats)
-        mQueue.push_back({std::move(reminder), true});
+        mQueue.push_back({std::move(reminder), true, plan.repeatsDue});
     // Reported is done with; put in line, it stays saved until answered.
     if (overdue)
         saveSnooze();
@@ -321,8 +321,8 @@ std::vector<MissedEntry> AlarmScheduler::readMessages(ErrorTrap &trap, CatchUpPl
     // Only the messages that are shown are read.
     size_t read = 0;
     trap(102, [&] {
-        for (const qint64 id : plan.ring)
-            mQueue.push_back({{id, mConn.reminderMessage(id)}, false});
+        for (const RingingOccurrence &occurrence : plan.ring)
+            mQueue.push_back({{occurrence.id, mConn.reminderMessage(occurrence.id)}, false, occurrence.due});
         for (MissedLine &line : plan.missed) {
             if (line.id != 0)
                 line.entry.message = mConn.reminderMessage(line.id);
@@ -356,9 +356,11 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
         trap(line, [&] { mSound.play(mView.alarmSoundFile(), true); });
         // The pop-up's answer: Snooze sets the flag, Stop clears it, closing it
         // any other way leaves the last answer in force.
-        // Filling the pop-up and showing it are one call: two line labels, one step.
+        // A due moment that cannot be put in words leaves the message alone.
+        RingingAlarm shown{alarm.reminder.message, {}, int(mQueue.size()) - 1};
+        trap(line + 2, [&] { shown = ringing(alarm); });
         trap(line += 4, [&] {
-            switch (mPopup.showModal(alarm.reminder.message)) {
+            switch (mPopup.showModal(shown)) {
             case AlarmPopup::Outcome::Snooze:
                 mSnoozed = true;
                 break;
@@ -369,7 +371,10 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
                 break;
             }
         });
-        trap(line += 2, [&] { mSound.close(); });
+        trap(line += 2, [&] {
+            mSound.close();
+            keepSoundFallbackNote();
+        });
         trap(line += 2, [&] {
             mSeconds = 0;
             mView.restoreDefaultCursor();
@@ -386,6 +391,7 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
         if (mQueue.empty())
             mRecord.save();
     }
+    tellSoundFallback();
     const int line = firstLine + 10;
     trap(line + 4, [&] { GetLatestReminder(); });
     if (snoozedNow) {
@@ -398,6 +404,39 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
         return;
     }
     trap(line + 6, [&] { setTimer1Enabled(true); });
+}
+
+RingingAlarm AlarmScheduler::ringing(const QueuedAlarm &alarm) const
+{
+    RingingAlarm shown{alarm.reminder.message, {}, int(mQueue.size()) - 1};
+    if (alarm.due.isValid()) {
+        const QDateTime due = alarm.due.toLocalTime();
+        shown.dueText = QStringLiteral("%1 %2").arg(alarm.repeat ? QStringLiteral("Snoozed until") : QStringLiteral("Due"),
+                                                    composeAlarmTimeText(due.date(), due.time(),
+                                                                         currentDateFormat(mSettings), mRegional));
+    }
+    return shown;
+}
+
+void AlarmScheduler::keepSoundFallbackNote()
+{
+    const QString note = mSound.takeFallbackNote();
+    if (note.isEmpty() || mSoundNote.contains(note))
+        return;
+    if (!mSoundNote.isEmpty())
+        mSoundNote += QLatin1Char('\n');
+    mSoundNote += note;
+}
+
+void AlarmScheduler::tellSoundFallback()
+{
+    // Told once every alarm in line is answered and the countdown runs
+    // again, so that the box holds up no alarm and covers no pop-up.
+    if (!mSoundNote.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            if (!mSoundNote.isEmpty())
+                mReporter.showMessage(std::exchange(mSoundNote, QString()));
+        });
 }
 
 void AlarmScheduler::answer(const QueuedAlarm &alarm, bool snoozed)

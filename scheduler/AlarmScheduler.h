@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scheduler/AlarmPopup.h"
 #include "scheduler/AlarmRecord.h"
 #include "scheduler/MissedReport.h"
 #include "scheduler/NextReminder.h"
@@ -16,7 +17,6 @@
 
 namespace vestrona {
 
-class AlarmPopup;
 struct CatchUpPlan;
 class Clock;
 class Connection;
@@ -98,6 +98,7 @@ private:
     struct QueuedAlarm {
         SnoozedReminder reminder;
         bool repeat = false; // the end of a snooze wait
+        QDateTime due;
     };
 
     // GetLatestReminder's steps around `choose`, which gives the choice
@@ -114,6 +115,12 @@ private:
     template <class Trap>
     void raiseAlarms(Trap &trap, int firstLine);
     void answer(const QueuedAlarm &alarm, bool snoozed);
+    // What the pop-up shows of the first alarm in line.
+    RingingAlarm ringing(const QueuedAlarm &alarm) const;
+    // Why the built-in sound played instead of the chosen file: kept while
+    // alarms ring, shown once after the last of them.
+    void keepSoundFallbackNote();
+    void tellSoundFallback();
     // Accounts for every occurrence after "seen up to" until now: due
     // after `ringAfter`, it is put in line; up to it, it is reported.
     void catchUp(const QDateTime &ringAfter);
@@ -155,6 +162,8 @@ private:
     bool mSnoozed = false;
     QDateTime mSnoozeStart;
 
+    // The sound's fallback notes not shown yet.
+    QString mSoundNote;
     AlarmRecord mRecord;
     bool mCatchUpPending = false;
     std::deque<QueuedAlarm> mQueue;

@@ -25,12 +25,13 @@ CatchUpPlan planCatchUp(const OccurrenceAccount &account, const std::optional<Pe
     if (overdueSnooze) {
         SnoozeOutcome snooze = endSnooze(*overdueSnooze, ringAfter);
         plan.repeats = std::move(snooze.repeats);
+        plan.repeatsDue = overdueSnooze->at;
         for (MissedEntry &entry : snooze.missed)
             plan.missed.push_back({0, std::move(entry)});
     }
     const qsizetype total = account.missedCount + qsizetype(plan.missed.size());
     for (const DueReminder &due : account.ringNow)
-        plan.ring.push_back(due.row.ID);
+        plan.ring.push_back({due.row.ID, due.due});
     // The snoozed alarms are listed first, the reminders in what room is left.
     for (const MissedReminder &missed : account.missed) {
         if (plan.missed.size() >= limit)

@@ -28,12 +28,19 @@ struct MissedLine {
     MissedEntry entry;
 };
 
+// A reminder to ring and the moment it fell due.
+struct RingingOccurrence {
+    qint64 id = 0;
+    QDateTime due;
+};
+
 // What a catch-up does with what fell due since "seen up to".
 struct CatchUpPlan {
-    // Rung in this order: the snooze repeats, then the reminders due within
-    // the grace (their IDs, by due moment).
+    // Rung in this order: the snooze repeats, due at the end of their wait,
+    // then the reminders due within the grace, by due moment.
     std::vector<SnoozedReminder> repeats;
-    std::vector<qint64> ring;
+    QDateTime repeatsDue;
+    std::vector<RingingOccurrence> ring;
     // At most the row limit, in the order they fell due; where two fell due
     // at the same moment a snoozed alarm comes first.
     std::vector<MissedLine> missed;

@@ -81,7 +81,8 @@ KeychainPasswordStore::KeychainPasswordStore(QObject *parent) : PasswordStore(pa
 void KeychainPasswordStore::keyringMissing()
 {
     mNoKeyring = true;
-    setNotice(QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs."));
+    setNotice(QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs. "
+                             "After a restart, type it here again to sync."));
 }
 
 void KeychainPasswordStore::readStored(const QString &key, std::function<void(QString)> done)

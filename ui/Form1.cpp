@@ -2,6 +2,7 @@
 
 #include "control/AppController.h"
 #include "control/NextReminderTip.h"
+#include "core/AppError.h"
 #include "core/ErrorTrap.h"
 #include "core/PathHelpers.h"
 #include "core/ProgressIdleText.h"
@@ -29,8 +30,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTreeView>
 
+#include <algorithm>
 #include <utility>
 
 namespace vestrona {
@@ -38,17 +41,22 @@ namespace vestrona {
 namespace {
 
 const char *const kFrame1Caption = "Next alarm will play in";
+const QSize kBuiltSize(536, 607);
 
 } // namespace
 
 Form1::Form1(const AppContext &context, QWidget *parent)
-    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional))
+    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional)),
+      mStretch(kBuiltSize)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
-    setFixedSize(536, 607);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Built at its default size, the smallest it gets; larger, the list
+    // takes the room.
+    resize(kBuiltSize);
+    setMinimumSize(kBuiltSize);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
 
     createCountdownFrame();
     createReminderList();
@@ -56,6 +64,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
     createProgramButtons();
+    stretchWithTheWindow();
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -83,12 +92,85 @@ void Form1::createCountdownFrame()
     Frame1Caption->setAutoFillBackground(true);
     Frame1Caption->move(8, 0);
     Frame1Caption->adjustSize();
+    SyncFailure = new QLabel(Frame1);
+    SyncFailure->setObjectName(QStringLiteral("SyncFailure"));
+    SyncFailure->setAutoFillBackground(true);
+    SyncFailure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette red = SyncFailure->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    SyncFailure->setPalette(red);
+    SyncFailure->setGeometry(Frame1->width() / 2, 0, Frame1->width() / 2 - 8, Frame1Caption->height());
+    SyncFailure->hide();
     ProgressBar1 = new QProgressBar(Frame1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     setProgress(0, 100, QString::fromLatin1(kProgressIdleText));
+}
+
+void Form1::showSyncFailure(const QString &words)
+{
+    // The whole text is a hover away; the line keeps the countdown's room.
+    SyncFailure->setText(SyncFailure->fontMetrics().elidedText(words, Qt::ElideRight, SyncFailure->width()));
+    SyncFailure->setToolTip(words);
+    SyncFailure->setVisible(!words.isEmpty());
+}
+
+void Form1::stretchWithTheWindow()
+{
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    mStretch.add(Frame1, Across::Grow, Down::Keep);
+    mStretch.add(ProgressBar1, Across::Grow, Down::Keep);
+    mStretch.add(SyncFailure, Across::Grow, Down::Keep);
+    mStretch.add(ListView1, Across::Grow, Down::Grow);
+    for (QPushButton *left : {PushButton1, PushButton2, PushButton8})
+        mStretch.add(left, Across::LeftHalf, Down::Move);
+    for (QPushButton *right : {PushButton3, PushButton6, PushButton9})
+        mStretch.add(right, Across::RightHalf, Down::Move);
+    mOptions->stretchWith(mStretch);
+    // The row under the options moves down as it is; its buttons need no width.
+    for (QPushButton *bottom : {PushButton7, PushButton10, PushButton11})
+        mStretch.add(bottom, Across::Keep, Down::Move);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    mStretch.apply(size());
+}
+
+void Form1::restoreColumnWidths()
+{
+    const QStringList saved =
+        mContext.settings.GetSetting(QLatin1String(SettingKey::ListColumns), QString()).split(QLatin1Char(','));
+    if (saved.size() != IdColumn)
+        return;
+    mRestoringColumns = true;
+    for (int c = 0; c < IdColumn; ++c) {
+        bool ok = false;
+        const int width = saved.at(c).toInt(&ok);
+        // A width no one could have dragged to is a damaged setting.
+        if (ok && width >= 10 && width <= 4000)
+            ListView1->setColumnWidth(c, width);
+    }
+    mRestoringColumns = false;
+}
+
+void Form1::saveColumnWidths()
+{
+    if (mRestoringColumns)
+        return;
+    QStringList widths;
+    for (int c = 0; c < IdColumn; ++c)
+        widths << QString::number(ListView1->columnWidth(c));
+    // A convenience: a settings file that cannot be written costs the
+    // widths, not a message box at every drag.
+    try {
+        mContext.settings.SaveSetting(QLatin1String(SettingKey::ListColumns), widths.join(QLatin1Char(',')));
+    } catch (const AppError &) {
+    }
 }
 
 void Form1::createReminderList()
@@ -112,26 +194,36 @@ void Form1::createReminderList()
 
 void Form1::createReminderButtons()
 {
-    PushButton1 = addButton(this, "PushButton1", "Add New Reminder", twips(120, 2985, 3840, 405));
-    PushButton3 = addButton(this, "PushButton3", "Edit Selected Reminder", twips(4080, 2985, 3840, 405));
-    PushButton2 = addButton(this, "PushButton2", "Delete Selected Reminder", twips(120, 3480, 3840, 405));
-    PushButton6 = addButton(this, "PushButton6", "Load Sample/Example Reminder", twips(4080, 3480, 3840, 405));
-    PushButton8 = addButton(this, "PushButton8", "Backup Reminders To File ", twips(120, 3990, 3840, 405));
-    PushButton9 = addButton(this, "PushButton9", "Load Reminders From File ", twips(4080, 3990, 3840, 405));
+    PushButton1 = addButton(this, "PushButton1", "&Add New Reminder", twips(120, 2985, 3840, 405));
+    PushButton3 = addButton(this, "PushButton3", "&Edit Selected Reminder", twips(4080, 2985, 3840, 405));
+    PushButton2 = addButton(this, "PushButton2", "&Delete Selected Reminder", twips(120, 3480, 3840, 405));
+    PushButton6 = addButton(this, "PushButton6", "Load &Sample/Example Reminder", twips(4080, 3480, 3840, 405));
+    PushButton8 = addButton(this, "PushButton8", "&Backup Reminders To File ", twips(120, 3990, 3840, 405));
+    PushButton9 = addButton(this, "PushButton9", "&Load Reminders From File ", twips(4080, 3990, 3840, 405));
     connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { mController->PushButton6_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { mCommands->PushButton8_Click(); });
     connect(PushButton9, &QPushButton::clicked, this, [this] { mCommands->PushButton9_Click(); });
+    // The commands of the list from the keyboard: a new one anywhere in the
+    // window, the chosen row's own where the list has the focus.
+    auto *add = new QShortcut(QKeySequence::New, this);
+    connect(add, &QShortcut::activated, PushButton1, &QPushButton::click);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *edit = new QShortcut(QKeySequence(key), ListView1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(edit, &QShortcut::activated, PushButton3, &QPushButton::click);
+    }
+    auto *remove = new QShortcut(QKeySequence::Delete, ListView1, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, PushButton2, &QPushButton::click);
 }
 
 void Form1::createProgramButtons()
 {
-    PushButton7 = addButton(this, "PushButton7", "Set Date Format", twips(120, 8610, 2520, 405));
+    PushButton7 = addButton(this, "PushButton7", "Set Date &Format", twips(120, 8610, 2520, 405));
     // What the tray menu offers is here too: many desktops show no tray.
-    PushButton10 = addButton(this, "PushButton10", "Calendar sync…", twips(2760, 8610, 2520, 405));
-    PushButton11 = addButton(this, "PushButton11", "Quit", twips(5400, 8610, 2520, 405));
+    PushButton10 = addButton(this, "PushButton10", "&Calendar sync…", twips(2760, 8610, 2520, 405));
+    PushButton11 = addButton(this, "PushButton11", "&Quit", twips(5400, 8610, 2520, 405));
     connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
     connect(PushButton10, &QPushButton::clicked, this, &Form1::openSyncDialog);
     connect(PushButton11, &QPushButton::clicked, this, &Form1::close);
@@ -142,6 +234,7 @@ void Form1::createTrayPresence()
     mTrayPresence = new TrayPresence(mContext.makeTrayBackend(), *this, mContext.notifier);
     connect(mTrayPresence, &TrayPresence::showRequested, this, &Form1::bringToFront);
     connect(mTrayPresence, &TrayPresence::syncRequested, this, &Form1::openSyncDialog);
+    connect(mTrayPresence, &TrayPresence::syncFailureChanged, this, &Form1::showSyncFailure);
     connect(mTrayPresence, &TrayPresence::quitRequested, this, &Form1::quitFromTray);
 }
 
@@ -222,6 +315,8 @@ void Form1::setUpWindow(ErrorTrap &trap)
             ListView1->setColumnWidth(c, widths[c] / 15);
         // The ID column is only there to be read by the commands, never seen.
         ListView1->setColumnHidden(IdColumn, true);
+        restoreColumnWidths();
+        connect(ListView1->header(), &QHeaderView::sectionResized, this, &Form1::saveColumnWidths);
     });
     mOptions->setUpIntervalList(trap);
 }
@@ -244,8 +339,12 @@ void Form1::restoreStartupOptions(ErrorTrap &trap)
 
 void Form1::placeWindow()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred, but never with its title bar off a screen too small for it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QPoint centred = area.center() - rect().center();
+        move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+    }
     if (mStartHidden)
         mTrayPresence->startInTray();
 }
@@ -315,7 +414,7 @@ void Form1::restoreDefaultCursor()
 void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
 {
     if (!mMissedWindow)
-        mMissedWindow = std::make_unique<MissedWindow>(mContext.regional);
+        mMissedWindow = std::make_unique<MissedWindow>(mContext.regional, *this);
     mMissedWindow->add(entries, more, currentDateFormat(mContext.settings));
     // Hidden in the tray, or started at logon straight into it and not yet
     // hidden there: the catch-up at start-up comes first.

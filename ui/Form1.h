@@ -8,6 +8,7 @@
 #include "scheduler/MissedReport.h"
 #include "sync/SyncScheduler.h"
 #include "ui/AppContext.h"
+#include "ui/StretchLayout.h"
 
 #include <QWidget>
 
@@ -102,10 +103,17 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The window's parts, top to bottom; each connects its own controls.
     void createCountdownFrame();
+    // The extra room of a larger window goes to the list.
+    void stretchWithTheWindow();
+    // The list's column widths as the user left them, kept in the settings.
+    void restoreColumnWidths();
+    void saveColumnWidths();
+    void showSyncFailure(const QString &words);
     void createReminderList();
     void createReminderButtons();
     // "Set Date Format", "Calendar sync…" and "Quit" along the bottom.
@@ -131,12 +139,15 @@ private:
     std::unique_ptr<MissedWindow> mMissedWindow;
     // After the controller: the dialog uses its sync scheduler.
     std::unique_ptr<SyncDialog> mSyncDialog;
+    StretchLayout mStretch;
+    bool mRestoringColumns = false;
     bool mStartHidden = false;
     bool mClosing = false;
 
     // The controls, named as the program's documentation names them.
     QGroupBox *Frame1 = nullptr;
     QLabel *Frame1Caption = nullptr; // Frame1's caption
+    QLabel *SyncFailure = nullptr;   // on Frame1's top line, at its right
     QProgressBar *ProgressBar1 = nullptr;
     QTreeView *ListView1 = nullptr;
     QPushButton *PushButton1 = nullptr;

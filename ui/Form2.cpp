@@ -4,7 +4,9 @@
 
 #include "core/ErrorTrap.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -22,12 +24,20 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(8, 8, 520, 199);
+    Text1->setGeometry(8, 8, 520, 178);
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette red = Text1->palette();
     red.setColor(QPalette::Text, QColor(255, 0, 0));
     Text1->setPalette(red);
+
+    LabelDue = new QLabel(this);
+    LabelDue->setObjectName(QStringLiteral("LabelDue"));
+    LabelDue->setGeometry(8, 189, 400, 20);
+    LabelWaiting = new QLabel(this);
+    LabelWaiting->setObjectName(QStringLiteral("LabelWaiting"));
+    LabelWaiting->setGeometry(408, 189, 120, 20);
+    LabelWaiting->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     const auto button = [this](const char *name, const char *caption, int left) {
         auto *b = new QPushButton(QString::fromLatin1(caption), this);
@@ -38,8 +48,8 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    PushButton1 = button("PushButton1", "Snooze", 8);
-    PushButton2 = button("PushButton2", "Stop", 272);
+    PushButton1 = button("PushButton1", "&Snooze", 8);
+    PushButton2 = button("PushButton2", "S&top", 272);
     setTabOrder(Text1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
 
@@ -55,9 +65,25 @@ void Form2::Form_Load(const QString &programFolder, Reporter &reporter)
     trap(104, [&] { applyHandCursor(*this, programFolder); });
 }
 
-void Form2::setMessage(const QString &message)
+void Form2::setAlarm(const RingingAlarm &alarm)
 {
-    Text1->setPlainText(message);
+    Text1->setPlainText(alarm.message);
+    LabelDue->setText(alarm.dueText);
+    LabelWaiting->setText(alarm.waiting > 0 ? QStringLiteral("1 of %1").arg(alarm.waiting + 1) : QString());
+}
+
+void Form2::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Some compositors minimize a window that offers no button for it; the
+    // alarm comes straight back, once the state change is done.
+    if (event->type() == QEvent::WindowStateChange && isVisible() && isMinimized())
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+            raise();
+            activateWindow();
+        });
 }
 
 int Form2::exec()
@@ -88,10 +114,10 @@ Form2Popup::Form2Popup(QString programFolder, Reporter &reporter)
 {
 }
 
-AlarmPopup::Outcome Form2Popup::showModal(const QString &message)
+AlarmPopup::Outcome Form2Popup::showModal(const RingingAlarm &alarm)
 {
     Form2 form(mProgramFolder, mReporter);
-    form.setMessage(message);
+    form.setAlarm(alarm);
     mShown = &form;
     // Where the window manager does not put it in front by itself (Wayland
     // lets no window do that), asking once it is shown is as far as a

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -12,7 +13,10 @@ namespace vestrona {
 
 class Reporter;
 
-// The alarm pop-up: the reminder's message and two answers, "Snooze" and "Stop".
+// The alarm pop-up: the reminder's message, when it fell due, how many
+// alarms wait behind it, and two answers, "Snooze" and "Stop". It cannot be
+// minimized while it is shown: a ringing alarm with nothing on the screen
+// could not be answered.
 class Form2 final : public QDialog {
     Q_OBJECT
 
@@ -20,7 +24,7 @@ public:
     // The hand cursor is taken from `programFolder` when it is there.
     Form2(const QString &programFolder, Reporter &reporter, QWidget *parent = nullptr);
 
-    void setMessage(const QString &message);
+    void setAlarm(const RingingAlarm &alarm);
     // How the pop-up was closed; Closed until a button is pressed.
     AlarmPopup::Outcome outcome() const { return mOutcome; }
 
@@ -28,8 +32,13 @@ public:
     int exec() override;
 
     QPlainTextEdit *Text1 = nullptr;
+    QLabel *LabelDue = nullptr;
+    QLabel *LabelWaiting = nullptr;
     QPushButton *PushButton1 = nullptr;
     QPushButton *PushButton2 = nullptr;
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load(const QString &programFolder, Reporter &reporter);
@@ -44,7 +53,7 @@ class Form2Popup final : public AlarmPopup {
 public:
     Form2Popup(QString programFolder, Reporter &reporter);
 
-    Outcome showModal(const QString &message) override;
+    Outcome showModal(const RingingAlarm &alarm) override;
     // Presses the shown pop-up's button for that answer.
     void answer(Outcome outcome) override;
     void bringToFront() override;

@@ -14,11 +14,27 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+
+#include <algorithm>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vestrona {
+
+namespace {
+const QSize kBuiltSize(420, 330);
+
+// A weekday's box caption: its code with a key of its own (Alt+M, Alt+T,
+// Alt+W, Alt+H, …) that clashes with no other control of the editor.
+QString weekdayCaption(int day)
+{
+    static constexpr int kMnemonicAt[7] = {0, 0, 1, 1, 0, 1, 1};
+    QString caption = QString::fromLatin1(kWeekdayCodes[day]);
+    caption.insert(kMnemonicAt[day], QLatin1Char('&'));
+    return caption;
+}
+} // namespace
 
 Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
     : QDialog(nullptr), mContext(context), mConn(conn), mListReminders(std::move(listReminders))
@@ -31,9 +47,10 @@ void Form3::buildControls()
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Reminder"));
-    setFixedSize(420, 330);
+    resize(kBuiltSize);
+    setMinimumSize(kBuiltSize);
 
-    auto *dateLabel = new QLabel(QStringLiteral("Date:"), this);
+    auto *dateLabel = new QLabel(QStringLiteral("&Date:"), this);
     dateLabel->setGeometry(10, 12, 40, 22);
     dtpDate = new QDateEdit(this);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
@@ -41,33 +58,35 @@ void Form3::buildControls()
     dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dtpDate->setCalendarPopup(true);
     dtpDate->setGeometry(50, 10, 140, 26);
-    auto *timeLabel = new QLabel(QStringLiteral("Time:"), this);
+    dateLabel->setBuddy(dtpDate);
+    auto *timeLabel = new QLabel(QStringLiteral("T&ime:"), this);
     timeLabel->setGeometry(215, 12, 40, 22);
     dtpTime = new TimePicker(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
     dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
     dtpTime->setGeometry(255, 10, 150, 26);
+    timeLabel->setBuddy(dtpTime);
 
-    Frame2 = new QGroupBox(QStringLiteral("Reminder Option"), this);
+    Frame2 = new QGroupBox(QStringLiteral("&Reminder Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(10, 44, 400, 120);
-    Option1 = new QRadioButton(QStringLiteral("Remind just this one time"), Frame2);
+    Option1 = new QRadioButton(QStringLiteral("Remind &just this one time"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(10, 20, 380, 22);
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Remind every day"), Frame2);
+    Option2 = new QRadioButton(QStringLiteral("Remind e&very day"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(10, 44, 380, 22);
-    Option3 = new QRadioButton(QStringLiteral("Remind every week"), Frame2);
+    Option3 = new QRadioButton(QStringLiteral("Remind every wee&k"), Frame2);
     Option3->setObjectName(QStringLiteral("Option3"));
     Option3->setGeometry(10, 68, 380, 22);
     for (int i = 0; i < 7; ++i) {
-        Check1[i] = new QCheckBox(QString::fromLatin1(kWeekdayCodes[i]), Frame2);
+        Check1[i] = new QCheckBox(weekdayCaption(i), Frame2);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
         Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Message"), this);
+    Frame1 = new QGroupBox(QStringLiteral("Messa&ge"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(10, 170, 400, 110);
     Text1 = new QPlainTextEdit(Frame1);
@@ -78,15 +97,66 @@ void Form3::buildControls()
     Text1->setTabChangesFocus(true);
     Text1->installEventFilter(this);
 
-    PushButton1 = new QPushButton(QStringLiteral("Save Reminder"), this);
+    PushButton1 = new QPushButton(QStringLiteral("&Save Reminder"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setGeometry(10, 290, 400, 30);
-    PushButton1->setAutoDefault(false);
+    // Enter saves, from the button and from the pickers alike; in the
+    // message it starts a new line.
+    PushButton1->setDefault(true);
+
+    fitToFont(*dateLabel, *timeLabel);
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    mStretch = StretchLayout(size());
+    mStretch.add(Frame2, Across::Grow, Down::Keep);
+    mStretch.add(Frame1, Across::Grow, Down::Grow);
+    mStretch.add(Text1, Across::Grow, Down::Grow);
+    mStretch.add(PushButton1, Across::Grow, Down::Move);
 
     connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option3, &QRadioButton::clicked, this, [this] { EnableCheckboxes(true); });
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+}
+
+void Form3::fitToFont(QLabel &dateLabel, QLabel &timeLabel)
+{
+    // The places are made for Arial at 9 points. A wider desktop font gets
+    // the room its words need: a label or box widens to show its whole
+    // text, what follows it on its row moves along, and the editor widens.
+    const auto widen = [](QWidget &control) {
+        const int extra = std::max(0, control.sizeHint().width() - control.width());
+        control.resize(control.width() + extra, control.height());
+        return extra;
+    };
+    const auto moveBy = [](QWidget &control, int dx) { control.move(control.x() + dx, control.y()); };
+    int shift = widen(dateLabel);
+    moveBy(*dtpDate, shift);
+    moveBy(timeLabel, shift);
+    shift += widen(timeLabel);
+    moveBy(*dtpTime, shift);
+    int dayShift = 0;
+    for (QCheckBox *box : Check1) {
+        moveBy(*box, dayShift);
+        dayShift += widen(*box);
+    }
+    // The right margins the built places leave: after the time picker, and
+    // after the last weekday within its frame and after the frame.
+    const int topRow = dtpTime->geometry().right() + 1 + 15;
+    const int dayRow = Frame2->x() + Check1[6]->geometry().right() + 1 + 5 + 10;
+    const int extra = std::max(0, std::max(topRow, dayRow) - width());
+    if (extra == 0)
+        return;
+    resize(width() + extra, height());
+    setMinimumSize(size());
+    for (QWidget *control : std::initializer_list<QWidget *>{Frame2, Frame1, Text1, PushButton1})
+        control->resize(control->width() + extra, control->height());
+}
+
+void Form3::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    mStretch.apply(size());
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
@@ -137,8 +207,8 @@ void Form3::load(const ReminderRecord &record)
     // A stored code that is not exactly a box's caption ("Wed" without its
     // blank) ticks no box.
     const QStringList days = record.Weekdays.split(QLatin1Char(','));
-    for (QCheckBox *box : Check1)
-        box->setChecked(days.contains(box->text()));
+    for (int i = 0; i < 7; ++i)
+        Check1[i]->setChecked(days.contains(QLatin1String(kWeekdayCodes[i])));
 }
 
 QString Form3::savedText(const ReminderValues &values) const

@@ -2,6 +2,7 @@
 
 #include "core/ReminderRecord.h"
 #include "ui/AppContext.h"
+#include "ui/StretchLayout.h"
 
 #include <QDialog>
 
@@ -12,6 +13,7 @@
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -52,9 +54,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
+    void fitToFont(QLabel &dateLabel, QLabel &timeLabel);
     // The confirmation, with a warning when the reminder will never ring.
     QString savedText(const ReminderValues &values) const;
     void Form_Load();
@@ -63,6 +67,8 @@ private:
     Connection &mConn;
     std::function<void()> mListReminders;
     std::optional<qint64> mRemID;
+    // Larger than built, the message takes the room.
+    StretchLayout mStretch{QSize()};
 };
 
 } // namespace vestrona

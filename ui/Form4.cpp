@@ -32,21 +32,22 @@ void Form4::buildControls()
     setWindowTitle(QStringLiteral("Set Date Format"));
     setFixedSize(260, 140);
 
-    Frame1 = new QGroupBox(QStringLiteral("Date Format"), this);
+    Frame1 = new QGroupBox(QStringLiteral("Date &Format"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(10, 8, 240, 82);
-    Option1 = new QRadioButton(QString::fromLatin1(kMonthFirstPattern), Frame1);
+    // The patterns with a key each: Alt+M for month first, Alt+D for day first.
+    Option1 = new QRadioButton(QLatin1Char('&') + QString::fromLatin1(kMonthFirstPattern), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(12, 22, 200, 22);
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QString::fromLatin1(kDayFirstPattern), Frame1);
+    Option2 = new QRadioButton(QLatin1Char('&') + QString::fromLatin1(kDayFirstPattern), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(12, 48, 200, 22);
 
-    PushButton1 = new QPushButton(QStringLiteral("OK"), this);
+    PushButton1 = new QPushButton(QStringLiteral("&OK"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setGeometry(10, 100, 115, 30);
-    PushButton2 = new QPushButton(QStringLiteral("Cancel"), this);
+    PushButton2 = new QPushButton(QStringLiteral("&Cancel"), this);
     PushButton2->setObjectName(QStringLiteral("PushButton2"));
     PushButton2->setGeometry(135, 100, 115, 30);
 

@@ -1,12 +1,14 @@
 #include "ui/MediaSoundPlayer.h"
 
+#include "ui/SoundTrack.h"
+
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 namespace vestrona {
 
@@ -18,110 +20,135 @@ bool audioOutputReachable()
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-// QSoundEffect loops a WAV file until stopped on both media back ends. The
-// media player, which other formats need, is looped by hand: its own loop
-// setting plays once and falls silent on Qt 6.4.
-bool isWave(const QString &path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0;
-}
+constexpr int kCheckTimeoutMs = 5000;
 } // namespace
 
-MediaSoundPlayer::MediaSoundPlayer() = default;
+MediaSoundPlayer::MediaSoundPlayer(QString builtInSound) : mBuiltIn(std::move(builtInSound)) {}
 
 MediaSoundPlayer::~MediaSoundPlayer()
 {
-    // The player refers to its output: it goes first.
-    mPlayer.reset();
+    delete mTrack;
 }
 
-void MediaSoundPlayer::ensureEffect()
+void MediaSoundPlayer::open(const QString &path)
 {
-    if (!mEffect)
-        mEffect = std::make_unique<QSoundEffect>();
+    retire();
+    mTrack = new SoundTrack(path);
+    QObject::connect(mTrack, &SoundTrack::failed, mTrack, [this] { trackFailed(); });
+    mTrack->open();
 }
 
-void MediaSoundPlayer::ensurePlayer()
+void MediaSoundPlayer::retire()
 {
-    if (mPlayer)
+    if (!mTrack)
         return;
-    mOutput = std::make_unique<QAudioOutput>();
-    mPlayer = std::make_unique<QMediaPlayer>();
-    mPlayer->setAudioOutput(mOutput.get());
-    QObject::connect(mPlayer.get(), &QMediaPlayer::mediaStatusChanged, mPlayer.get(),
-                     [this](QMediaPlayer::MediaStatus status) {
-                         if (status == QMediaPlayer::EndOfMedia)
-                             startAgainIfLooping();
-                     });
-}
-
-void MediaSoundPlayer::startAgainIfLooping()
-{
-    if (!mLoop)
-        return;
-    mPlayer->setPosition(0);
-    mPlayer->play();
-}
-
-void MediaSoundPlayer::play(const QString &path, bool loop)
-{
-    // A file opened ahead by prepare() stays open, so the alarm is heard at once.
-    stopAllBut(QUrl::fromLocalFile(path));
-    mLoop = loop;
-    if (path.isEmpty() || !audioOutputReachable())
-        return;
-    prepare(path);
-    if (isWave(path)) {
-        mEffect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-        mEffect->play();
-    } else {
-        mPlayer->play();
-    }
+    // Never pointed at another file, and deleted once its signals are done.
+    mTrack->disconnect();
+    mTrack->stop();
+    mTrack->deleteLater();
+    mTrack = nullptr;
 }
 
 void MediaSoundPlayer::prepare(const QString &path)
 {
-    if (path.isEmpty() || !audioOutputReachable())
+    if (!audioOutputReachable())
         return;
     // Opening a file costs a good part of a second's tenth, so the alarm
-    // opens it a moment ahead; a file already open is played from its start.
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (isWave(path)) {
-        ensureEffect();
-        if (mEffect->source() != source)
-            mEffect->setSource(source);
-    } else {
-        ensurePlayer();
-        if (mPlayer->source() != source)
-            mPlayer->setSource(source);
+    // opens it a moment ahead; a file that failed is tried afresh.
+    const QString source = path.isEmpty() ? mBuiltIn : path;
+    if (mTrack && mTrack->path() == source && mTrack->failure().isEmpty())
+        return;
+    open(source);
+}
+
+void MediaSoundPlayer::play(const QString &path, bool loop)
+{
+    mWanted = false;
+    mLoop = loop;
+    mNote.clear();
+    if (!audioOutputReachable()) {
+        retire();
+        return;
     }
+    // A file opened ahead by prepare() stays open, so the alarm is heard at
+    // once, and one that failed then gives way to the built-in sound at
+    // once. One deleted since would still play from what was read of it,
+    // yet the user took it away: it is opened again, and fails.
+    const QString source = path.isEmpty() ? mBuiltIn : path;
+    const bool opened = mTrack && mTrack->path() == source;
+    if (!opened || !QFileInfo(source).isFile())
+        open(source);
+    mWanted = true;
+    if (!mTrack->failure().isEmpty())
+        fallBack();
+    else
+        mTrack->play(mLoop);
+}
+
+void MediaSoundPlayer::trackFailed()
+{
+    // Found while opening ahead: play() falls back when it comes.
+    if (mWanted)
+        fallBack();
+}
+
+void MediaSoundPlayer::fallBack()
+{
+    const QString failedPath = mTrack->path();
+    const QString why = mTrack->failure();
+    if (failedPath == mBuiltIn) {
+        const QString builtInFailed = QStringLiteral("The built-in alarm sound %1 cannot be played either: %2.");
+        mNote = mNote.isEmpty() ? QStringLiteral("The alarm sound %1 cannot be played as a sound: %2.").arg(failedPath, why)
+                                : mNote + QLatin1Char(' ') + builtInFailed.arg(failedPath, why);
+        retire();
+        return;
+    }
+    mNote = QStringLiteral("%1 cannot be played as a sound: %2. The built-in alarm sound played instead.")
+                .arg(failedPath, why);
+    // A built-in sound that fails as well adds to the note through trackFailed.
+    open(mBuiltIn);
+    if (mTrack && mTrack->failure().isEmpty())
+        mTrack->play(mLoop);
 }
 
 void MediaSoundPlayer::close()
 {
-    stopAllBut(QUrl());
-}
-
-void MediaSoundPlayer::stopAllBut(const QUrl &kept)
-{
+    mWanted = false;
     mLoop = false;
-    // Letting go of a file also closes the stream to the sound server,
+    // Letting go of the file also closes the stream to the sound server,
     // which would otherwise go on playing silence.
-    if (mEffect) {
-        mEffect->stop();
-        if (mEffect->source() != kept)
-            mEffect->setSource(QUrl());
-    }
-    if (mPlayer) {
-        mPlayer->stop();
-        if (mPlayer->source() != kept)
-            mPlayer->setSource(QUrl());
-    }
+    retire();
 }
 
 bool MediaSoundPlayer::isPlaying() const
 {
-    return (mEffect && mEffect->isPlaying()) || (mPlayer && mPlayer->playbackState() == QMediaPlayer::PlayingState);
+    return mTrack && mTrack->isPlaying();
+}
+
+QString MediaSoundPlayer::takeFallbackNote()
+{
+    return std::exchange(mNote, QString());
+}
+
+void MediaSoundPlayer::check(const QString &path, QObject *context, CheckDone done)
+{
+    // A track of its own, so the check never disturbs a sound that plays.
+    auto *track = new SoundTrack(path);
+    auto answer = std::make_shared<CheckDone>(std::move(done));
+    QPointer<QObject> asker(context);
+    const auto finish = [track, answer, asker](const QString &problem) {
+        track->disconnect();
+        track->deleteLater();
+        if (asker && *answer)
+            std::exchange(*answer, CheckDone())(problem);
+    };
+    // Queued, so that an answer found within open() still comes later.
+    QObject::connect(track, &SoundTrack::ready, track, [finish] { finish(QString()); }, Qt::QueuedConnection);
+    QObject::connect(track, &SoundTrack::failed, track, finish, Qt::QueuedConnection);
+    QTimer::singleShot(kCheckTimeoutMs, track, [finish] {
+        finish(QStringLiteral("it did not open within %1 seconds").arg(kCheckTimeoutMs / 1000));
+    });
+    track->open();
 }
 
 } // namespace vestrona

@@ -2,40 +2,41 @@
 
 #include "scheduler/SoundPlayer.h"
 
-#include <memory>
-
-class QAudioOutput;
-class QMediaPlayer;
-class QSoundEffect;
-class QUrl;
+#include <QPointer>
 
 namespace vestrona {
 
-// The alarm sound through Qt Multimedia: WAV files as a sound effect, other
-// formats through the media player. A loop goes on until close(). Without a
-// reachable audio output it stays silent instead of playing into nowhere.
+class SoundTrack;
+
+// The alarm sound through Qt Multimedia, one SoundTrack per file. A loop
+// goes on until close(). Without a reachable audio output it stays silent
+// instead of playing into nowhere. A file that cannot be played, found
+// when it is opened or later while it plays, gives way to `builtInSound`.
 class MediaSoundPlayer final : public SoundPlayer {
 public:
-    MediaSoundPlayer();
+    explicit MediaSoundPlayer(QString builtInSound);
     ~MediaSoundPlayer() override;
 
     void play(const QString &path, bool loop) override;
     void prepare(const QString &path) override;
     void close() override;
     bool isPlaying() const override;
+    QString takeFallbackNote() override;
+    // Gives a file that does not open within five seconds up.
+    void check(const QString &path, QObject *context, CheckDone done) override;
 
 private:
-    // The media back end is loaded on the first sound, not at start-up.
-    void ensureEffect();
-    void ensurePlayer();
-    void startAgainIfLooping();
-    // Stops every sound and lets go of every file but `kept`.
-    void stopAllBut(const QUrl &kept);
+    // Lets go of the current track and opens `path` in a new one.
+    void open(const QString &path);
+    void retire();
+    void trackFailed();
+    void fallBack();
 
-    std::unique_ptr<QSoundEffect> mEffect;
-    std::unique_ptr<QAudioOutput> mOutput;
-    std::unique_ptr<QMediaPlayer> mPlayer;
+    const QString mBuiltIn;
+    QPointer<SoundTrack> mTrack;
     bool mLoop = false;
+    bool mWanted = false; // play() was asked for and close() has not come since
+    QString mNote;
 };
 
 } // namespace vestrona

@@ -4,16 +4,21 @@
 #include "ui/WindowLook.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vestrona {
 
-MissedWindow::MissedWindow(const RegionalSettings &regional, QWidget *parent)
-    : QWidget(parent, Qt::Window), mRegional(regional)
+MissedWindow::MissedWindow(const RegionalSettings &regional, const QWidget &mainWindow)
+    : QWidget(nullptr, Qt::Window), mRegional(regional), mMainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("MissedWindow"));
     setWindowTitle(QStringLiteral("Missed reminders"));
@@ -44,7 +49,7 @@ void MissedWindow::createList()
 
 void MissedWindow::createCloseButton()
 {
-    mClose = new QPushButton(QStringLiteral("Close"), this);
+    mClose = new QPushButton(QStringLiteral("&Close"), this);
     mClose->setObjectName(QStringLiteral("MissedClose"));
     layout()->addWidget(mClose);
     layout()->setAlignment(mClose, Qt::AlignRight);
@@ -55,8 +60,41 @@ void MissedWindow::add(const std::vector<MissedEntry> &entries, int more, const 
 {
     mList.add(entries, more);
     fillRows(dateFormat);
+    // Once the user has moved it, an open window stays where it is.
+    if (!isVisible())
+        centre();
     show();
     raise();
+    activateWindow();
+}
+
+void MissedWindow::centre()
+{
+    const bool onMainWindow = mMainWindow.isVisible() && !mMainWindow.isMinimized();
+    QScreen *screen = onMainWindow ? mMainWindow.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QPoint middle = onMainWindow ? mMainWindow.frameGeometry().center() : area.center();
+    QRect placed(QPoint(), frameGeometry().size());
+    placed.moveCenter(middle);
+    // Never partly off the screen, whatever the main window's place.
+    if (area.isValid()) {
+        placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width() + 1)));
+        placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height() + 1)));
+    }
+    move(placed.topLeft());
+}
+
+void MissedWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void MissedWindow::fillRows(const QString &dateFormat)

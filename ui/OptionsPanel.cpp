@@ -8,6 +8,7 @@
 #include "shell/mStartUp.h"
 #include "ui/FileDialogs.h"
 #include "ui/IntervalList.h"
+#include "ui/StretchLayout.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
@@ -45,10 +46,10 @@ void OptionsPanel::createIntervalList()
 void OptionsPanel::createStartupFrame()
 {
     Frame3 = addFrame(&mWindow, "Frame3", "Startup Option", twips(120, 6375, 7800, 735));
-    Check4 = new QCheckBox(QStringLiteral("Load this software on Windows startup"), Frame3);
+    Check4 = new QCheckBox(QStringLiteral("Load this software on &Windows startup"), Frame3);
     Check4->setObjectName(QStringLiteral("Check4"));
     Check4->setGeometry(twips(240, 300, 3930, 285));
-    Check8 = new QCheckBox(QStringLiteral("Minimized to system tray"), Frame3);
+    Check8 = new QCheckBox(QStringLiteral("&Minimized to system tray"), Frame3);
     Check8->setObjectName(QStringLiteral("Check8"));
     Check8->setGeometry(twips(4320, 300, 2580, 285));
     connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &OptionsPanel::Check4_Click));
@@ -62,8 +63,8 @@ void OptionsPanel::createSoundFrame()
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(twips(240, 300, 7335, 345));
     Text2->setReadOnly(true);
-    PushButton5 = addButton(Frame2, "PushButton5", "Change Alarm Sound File", twips(240, 750, 3600, 405));
-    PushButton4 = addButton(Frame2, "PushButton4", "Test Alarm Sound", twips(3960, 750, 3600, 405));
+    PushButton5 = addButton(Frame2, "PushButton5", "&Change Alarm Sound File", twips(240, 750, 3600, 405));
+    PushButton4 = addButton(Frame2, "PushButton4", "&Test Alarm Sound", twips(3960, 750, 3600, 405));
     connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &OptionsPanel::Text2_Change));
     connect(PushButton4, &QPushButton::clicked, this, &OptionsPanel::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &OptionsPanel::PushButton5_Click);
@@ -77,6 +78,17 @@ std::function<void()> OptionsPanel::reported(const char *procedure, void (Option
         ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.") + QLatin1String(procedure));
         trap(100, [this, handler] { (this->*handler)(); });
     };
+}
+
+void OptionsPanel::stretchWith(StretchLayout &stretch)
+{
+    using Across = StretchLayout::Across;
+    using Down = StretchLayout::Down;
+    for (QWidget *frame : std::initializer_list<QWidget *>{ListView2, Frame3, Frame2})
+        stretch.add(frame, Across::Grow, Down::Move);
+    stretch.add(Text2, Across::Grow, Down::Keep);
+    stretch.add(PushButton5, Across::LeftHalf, Down::Keep);
+    stretch.add(PushButton4, Across::RightHalf, Down::Keep);
 }
 
 void OptionsPanel::setUpIntervalList(ErrorTrap &trap)
@@ -194,6 +206,12 @@ void OptionsPanel::PushButton4_Click()
     if (file.trimmed().isEmpty() || !listingFindsFile(file))
         return;
     trap(104, [&] { mContext.sound.play(file, false); });
+    // The built-in sound plays in its place; the user learns why at once.
+    mContext.sound.check(file, this, [this, file](const QString &problem) {
+        if (!problem.isEmpty())
+            mContext.reporter.showMessage(
+                QStringLiteral("%1 cannot be played as a sound: %2. The built-in alarm sound plays instead.").arg(file, problem));
+    });
 }
 
 void OptionsPanel::PushButton5_Click()
@@ -206,9 +224,24 @@ void OptionsPanel::PushButton5_Click()
     });
     if (chosen.isEmpty())
         return;
+    bool regular = false;
     trap(110, [&] {
         requireRegularFile(chosen);
-        Text2->setText(chosen);
+        regular = true;
+    });
+    if (!regular)
+        return;
+    // Checked now, not when the alarm comes: a file that cannot be played
+    // is refused while the user is still choosing.
+    PushButton5->setEnabled(false);
+    mContext.sound.check(chosen, this, [this, chosen](const QString &problem) {
+        PushButton5->setEnabled(true);
+        if (problem.isEmpty()) {
+            Text2->setText(chosen);
+            return;
+        }
+        mContext.reporter.showMessage(QStringLiteral("%1 cannot be played as a sound: %2. The alarm sound stays %3.")
+                                          .arg(chosen, problem, Text2->text()));
     });
 }
 

@@ -14,6 +14,7 @@ namespace vestrona {
 
 class ErrorTrap;
 class IntervalList;
+class StretchLayout;
 
 // The options on the main window: how often an alarm repeats (ListView2),
 // the start-up options (Frame3) and the alarm sound file (Frame2). The
@@ -36,6 +37,10 @@ public:
     // saved again nor written to the logon entry. True when the window is
     // to start in the tray.
     bool restoreStartupOptions(ErrorTrap &trap);
+
+    // Puts the panel's controls into the window's stretch: they widen with
+    // it and move down under the list.
+    void stretchWith(StretchLayout &stretch);
 
     // The 1-based row chosen in ListView2, 0 when none.
     int selectedIntervalRow() const;

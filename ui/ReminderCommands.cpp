@@ -129,15 +129,27 @@ void ReminderCommands::PushButton9_Click()
     if (paths.isEmpty())
         return;
     WaitCursor hourglass;
+    qsizetype added = 0;
+    int filesLoaded = 0;
     for (const QString &path : paths) {
         trap(102, [&] {
             // A calendar is known by what it holds, whatever it is called.
-            if (looksLikeICalendar(path))
-                LoadRemFromICalendar(mList.conn, mContext.reporter, FixPathSlashes(path), &mList.progress);
-            else
-                LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
+            if (looksLikeICalendar(path)) {
+                const ICalendarImportResult result =
+                    LoadRemFromICalendar(mList.conn, mContext.reporter, FixPathSlashes(path), &mList.progress);
+                added += qsizetype(result.added.size());
+                filesLoaded += result.failed ? 0 : 1;
+            } else {
+                const RestoreResult result =
+                    LoadRemFromFile(mList.conn, mContext.regional, mContext.reporter, FixPathSlashes(path), &mList.progress);
+                added += result.added;
+                filesLoaded += result.failed ? 0 : 1;
+            }
         });
     }
+    // Each file said what it added; several say it together.
+    if (filesLoaded > 1)
+        mList.progress.setProgress(0, QStringLiteral("Added %1 from %2 files.").arg(countedReminders(added)).arg(filesLoaded));
     trap(104, listChangedReminders());
 }
 

@@ -35,9 +35,9 @@ QLabel *wrappedLabel(QWidget *parent, const char *name)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 {
+    // A button with the focus answers Enter as it answers Space.
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -81,9 +81,9 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     mUrl = new QLineEdit(this);
     mUrl->setObjectName(QStringLiteral("calendarAddress"));
     mUrl->setPlaceholderText(QStringLiteral("https://dav.example.org/alice/reminders/"));
-    form->addRow(QStringLiteral("Calendar address:"), mUrl);
+    form->addRow(QStringLiteral("&Calendar address:"), mUrl);
     auto *find = new QHBoxLayout;
-    mFindButton = button(this, "findCalendars", QStringLiteral("Find calendars"));
+    mFindButton = button(this, "findCalendars", QStringLiteral("&Find calendars"));
     find->addWidget(mFindButton);
     mCalendars = new QComboBox(this);
     mCalendars->setObjectName(QStringLiteral("calendarChoice"));
@@ -98,11 +98,11 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     });
     mUser = new QLineEdit(this);
     mUser->setObjectName(QStringLiteral("userName"));
-    form->addRow(QStringLiteral("User name:"), mUser);
+    form->addRow(QStringLiteral("&User name:"), mUser);
     mPassword = new QLineEdit(this);
     mPassword->setObjectName(QStringLiteral("password"));
     mPassword->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("Password:"), mPassword);
+    form->addRow(QStringLiteral("&Password:"), mPassword);
 
     mKeyringNotice = wrappedLabel(this, "keyringNotice");
     layout.addWidget(mKeyringNotice);
@@ -181,7 +181,7 @@ void SyncDialog::createResultArea(QVBoxLayout &layout)
     mResult->setText(mScheduler ? QStringLiteral("Not synced yet.")
                                 : QStringLiteral("This copy of Vestrona cannot sync; the account is kept for later."));
     row->addWidget(mResult, 1);
-    mDetailsButton = button(this, "detailsButton", QStringLiteral("Details"));
+    mDetailsButton = button(this, "detailsButton", QStringLiteral("De&tails"));
     mDetailsButton->setCheckable(true);
     mDetailsButton->hide();
     row->addWidget(mDetailsButton, 0, Qt::AlignTop);
@@ -212,7 +212,7 @@ void SyncDialog::createCertificateArea(QVBoxLayout &layout)
     mCertificateText = wrappedLabel(mCertificate, "fingerprint");
     mCertificateText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     inner->addWidget(mCertificateText);
-    auto *accept = button(mCertificate, "acceptCertificateButton", QStringLiteral("Accept this certificate"));
+    auto *accept = button(mCertificate, "acceptCertificateButton", QStringLiteral("&Accept this certificate"));
     inner->addWidget(accept, 0, Qt::AlignLeft);
     connect(accept, &QPushButton::clicked, this, &SyncDialog::acceptCertificate);
     mCertificate->hide();
@@ -225,8 +225,8 @@ void SyncDialog::createEmptiedArea(QVBoxLayout &layout)
     mEmptied->setObjectName(QStringLiteral("emptiedCalendar"));
     auto *row = new QHBoxLayout(mEmptied);
     row->setContentsMargins(0, 0, 0, 0);
-    auto *uploadAll = button(mEmptied, "uploadAllButton", QStringLiteral("Put them back on the server"));
-    auto *acceptDeletions = button(mEmptied, "acceptDeletionsButton", QStringLiteral("Delete them here too"));
+    auto *uploadAll = button(mEmptied, "uploadAllButton", QStringLiteral("Put them &back on the server"));
+    auto *acceptDeletions = button(mEmptied, "acceptDeletionsButton", QStringLiteral("Delete them &here too"));
     row->addWidget(uploadAll);
     row->addWidget(acceptDeletions);
     row->addStretch();
@@ -243,10 +243,12 @@ void SyncDialog::createEmptiedArea(QVBoxLayout &layout)
 void SyncDialog::createButtons(QVBoxLayout &layout)
 {
     auto *row = new QHBoxLayout;
-    mSaveButton = button(this, "saveButton", QStringLiteral("Save"));
-    mSyncNowButton = button(this, "syncNowButton", QStringLiteral("Sync now"));
+    mSaveButton = button(this, "saveButton", QStringLiteral("&Save"));
+    // Enter in a field saves what was typed.
+    mSaveButton->setDefault(true);
+    mSyncNowButton = button(this, "syncNowButton", QStringLiteral("Sync &now"));
     mSyncNowButton->setEnabled(mScheduler != nullptr);
-    auto *close = button(this, "closeButton", QStringLiteral("Close"));
+    auto *close = button(this, "closeButton", QStringLiteral("Cl&ose"));
     row->addWidget(mSaveButton);
     row->addWidget(mSyncNowButton);
     row->addStretch(1);
@@ -263,8 +265,17 @@ void SyncDialog::loadAccount()
     mUrl->setText(account.url.toString());
     mUser->setText(account.user);
     // The password is never read back into the window: a set-up account
-    // keeps the one it has unless a new one is typed.
-    mPassword->setPlaceholderText(account.isSetUp() ? QStringLiteral("kept; type a new one to change it") : QString());
+    // keeps the one it has unless a new one is typed. "Kept" is said only
+    // once it is found, which without a keyring lasts as long as the program.
+    mPassword->setPlaceholderText(QString());
+    if (!account.isSetUp())
+        return;
+    mPasswords.read(account.url, account.user, [dialog = QPointer<SyncDialog>(this)](const QString &password) {
+        if (dialog)
+            dialog->mPassword->setPlaceholderText(password.isEmpty()
+                                                      ? QStringLiteral("not kept: type it to sync")
+                                                      : QStringLiteral("kept; type a new one to change it"));
+    });
 }
 
 bool SyncDialog::fieldsChanged() const

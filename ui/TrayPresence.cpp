@@ -107,4 +107,12 @@ void TrayPresence::notify(const QString &text)
         mNotifier->showNotice(text);
 }
 
+void TrayPresence::showSyncFailure(const QString &failure)
+{
+    const QString words = failure.isEmpty() ? QString() : QStringLiteral("Calendar sync failed: ") + failure;
+    mTray->setTrayTip(words.isEmpty() ? QString::fromLatin1(kProductName)
+                                      : QString::fromLatin1(kProductName) + QLatin1Char('\n') + words);
+    emit syncFailureChanged(words);
+}
+
 } // namespace vestrona

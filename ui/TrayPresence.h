@@ -45,6 +45,8 @@ public:
     void notify(const QString &text) override;
     // Looks whether a tray came or went; the presence does it every few seconds.
     void checkTrayAvailable();
+    // Under the product name in the icon's tooltip, and to the window.
+    void showSyncFailure(const QString &failure) override;
 
 signals:
     // A click on the icon, or "Show Vestrona".
@@ -53,6 +55,8 @@ signals:
     void syncRequested();
     // "Quit".
     void quitRequested();
+    // The words for the window: "" once a sync succeeded.
+    void syncFailureChanged(const QString &words);
 
 private:
     void createTrayMenu();

@@ -101,7 +101,9 @@ public:
 class RecordingNotice final : public BackgroundNotice {
 public:
     void notify(const QString &text) override { texts << text; }
+    void showSyncFailure(const QString &failure) override { syncFailure = failure; }
     QStringList texts;
+    QString syncFailure;
 };
 
 // Holds the database file locked for writing, as a long restore by another
@@ -359,12 +361,15 @@ private slots:
         };
 
         syncOnce(emptied);
+        // The failure stays in view until a sync succeeds.
+        QCOMPARE(h.notice.syncFailure, emptied.failure);
         syncOnce(emptied);
         QCOMPARE(h.notice.texts.size(), 1);
         QVERIFY2(h.notice.texts.first().startsWith(emptied.failure), qPrintable(h.notice.texts.first()));
         QVERIFY(h.notice.texts.first().contains(QStringLiteral("Nothing was deleted here")));
 
         syncOnce(SyncReport{});
+        QCOMPARE(h.notice.syncFailure, QString());
         syncOnce(emptied);
         QCOMPARE(h.notice.texts.size(), 2);
         QCOMPARE(h.rows.messages(), QStringList{"rent"});

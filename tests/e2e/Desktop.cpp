@@ -73,14 +73,17 @@ RunningProgram::RunningProgram(const QString &program, const QProcessEnvironment
         mPid = mProcess.processId();
 }
 
-QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program, const QString &message)
+QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program, QDateTime *due)
 {
     const QString mainWindow = waitForWindow(program.pid(), kMainWindowPattern, 20000);
     if (mainWindow.isEmpty())
         return {};
     // The running program notices a change made from outside within a second.
-    if (folder.addOnce(wholeSecondsFromNow(3), message).isEmpty())
+    const QDateTime dueAt = wholeSecondsFromNow(3);
+    if (folder.addOnce(dueAt, QStringLiteral("Water the plants")).isEmpty())
         return {};
+    if (due)
+        *due = dueAt;
     return mainWindow;
 }
 
@@ -238,6 +241,13 @@ bool pressKey(const QString &window, const QString &keys)
 {
     return x(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window,
                                          QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys})
+               .exitCode == 0;
+}
+
+bool typeText(const QString &window, const QString &text)
+{
+    return x(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window,
+                                         QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text})
                .exitCode == 0;
 }
 

@@ -71,6 +71,8 @@ QStringList trayIconsOf(qint64 pid);
 bool clickAt(const QPoint &screenPoint, int button = 1);
 // Activates the window, then types the key combination (xdotool names).
 bool pressKey(const QString &window, const QString &keys);
+// Activates the window, then types `text` into whatever has its focus.
+bool typeText(const QString &window, const QString &text);
 // Clicks a point of the window given in its own coordinates.
 bool clickIn(const QString &window, const QPoint &point);
 // Presses one of the alarm pop-up's buttons.
@@ -85,10 +87,10 @@ inline const QString kMainWindowPattern = QStringLiteral("^Vestrona$");
 inline const QString kPopupPattern = QStringLiteral("^ Reminder$");
 
 // Starts nothing: waits for the program's main window, then adds through
-// vestrona-cli a reminder due a few seconds ahead, so that a slow start-up
-// cannot make it late. Returns the main window's id, "" when it failed.
-QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program,
-                             const QString &message = QStringLiteral("Water the plants"));
+// vestrona-cli "Water the plants" due a few seconds ahead, so that a slow
+// start-up cannot make it late. Returns the main window's id, "" when it
+// failed, and the moment the reminder is due in `due`.
+QString startThenAddReminder(const ProgramFolder &folder, RunningProgram &program, QDateTime *due = nullptr);
 // The alarm pop-up of the program once it is on the screen; "" when none came.
 QString waitForPopup(RunningProgram &program);
 

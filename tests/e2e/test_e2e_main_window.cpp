@@ -1,10 +1,31 @@
 // The real program on the virtual desktop: its main window comes up with the
-// reminders of its folder, and closing it ends the program cleanly.
+// reminders of its folder, on the screen whatever the scale and font, and
+// closing it ends the program cleanly.
 #include "tests/e2e/Desktop.h"
 
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
 #include <QTest>
 
 using namespace vestrona::e2e;
+using vestrona::test::TempFolder;
+
+namespace {
+
+// The system's fonts, with DejaVu Sans, a wide one, wherever Arial is asked for.
+const QByteArray kWideFontConfig = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <match target="pattern">
+    <test name="family"><string>Arial</string></test>
+    <edit name="family" mode="assign" binding="strong"><string>DejaVu Sans</string></edit>
+  </match>
+</fontconfig>
+)";
+
+} // namespace
 
 class MainWindowEndToEnd : public QObject {
     Q_OBJECT
@@ -40,6 +61,59 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(trayIconsOf(program.pid()).isEmpty());
         QVERIFY(!windowInfo(window).exists);
+    }
+
+    // On the virtual desktop's 1280x800 screen at the scale factors and with
+    // the wide font a desktop may set: the window comes up with its title
+    // bar on the screen, whole where the screen has room for it. The
+    // screenshots are for a person to look at.
+    void placedOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("roomForAll");
+        QTest::addColumn<QString>("screenshot");
+        QTest::newRow("scale 1") << QString() << QString() << true << QStringLiteral("screenshot-fit-scale-1.png");
+        QTest::newRow("scale 2") << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2") << false
+                                 << QStringLiteral("screenshot-fit-scale-2.png");
+        QTest::newRow("wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>") << true
+                                   << QStringLiteral("screenshot-fit-wide-font.png");
+    }
+
+    void placedOnTheScreen()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(bool, roomForAll);
+        QFETCH(QString, screenshot);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QProcessEnvironment environment;
+        TempFolder fonts;
+        if (value == QLatin1String("<wide>")) {
+            // The desktop's font in place of the narrow Arial the windows ask for.
+            value = fonts.file(QStringLiteral("fonts.conf"));
+            QFile conf(value);
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write(kWideFontConfig);
+        }
+        if (!variable.isEmpty())
+            environment.insert(variable, value);
+        RunningProgram program(folder, environment);
+        const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
+        QVERIFY2(!window.isEmpty(), qPrintable(program.errorOutput()));
+        QTest::qWait(500);
+        const QRect placed = windowInfo(window).geometry;
+        const QRect screen(0, 0, 1280, 800);
+        QVERIFY2(placed.top() >= 0 && placed.left() >= 0 && placed.left() < screen.right(),
+                 qPrintable(QStringLiteral("placed at %1,%2").arg(placed.left()).arg(placed.top())));
+        if (roomForAll)
+            QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1x%2 at %3,%4 leaves the screen")
+                                                              .arg(placed.width())
+                                                              .arg(placed.height())
+                                                              .arg(placed.left())
+                                                              .arg(placed.top())));
+        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(screenshot)));
     }
 };
 

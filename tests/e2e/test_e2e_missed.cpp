@@ -70,6 +70,15 @@ class MissedEndToEnd : public QObject {
         return window;
     }
 
+    // Runs the program once on the real clock and quits it, so that it has
+    // accounted for everything up to now.
+    bool startAndQuit()
+    {
+        RunningProgram first(*folder);
+        const QString window = startProgram(first);
+        return !window.isEmpty() && quit(first, window);
+    }
+
     // Nothing rings and nothing is reported for `ms` milliseconds.
     bool staysQuiet(const RunningProgram &program, int ms)
     {
@@ -102,12 +111,7 @@ private slots:
     {
         QVERIFY(!folder->addOnce(wholeSecondsFromNow(3600), QStringLiteral("Missed while off")).isEmpty());
         QVERIFY(!folder->addOnce(wholeSecondsFromNow(2 * 3600 - 20), QStringLiteral("Due just before the start")).isEmpty());
-        {
-            RunningProgram first(*folder);
-            const QString window = startProgram(first);
-            QVERIFY(!window.isEmpty());
-            QVERIFY(quit(first, window));
-        }
+        QVERIFY(startAndQuit());
         // Two hours later.
         ProgramClock clock(2 * 3600);
         RunningProgram program(*folder, clock.environment());
@@ -203,6 +207,37 @@ private slots:
         clock.set(2 * 3600);
         QVERIFY(staysQuiet(program, 2500));
         QVERIFY(program.isRunning());
+    }
+
+    // Forward, back across a restart, and forward again: what was reported
+    // is never reported again. The window opens on the main window and
+    // Escape closes it.
+    void clockBackAcrossARestartReportsNothingTwice()
+    {
+        QVERIFY(!folder->addOnce(wholeSecondsFromNow(3600), QStringLiteral("Reported once")).isEmpty());
+        QVERIFY(startAndQuit());
+        ProgramClock clock(2 * 3600);
+        {
+            RunningProgram later(*folder, clock.environment());
+            const QString window = startProgram(later);
+            QVERIFY(!window.isEmpty());
+            const QString missed = waitForWindow(later.pid(), kMissedWindow, 10000);
+            QVERIFY2(!missed.isEmpty(), "the reminder due while the program was off was not reported");
+            const QPoint offCentre = windowInfo(missed).geometry.center() - windowInfo(window).geometry.center();
+            QVERIFY2(offCentre.manhattanLength() < 60,
+                     qPrintable(QStringLiteral("%1,%2 off the main window's centre").arg(offCentre.x()).arg(offCentre.y())));
+            QVERIFY(pressKey(missed, QStringLiteral("Escape")));
+            QTRY_VERIFY_WITH_TIMEOUT(windowsOf(later.pid(), kMissedWindow).isEmpty(), 10000);
+            QVERIFY(quit(later, window));
+        }
+        // Back to before the reminder's hour, started again, then forward past it.
+        clock.set(1800);
+        RunningProgram back(*folder, clock.environment());
+        QVERIFY(!startProgram(back).isEmpty());
+        QVERIFY(staysQuiet(back, 2500));
+        clock.set(2 * 3600 + 60);
+        QVERIFY(staysQuiet(back, 3000));
+        QVERIFY(back.isRunning());
     }
 };
 

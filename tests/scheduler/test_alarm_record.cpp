@@ -49,8 +49,11 @@ private slots:
         const QString none;
         QTest::newRow("no record starts now") << none << kNow << false << stored(kNow);
         QTest::newRow("a damaged one starts now") << "yesterday" << kNow << false << stored(kNow);
-        QTest::newRow("one ahead of the clock starts now")
-            << stored(kNow.addSecs(3600)) << kNow << false << stored(kNow);
+        // What it covers was handled before the clock went back.
+        QTest::newRow("one an hour ahead of the clock is kept")
+            << stored(kNow.addSecs(3600)) << kNow.addSecs(3600) << false << stored(kNow.addSecs(3600));
+        QTest::newRow("one days ahead of the clock starts now")
+            << stored(kNow.addDays(3)) << kNow << false << stored(kNow);
         QTest::newRow("one an hour ago is caught up")
             << stored(kNow.addSecs(-3600)) << kNow.addSecs(-3600) << true << stored(kNow.addSecs(-3600));
         QTest::newRow("one of this very moment has nothing to catch up")

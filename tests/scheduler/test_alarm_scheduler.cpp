@@ -416,6 +416,10 @@ private slots:
         clock->set(at(9, 0, 0, 1));
         scheduler->tickTimer1();
         QCOMPARE(popup->messages, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+        // Each says when it was due; the first, that one more waits.
+        QCOMPARE(popup->dueTexts, (QStringList{QStringLiteral("Due 12/07/2026 09:00:00"),
+                                               QStringLiteral("Due 12/07/2026 09:00:00")}));
+        QCOMPARE(popup->waiting, (QList<int>{1, 0}));
         // The daily twin skips no day.
         QCOMPARE(scheduler->alarmDue(), at(9).addDays(1));
         QCOMPARE(scheduler->isTimer2Enabled(), firstAnswer == Outcome::Snooze);
@@ -423,7 +427,36 @@ private slots:
         scheduler->tickTimer1();
         scheduler->tickTimer2();
         QCOMPARE(popup->messages.size(), firstAnswer == Outcome::Snooze ? 3 : 2);
+        if (firstAnswer == Outcome::Snooze)
+            QCOMPARE(popup->dueTexts.last(), QStringLiteral("Snoozed until 12/07/2026 09:05:00"));
         QCOMPARE(popup->messages.last(), firstAnswer == Outcome::Snooze ? QStringLiteral("first") : QStringLiteral("second"));
+    }
+
+    // The built-in sound played for a file that could not be: said once,
+    // after both twins were answered and the countdown runs again, never
+    // over a ringing pop-up.
+    void soundFallbackIsToldOnceAfterTheAlarms()
+    {
+        add(OptionOnce, kDay, QTime(9, 0), "first");
+        add(OptionOnce, kDay, QTime(9, 0), "second");
+        startAt(at(8, 59, 59));
+        const QString note = QStringLiteral("/sounds/alarm.wav cannot be played as a sound: the file is empty.");
+        QStringList boxesWhileShown;
+        popup->whileShown = [&] {
+            sound->note = note;
+            QCoreApplication::processEvents();
+            for (const RecordingReporter::Box &box : reporter->boxes)
+                boxesWhileShown.append(box.text);
+        };
+        clock->set(at(9));
+        scheduler->tickTimer1();
+        QCOMPARE(popup->messages.size(), 2);
+        QCOMPARE(boxesWhileShown, QStringList());
+        QVERIFY(scheduler->isTimer1Enabled());
+        QTRY_COMPARE(reporter->boxes.size(), 1);
+        QCOMPARE(reporter->boxes.first().text, note);
+        QTest::qWait(50);
+        QCOMPARE(reporter->boxes.size(), 1);
     }
 
     void popupAnsweredLateStillRingsWhatCameDueMeanwhile()
@@ -679,6 +712,44 @@ private slots:
         scheduler->tickTimer1();
         QCOMPARE(missed->reports.size(), 1);
         QCOMPARE(popup->messages.size(), 1);
+    }
+
+    // Forward, back and forward again, with or without a restart while the
+    // clock is back: each occurrence is rung or reported once.
+    void forwardBackForwardReportsEachOnce_data()
+    {
+        QTest::addColumn<bool>("restartWhileBack");
+        QTest::newRow("running") << false;
+        QTest::newRow("restarted while the clock is back") << true;
+    }
+
+    void forwardBackForwardReportsEachOnce()
+    {
+        QFETCH(bool, restartWhileBack);
+        add(OptionDaily, kDay.addDays(-10), QTime(9, 30), "pills");
+        add(OptionOnce, kDay, QTime(10, 0), "call");
+        startAt(at(9));
+        scheduler->tickTimer1();
+        clock->set(at(11));
+        scheduler->tickTimer1();
+        QCOMPARE(missed->reports.size(), 1);
+        QCOMPARE(missed->reports.first().entries.size(), size_t(2));
+        if (restartWhileBack) {
+            restartAt(at(9, 15));
+        } else {
+            clock->set(at(9, 15));
+            scheduler->tickTimer1();
+        }
+        for (const QDateTime &t : {at(9, 30), at(10), at(11), at(11, 0, 1)}) {
+            clock->set(t);
+            scheduler->tickTimer1();
+        }
+        QCOMPARE(missed->reports.size(), 1);
+        QVERIFY(popup->messages.isEmpty());
+        // Tomorrow's pills ring as usual.
+        clock->set(at(9, 30).addDays(1));
+        scheduler->tickTimer1();
+        QCOMPARE(popup->messages, QStringList{QStringLiteral("pills")});
     }
 
     void unreadableTableReportsAndSelectsNothing()

@@ -131,7 +131,10 @@ private slots:
         for (const SnoozedReminder &repeat : plan.repeats)
             repeatMessages.append(repeat.message);
         QCOMPARE(repeatMessages, repeats);
-        QCOMPARE(QList<qint64>(plan.ring.begin(), plan.ring.end()), rings);
+        QList<qint64> rung;
+        for (const RingingOccurrence &occurrence : plan.ring)
+            rung.append(occurrence.id);
+        QCOMPARE(rung, rings);
         QStringList lineTexts;
         for (const MissedLine &line : plan.missed)
             lineTexts.append(lineText(line));

@@ -7,8 +7,10 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace vestrona::test {
 
@@ -33,8 +35,19 @@ public:
     void prepare(const QString &path) override { prepared.append(path); }
     void close() override { playing = false; }
     bool isPlaying() const override { return playing; }
+    QString takeFallbackNote() override { return std::exchange(note, QString()); }
+    void check(const QString &path, QObject *context, CheckDone done) override
+    {
+        checked.append(path);
+        QTimer::singleShot(0, context, [done = std::move(done), problem = problems.value(path)] { done(problem); });
+    }
     QStringList played;
     QStringList prepared;
+    QStringList checked;
+    // What check() answers for a path; "" (playable) for any other.
+    QHash<QString, QString> problems;
+    // Handed out once, as the real player does after falling back.
+    QString note;
     bool looping = false;
     bool playing = false;
 };
@@ -43,9 +56,11 @@ public:
 class FakePopup final : public AlarmPopup {
 public:
     explicit FakePopup(const SoundPlayer &sound) : mSound(sound) {}
-    Outcome showModal(const QString &message) override
+    Outcome showModal(const RingingAlarm &alarm) override
     {
-        messages.append(message);
+        messages.append(alarm.message);
+        dueTexts.append(alarm.dueText);
+        waiting.append(alarm.waiting);
         soundWhileShown.append(mSound.isPlaying());
         const qsizetype answeredBefore = answers.size();
         if (whileShown)
@@ -62,6 +77,8 @@ public:
     QList<Outcome> answers;
     int broughtToFront = 0;
     QStringList messages;
+    QStringList dueTexts;
+    QList<int> waiting;
     QList<bool> soundWhileShown;
     std::function<void()> whileShown;
 

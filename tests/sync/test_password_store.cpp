@@ -90,7 +90,8 @@ private slots:
         QCOMPARE(readBack(store, kUrl, QStringLiteral("alice")), QStringLiteral("two"));
         QCOMPARE(notices.size(), 1);
         QCOMPARE(store.notice(),
-                 QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs."));
+                 QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs. "
+                                "After a restart, type it here again to sync."));
         // What the running program kept goes with it.
         KeychainPasswordStore next;
         QCOMPARE(readBack(next, kUrl, QStringLiteral("alice")), QString());

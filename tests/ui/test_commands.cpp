@@ -6,12 +6,15 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/FileDialogs.h"
+#include "tests/support/Mnemonics.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/ReminderListModel.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFont>
+#include <QLabel>
 #include <QDateEdit>
 #include <QFile>
 #include <QItemSelectionModel>
@@ -126,6 +129,10 @@ private slots:
     void savingAReminderThatWillNotRingSaysSo_data();
     void savingAReminderThatWillNotRingSaysSo();
     void theKeyboardReachesSaveReminder();
+    void enterSavesAndEveryControlHasItsKey();
+    void theEditorGrowsWithTheMessageTakingTheRoom();
+    void theEditorShowsItsWordsWholeInAWideFont_data();
+    void theEditorShowsItsWordsWholeInAWideFont();
     void doubleClickOpensTheReminderInTheEditor();
     void theEditorStaysWithTheMainWindow();
     void quitInTheTrayMenuWhileTheEditorIsOpen();
@@ -460,6 +467,35 @@ void TestCommands::theKeyboardReachesSaveReminder()
     QCOMPARE(h->rows(), QStringList{"1|2026-12-07|10:00:00|a\tb|"});
 }
 
+void TestCommands::enterSavesAndEveryControlHasItsKey()
+{
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        QCOMPARE(mnemonicProblems(f), QStringList());
+        showActive(f);
+        f.Text1->setPlainText(QStringLiteral("tea"));
+        f.dtpTime->setFocus();
+        f.dtpTime->setTime(QTime(10, 0));
+        QTest::keyClick(f.dtpTime, Qt::Key_Return);
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->rows(), QStringList{"1|2026-12-07|10:00:00|tea|"});
+
+    // The focused button answers Enter as it answers Space.
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        f.Text1->setPlainText(QStringLiteral("coffee"));
+        f.PushButton1->setFocus();
+        QTest::keyClick(f.PushButton1, Qt::Key_Return);
+    };
+    h->click("PushButton1");
+    QCOMPARE(h->rows().size(), 2);
+
+    h->user = [&](QDialog &d) { QCOMPARE(mnemonicProblems(d), QStringList()); };
+    h->click("PushButton7");
+}
+
 void TestCommands::doubleClickOpensTheReminderInTheEditor()
 {
     h->insert(1, QDate(2027, 1, 1), QTime(7, 0), QStringLiteral("first"));
@@ -475,6 +511,70 @@ void TestCommands::doubleClickOpensTheReminderInTheEditor()
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(h->dialogsShown, 1);
     QCOMPARE(opened, QStringLiteral("second"));
+}
+
+void TestCommands::theEditorGrowsWithTheMessageTakingTheRoom()
+{
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        const QSize built = f.size();
+        const QRect message = f.Text1->geometry();
+        const QRect save = f.PushButton1->geometry();
+        f.resize(built + QSize(120, 90));
+        QCOMPARE(f.Text1->geometry(), message.adjusted(0, 0, 120, 90));
+        QCOMPARE(f.PushButton1->geometry(), save.translated(0, 90).adjusted(0, 0, 120, 0));
+        QVERIFY(f.rect().contains(f.PushButton1->geometry()));
+        f.resize(100, 100);
+        QCOMPARE(f.size(), built);
+    };
+    h->click("PushButton1");
+}
+
+void TestCommands::theEditorShowsItsWordsWholeInAWideFont_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::newRow("the program's own") << QString() << 0;
+    QTest::newRow("a wide desktop font") << QStringLiteral("DejaVu Sans") << 12;
+}
+
+void TestCommands::theEditorShowsItsWordsWholeInAWideFont()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    const QFont before = QApplication::font();
+    if (!family.isEmpty())
+        QApplication::setFont(QFont(family, points, QFont::Bold));
+    h->user = [&](QDialog &d) {
+        Form3 &f = editor(d);
+        showActive(f);
+        if (family.isEmpty())
+            QCOMPARE(f.size(), QSize(420, 330));
+        QList<QWidget *> words;
+        for (QLabel *label : f.findChildren<QLabel *>())
+            words << label;
+        for (QCheckBox *box : f.Check1)
+            words << box;
+        for (QWidget *w : words) {
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->property("text").toString() + " is cut"));
+            QVERIFY(f.rect().contains(QRect(w->mapTo(&f, QPoint()), w->size())));
+        }
+        for (int i = 1; i < 7; ++i)
+            QVERIFY(!f.Check1[i]->geometry().intersects(f.Check1[i - 1]->geometry()));
+        // The top row: each label, then its picker, none over another.
+        QList<QWidget *> topRow{f.dtpDate, f.dtpTime};
+        for (QLabel *label : f.findChildren<QLabel *>())
+            if (label->buddy())
+                topRow << label;
+        for (QWidget *w : topRow) {
+            QVERIFY(f.rect().contains(w->geometry()));
+            for (QWidget *other : topRow)
+                QVERIFY(w == other || !w->geometry().intersects(other->geometry()));
+        }
+    };
+    h->click("PushButton1");
+    QApplication::setFont(before);
 }
 
 void TestCommands::theEditorStaysWithTheMainWindow()
@@ -588,7 +688,8 @@ void TestCommands::backupAsksBeforeOverwriting()
     QVERIFY(h->reporter.boxes.isEmpty());
     QCOMPARE(readFile(target), line);
     QCOMPARE(h->control<QProgressBar>("ProgressBar1")->value(), 0);
-    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+    // Said once, where the progress was shown.
+    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Saved 1 reminder to backup.txt."));
 
     writeFile(target, "old");
     h->reporter.answers = {Reporter::Answer::No};
@@ -630,7 +731,7 @@ void TestCommands::loadSeveralFilesRefreshesOnce()
     QCOMPARE(h->form->listModel().cellText(0, ReminderColumn), QStringLiteral("from b"));
     // Loading does not choose the next reminder again.
     QCOMPARE(h->form->scheduler().alarmText(), nextBefore);
-    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+    QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Added 3 reminders from 3 files."));
 }
 
 void TestCommands::loadReportsRejectedLinesAndRestoresCursor()
@@ -639,10 +740,13 @@ void TestCommands::loadReportsRejectedLinesAndRestoresCursor()
               "broken\r\n1|;|1/1/2030|;|8:00:00 AM|;|good|;||;|\r\n1|;|99/99/2030|;|8:00:00 AM|;|bad date|;||;|\r\n");
     h->dialogs.nextFiles = {{h->program.file("missing.txt"), h->program.file("mixed.txt")}};
     h->click("PushButton9");
-    QCOMPARE(h->reporter.errors().size(), 2);
+    // The missing file failed; the lines left out of the other are a summary.
+    QCOMPARE(h->reporter.errors().size(), 1);
     QVERIFY(h->reporter.errors().at(0).description.contains(QStringLiteral("missing.txt")));
-    const QString box = h->reporter.errors().at(1).description;
-    QVERIFY(box.startsWith(QStringLiteral("2 lines of mixed.txt were not restored:\r\nline 1: ")));
+    QCOMPARE(h->reporter.boxes.size(), 2);
+    QCOMPARE(h->reporter.boxes.at(1).kind, RecordingReporter::Box::Message);
+    const QString box = h->reporter.boxes.at(1).text;
+    QVERIFY(box.startsWith(QStringLiteral("Added 1 reminder from mixed.txt. 2 lines were left out:\r\nline 1: ")));
     QVERIFY(box.contains(QStringLiteral("\r\nline 3: ")));
     QCOMPARE(h->form->listModel().rowCount(), 1);
     QVERIFY(!QApplication::overrideCursor());

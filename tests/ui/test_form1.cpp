@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "database/Statements.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/Mnemonics.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/MissedWindow.h"
 #include "ui/ReminderListModel.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -126,6 +128,7 @@ private slots:
         QVERIFY(h->reporter.boxes.isEmpty());
         QCOMPARE(f.windowTitle(), QStringLiteral("Vestrona"));
         QCOMPARE(f.size(), QSize(536, 607));
+        QCOMPARE(f.minimumSize(), QSize(536, 607));
         QCOMPARE(h->control<QLabel>("Frame1Caption")->text(), QStringLiteral("Next alarm will play in"));
         QCOMPARE(h->control<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
         const QList<QPair<const char *, QString>> buttons = {
@@ -135,11 +138,13 @@ private slots:
             {"PushButton5", "Change Alarm Sound File"},   {"PushButton4", "Test Alarm Sound"},
             {"PushButton7", "Set Date Format"}};
         for (const auto &[button, caption] : buttons)
-            QCOMPARE(h->control<QPushButton>(button)->text(), caption);
+            QCOMPARE(h->control<QPushButton>(button)->text().remove(QLatin1Char('&')), caption);
+        // Alt and a letter of its own reaches every button and option.
+        QCOMPARE(mnemonicProblems(f), QStringList());
         QCOMPARE(h->control<QGroupBox>("Frame3")->title(), QStringLiteral("Startup Option"));
         QCOMPARE(h->control<QGroupBox>("Frame2")->title(), QStringLiteral("Alarm Sound File"));
-        QCOMPARE(h->check4()->text(), QStringLiteral("Load this software on Windows startup"));
-        QCOMPARE(h->check8()->text(), QStringLiteral("Minimized to system tray"));
+        QCOMPARE(h->check4()->text().remove(QLatin1Char('&')), QStringLiteral("Load this software on Windows startup"));
+        QCOMPARE(h->check8()->text().remove(QLatin1Char('&')), QStringLiteral("Minimized to system tray"));
         QVERIFY(h->text2()->isReadOnly());
 
         QStringList headers;
@@ -437,11 +442,30 @@ private slots:
         QCOMPARE(h->text2()->text(), h->alarmPath());
         QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
         h->click("PushButton5");
-        QCOMPARE(h->text2()->text(), chosen);
+        QTRY_COMPARE(h->text2()->text(), chosen);
         QCOMPARE(h->setting(SettingKey::Alarm), chosen);
+        QCOMPARE(h->sound.checked, QStringList{chosen});
         QCOMPARE(h->dialogs.requests.size(), 2);
         QCOMPARE(h->dialogs.requests.first().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
         QCOMPARE(h->dialogs.requests.first().filter, QStringLiteral("Wav Files (*.wav)|*.wav|"));
+    }
+
+    // Found out while the user is still choosing, not when the alarm comes.
+    void aFileThatCannotPlayIsRefusedWhenChosen()
+    {
+        QVERIFY(h->start());
+        const QString chosen = h->program.file(QStringLiteral("notes.wav"));
+        h->sound.problems.insert(chosen, QStringLiteral("it is not in a sound format the player knows"));
+        h->dialogs.nextFiles = {{chosen}};
+        h->click("PushButton5");
+        QTRY_COMPARE(h->reporter.boxes.size(), 1);
+        QCOMPARE(h->reporter.boxes.first().kind, RecordingReporter::Box::Message);
+        QCOMPARE(h->reporter.boxes.first().text,
+                 chosen + QStringLiteral(" cannot be played as a sound: it is not in a sound format the player knows. "
+                                         "The alarm sound stays ")
+                     + h->alarmPath() + QLatin1Char('.'));
+        QCOMPARE(h->text2()->text(), h->alarmPath());
+        QCOMPARE(h->setting(SettingKey::Alarm), h->alarmPath());
     }
 
     void testAlarmSoundPlaysOnceOnlyAnExistingFile_data()
@@ -566,6 +590,134 @@ private slots:
         f.reportMissed({tea}, 0);
         QCOMPARE(rows->topLevelItemCount(), 1);
         QCOMPARE(h->balloonCount(), balloons);
+    }
+
+    // Larger, the list takes the room and the rows of buttons and options
+    // widen under it; it never gets smaller than built, and back at that
+    // size everything is where it was.
+    void growsWithTheListTakingTheRoom()
+    {
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QList<QWidget *> controls = f.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        controls.removeIf([&](const QWidget *w) { return w->isWindow(); });
+        QHash<QWidget *, QRect> built;
+        for (QWidget *control : controls)
+            built.insert(control, control->geometry());
+        auto *list = h->control<QTreeView>("ListView1");
+
+        f.resize(f.width() + 200, f.height() + 150);
+        QCOMPARE(list->geometry(), built.value(list).adjusted(0, 0, 200, 150));
+        auto *setDateFormat = h->control<QPushButton>("PushButton7");
+        QCOMPARE(setDateFormat->geometry(), built.value(setDateFormat).translated(0, 150).adjusted(0, 0, 200, 0));
+        for (QWidget *control : controls) {
+            QVERIFY2(f.rect().contains(control->geometry()), qPrintable(control->objectName()));
+            for (QWidget *other : controls)
+                QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                         qPrintable(control->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
+        }
+        const auto *add = h->control<QPushButton>("PushButton1");
+        const auto *edit = h->control<QPushButton>("PushButton3");
+        QCOMPARE(add->width() + edit->width(), built.value(h->control<QPushButton>("PushButton1")).width() * 2 + 200);
+
+        f.resize(300, 300);
+        QCOMPARE(f.size(), QSize(536, 607));
+        for (QWidget *control : controls)
+            QCOMPARE(control->geometry(), built.value(control));
+    }
+
+    // Widened by the user, the columns stay so over a restart; a damaged
+    // setting leaves the built widths.
+    void columnWidthsAreRemembered_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("firstWidth");
+        QTest::newRow("as left") << QStringLiteral("300,120,80,80,90") << 300;
+        QTest::newRow("damaged") << QStringLiteral("300,x,80") << 1900 / 15;
+        QTest::newRow("out of reach") << QStringLiteral("99999,120,80,80,90") << 1900 / 15;
+    }
+
+    void columnWidthsAreRemembered()
+    {
+        QFETCH(QString, saved);
+        QFETCH(int, firstWidth);
+        h->setting(SettingKey::ListColumns, saved);
+        QVERIFY(h->start());
+        auto *list = h->control<QTreeView>("ListView1");
+        QCOMPARE(list->columnWidth(0), firstWidth);
+        list->header()->resizeSection(1, 222);
+        QCOMPARE(h->setting(SettingKey::ListColumns).split(QLatin1Char(',')).value(1), QStringLiteral("222"));
+    }
+
+    // The list's commands from the keyboard: Ctrl+N anywhere, Enter and
+    // Delete on the chosen row.
+    void keysReachTheListCommands()
+    {
+        h->insert(OptionDaily, QDate(2026, 12, 8), QTime(9, 0), QStringLiteral("tea"));
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QStringList opened;
+        h->user = [&](QDialog &d) { opened << d.objectName(); };
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(opened, QStringList{QStringLiteral("Form3")});
+
+        auto *list = h->control<QTreeView>("ListView1");
+        list->setFocus();
+        list->setCurrentIndex(f.listModel().index(0, 0));
+        list->selectionModel()->select(f.listModel().index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(opened.size(), 2);
+        h->reporter.answers = {Reporter::Answer::No};
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(h->reporter.boxes.size(), 1);
+        QCOMPARE(h->reporter.boxes.first().text, QStringLiteral("Are you sure you want to delete tea?"));
+        QCOMPARE(f.listModel().rowCount(), 1);
+    }
+
+    // Opened where the user looks: on the main window, or the screen's
+    // middle while that is in the tray; the keys of a dialog close it.
+    void missedWindowOpensCentredAndClosesByKey_data()
+    {
+        QTest::addColumn<bool>("mainShown");
+        QTest::addColumn<int>("key");
+        QTest::newRow("on the main window, Escape") << true << int(Qt::Key_Escape);
+        QTest::newRow("on the main window, Enter") << true << int(Qt::Key_Return);
+        QTest::newRow("in the tray, keypad Enter") << false << int(Qt::Key_Enter);
+    }
+
+    void missedWindowOpensCentredAndClosesByKey()
+    {
+        QFETCH(bool, mainShown);
+        QFETCH(int, key);
+        QVERIFY(h->start());
+        Form1 &f = *h->form;
+        f.tray().setBalloonWaiter([](int, const std::function<bool()> &) {});
+        f.show();
+        f.move(40, 30);
+        if (!mainShown)
+            f.setWindowState(Qt::WindowMinimized);
+        QVERIFY(QTest::qWaitForWindowExposed(&f) || !mainShown);
+        const MissedEntry tea{QStringLiteral("tea"), snoozedRuleText(), 1, QDate(2026, 12, 7), QTime(8, 0)};
+        f.reportMissed({tea}, 0);
+        MissedWindow *window = f.missedWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPoint middle = mainShown ? f.frameGeometry().center() : window->screen()->availableGeometry().center();
+        // A frame the platform adds after showing may shift it a pixel or two.
+        QVERIFY2((window->frameGeometry().center() - middle).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("centred at %1,%2 instead of %3,%4")
+                                .arg(window->frameGeometry().center().x())
+                                .arg(window->frameGeometry().center().y())
+                                .arg(middle.x())
+                                .arg(middle.y())));
+        QTest::keyClick(window, Qt::Key(key));
+        QVERIFY(!window->isVisible());
+        QVERIFY(window->list().rows().empty());
     }
 
     // Started at logon straight into the tray: the catch-up comes before the

@@ -1,10 +1,12 @@
 #include "ui/Form2.h"
+#include "tests/support/Mnemonics.h"
 #include "tests/support/RecordingReporter.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -37,7 +39,7 @@ private slots:
         TempFolder folder;
         RecordingReporter reporter;
         Form2 form(folder.path(), reporter);
-        form.setMessage(QStringLiteral("Call the dentist"));
+        form.setAlarm({QStringLiteral("Call the dentist"), QStringLiteral("Due 12/07/2026 9:00:00 AM"), 0});
         QCOMPARE(form.windowTitle(), QStringLiteral(" Reminder"));
         QCOMPARE(form.size(), QSize(536, 248));
         QVERIFY(!(form.windowFlags() & Qt::WindowCloseButtonHint));
@@ -45,12 +47,52 @@ private slots:
         QCOMPARE(form.Text1->toPlainText(), QStringLiteral("Call the dentist"));
         QVERIFY(form.Text1->isReadOnly());
         QCOMPARE(form.Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QCOMPARE(form.PushButton1->text(), QStringLiteral("Snooze"));
-        QCOMPARE(form.PushButton2->text(), QStringLiteral("Stop"));
+        QCOMPARE(form.PushButton1->text().remove(QLatin1Char('&')), QStringLiteral("Snooze"));
+        QCOMPARE(form.PushButton2->text().remove(QLatin1Char('&')), QStringLiteral("Stop"));
+        QCOMPARE(mnemonicProblems(form), QStringList());
         QCOMPARE(form.PushButton1->geometry(), QRect(8, 214, 256, 27));
         QCOMPARE(form.PushButton2->geometry(), QRect(272, 214, 256, 27));
         QCOMPARE(form.PushButton1->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form.LabelDue->text(), QStringLiteral("Due 12/07/2026 9:00:00 AM"));
+        // Nothing waits behind it: no count.
+        QCOMPARE(form.LabelWaiting->text(), QString());
         QVERIFY(reporter.boxes.isEmpty());
+    }
+
+    // The due moment and the count of alarms in line show whole, under the
+    // message, the longest words a due moment takes included.
+    void showsWhenDueAndWhatWaits()
+    {
+        TempFolder folder;
+        RecordingReporter reporter;
+        Form2 form(folder.path(), reporter);
+        const QString due = QStringLiteral("Snoozed until Wednesday, 29 December 2027 12:59:59 PM");
+        form.setAlarm({QStringLiteral("Tea"), due, 11});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.LabelWaiting->text(), QStringLiteral("1 of 12"));
+        for (const QLabel *label : {form.LabelDue, form.LabelWaiting}) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text() + QStringLiteral(" is cut")));
+            QVERIFY(!label->geometry().intersects(form.Text1->geometry()));
+            QVERIFY(!label->geometry().intersects(form.PushButton1->geometry()));
+        }
+    }
+
+    // A window manager that minimizes it anyway gets it straight back.
+    void cannotBeMinimizedWhileShown()
+    {
+        TempFolder folder;
+        RecordingReporter reporter;
+        Form2Popup popup(folder.path(), reporter);
+        bool cameBack = false;
+        whenShown([&](Form2 &form) {
+            form.setWindowState(Qt::WindowMinimized);
+            cameBack = QTest::qWaitFor([&] { return form.isVisible() && !form.isMinimized(); }, 5000);
+            QTest::mouseClick(form.PushButton2, Qt::LeftButton);
+        });
+        QCOMPARE(popup.showModal({QStringLiteral("Tea"), QString(), 0}), Outcome::Stop);
+        QVERIFY(cameBack);
     }
 
     void answers_data()
@@ -92,7 +134,7 @@ private slots:
                 break;
             }
         });
-        QCOMPARE(popup.showModal(QStringLiteral("Tea")), outcome);
+        QCOMPARE(popup.showModal({QStringLiteral("Tea"), QString(), 0}), outcome);
         QVERIFY(shownOnTop);
     }
 

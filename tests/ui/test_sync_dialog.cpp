@@ -6,9 +6,11 @@
 // after a local change.
 #include "database/Connection.h"
 #include "database/Statements.h"
+#include "shell/cSysTray.h"
 #include "sync/SyncAccount.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FakeSyncer.h"
+#include "tests/support/Mnemonics.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/ReminderListModel.h"
 #include "ui/SyncDialog.h"
@@ -104,8 +106,9 @@ struct Harness : AppFixture {
 QString textProblem(const QLabel &label, const QWidget &window)
 {
     const QRect room = label.contentsRect();
-    const QRect needed = label.fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                                          label.text());
+    // A field's label shows its key underlined, not as "&".
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | (label.buddy() ? Qt::TextShowMnemonic : 0);
+    const QRect needed = label.fontMetrics().boundingRect(room, flags, label.text());
     if (needed.width() > room.width() || needed.height() > room.height())
         return QStringLiteral("%1 needs %2x%3 but has %4x%5")
             .arg(label.objectName()).arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
@@ -151,6 +154,7 @@ private slots:
         QVERIFY(!dialog->windowIcon().isNull());
         QCOMPARE(h->in<QLineEdit>("password")->echoMode(), QLineEdit::Password);
         QCOMPARE(h->shown("lastResult"), QStringLiteral("Not synced yet."));
+        QCOMPARE(mnemonicProblems(*dialog), QStringList());
 
         // Closed and asked for again, the same dialog comes back.
         h->press("closeButton");
@@ -173,8 +177,60 @@ private slots:
         QVERIFY(h->in<QLineEdit>("password")->text().isEmpty());
         QCOMPARE(h->storedPassword(QStringLiteral("alice")), kPassword);
         QCOMPARE(h->settingsFilesHolding(kPassword), QStringList());
+        QTRY_COMPARE(h->in<QLineEdit>("password")->placeholderText(), QStringLiteral("kept; type a new one to change it"));
         // The changed account is tried soon.
         QTRY_COMPARE(h->fake->started, 1);
+    }
+
+    // Enter in a field saves, and on a focused button presses it.
+    void enterSavesOrPressesTheFocusedButton()
+    {
+        QVERIFY(h->startWithSync());
+        SyncDialog *dialog = h->openDialog();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        h->fill(kUrl, QStringLiteral("alice"), kPassword);
+        auto *user = h->in<QLineEdit>("userName");
+        user->setFocus();
+        QTest::keyClick(user, Qt::Key_Return);
+        QCOMPARE(h->setting(SyncSettingKey::User), QStringLiteral("alice"));
+        auto *close = h->in<QPushButton>("closeButton");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // An account whose password went with the last run (no keyring) does
+    // not claim to keep one.
+    void passwordNotKeptIsSaidSo()
+    {
+        h->setting(SyncSettingKey::Url, kUrl);
+        h->setting(SyncSettingKey::User, QStringLiteral("alice"));
+        QVERIFY(h->startWithSync());
+        h->openDialog();
+        QTRY_COMPARE(h->in<QLineEdit>("password")->placeholderText(), QStringLiteral("not kept: type it to sync"));
+    }
+
+    // Not only inside the dialog: the main window and the tray icon's
+    // tooltip say why the last sync failed, until one succeeds.
+    void lastFailureStaysInViewUntilASyncSucceeds()
+    {
+        QVERIFY(h->startWithSync());
+        h->form->show();
+        const auto *line = h->form->findChild<QLabel *>(QStringLiteral("SyncFailure"));
+        QVERIFY(line);
+        QVERIFY(!line->isVisible());
+        h->form->syncScheduler()->syncNow();
+        h->fake->fail(CalDavFailure::Kind::Unreachable);
+        const QString words = QStringLiteral("Calendar sync failed: The calendar server dav.example.org cannot be reached.");
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->toolTip(), words);
+        QVERIFY(words.startsWith(line->text().chopped(1)));
+        QCOMPARE(h->form->tray().TrayTip(), QStringLiteral("Vestrona\n") + words);
+        h->form->syncScheduler()->syncNow();
+        h->fake->finish(SyncReport{});
+        QVERIFY(!line->isVisible());
+        QCOMPARE(h->form->tray().TrayTip(), QStringLiteral("Vestrona"));
     }
 
     void unusableAccountIsNotSaved_data()
