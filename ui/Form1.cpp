@@ -222,7 +222,7 @@ void Form1::createProgramButtons()
 {
     PushButton7 = addButton(this, "PushButton7", "Set Date &Format", twips(120, 8610, 2520, 405));
     // What the tray menu offers is here too: many desktops show no tray.
-    PushButton10 = addButton(this, "PushButton10", "&Calendar sync…", twips(2760, 8610, 2520, 405));
+    PushButton10 = addButton(this, "PushButton10", "Calendar s&ync…", twips(2760, 8610, 2520, 405));
     PushButton11 = addButton(this, "PushButton11", "&Quit", twips(5400, 8610, 2520, 405));
     connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
     connect(PushButton10, &QPushButton::clicked, this, &Form1::openSyncDialog);
