@@ -1,6 +1,7 @@
 #include "tests/e2e/Desktop.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -254,6 +255,20 @@ bool typeText(const QString &window, const QString &text)
 bool minimizeWindow(const QString &window)
 {
     return x(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), window}).exitCode == 0;
+}
+
+bool waitUntilHidden(const QString &window, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    int hiddenReadings = 0;
+    while (clock.elapsed() < timeoutMs) {
+        hiddenReadings = windowInfo(window).viewable ? 0 : hiddenReadings + 1;
+        if (hiddenReadings == 3)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 bool saveScreenshot(const QString &window, const QString &file)

@@ -81,6 +81,10 @@ bool answerPopup(const QString &popup, PopupButton button);
 // Now plus `seconds`, to the whole second: reminders are due on whole seconds.
 QDateTime wholeSecondsFromNow(qint64 seconds);
 bool minimizeWindow(const QString &window);
+// Whether `window` goes off the screen within `timeoutMs` and stays off:
+// hiding into a tray maps a minimized window once more on its way, and a
+// reading in that moment is no end state.
+bool waitUntilHidden(const QString &window, int timeoutMs = 10000);
 
 // Window names of the main window and the alarm pop-up, as patterns.
 inline const QString kMainWindowPattern = QStringLiteral("^Vestrona$");

@@ -40,7 +40,7 @@ private slots:
 
         // Minimized, the window goes into the host's tray, and its menu brings it back.
         QVERIFY(minimizeWindow(window));
-        QTRY_VERIFY_WITH_TIMEOUT(!windowInfo(window).viewable, 10000);
+        QVERIFY(waitUntilHidden(window));
         QTest::qWait(500);
         QVERIFY(host.click(item, QStringLiteral("Show Vestrona")));
         QTRY_VERIFY_WITH_TIMEOUT(windowInfo(window).viewable, 10000);
