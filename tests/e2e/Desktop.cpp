@@ -50,6 +50,13 @@ QString missingDesktop()
     return {};
 }
 
+QString missingSoundServer()
+{
+    return qEnvironmentVariableIsEmpty("PULSE_SERVER")
+        ? QStringLiteral("PULSE_SERVER is not set: the sound server of the virtual desktop is missing")
+        : QString();
+}
+
 namespace {
 QProcessEnvironment folderEnvironment(const ProgramFolder &folder, const QProcessEnvironment &extra)
 {

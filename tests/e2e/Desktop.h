@@ -19,6 +19,9 @@ using test::endProcess;
 
 // Why the end-to-end tests cannot run here, or "" when a display is set.
 QString missingDesktop();
+// Why the tests that listen to the alarm cannot run here, or "" when the
+// virtual desktop's sound server is set.
+QString missingSoundServer();
 
 // The real vestrona of a program folder, running on the display. A test that
 // fails half-way never leaves it behind: it is killed with this object.

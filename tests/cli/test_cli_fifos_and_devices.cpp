@@ -73,4 +73,4 @@ void CliSpecialFiles::neverWaitsOnASpecialFile()
 }
 
 QTEST_GUILESS_MAIN(CliSpecialFiles)
-#include "test_cli_special_files.moc"
+#include "test_cli_fifos_and_devices.moc"
