@@ -10,6 +10,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
 #include "ui/MessageBoxReporter.h"
+#include "ui/PasswordQuestion.h"
 #include "ui/WindowLook.h"
 #include "sync/AccountSyncer.h"
 #include "sync/PasswordStore.h"
@@ -77,10 +78,13 @@ int main(int argc, char *argv[])
                              [] { return std::make_unique<QtTrayBackend>(); },
                              fileDialogs, passwords};
 
+    PasswordQuestion passwordQuestion;
     Form1 form(context);
     // Set up or not, the account is read at each sync: one set up later in
     // "Calendar sync…" syncs without a restart.
-    form.setSyncer(std::make_unique<AccountSyncer>(settings, passwords, form.conn()));
+    auto syncer = std::make_unique<AccountSyncer>(settings, passwords, form.conn());
+    syncer->setPasswordPrompt(&passwordQuestion);
+    form.setSyncer(std::move(syncer));
     QObject::connect(&instance, &SingleInstance::showRequested, &form, &Form1::bringToFront);
     if (!form.Form_Load())
         return 0;

@@ -56,13 +56,42 @@ void AccountSyncer::start(const SyncAccount &account, const QString &password, E
         report.failureKind = CalDavFailure::Kind::Unauthorized;
         report.failure = QStringLiteral("No password is kept for %1 at %2; please type it in \"Calendar sync…\".")
                              .arg(account.user, account.url.host());
-        finishLater(report);
+        if (mayAsk())
+            askPassword(account, PasswordPrompt::Reason::NoneKept, emptied, report);
+        else
+            finishLater(report);
         return;
     }
     mSession = std::make_unique<SyncSession>(account, password, mConn);
-    connect(&mSession->engine, &Syncer::finished, this, &AccountSyncer::finish);
+    connect(&mSession->engine, &Syncer::finished, this, [this, account, emptied](const SyncReport &report) {
+        if (report.failureKind == CalDavFailure::Kind::Unauthorized && mayAsk())
+            askPassword(account, PasswordPrompt::Reason::Refused, emptied, report);
+        else
+            finish(report);
+    });
     mSession->engine.answerEmptiedCalendar(emptied);
     mSession->engine.sync();
+}
+
+void AccountSyncer::askPassword(const SyncAccount &account, PasswordPrompt::Reason reason, EmptiedCalendar emptied,
+                                const SyncReport &failure)
+{
+    mPrompt->askPassword(account, reason,
+                         [self = QPointer<AccountSyncer>(this), account, emptied, failure](const QString &typed) {
+                             if (!self)
+                                 return;
+                             if (typed.isEmpty()) {
+                                 self->mDeclined = true;
+                                 self->finishLater(failure);
+                                 return;
+                             }
+                             self->mPasswords.write(account.url, account.user, typed, [](bool) {});
+                             // Never within the report of the session it replaces.
+                             QTimer::singleShot(0, self, [self, account, typed, emptied] {
+                                 if (self)
+                                     self->start(account, typed, emptied);
+                             });
+                         });
 }
 
 void AccountSyncer::finishLater(SyncReport report)

@@ -82,7 +82,7 @@ void KeychainPasswordStore::keyringMissing()
 {
     mNoKeyring = true;
     setNotice(QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs. "
-                             "After a restart, type it here again to sync."));
+                             "After a restart, Vestrona asks for it when it next syncs."));
 }
 
 void KeychainPasswordStore::readStored(const QString &key, std::function<void(QString)> done)

@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(notices.size(), 1);
         QCOMPARE(store.notice(),
                  QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs. "
-                                "After a restart, type it here again to sync."));
+                                "After a restart, Vestrona asks for it when it next syncs."));
         // What the running program kept goes with it.
         KeychainPasswordStore next;
         QCOMPARE(readBack(next, kUrl, QStringLiteral("alice")), QString());
