@@ -40,9 +40,9 @@ void TrayPresence::createTrayMenu()
     // program, which leaves the menu the only way back in.
     mTrayMenu = new QMenu(&mWindow);
     mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    connect(mTrayMenu->addAction(QStringLiteral("Show Vestrona")), &QAction::triggered, this, &TrayPresence::showRequested);
-    connect(mTrayMenu->addAction(QStringLiteral("Calendar sync…")), &QAction::triggered, this, &TrayPresence::syncRequested);
-    connect(mTrayMenu->addAction(QStringLiteral("Quit")), &QAction::triggered, this, &TrayPresence::quitRequested);
+    connect(mTrayMenu->addAction(QStringLiteral("&Show Vestrona")), &QAction::triggered, this, &TrayPresence::showRequested);
+    connect(mTrayMenu->addAction(QStringLiteral("Calendar s&ync…")), &QAction::triggered, this, &TrayPresence::syncRequested);
+    connect(mTrayMenu->addAction(QStringLiteral("&Quit")), &QAction::triggered, this, &TrayPresence::quitRequested);
     mTray->setContextMenu(mTrayMenu);
 }
 

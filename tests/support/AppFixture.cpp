@@ -70,7 +70,7 @@ QAction *AppFixture::trayAction(const QString &caption) const
 {
     if (tray->contextMenu)
         for (QAction *action : tray->contextMenu->actions())
-            if (action->text() == caption)
+            if (QString(action->text()).remove(QLatin1Char('&')) == caption)
                 return action;
     qFatal("The tray menu has no entry %s", qPrintable(caption));
 }

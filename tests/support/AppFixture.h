@@ -72,7 +72,8 @@ public:
     // Clicks one of the main window's buttons as the user would.
     void click(const char *button) const;
 
-    // The tray menu's entry with that caption; fails the test when there is none.
+    // The tray menu's entry with that caption (its Alt letter aside); fails
+    // the test when there is none.
     QAction *trayAction(const QString &caption) const;
     // The text of the last balloon shown over the tray icon, "" for none.
     QString lastBalloon() const;

@@ -5,10 +5,36 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QStringList>
 #include <QWidget>
 
 namespace vestrona::test {
+
+// Alt and a letter per control: who has none where one is needed, and who
+// shares one.
+class MnemonicTally {
+public:
+    void check(const QString &text, bool required)
+    {
+        if (text.isEmpty())
+            return;
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) {
+            if (required)
+                mProblems << QStringLiteral("\"%1\" has no key").arg(text);
+            return;
+        }
+        if (mTaken.contains(key))
+            mProblems << QStringLiteral("\"%1\" and \"%2\" share %3").arg(mTaken.value(key), text, key.toString());
+        mTaken.insert(key, text);
+    }
+    QStringList problems() const { return mProblems; }
+
+private:
+    QStringList mProblems;
+    QHash<QKeySequence, QString> mTaken;
+};
 
 // What keeps the keyboard from reaching every control of `window` with Alt
 // and a letter: a button, check box or radio button, or a label for a
@@ -17,28 +43,27 @@ namespace vestrona::test {
 // the window's own controls, not those of windows it owns.
 inline QStringList mnemonicProblems(const QWidget &window)
 {
-    QStringList problems;
-    QHash<QKeySequence, QString> taken;
-    const auto check = [&](const QWidget *control, const QString &text, bool required) {
-        if (control->window() != &window || text.isEmpty())
-            return;
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (key.isEmpty()) {
-            if (required)
-                problems << QStringLiteral("\"%1\" has no key").arg(text);
-            return;
-        }
-        if (taken.contains(key))
-            problems << QStringLiteral("\"%1\" and \"%2\" share %3").arg(taken.value(key), text, key.toString());
-        taken.insert(key, text);
-    };
+    MnemonicTally tally;
     for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
-        check(button, button->text(), true);
+        if (button->window() == &window)
+            tally.check(button->text(), true);
     for (const QLabel *label : window.findChildren<QLabel *>())
-        check(label, label->buddy() ? label->text() : QString(), true);
+        if (label->window() == &window)
+            tally.check(label->buddy() ? label->text() : QString(), true);
     for (const QGroupBox *box : window.findChildren<QGroupBox *>())
-        check(box, box->title(), false);
-    return problems;
+        if (box->window() == &window)
+            tally.check(box->title(), false);
+    return tally.problems();
+}
+
+// The same for a menu's entries, each of which needs its own letter.
+inline QStringList mnemonicProblems(const QMenu &menu)
+{
+    MnemonicTally tally;
+    for (const QAction *action : menu.actions())
+        if (!action->isSeparator())
+            tally.check(action->text(), true);
+    return tally.problems();
 }
 
 } // namespace vestrona::test

@@ -143,8 +143,9 @@ private slots:
         QVERIFY(h->startWithSync());
         QStringList entries;
         for (const QAction *action : h->tray->contextMenu->actions())
-            entries << action->text();
+            entries << QString(action->text()).remove(QLatin1Char('&'));
         QCOMPARE(entries, (QStringList{QStringLiteral("Show Vestrona"), kTrayEntry, QStringLiteral("Quit")}));
+        QCOMPARE(mnemonicProblems(*h->tray->contextMenu), QStringList());
 
         SyncDialog *dialog = h->openDialog();
         QVERIFY(dialog);
