@@ -15,6 +15,7 @@
 #include "ui/OptionsPanel.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
+#include "ui/ScrollingPage.h"
 #include "ui/SyncDialog.h"
 #include "ui/TrayPresence.h"
 #include "ui/WindowLook.h"
@@ -51,8 +52,8 @@ Form1::Form1(const AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(arialBold(9));
-    // Built at its default size, the smallest it gets; larger, the list
-    // takes the room.
+    // Built at its default size, the smallest it gets where the screen holds
+    // it; larger, the list takes the room.
     resize(kBuiltSize);
     setMinimumSize(kBuiltSize);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -65,6 +66,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createTrayPresence();
     createProgramButtons();
     stretchWithTheWindow();
+    new ScrollingPage(*this, kBuiltSize, [this](QSize page) { mStretch.apply(page); });
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -133,12 +135,6 @@ void Form1::stretchWithTheWindow()
     // The row under the options moves down as it is; its buttons need no width.
     for (QPushButton *bottom : {PushButton7, PushButton10, PushButton11})
         mStretch.add(bottom, Across::Keep, Down::Move);
-}
-
-void Form1::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    mStretch.apply(size());
 }
 
 void Form1::restoreColumnWidths()
@@ -339,9 +335,12 @@ void Form1::restoreStartupOptions(ErrorTrap &trap)
 
 void Form1::placeWindow()
 {
-    // Centred, but never with its title bar off a screen too small for it.
+    // Centred, but never with its title bar off a screen too small for it;
+    // on one that cannot hold it whole, it shrinks and its controls scroll.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
+        setMinimumSize(ScrollingPage::smallestOn(area.size(), kBuiltSize));
+        resize(ScrollingPage::smallestOn(area.size(), size()));
         const QPoint centred = area.center() - rect().center();
         move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
     }

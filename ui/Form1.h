@@ -103,7 +103,6 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The window's parts, top to bottom; each connects its own controls.

@@ -152,6 +152,10 @@ WindowInfo windowInfo(const QString &window)
     info.viewable = r.out.contains(QLatin1String("Map State: IsViewable"));
     info.geometry = QRect(xwininfoNumber(r.out, "Absolute upper-left X"), xwininfoNumber(r.out, "Absolute upper-left Y"),
                           xwininfoNumber(r.out, "Width"), xwininfoNumber(r.out, "Height"));
+    const ProcessResult framed = x(QStringLiteral("xwininfo"), {QStringLiteral("-frame"), QStringLiteral("-id"), window});
+    info.frame = QRect(xwininfoNumber(framed.out, "Absolute upper-left X"),
+                       xwininfoNumber(framed.out, "Absolute upper-left Y"), xwininfoNumber(framed.out, "Width"),
+                       xwininfoNumber(framed.out, "Height"));
     return info;
 }
 

@@ -54,6 +54,7 @@ struct WindowInfo {
     bool exists = false;
     bool viewable = false;
     QRect geometry; // the client area, in screen coordinates
+    QRect frame;    // with the window manager's title bar and borders
 };
 
 WindowInfo windowInfo(const QString &window);

@@ -8,12 +8,12 @@
 #include "tests/support/TestDatabase.h"
 #include "ui/MissedWindow.h"
 #include "ui/ReminderListModel.h"
+#include "ui/ScrollingPage.h"
 #include "ui/SyncDialog.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
-#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -23,6 +23,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -593,16 +595,17 @@ private slots:
     }
 
     // Larger, the list takes the room and the rows of buttons and options
-    // widen under it; it never gets smaller than built, and back at that
-    // size everything is where it was.
+    // widen under it. It gets smaller than built only on a screen too small
+    // for it; then its controls keep their built places and scroll down
+    // (never sideways), and none is out of the keyboard's reach.
     void growsWithTheListTakingTheRoom()
     {
         QVERIFY(h->start());
         Form1 &f = *h->form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QList<QWidget *> controls = f.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        controls.removeIf([&](const QWidget *w) { return w->isWindow(); });
+        auto *page = h->control<QWidget>("Page");
+        QList<QWidget *> controls = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
         QHash<QWidget *, QRect> built;
         for (QWidget *control : controls)
             built.insert(control, control->geometry());
@@ -615,7 +618,7 @@ private slots:
             QCOMPARE(bottom->geometry(), built.value(bottom).translated(0, 150));
         }
         for (QWidget *control : controls) {
-            QVERIFY2(f.rect().contains(control->geometry()), qPrintable(control->objectName()));
+            QVERIFY2(page->rect().contains(control->geometry()), qPrintable(control->objectName()));
             for (QWidget *other : controls)
                 QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
                          qPrintable(control->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
@@ -628,6 +631,24 @@ private slots:
         QCOMPARE(f.size(), QSize(536, 607));
         for (QWidget *control : controls)
             QCOMPARE(control->geometry(), built.value(control));
+
+        // As a 1280x800 screen at a scale factor of 2 lets it be.
+        f.setMinimumSize(ScrollingPage::smallestOn(QSize(640, 400), QSize(536, 607)));
+        f.resize(300, 300);
+        QVERIFY(f.height() < 400);
+        QCOMPARE(page->height(), 607);
+        for (QWidget *control : controls)
+            QCOMPARE(control->geometry().top(), built.value(control).top());
+        auto *scroll = h->control<QScrollArea>("ScrollingPage");
+        QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        // Tabbing to the bottom row brings it into view.
+        auto *quit = h->control<QPushButton>("PushButton11");
+        list->setFocus();
+        for (int presses = 0; presses < 40 && QApplication::focusWidget() != quit; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), quit);
+        QVERIFY(scroll->viewport()->rect().contains(QRect(quit->mapTo(scroll->viewport(), QPoint()), quit->size())));
     }
 
     // Widened by the user, the columns stay so over a restart; a damaged
