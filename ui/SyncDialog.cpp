@@ -264,10 +264,16 @@ void SyncDialog::loadAccount()
     const SyncAccount account = readSyncAccount(mSettings);
     mUrl->setText(account.url.toString());
     mUser->setText(account.user);
+    showPasswordState();
+}
+
+void SyncDialog::showPasswordState()
+{
     // The password is never read back into the window: a set-up account
     // keeps the one it has unless a new one is typed. "Kept" is said only
     // once it is found, which without a keyring lasts as long as the program.
     mPassword->setPlaceholderText(QString());
+    const SyncAccount account = readSyncAccount(mSettings);
     if (!account.isSetUp())
         return;
     mPasswords.read(account.url, account.user, [dialog = QPointer<SyncDialog>(this)](const QString &password) {
@@ -398,6 +404,8 @@ void SyncDialog::showReport(const SyncReport &report)
     mCertificateText->setText(fingerprintLines(mOfferedFingerprint));
     mCertificate->setVisible(offer);
     mEmptied->setVisible(report.serverEmptied && mScheduler);
+    // The sync may have asked for the password and kept it.
+    showPasswordState();
     fitContents();
 }
 

@@ -52,6 +52,8 @@ private:
     void createEmptiedArea(QVBoxLayout &layout);
     void createButtons(QVBoxLayout &layout);
     void loadAccount();
+    // "Kept" or "not kept" in the password field, as the password store has it now.
+    void showPasswordState();
 
     // Saves what the fields say, the password into the password store, and
     // then runs `next`; shows the problem instead when there is one.

@@ -202,14 +202,22 @@ private slots:
     }
 
     // An account whose password went with the last run (no keyring) does
-    // not claim to keep one.
+    // not claim to keep one, until a sync asked for it and kept it.
     void passwordNotKeptIsSaidSo()
     {
         h->setting(SyncSettingKey::Url, kUrl);
         h->setting(SyncSettingKey::User, QStringLiteral("alice"));
         QVERIFY(h->startWithSync());
         h->openDialog();
-        QTRY_COMPARE(h->in<QLineEdit>("password")->placeholderText(), QStringLiteral("not kept: type it to sync"));
+        auto *password = h->in<QLineEdit>("password");
+        QTRY_COMPARE(password->placeholderText(), QStringLiteral("not kept: type it to sync"));
+
+        h->form->syncScheduler()->syncNow();
+        bool kept = false;
+        h->passwords.write(QUrl(kUrl), QStringLiteral("alice"), QStringLiteral("typed"), [&](bool ok) { kept = ok; });
+        QTRY_VERIFY(kept);
+        h->fake->finish(SyncReport{});
+        QTRY_COMPARE(password->placeholderText(), QStringLiteral("kept; type a new one to change it"));
     }
 
     // Not only inside the dialog: the main window and the tray icon's
