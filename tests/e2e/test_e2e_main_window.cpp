@@ -101,16 +101,31 @@ private slots:
         const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
         QVERIFY2(!window.isEmpty(), qPrintable(program.errorOutput()));
         QTest::qWait(500);
-        const QRect placed = windowInfo(window).frame;
-        const QRect screen(0, 0, 1280, 800);
-        QVERIFY2(placed.top() >= 0 && placed.left() >= 0 && placed.left() < screen.right(),
-                 qPrintable(QStringLiteral("placed at %1,%2").arg(placed.left()).arg(placed.top())));
-        QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1x%2 at %3,%4 leaves the screen")
-                                                         .arg(placed.width())
-                                                         .arg(placed.height())
-                                                         .arg(placed.left())
-                                                         .arg(placed.top())));
+        QVERIFY2(wholeOnTheScreen(window), qPrintable(placement(window)));
         QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(screenshot)));
+
+        // The reminder editor, over it.
+        QVERIFY(pressKey(window, QStringLiteral("ctrl+n")));
+        const QString editor = waitForWindow(program.pid(), QStringLiteral("^Reminder$"), 10000);
+        QVERIFY(!editor.isEmpty());
+        QTest::qWait(500);
+        QVERIFY2(wholeOnTheScreen(editor), qPrintable(placement(editor)));
+        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("editor-") + screenshot)));
+    }
+
+private:
+    static bool wholeOnTheScreen(const QString &window)
+    {
+        return QRect(0, 0, 1280, 800).contains(windowInfo(window).frame);
+    }
+    static QString placement(const QString &window)
+    {
+        const QRect frame = windowInfo(window).frame;
+        return QStringLiteral("%1x%2 at %3,%4 leaves the screen")
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(frame.left())
+            .arg(frame.top());
     }
 };
 
