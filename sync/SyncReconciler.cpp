@@ -1,5 +1,7 @@
 #include "sync/SyncReconciler.h"
 
+#include <QHash>
+
 #include <set>
 
 namespace vestrona {
@@ -307,18 +309,24 @@ QString shownName(const QString &message)
 
 void addPage(ServerListing &listing, const CalDavChanges &page)
 {
-    const auto drop = [&listing](const QString &href) {
-        std::erase_if(listing.present, [&href](const CalDavResource &r) { return r.href == href; });
-        std::erase(listing.removed, href);
-    };
-    for (const CalDavResource &resource : page.changed) {
-        drop(resource.href);
-        listing.present.push_back(resource);
-    }
-    for (const QString &href : page.removed) {
-        drop(href);
-        listing.removed.push_back(href);
-    }
+    // One pass over what is listed so far, not one per entry: a large
+    // calendar's first listing comes as a single page. Each href's last
+    // word in the page is the one it keeps, changes first, then removals.
+    QHash<QString, qsizetype> lastWord;
+    qsizetype word = 0;
+    for (const CalDavResource &resource : page.changed)
+        lastWord.insert(resource.href, word++);
+    for (const QString &href : page.removed)
+        lastWord.insert(href, word++);
+    std::erase_if(listing.present, [&](const CalDavResource &r) { return lastWord.contains(r.href); });
+    std::erase_if(listing.removed, [&](const QString &href) { return lastWord.contains(href); });
+    word = 0;
+    for (const CalDavResource &resource : page.changed)
+        if (lastWord.value(resource.href) == word++)
+            listing.present.push_back(resource);
+    for (const QString &href : page.removed)
+        if (lastWord.value(href) == word++)
+            listing.removed.push_back(href);
 }
 
 } // namespace vestrona

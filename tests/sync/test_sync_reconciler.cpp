@@ -148,6 +148,8 @@ private slots:
     void fetchesOnlyWhatIsNew_data();
     void fetchesOnlyWhatIsNew();
     void newHrefsArePlainNames();
+    void laterPagesHaveTheLastWord_data();
+    void laterPagesHaveTheLastWord();
 };
 
 void TestSyncReconciler::plans_data()
@@ -334,6 +336,43 @@ void TestSyncReconciler::newHrefsArePlainNames()
     QCOMPARE(newHref(QStringLiteral("/alice/cal"), QStringLiteral("a b/c@d.e_f-1")),
              QStringLiteral("/alice/cal/a-b-c-d.e_f-1.ics"));
     QCOMPARE(newHref(QStringLiteral("/alice/cal/"), QStringLiteral("ünï")), QStringLiteral("/alice/cal/-n-.ics"));
+}
+
+// Pages as "+a:1" (a changed, ETag 1) and "-a" (a removed); the listing as
+// "a:1" for what is present and "-a" for what is removed.
+void TestSyncReconciler::laterPagesHaveTheLastWord_data()
+{
+    QTest::addColumn<QStringList>("pages");
+    QTest::addColumn<QString>("listing");
+    QTest::newRow("changed again later") << QStringList{"+a:1 +b:1", "+a:2"} << "b:1 a:2";
+    QTest::newRow("removed later") << QStringList{"+a:1 +b:1", "-a"} << "b:1 -a";
+    QTest::newRow("back after removal") << QStringList{"-a +b:1", "+a:3"} << "b:1 a:3";
+    QTest::newRow("changed, then removed in one page") << QStringList{"+a:1 +b:1 -a"} << "b:1 -a";
+    QTest::newRow("twice in one page") << QStringList{"+a:1 +b:1 +a:2"} << "b:1 a:2";
+}
+
+void TestSyncReconciler::laterPagesHaveTheLastWord()
+{
+    QFETCH(QStringList, pages);
+    QFETCH(QString, listing);
+    ServerListing sofar;
+    for (const QString &text : pages) {
+        CalDavChanges page;
+        for (const QString &word : text.split(QLatin1Char(' '))) {
+            if (word.startsWith(QLatin1Char('-')))
+                page.removed.push_back(word.mid(1));
+            else
+                page.changed.push_back({word.mid(1).section(QLatin1Char(':'), 0, 0),
+                                        word.section(QLatin1Char(':'), 1).toLatin1()});
+        }
+        addPage(sofar, page);
+    }
+    QStringList words;
+    for (const CalDavResource &resource : sofar.present)
+        words << resource.href + QLatin1Char(':') + QString::fromLatin1(resource.etag);
+    for (const QString &href : sofar.removed)
+        words << QLatin1Char('-') + href;
+    QCOMPARE(words.join(QLatin1Char(' ')), listing);
 }
 
 QTEST_GUILESS_MAIN(TestSyncReconciler)
