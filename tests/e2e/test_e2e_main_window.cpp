@@ -104,13 +104,24 @@ private slots:
         QVERIFY2(wholeOnTheScreen(window), qPrintable(placement(window)));
         QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(screenshot)));
 
-        // The reminder editor, over it.
-        QVERIFY(pressKey(window, QStringLiteral("ctrl+n")));
-        const QString editor = waitForWindow(program.pid(), QStringLiteral("^Reminder$"), 10000);
-        QVERIFY(!editor.isEmpty());
-        QTest::qWait(500);
-        QVERIFY2(wholeOnTheScreen(editor), qPrintable(placement(editor)));
-        QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QStringLiteral("editor-") + screenshot)));
+        // The windows it opens, over it, each closed again with Escape.
+        const struct {
+            const char *keys;
+            const char *title;
+            const char *name;
+        } opened[] = {{"ctrl+n", "^Reminder$", "editor-"},
+                      {"alt+y", "^Calendar sync$", "sync-"},
+                      {"alt+f", "^Set Date Format$", "date-format-"}};
+        for (const auto &dialog : opened) {
+            QVERIFY(pressKey(window, QString::fromLatin1(dialog.keys)));
+            const QString id = waitForWindow(program.pid(), QString::fromLatin1(dialog.title), 10000);
+            QVERIFY2(!id.isEmpty(), dialog.title);
+            QTest::qWait(500);
+            QVERIFY2(wholeOnTheScreen(id), qPrintable(placement(id)));
+            QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QString::fromLatin1(dialog.name) + screenshot)));
+            QVERIFY(pressKey(id, QStringLiteral("Escape")));
+            QVERIFY(waitUntilHidden(id));
+        }
     }
 
 private:
