@@ -86,6 +86,9 @@ struct ICalendarResourceContent {
     // leftOutReason says why.
     std::optional<ReminderValues> reminder;
     QString leftOutReason;
+    // The event itself is cancelled there (STATUS:CANCELLED): a reminder
+    // made from it must stop ringing, as if it had been deleted.
+    bool cancelled = false;
 };
 
 // Reads one resource: one event, with none of the rules, to-dos or changed

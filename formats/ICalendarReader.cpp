@@ -461,6 +461,7 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
                 const char *uid = icalcomponent_get_uid(c);
                 resource.summary = summary ? QString::fromUtf8(summary) : QString();
                 resource.uid = uid ? QString::fromUtf8(uid) : QString();
+                resource.cancelled = icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED;
             }
             // Taking a to-do as a reminder would make it an event on its
             // next upload.

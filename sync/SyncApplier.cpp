@@ -74,7 +74,10 @@ void SyncApplier::apply(const SyncAction &action, SyncReport &counts, std::vecto
         return;
     case Kind::DeleteHere:
         mConn.deleteReminder(action.row.ID);
-        mTable.removeHref(action.href);
+        if (action.etag.isEmpty())
+            mTable.removeHref(action.href);
+        else
+            mTable.save({action.href, 0, action.uid, action.etag, {}});
         ++counts.deletedHere;
         return;
     case Kind::Record:

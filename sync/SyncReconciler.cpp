@@ -184,6 +184,10 @@ private:
         const bool changedHere = mine && (!entry || !entry->isSynced() || syncedStateOf(*mine) != entry->state);
         const QString uid = resource.uid.isEmpty() && entry ? entry->uid : resource.uid;
 
+        // Cancelled there, as it was synced here: it stops ringing here, and
+        // the server's copy stays known as no reminder's.
+        if (resource.cancelled && mine && !changedHere)
+            return add(Kind::DeleteHere, item.href, uid, item.etag, *mine);
         if (!resource.reminder) {
             mPlan.leftOut << QStringLiteral("%1: %2").arg(shownName(resource.summary), resource.leftOutReason);
             if (!mine)

@@ -60,7 +60,8 @@ struct SyncAction {
         AddHere,       // insert `values`; record it at `href`, `uid`, `etag`
         ChangeHere,    // set reminder `row.ID` to `values`; record as AddHere
         TakeServers,   // a conflict: archive `row`, then as ChangeHere
-        DeleteHere,    // delete reminder `row.ID`; forget `href`
+        DeleteHere,    // delete reminder `row.ID`; forget `href`, or, with an
+                       // `etag` (a cancelled event there), record it as none's
         Record,        // record reminder `row.ID` (0: none) at `href`, `uid`, `etag`
         KeepHere,      // the server's version no reminder can hold: record
                        // reminder `row.ID` as left out there, in `state`

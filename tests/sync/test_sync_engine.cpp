@@ -176,6 +176,7 @@ private slots:
     void changedMeanwhile();
     void unsupportedLeftAloneAndNamedOnce();
     void eventTurnedUnsupportedStaysHere();
+    void cancelledThereStopsRingingHere();
     void absenceIsNoDeletion_data();
     void absenceIsNoDeletion();
     void emptiedCalendarAsksFirst_data();
@@ -482,6 +483,36 @@ void TestSyncEngine::eventTurnedUnsupportedStaysHere()
     QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
     QCOMPARE(a.messages(), QStringList({"Gym", "Rent on the first"}));
     QVERIFY(readFile(a.conflictsPath()).contains("Rent changed here"));
+}
+
+// A phone that cancels an event instead of deleting it: the reminder goes
+// on both computers, the server's copy is left alone and not fetched again.
+void TestSyncEngine::cancelledThereStopsRingingHere()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    Device b(server);
+    a.addSynced({"Dentist", "Pay rent"});
+    b.sync();
+    const QString href = hrefOf(server, QStringLiteral("Pay rent"));
+    QByteArray cancelled = server.resources().at(href).calendarData;
+    cancelled.replace("END:VEVENT", "STATUS:CANCELLED\r\nEND:VEVENT");
+    server.store(href, cancelled);
+    const FakeCalDavCollection::Resource there = server.resources().at(href);
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.deletedHere, 1);
+    QVERIFY(report.leftOut.isEmpty());
+    QCOMPARE(a.messages(), QStringList({"Dentist"}));
+    QCOMPARE(b.sync().deletedHere, 1);
+    QCOMPARE(b.messages(), QStringList({"Dentist"}));
+
+    server.resetCalls();
+    report = a.sync();
+    QCOMPARE(report.deletedHere, 0);
+    QCOMPARE(a.messages(), QStringList({"Dentist"}));
+    QCOMPARE(server.calls(Call::Put) + server.calls(Call::Remove) + server.calls(Call::Fetch), 0);
+    QCOMPARE(server.resources().at(href).etag, there.etag);
 }
 
 void TestSyncEngine::readOnlyDatabaseFailsInWords()

@@ -46,7 +46,10 @@ QByteArray event(const QString &uid, const QString &summary, const QString &rule
         return "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:garbage";
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid.toUtf8()
         + "\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20270105T093000\r\nSUMMARY:" + summary.toUtf8() + "\r\n"
-        + (rule.isEmpty() ? QByteArray() : "RRULE:" + rule.toUtf8() + "\r\n") + "END:VEVENT\r\nEND:VCALENDAR\r\n";
+        + (rule.isEmpty()                      ? QByteArray()
+               : rule.startsWith(QLatin1Char('!')) ? rule.mid(1).toUtf8() + "\r\n"
+                                                   : "RRULE:" + rule.toUtf8() + "\r\n")
+        + "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
 // The inputs from the table's texts:
@@ -55,7 +58,8 @@ QByteArray event(const QString &uid, const QString &summary, const QString &rule
 //           reminder can hold, no href for a reminder here that cannot go
 //           up, L for a reminder whose server version none can hold
 //  present  "href|etag", removed "href"
-//  fetched  "href|etag|summary[|RRULE]"
+//  fetched  "href|etag|summary[|RRULE]", or with "!" further lines as they
+//           stand ("!STATUS:CANCELLED")
 SyncInputs inputs(const QStringList &local, const QStringList &entries, const QStringList &present,
                   const QStringList &removed, bool whole, const QStringList &fetched,
                   EmptiedCalendar emptied = EmptiedCalendar::Ask)
@@ -184,6 +188,12 @@ void TestSyncReconciler::plans_data()
     QTest::newRow("deleted on the phone")
         << L{"1|Pay rent", "2|Gym"} << L{"/c/h1|1|Pay rent|e1", "/c/h2|2|Gym|e1"} << L{} << L{"/c/h1"} << false
         << L{} << L{"DeleteHere /c/h1 #1"} << "0+0";
+    QTest::newRow("cancelled on the phone")
+        << L{"1|Pay rent", "2|Gym"} << L{"/c/h1|1|Pay rent|e1", "/c/h2|2|Gym|e1"} << L{"/c/h1|e2"} << L{} << false
+        << L{"/c/h1|e2|Pay rent|!STATUS:CANCELLED"} << L{"DeleteHere /c/h1 #1"} << "0+0";
+    QTest::newRow("edited here, cancelled there: the edit rings on")
+        << L{"1|Pay rent today"} << L{"/c/h1|1|Pay rent|e1"} << L{"/c/h1|e2"} << L{} << false
+        << L{"/c/h1|e2|Pay rent|!STATUS:CANCELLED"} << L{"KeepHere /c/h1 #1"} << "1+0";
     QTest::newRow("changed on both sides: the server's wins")
         << L{"1|Call mum at six"} << L{"/c/h1|1|Call mum|e1"} << L{"/c/h1|e2"} << L{} << false
         << L{"/c/h1|e2|Call mum at seven"} << L{"TakeServers /c/h1 #1 Call mum at seven"} << "0+0";
