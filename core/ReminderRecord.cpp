@@ -97,6 +97,8 @@ QString optionText(int option)
         return QStringLiteral("Remind every day");
     case OptionWeekly:
         return QStringLiteral("Remind weekly");
+    case OptionRule:
+        return QStringLiteral("Other repeat");
     default:
         return {};
     }
@@ -123,6 +125,8 @@ ReminderRecord storedRecord(const ReminderValues &values, qint64 id)
     record.StartTime = values.time;
     record.Reminder = values.message;
     record.Weekdays = values.weekdays;
+    if (!values.repeat.isEmpty())
+        record.repeat = std::make_shared<const RepeatRule>(values.repeat);
     return record;
 }
 
