@@ -109,7 +109,7 @@ struct ReminderValues {
     QTime time;
     QString message;  // untrimmed, as typed
     QString weekdays; // weekday codes joined by ","
-    RepeatRule repeat; // empty for the three options on the local clock
+    RepeatRule repeat = {}; // empty for the three options on the local clock
 };
 
 // The row these values make once stored under `id`.

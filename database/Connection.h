@@ -95,6 +95,7 @@ public:
         int startMsecs = 0;
         QUtf8StringView message;
         QUtf8StringView weekdays;
+        const RepeatRule *repeat = nullptr; // a rule or zone beside the table, if any
     };
     // The rows of orderedRows in storage order, one at a time, for a reader
     // that keeps them in a form of its own and needs no QString of each:
