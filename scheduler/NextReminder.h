@@ -2,6 +2,7 @@
 
 #include "formats/RegionalSettings.h"
 #include "core/ReminderRecord.h"
+#include "scheduler/WallClock.h"
 
 #include <QDateTime>
 #include <QString>
@@ -51,11 +52,11 @@ public:
     NextReminderChoice choice(const QString &dateFormat, const RegionalSettings &regional) const;
 
 private:
-    QTimeZone mZone;
-    qint64 mThreshold = 0; // wall-clock position of "now": only later ones are ahead
+    // Wall-clock positions of "now" in each zone: only later ones are ahead.
+    wallclock::ZoneThresholds mZones;
     bool mHasBest = false;
     qint64 mBestKey = 0;
-    bool mBestShifted = false; // moved to the end of a skipped hour
+    bool mBestShifted = false; // moved to the end of a skipped hour, or due by another zone's clock
     QDateTime mBestDue;
     ScheduleRow mBest;
     QString mBestMessage;

@@ -9,6 +9,7 @@
 
 using namespace vestrona;
 using vestrona::test::reminderRow;
+using vestrona::test::ruleRow;
 
 namespace {
 
@@ -96,6 +97,15 @@ private slots:
         QTest::newRow("weekly, no day named")
             << reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(8, 0), "walk", "") << threeDaysAgo << kNow << 0
             << none << none;
+        QTest::newRow("every 2 weeks on Mon, Thu, five weeks")
+            << ruleRow("FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH", QDate(2026, 11, 2), QTime(8, 0), "course")
+            << local(2026, 11, 2, 0) << kNow << 6 << local(2026, 12, 3, 8) << none;
+        QTest::newRow("last weekday of the month, 3 times, a year")
+            << ruleRow("FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-1;COUNT=3", QDate(2026, 1, 1), QTime(8, 0), "books")
+            << kNow.addYears(-1) << kNow << 3 << local(2026, 3, 31, 8) << none;
+        QTest::newRow("a rule due a moment ago rings")
+            << ruleRow("FREQ=MONTHLY;BYMONTHDAY=7", QDate(2026, 1, 7), QTime(8, 59, 30), "rent")
+            << kNow.addMonths(-2) << kNow << 1 << local(2026, 11, 7, 8, 59, 30) << local(2026, 12, 7, 8, 59, 30);
         QTest::newRow("first start: no record") << reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 30), "pills")
                                                 << none << kNow << 0 << none << none;
         QTest::newRow("seen up to in the future")
