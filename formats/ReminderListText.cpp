@@ -1,6 +1,7 @@
 #include "formats/ReminderListText.h"
 
 #include "formats/DateFormats.h"
+#include "recurrence/RuleSummary.h"
 
 namespace vestrona {
 
@@ -11,7 +12,10 @@ QStringView listCellView(const ReminderRecord &r, int column, const QString &dat
     case ReminderColumn:
         return r.Reminder;
     case OptionColumn:
-        return r.damaged ? QStringView(r.stored->option) : scratch.append(optionText(r.Option)).view();
+        if (r.damaged)
+            return r.stored->option;
+        // The plain options' texts need no rule read.
+        return scratch.append(r.repeat ? repeatSummary(r) : optionText(r.Option)).view();
     case DateColumn:
         if (r.damaged)
             return r.stored->date;

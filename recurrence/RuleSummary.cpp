@@ -117,7 +117,8 @@ QString ruleText(const icalrecurrencetype &rule, const QDate &start)
     const int setPositions = byCount(rule.by_set_pos, ICAL_BY_SETPOS_SIZE);
     const int days = byCount(rule.by_day, ICAL_BY_DAY_SIZE);
     QString text;
-    if (setPositions == 1 && isEveryWeekday(rule, days) && byCount(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) == 0) {
+    if (setPositions == 1 && isEveryWeekday(rule, days) && byCount(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) == 0
+        && (rule.freq == ICAL_MONTHLY_RECURRENCE || rule.freq == ICAL_YEARLY_RECURRENCE)) {
         text = tr("%1 weekday of %2").arg(capitalized(ordinal(rule.by_set_pos[0])), everyUnit(rule));
         if (byCount(rule.by_month, ICAL_BY_MONTH_SIZE) > 0)
             text += u' ' + dayParts(rule, start).last();
