@@ -136,7 +136,9 @@ public:
     // Adds one reminder with these values bound straight to the insert that
     // the statement texts run, for a caller that has checked them itself: a
     // restore adds a hundred thousand rows without building statement texts.
-    void insertReminder(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays);
+    // A rule or zone beside the row is stored with it, as one change.
+    void insertReminder(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays,
+                        const RepeatRule &repeat = {});
     // The rows of orderedRows in the same order, handed to `row` one at a
     // time and never all held at once: for writers of every row.
     void forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row);

@@ -138,11 +138,12 @@ int ReminderWriter::execute(const ParsedStatement &statement)
 }
 
 void ReminderWriter::insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message,
-                                     QStringView weekdays)
+                                     QStringView weekdays, const RepeatRule &repeat)
 {
     mDb.requireOpen();
     mDb.requireWritable();
-    storeRow(prepared(Kind::Insert), Kind::Insert, option, date, time, message, weekdays);
+    withRule(nullptr, repeat,
+             [&] { return storeRow(prepared(Kind::Insert), Kind::Insert, option, date, time, message, weekdays); });
 }
 
 qint64 ReminderWriter::insert(const ReminderValues &values)

@@ -27,7 +27,8 @@ public:
     int update(qint64 id, const ReminderValues &values);
     int remove(qint64 id);
     // The insert with values the caller has checked itself.
-    void insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays);
+    void insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays,
+                         const RepeatRule &repeat);
 
     qint64 lastInsertId() const { return mLastInsertId; }
 

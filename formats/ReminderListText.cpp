@@ -14,8 +14,14 @@ QStringView listCellView(const ReminderRecord &r, int column, const QString &dat
     case OptionColumn:
         if (r.damaged)
             return r.stored->option;
-        // The plain options' texts need no rule read.
-        return scratch.append(r.repeat ? repeatSummary(r) : optionText(r.Option)).view();
+        if (r.repeat) {
+            // Longer than `scratch` holds; kept until the next summary asked
+            // for on this thread, as a view is used before the next cell.
+            static thread_local QString summary;
+            summary = repeatSummary(r);
+            return summary;
+        }
+        return scratch.append(optionText(r.Option)).view();
     case DateColumn:
         if (r.damaged)
             return r.stored->date;

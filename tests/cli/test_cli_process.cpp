@@ -190,6 +190,22 @@ private slots:
                                           "2030-02-25 10:00:00\t" + course + "\tcourse",
                                           "2030-02-28 10:00:00\t" + course + "\tcourse",
                                       }));
+
+        // Through a backup and a restore every occurrence stays.
+        const auto withoutIds = [](QStringList lines) {
+            for (QString &line : lines)
+                line = line.section(u'\t', 0, 0) + u'\t' + line.section(u'\t', 2);
+            // The restore gives new IDs, which order reminders due together.
+            lines.sort();
+            return lines;
+        };
+        const QString backup = folder.path() + QStringLiteral("/rules.txt");
+        QCOMPARE(folder.cli({"backup", backup}).exitCode, 0);
+        for (const QString &id : {rent, birthday, course, pill})
+            QCOMPARE(folder.cli({"delete", id}).exitCode, 0);
+        QCOMPARE(folder.cli({"restore", backup}).exitCode, 0);
+        const ProcessResult restored = folder.cli({"agenda", "--from", "2030-02-01 00:00:00", "--days", "28"});
+        QCOMPARE(withoutIds(outputLines(restored)), withoutIds(outputLines(agenda)));
     }
 
     void badArgumentsChangeNothing_data()
