@@ -233,6 +233,13 @@ void readBackupRecords(TextLineReader &lines, const RegionalSettings &regional,
     RecordReader(regional, add, rejected).readAll(lines);
 }
 
+QString weekdaysWithRepeat(const ReminderRecord &row)
+{
+    if (!row.repeat || row.repeat->isEmpty())
+        return row.Weekdays;
+    return row.Weekdays.isEmpty() ? repeatPieces(*row.repeat) : row.Weekdays + u',' + repeatPieces(*row.repeat);
+}
+
 BackupWriter::BackupWriter(QIODevice &device, const RegionalSettings &regional) : mDevice(device), mRegional(regional)
 {
     mBuffer.resize(kChunkBytes);
@@ -249,12 +256,10 @@ BackupWriter::Outcome BackupWriter::write(const ReminderRecord &row)
     append(mRegional.longTimeText(row.StartTime).append(kSeparator).view());
     append(row.Reminder);
     append(kSeparator);
-    append(row.Weekdays);
-    if (row.repeat && !row.repeat->isEmpty()) {
-        if (!row.Weekdays.isEmpty())
-            append(u",");
-        append(repeatPieces(*row.repeat));
-    }
+    if (row.repeat && !row.repeat->isEmpty())
+        append(weekdaysWithRepeat(row));
+    else
+        append(row.Weekdays);
     append(kSeparatorAndLineEnd);
     return Outcome::Written;
 }

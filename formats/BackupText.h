@@ -31,6 +31,10 @@ class TextLineReader;
 
 inline constexpr auto kFieldSeparator = "|;|";
 
+// The weekdays field of `row`: its Weekdays, with its rule and zone after
+// them when it has them. Also what the sync remembers of a reminder's days.
+QString weekdaysWithRepeat(const ReminderRecord &row);
+
 // One record the reader refused: the number of its (first) line in the
 // file, counted from 1, and why.
 struct RejectedLine {
