@@ -97,8 +97,6 @@ QString optionText(int option)
         return QStringLiteral("Remind every day");
     case OptionWeekly:
         return QStringLiteral("Remind weekly");
-    case OptionRule:
-        return QStringLiteral("Other repeat");
     default:
         return {};
     }

@@ -33,8 +33,7 @@ private slots:
         QCOMPARE(optionText(OptionDaily), QStringLiteral("Remind every day"));
         QCOMPARE(optionText(OptionWeekly), QStringLiteral("Remind weekly"));
         QCOMPARE(optionText(0), QString());
-        QCOMPARE(optionText(OptionRule), QStringLiteral("Other repeat"));
-        QCOMPARE(optionText(5), QString());
+        QCOMPARE(optionText(4), QString());
     }
 
     // The stored codes match as written; what a user types may differ in case.

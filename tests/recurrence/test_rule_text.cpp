@@ -1,4 +1,5 @@
 #include "recurrence/RuleCheck.h"
+#include "recurrence/RuleParts.h"
 #include "recurrence/RuleSummary.h"
 
 #include <QTest>
@@ -76,6 +77,34 @@ private slots:
         record.StartTime = QTime(9, 0);
         record.repeat = std::make_shared<const RepeatRule>(RepeatRule{rule, exdates, {}, zone});
         QCOMPARE(repeatSummary(record), summary);
+    }
+
+    // What the editor's dialog can show comes back as the same text; what
+    // it cannot is kept as written.
+    void dialogParts_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("day 1") << "FREQ=MONTHLY;BYMONTHDAY=1" << true;
+        QTest::newRow("last day, every 3 months") << "FREQ=MONTHLY;INTERVAL=3;BYMONTHDAY=-1" << true;
+        QTest::newRow("second Tuesday until June") << "FREQ=MONTHLY;UNTIL=20270630T235959;BYDAY=2TU" << true;
+        QTest::newRow("last weekday, 5 times") << "FREQ=MONTHLY;COUNT=5;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-1" << true;
+        QTest::newRow("every 2 weeks on Mon, Thu") << "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH" << true;
+        QTest::newRow("yearly, 10 days") << "FREQ=YEARLY" << true;
+        QTest::newRow("pill for 10 days") << "FREQ=DAILY;COUNT=10" << true;
+        QTest::newRow("months named") << "FREQ=YEARLY;BYMONTH=3;BYDAY=2TU" << false;
+        QTest::newRow("two month days") << "FREQ=MONTHLY;BYMONTHDAY=1,15" << false;
+        QTest::newRow("until mid-day") << "FREQ=DAILY;UNTIL=20270630T120000" << false;
+        QTest::newRow("week start") << "FREQ=WEEKLY;BYDAY=MO;WKST=SU" << false;
+    }
+    void dialogParts()
+    {
+        QFETCH(QString, rule);
+        QFETCH(bool, shown);
+        const std::optional<RuleParts> parts = RuleParts::fromRule(rule);
+        QCOMPARE(parts.has_value(), shown);
+        if (parts)
+            QCOMPARE(parts->toRule(), rule);
     }
 };
 
