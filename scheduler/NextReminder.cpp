@@ -23,7 +23,8 @@ bool comesFirst(const ScheduleRow &a, const ScheduleRow &b)
     return a.ID < b.ID;
 }
 
-// The row's first wall-clock position after `threshold`, if any.
+} // namespace
+
 std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold)
 {
     const qint64 start = wallKey(row.startDay, row.startMsecs);
@@ -53,6 +54,20 @@ std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold)
             return start;
         return std::nullopt;
     }
+}
+
+namespace {
+
+// The first position after `threshold` at the start's time of day, from the
+// start on: no occurrence of a rule comes sooner, as a rule holds no hours
+// of its own (only a date added may have another time).
+qint64 earliestRuleKey(const ScheduleRow &row, qint64 threshold)
+{
+    const qint64 start = wallKey(row.startDay, row.startMsecs);
+    if (start > threshold)
+        return start;
+    const qint64 today = wallKey(threshold / kMsPerDay, row.startMsecs);
+    return today > threshold ? today : today + kMsPerDay;
 }
 
 // The first occurrence of a rule after `threshold`, as libical expands it.
@@ -100,8 +115,9 @@ bool NextReminderFinder::offer(const ScheduleRow &row)
     // the best so far was moved to the end of a skipped hour.
     const bool comparableKeys = mHasBest && !ownZone && !mBestShifted;
     const bool byRule = row.Option == OptionRule && row.repeat;
-    // A rule is expanded only when it could beat the best so far.
-    if (byRule && comparableKeys && std::max(wallKey(row.startDay, row.startMsecs), zone.threshold + 1) > mBestKey)
+    // A rule is expanded only when it could beat the best so far: libical's
+    // iterator costs far more than this test.
+    if (byRule && comparableKeys && row.repeat->rdates.isEmpty() && earliestRuleKey(row, zone.threshold) > mBestKey)
         return false;
     const std::optional<qint64> key = byRule ? nextRuleKey(row, *row.repeat, zone.threshold)
                                              : nextWallKey(row, zone.threshold);

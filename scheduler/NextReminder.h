@@ -20,6 +20,12 @@ namespace vestrona {
 // repeat (fall back) happens at its first pass.
 QDateTime firstInstantOf(const QDate &date, const QTime &time);
 
+// The first wall-clock position after `threshold` of a row read as numbers
+// by its Option alone: once (and any unknown Option) at its start; every day
+// at its time from its start on; weekly on its weekdays. The fast path of the
+// three options, which need no rule expanded.
+std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold);
+
 // The first moment strictly after `now` at which the reminder is due: once
 // (and any unknown Option) at its start only; every day at StartTime from
 // StartDate on; weekly at StartTime on its listed weekdays from StartDate on.

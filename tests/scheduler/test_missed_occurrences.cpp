@@ -2,6 +2,7 @@
 // holds in both, including the nights their clocks change.
 #include "scheduler/MissedOccurrences.h"
 #include "scheduler/MissedReport.h"
+#include "scheduler/Agenda.h"
 
 #include "tests/support/TestDatabase.h"
 
@@ -126,6 +127,38 @@ private slots:
                 << QDateTime(night.addDays(-4), QTime(9, 0)) << QDateTime(night.addDays(3), QTime(9, 0)) << 7
                 << QDateTime(night.addDays(3), QTime(7, 30)) << none;
         }
+    }
+
+    // The agenda lists each occurrence of a span once, at the moment it
+    // rings: a time the clocks skip at the end of the gap, in either zone.
+    void agendaListsEveryOccurrenceOnce()
+    {
+        QList<ReminderRecord> rows{
+            reminderRow(OptionOnce, QDate(2026, 3, 28), QTime(12, 0), "once"),
+            reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(2, 30), "daily"),
+            reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(9, 0), "weekly", "Sun"),
+            ruleRow("FREQ=MONTHLY;BYDAY=-1SU", QDate(2026, 1, 1), QTime(2, 30), "rule"),
+        };
+        for (int i = 0; i < rows.size(); ++i)
+            rows[i].ID = i;
+        QStringList listed;
+        for (const QDate &night : {QDate(2026, 3, 29), QDate(2026, 3, 8)}) {
+            const QDateTime from(night.addDays(-1), QTime(0, 0));
+            for (const AgendaEntry &entry : agendaBetween(
+                     [&rows](const auto &visit) {
+                         for (const ReminderRecord &row : rows)
+                             visit(row);
+                     },
+                     from, from.addDays(3)))
+                listed << entry.due.toString(QStringLiteral("MM-dd HH:mm ")) + rows[int(entry.id)].Reminder;
+        }
+        const bool berlin = QTimeZone::systemTimeZoneId() == "Europe/Berlin";
+        // Berlin skips 02:00 to 03:00 on 29 March, New York on 8 March.
+        const QString berlinGap = berlin ? "03-29 03:00" : "03-29 02:30";
+        const QString newYorkGap = berlin ? "03-08 02:30" : "03-08 03:00";
+        QCOMPARE(listed, QStringList({"03-28 02:30 daily", "03-28 12:00 once", berlinGap + " daily", berlinGap + " rule",
+                                      "03-29 09:00 weekly", "03-30 02:30 daily", "03-07 02:30 daily",
+                                      newYorkGap + " daily", "03-08 09:00 weekly", "03-09 02:30 daily"}));
     }
 
     void countsEachReminderOnce()
