@@ -9,7 +9,9 @@
 #include "core/Reporter.h"
 #include "core/TextEscapes.h"
 #include "scheduler/AlarmRecord.h"
+#include "scheduler/Agenda.h"
 #include "scheduler/NextReminder.h"
+#include "recurrence/RuleCheck.h"
 #include "filecommands/Backup.h"
 #include "database/Connection.h"
 #include "config/DataLocation.h"
@@ -31,8 +33,18 @@ constexpr auto kDescription =
     "Commands:\n"
     "  next                      the next reminder due: alarm time, TAB, message\n"
     "  list                      every reminder, one line each, columns joined by TAB\n"
-    "  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]\n"
-    "      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID\n"
+    "  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD\n"
+    "      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE\n"
+    "                            adds a reminder and prints its ID; monthly and\n"
+    "                            yearly repeat on the start's day\n"
+    "  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE\n"
+    "                            adds a reminder repeating by an RFC 5545 rule\n"
+    "                            without \"RRULE:\", e.g. FREQ=MONTHLY;BYDAY=-1FR;\n"
+    "                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,\n"
+    "                            BYSETPOS, COUNT, UNTIL (local time, or UTC with Z)\n"
+    "  agenda [--from \"YYYY-MM-DD HH:MM:SS\"] [--days N]\n"
+    "                            every occurrence from then (default now) for N\n"
+    "                            days (default 7): time, TAB, ID, TAB, message\n"
     "  delete ID                 deletes a reminder\n"
     "  backup [--force] FILE     writes every reminder to a backup file\n"
     "  restore FILE...           adds the reminders of backup files\n"
@@ -91,6 +103,9 @@ private:
     int next();
     int list();
     int add(const QStringList &args);
+    int agenda();
+    // The rule of --rule or of --option monthly or yearly, checked.
+    void takeRule(ReminderValues &values) const;
     int remove(const QStringList &args);
     int backup(const QStringList &args);
     int restore(const QStringList &args);
@@ -107,10 +122,15 @@ private:
     QTextStream &mOut;
     QTextStream &mErr;
     QCommandLineParser mParser;
-    QCommandLineOption mOption{QStringLiteral("option"), QStringLiteral("once, daily or weekly."), QStringLiteral("rule")};
+    QCommandLineOption mOption{QStringLiteral("option"), QStringLiteral("once, daily, weekly, monthly or yearly."),
+                               QStringLiteral("option")};
+    QCommandLineOption mRule{QStringLiteral("rule"), QStringLiteral("An RFC 5545 repeat rule, for add."), QStringLiteral("rrule")};
+    QCommandLineOption mFrom{QStringLiteral("from"), QStringLiteral("Where the agenda starts, \"YYYY-MM-DD HH:MM:SS\"."),
+                             QStringLiteral("moment")};
     QCommandLineOption mDate{QStringLiteral("date"), QStringLiteral("Start date, YYYY-MM-DD."), QStringLiteral("date")};
     QCommandLineOption mTime{QStringLiteral("time"), QStringLiteral("Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
-    QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri."), QStringLiteral("days")};
+    QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days."),
+                             QStringLiteral("days")};
     QCommandLineOption mForce{QStringLiteral("force"), QStringLiteral("Let backup replace an existing file.")};
     QCommandLineOption mUrl{QStringLiteral("url"), QStringLiteral("The calendar's address, for sync."), QStringLiteral("url")};
     QCommandLineOption mUser{QStringLiteral("user"), QStringLiteral("The user name on the calendar server, for sync."),
@@ -135,9 +155,9 @@ int Cli::run(const QStringList &arguments)
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
     mParser.addOptions(
-        {mOption, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mUploadAll, mAcceptDeletions, mDatabase});
+        {mOption, mRule, mFrom, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mUploadAll, mAcceptDeletions, mDatabase});
     mParser.addPositionalArgument(QStringLiteral("command"),
-                                  QStringLiteral("next, list, add, delete, backup, restore, export, import or sync."));
+                                  QStringLiteral("next, list, add, agenda, delete, backup, restore, export, import or sync."));
     mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
 
     try {
@@ -173,8 +193,13 @@ int Cli::run(const QStringList &arguments)
             return list();
         }
         if (command == QLatin1String("add")) {
-            allowOnly({&mOption, &mDate, &mTime, &mDays});
+            allowOnly({&mOption, &mRule, &mDate, &mTime, &mDays});
             return add(args);
+        }
+        if (command == QLatin1String("agenda")) {
+            requireArgumentCount(args, 0, "agenda [--from \"YYYY-MM-DD HH:MM:SS\"] [--days N]");
+            allowOnly({&mFrom, &mDays});
+            return agenda();
         }
         if (command == QLatin1String("delete")) {
             requireArgumentCount(args, 1, "delete ID");
@@ -235,7 +260,7 @@ void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const c
 void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
 {
     for (const QCommandLineOption *o :
-         {&mOption, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions}) {
+         {&mOption, &mRule, &mFrom, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions}) {
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
             throw UsageError(QStringLiteral("--%1 does not belong to this command.").arg(o->names().first()));
     }
@@ -306,20 +331,24 @@ int Cli::add(const QStringList &args)
 {
     if (args.size() != 1)
         throw UsageError(QStringLiteral("add takes exactly one MESSAGE (quote it when it has blanks)."));
-    for (const QCommandLineOption *required : {&mOption, &mDate, &mTime}) {
+    for (const QCommandLineOption *required : {&mDate, &mTime}) {
         if (!mParser.isSet(*required))
             throw UsageError(QStringLiteral("add needs --%1.").arg(required->names().first()));
     }
+    if (mParser.isSet(mOption) == mParser.isSet(mRule))
+        throw UsageError(QStringLiteral("add needs either --option or --rule."));
     ReminderValues values;
     const QString rule = mParser.value(mOption);
-    if (rule == QLatin1String("once"))
+    if (mParser.isSet(mRule) || rule == QLatin1String("monthly") || rule == QLatin1String("yearly"))
+        values.option = OptionRule;
+    else if (rule == QLatin1String("once"))
         values.option = OptionOnce;
     else if (rule == QLatin1String("daily"))
         values.option = OptionDaily;
     else if (rule == QLatin1String("weekly"))
         values.option = OptionWeekly;
     else
-        throw UsageError(QStringLiteral("--option must be once, daily or weekly, not \"%1\".").arg(rule));
+        throw UsageError(QStringLiteral("--option must be once, daily, weekly, monthly or yearly, not \"%1\".").arg(rule));
 
     // Qt's ISO reading stops after the date, so "2026-02-03T10:00" would
     // quietly lose its time; only the date alone is taken.
@@ -347,9 +376,50 @@ int Cli::add(const QStringList &args)
     if (values.option == OptionWeekly && values.weekdays.isEmpty())
         throw UsageError(QStringLiteral("A weekly reminder needs --days. Please choose at least one weekday."));
     values.message = args.first();
+    if (values.option == OptionRule)
+        takeRule(values);
 
     openDatabase();
     mOut << mConn->insertReminder(values) << '\n';
+    return ExitOk;
+}
+
+void Cli::takeRule(ReminderValues &values) const
+{
+    if (mParser.isSet(mDays))
+        throw UsageError(QStringLiteral("--days belongs to --option weekly; a rule names its days in BYDAY."));
+    const QString rule = mParser.isSet(mRule) ? mParser.value(mRule)
+                         : mParser.value(mOption) == QLatin1String("monthly") ? QStringLiteral("FREQ=MONTHLY")
+                                                                            : QStringLiteral("FREQ=YEARLY");
+    const RuleCheck check = checkRule(rule, values.date, values.time);
+    if (!check.error.isEmpty())
+        throw UsageError(check.error);
+    values.repeat = check.repeat;
+}
+
+int Cli::agenda()
+{
+    QDateTime from = mEnv.clock.now();
+    if (mParser.isSet(mFrom)) {
+        from = QDateTime::fromString(mParser.value(mFrom), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!from.isValid())
+            throw UsageError(QStringLiteral("--from \"%1\" is not of the form \"YYYY-MM-DD HH:MM:SS\".").arg(mParser.value(mFrom)));
+    }
+    int days = 7;
+    if (mParser.isSet(mDays)) {
+        bool ok = false;
+        days = mParser.value(mDays).toInt(&ok);
+        if (!ok || days < 1 || days > 3660)
+            throw UsageError(QStringLiteral("--days for agenda takes a number of days from 1 to 3660."));
+    }
+    openDatabase();
+    const std::vector<AgendaEntry> entries = agendaBetween(
+        [this](const std::function<void(const ReminderRecord &)> &visit) { mConn->forEachOrderedRow(visit); }, from,
+        from.addDays(days));
+    for (const AgendaEntry &entry : entries) {
+        mOut << entry.due.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << '\t' << entry.id << '\t'
+             << backslashEscaped(entry.message) << '\n';
+    }
     return ExitOk;
 }
 

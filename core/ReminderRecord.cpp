@@ -123,6 +123,8 @@ ReminderRecord storedRecord(const ReminderValues &values, qint64 id)
     record.StartTime = values.time;
     record.Reminder = values.message;
     record.Weekdays = values.weekdays;
+    if (!values.repeat.isEmpty())
+        record.repeat = std::make_shared<const RepeatRule>(values.repeat);
     return record;
 }
 

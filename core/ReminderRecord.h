@@ -12,7 +12,22 @@
 namespace vestrona {
 
 // Values of the Option column.
-enum ReminderOption : int { OptionOnce = 1, OptionDaily = 2, OptionWeekly = 3 };
+// OptionRule repeats by a rule kept beside the table (RepeatRule); the first
+// three keep their meaning whether or not a zone of their own is kept there.
+enum ReminderOption : int { OptionOnce = 1, OptionDaily = 2, OptionWeekly = 3, OptionRule = 4 };
+
+// What a reminder keeps beside tblReminders: a recurrence rule beyond the
+// three options and the zone whose wall clock it rings by. Times are wall
+// clock in that zone, written "YYYYMMDDTHHMMSS".
+struct RepeatRule {
+    QString rule;    // RFC 5545 RRULE text without "RRULE:", "" with the three options
+    QString exdates; // occurrences left out, joined by ","
+    QString rdates;  // single occurrences added, joined by ","
+    QString zone;    // an IANA zone id, "" for the system's
+
+    bool isEmpty() const { return rule.isEmpty() && exdates.isEmpty() && rdates.isEmpty() && zone.isEmpty(); }
+    bool operator==(const RepeatRule &) const = default;
+};
 
 // The Option, StartDate and StartTime cells of a damaged row, as stored.
 struct StoredCells {
@@ -35,6 +50,9 @@ struct ReminderRecord {
     // a long list do not each carry three empty strings.
     bool damaged = false;
     std::shared_ptr<const StoredCells> stored; // set exactly when damaged
+    // Set only for a reminder with a rule or zone beside the table, so the
+    // many plain rows carry one null pointer.
+    std::shared_ptr<const RepeatRule> repeat;
 };
 
 // The weekday codes in Monday-first order; they are the editor's check box
@@ -61,6 +79,7 @@ struct ScheduleRow {
     qint64 startDay = 0;
     int startMsecs = 0;
     int weekdays = 0;
+    const RepeatRule *repeat = nullptr; // valid during the call that hands the row over
 };
 
 // The order of the ordered select: start date, start time, then ID.
@@ -90,6 +109,7 @@ struct ReminderValues {
     QTime time;
     QString message;  // untrimmed, as typed
     QString weekdays; // weekday codes joined by ","
+    RepeatRule repeat = {}; // empty for the three options on the local clock
 };
 
 // The row these values make once stored under `id`.

@@ -93,9 +93,9 @@ int Connection::deleteReminder(qint64 id)
 }
 
 void Connection::insertReminder(int option, const QDate &date, const QTime &time, QStringView message,
-                                QStringView weekdays)
+                                QStringView weekdays, const RepeatRule &repeat)
 {
-    d->writer.insertUnchecked(option, date, time, message, weekdays);
+    d->writer.insertUnchecked(option, date, time, message, weekdays, repeat);
 }
 
 std::vector<ReminderRecord> Connection::orderedRows()

@@ -95,6 +95,7 @@ public:
         int startMsecs = 0;
         QUtf8StringView message;
         QUtf8StringView weekdays;
+        const RepeatRule *repeat = nullptr; // a rule or zone beside the table, if any
     };
     // The rows of orderedRows in storage order, one at a time, for a reader
     // that keeps them in a form of its own and needs no QString of each:
@@ -135,7 +136,9 @@ public:
     // Adds one reminder with these values bound straight to the insert that
     // the statement texts run, for a caller that has checked them itself: a
     // restore adds a hundred thousand rows without building statement texts.
-    void insertReminder(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays);
+    // A rule or zone beside the row is stored with it, as one change.
+    void insertReminder(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays,
+                        const RepeatRule &repeat = {});
     // The rows of orderedRows in the same order, handed to `row` one at a
     // time and never all held at once: for writers of every row.
     void forEachOrderedRow(const std::function<void(const ReminderRecord &)> &row);

@@ -115,6 +115,7 @@ void ReminderReader::releaseStatements()
 {
     for (Statement *statement : {&mAllRows, &mSelectMessage, &mCountRows})
         statement->reset();
+    mRules.releaseStatements();
 }
 
 // Walks every row in storage order. Without `withMessage` only what
@@ -131,8 +132,13 @@ void ReminderReader::walkRows(Statement &slot, const char *sql, bool withMessage
 {
     ReminderRecord record;
     SharedTexts weekdays;
+    const RepeatRules rules = mRules.readAll();
     mDb.stepRows(slot, sql, readingAction(), [&](sqlite3_stmt *statement) {
         readRecord(statement, withMessage, record, &weekdays);
+        if (!rules.empty()) {
+            const auto found = rules.find(record.ID);
+            record.repeat = found != rules.end() ? found->second : nullptr;
+        }
         row(record);
     });
 }
@@ -145,6 +151,7 @@ void ReminderReader::walkRows(Statement &slot, const char *sql, bool withMessage
 template <class Numbers, class Valid, class Damaged>
 void ReminderReader::walkStarts(Numbers &numbers, Valid &&valid, Damaged &&damaged)
 {
+    const RepeatRules rules = mRules.readAll();
     mDb.stepRows(mAllRows, kSelectAll, readingAction(), [&](sqlite3_stmt *statement) {
         const StoredStart start(statement);
         if (!start.canRing()) {
@@ -152,6 +159,10 @@ void ReminderReader::walkStarts(Numbers &numbers, Valid &&valid, Damaged &&damag
             return;
         }
         numbers.ID = sqlite3_column_int64(statement, 0);
+        if (!rules.empty()) {
+            const auto found = rules.find(numbers.ID);
+            numbers.repeat = found != rules.end() ? found->second.get() : nullptr;
+        }
         numbers.Option = *start.option;
         numbers.startDay = *start.day;
         numbers.startMsecs = *start.msecs;

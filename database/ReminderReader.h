@@ -3,6 +3,7 @@
 // For Connection only; the contracts of the reads are Connection's.
 
 #include "database/Connection.h"
+#include "database/RepeatRuleTable.h"
 #include "database/SqliteDatabase.h"
 
 #include <vector>
@@ -39,6 +40,7 @@ private:
     void walkStarts(Numbers &numbers, Valid &&valid, Damaged &&damaged);
 
     SqliteDatabase &mDb;
+    RepeatRuleTable mRules{mDb};
     Statement mAllRows, mSelectMessage, mCountRows;
 };
 

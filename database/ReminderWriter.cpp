@@ -56,6 +56,30 @@ void checkStorable(const ReminderValues &values)
 void ReminderWriter::releaseStatements()
 {
     mShapes.clear();
+    mRules.releaseStatements();
+}
+
+// The row and its rule beside it are stored together or not at all, inside
+// a restore's transaction too.
+template <class Store>
+auto ReminderWriter::withRule(qint64 *id, const RepeatRule &repeat, Store &&store)
+{
+    const bool keepsRule = !repeat.isEmpty() || id != nullptr;
+    if (!keepsRule)
+        return store();
+    const QString action = QStringLiteral("saving the change");
+    if (const int status = sqlite3_exec(mDb.handle(), "savepoint rule", nullptr, nullptr, nullptr); status != SQLITE_OK)
+        mDb.raise(status, action);
+    try {
+        const auto result = store();
+        if (id == nullptr || result > 0)
+            mRules.store(id ? *id : mLastInsertId, repeat);
+        sqlite3_exec(mDb.handle(), "release rule", nullptr, nullptr, nullptr);
+        return result;
+    } catch (...) {
+        sqlite3_exec(mDb.handle(), "rollback to rule; release rule", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 sqlite3_stmt *ReminderWriter::prepared(Kind kind, int columns)
@@ -114,11 +138,12 @@ int ReminderWriter::execute(const ParsedStatement &statement)
 }
 
 void ReminderWriter::insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message,
-                                     QStringView weekdays)
+                                     QStringView weekdays, const RepeatRule &repeat)
 {
     mDb.requireOpen();
     mDb.requireWritable();
-    storeRow(prepared(Kind::Insert), Kind::Insert, option, date, time, message, weekdays);
+    withRule(nullptr, repeat,
+             [&] { return storeRow(prepared(Kind::Insert), Kind::Insert, option, date, time, message, weekdays); });
 }
 
 qint64 ReminderWriter::insert(const ReminderValues &values)
@@ -126,8 +151,10 @@ qint64 ReminderWriter::insert(const ReminderValues &values)
     mDb.requireOpen();
     checkStorable(values);
     mDb.requireWritable();
-    storeRow(prepared(Kind::Insert), Kind::Insert, values.option, values.date, values.time, values.message,
-             values.weekdays);
+    withRule(nullptr, values.repeat, [&] {
+        return storeRow(prepared(Kind::Insert), Kind::Insert, values.option, values.date, values.time,
+                        values.message, values.weekdays);
+    });
     return mLastInsertId;
 }
 
@@ -136,8 +163,10 @@ int ReminderWriter::update(qint64 id, const ReminderValues &values)
     mDb.requireOpen();
     checkStorable(values);
     mDb.requireWritable();
-    return storeRow(prepared(Kind::Update, kEveryColumn), Kind::Update, values.option, values.date, values.time,
-                    values.message, values.weekdays, id);
+    return withRule(&id, values.repeat, [&] {
+        return storeRow(prepared(Kind::Update, kEveryColumn), Kind::Update, values.option, values.date, values.time,
+                        values.message, values.weekdays, id);
+    });
 }
 
 int ReminderWriter::remove(qint64 id)

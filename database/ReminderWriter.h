@@ -3,6 +3,7 @@
 // For Connection only; the contracts of the writes are Connection's.
 
 #include "core/ReminderRecord.h"
+#include "database/RepeatRuleTable.h"
 #include "database/SqliteDatabase.h"
 #include "database/StatementParser.h"
 
@@ -26,7 +27,8 @@ public:
     int update(qint64 id, const ReminderValues &values);
     int remove(qint64 id);
     // The insert with values the caller has checked itself.
-    void insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays);
+    void insertUnchecked(int option, const QDate &date, const QTime &time, QStringView message, QStringView weekdays,
+                         const RepeatRule &repeat);
 
     qint64 lastInsertId() const { return mLastInsertId; }
 
@@ -40,7 +42,13 @@ private:
     int storeRow(sqlite3_stmt *statement, ParsedStatement::Kind kind, int option, const QDate &date,
                  const QTime &time, QStringView message, QStringView weekdays, qint64 id = 0);
 
+    // Stores the row with `store`, then `repeat` beside it under `id` (the
+    // new row's when null), as one change.
+    template <class Store>
+    auto withRule(qint64 *id, const RepeatRule &repeat, Store &&store);
+
     SqliteDatabase &mDb;
+    RepeatRuleTable mRules{mDb};
     // Prepared once per statement shape: a restore runs the same insert
     // a hundred thousand times.
     std::map<int, Statement> mShapes;

@@ -88,7 +88,7 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
         // database's (a full disk, a lock) and ends the whole restore: all
         // rows or none.
         readBackupRecords(lines, regional, [&](const BackupRecord &r) {
-            conn.insertReminder(r.option, r.date, r.time, r.message, r.weekdays);
+            conn.insertReminder(r.option, r.date, r.time, r.message, r.weekdays, r.repeat);
             ++result.added;
         }, result.rejected);
     }));

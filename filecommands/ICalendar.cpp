@@ -105,7 +105,7 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
     result.leftOut = content.leftOut;
     result.failed = !(read && addInOneTransaction(trap, conn, [&] {
         for (const ReminderValues &values : content.reminders) {
-            conn.insertReminder(values.option, values.date, values.time, values.message, values.weekdays);
+            conn.insertReminder(values.option, values.date, values.time, values.message, values.weekdays, values.repeat);
             result.added.push_back(storedRecord(values, conn.lastInsertId()));
         }
     }));

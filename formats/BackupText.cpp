@@ -2,6 +2,9 @@
 
 #include "formats/ShortText.h"
 #include "formats/TextLineReader.h"
+#include "recurrence/RuleCheck.h"
+
+#include <QStringList>
 
 #include <limits>
 
@@ -46,6 +49,56 @@ bool fitsBetweenSeparators(const QString &field)
     if (!field.contains(QLatin1Char('|')))
         return true;
     return (field + kSeparator).indexOf(kSeparator) == field.size();
+}
+
+constexpr QLatin1String kRepeatKeys[] = {QLatin1String("RRULE="), QLatin1String("EXDATE="), QLatin1String("RDATE="),
+                                         QLatin1String("TZID=")};
+
+// Where the repeat pieces of a weekdays field start, -1 when it has none.
+qsizetype repeatStart(QStringView field)
+{
+    if (!field.contains(u'='))
+        return -1;
+    for (qsizetype at = 0; at < field.size(); at = field.indexOf(u',', at) + 1) {
+        for (const QLatin1String key : kRepeatKeys) {
+            if (field.sliced(at).startsWith(key))
+                return at;
+        }
+        if (field.indexOf(u',', at) < 0)
+            break;
+    }
+    return -1;
+}
+
+RepeatRule repeatOf(QStringView pieces)
+{
+    RepeatRule repeat;
+    QString *fields[] = {&repeat.rule, &repeat.exdates, &repeat.rdates, &repeat.zone};
+    for (const QStringView piece : pieces.split(u',')) {
+        for (int i = 0; i < 4; ++i) {
+            if (!piece.startsWith(kRepeatKeys[i]))
+                continue;
+            *fields[i] = piece.sliced(kRepeatKeys[i].size()).toString();
+            if (i < 3)
+                fields[i]->replace(u'+', u',');
+        }
+    }
+    return repeat;
+}
+
+// The pieces the reader's repeatOf takes apart again; a zone's own "+"
+// (Etc/GMT+5) is never turned into a comma, as the zone comes last.
+QString repeatPieces(const RepeatRule &repeat)
+{
+    QStringList pieces;
+    const QString *fields[] = {&repeat.rule, &repeat.exdates, &repeat.rdates};
+    for (int i = 0; i < 3; ++i) {
+        if (!fields[i]->isEmpty())
+            pieces.append(kRepeatKeys[i] + QString(*fields[i]).replace(u',', u'+'));
+    }
+    if (!repeat.zone.isEmpty())
+        pieces.append(kRepeatKeys[3] + repeat.zone);
+    return pieces.join(u',');
 }
 
 class RecordReader {
@@ -159,7 +212,17 @@ void RecordReader::readRecord(int lineNumber, const Fields &fields)
         reject(lineNumber, QStringLiteral("its start time \"%1\" is not a time.").arg(pieces[2]));
         return;
     }
-    mAdd(BackupRecord{option, *date, *time, pieces[3], pieces[4]});
+    BackupRecord record{option, *date, *time, pieces[3], pieces[4]};
+    if (const qsizetype at = repeatStart(record.weekdays); at >= 0) {
+        const RuleCheck check = checkRepeat(repeatOf(record.weekdays.sliced(at)), *date, *time);
+        if (!check.error.isEmpty()) {
+            reject(lineNumber, check.error);
+            return;
+        }
+        record.repeat = check.repeat;
+        record.weekdays = record.weekdays.first(std::max<qsizetype>(at - 1, 0));
+    }
+    mAdd(record);
 }
 
 } // namespace
@@ -168,6 +231,13 @@ void readBackupRecords(TextLineReader &lines, const RegionalSettings &regional,
                        const std::function<void(const BackupRecord &)> &add, QList<RejectedLine> &rejected)
 {
     RecordReader(regional, add, rejected).readAll(lines);
+}
+
+QString weekdaysWithRepeat(const ReminderRecord &row)
+{
+    if (!row.repeat || row.repeat->isEmpty())
+        return row.Weekdays;
+    return row.Weekdays.isEmpty() ? repeatPieces(*row.repeat) : row.Weekdays + u',' + repeatPieces(*row.repeat);
 }
 
 BackupWriter::BackupWriter(QIODevice &device, const RegionalSettings &regional) : mDevice(device), mRegional(regional)
@@ -186,7 +256,10 @@ BackupWriter::Outcome BackupWriter::write(const ReminderRecord &row)
     append(mRegional.longTimeText(row.StartTime).append(kSeparator).view());
     append(row.Reminder);
     append(kSeparator);
-    append(row.Weekdays);
+    if (row.repeat && !row.repeat->isEmpty())
+        append(weekdaysWithRepeat(row));
+    else
+        append(row.Weekdays);
     append(kSeparatorAndLineEnd);
     return Outcome::Written;
 }

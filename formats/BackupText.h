@@ -21,8 +21,19 @@ class TextLineReader;
 // date in the regional short form, start time in the regional long form,
 // message, weekdays) each followed by kFieldSeparator, lines ended by CR LF.
 // A message with line breaks spans several physical lines.
+//
+// A reminder with a repeat rule or zone of its own carries them at the end
+// of its weekdays field, as pieces after a ",": "RRULE=", "EXDATE=",
+// "RDATE=" (their own commas written as "+") and "TZID=". A program that
+// knows no rules reads such pieces as weekday codes it does not know and
+// passes over them, and the Option 4 of a rule as a reminder that rings
+// once; a backup without rules is what it always was.
 
 inline constexpr auto kFieldSeparator = "|;|";
+
+// The weekdays field of `row`: its Weekdays, with its rule and zone after
+// them when it has them. Also what the sync remembers of a reminder's days.
+QString weekdaysWithRepeat(const ReminderRecord &row);
 
 // One record the reader refused: the number of its (first) line in the
 // file, counted from 1, and why.
@@ -40,6 +51,7 @@ struct BackupRecord {
     QTime time;
     QStringView message;
     QStringView weekdays;
+    RepeatRule repeat = {}; // checked: a rule or zone a reminder can hold, or none
 };
 
 // Reads every record of `lines` to the end, with the dates and times in

@@ -4,6 +4,8 @@
 #include "core/RegularFile.h"
 #include "formats/ICalendarLines.h"
 #include "formats/LibicalComponent.h"
+#include "recurrence/RuleCheck.h"
+#include "recurrence/WallDates.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -30,8 +32,38 @@ struct Occurrence {
     // Days the local date lies after the date in the file's own zone: a
     // weekly rule's days move with it.
     int dayShift = 0;
+    // The zone the date and time are wall clock in, when it is not the
+    // system's: a zone this computer knows by name is kept, not converted.
+    QString zone = {};
 };
 
+// Why a rule is no reminder's at all, or nothing.
+QString unsupportedProblem(const icalrecurrencetype &rule)
+{
+    switch (rule.freq) {
+    case ICAL_DAILY_RECURRENCE:
+    case ICAL_WEEKLY_RECURRENCE:
+    case ICAL_MONTHLY_RECURRENCE:
+    case ICAL_YEARLY_RECURRENCE:
+        break;
+    default:
+        return QStringLiteral("it repeats %1, which a reminder cannot")
+            .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower());
+    }
+    const std::pair<const short *, const char *> others[] = {{rule.by_second, "BYSECOND"}, {rule.by_minute, "BYMINUTE"},
+                                                             {rule.by_hour, "BYHOUR"}, {rule.by_year_day, "BYYEARDAY"},
+                                                             {rule.by_week_no, "BYWEEKNO"}};
+    for (const auto &[values, name] : others) {
+        if (values[0] != ICAL_RECURRENCE_ARRAY_MAX)
+            return QStringLiteral("its rule picks days by %1").arg(QString::fromLatin1(name));
+    }
+    if (rule.rscale && *rule.rscale)
+        return QStringLiteral("its rule counts in another calendar (RSCALE)");
+    return {};
+}
+
+// Why a rule is not plain every day or weekly, which tblReminders holds
+// alone, or nothing.
 QString recurrenceProblem(const icalrecurrencetype &rule)
 {
     switch (rule.freq) {
@@ -83,6 +115,22 @@ int rotated(int bits, int shift)
 {
     const int by = ((shift % 7) + 7) % 7;
     return ((bits << by) | (bits >> (7 - by))) & 0x7F;
+}
+
+// The IANA name of a zone libical read, "" when this computer knows it by
+// none: its location (libical's built-in zones have one), its TZID, or the
+// zone Windows calls by that TZID, as Outlook writes it.
+QString knownZoneId(icaltimezone *zone)
+{
+    if (zone == icaltimezone_get_utc_timezone())
+        return QStringLiteral("UTC");
+    const QByteArray location(icaltimezone_get_location(zone));
+    const QByteArray tzid(icaltimezone_get_tzid(zone));
+    for (const QByteArray &id : {location, tzid, QTimeZone::windowsIdToDefaultIanaId(tzid)}) {
+        if (!id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id))
+            return QString::fromUtf8(id);
+    }
+    return {};
 }
 
 bool isSystemZone(icaltimezone *zone, const QByteArray &system)
@@ -184,8 +232,13 @@ public:
 private:
     void readComponent(icalcomponent *calendar, icalcomponent *component);
     // Throws LeftOut with the reason a component is left out.
-    Occurrence occurrence(icalcomponent *calendar, icalproperty *when) const;
-    void applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
+    // `repeats` keeps a time in UTC as UTC, since a rule repeats it there.
+    Occurrence occurrence(icalcomponent *calendar, icalproperty *when, bool repeats) const;
+    Occurrence occurrence(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const;
+    void applyRule(icalcomponent *calendar, icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
+    // The dates of every EXDATE or RDATE line as the start's wall clock.
+    QString listedDates(icalcomponent *calendar, icalcomponent *component, icalproperty_kind kind,
+                        const Occurrence &at) const;
     // Throws zoneProblem's reason for a zone the calendar defines, asked once a zone.
     void requireUsableZone(icaltimezone *zone, const QString &name) const;
 
@@ -306,10 +359,12 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
         icalproperty *when = icalcomponent_get_first_property(component, todo ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY);
         if (!when)
             throw LeftOut(QString::fromLatin1(todo ? "it has no due time (DUE)" : "it has no start (DTSTART)"));
-        const Occurrence at = occurrence(calendar, when);
+        const bool repeats = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY)
+                             || icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
+        const Occurrence at = occurrence(calendar, when, repeats);
         values.date = at.date;
         values.time = at.time;
-        applyRule(component, at, values);
+        applyRule(calendar, component, at, values);
     } catch (const LeftOut &reason) {
         mContent.leftOut.append({values.message, reason.description()});
         return;
@@ -317,9 +372,13 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
     mContent.reminders.push_back(std::move(values));
 }
 
-Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *when) const
+Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *when, bool repeats) const
 {
-    icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(when));
+    return occurrence(calendar, icalvalue_get_datetime(icalproperty_get_value(when)), when, repeats);
+}
+
+Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const
+{
     // libical calls a time after the year 3000 invalid; the dates below
     // are checked for what a reminder can hold instead.
     if (icaltime_is_null_time(t))
@@ -350,6 +409,18 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
     // one that daylight saving skips.
     if (!zone || isSystemZone(zone, mSystemZone))
         return {sourceDate, sourceTime, 0};
+    if (zone == icaltimezone_get_utc_timezone() ? repeats : true) {
+        const QString known = knownZoneId(zone);
+        if (known.toUtf8() == mSystemZone)
+            return {sourceDate, sourceTime, 0};
+        if (!known.isEmpty())
+            return {sourceDate, sourceTime, 0, known};
+        // Converted at one time, a repeat would ring off by the difference
+        // of the two zones' clock changes.
+        if (repeats)
+            throw LeftOut(QStringLiteral("its time zone \"%1\" is not one this computer knows, so it cannot repeat by it")
+                              .arg(QString::fromUtf8(icaltimezone_get_tzid(zone))));
+    }
     t.zone = zone;
     const icaltimetype utc = icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone());
     const QDateTime local =
@@ -368,25 +439,38 @@ void CalendarReader::requireUsableZone(icaltimezone *zone, const QString &name) 
         throw LeftOut(known->second);
 }
 
-void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, ReminderValues &values) const
+void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component, const Occurrence &at,
+                               ReminderValues &values) const
 {
-    if (icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY))
-        throw LeftOut(QStringLiteral("it leaves out single dates (EXDATE)"));
-    if (icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY))
-        throw LeftOut(QStringLiteral("it adds single dates (RDATE)"));
+    values.repeat.zone = at.zone;
     if (icalcomponent_get_first_property(component, ICAL_EXRULE_PROPERTY))
         throw LeftOut(QStringLiteral("it leaves out dates by a rule (EXRULE)"));
+    const bool listed = icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY)
+                        || icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
     icalproperty *rrule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY);
-    if (!rrule) {
+    if (!rrule && !listed) {
         values.option = OptionOnce;
         return;
     }
-    if (icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY))
+    if (rrule && icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY))
         throw LeftOut(QStringLiteral("it has more than one rule (RRULE)"));
-    const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
-    const QString problem = recurrenceProblem(rule);
-    if (!problem.isEmpty())
-        throw LeftOut(problem);
+    const icalrecurrencetype rule = rrule ? icalproperty_get_rrule(rrule) : icalrecurrencetype{};
+    if (!rrule || listed || !recurrenceProblem(rule).isEmpty()) {
+        if (rrule) {
+            if (const QString problem = unsupportedProblem(rule); !problem.isEmpty())
+                throw LeftOut(problem);
+            char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
+            const RuleCheck check = checkRule(QString::fromUtf8(text), at.date, at.time, at.zone);
+            icalmemory_free_buffer(text);
+            if (!check.error.isEmpty())
+                throw LeftOut(check.error);
+            values.repeat.rule = check.repeat.rule;
+        }
+        values.option = OptionRule;
+        values.repeat.exdates = listedDates(calendar, component, ICAL_EXDATE_PROPERTY, at);
+        values.repeat.rdates = listedDates(calendar, component, ICAL_RDATE_PROPERTY, at);
+        return;
+    }
     // Every day on some weekdays, as Outlook writes "every weekday", is
     // weekly on those days.
     if (rule.freq == ICAL_DAILY_RECURRENCE && rule.by_day[0] == ICAL_RECURRENCE_ARRAY_MAX) {
@@ -399,6 +483,39 @@ void CalendarReader::applyRule(icalcomponent *component, const Occurrence &at, R
         ticked[day] = bits & (1 << day);
     values.option = OptionWeekly;
     values.weekdays = weekdaysText(ticked);
+}
+
+QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *component, icalproperty_kind kind,
+                                   const Occurrence &at) const
+{
+    std::vector<qint64> keys;
+    const QTimeZone startZone = at.zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(at.zone.toUtf8());
+    for (icalproperty *p = icalcomponent_get_first_property(component, kind); p;
+         p = icalcomponent_get_next_property(component, kind)) {
+        icaltimetype t;
+        if (kind == ICAL_RDATE_PROPERTY) {
+            const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+            if (!icalperiodtype_is_null_period(rdate.period))
+                throw LeftOut(QStringLiteral("it adds a stretch of time (RDATE;VALUE=PERIOD)"));
+            t = rdate.time;
+        } else {
+            t = icalproperty_get_exdate(p);
+        }
+        // A date alone is that day's occurrence, at the start's time.
+        if (t.is_date) {
+            keys.push_back(recurrence::keyOf(QDate(t.year, t.month, t.day), at.time));
+            continue;
+        }
+        const Occurrence listed = occurrence(calendar, t, p, true);
+        QDateTime wall(listed.date, listed.time, listed.zone.isEmpty() ? QTimeZone::systemTimeZone()
+                                                                       : QTimeZone(listed.zone.toUtf8()));
+        if (listed.zone != at.zone)
+            wall = wall.toTimeZone(startZone);
+        keys.push_back(recurrence::keyOf(wall.date(), wall.time()));
+    }
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    return recurrence::dateListText(keys);
 }
 
 // The parsed bytes of a calendar: a VCALENDAR, or an XROOT of several.

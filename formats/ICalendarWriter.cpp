@@ -1,11 +1,15 @@
 #include "formats/ICalendar.h"
 
 #include "formats/LibicalComponent.h"
+#include "recurrence/RuleCheck.h"
+#include "recurrence/RuleOccurrences.h"
+#include "recurrence/WallDates.h"
 
 #include <QCryptographicHash>
 #include <QTimeZone>
 
 #include <cstdio>
+#include <set>
 #include <cstdlib>
 
 namespace vestrona {
@@ -24,11 +28,28 @@ struct ExportZone {
     QByteArray tzid;
 };
 
+ExportZone zoneNamed(const QByteArray &id)
+{
+    icaltimezone *zone = id.isEmpty() ? nullptr
+                         : id == "UTC" ? icaltimezone_get_utc_timezone()
+                                       : icaltimezone_get_builtin_timezone(id.constData());
+    return {zone, zone == icaltimezone_get_utc_timezone() ? QByteArray() : id};
+}
+
 ExportZone systemZone()
 {
-    const QByteArray id = QTimeZone::systemTimeZoneId();
-    icaltimezone *zone = id.isEmpty() ? nullptr : icaltimezone_get_builtin_timezone(id.constData());
-    return {zone, zone == icaltimezone_get_utc_timezone() ? QByteArray() : id};
+    return zoneNamed(QTimeZone::systemTimeZoneId());
+}
+
+// A reminder with a zone of its own is written in that zone.
+ExportZone zoneOf(const ReminderRecord &row, const ExportZone &system)
+{
+    return row.repeat && !row.repeat->zone.isEmpty() ? zoneNamed(row.repeat->zone.toUtf8()) : system;
+}
+
+QTimeZone qtZoneOf(const ReminderRecord &row)
+{
+    return reminderZone(row.repeat.get());
 }
 
 QString uidOf(const ReminderRecord &row, const QByteArray &calendarHash)
@@ -86,7 +107,7 @@ icalcomponent *displayAlarm(const QByteArray &message)
     return alarm;
 }
 
-icalproperty *startProperty(const QDate &date, const QTime &time, const ExportZone &zone)
+icalproperty *timeProperty(icalproperty_kind kind, const QDate &date, const QTime &time, const ExportZone &zone)
 {
     // libical writes a time given as such after the year 3000 as
     // 00000000T000000; from text it takes every year a reminder holds.
@@ -96,28 +117,83 @@ icalproperty *startProperty(const QDate &date, const QTime &time, const ExportZo
     char text[24];
     std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d%s", date.year(), date.month(), date.day(), time.hour(),
                   time.minute(), time.second(), utc ? "Z" : "");
-    icalproperty *start = icalproperty_new(ICAL_DTSTART_PROPERTY);
+    icalproperty *start = icalproperty_new(kind);
     icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, text));
     if (!zone.tzid.isEmpty())
         icalproperty_add_parameter(start, icalparameter_new_tzid(zone.tzid.constData()));
     return start;
 }
 
-icalcomponent *eventFor(const ReminderRecord &row, const QString &uid, const ExportZone &zone, const icaltimetype &stamp)
+// A rule's RRULE, its UNTIL in UTC as RFC 5545 asks beside a zone; the
+// stored UNTIL is the reminder's wall clock.
+icalproperty *storedRule(const ReminderRecord &row, const ExportZone &zone)
+{
+    const QByteArray text = row.repeat->rule.toUtf8();
+    icalrecurrencetype rule = icalrecurrencetype_from_string(text.constData());
+    if (!icaltime_is_null_time(rule.until) && zone.zone) {
+        const QDateTime utc = QDateTime(QDate(rule.until.year, rule.until.month, rule.until.day),
+                                        QTime(rule.until.hour, rule.until.minute, rule.until.second), qtZoneOf(row))
+                                  .toUTC();
+        rule.until = icaltime_null_time();
+        rule.until.year = utc.date().year();
+        rule.until.month = utc.date().month();
+        rule.until.day = utc.date().day();
+        rule.until.hour = utc.time().hour();
+        rule.until.minute = utc.time().minute();
+        rule.until.second = utc.time().second();
+        rule.until.zone = icaltimezone_get_utc_timezone();
+    }
+    return icalproperty_new_rrule(rule);
+}
+
+// Other programs count DTSTART as an occurrence whether or not the rule
+// gives it; libical's iterator, which rings reminders here, does not. The
+// event starts at the rule's first occurrence, so both agree.
+QDate firstRuleDate(const ReminderRecord &row)
+{
+    RepeatRule ruleAlone = *row.repeat;
+    ruleAlone.exdates.clear();
+    ruleAlone.rdates.clear();
+    const std::optional<qint64> first = RuleOccurrences(row.StartDate, row.StartTime, ruleAlone).next();
+    return first ? QDate::fromJulianDay(*first / recurrence::kMsPerDay) : row.StartDate;
+}
+
+void addListedDates(icalcomponent *event, icalproperty_kind kind, const QString &dates, const ExportZone &zone)
+{
+    const std::optional<std::vector<qint64>> keys = recurrence::parseDateList(dates);
+    for (const qint64 key : keys.value_or(std::vector<qint64>())) {
+        icalcomponent_add_property(event, timeProperty(kind, QDate::fromJulianDay(key / recurrence::kMsPerDay),
+                                                       QTime::fromMSecsSinceStartOfDay(int(key % recurrence::kMsPerDay)),
+                                                       zone));
+    }
+}
+
+icalcomponent *eventFor(const ReminderRecord &row, const QString &uid, const ExportZone &systemZone,
+                        const icaltimetype &stamp)
 {
     const QByteArray message = row.Reminder.toUtf8();
     const int bits = weekdayBits(row.Weekdays);
-    const QDate start = row.Option == OptionWeekly ? firstWeeklyDate(row.StartDate, bits) : row.StartDate;
+    const bool byRule = row.Option == OptionRule && row.repeat;
+    const ExportZone zone = zoneOf(row, systemZone);
+    const QDate start = row.Option == OptionWeekly              ? firstWeeklyDate(row.StartDate, bits)
+                        : byRule && !row.repeat->rule.isEmpty() ? firstRuleDate(row)
+                                                                : row.StartDate;
 
     icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     // Without DTEND or DURATION the event is a moment, not a stretch of time.
-    icalcomponent_add_property(event, startProperty(start, row.StartTime, zone));
+    icalcomponent_add_property(event, timeProperty(ICAL_DTSTART_PROPERTY, start, row.StartTime, zone));
     if (!message.isEmpty())
         icalcomponent_add_property(event, icalproperty_new_summary(message.constData()));
     if (row.Option == OptionDaily || row.Option == OptionWeekly)
         icalcomponent_add_property(event, rruleFor(row.Option, bits));
+    if (byRule) {
+        if (!row.repeat->rule.isEmpty())
+            icalcomponent_add_property(event, storedRule(row, zone));
+        addListedDates(event, ICAL_EXDATE_PROPERTY, row.repeat->exdates, zone);
+        addListedDates(event, ICAL_RDATE_PROPERTY, row.repeat->rdates, zone);
+    }
     icalcomponent_add_component(event, displayAlarm(message));
     return event;
 }
@@ -137,6 +213,16 @@ QByteArray calendarHash(const QString &calendarId)
 
 const QByteArray kCalendarEnd("END:VCALENDAR\r\n");
 
+// The definition of `zone` under its plain name, none for UTC or floating.
+icalcomponent *zoneDefinition(const ExportZone &zone)
+{
+    if (zone.tzid.isEmpty() || !zone.zone)
+        return nullptr;
+    icalcomponent *definition = icalcomponent_new_clone(icaltimezone_get_component(zone.zone));
+    icalproperty_set_tzid(icalcomponent_get_first_property(definition, ICAL_TZID_PROPERTY), zone.tzid.constData());
+    return definition;
+}
+
 // A calendar with the definition of `zone`, without its END line, for events
 // to be appended to.
 QByteArray calendarHead(const ExportZone &zone)
@@ -144,11 +230,8 @@ QByteArray calendarHead(const ExportZone &zone)
     const ComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Vestrona//Vestrona reminders//EN"));
-    if (!zone.tzid.isEmpty()) {
-        icalcomponent *definition = icalcomponent_new_clone(icaltimezone_get_component(zone.zone));
-        icalproperty_set_tzid(icalcomponent_get_first_property(definition, ICAL_TZID_PROPERTY), zone.tzid.constData());
+    if (icalcomponent *definition = zoneDefinition(zone))
         icalcomponent_add_component(calendar.get(), definition);
-    }
     QByteArray bytes = icalText(calendar.get());
     bytes.chop(kCalendarEnd.size());
     return bytes;
@@ -160,6 +243,8 @@ struct ICalendarWriter::State {
     QByteArray hash;
     ExportZone zone = systemZone();
     icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    // The zones whose definitions the calendar holds so far.
+    std::set<QByteArray> defined{zone.tzid};
 };
 
 ICalendarWriter::ICalendarWriter(const QString &calendarId) : d(std::make_unique<State>())
@@ -176,7 +261,14 @@ QByteArray ICalendarWriter::head() const
 
 QByteArray ICalendarWriter::event(const ReminderRecord &row) const
 {
-    return icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
+    QByteArray text;
+    // A zone of a reminder's own is defined before its first event.
+    const ExportZone own = zoneOf(row, d->zone);
+    if (d->defined.insert(own.tzid).second) {
+        if (const ComponentPtr definition{zoneDefinition(own)})
+            text = icalText(definition.get());
+    }
+    return text + icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
 }
 
 QByteArray ICalendarWriter::tail() const
@@ -198,7 +290,7 @@ QByteArray iCalendarResource(const ReminderRecord &row, const QString &uid)
 {
     const ExportZone zone = systemZone();
     const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
-    return calendarHead(zone) + icalText(ComponentPtr(eventFor(row, uid, zone, stamp)).get()) + kCalendarEnd;
+    return calendarHead(zoneOf(row, zone)) + icalText(ComponentPtr(eventFor(row, uid, zone, stamp)).get()) + kCalendarEnd;
 }
 
 } // namespace vestrona

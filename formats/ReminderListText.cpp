@@ -1,6 +1,7 @@
 #include "formats/ReminderListText.h"
 
 #include "formats/DateFormats.h"
+#include "recurrence/RuleSummary.h"
 
 namespace vestrona {
 
@@ -11,7 +12,16 @@ QStringView listCellView(const ReminderRecord &r, int column, const QString &dat
     case ReminderColumn:
         return r.Reminder;
     case OptionColumn:
-        return r.damaged ? QStringView(r.stored->option) : scratch.append(optionText(r.Option)).view();
+        if (r.damaged)
+            return r.stored->option;
+        if (r.repeat) {
+            // Longer than `scratch` holds; kept until the next summary asked
+            // for on this thread, as a view is used before the next cell.
+            static thread_local QString summary;
+            summary = repeatSummary(r);
+            return summary;
+        }
+        return scratch.append(optionText(r.Option)).view();
     case DateColumn:
         if (r.damaged)
             return r.stored->date;

@@ -22,7 +22,8 @@ QString listCellText(const ReminderRecord &record, int column, const QString &da
                      const RegionalSettings &regional);
 // The same text without a copy: a view of the row's own text, or of the
 // date, time, option or ID built in `scratch` (which must start empty and
-// outlive the view).
+// outlive the view); a repeat rule's summary is valid until the next one is
+// asked for on the same thread.
 QStringView listCellView(const ReminderRecord &record, int column, const QString &datePattern,
                          const RegionalSettings &regional, ShortText &scratch);
 

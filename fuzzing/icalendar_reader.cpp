@@ -7,6 +7,8 @@
 
 #include "core/AppError.h"
 #include "formats/ICalendar.h"
+#include "recurrence/RuleCheck.h"
+#include "recurrence/RuleOccurrences.h"
 
 #include <QByteArray>
 
@@ -26,7 +28,10 @@ ICalendarContent readOrNothing(const QByteArray &bytes)
 void checkHoldable(const ReminderValues &r)
 {
     fuzzCheck(r.date.isValid() && r.time.isValid(), "a reminder without a valid date and time was read");
-    fuzzCheck(r.option >= OptionOnce && r.option <= OptionWeekly, "a reminder with an unknown rule was read");
+    fuzzCheck(r.option >= OptionOnce && r.option <= OptionRule, "a reminder with an unknown rule was read");
+    fuzzCheck(r.option != OptionRule || !r.repeat.rule.isEmpty() || !r.repeat.rdates.isEmpty(),
+              "a reminder that repeats by no rule was read");
+    fuzzCheck(checkRepeat(r.repeat, r.date, r.time).error.isEmpty(), "a rule a reminder cannot hold was read");
     fuzzCheck((r.option == OptionWeekly) == !r.weekdays.isEmpty(), "weekdays were read for the wrong rule");
 }
 
@@ -58,6 +63,14 @@ int fuzzOne(const uint8_t *data, size_t size)
         const ReminderRecord &b = rows[i];
         fuzzCheck(a.option == b.Option && a.time == b.StartTime && a.weekdays == b.Weekdays,
                   "a calendar round trip changed a reminder's rule or time");
+        fuzzCheck(a.repeat == (b.repeat ? *b.repeat : RepeatRule()), "a calendar round trip changed a reminder's zone");
+        // A rule may start on its first occurrence instead: the same ones follow.
+        if (b.Option == OptionRule) {
+            RuleOccurrences before(b.StartDate, b.StartTime, *b.repeat), after(a.date, a.time, a.repeat);
+            for (int n = 0; n < 20; ++n)
+                fuzzCheck(before.next() == after.next(), "a calendar round trip changed a rule's occurrences");
+            continue;
+        }
         // A weekly reminder may start on its first weekday instead.
         fuzzCheck(b.Option == OptionWeekly ? a.date >= b.StartDate && b.StartDate.daysTo(a.date) < 7 : a.date == b.StartDate,
                   "a calendar round trip moved a reminder");

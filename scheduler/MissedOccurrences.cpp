@@ -1,6 +1,7 @@
 #include "scheduler/MissedOccurrences.h"
 
 #include "scheduler/WallClock.h"
+#include "recurrence/RuleOccurrences.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,6 +17,7 @@ using namespace wallclock;
 struct Occurrences {
     int count = 0;
     qint64 lastDay = 0;
+    std::optional<qint64> lastKey = {}; // a rule's, whose added dates may have a time of their own
 };
 
 // The row's occurrences whose wall-clock positions lie in (from, to].
@@ -23,6 +25,12 @@ std::optional<Occurrences> occurrencesBetween(const ReminderRecord &row, qint64 
 {
     if (to <= from || !row.StartDate.isValid() || !row.StartTime.isValid())
         return std::nullopt;
+    if (row.Option == OptionRule && row.repeat) {
+        const std::optional<OccurrenceSpan> span = ruleOccurrencesBetween(row.StartDate, row.StartTime, *row.repeat, from, to);
+        if (!span)
+            return std::nullopt;
+        return Occurrences{span->count, span->last / kMsPerDay, span->last};
+    }
     const qint64 timeOfDay = row.StartTime.msecsSinceStartOfDay();
     const qint64 startDay = row.StartDate.toJulianDay();
     // The first and last days whose time of day falls inside the span.
@@ -73,21 +81,24 @@ bool missedBefore(const MissedReminder &a, const MissedReminder &b)
 
 OccurrenceAccounting::OccurrenceAccounting(const QDateTime &seenUpTo, const QDateTime &ringAfter,
                                            const QDateTime &now, size_t keepMissed)
-    : mZone(QTimeZone::systemTimeZone()), mKeepMissed(keepMissed)
+    : mSeenZones(seenUpTo), mRingAfterZones(ringAfter > seenUpTo ? ringAfter : seenUpTo), mNowZones(now),
+      mKeepMissed(keepMissed)
 {
     if (!seenUpTo.isValid() || !now.isValid() || seenUpTo >= now)
         return;
     mEmpty = false;
-    mSeen = thresholdFor(seenUpTo, mZone);
-    mNow = thresholdFor(now, mZone);
-    mRingAfter = ringAfter > seenUpTo ? std::min(thresholdFor(ringAfter, mZone), mNow) : mSeen;
 }
 
 void OccurrenceAccounting::offer(const ReminderRecord &row)
 {
     if (mEmpty)
         return;
-    if (const std::optional<Occurrences> missed = occurrencesBetween(row, mSeen, mRingAfter)) {
+    const QString zoneId = row.repeat ? row.repeat->zone : QString();
+    const QTimeZone &zone = mNowZones.of(zoneId).zone;
+    const qint64 seen = mSeenZones.of(zoneId).threshold;
+    const qint64 now = mNowZones.of(zoneId).threshold;
+    const qint64 ringAfter = std::min(mRingAfterZones.of(zoneId).threshold, now);
+    if (const std::optional<Occurrences> missed = occurrencesBetween(row, seen, ringAfter)) {
         ++mAccount.missedCount;
         mAccount.missed.push_back({row, missed->count, QDate::fromJulianDay(missed->lastDay)});
         // Trimmed now and then rather than on every row: amortized, a row
@@ -96,8 +107,10 @@ void OccurrenceAccounting::offer(const ReminderRecord &row)
             keepFirstMissed(mKeepMissed);
     }
     // Within the grace one ring is enough, even if the span held more.
-    if (const std::optional<Occurrences> due = occurrencesBetween(row, mRingAfter, mNow))
-        mAccount.ringNow.push_back({row, firstInstantOfKey(wallKey(due->lastDay, row.StartTime.msecsSinceStartOfDay()), mZone)});
+    if (const std::optional<Occurrences> due = occurrencesBetween(row, ringAfter, now)) {
+        const qint64 key = due->lastKey.value_or(wallKey(due->lastDay, row.StartTime.msecsSinceStartOfDay()));
+        mAccount.ringNow.push_back({row, firstInstantOfKey(key, zone)});
+    }
 }
 
 OccurrenceAccount OccurrenceAccounting::take()

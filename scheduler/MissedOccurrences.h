@@ -2,6 +2,7 @@
 
 #include "scheduler/NextReminder.h"
 #include "core/ReminderRecord.h"
+#include "scheduler/WallClock.h"
 
 #include <QDateTime>
 
@@ -51,11 +52,9 @@ public:
 private:
     void keepFirstMissed(size_t count);
 
-    QTimeZone mZone;
+    // The wall-clock positions of the three moments in each zone.
+    wallclock::ZoneThresholds mSeenZones, mRingAfterZones, mNowZones;
     bool mEmpty = true;
-    qint64 mSeen = 0;
-    qint64 mRingAfter = 0;
-    qint64 mNow = 0;
     size_t mKeepMissed = 0;
     OccurrenceAccount mAccount;
 };

@@ -3,6 +3,7 @@
 #include "scheduler/WallClock.h"
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
+#include "recurrence/RuleOccurrences.h"
 
 #include <algorithm>
 
@@ -22,7 +23,8 @@ bool comesFirst(const ScheduleRow &a, const ScheduleRow &b)
     return a.ID < b.ID;
 }
 
-// The row's first wall-clock position after `threshold`, if any.
+} // namespace
+
 std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold)
 {
     const qint64 start = wallKey(row.startDay, row.startMsecs);
@@ -54,6 +56,29 @@ std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold)
     }
 }
 
+namespace {
+
+// The first position after `threshold` at the start's time of day, from the
+// start on: no occurrence of a rule comes sooner, as a rule holds no hours
+// of its own (only a date added may have another time).
+qint64 earliestRuleKey(const ScheduleRow &row, qint64 threshold)
+{
+    const qint64 start = wallKey(row.startDay, row.startMsecs);
+    if (start > threshold)
+        return start;
+    const qint64 today = wallKey(threshold / kMsPerDay, row.startMsecs);
+    return today > threshold ? today : today + kMsPerDay;
+}
+
+// The first occurrence of a rule after `threshold`, as libical expands it.
+std::optional<qint64> nextRuleKey(const ScheduleRow &row, const RepeatRule &repeat, qint64 threshold)
+{
+    RuleOccurrences occurrences(QDate::fromJulianDay(row.startDay), QTime::fromMSecsSinceStartOfDay(row.startMsecs),
+                                repeat);
+    occurrences.skipPast(threshold);
+    return occurrences.next();
+}
+
 } // namespace
 
 QDateTime firstInstantOf(const QDate &date, const QTime &time)
@@ -70,39 +95,46 @@ std::optional<QDateTime> nextOccurrence(const ReminderRecord &row, const QDateTi
     return finder.due();
 }
 
-NextReminderFinder::NextReminderFinder(const QDateTime &now)
-    : mZone(QTimeZone::systemTimeZone()), mThreshold(thresholdFor(now, mZone))
-{
-}
+NextReminderFinder::NextReminderFinder(const QDateTime &now) : mZones(now) {}
 
 void NextReminderFinder::offer(const ReminderRecord &row)
 {
     if (!row.StartDate.isValid() || !row.StartTime.isValid())
         return;
     const ScheduleRow numbers{row.ID, row.Option, row.StartDate.toJulianDay(), row.StartTime.msecsSinceStartOfDay(),
-                              row.Option == OptionWeekly ? weekdayMask(row.Weekdays) : 0};
+                              row.Option == OptionWeekly ? weekdayMask(row.Weekdays) : 0, row.repeat.get()};
     if (offer(numbers))
         mBestMessage = row.Reminder;
 }
 
 bool NextReminderFinder::offer(const ScheduleRow &row)
 {
-    const std::optional<qint64> key = nextWallKey(row, mThreshold);
+    const ZoneThresholds::Zone &zone = row.repeat ? mZones.of(row.repeat->zone) : mZones.system();
+    const bool ownZone = &zone != &mZones.system();
+    // Later on the same wall clock is never sooner, and strictly later unless
+    // the best so far was moved to the end of a skipped hour.
+    const bool comparableKeys = mHasBest && !ownZone && !mBestShifted;
+    const bool byRule = row.Option == OptionRule && row.repeat;
+    // A rule is expanded only when it could beat the best so far: libical's
+    // iterator costs far more than this test.
+    if (byRule && comparableKeys && row.repeat->rdates.isEmpty() && earliestRuleKey(row, zone.threshold) > mBestKey)
+        return false;
+    const std::optional<qint64> key = byRule ? nextRuleKey(row, *row.repeat, zone.threshold)
+                                             : nextWallKey(row, zone.threshold);
     if (!key)
         return false;
-    // Later on the wall clock is never sooner, and strictly later unless the
-    // best so far was moved to the end of a skipped hour.
-    if (mHasBest && *key > mBestKey && !mBestShifted)
+    if (comparableKeys && *key > mBestKey)
         return false;
-    QDateTime due = firstInstantOfKey(*key, mZone);
+    QDateTime due = firstInstantOfKey(*key, zone.zone);
     // Equal moments go to the row that comes first in the ordered select, so
     // rows may be offered in any order.
     if (mHasBest && (due > mBestDue || (due == mBestDue && !comesFirst(row, mBest))))
         return false;
     const QDateTime local = due.toLocalTime();
+    const qint64 localKey = wallKey(local.date(), local.time());
     mHasBest = true;
-    mBestShifted = wallKey(local.date(), local.time()) != *key;
-    mBestKey = *key;
+    mBestShifted = ownZone || localKey != *key;
+    mBestKey = ownZone ? localKey : *key;
     mBestDue = std::move(due);
     mBest = row;
     mBestMessage.clear();
@@ -117,7 +149,7 @@ NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const R
     // the time shown, as the countdown counts to it.
     const QDateTime local = mBestDue.toLocalTime();
     const QDate date = mBestShifted ? local.date() : dateOfKey(mBestKey);
-    const QTime time = mBestShifted ? local.time() : QTime::fromMSecsSinceStartOfDay(mBest.startMsecs);
+    const QTime time = mBestShifted ? local.time() : QTime::fromMSecsSinceStartOfDay(int(mBestKey % kMsPerDay));
     return {composeAlarmTimeText(date, time, dateFormat, regional), mBestMessage, mBestDue, mBest.ID};
 }
 

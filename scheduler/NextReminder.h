@@ -2,6 +2,7 @@
 
 #include "formats/RegionalSettings.h"
 #include "core/ReminderRecord.h"
+#include "scheduler/WallClock.h"
 
 #include <QDateTime>
 #include <QString>
@@ -18,6 +19,12 @@ namespace vestrona {
 // (spring forward) happens at the first moment after the gap; a time they
 // repeat (fall back) happens at its first pass.
 QDateTime firstInstantOf(const QDate &date, const QTime &time);
+
+// The first wall-clock position after `threshold` of a row read as numbers
+// by its Option alone: once (and any unknown Option) at its start; every day
+// at its time from its start on; weekly on its weekdays. The fast path of the
+// three options, which need no rule expanded.
+std::optional<qint64> nextWallKey(const ScheduleRow &row, qint64 threshold);
 
 // The first moment strictly after `now` at which the reminder is due: once
 // (and any unknown Option) at its start only; every day at StartTime from
@@ -51,11 +58,11 @@ public:
     NextReminderChoice choice(const QString &dateFormat, const RegionalSettings &regional) const;
 
 private:
-    QTimeZone mZone;
-    qint64 mThreshold = 0; // wall-clock position of "now": only later ones are ahead
+    // Wall-clock positions of "now" in each zone: only later ones are ahead.
+    wallclock::ZoneThresholds mZones;
     bool mHasBest = false;
     qint64 mBestKey = 0;
-    bool mBestShifted = false; // moved to the end of a skipped hour
+    bool mBestShifted = false; // moved to the end of a skipped hour, or due by another zone's clock
     QDateTime mBestDue;
     ScheduleRow mBest;
     QString mBestMessage;

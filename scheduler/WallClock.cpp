@@ -45,7 +45,7 @@ QDateTime firstInstantOfKey(qint64 key, const QTimeZone &zone)
 // hour, the end of that hour, since its first pass is over.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone)
 {
-    const QDateTime local = now.toLocalTime();
+    const QDateTime local = zone == QTimeZone::systemTimeZone() ? now.toLocalTime() : now.toTimeZone(zone);
     const qint64 key = wallKey(local.date(), local.time());
     if (firstInstantOfKey(key, zone) >= now)
         return key;
@@ -55,6 +55,27 @@ qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone)
     const qint64 atUtc = transition.atUtc.toMSecsSinceEpoch();
     const int offsetBefore = zone.offsetFromUtc(utcAt(atUtc - 1));
     return atUtc + offsetBefore * 1000LL + kEpochJulianDay * kMsPerDay - 1;
+}
+
+ZoneThresholds::ZoneThresholds(const QDateTime &moment)
+    : mMoment(moment), mSystem{QTimeZone::systemTimeZone(), 0}
+{
+    mSystem.threshold = thresholdFor(moment, mSystem.zone);
+}
+
+const ZoneThresholds::Zone &ZoneThresholds::of(const QString &zoneId)
+{
+    if (zoneId.isEmpty())
+        return mSystem;
+    auto found = mOwn.find(zoneId);
+    if (found == mOwn.end()) {
+        const QTimeZone zone(zoneId.toUtf8());
+        std::optional<Zone> own;
+        if (zone.isValid() && zone != mSystem.zone)
+            own = Zone{zone, thresholdFor(mMoment, zone)};
+        found = mOwn.emplace(zoneId, own).first;
+    }
+    return found->second ? *found->second : mSystem;
 }
 
 } // namespace vestrona::wallclock

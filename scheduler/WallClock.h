@@ -3,7 +3,11 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QString>
 #include <QTimeZone>
+
+#include <map>
+#include <optional>
 
 namespace vestrona {
 
@@ -43,6 +47,29 @@ QDateTime firstInstantOfKey(qint64 key, const QTimeZone &zone);
 // The wall-clock position up to which every time has already happened at
 // `now`: positions after it are still to come.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone);
+
+// The thresholds of one moment in each zone reminders ring by: the
+// system's, and each reminder's own, each zone looked up once.
+class ZoneThresholds {
+public:
+    explicit ZoneThresholds(const QDateTime &moment);
+
+    struct Zone {
+        QTimeZone zone;
+        qint64 threshold = 0;
+    };
+    const Zone &system() const { return mSystem; }
+    // The zone `zoneId` names, the system's (this very object, so a caller
+    // may tell by address) for "", the system's own id or a zone this system
+    // does not know.
+    const Zone &of(const QString &zoneId);
+
+private:
+    QDateTime mMoment;
+    Zone mSystem;
+    std::map<QString, std::optional<Zone>> mOwn; // none: the system's zone
+
+};
 
 } // namespace wallclock
 } // namespace vestrona

@@ -59,7 +59,7 @@ void SyncApplier::apply(const SyncAction &action, SyncReport &counts, std::vecto
         return;
     case Kind::AddHere: {
         const ReminderValues &v = action.values;
-        mConn.insertReminder(v.option, v.date, v.time, v.message, v.weekdays);
+        mConn.insertReminder(v.option, v.date, v.time, v.message, v.weekdays, v.repeat);
         toRecord.push_back({action.href, mConn.lastInsertId(), action.uid, action.etag, {}});
         ++counts.downloaded;
         return;

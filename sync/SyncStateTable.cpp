@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "database/Connection.h"
+#include "formats/BackupText.h"
 
 #include <QFile>
 #include <QSysInfo>
@@ -51,8 +52,9 @@ SyncedState syncedStateOf(const ReminderRecord &row)
 {
     if (row.damaged)
         return {row.stored->option, row.stored->date, row.stored->time, row.Reminder, row.Weekdays};
+    // The rule and zone go with the days, so that a change of them is a change.
     return {QString::number(row.Option), row.StartDate.toString(Qt::ISODate), row.StartTime.toString(Qt::ISODate),
-            row.Reminder, row.Weekdays};
+            row.Reminder, weekdaysWithRepeat(row)};
 }
 
 void SyncStateTable::open(const QString &collectionUrl)

@@ -186,6 +186,15 @@ void Form1::createReminderList()
     ListView1->header()->setStretchLastSection(false);
     ListView1->setModel(mListModel.get());
     connect(ListView1, &QTreeView::doubleClicked, this, [this] { mCommands->PushButton3_Click(); });
+    // A repeat rule's summary is longer than the option texts the column was
+    // made for: the column widens to show the listed ones whole (the rows in
+    // view are measured, so a long list costs no more).
+    connect(mListModel.get(), &QAbstractItemModel::modelReset, this, [this] {
+        const int before = ListView1->columnWidth(OptionColumn);
+        ListView1->resizeColumnToContents(OptionColumn);
+        if (ListView1->columnWidth(OptionColumn) < before)
+            ListView1->setColumnWidth(OptionColumn, before);
+    });
 }
 
 void Form1::createReminderButtons()

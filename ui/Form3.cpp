@@ -5,7 +5,11 @@
 #include "scheduler/NextReminder.h"
 #include "database/Connection.h"
 #include "database/Statements.h"
+#include "recurrence/RuleCheck.h"
+#include "recurrence/RuleParts.h"
+#include "recurrence/RuleSummary.h"
 #include "ui/AppIcon.h"
+#include "ui/RepeatDialog.h"
 #include "ui/TimePicker.h"
 #include "ui/WindowLook.h"
 
@@ -23,7 +27,7 @@
 namespace vestrona {
 
 namespace {
-const QSize kBuiltSize(420, 330);
+const QSize kBuiltSize(420, 402);
 
 // A weekday's box caption: its code with a key of its own (Alt+M, Alt+T,
 // Alt+W, Alt+H, …) that clashes with no other control of the editor.
@@ -69,7 +73,7 @@ void Form3::buildControls()
 
     Frame2 = new QGroupBox(QStringLiteral("&Reminder Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(10, 44, 400, 120);
+    Frame2->setGeometry(10, 44, 400, 192);
     Option1 = new QRadioButton(QStringLiteral("Remind &just this one time"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(10, 20, 380, 22);
@@ -85,10 +89,19 @@ void Form3::buildControls()
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
         Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
     }
+    OptionMonthly = new QRadioButton(tr("Remind every mo&nth"), Frame2);
+    OptionMonthly->setObjectName(QStringLiteral("OptionMonthly"));
+    OptionMonthly->setGeometry(10, 116, 380, 22);
+    OptionYearly = new QRadioButton(tr("Remind every &year"), Frame2);
+    OptionYearly->setObjectName(QStringLiteral("OptionYearly"));
+    OptionYearly->setGeometry(10, 140, 380, 22);
+    OptionOther = new QRadioButton(tr("&Other repeat…"), Frame2);
+    OptionOther->setObjectName(QStringLiteral("OptionOther"));
+    OptionOther->setGeometry(10, 164, 380, 22);
 
     Frame1 = new QGroupBox(QStringLiteral("Messa&ge"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(10, 170, 400, 110);
+    Frame1->setGeometry(10, 242, 400, 110);
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -99,7 +112,7 @@ void Form3::buildControls()
 
     PushButton1 = new QPushButton(QStringLiteral("&Save Reminder"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
-    PushButton1->setGeometry(10, 290, 400, 30);
+    PushButton1->setGeometry(10, 362, 400, 30);
     // Enter saves, from the button and from the pickers alike; in the
     // message it starts a new line.
     PushButton1->setDefault(true);
@@ -116,6 +129,15 @@ void Form3::buildControls()
     connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option3, &QRadioButton::clicked, this, [this] { EnableCheckboxes(true); });
+    for (QRadioButton *option : {Option1, Option2, Option3, OptionMonthly, OptionYearly}) {
+        connect(option, &QRadioButton::toggled, this, [this, option](bool on) {
+            if (on)
+                mChosenBefore = option;
+        });
+    }
+    connect(OptionMonthly, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
+    connect(OptionYearly, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
+    connect(OptionOther, &QRadioButton::clicked, this, &Form3::chooseOtherRepeat);
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
 }
 
@@ -183,9 +205,44 @@ void Form3::Form_Load()
     trap(108, [&] { applyHandCursor(*this, mContext.programFolder); });
 }
 
+void Form3::chooseOtherRepeat()
+{
+    EnableCheckboxes(false);
+    const std::optional<RuleParts> parts = RuleParts::fromRule(mOtherRule);
+    // A rule the dialog cannot show stays as it came.
+    if (!mOtherRule.isEmpty() && !parts)
+        return;
+    RepeatDialog dialog(this);
+    if (parts)
+        dialog.setParts(*parts);
+    if (dialog.exec() == QDialog::Accepted) {
+        mOtherRule = dialog.parts().toRule();
+        showOtherRule();
+        return;
+    }
+    if (!mOtherRule.isEmpty())
+        return;
+    QRadioButton *before = mChosenBefore ? mChosenBefore : Option1;
+    before->setChecked(true);
+    EnableCheckboxes(before == Option3);
+}
+
+void Form3::showOtherRule()
+{
+    ReminderRecord shown;
+    shown.Option = OptionRule;
+    shown.StartDate = dtpDate->date();
+    shown.repeat = std::make_shared<const RepeatRule>(RepeatRule{mOtherRule, {}, {}, {}});
+    OptionOther->setText(tr("&Other repeat: %1").arg(repeatSummary(shown)));
+}
+
 void Form3::load(const ReminderRecord &record)
 {
     mRemID = record.ID;
+    mZone = record.repeat ? record.repeat->zone : QString();
+    mHadRepeat = record.repeat != nullptr;
+    if (record.repeat)
+        mLoadedDates = {record.repeat->exdates, record.repeat->rdates};
     dtpDate->setDate(record.StartDate);
     dtpTime->setTime(record.StartTime);
     Text1->setPlainText(record.Reminder);
@@ -203,6 +260,26 @@ void Form3::load(const ReminderRecord &record)
         Option3->setChecked(true);
         EnableCheckboxes(true);
         break;
+    case OptionRule: {
+        // Without a rule beside it, the value is one the program never wrote.
+        if (!record.repeat)
+            break;
+        const QString rule = record.repeat->rule;
+        // The two short forms come back as they were chosen.
+        QRadioButton *shortForm = rule == QLatin1String("FREQ=MONTHLY") ? OptionMonthly
+                                  : rule == QLatin1String("FREQ=YEARLY") ? OptionYearly
+                                                                         : nullptr;
+        const bool plain = shortForm && record.repeat->exdates.isEmpty() && record.repeat->rdates.isEmpty();
+        if (plain) {
+            shortForm->setChecked(true);
+        } else {
+            mOtherRule = rule;
+            OptionOther->setChecked(true);
+            showOtherRule();
+        }
+        EnableCheckboxes(false);
+        break;
+    }
     }
     // A stored code that is not exactly a box's caption ("Wed" without its
     // blank) ticks no box.
@@ -213,11 +290,7 @@ void Form3::load(const ReminderRecord &record)
 
 QString Form3::savedText(const ReminderValues &values) const
 {
-    ReminderRecord saved;
-    saved.Option = values.option;
-    saved.StartDate = values.date;
-    saved.StartTime = values.time;
-    saved.Weekdays = values.weekdays;
+    const ReminderRecord saved = storedRecord(values, 0);
     const QString text = QStringLiteral("Reminder saved.");
     // Saving is still right (the list keeps the reminder), but a user who
     // chose a past moment by mistake would otherwise wait for nothing.
@@ -241,7 +314,17 @@ void Form3::PushButton1_Click()
         return;
     }
     ReminderValues values;
-    values.option = Option1->isChecked() ? OptionOnce : Option2->isChecked() ? OptionDaily : OptionWeekly;
+    values.option = Option1->isChecked()   ? OptionOnce
+                    : Option2->isChecked() ? OptionDaily
+                    : Option3->isChecked() ? OptionWeekly
+                                           : OptionRule;
+    values.repeat.zone = mZone;
+    if (OptionMonthly->isChecked())
+        values.repeat.rule = QStringLiteral("FREQ=MONTHLY");
+    else if (OptionYearly->isChecked())
+        values.repeat.rule = QStringLiteral("FREQ=YEARLY");
+    else if (OptionOther->isChecked())
+        values.repeat.rule = mOtherRule;
     bool ticked[7];
     for (int i = 0; i < 7; ++i)
         ticked[i] = Check1[i]->isChecked();
@@ -254,12 +337,28 @@ void Form3::PushButton1_Click()
     values.date = dtpDate->date();
     values.time = dtpTime->time();
     values.message = Text1->toPlainText();
+    if (values.option == OptionRule) {
+        const RuleCheck check = checkRule(values.repeat.rule, values.date, values.time, values.repeat.zone);
+        if (!check.error.isEmpty()) {
+            trap(106, [&] { reporter.showMessage(check.error); });
+            return;
+        }
+        // The dates a loaded rule left out or added stay with it.
+        values.repeat.exdates = mLoadedDates.first;
+        values.repeat.rdates = mLoadedDates.second;
+        values.repeat.rule = check.repeat.rule;
+    }
     const RegionalSettings &regional = mContext.regional;
     // A statement the database refuses is reported and the editor stays
     // open with what the user typed, instead of confirming a save that did
     // not happen.
     const bool saved = trap(108, [&] {
-        mConn.Execute(mRemID ? editorUpdateStatement(values, *mRemID, regional) : editorInsertStatement(values, regional));
+        // A rule or zone lives beside the row: the typed writes store both.
+        if (!values.repeat.isEmpty() || mHadRepeat)
+            mRemID ? void(mConn.updateReminder(*mRemID, values)) : void(mConn.insertReminder(values));
+        else
+            mConn.Execute(mRemID ? editorUpdateStatement(values, *mRemID, regional)
+                                 : editorInsertStatement(values, regional));
     });
     if (!saved)
         return;

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QCheckBox;
 class QDateEdit;
@@ -47,6 +48,11 @@ public:
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QRadioButton *Option3 = nullptr;
+    QRadioButton *OptionMonthly = nullptr;
+    QRadioButton *OptionYearly = nullptr;
+    QRadioButton *OptionOther = nullptr; // opens the "Other repeat…" dialog
+    // The rule "Other repeat…" holds; "" until one is chosen.
+    QString otherRule() const { return mOtherRule; }
     std::array<QCheckBox *, 7> Check1{};
     QGroupBox *Frame1 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
@@ -62,11 +68,21 @@ private:
     // The confirmation, with a warning when the reminder will never ring.
     QString savedText(const ReminderValues &values) const;
     void Form_Load();
+    // Opens "Other repeat…" on the rule held so far; a cancel goes back to
+    // the option chosen before.
+    void chooseOtherRepeat();
+    // "Other repeat: <summary>" once a rule is held.
+    void showOtherRule();
 
     const AppContext &mContext;
     Connection &mConn;
     std::function<void()> mListReminders;
     std::optional<qint64> mRemID;
+    QString mOtherRule;
+    QString mZone; // a loaded reminder's own zone, kept on saving
+    std::pair<QString, QString> mLoadedDates; // its dates left out and added
+    bool mHadRepeat = false;
+    QRadioButton *mChosenBefore = nullptr;
     // Larger than built, the message takes the room.
     StretchLayout mStretch{QSize()};
 };

@@ -54,6 +54,8 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
             read.mMessages.append(row.message.data(), row.message.size());
             read.mRows.push_back({row.ID, row.startDay * kMsecsPerDay + row.startMsecs, start, row.Option,
                                   int(read.mMessages.size() - start), *weekdays});
+            if (row.repeat)
+                read.mRepeats.emplace(row.ID, std::make_shared<const RepeatRule>(*row.repeat));
         },
         [&](const ReminderRecord &record) {
             read.mDamaged.push_back(record);
@@ -69,6 +71,7 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
 
     beginResetModel();
     mRows = std::move(read.mRows);
+    mRepeats = std::move(read.mRepeats);
     mMessages = std::move(read.mMessages);
     mWeekdays = std::move(read.mWeekdays);
     mDamaged = std::move(read.mDamaged);
@@ -97,6 +100,11 @@ ReminderRecord ReminderListModel::scheduleRecord(const Row &row) const
     record.StartDate = QDate::fromJulianDay(row.start / kMsecsPerDay);
     record.StartTime = QTime::fromMSecsSinceStartOfDay(int(row.start % kMsecsPerDay));
     record.Weekdays = mWeekdays.at(row.detail);
+    if (!mRepeats.empty()) {
+        const auto found = mRepeats.find(row.id);
+        if (found != mRepeats.end())
+            record.repeat = found->second;
+    }
     return record;
 }
 

@@ -11,6 +11,8 @@
 
 #include <functional>
 #include <optional>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace vestrona {
@@ -72,6 +74,8 @@ private:
     QByteArray mMessages;
     QStringList mWeekdays;
     std::vector<ReminderRecord> mDamaged;
+    // The rules and zones of the few rows that have them, by ID.
+    std::unordered_map<qint64, std::shared_ptr<const RepeatRule>> mRepeats;
     QString mDatePattern;
 };
 

@@ -135,12 +135,12 @@ void TestCliBackup::importNamesWhatIsLeftOutAndRefusesBadFiles()
 {
     writeFile(file("mixed.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
                                  "BEGIN:VEVENT\r\nDTSTART:20270101T080000\r\nSUMMARY:Kept\r\nEND:VEVENT\r\n"
-                                 "BEGIN:VEVENT\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=MONTHLY\r\nSUMMARY:Rent\r\nEND:VEVENT\r\n"
+                                 "BEGIN:VEVENT\r\nDTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY;BYWEEKNO=1\r\nSUMMARY:Rent\r\nEND:VEVENT\r\n"
                                  "END:VCALENDAR\r\n");
     writeFile(file("backup.txt"), "1|;|10/23/2012|;|3:03:00 PM|;|Sample Reminder|;||;|\r\n");
     ProcessResult run = cli({"import", file("mixed.ics")});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, file("mixed.ics") + QStringLiteral(": \"Rent\": it repeats monthly, which a reminder cannot\n"));
+    QCOMPARE(run.err, file("mixed.ics") + QStringLiteral(": \"Rent\": its rule picks days by BYWEEKNO\n"));
     QVERIFY(run.out.contains(QStringLiteral("Kept")));
 
     run = cli({"import", file("backup.txt")});

@@ -30,7 +30,7 @@ private slots:
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
         const ProcessResult help = folder.cli({"--help"});
         QCOMPARE(help.exitCode, 0);
-        for (const char *command : {"next", "list", "add", "delete"})
+        for (const char *command : {"next", "list", "add", "delete", "agenda", "--rule", "monthly|yearly"})
             QVERIFY2(help.out.contains(QLatin1String(command)), command);
         const ProcessResult version = folder.cli({"--version"});
         QCOMPARE(version.exitCode, 0);
@@ -155,6 +155,59 @@ private slots:
         QVERIFY2(cells[4].contains(QLatin1String("Mon")) && cells[4].contains(QLatin1String("Wed")), qPrintable(cells[4]));
     }
 
+    // Rules added from a script show their summary in the list, and the
+    // agenda lists every occurrence of a span by time, then ID.
+    void rulesInListAndAgenda()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const auto add = [&folder](QStringList arguments) {
+            const ProcessResult r = folder.cli(QStringList{"add"} + arguments);
+            return r.exitCode == 0 ? r.out.trimmed() : r.err;
+        };
+        const QString rent = add({"--rule", "FREQ=MONTHLY;BYDAY=-1FR", "--date", "2030-01-25", "--time", "18:00", "rent"});
+        const QString birthday = add({"--option", "yearly", "--date", "2030-02-12", "--time", "08:00", "birthday"});
+        const QString course =
+            add({"--rule", "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH;UNTIL=20300301", "--date", "2030-01-31", "--time", "10:00", "course"});
+        const QString pill = add({"--rule", "FREQ=DAILY;COUNT=2", "--date", "2030-02-11", "--time", "08:00", "pill"});
+        const QStringList list = outputLines(folder.cli({"list"}));
+        QCOMPARE(list.size(), 4);
+        QStringList summaries;
+        for (const QString &line : list)
+            summaries.append(line.section(u'\t', 1, 1));
+        QCOMPARE(summaries, QStringList({"Every month on the last Fri", "Every 2 weeks on Mon, Thu, until 2030-03-01",
+                                         "Every day, 2 times", "Every year on Feb 12"}));
+
+        const ProcessResult agenda = folder.cli({"agenda", "--from", "2030-02-01 00:00:00", "--days", "28"});
+        QCOMPARE(agenda.exitCode, 0);
+        QCOMPARE(outputLines(agenda), QStringList({
+                                          "2030-02-11 08:00:00\t" + pill + "\tpill",
+                                          "2030-02-11 10:00:00\t" + course + "\tcourse",
+                                          "2030-02-12 08:00:00\t" + birthday + "\tbirthday",
+                                          "2030-02-12 08:00:00\t" + pill + "\tpill",
+                                          "2030-02-14 10:00:00\t" + course + "\tcourse",
+                                          "2030-02-22 18:00:00\t" + rent + "\trent",
+                                          "2030-02-25 10:00:00\t" + course + "\tcourse",
+                                          "2030-02-28 10:00:00\t" + course + "\tcourse",
+                                      }));
+
+        // Through a backup and a restore every occurrence stays.
+        const auto withoutIds = [](QStringList lines) {
+            for (QString &line : lines)
+                line = line.section(u'\t', 0, 0) + u'\t' + line.section(u'\t', 2);
+            // The restore gives new IDs, which order reminders due together.
+            lines.sort();
+            return lines;
+        };
+        const QString backup = folder.path() + QStringLiteral("/rules.txt");
+        QCOMPARE(folder.cli({"backup", backup}).exitCode, 0);
+        for (const QString &id : {rent, birthday, course, pill})
+            QCOMPARE(folder.cli({"delete", id}).exitCode, 0);
+        QCOMPARE(folder.cli({"restore", backup}).exitCode, 0);
+        const ProcessResult restored = folder.cli({"agenda", "--from", "2030-02-01 00:00:00", "--days", "28"});
+        QCOMPARE(withoutIds(outputLines(restored)), withoutIds(outputLines(agenda)));
+    }
+
     void badArgumentsChangeNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -171,8 +224,19 @@ private slots:
         QTest::newRow("add with two messages")
             << QStringList{"add", "--option", "once", "--date", "2030-01-01", "--time", "10:00", "a", "b"}
             << QStringLiteral("MESSAGE");
-        QTest::newRow("unknown rule") << QStringList{"add", "--option", "monthly", "--date", "2030-01-01", "--time", "10:00", "x"}
-                                      << QStringLiteral("monthly");
+        QTest::newRow("unknown option") << QStringList{"add", "--option", "fortnightly", "--date", "2030-01-01", "--time", "10:00", "x"}
+                                        << QStringLiteral("fortnightly");
+        QTest::newRow("rule more often than daily")
+            << QStringList{"add", "--rule", "FREQ=HOURLY", "--date", "2030-01-01", "--time", "10:00", "x"}
+            << QStringLiteral("more often than every day");
+        QTest::newRow("rule that cannot be read")
+            << QStringList{"add", "--rule", "FREQ=MONTHLY;BYDAY=9XX", "--date", "2030-01-01", "--time", "10:00", "x"}
+            << QStringLiteral("BYDAY=9XX");
+        QTest::newRow("option and rule")
+            << QStringList{"add", "--option", "once", "--rule", "FREQ=DAILY", "--date", "2030-01-01", "--time", "10:00", "x"}
+            << QStringLiteral("either --option or --rule");
+        QTest::newRow("agenda for no days") << QStringList{"agenda", "--days", "0"} << QStringLiteral("--days");
+        QTest::newRow("agenda from a bad moment") << QStringList{"agenda", "--from", "tomorrow"} << QStringLiteral("tomorrow");
         QTest::newRow("impossible date") << QStringList{"add", "--option", "once", "--date", "2030-02-30", "--time", "10:00", "x"}
                                          << QStringLiteral("2030-02-30");
         QTest::newRow("day-first date") << QStringList{"add", "--option", "once", "--date", "01/02/2030", "--time", "10:00", "x"}

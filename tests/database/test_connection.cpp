@@ -227,6 +227,45 @@ private slots:
         QCOMPARE(rows[0].Reminder, QStringLiteral("r2"));
     }
 
+    // A rule and zone live beside the row: read back with it, replaced or
+    // taken away by an update, deleted with it; a database that never held
+    // one keeps its schema exactly.
+    void repeatRulesLiveBesideTheirRow()
+    {
+        const QString path = freshDatabase();
+        const auto schema = [&path] { return rawValue(path, "select group_concat(name) from sqlite_master"); };
+        const QString plainSchema = schema();
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(path);
+        ReminderValues plain{OptionWeekly, QDate(2026, 1, 5), QTime(9, 0), QStringLiteral("plain"), QStringLiteral(" Wed")};
+        const qint64 plainId = conn.insertReminder(plain);
+        conn.updateReminder(plainId, plain);
+        QCOMPARE(conn.orderedRows().front().repeat, nullptr);
+        QCOMPARE(schema(), plainSchema);
+
+        ReminderValues rich{OptionRule, QDate(2026, 1, 30), QTime(18, 0), QStringLiteral("rich"), {},
+                            RepeatRule{"FREQ=MONTHLY;BYDAY=-1FR", "20260227T180000", "20260301T090000", "Europe/Berlin"}};
+        const qint64 richId = conn.insertReminder(rich);
+        std::vector<ReminderRecord> rows = conn.orderedRows();
+        QVERIFY(rows.back().repeat);
+        QCOMPARE(*rows.back().repeat, rich.repeat);
+        QCOMPARE(rows.front().repeat, nullptr);
+        int scheduled = 0;
+        conn.forEachScheduleStart([&](const ScheduleRow &row) {
+            scheduled += row.ID == richId && row.repeat && *row.repeat == rich.repeat;
+        });
+        QCOMPARE(scheduled, 1);
+
+        rich.repeat.zone.clear();
+        conn.updateReminder(richId, rich);
+        QCOMPARE(*conn.orderedRows().back().repeat, rich.repeat);
+        conn.updateReminder(richId, plain);
+        QCOMPARE(conn.orderedRows().back().repeat, nullptr);
+        conn.updateReminder(richId, rich);
+        QCOMPARE(conn.deleteReminder(richId), 1);
+        QCOMPARE(rawValue(path, "select count(*) from tblRepeatRules"), QStringLiteral("0"));
+    }
+
     void textsAreKeptExactly_data()
     {
         QTest::addColumn<QString>("message");

@@ -48,6 +48,20 @@ private:
     TempFolder mFolder;
 };
 
+// Adds a reminder due at `due`: once, or by a monthly rule whose first
+// occurrence it is, which the scheduler expands with libical.
+QString addDue(const ProgramFolder &folder, const QDateTime &due, const QString &message, bool byRule)
+{
+    if (!byRule)
+        return folder.addOnce(due, message);
+    const ProcessResult added = folder.cli(
+        {QStringLiteral("add"), QStringLiteral("--rule"),
+         QStringLiteral("FREQ=MONTHLY;BYMONTHDAY=%1;COUNT=12").arg(due.date().day()), QStringLiteral("--date"),
+         due.date().toString(Qt::ISODate), QStringLiteral("--time"), due.time().toString(QStringLiteral("HH:mm:ss")),
+         message});
+    return added.exitCode == 0 ? added.out.trimmed() : QString();
+}
+
 // Ends the program as the user does, through its main window.
 bool quit(RunningProgram &program, const QString &mainWindow)
 {
@@ -93,6 +107,13 @@ class MissedEndToEnd : public QObject {
                                      Qt::ISODateWithMs);
     }
 
+    static void reminderKinds()
+    {
+        QTest::addColumn<bool>("byRule");
+        QTest::newRow("once") << false;
+        QTest::newRow("monthly rule") << true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -107,10 +128,14 @@ private slots:
         QVERIFY2(folder->setupError().isEmpty(), qPrintable(folder->setupError()));
     }
 
+    // Each scenario with reminders that ring once and with repeat rules.
+    void quitAndRestartAcrossOccurrences_data() { reminderKinds(); }
     void quitAndRestartAcrossOccurrences()
     {
-        QVERIFY(!folder->addOnce(wholeSecondsFromNow(3600), QStringLiteral("Missed while off")).isEmpty());
-        QVERIFY(!folder->addOnce(wholeSecondsFromNow(2 * 3600 - 20), QStringLiteral("Due just before the start")).isEmpty());
+        QFETCH(bool, byRule);
+        QVERIFY(!addDue(*folder, wholeSecondsFromNow(3600), QStringLiteral("Missed while off"), byRule).isEmpty());
+        QVERIFY(!addDue(*folder, wholeSecondsFromNow(2 * 3600 - 20), QStringLiteral("Due just before the start"), byRule)
+                     .isEmpty());
         QVERIFY(startAndQuit());
         // Two hours later.
         ProgramClock clock(2 * 3600);
@@ -123,7 +148,8 @@ private slots:
         QVERIFY(answerPopup(popup, PopupButton::Stop));
         QTRY_VERIFY_WITH_TIMEOUT(windowsOf(program.pid(), kPopup).isEmpty(), 10000);
         QCOMPARE(windowsOf(program.pid(), kMissedWindow).size(), 1);
-        QVERIFY(saveScreenshot(missed, screenshotPath(QStringLiteral("screenshot-missed-window.png"))));
+        if (!byRule)
+            QVERIFY(saveScreenshot(missed, screenshotPath(QStringLiteral("screenshot-missed-window.png"))));
     }
 
     void killedWhileRingingRingsAgain()
@@ -145,9 +171,11 @@ private slots:
         QVERIFY(staysQuiet(again, 2000));
     }
 
+    void snoozeOutlivesTheProgram_data() { reminderKinds(); }
     void snoozeOutlivesTheProgram()
     {
-        QVERIFY(!folder->addOnce(wholeSecondsFromNow(3), QStringLiteral("Take the cake out")).isEmpty());
+        QFETCH(bool, byRule);
+        QVERIFY(!addDue(*folder, wholeSecondsFromNow(3), QStringLiteral("Take the cake out"), byRule).isEmpty());
         {
             RunningProgram first(*folder);
             const QString window = startProgram(first);

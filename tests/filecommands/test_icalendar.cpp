@@ -113,7 +113,7 @@ void TestICalendar::rowsThatNeverRingAreLeftOutAndNamed()
 
 void TestICalendar::leftOutEntriesShareOneBox()
 {
-    writeFile(path("in.ics"), calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Anniversary\r\n")
+    writeFile(path("in.ics"), calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY;BYWEEKNO=1\r\nSUMMARY:Anniversary\r\n")
                                        + vevent("SUMMARY:No time\r\n")
                                        + vevent("DTSTART:20270101T080000\r\nSUMMARY:Kept\r\n")));
     const ICalendarImportResult result = LoadRemFromICalendar(*mConn, mReporter, path("in.ics"), nullptr);
@@ -122,8 +122,8 @@ void TestICalendar::leftOutEntriesShareOneBox()
     QCOMPARE(mReporter.boxes.size(), 1);
     QCOMPARE(mReporter.boxes.first().kind, RecordingReporter::Box::Message);
     QCOMPARE(mReporter.boxes.first().text,
-             QStringLiteral("Added 1 reminder from in.ics. 2 entries were left out:\r\n\"Anniversary\": it repeats "
-                            "yearly, which a reminder cannot.\r\n\"No time\": it has no start (DTSTART)."));
+             QStringLiteral("Added 1 reminder from in.ics. 2 entries were left out:\r\n\"Anniversary\": its rule picks "
+                            "days by BYWEEKNO.\r\n\"No time\": it has no start (DTSTART)."));
 }
 
 void TestICalendar::badFilesAddNothing_data()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/BackupText.h"
+
 #include "core/ReminderRecord.h"
 
 #include <QByteArray>
@@ -24,7 +26,7 @@ inline QString rowText(const ReminderRecord &r)
 {
     return QStringLiteral("%1|%2|%3|%4|%5")
         .arg(r.Option)
-        .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, r.Weekdays);
+        .arg(r.StartDate.toString(Qt::ISODate), r.StartTime.toString(Qt::ISODate), r.Reminder, weekdaysWithRepeat(r));
 }
 
 } // namespace vestrona::test

@@ -50,6 +50,8 @@ private slots:
     void readsLineEndsAndEncodings();
     void writesOneLineAReminder_data();
     void writesOneLineAReminder();
+    void repeatRulesRoundTrip_data();
+    void repeatRulesRoundTrip();
 
 private:
     QString path(const char *name) const { return mFolder->file(QString::fromLatin1(name)); }
@@ -71,6 +73,10 @@ void TestBackupText::restoresLines_data()
     QTest::newRow("six or more separators")
         << QByteArray("3|;|4/3/2022|;|7:05:09 AM|;|Gym|;|Mon, Wed|;|extra|;|more|;|\r\n")
         << QStringList{"3|2022-04-03|07:05:09|Gym|Mon, Wed"} << QList<int>{};
+    QTest::newRow("a rule no reminder can hold is named")
+        << QByteArray("4|;|1/2/2030|;|9:00:00 AM|;|A|;|RRULE=FREQ=HOURLY|;|\r\n4|;|1/2/2030|;|9:00:00 AM|;|B|;|TZID=Mars/Base|;|\r\n"
+                      "3|;|1/2/2030|;|9:00:00 AM|;|C|;|Mon,Thu|;|\r\n")
+        << QStringList{"3|2030-01-02|09:00:00|C|Mon,Thu"} << QList<int>{1, 2};
     QTest::newRow("24-hour time") << QByteArray("2|;|1/2/2030|;|18:30:00|;|Tea|;||;|\r\n")
                                   << QStringList{"2|2030-01-02|18:30:00|Tea|"} << QList<int>{};
     QTest::newRow("apostrophes") << QByteArray("1|;|5/6/2024|;|9:00:00 AM|;|It's Bob's 'day'|;|O'Mon|;|\r\n")
@@ -264,6 +270,61 @@ void TestBackupText::writesOneLineAReminder()
     const QByteArray expected = first + line + "1|;|" + date + "|;|" + time + "|;|last|;||;|\r\n";
     QCOMPARE(device.data(), expected);
     QCOMPARE(size, expected.size());
+}
+
+Q_DECLARE_METATYPE(vestrona::RepeatRule)
+
+void TestBackupText::repeatRulesRoundTrip_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("weekdays");
+    QTest::addColumn<RepeatRule>("repeat");
+    QTest::addColumn<QByteArray>("field"); // the weekdays field as written
+    QTest::newRow("rule with commas, dates left out and added")
+        << int(OptionRule) << ""
+        << RepeatRule{"FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH", "20300107T090000,20300110T090000", "20300112T100000", ""}
+        << QByteArray("RRULE=FREQ=WEEKLY;INTERVAL=2;BYDAY=MO+TH,EXDATE=20300107T090000+20300110T090000,"
+                      "RDATE=20300112T100000");
+    QTest::newRow("weekly in a zone of its own keeps its days first")
+        << int(OptionWeekly) << "Mon, Wed" << RepeatRule{"", "", "", "Etc/GMT+5"}
+        << QByteArray("Mon, Wed,TZID=Etc/GMT+5");
+    QTest::newRow("rule and zone") << int(OptionRule) << "" << RepeatRule{"FREQ=MONTHLY;BYDAY=-1FR", "", "", "Asia/Tokyo"}
+                                   << QByteArray("RRULE=FREQ=MONTHLY;BYDAY=-1FR,TZID=Asia/Tokyo");
+}
+
+// A rule and zone go out at the end of the weekdays field and come back
+// the same, the weekdays as they were.
+void TestBackupText::repeatRulesRoundTrip()
+{
+    QFETCH(int, option);
+    QFETCH(QString, weekdays);
+    QFETCH(RepeatRule, repeat);
+    QFETCH(QByteArray, field);
+    ReminderRecord row;
+    row.Option = option;
+    row.StartDate = QDate(2030, 1, 3);
+    row.StartTime = QTime(9, 0);
+    row.Reminder = QStringLiteral("course");
+    row.Weekdays = weekdays;
+    row.repeat = std::make_shared<const RepeatRule>(repeat);
+    QFile file(path("rules.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    BackupWriter writer(file, kUs);
+    QCOMPARE(writer.write(row), BackupWriter::Outcome::Written);
+    writer.finish();
+    file.close();
+    QCOMPARE(readFile(file.fileName()), QByteArray::number(option) + "|;|1/3/2030|;|9:00:00 AM|;|course|;|" + field + "|;|\r\n");
+
+    TextLineReader lines(file.fileName());
+    QList<RejectedLine> rejected;
+    int read = 0;
+    readBackupRecords(lines, kUs, [&](const BackupRecord &r) {
+        ++read;
+        QCOMPARE(r.weekdays.toString(), weekdays);
+        QCOMPARE(r.repeat, repeat);
+    }, rejected);
+    QCOMPARE(read, 1);
+    QVERIFY(rejected.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBackupText)

@@ -2,6 +2,7 @@
 // holds in both, including the nights their clocks change.
 #include "scheduler/MissedOccurrences.h"
 #include "scheduler/MissedReport.h"
+#include "scheduler/Agenda.h"
 
 #include "tests/support/TestDatabase.h"
 
@@ -9,6 +10,7 @@
 
 using namespace vestrona;
 using vestrona::test::reminderRow;
+using vestrona::test::ruleRow;
 
 namespace {
 
@@ -96,6 +98,15 @@ private slots:
         QTest::newRow("weekly, no day named")
             << reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(8, 0), "walk", "") << threeDaysAgo << kNow << 0
             << none << none;
+        QTest::newRow("every 2 weeks on Mon, Thu, five weeks")
+            << ruleRow("FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH", QDate(2026, 11, 2), QTime(8, 0), "course")
+            << local(2026, 11, 2, 0) << kNow << 6 << local(2026, 12, 3, 8) << none;
+        QTest::newRow("last weekday of the month, 3 times, a year")
+            << ruleRow("FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-1;COUNT=3", QDate(2026, 1, 1), QTime(8, 0), "books")
+            << kNow.addYears(-1) << kNow << 3 << local(2026, 3, 31, 8) << none;
+        QTest::newRow("a rule due a moment ago rings")
+            << ruleRow("FREQ=MONTHLY;BYMONTHDAY=7", QDate(2026, 1, 7), QTime(8, 59, 30), "rent")
+            << kNow.addMonths(-2) << kNow << 1 << local(2026, 11, 7, 8, 59, 30) << local(2026, 12, 7, 8, 59, 30);
         QTest::newRow("first start: no record") << reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(8, 30), "pills")
                                                 << none << kNow << 0 << none << none;
         QTest::newRow("seen up to in the future")
@@ -116,6 +127,38 @@ private slots:
                 << QDateTime(night.addDays(-4), QTime(9, 0)) << QDateTime(night.addDays(3), QTime(9, 0)) << 7
                 << QDateTime(night.addDays(3), QTime(7, 30)) << none;
         }
+    }
+
+    // The agenda lists each occurrence of a span once, at the moment it
+    // rings: a time the clocks skip at the end of the gap, in either zone.
+    void agendaListsEveryOccurrenceOnce()
+    {
+        QList<ReminderRecord> rows{
+            reminderRow(OptionOnce, QDate(2026, 3, 28), QTime(12, 0), "once"),
+            reminderRow(OptionDaily, QDate(2026, 1, 1), QTime(2, 30), "daily"),
+            reminderRow(OptionWeekly, QDate(2026, 1, 1), QTime(9, 0), "weekly", "Sun"),
+            ruleRow("FREQ=MONTHLY;BYDAY=-1SU", QDate(2026, 1, 1), QTime(2, 30), "rule"),
+        };
+        for (int i = 0; i < rows.size(); ++i)
+            rows[i].ID = i;
+        QStringList listed;
+        for (const QDate &night : {QDate(2026, 3, 29), QDate(2026, 3, 8)}) {
+            const QDateTime from(night.addDays(-1), QTime(0, 0));
+            for (const AgendaEntry &entry : agendaBetween(
+                     [&rows](const auto &visit) {
+                         for (const ReminderRecord &row : rows)
+                             visit(row);
+                     },
+                     from, from.addDays(3)))
+                listed << entry.due.toString(QStringLiteral("MM-dd HH:mm ")) + rows[int(entry.id)].Reminder;
+        }
+        const bool berlin = QTimeZone::systemTimeZoneId() == "Europe/Berlin";
+        // Berlin skips 02:00 to 03:00 on 29 March, New York on 8 March.
+        const QString berlinGap = berlin ? "03-29 03:00" : "03-29 02:30";
+        const QString newYorkGap = berlin ? "03-08 02:30" : "03-08 03:00";
+        QCOMPARE(listed, QStringList({"03-28 02:30 daily", "03-28 12:00 once", berlinGap + " daily", berlinGap + " rule",
+                                      "03-29 09:00 weekly", "03-30 02:30 daily", "03-07 02:30 daily",
+                                      newYorkGap + " daily", "03-08 09:00 weekly", "03-09 02:30 daily"}));
     }
 
     void countsEachReminderOnce()

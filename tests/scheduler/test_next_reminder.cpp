@@ -8,6 +8,7 @@
 
 using namespace vestrona;
 using vestrona::test::reminderRow;
+using vestrona::test::ruleRow;
 
 Q_DECLARE_METATYPE(vestrona::ReminderRecord)
 using Rows = QList<ReminderRecord>;
@@ -102,6 +103,21 @@ private slots:
             << Rows{reminderRow(OptionDaily, QDate(), QTime(8, 0), "no date"), reminderRow(OptionDaily, kMonday, QTime(), "no time"),
                     reminderRow(OptionOnce, kMonday, QTime(10, 0), "ok")}
             << at(kMonday, 9) << "ok" << at(kMonday, 10);
+        QTest::newRow("last Friday of the month")
+            << Rows{ruleRow("FREQ=MONTHLY;BYDAY=-1FR", QDate(2026, 11, 27), QTime(9, 0), "rent"),
+                    reminderRow(OptionOnce, QDate(2027, 1, 1), QTime(8, 0), "later")}
+            << at(kMonday, 7) << "rent" << at(QDate(2026, 12, 25), 9);
+        QTest::newRow("a date left out moves on to the next")
+            << Rows{ruleRow("FREQ=MONTHLY;BYMONTHDAY=8", QDate(2026, 11, 8), QTime(9, 0), "bill", {}, "20261208T090000")}
+            << at(kMonday, 7) << "bill" << at(QDate(2027, 1, 8), 9);
+        QTest::newRow("an ended rule never rings")
+            << Rows{ruleRow("FREQ=DAILY;COUNT=3", QDate(2026, 12, 1), QTime(9, 0), "pill"),
+                    ruleRow("FREQ=WEEKLY;UNTIL=20261206T235959", QDate(2026, 11, 1), QTime(9, 0), "course")}
+            << at(kMonday, 7) << "" << QDateTime();
+        QTest::newRow("a rule in its own zone rings by that zone's clock")
+            << Rows{ruleRow("FREQ=DAILY", QDate(2026, 12, 1), QTime(9, 0), "tokyo", "Asia/Tokyo"),
+                    reminderRow(OptionOnce, kMonday.addDays(2), QTime(8, 0), "later")}
+            << at(kMonday, 7) << "tokyo" << QDateTime(kMonday.addDays(1), QTime(9, 0), QTimeZone("Asia/Tokyo"));
         QTest::newRow("milliseconds past the start count as past")
             << Rows{reminderRow(OptionOnce, kMonday, QTime(9, 0, 1), "a"), reminderRow(OptionDaily, kMonday, QTime(9, 0), "b")}
             << at(kMonday, 9).addMSecs(1) << "a" << at(kMonday, 9, 0, 1);

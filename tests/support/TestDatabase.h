@@ -51,6 +51,15 @@ inline ReminderRecord reminderRow(int option, const QDate &date, const QTime &ti
     return r;
 }
 
+// A reminder that repeats by `rule`, on its own zone's clock when `zone` is given.
+inline ReminderRecord ruleRow(const QString &rule, const QDate &date, const QTime &time, const QString &message,
+                              const QString &zone = QString(), const QString &exdates = QString())
+{
+    ReminderRecord r = reminderRow(OptionRule, date, time, message);
+    r.repeat = std::make_shared<const RepeatRule>(RepeatRule{rule, exdates, QString(), zone});
+    return r;
+}
+
 // The insert statement the editor would build for one reminder.
 inline QString reminderInsert(int option, const QDate &date, const QTime &time, QString message,
                               QString weekdays = QString())

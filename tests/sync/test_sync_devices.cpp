@@ -109,11 +109,11 @@ private slots:
                  qPrintable(shown(synced)));
     }
 
-    void monthlyEventOnTheServerIsLeftAlone()
+    void weekNumberEventOnTheServerIsLeftAlone()
     {
         const QStringList resource{QStringLiteral("resource"), QStringLiteral("rent-1")};
         ProcessResult onPhone = mCalendar.phone(
-            {QStringLiteral("add"), QStringLiteral("rent-1"), QStringLiteral("Pay rent"), tomorrowAt(9), QStringLiteral("FREQ=MONTHLY")});
+            {QStringLiteral("add"), QStringLiteral("rent-1"), QStringLiteral("Pay rent"), tomorrowAt(9), QStringLiteral("FREQ=YEARLY;BYWEEKNO=1")});
         QVERIFY2(onPhone.exitCode == 0, qPrintable(shown(onPhone)));
         const ProcessResult before = mCalendar.phone(resource);
         QVERIFY2(before.exitCode == 0 && !before.out.isEmpty(), qPrintable(shown(before)));

@@ -1,5 +1,6 @@
 #include "database/Connection.h"
 #include "formats/ICalendar.h"
+#include "formats/BackupText.h"
 #include "sync/SyncEngine.h"
 #include "sync/SyncStateTable.h"
 #include "tests/support/FakeCalDavCollection.h"
@@ -83,7 +84,10 @@ public:
     {
         QStringList texts;
         for (const ReminderRecord &row : conn.orderedRows())
-            texts << QStringLiteral("%1|%2|%3|%4").arg(row.Reminder).arg(row.Option).arg(row.StartDate.toString(Qt::ISODate), row.Weekdays);
+            texts << QStringLiteral("%1|%2|%3|%4")
+                         .arg(row.Reminder)
+                         .arg(row.Option)
+                         .arg(row.StartDate.toString(Qt::ISODate), weekdaysWithRepeat(row));
         texts.sort();
         return texts;
     }
@@ -170,6 +174,7 @@ private slots:
     void changesTravel_data();
     void changesTravel();
     void bothChangedServerWins();
+    void rulesAndZonesTravel();
     void editBeatsDeletion_data();
     void editBeatsDeletion();
     void changedMeanwhile_data();
@@ -317,6 +322,31 @@ void TestSyncEngine::changesTravel()
     QCOMPARE(a.rows(), b.rows());
 }
 
+// A phone's rule with a date left out, in a zone of its own, comes down
+// whole; a change of the rule here goes up and reaches the other computer.
+void TestSyncEngine::rulesAndZonesTravel()
+{
+    FakeCalDavCollection server;
+    server.store(QStringLiteral("/alice/reminders/phone-rent.ics"),
+                 "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:phone-rent\r\n"
+                 "DTSTAMP:20261201T000000Z\r\nDTSTART;TZID=Asia/Tokyo:20270129T180000\r\nSUMMARY:Rent\r\n"
+                 "RRULE:FREQ=MONTHLY;BYDAY=-1FR\r\nEXDATE;TZID=Asia/Tokyo:20270226T180000\r\nEND:VEVENT\r\n"
+                 "END:VCALENDAR\r\n");
+    Device a(server);
+    Device b(server);
+    QCOMPARE(a.sync().downloaded, 1);
+    QCOMPARE(a.rows(), QStringList{"Rent|4|2027-01-29|RRULE=FREQ=MONTHLY;BYDAY=-1FR,EXDATE=20270226T180000,TZID=Asia/Tokyo"});
+
+    ReminderRecord rent = a.conn.orderedRows().front();
+    ReminderValues changed{OptionRule, rent.StartDate, rent.StartTime, rent.Reminder, {}, *rent.repeat};
+    changed.repeat.rule = QStringLiteral("FREQ=MONTHLY;COUNT=6;BYDAY=-1FR");
+    QCOMPARE(a.conn.updateReminder(rent.ID, changed), 1);
+    QCOMPARE(a.sync().uploaded, 1);
+    QCOMPARE(b.sync().downloaded, 1);
+    QCOMPARE(b.rows(), a.rows());
+    QVERIFY2(a.rows().front().contains(QLatin1String("COUNT=6")), qPrintable(a.rows().front()));
+}
+
 void TestSyncEngine::bothChangedServerWins()
 {
     FakeCalDavCollection server;
@@ -418,7 +448,7 @@ void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
 {
     FakeCalDavCollection server;
     const QString monthly = QStringLiteral("/alice/reminders/rent.ics");
-    server.store(monthly, serverEvent("rent", "Pay rent", "FREQ=MONTHLY"));
+    server.store(monthly, serverEvent("rent", "Pay rent", "FREQ=YEARLY;BYWEEKNO=1"));
     Device a(server);
     a.add(QStringLiteral("Never rings"), OptionWeekly, QString());
     const FakeCalDavCollection::Resource before = server.resources().at(monthly);
@@ -426,7 +456,7 @@ void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
     SyncReport report = a.sync();
     QCOMPARE(report.outcome, SyncReport::Outcome::SomeLeftOut);
     QCOMPARE(report.leftOut.size(), 2);
-    QVERIFY2(report.leftOut.join(' ').contains(QLatin1String("\"Pay rent\": it repeats monthly")),
+    QVERIFY2(report.leftOut.join(' ').contains(QLatin1String("\"Pay rent\": its rule picks days by BYWEEKNO")),
              qPrintable(report.leftOut.join(' ')));
     QVERIFY(report.leftOut.join(' ').contains(QLatin1String("Never rings")));
     QCOMPARE(a.messages(), QStringList({"Never rings"}));
@@ -440,7 +470,7 @@ void TestSyncEngine::unsupportedLeftAloneAndNamedOnce()
     QCOMPARE(summaryText(report), QStringLiteral("2 still left out"));
 
     // Changed on the phone, still monthly: named again, still untouched.
-    server.store(monthly, serverEvent("rent", "Pay the rent", "FREQ=MONTHLY"));
+    server.store(monthly, serverEvent("rent", "Pay the rent", "FREQ=YEARLY;BYWEEKNO=1"));
     const FakeCalDavCollection::Resource changed = server.resources().at(monthly);
     report = a.sync();
     QCOMPARE(report.leftOut.size(), 1);
@@ -460,7 +490,7 @@ void TestSyncEngine::eventTurnedUnsupportedStaysHere()
     a.addSynced({"Rent", "Gym"});
     const QString href = hrefOf(server, QStringLiteral("Rent"));
     a.rename(QStringLiteral("Rent"), QStringLiteral("Rent changed here"));
-    server.store(href, serverEvent("rent", "Rent", "FREQ=MONTHLY;BYMONTHDAY=1"));
+    server.store(href, serverEvent("rent", "Rent", "FREQ=YEARLY;BYWEEKNO=1"));
     const FakeCalDavCollection::Resource monthly = server.resources().at(href);
 
     SyncReport report = a.sync();

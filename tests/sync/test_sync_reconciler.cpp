@@ -204,7 +204,7 @@ void TestSyncReconciler::plans_data()
         << L{"1|Gym at nine"} << L{"/c/h1|1|Gym|e1"} << L{} << L{"/c/h1"} << false << L{}
         << L{"UploadNew /c/h1 #1 Gym at nine"} << "0+0";
     QTest::newRow("left out on both sides, named once")
-        << L{"1|Never rings!"} << L{} << L{"/c/rent|e1"} << L{} << true << L{"/c/rent|e1|Pay rent|FREQ=MONTHLY"}
+        << L{"1|Never rings!"} << L{} << L{"/c/rent|e1"} << L{} << true << L{"/c/rent|e1|Pay rent|FREQ=YEARLY;BYWEEKNO=1"}
         << L{"Record /c/rent", "RecordLeftOut #1"} << "2+0";
     QTest::newRow("left out before and unchanged: counted, not named")
         << L{"1|Never rings!"} << L{"/c/rent|0||e1", "|1|Never rings!|"} << L{"/c/rent|e1"} << L{} << true << L{}
@@ -230,7 +230,7 @@ void TestSyncReconciler::plans_data()
         << L{"KeepHere /c/h1 #1"} << "1+0";
     QTest::newRow("a phone left out one day: the reminder rings on, named")
         << L{"1|Gym"} << L{"/c/h1|1|Gym|e1"} << L{"/c/h1|e2"} << L{} << false
-        << L{"/c/h1|e2|Gym|FREQ=DAILY\r\nEXDATE:20270107T093000"} << L{"KeepHere /c/h1 #1"} << "1+0";
+        << L{"/c/h1|e2|Gym|FREQ=DAILY\r\nEXRULE:FREQ=WEEKLY"} << L{"KeepHere /c/h1 #1"} << "1+0";
     QTest::newRow("kept against the server's version: an edit here is not sent, it is counted")
         << L{"1|Gym at nine"} << L{"/c/h1|1|Gym|e2|L"} << L{} << L{} << false << L{} << L{} << "0+1";
     QTest::newRow("kept against the server's version, deleted here: the server's stays")

@@ -1,0 +1,38 @@
+#pragma once
+
+// For the pieces of database/ only.
+
+#include "core/ReminderRecord.h"
+#include "database/SqliteDatabase.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace vestrona {
+
+using RepeatRules = std::unordered_map<qint64, std::shared_ptr<const RepeatRule>>;
+
+// tblRepeatRules, beside tblReminders and keyed by its ID: the rule, the
+// dates left out and added and the zone of each reminder that has one of
+// them. Made on the first store of such a reminder, so a database without
+// them stays exactly as it was; a trigger deletes a reminder's rule with it.
+class RepeatRuleTable {
+public:
+    explicit RepeatRuleTable(SqliteDatabase &db) : mDb(db) {}
+
+    void releaseStatements();
+
+    // Every stored rule by reminder ID; none while the table was never made.
+    RepeatRules readAll();
+    // Stores `repeat` for the reminder `id`, or takes its rule away when
+    // `repeat` is empty.
+    void store(qint64 id, const RepeatRule &repeat);
+
+private:
+    bool exists();
+
+    SqliteDatabase &mDb;
+    Statement mExists, mSelect, mUpsert, mDelete;
+};
+
+} // namespace vestrona

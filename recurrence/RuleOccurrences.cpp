@@ -1,0 +1,215 @@
+#include "recurrence/RuleOccurrences.h"
+
+#include "recurrence/LibicalRule.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vestrona {
+
+using namespace recurrence;
+
+namespace {
+
+// libical reads a yearly rule with BYMONTHDAY and no month as that day of
+// the start's month only; RFC 5545 means that day of every month. The
+// iterator is given the months spelled out; what is stored stays as written.
+void spellOutMonths(icalrecurrencetype &rule)
+{
+    if (rule.freq != ICAL_YEARLY_RECURRENCE || byCount(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) == 0
+        || byCount(rule.by_month, ICAL_BY_MONTH_SIZE) > 0)
+        return;
+    for (short month = 1; month <= 12; ++month)
+        rule.by_month[month - 1] = month;
+    if (12 < ICAL_BY_MONTH_SIZE)
+        rule.by_month[12] = ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+// libical counts the weeks of a weekly rule with weekdays from the wrong
+// day, so every second or third week lands a week off when the start is not
+// on one of the weekdays. Such a rule is the same as one plain weekly rule
+// per weekday, each starting on that weekday of the start's week (the week
+// beginning on WKST); those libical steps exactly, and they are merged.
+// Returns the starting days, none when the rule is not of that kind.
+std::vector<QDate> weekdayStarts(const icalrecurrencetype &rule, const QDate &start)
+{
+    const int days = byCount(rule.by_day, ICAL_BY_DAY_SIZE);
+    if (rule.freq != ICAL_WEEKLY_RECURRENCE || days == 0 || byCount(rule.by_set_pos, ICAL_BY_SETPOS_SIZE) > 0)
+        return {};
+    // ISO weekdays, Monday 1; libical's Sunday is 1.
+    const auto iso = [](int libicalDay) { return (libicalDay + 5) % 7 + 1; };
+    const int weekStart = iso(rule.week_start == ICAL_NO_WEEKDAY ? ICAL_MONDAY_WEEKDAY : rule.week_start);
+    const QDate firstOfWeek = start.addDays(-((start.dayOfWeek() - weekStart + 7) % 7));
+    std::vector<QDate> starts;
+    for (int i = 0; i < days; ++i) {
+        const int day = iso(icalrecurrencetype_day_day_of_week(rule.by_day[i]));
+        starts.push_back(firstOfWeek.addDays((day - weekStart + 7) % 7));
+    }
+    return starts;
+}
+
+icalrecur_iterator *newIterator(const icalrecurrencetype &rule, const QDate &date, const QTime &time)
+{
+    icalrecur_iterator *it = icalrecur_iterator_new(rule, floatingTime(date, time));
+    if (!it)
+        icalerror_clear_errno();
+    return it;
+}
+
+} // namespace
+
+// One of libical's iterators with its next occurrence read ahead.
+struct RuleOccurrences::Stream {
+    icalrecur_iterator *it = nullptr;
+    std::optional<qint64> ahead;
+    bool done = false;
+
+    explicit Stream(icalrecur_iterator *iterator) : it(iterator), done(iterator == nullptr) {}
+    Stream(Stream &&other) noexcept : it(std::exchange(other.it, nullptr)), ahead(other.ahead), done(other.done) {}
+    Stream(const Stream &) = delete;
+    ~Stream()
+    {
+        if (it)
+            icalrecur_iterator_free(it);
+    }
+    void readAhead()
+    {
+        if (ahead || done)
+            return;
+        const icaltimetype t = icalrecur_iterator_next(it);
+        if (icaltime_is_null_time(t))
+            done = true;
+        else
+            ahead = keyOf(t);
+    }
+    void jumpTo(const QDate &day)
+    {
+        if (done)
+            return;
+        if (icalrecur_iterator_set_start(it, floatingTime(day, QTime(0, 0))) == 0) {
+            icalerror_clear_errno();
+            done = true;
+        }
+        ahead.reset();
+    }
+};
+
+RuleOccurrences::RuleOccurrences(const QDate &startDate, const QTime &startTime, const RepeatRule &repeat)
+{
+    if (!startDate.isValid() || !startTime.isValid())
+        return;
+    mStart = keyOf(startDate, startTime);
+    if (const auto added = parseDateList(repeat.rdates))
+        mAdded = *added;
+    if (const auto leftOut = parseDateList(repeat.exdates))
+        mLeftOut = *leftOut;
+    std::optional<icalrecurrencetype> rule = repeat.rule.isEmpty() ? std::nullopt : parseRecurrence(repeat.rule);
+    if (!rule) {
+        // Without a rule the start is the one occurrence besides those added.
+        mAdded.insert(std::lower_bound(mAdded.begin(), mAdded.end(), mStart), mStart);
+        return;
+    }
+    spellOutMonths(*rule);
+    mCounted = rule->count > 0;
+    const std::vector<QDate> starts = weekdayStarts(*rule, startDate);
+    if (starts.empty()) {
+        mStreams.emplace_back(newIterator(*rule, startDate, startTime));
+        return;
+    }
+    // The count is kept here, over the merged occurrences from the start on.
+    if (mCounted)
+        mRemaining = rule->count;
+    rule->count = 0;
+    rule->by_day[0] = ICAL_RECURRENCE_ARRAY_MAX;
+    for (const QDate &day : starts)
+        mStreams.emplace_back(newIterator(*rule, day, startTime));
+}
+
+RuleOccurrences::~RuleOccurrences() = default;
+
+std::optional<qint64> RuleOccurrences::nextOfRule()
+{
+    for (;;) {
+        if (mRemaining == 0)
+            return std::nullopt;
+        Stream *first = nullptr;
+        for (Stream &stream : mStreams) {
+            stream.readAhead();
+            if (stream.ahead && (!first || *stream.ahead < *first->ahead))
+                first = &stream;
+        }
+        if (!first)
+            return std::nullopt;
+        const qint64 key = *first->ahead;
+        first->ahead.reset();
+        // A weekday of the start's week before the start is no occurrence.
+        if (key < mStart)
+            continue;
+        if (mRemaining > 0)
+            --mRemaining;
+        return key;
+    }
+}
+
+void RuleOccurrences::skipPast(qint64 after)
+{
+    mFloor = std::max(mFloor, after);
+    // A jump needs no count of what came before, and set_start must not go
+    // before a stream's start; from the start of the day, as libical steps
+    // by days.
+    if (!mCounted && after / kMsPerDay > mStart / kMsPerDay + 7) {
+        const QDate day = QDate::fromJulianDay(after / kMsPerDay);
+        for (Stream &stream : mStreams) {
+            if (!stream.ahead || *stream.ahead < after)
+                stream.jumpTo(day);
+        }
+    }
+    mAddedAt = std::max(mAddedAt, size_t(std::upper_bound(mAdded.begin(), mAdded.end(), after) - mAdded.begin()));
+}
+
+std::optional<qint64> RuleOccurrences::next()
+{
+    for (;;) {
+        if (!mRuleAhead)
+            mRuleAhead = nextOfRule();
+        const bool fromAdded = mAddedAt < mAdded.size();
+        if (!mRuleAhead && !fromAdded)
+            return std::nullopt;
+        qint64 key = 0;
+        if (mRuleAhead && (!fromAdded || *mRuleAhead <= mAdded[mAddedAt])) {
+            key = *mRuleAhead;
+            mRuleAhead.reset();
+        } else {
+            key = mAdded[mAddedAt];
+        }
+        // An added date the rule also gives is one occurrence.
+        while (mAddedAt < mAdded.size() && mAdded[mAddedAt] <= key)
+            ++mAddedAt;
+        if (key <= mFloor || (mLast && key <= *mLast) || std::binary_search(mLeftOut.begin(), mLeftOut.end(), key))
+            continue;
+        mLast = key;
+        return key;
+    }
+}
+
+std::optional<OccurrenceSpan> ruleOccurrencesBetween(const QDate &startDate, const QTime &startTime,
+                                                     const RepeatRule &repeat, qint64 from, qint64 to)
+{
+    if (to <= from)
+        return std::nullopt;
+    RuleOccurrences occurrences(startDate, startTime, repeat);
+    occurrences.skipPast(from);
+    OccurrenceSpan span;
+    while (const std::optional<qint64> key = occurrences.next()) {
+        if (*key > to)
+            break;
+        if (span.count < std::numeric_limits<int>::max())
+            ++span.count;
+        span.last = *key;
+    }
+    if (span.count == 0)
+        return std::nullopt;
+    return span;
+}
+
+} // namespace vestrona

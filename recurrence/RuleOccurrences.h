@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/ReminderRecord.h"
+
+#include <QDate>
+#include <QTime>
+
+#include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vestrona {
+
+// The wall-clock positions (Julian day and time of day in one count of
+// milliseconds, as the scheduler's wall clock counts them) at which a
+// reminder with a rule is due, in order: what libical's recurrence iterator
+// expands from the start, with the dates added and without those left out.
+// A rule that cannot be read gives no occurrence.
+class RuleOccurrences {
+public:
+    RuleOccurrences(const QDate &startDate, const QTime &startTime, const RepeatRule &repeat);
+    ~RuleOccurrences();
+    RuleOccurrences(const RuleOccurrences &) = delete;
+    RuleOccurrences &operator=(const RuleOccurrences &) = delete;
+
+    // The next occurrence strictly after `after` and the ones that follow
+    // it come from next(). A rule with a count is walked from its start,
+    // since its end depends on every occurrence before; others jump.
+    void skipPast(qint64 after);
+    std::optional<qint64> next();
+
+private:
+    std::optional<qint64> nextOfRule();
+
+    struct Stream;
+    std::vector<Stream> mStreams; // several only for a weekly rule split by weekday
+    bool mCounted = false;
+    int mRemaining = -1; // the count kept here for a split rule, -1 for none
+    qint64 mStart = 0;
+    std::optional<qint64> mRuleAhead; // the rule's next, read ahead
+    std::vector<qint64> mAdded, mLeftOut;
+    size_t mAddedAt = 0;
+    qint64 mFloor = std::numeric_limits<qint64>::min(); // nothing at or before it is handed out
+    std::optional<qint64> mLast;
+};
+
+// The occurrences in (from, to]: how many and the latest.
+struct OccurrenceSpan {
+    int count = 0;
+    qint64 last = 0;
+};
+std::optional<OccurrenceSpan> ruleOccurrencesBetween(const QDate &startDate, const QTime &startTime,
+                                                     const RepeatRule &repeat, qint64 from, qint64 to);
+
+} // namespace vestrona

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/ReminderRecord.h"
+
+#include <QString>
+
+namespace vestrona {
+
+// The list's words for how a reminder repeats: the option's text for the
+// three options, else the rule's summary ("Every month on day 1", "Every 2
+// weeks on Mon, Thu", "Last weekday of every month, 5 times"); the reminder's
+// own zone is named after it.
+QString repeatSummary(const ReminderRecord &record);
+
+} // namespace vestrona

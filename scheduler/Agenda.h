@@ -1,0 +1,24 @@
+#pragma once
+
+#include "scheduler/NextReminder.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+namespace vestrona {
+
+struct AgendaEntry {
+    QDateTime due;
+    qint64 id = 0;
+    QString message;
+};
+
+// Every occurrence of the rows visited whose moment lies in [from, to),
+// by moment, then by ID: once, every day and weekly as the scheduler rings
+// them, rules as libical expands them, each on its zone's wall clock (a
+// skipped time at the end of the gap, a repeated one once).
+std::vector<AgendaEntry> agendaBetween(const RowVisitor &visitRows, const QDateTime &from, const QDateTime &to);
+
+} // namespace vestrona
