@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace vestrona {
@@ -105,7 +106,8 @@ void AppController::noteLocalChange()
 
 void AppController::reloadReminders()
 {
-    selectNext(listReminders());
+    listReminders();
+    selectNext();
 }
 
 bool AppController::Form_Load()
@@ -174,15 +176,20 @@ AppController::DatabaseState AppController::openDatabase(ErrorTrap &trap, Connec
 
 void AppController::startReminders(ErrorTrap &trap)
 {
-    bool listed = false;
-    trap(210, [&] { listed = listReminders(); });
-    trap(212, [&] {
+    trap(210, [&] { listReminders(); });
+    // Choosing the next reminder reads every row, which takes a while at a
+    // million: the window shows its first rows first.
+    QMetaObject::invokeMethod(this, [this] {
+        ErrorTrap later(mContext.reporter, QStringLiteral("Form1.Form_Load"));
+        std::vector<ReminderRecord> damaged;
+        later(214, [&] { damaged = selectNext(); });
         // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(listed ? mViews.rows.damagedRows() : mConn.damagedRows());
-        if (!notice.isEmpty())
-            mContext.reporter.showMessage(notice);
-    });
-    trap(214, [&] { selectNext(listed); });
+        later(212, [&] {
+            const QString notice = damagedRowsNotice(damaged);
+            if (!notice.isEmpty())
+                mContext.reporter.showMessage(notice);
+        });
+    }, Qt::QueuedConnection);
     trap(216, [&] {
         checkPagesWhenDue();
         mPageCheckTimer->start();
@@ -252,13 +259,13 @@ void AppController::GetLatestReminder()
     mScheduler->GetLatestReminder();
 }
 
-void AppController::selectNext(bool listed)
+std::vector<ReminderRecord> AppController::selectNext()
 {
-    if (listed)
-        mScheduler->GetLatestReminder([this](const auto &visit) { mViews.rows.forEachScheduleRow(visit); },
-                                      [this](qint64 id) { return mViews.rows.message(id); });
-    else
-        GetLatestReminder();
+    std::vector<ReminderRecord> damaged;
+    mScheduler->GetLatestReminder([&damaged](const ReminderRecord &row) { damaged.push_back(row); });
+    std::sort(damaged.begin(), damaged.end(), hasLowerId);
+    mViews.rows.showDamaged(damaged);
+    return damaged;
 }
 
 void AppController::PushButton6_Click()

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -79,9 +80,9 @@ private:
     // Reports an unusable database; a busy one is left to the caller.
     DatabaseState openDatabase(ErrorTrap &trap, Connection::LockWait wait);
     void startReminders(ErrorTrap &trap);
-    // GetLatestReminder, choosing from the rows just `listed` when there
-    // are, so that the table is read once.
-    void selectNext(bool listed);
+    // GetLatestReminder, whose read of every row also finds the damaged
+    // rows for the list; returns them by ID.
+    std::vector<ReminderRecord> selectNext();
 
     // After a busy start-up (each second until it opens) and when the file
     // was replaced while the program runs.

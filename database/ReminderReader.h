@@ -28,6 +28,10 @@ public:
                               const Connection::RowCallback &damaged);
     std::vector<ReminderRecord> damagedRows();
     qint64 reminderCount();
+    std::optional<ReminderRecord> reminder(qint64 id);
+    std::vector<ReminderRecord> listPage(const Connection::ListPage &page);
+    qint64 listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut);
+    void indexListOrder();
     QString reminderMessage(qint64 id);
 
 private:
@@ -39,7 +43,7 @@ private:
     void walkStarts(Numbers &numbers, Valid &&valid, Damaged &&damaged);
 
     SqliteDatabase &mDb;
-    Statement mAllRows, mSelectMessage, mCountRows;
+    Statement mAllRows, mSelectMessage, mCountRows, mSelectRow;
 };
 
 } // namespace vestrona

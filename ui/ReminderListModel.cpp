@@ -2,30 +2,21 @@
 
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
-
-#include <QHash>
+#include "formats/StoredDateTime.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstdlib>
 
 namespace vestrona {
 
 namespace {
 
-constexpr qint64 kMsecsPerDay = 86'400'000;
+// A page is read in well under a millisecond; a few pages hold more rows than
+// any window shows.
+constexpr int kPageRows = 128;
+constexpr size_t kMostPages = 8;
 
-// A start date and time as one number that orders as the ordered select
-// does: by date, an invalid one before every other, then by time, an invalid
-// one first within its day. Stored times are whole seconds, so a millisecond
-// before midnight is no valid time of the day before. Sorting a hundred
-// thousand rows compares them some two million times.
-qint64 startKey(const QDate &date, const QTime &time)
-{
-    const int msecs = time.isValid() ? time.msecsSinceStartOfDay() : -1;
-    if (!date.isValid())
-        return std::numeric_limits<qint64>::min() + 1 + msecs;
-    return date.toJulianDay() * kMsecsPerDay + msecs;
-}
+const std::vector<ReminderRecord> kNoRows;
 
 } // namespace
 
@@ -34,100 +25,167 @@ ReminderListModel::ReminderListModel(RegionalSettings regional, QObject *parent)
 {
 }
 
+std::vector<ReminderListModel::Damaged> ReminderListModel::placed(Connection &conn, std::vector<ReminderRecord> rows)
+{
+    // Where the ordered select puts them: an unreadable date before every
+    // row, an unreadable time before the rows of its day, an unreadable
+    // option at its start.
+    std::sort(rows.begin(), rows.end(), comesBefore);
+    std::vector<qint64> ids;
+    for (const ReminderRecord &row : rows)
+        ids.push_back(row.ID);
+    std::vector<Damaged> damaged;
+    for (ReminderRecord &row : rows) {
+        qint64 before = 0;
+        if (row.StartDate.isValid()) {
+            ReminderRecord key;
+            const bool timed = row.StartTime.isValid();
+            key.ID = timed ? row.ID : 0;
+            key.stored = std::make_shared<const StoredCells>(
+                StoredCells{{}, QString::fromLatin1(isoDate(row.StartDate)),
+                            timed ? QString::fromLatin1(isoTime(row.StartTime)) : QString()});
+            before = conn.listPosition(key, ids);
+        }
+        damaged.push_back({std::move(row), before + qint64(damaged.size())});
+    }
+    return damaged;
+}
+
 void ReminderListModel::load(Connection &conn, const QString &datePattern)
 {
-    // Read aside first: a reading that fails half-way leaves the list as it was.
-    ReminderListModel read(mRegional);
-    read.mRows.reserve(size_t(conn.reminderCount()));
-    // Keyed by the stored bytes, so a row whose weekdays are already known
-    // decodes nothing; the message is kept as the UTF-8 it is stored in.
-    QHash<QByteArray, int> weekdayIndex;
-    conn.forEachListRow(
-        [&](const Connection::ListRow &row) {
-            const QByteArray stored = QByteArray::fromRawData(row.weekdays.data(), row.weekdays.size());
-            auto weekdays = weekdayIndex.constFind(stored);
-            if (weekdays == weekdayIndex.cend()) {
-                weekdays = weekdayIndex.insert(QByteArray(stored.constData(), stored.size()), int(read.mWeekdays.size()));
-                read.mWeekdays.append(row.weekdays.toString());
-            }
-            const qsizetype start = read.mMessages.size();
-            read.mMessages.append(row.message.data(), row.message.size());
-            read.mRows.push_back({row.ID, row.startDay * kMsecsPerDay + row.startMsecs, start, row.Option,
-                                  int(read.mMessages.size() - start), *weekdays});
-        },
-        [&](const ReminderRecord &record) {
-            read.mDamaged.push_back(record);
-            read.mRows.push_back({record.ID, startKey(record.StartDate, record.StartTime), 0, record.Option, 0,
-                                  ~int(read.mDamaged.size() - 1)});
-        });
-    read.mMessages.squeeze();
-    // Start date, then start time; reminders that start together come in the
-    // order they were added. Damaged rows have no valid start and lead.
-    std::sort(read.mRows.begin(), read.mRows.end(), [](const Row &a, const Row &b) {
-        return a.start != b.start ? a.start < b.start : a.id < b.id;
-    });
+    // Read aside first: a reading that fails leaves the list as it was.
+    conn.indexListOrder();
+    std::vector<ReminderRecord> stillDamaged;
+    for (const Damaged &row : mDamaged) {
+        if (std::optional<ReminderRecord> stored = conn.reminder(row.record.ID); stored && stored->damaged)
+            stillDamaged.push_back(std::move(*stored));
+    }
+    const qint64 count = conn.reminderCount();
+    std::vector<Damaged> damaged = placed(conn, std::move(stillDamaged));
+    std::vector<qint64> ids;
+    for (const Damaged &row : damaged)
+        ids.push_back(row.record.ID);
+    // The first screen is filled as the window first shows.
+    Page first = conn.listPage({ids, 0, nullptr, kPageRows});
 
     beginResetModel();
-    mRows = std::move(read.mRows);
-    mMessages = std::move(read.mMessages);
-    mWeekdays = std::move(read.mWeekdays);
-    mDamaged = std::move(read.mDamaged);
+    mConn = &conn;
+    mCount = count;
+    mDamaged = std::move(damaged);
     mDatePattern = datePattern;
+    dropPages();
+    mPages.emplace(0, std::move(first));
     endResetModel();
 }
 
 void ReminderListModel::clear()
 {
     beginResetModel();
-    // Given back, not kept as capacity: the list may have held a million rows.
-    mRows = {};
-    mMessages = {};
-    mWeekdays = {};
-    mDamaged = {};
+    mConn = nullptr;
+    mCount = 0;
+    mDamaged.clear();
+    dropPages();
     endResetModel();
 }
 
-ReminderRecord ReminderListModel::scheduleRecord(const Row &row) const
+void ReminderListModel::showDamaged(std::vector<ReminderRecord> rows)
 {
-    if (row.detail < 0)
-        return mDamaged[size_t(~row.detail)];
-    ReminderRecord record;
-    record.ID = row.id;
-    record.Option = row.option;
-    record.StartDate = QDate::fromJulianDay(row.start / kMsecsPerDay);
-    record.StartTime = QTime::fromMSecsSinceStartOfDay(int(row.start % kMsecsPerDay));
-    record.Weekdays = mWeekdays.at(row.detail);
-    return record;
+    if (!mConn || (rows.empty() && mDamaged.empty()))
+        return;
+    std::vector<Damaged> damaged = placed(*mConn, std::move(rows));
+    beginResetModel();
+    mDamaged = std::move(damaged);
+    dropPages();
+    endResetModel();
+}
+
+void ReminderListModel::dropPages()
+{
+    mPages.clear();
+}
+
+std::vector<qint64> ReminderListModel::damagedIds() const
+{
+    std::vector<qint64> ids;
+    for (const Damaged &row : mDamaged)
+        ids.push_back(row.record.ID);
+    return ids;
+}
+
+std::optional<qint64> ReminderListModel::validIndex(qint64 row, const ReminderRecord **damaged) const
+{
+    qint64 before = 0;
+    for (const Damaged &placedRow : mDamaged) {
+        if (placedRow.row == row) {
+            *damaged = &placedRow.record;
+            return std::nullopt;
+        }
+        if (placedRow.row < row)
+            ++before;
+    }
+    return row - before;
+}
+
+const ReminderListModel::Page &ReminderListModel::page(qint64 number) const
+{
+    if (const auto found = mPages.find(number); found != mPages.end())
+        return found->second;
+    if (!mConn)
+        return kNoRows;
+    Connection::ListPage wanted{damagedIds(), number * kPageRows, nullptr, kPageRows};
+    // Read on from the page before, when it is at hand: an offset walks
+    // every row before it.
+    if (const auto before = mPages.find(number - 1); before != mPages.end() && before->second.size() == kPageRows
+                                                      && !before->second.back().damaged)
+        wanted.after = &before->second.back();
+    Page read;
+    try {
+        read = mConn->listPage(wanted);
+    } catch (const AppError &) {
+        // The database is busy or gone; the watcher's reload follows.
+        return kNoRows;
+    }
+    if (mPages.size() >= kMostPages) {
+        const auto farthest = std::max_element(mPages.begin(), mPages.end(), [number](const auto &a, const auto &b) {
+            return std::abs(a.first - number) < std::abs(b.first - number);
+        });
+        mPages.erase(farthest);
+    }
+    return mPages.emplace(number, std::move(read)).first->second;
 }
 
 ReminderRecord ReminderListModel::record(int row) const
 {
-    const Row &listed = mRows.at(size_t(row));
-    ReminderRecord record = scheduleRecord(listed);
-    if (listed.detail >= 0)
-        record.Reminder = QString::fromUtf8(mMessages.constData() + listed.messageStart, listed.messageSize);
-    return record;
+    const ReminderRecord *damaged = nullptr;
+    const std::optional<qint64> index = validIndex(row, &damaged);
+    if (!index)
+        return *damaged;
+    const Page &rows = page(*index / kPageRows);
+    const size_t inPage = size_t(*index % kPageRows);
+    return inPage < rows.size() ? rows[inPage] : ReminderRecord();
 }
 
-void ReminderListModel::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const
+std::optional<int> ReminderListModel::rowOf(qint64 id) const
 {
-    for (const Row &row : mRows) {
-        if (row.detail >= 0)
-            visit(scheduleRecord(row));
+    for (const Damaged &row : mDamaged) {
+        if (row.record.ID == id)
+            return int(row.row);
     }
-}
-
-QString ReminderListModel::message(qint64 id) const
-{
-    const auto found = std::find_if(mRows.begin(), mRows.end(), [id](const Row &row) { return row.id == id; });
-    return found == mRows.end() ? QString() : record(int(found - mRows.begin())).Reminder;
-}
-
-std::vector<ReminderRecord> ReminderListModel::damagedRows() const
-{
-    std::vector<ReminderRecord> damaged = mDamaged;
-    std::sort(damaged.begin(), damaged.end(), hasLowerId);
-    return damaged;
+    if (!mConn)
+        return std::nullopt;
+    try {
+        const std::optional<ReminderRecord> stored = mConn->reminder(id);
+        if (!stored || stored->damaged)
+            return std::nullopt;
+        qint64 row = mConn->listPosition(*stored, damagedIds());
+        for (const Damaged &placedRow : mDamaged) {
+            if (placedRow.row <= row)
+                ++row;
+        }
+        return row < mCount ? std::optional<int>(int(row)) : std::nullopt;
+    } catch (const AppError &) {
+        return std::nullopt;
+    }
 }
 
 QString ReminderListModel::cellText(int row, int column) const
@@ -142,7 +200,7 @@ std::optional<QDate> ReminderListModel::readDateText(const QString &text) const
 
 int ReminderListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(mRows.size());
+    return parent.isValid() ? 0 : int(mCount);
 }
 
 int ReminderListModel::columnCount(const QModelIndex &parent) const
