@@ -15,6 +15,8 @@ namespace {
 // any window shows.
 constexpr int kPageRows = 128;
 constexpr size_t kMostPages = 8;
+// Rows offered to the view at a time: a few screens.
+constexpr qint64 kOfferedRows = 2 * kPageRows;
 
 const std::vector<ReminderRecord> kNoRows;
 
@@ -71,6 +73,7 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
     beginResetModel();
     mConn = &conn;
     mCount = count;
+    mOffered = std::min(count, kOfferedRows);
     mDamaged = std::move(damaged);
     mDatePattern = datePattern;
     dropPages();
@@ -83,6 +86,7 @@ void ReminderListModel::clear()
     beginResetModel();
     mConn = nullptr;
     mCount = 0;
+    mOffered = 0;
     mDamaged.clear();
     dropPages();
     endResetModel();
@@ -165,11 +169,34 @@ ReminderRecord ReminderListModel::record(int row) const
     return inPage < rows.size() ? rows[inPage] : ReminderRecord();
 }
 
-std::optional<int> ReminderListModel::rowOf(qint64 id) const
+void ReminderListModel::offerUpTo(qint64 row)
+{
+    if (row < mOffered)
+        return;
+    const qint64 offered = std::min(mCount, row + kOfferedRows);
+    beginInsertRows({}, int(mOffered), int(offered - 1));
+    mOffered = offered;
+    endInsertRows();
+}
+
+bool ReminderListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && mOffered < mCount;
+}
+
+void ReminderListModel::fetchMore(const QModelIndex &parent)
+{
+    if (canFetchMore(parent))
+        offerUpTo(mOffered);
+}
+
+std::optional<int> ReminderListModel::rowOf(qint64 id)
 {
     for (const Damaged &row : mDamaged) {
-        if (row.record.ID == id)
+        if (row.record.ID == id) {
+            offerUpTo(row.row);
             return int(row.row);
+        }
     }
     if (!mConn)
         return std::nullopt;
@@ -182,7 +209,10 @@ std::optional<int> ReminderListModel::rowOf(qint64 id) const
             if (placedRow.row <= row)
                 ++row;
         }
-        return row < mCount ? std::optional<int>(int(row)) : std::nullopt;
+        if (row >= mCount)
+            return std::nullopt;
+        offerUpTo(row);
+        return int(row);
     } catch (const AppError &) {
         return std::nullopt;
     }
@@ -200,7 +230,7 @@ std::optional<QDate> ReminderListModel::readDateText(const QString &text) const
 
 int ReminderListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(mCount);
+    return parent.isValid() ? 0 : int(mOffered);
 }
 
 int ReminderListModel::columnCount(const QModelIndex &parent) const

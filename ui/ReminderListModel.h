@@ -17,8 +17,10 @@ class Connection;
 
 // The rows of the reminder list, read from the database a page at a time as
 // the view asks for them, in the ordered select's order; only the pages
-// near what is shown are kept. A list of a million reminders thus costs no
-// more memory than one of a thousand. The damaged rows, few, are kept whole
+// near what is shown are kept. The view is offered the rows a few hundred
+// at a time as it scrolls on (canFetchMore), since a view lays out every row
+// it is told of. A list of a million reminders thus costs no more memory
+// than one of a thousand. The damaged rows, few, are kept whole
 // at their places in that order, since the database's order of the stored
 // texts cannot place them.
 class ReminderListModel final : public QAbstractTableModel, public ReminderRows {
@@ -38,8 +40,9 @@ public:
     // The row's reminder; an empty record for a row the database no longer
     // holds (changed by another program a moment ago).
     ReminderRecord record(int row) const;
-    // The row the reminder with this ID is listed on now, if it is listed.
-    std::optional<int> rowOf(qint64 id) const;
+    // The row the reminder with this ID is listed on now, if it is listed;
+    // the rows up to it are offered to the view.
+    std::optional<int> rowOf(qint64 id);
     QString datePattern() const { return mDatePattern; }
     // The text a cell shows.
     QString cellText(int row, int column) const;
@@ -47,6 +50,8 @@ public:
     std::optional<QDate> readDateText(const QString &text) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -64,11 +69,15 @@ private:
     // The row's place among the rows that are not damaged, or nothing for a damaged row.
     std::optional<qint64> validIndex(qint64 row, const ReminderRecord **damaged) const;
     const Page &page(qint64 number) const;
+    // Offers the view the rows up to `row`, and then some.
+    void offerUpTo(qint64 row);
     void dropPages();
 
     RegionalSettings mRegional;
     Connection *mConn = nullptr;
     qint64 mCount = 0;
+    // The rows the view has been offered.
+    qint64 mOffered = 0;
     std::vector<Damaged> mDamaged;
     QString mDatePattern;
     // By page number; the pages far from the one read last go first.
