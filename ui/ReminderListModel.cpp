@@ -16,7 +16,7 @@ namespace {
 constexpr int kPageRows = 128;
 constexpr size_t kMostPages = 8;
 // Rows offered to the view at a time: a few screens.
-constexpr qint64 kOfferedRows = 2 * kPageRows;
+constexpr qint64 kOfferedRows = kPageRows;
 
 const std::vector<ReminderRecord> kNoRows;
 
@@ -62,8 +62,13 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
         if (std::optional<ReminderRecord> stored = conn.reminder(row.record.ID); stored && stored->damaged)
             stillDamaged.push_back(std::move(*stored));
     }
-    const qint64 count = conn.reminderCount();
     std::vector<Damaged> damaged = placed(conn, std::move(stillDamaged));
+    mDatePattern = datePattern;
+    list(conn, std::move(damaged));
+}
+
+void ReminderListModel::list(Connection &conn, std::vector<Damaged> damaged)
+{
     std::vector<qint64> ids;
     for (const Damaged &row : damaged)
         ids.push_back(row.record.ID);
@@ -72,12 +77,12 @@ void ReminderListModel::load(Connection &conn, const QString &datePattern)
 
     beginResetModel();
     mConn = &conn;
-    mCount = count;
-    mOffered = std::min(count, kOfferedRows);
     mDamaged = std::move(damaged);
-    mDatePattern = datePattern;
-    dropPages();
+    mPages.clear();
+    mKnownValid = 0;
+    noteValidRows(qint64(first.size()), first.size() < size_t(kPageRows));
     mPages.emplace(0, std::move(first));
+    mOffered = std::min(knownRows(), kOfferedRows);
     endResetModel();
 }
 
@@ -85,10 +90,11 @@ void ReminderListModel::clear()
 {
     beginResetModel();
     mConn = nullptr;
-    mCount = 0;
+    mKnownValid = 0;
+    mAtEnd = true;
     mOffered = 0;
     mDamaged.clear();
-    dropPages();
+    mPages.clear();
     endResetModel();
 }
 
@@ -96,16 +102,7 @@ void ReminderListModel::showDamaged(std::vector<ReminderRecord> rows)
 {
     if (!mConn || (rows.empty() && mDamaged.empty()))
         return;
-    std::vector<Damaged> damaged = placed(*mConn, std::move(rows));
-    beginResetModel();
-    mDamaged = std::move(damaged);
-    dropPages();
-    endResetModel();
-}
-
-void ReminderListModel::dropPages()
-{
-    mPages.clear();
+    list(*mConn, placed(*mConn, std::move(rows)));
 }
 
 std::vector<qint64> ReminderListModel::damagedIds() const
@@ -169,11 +166,30 @@ ReminderRecord ReminderListModel::record(int row) const
     return inPage < rows.size() ? rows[inPage] : ReminderRecord();
 }
 
+qint64 ReminderListModel::knownRows() const
+{
+    qint64 damaged = 0;
+    for (const Damaged &row : mDamaged) {
+        // Its place among the valid rows.
+        if (mAtEnd || row.row - damaged <= mKnownValid)
+            ++damaged;
+    }
+    return mKnownValid + damaged;
+}
+
+void ReminderListModel::noteValidRows(qint64 count, bool atEnd)
+{
+    mKnownValid = std::max(mKnownValid, count);
+    mAtEnd = atEnd;
+}
+
 void ReminderListModel::offerUpTo(qint64 row)
 {
     if (row < mOffered)
         return;
-    const qint64 offered = std::min(mCount, row + kOfferedRows);
+    const qint64 offered = std::min(knownRows(), row + kOfferedRows);
+    if (offered <= mOffered)
+        return;
     beginInsertRows({}, int(mOffered), int(offered - 1));
     mOffered = offered;
     endInsertRows();
@@ -181,21 +197,29 @@ void ReminderListModel::offerUpTo(qint64 row)
 
 bool ReminderListModel::canFetchMore(const QModelIndex &parent) const
 {
-    return !parent.isValid() && mOffered < mCount;
+    return !parent.isValid() && (mOffered < knownRows() || !mAtEnd);
 }
 
 void ReminderListModel::fetchMore(const QModelIndex &parent)
 {
-    if (canFetchMore(parent))
-        offerUpTo(mOffered);
+    if (parent.isValid())
+        return;
+    if (mOffered >= knownRows() && !mAtEnd) {
+        const qint64 number = mKnownValid / kPageRows;
+        const size_t read = page(number).size();
+        noteValidRows(number * kPageRows + qint64(read), read < size_t(kPageRows));
+    }
+    offerUpTo(mOffered);
 }
 
 std::optional<int> ReminderListModel::rowOf(qint64 id)
 {
-    for (const Damaged &row : mDamaged) {
-        if (row.record.ID == id) {
-            offerUpTo(row.row);
-            return int(row.row);
+    for (size_t at = 0; at < mDamaged.size(); ++at) {
+        if (mDamaged[at].record.ID == id) {
+            // The valid rows it is placed after are there.
+            noteValidRows(mDamaged[at].row - qint64(at), mAtEnd);
+            offerUpTo(mDamaged[at].row);
+            return int(mDamaged[at].row);
         }
     }
     if (!mConn)
@@ -204,13 +228,13 @@ std::optional<int> ReminderListModel::rowOf(qint64 id)
         const std::optional<ReminderRecord> stored = mConn->reminder(id);
         if (!stored || stored->damaged)
             return std::nullopt;
-        qint64 row = mConn->listPosition(*stored, damagedIds());
+        const qint64 valid = mConn->listPosition(*stored, damagedIds());
+        qint64 row = valid;
         for (const Damaged &placedRow : mDamaged) {
             if (placedRow.row <= row)
                 ++row;
         }
-        if (row >= mCount)
-            return std::nullopt;
+        noteValidRows(valid + 1, mAtEnd);
         offerUpTo(row);
         return int(row);
     } catch (const AppError &) {

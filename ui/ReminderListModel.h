@@ -29,7 +29,7 @@ class ReminderListModel final : public QAbstractTableModel, public ReminderRows 
 public:
     explicit ReminderListModel(RegionalSettings regional, QObject *parent = nullptr);
 
-    // Counts the rows of `conn` and reads the first page; the connection
+    // Reads the first page of the rows of `conn`; the connection
     // must outlive the list or its clear(). `datePattern` is the DateFormat
     // the Date column is written in; it is remembered so the text can be
     // read back the same way.
@@ -66,16 +66,26 @@ private:
     // The damaged rows at their places among the `count` rows of `conn`.
     static std::vector<Damaged> placed(Connection &conn, std::vector<ReminderRecord> rows);
     std::vector<qint64> damagedIds() const;
+    // Lists the rows of `conn` with these damaged rows, from its first page.
+    void list(Connection &conn, std::vector<Damaged> damaged);
     // The row's place among the rows that are not damaged, or nothing for a damaged row.
     std::optional<qint64> validIndex(qint64 row, const ReminderRecord **damaged) const;
     const Page &page(qint64 number) const;
-    // Offers the view the rows up to `row`, and then some.
+    // Offers the view the rows up to `row`, which are known to be there,
+    // and then some.
     void offerUpTo(qint64 row);
-    void dropPages();
+    // The rows known to be there: counting a large table reads all of it,
+    // so the rows are counted as they are read.
+    qint64 knownRows() const;
+    // Notes that the valid rows up to `count` are there, and whether the
+    // page read last was the last one.
+    void noteValidRows(qint64 count, bool atEnd);
 
     RegionalSettings mRegional;
     Connection *mConn = nullptr;
-    qint64 mCount = 0;
+    // The rows that are not damaged known to be there, and whether that is all of them.
+    qint64 mKnownValid = 0;
+    bool mAtEnd = true;
     // The rows the view has been offered.
     qint64 mOffered = 0;
     std::vector<Damaged> mDamaged;
