@@ -124,7 +124,7 @@ bool AppController::Form_Load()
     mViews.startUp.restoreAlarmSettings(trap);
     mViews.startUp.restoreStartupOptions(trap);
     if (database == DatabaseState::Open) {
-        startReminders(trap);
+        startReminders(trap, When::AfterShowing);
     } else {
         // A long restore by vestrona-cli at logon must not cost the whole
         // session its reminders: the window starts and waits for the file.
@@ -174,22 +174,28 @@ AppController::DatabaseState AppController::openDatabase(ErrorTrap &trap, Connec
     return state;
 }
 
-void AppController::startReminders(ErrorTrap &trap)
+void AppController::startReminders(ErrorTrap &trap, When choice)
 {
     trap(210, [&] { listReminders(); });
-    // Choosing the next reminder reads every row, which takes a while at a
-    // million: the window shows its first rows first.
-    QMetaObject::invokeMethod(this, [this] {
-        ErrorTrap later(mContext.reporter, QStringLiteral("Form1.Form_Load"));
+    const auto choose = [this](ErrorTrap &chosen) {
         std::vector<ReminderRecord> damaged;
-        later(214, [&] { damaged = selectNext(); });
+        chosen(214, [&] { damaged = selectNext(); });
         // Once for the file opened; the rows stay listed so they can be deleted.
-        later(212, [&] {
+        chosen(212, [&] {
             const QString notice = damagedRowsNotice(damaged);
             if (!notice.isEmpty())
                 mContext.reporter.showMessage(notice);
         });
-    }, Qt::QueuedConnection);
+    };
+    // Choosing the next reminder reads every row, which takes a while at a
+    // million: a window about to show shows its first rows first.
+    if (choice == When::AfterShowing)
+        QMetaObject::invokeMethod(this, [this, choose] {
+            ErrorTrap later(mContext.reporter, QStringLiteral("Form1.Form_Load"));
+            choose(later);
+        }, Qt::QueuedConnection);
+    else
+        choose(trap);
     trap(216, [&] {
         checkPagesWhenDue();
         mPageCheckTimer->start();
@@ -219,7 +225,7 @@ void AppController::openDatabaseAgain()
     // and the next try comes a second later.
     switch (openDatabase(trap, Connection::LockWait::NotAtAll)) {
     case DatabaseState::Open:
-        startReminders(trap);
+        startReminders(trap, When::AtOnce);
         break;
     case DatabaseState::Busy:
         mOpenRetry->start();

@@ -79,7 +79,10 @@ private:
     bool databaseListed(ErrorTrap &trap, const QString &databasePath);
     // Reports an unusable database; a busy one is left to the caller.
     DatabaseState openDatabase(ErrorTrap &trap, Connection::LockWait wait);
-    void startReminders(ErrorTrap &trap);
+    enum class When { AtOnce, AfterShowing };
+    // Lists the reminders and starts the countdown; the next reminder is
+    // chosen `choice`.
+    void startReminders(ErrorTrap &trap, When choice);
     // GetLatestReminder, whose read of every row also finds the damaged
     // rows for the list; returns them by ID.
     std::vector<ReminderRecord> selectNext();

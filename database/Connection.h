@@ -131,8 +131,9 @@ public:
     std::vector<ReminderRecord> listPage(const ListPage &page);
     // How many rows not left out come before `row` in that order.
     qint64 listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut);
-    // Gives the list's order an index when the file has none and may be
-    // changed; the list still reads without one, a page costing a sort.
+    // Gives the list's order an index when the file has none, may be
+    // changed and holds more than a few thousand reminders; the list still
+    // reads without one, a page costing a sort.
     void indexListOrder();
 
     // One restore runs in one transaction: all its rows or none. A rollback

@@ -347,7 +347,11 @@ qint64 ReminderReader::listPosition(const ReminderRecord &row, const std::vector
 void ReminderReader::indexListOrder()
 {
     mDb.requireOpen();
-    if (mDb.isReadOnly())
+    // A file of a few thousand reminders is sorted whole for a page in a
+    // few milliseconds: it is left as it is.
+    constexpr qint64 kIndexFromPages = 256;
+    Statement pages;
+    if (mDb.isReadOnly() || mDb.number(pages, "pragma page_count", readingAction()) < kIndexFromPages)
         return;
     // Only a help: a file another program holds locked is read without it.
     sqlite3_exec(mDb.handle(), kIndexListOrder, nullptr, nullptr, nullptr);

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 namespace vestrona {
 
@@ -73,6 +74,12 @@ icalproperty *rruleFor(int option, int bits)
     return icalproperty_new_rrule(icalrecurrencetype_from_string(rule.constData()));
 }
 
+// A display alarm needs a text, and an empty property is no property.
+const char *alarmText(const QByteArray &message)
+{
+    return message.isEmpty() ? "Reminder" : message.constData();
+}
+
 icalcomponent *displayAlarm(const QByteArray &message)
 {
     icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
@@ -81,9 +88,26 @@ icalcomponent *displayAlarm(const QByteArray &message)
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_null_duration();
     icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-    // A display alarm needs a text, and an empty property is no property.
-    icalcomponent_add_property(alarm, icalproperty_new_description(message.isEmpty() ? "Reminder" : message.constData()));
+    icalcomponent_add_property(alarm, icalproperty_new_description(alarmText(message)));
     return alarm;
+}
+
+QByteArray propertyText(icalproperty *property)
+{
+    char *text = icalproperty_as_ical_string_r(property);
+    const QByteArray bytes(text);
+    std::free(text);
+    icalproperty_free(property);
+    return bytes;
+}
+
+// The digits of a start as startProperty writes them.
+QByteArray startDigits(const QDate &date, const QTime &time, const ExportZone &zone)
+{
+    char text[24];
+    const int size = std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d%s", date.year(), date.month(), date.day(),
+                                   time.hour(), time.minute(), time.second(), zone.zone && zone.tzid.isEmpty() ? "Z" : "");
+    return QByteArray(text, size);
 }
 
 icalproperty *startProperty(const QDate &date, const QTime &time, const ExportZone &zone)
@@ -92,12 +116,8 @@ icalproperty *startProperty(const QDate &date, const QTime &time, const ExportZo
     // 00000000T000000; from text it takes every year a reminder holds.
     // Written digit by digit: QDate's format patterns cost more than the rest
     // of an event in an export of every reminder.
-    const bool utc = zone.zone && zone.tzid.isEmpty();
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d%s", date.year(), date.month(), date.day(), time.hour(),
-                  time.minute(), time.second(), utc ? "Z" : "");
     icalproperty *start = icalproperty_new(ICAL_DTSTART_PROPERTY);
-    icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, text));
+    icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, startDigits(date, time, zone).constData()));
     if (!zone.tzid.isEmpty())
         icalproperty_add_parameter(start, icalparameter_new_tzid(zone.tzid.constData()));
     return start;
@@ -156,10 +176,35 @@ QByteArray calendarHead(const ExportZone &zone)
 
 } // namespace
 
+// An export writes the lines every event shares as libical wrote them for
+// the first one, and has libical write only the message of each: building
+// and printing every event's whole tree took most of an export's time.
 struct ICalendarWriter::State {
     QByteArray hash;
     ExportZone zone = systemZone();
     icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    QByteArray stampLine = propertyText(icalproperty_new_dtstamp(stamp));
+    // "DTSTART;TZID=...:", up to the digits of the start.
+    QByteArray startHead = [this] {
+        const QByteArray line = propertyText(startProperty(QDate(2000, 1, 1), QTime(0, 0), zone));
+        return line.left(line.lastIndexOf(':') + 1);
+    }();
+    // The VALARM up to its DESCRIPTION.
+    QByteArray alarmHead = [] {
+        const ComponentPtr alarm(displayAlarm(QByteArray()));
+        const QByteArray text = icalText(alarm.get());
+        return text.left(text.indexOf("\r\nDESCRIPTION") + 2);
+    }();
+    // By option and weekdays.
+    std::map<int, QByteArray> ruleLines;
+
+    const QByteArray &ruleLine(int option, int bits)
+    {
+        auto found = ruleLines.find(option << 8 | bits);
+        if (found == ruleLines.end())
+            found = ruleLines.emplace(option << 8 | bits, propertyText(rruleFor(option, bits))).first;
+        return found->second;
+    }
 };
 
 ICalendarWriter::ICalendarWriter(const QString &calendarId) : d(std::make_unique<State>())
@@ -176,7 +221,20 @@ QByteArray ICalendarWriter::head() const
 
 QByteArray ICalendarWriter::event(const ReminderRecord &row) const
 {
-    return icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
+    // As eventFor builds it and libical prints it: the properties in the
+    // order added, then the alarm.
+    const QByteArray message = row.Reminder.toUtf8();
+    const int bits = weekdayBits(row.Weekdays);
+    const QDate start = row.Option == OptionWeekly ? firstWeeklyDate(row.StartDate, bits) : row.StartDate;
+    QByteArray text = "BEGIN:VEVENT\r\nUID:" + uidOf(row, d->hash).toLatin1() + "\r\n" + d->stampLine + d->startHead
+        + startDigits(start, row.StartTime, d->zone) + "\r\n";
+    if (!message.isEmpty())
+        text += propertyText(icalproperty_new_summary(message.constData()));
+    if (row.Option == OptionDaily || row.Option == OptionWeekly)
+        text += d->ruleLine(row.Option, bits);
+    text += d->alarmHead;
+    text += propertyText(icalproperty_new_description(alarmText(message)));
+    return text + "END:VALARM\r\nEND:VEVENT\r\n";
 }
 
 QByteArray ICalendarWriter::tail() const

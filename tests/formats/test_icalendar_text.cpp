@@ -48,6 +48,8 @@ private slots:
     }
 
     void exportIsStableAndInTheSystemZone();
+    void exportedEventIsAsLibicalWritesIt_data();
+    void exportedEventIsAsLibicalWritesIt();
     void readsOtherProgramsShapes_data();
     void readsOtherProgramsShapes();
     void calcurseReadsTheExportAndWritesWhatIsRead();
@@ -98,6 +100,36 @@ QString TestICalendarText::read(const QByteArray &bytes)
     for (const LeftOutComponent &left : content.leftOut)
         out << QStringLiteral("left out %1: %2").arg(left.summary, left.reason);
     return out.join(QLatin1Char('\n'));
+}
+
+// The export writes the lines all events share once; each event must still
+// be the very text libical writes for the event built whole, as a served
+// event is.
+void TestICalendarText::exportedEventIsAsLibicalWritesIt_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("weekdays");
+    QTest::newRow("once") << int(OptionOnce) << QStringLiteral("Tea") << QString();
+    QTest::newRow("no message, every day") << int(OptionDaily) << QString() << QString();
+    QTest::newRow("weekly on three days") << int(OptionWeekly) << QStringLiteral("a, b; c\\d") << QStringLiteral("Mon,Wed,Sun");
+    QTest::newRow("long lines folded") << int(OptionOnce) << QStringLiteral("Grüße ☕ ").repeated(40) + QStringLiteral("\nend")
+                                       << QString();
+}
+
+void TestICalendarText::exportedEventIsAsLibicalWritesIt()
+{
+    QFETCH(int, option);
+    QFETCH(QString, message);
+    QFETCH(QString, weekdays);
+    insert(option, QDate(2027, 1, 15), QTime(9, 30, 5), message, weekdays);
+    const QString calendar = QStringLiteral("/home/someone/dbReminders.mdb");
+    const ReminderRecord &row = mRows.front();
+    const QRegularExpression stamp(QStringLiteral("DTSTAMP:[^\r]*\r\n"));
+    const QString exported = QString::fromUtf8(ICalendarWriter(calendar).event(row)).remove(stamp);
+    QString served = QString::fromUtf8(iCalendarResource(row, iCalendarUid(row, calendar))).remove(stamp);
+    served = served.mid(served.indexOf(QLatin1String("BEGIN:VEVENT")));
+    QCOMPARE(exported + QStringLiteral("END:VCALENDAR\r\n"), served);
 }
 
 void TestICalendarText::exportIsStableAndInTheSystemZone()
