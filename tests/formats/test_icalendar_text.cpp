@@ -173,6 +173,11 @@ void TestICalendarText::readsOtherProgramsShapes_data()
         << QStringLiteral("3|%1|Standup|%2")
                .arg(localText(newYorkNine),
                     QString::fromLatin1(kWeekdayCodes[newYorkNine.toLocalTime().date().dayOfWeek() - 1]));
+    QTest::newRow("two calendars in one file, a zone in the first")
+        << calendar(kNewYorkZone + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nSUMMARY:first\r\n"))
+               + calendar(vevent("DTSTART:20270116T140000Z\r\nSUMMARY:second\r\n"))
+        << QStringLiteral("1|%1|first|\n1|%2|second|")
+               .arg(localText(newYorkNine), localText(QDateTime(QDate(2027, 1, 16), QTime(14, 0), QTimeZone::utc())));
     QTest::newRow("Google: UTC time, daily, escaped text")
         << calendar(vevent("DTSTART:20270116T140000Z\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Call\\, then\\nwrite\r\n"))
         << QStringLiteral("2|%1|Call, then\nwrite|").arg(localText(QDateTime(QDate(2027, 1, 16), QTime(14, 0), QTimeZone::utc())));
