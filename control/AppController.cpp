@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace vestrona {
@@ -105,7 +106,8 @@ void AppController::noteLocalChange()
 
 void AppController::reloadReminders()
 {
-    selectNext(listReminders());
+    listReminders();
+    selectNext();
 }
 
 bool AppController::Form_Load()
@@ -122,7 +124,7 @@ bool AppController::Form_Load()
     mViews.startUp.restoreAlarmSettings(trap);
     mViews.startUp.restoreStartupOptions(trap);
     if (database == DatabaseState::Open) {
-        startReminders(trap);
+        startReminders(trap, When::AfterShowing);
     } else {
         // A long restore by vestrona-cli at logon must not cost the whole
         // session its reminders: the window starts and waits for the file.
@@ -172,17 +174,28 @@ AppController::DatabaseState AppController::openDatabase(ErrorTrap &trap, Connec
     return state;
 }
 
-void AppController::startReminders(ErrorTrap &trap)
+void AppController::startReminders(ErrorTrap &trap, When choice)
 {
-    bool listed = false;
-    trap(210, [&] { listed = listReminders(); });
-    trap(212, [&] {
+    trap(210, [&] { listReminders(); });
+    const auto choose = [this](ErrorTrap &chosen) {
+        std::vector<ReminderRecord> damaged;
+        chosen(214, [&] { damaged = selectNext(); });
         // Once for the file opened; the rows stay listed so they can be deleted.
-        const QString notice = damagedRowsNotice(listed ? mViews.rows.damagedRows() : mConn.damagedRows());
-        if (!notice.isEmpty())
-            mContext.reporter.showMessage(notice);
-    });
-    trap(214, [&] { selectNext(listed); });
+        chosen(212, [&] {
+            const QString notice = damagedRowsNotice(damaged);
+            if (!notice.isEmpty())
+                mContext.reporter.showMessage(notice);
+        });
+    };
+    // Choosing the next reminder reads every row, which takes a while at a
+    // million: a window about to show shows its first rows first.
+    if (choice == When::AfterShowing)
+        QMetaObject::invokeMethod(this, [this, choose] {
+            ErrorTrap later(mContext.reporter, QStringLiteral("Form1.Form_Load"));
+            choose(later);
+        }, Qt::QueuedConnection);
+    else
+        choose(trap);
     trap(216, [&] {
         checkPagesWhenDue();
         mPageCheckTimer->start();
@@ -212,7 +225,7 @@ void AppController::openDatabaseAgain()
     // and the next try comes a second later.
     switch (openDatabase(trap, Connection::LockWait::NotAtAll)) {
     case DatabaseState::Open:
-        startReminders(trap);
+        startReminders(trap, When::AtOnce);
         break;
     case DatabaseState::Busy:
         mOpenRetry->start();
@@ -252,13 +265,13 @@ void AppController::GetLatestReminder()
     mScheduler->GetLatestReminder();
 }
 
-void AppController::selectNext(bool listed)
+std::vector<ReminderRecord> AppController::selectNext()
 {
-    if (listed)
-        mScheduler->GetLatestReminder([this](const auto &visit) { mViews.rows.forEachScheduleRow(visit); },
-                                      [this](qint64 id) { return mViews.rows.message(id); });
-    else
-        GetLatestReminder();
+    std::vector<ReminderRecord> damaged;
+    mScheduler->GetLatestReminder([&damaged](const ReminderRecord &row) { damaged.push_back(row); });
+    std::sort(damaged.begin(), damaged.end(), hasLowerId);
+    mViews.rows.showDamaged(damaged);
+    return damaged;
 }
 
 void AppController::PushButton6_Click()

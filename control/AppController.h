@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -78,10 +79,13 @@ private:
     bool databaseListed(ErrorTrap &trap, const QString &databasePath);
     // Reports an unusable database; a busy one is left to the caller.
     DatabaseState openDatabase(ErrorTrap &trap, Connection::LockWait wait);
-    void startReminders(ErrorTrap &trap);
-    // GetLatestReminder, choosing from the rows just `listed` when there
-    // are, so that the table is read once.
-    void selectNext(bool listed);
+    enum class When { AtOnce, AfterShowing };
+    // Lists the reminders and starts the countdown; the next reminder is
+    // chosen `choice`.
+    void startReminders(ErrorTrap &trap, When choice);
+    // GetLatestReminder, whose read of every row also finds the damaged
+    // rows for the list; returns them by ID.
+    std::vector<ReminderRecord> selectNext();
 
     // After a busy start-up (each second until it opens) and when the file
     // was replaced while the program runs.

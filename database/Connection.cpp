@@ -134,6 +134,26 @@ std::vector<ReminderRecord> Connection::damagedRows()
     return d->reader.damagedRows();
 }
 
+std::optional<ReminderRecord> Connection::reminder(qint64 id)
+{
+    return d->reader.reminder(id);
+}
+
+std::vector<ReminderRecord> Connection::listPage(const ListPage &page)
+{
+    return d->reader.listPage(page);
+}
+
+qint64 Connection::listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut)
+{
+    return d->reader.listPosition(row, leaveOut);
+}
+
+void Connection::indexListOrder()
+{
+    d->reader.indexListOrder();
+}
+
 QString Connection::reminderMessage(qint64 id)
 {
     return d->reader.reminderMessage(id);

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vestrona {
@@ -114,6 +115,27 @@ public:
     QString reminderMessage(qint64 id);
     // The damaged rows only, by ID, each with its message and stored cells.
     std::vector<ReminderRecord> damagedRows();
+    // The row with this ID whole, damaged or not; nothing when there is none.
+    std::optional<ReminderRecord> reminder(qint64 id);
+
+    // The list's order read a page at a time: by the stored start date and
+    // start time texts, then ID, which for rows that can ring is the order
+    // of orderedRows. The rows with an ID in `leaveOut` are not counted.
+    struct ListPage {
+        std::vector<qint64> leaveOut;
+        // Rows from this place in the order, or, faster, the rows right
+        // after `after` (a row read before), when it is given.
+        qint64 offset = 0;
+        const ReminderRecord *after = nullptr;
+        int count = 0;
+    };
+    std::vector<ReminderRecord> listPage(const ListPage &page);
+    // How many rows not left out come before `row` in that order.
+    qint64 listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut);
+    // Gives the list's order an index when the file has none, may be
+    // changed and holds more than a few thousand reminders; the list still
+    // reads without one, a page costing a sort.
+    void indexListOrder();
 
     // One restore runs in one transaction: all its rows or none. A rollback
     // after SQLite has already ended the transaction does nothing.

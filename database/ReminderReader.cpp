@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vestrona {
 
@@ -19,6 +20,11 @@ namespace {
 constexpr auto kSelectAll = "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders";
 constexpr auto kSelectMessage = "select Reminder from tblReminders where ID = ?";
 constexpr auto kCountRows = "select count(*) from tblReminders";
+constexpr auto kSelectRow = "select ID, Option, StartDate, StartTime, Reminder, Weekdays from tblReminders where ID = ?";
+// ISO texts sort as the dates and times they name; with the ID, which the
+// index holds as the rowid, the index alone gives the list's order.
+constexpr auto kIndexListOrder =
+    "create index if not exists tblRemindersStart on tblReminders (StartDate, StartTime)";
 
 // The Option column as a whole number of int's range: 1.7 or 4294967297
 // must not pass for 1.
@@ -109,11 +115,29 @@ void startKey(sqlite3_context *context, int, sqlite3_value **arguments)
     sqlite3_result_int64(context, day * kTimesPerDay + moment);
 }
 
+// The start as the list's order compares it: the stored texts.
+std::pair<QByteArray, QByteArray> storedStart(const ReminderRecord &row)
+{
+    if (row.stored)
+        return {row.stored->date.toUtf8(), row.stored->time.toUtf8()};
+    return {isoDate(row.StartDate), isoTime(row.StartTime)};
+}
+
+// " and ID not in (...)" for the rows a list read leaves out: a few damaged
+// rows, so the IDs are written into the text.
+std::string leftOut(const std::vector<qint64> &ids)
+{
+    std::string clause;
+    for (const qint64 id : ids)
+        clause += (clause.empty() ? " and ID not in (" : ",") + std::to_string(id);
+    return clause.empty() ? clause : clause + ")";
+}
+
 } // namespace
 
 void ReminderReader::releaseStatements()
 {
-    for (Statement *statement : {&mAllRows, &mSelectMessage, &mCountRows})
+    for (Statement *statement : {&mAllRows, &mSelectMessage, &mCountRows, &mSelectRow})
         statement->reset();
     mRules.releaseStatements();
 }
@@ -273,6 +297,80 @@ qint64 ReminderReader::reminderCount()
 {
     mDb.requireOpen();
     return mDb.number(mCountRows, kCountRows, readingAction());
+}
+
+std::optional<ReminderRecord> ReminderReader::reminder(qint64 id)
+{
+    mDb.requireOpen();
+    sqlite3_stmt *statement = mDb.prepare(mSelectRow, kSelectRow, readingAction());
+    const ResetOnExit reset(statement);
+    sqlite3_bind_int64(statement, 1, id);
+    const int status = sqlite3_step(statement);
+    if (status == SQLITE_DONE)
+        return std::nullopt;
+    if (status != SQLITE_ROW)
+        mDb.raise(status, readingAction());
+    ReminderRecord record;
+    readRecord(statement, true, record);
+    record.repeat = mRules.read(id);
+    return record;
+}
+
+std::vector<ReminderRecord> ReminderReader::listPage(const Connection::ListPage &page)
+{
+    mDb.requireOpen();
+    const std::string sql = std::string(kSelectAll) + " where "
+        + (page.after ? "(StartDate, StartTime, ID) > (?1, ?2, ?3)" : "1") + leftOut(page.leaveOut)
+        + " order by StartDate, StartTime, ID limit ?4 offset ?5";
+    std::vector<ReminderRecord> rows;
+    rows.reserve(size_t(std::max(page.count, 0)));
+    Statement statement;
+    sqlite3_stmt *prepared = mDb.prepare(statement, sql.c_str(), readingAction());
+    if (page.after) {
+        const auto [date, time] = storedStart(*page.after);
+        bindText(prepared, 1, date);
+        bindText(prepared, 2, time);
+        sqlite3_bind_int64(prepared, 3, page.after->ID);
+    }
+    sqlite3_bind_int(prepared, 4, page.count);
+    sqlite3_bind_int64(prepared, 5, page.after ? 0 : page.offset);
+    SharedTexts weekdays;
+    mDb.stepRows(statement, sql.c_str(), readingAction(), [&](sqlite3_stmt *row) {
+        rows.emplace_back();
+        readRecord(row, true, rows.back(), &weekdays);
+    });
+    // A page's few rules are looked up one by one: reading every rule for
+    // each page would cost as much as the page again at 20,000 rules.
+    for (ReminderRecord &row : rows)
+        row.repeat = mRules.read(row.ID);
+    return rows;
+}
+
+qint64 ReminderReader::listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut)
+{
+    mDb.requireOpen();
+    const std::string sql =
+        "select count(*) from tblReminders where (StartDate, StartTime, ID) < (?1, ?2, ?3)" + leftOut(leaveOut);
+    Statement statement;
+    sqlite3_stmt *prepared = mDb.prepare(statement, sql.c_str(), readingAction());
+    const auto [date, time] = storedStart(row);
+    bindText(prepared, 1, date);
+    bindText(prepared, 2, time);
+    sqlite3_bind_int64(prepared, 3, row.ID);
+    return mDb.number(statement, sql.c_str(), readingAction());
+}
+
+void ReminderReader::indexListOrder()
+{
+    mDb.requireOpen();
+    // A file of a few thousand reminders is sorted whole for a page in a
+    // few milliseconds: it is left as it is.
+    constexpr qint64 kIndexFromPages = 256;
+    Statement pages;
+    if (mDb.isReadOnly() || mDb.number(pages, "pragma page_count", readingAction()) < kIndexFromPages)
+        return;
+    // Only a help: a file another program holds locked is read without it.
+    sqlite3_exec(mDb.handle(), kIndexListOrder, nullptr, nullptr, nullptr);
 }
 
 QString ReminderReader::reminderMessage(qint64 id)

@@ -29,6 +29,10 @@ public:
                               const Connection::RowCallback &damaged);
     std::vector<ReminderRecord> damagedRows();
     qint64 reminderCount();
+    std::optional<ReminderRecord> reminder(qint64 id);
+    std::vector<ReminderRecord> listPage(const Connection::ListPage &page);
+    qint64 listPosition(const ReminderRecord &row, const std::vector<qint64> &leaveOut);
+    void indexListOrder();
     QString reminderMessage(qint64 id);
 
 private:
@@ -41,7 +45,7 @@ private:
 
     SqliteDatabase &mDb;
     RepeatRuleTable mRules{mDb};
-    Statement mAllRows, mSelectMessage, mCountRows;
+    Statement mAllRows, mSelectMessage, mCountRows, mSelectRow;
 };
 
 } // namespace vestrona

@@ -11,6 +11,7 @@ constexpr auto kCreate =
     "create trigger if not exists trgRepeatRulesDelete after delete on tblReminders "
     "begin delete from tblRepeatRules where ID = old.ID; end;";
 constexpr auto kSelect = "select ID, Rule, ExDates, RDates, Zone from tblRepeatRules";
+constexpr auto kSelectOne = "select ID, Rule, ExDates, RDates, Zone from tblRepeatRules where ID = ?";
 constexpr auto kUpsert = "insert or replace into tblRepeatRules (ID, Rule, ExDates, RDates, Zone) values (?, ?, ?, ?, ?)";
 constexpr auto kDelete = "delete from tblRepeatRules where ID = ?";
 
@@ -24,11 +25,19 @@ QString storingAction()
     return QStringLiteral("storing a repeat rule");
 }
 
+std::shared_ptr<const RepeatRule> ruleOf(sqlite3_stmt *statement)
+{
+    return std::make_shared<const RepeatRule>(RepeatRule{columnText(statement, 1).toString(),
+                                                         columnText(statement, 2).toString(),
+                                                         columnText(statement, 3).toString(),
+                                                         columnText(statement, 4).toString()});
+}
+
 } // namespace
 
 void RepeatRuleTable::releaseStatements()
 {
-    for (Statement *statement : {&mExists, &mSelect, &mUpsert, &mDelete})
+    for (Statement *statement : {&mExists, &mSelect, &mSelectOne, &mUpsert, &mDelete})
         statement->reset();
 }
 
@@ -43,12 +52,24 @@ RepeatRules RepeatRuleTable::readAll()
     if (!exists())
         return rules;
     mDb.stepRows(mSelect, kSelect, readingAction(), [&rules](sqlite3_stmt *statement) {
-        rules.emplace(sqlite3_column_int64(statement, 0),
-                      std::make_shared<const RepeatRule>(RepeatRule{
-                          columnText(statement, 1).toString(), columnText(statement, 2).toString(),
-                          columnText(statement, 3).toString(), columnText(statement, 4).toString()}));
+        rules.emplace(sqlite3_column_int64(statement, 0), ruleOf(statement));
     });
     return rules;
+}
+
+std::shared_ptr<const RepeatRule> RepeatRuleTable::read(qint64 id)
+{
+    if (!exists())
+        return nullptr;
+    sqlite3_stmt *statement = mDb.prepare(mSelectOne, kSelectOne, readingAction());
+    const ResetOnExit reset(statement);
+    sqlite3_bind_int64(statement, 1, id);
+    const int status = sqlite3_step(statement);
+    if (status == SQLITE_ROW)
+        return ruleOf(statement);
+    if (status != SQLITE_DONE)
+        mDb.raise(status, readingAction());
+    return nullptr;
 }
 
 void RepeatRuleTable::store(qint64 id, const RepeatRule &repeat)

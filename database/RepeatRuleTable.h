@@ -24,6 +24,8 @@ public:
 
     // Every stored rule by reminder ID; none while the table was never made.
     RepeatRules readAll();
+    // The rule of the reminder `id`, or none.
+    std::shared_ptr<const RepeatRule> read(qint64 id);
     // Stores `repeat` for the reminder `id`, or takes its rule away when
     // `repeat` is empty.
     void store(qint64 id, const RepeatRule &repeat);
@@ -32,7 +34,7 @@ private:
     bool exists();
 
     SqliteDatabase &mDb;
-    Statement mExists, mSelect, mUpsert, mDelete;
+    Statement mExists, mSelect, mSelectOne, mUpsert, mDelete;
 };
 
 } // namespace vestrona

@@ -30,17 +30,6 @@ QString leftOutOfExportText(const QString &path, const ICalendarExportResult &re
                                  {kDamagedRowReason, result.damagedMessages}});
 }
 
-QByteArray readWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!openRegularFile(file, QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
-    const QByteArray bytes = file.read(kICalendarMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
-    return bytes;
-}
-
 } // namespace
 
 ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, const QString &path,
@@ -92,21 +81,31 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromICalendar"));
     trap(100, [&] { startProgress(progress, "Reading file: ", path); });
 
-    ICalendarContent content;
-    const bool read = trap(102, [&] {
-        const QByteArray bytes = readWholeFile(path);
-        try {
-            content = readICalendar(bytes);
-        } catch (const AppError &e) {
-            throw AppError(QStringLiteral("The file %1 cannot be imported: %2.").arg(path, e.description()));
-        }
-    });
+    // Read an entry at a time and added as it is read, in one transaction:
+    // a calendar of any size takes no more memory than one entry.
+    QFile file(path);
     ICalendarImportResult result;
-    result.leftOut = content.leftOut;
-    result.failed = !(read && addInOneTransaction(trap, conn, [&] {
-        for (const ReminderValues &values : content.reminders) {
-            conn.insertReminder(values.option, values.date, values.time, values.message, values.weekdays, values.repeat);
-            result.added.push_back(storedRecord(values, conn.lastInsertId()));
+    const bool opened = trap(102, [&] {
+        if (!openRegularFile(file, QIODevice::ReadOnly))
+            throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
+    });
+    result.failed = !(opened && addInOneTransaction(trap, conn, [&] {
+        bool adding = false;
+        try {
+            result.leftOut = readICalendarEntries(file, [&](const ReminderValues &values) {
+                adding = true;
+                conn.insertReminder(values.option, values.date, values.time, values.message, values.weekdays, values.repeat);
+                result.added.push_back(storedRecord(values, conn.lastInsertId()));
+                adding = false;
+            });
+            if (file.error() != QFileDevice::NoError)
+                throw AppError(QString());
+        } catch (const AppError &e) {
+            if (adding)
+                throw;
+            if (file.error() != QFileDevice::NoError)
+                throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
+            throw AppError(QStringLiteral("The file %1 cannot be imported: %2.").arg(path, e.description()));
         }
     }));
     if (result.failed)

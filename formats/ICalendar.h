@@ -3,10 +3,12 @@
 #include "core/ReminderRecord.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -101,6 +103,10 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes);
 // not iCalendar, with more than 1000 time zones or 100,000 events and
 // to-dos, or without any event or to-do.
 ICalendarContent readICalendar(const QByteArray &bytes);
+// The same read from `device` one entry at a time, never holding the file
+// or its calendar whole: each reminder goes to `reminder` as it is read, and
+// what `reminder` throws ends the reading. Returns the entries left out.
+QList<LeftOutComponent> readICalendarEntries(QIODevice &device, const std::function<void(ReminderValues &)> &reminder);
 
 // Whether the file starts like an iCalendar file, whatever its name.
 bool looksLikeICalendar(const QString &path);

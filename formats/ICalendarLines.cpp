@@ -1,38 +1,25 @@
 #include "formats/ICalendarLines.h"
 
 #include "core/AppError.h"
+#include "formats/ICalendar.h"
 
 #include <QByteArrayView>
 #include <QLocale>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <utility>
 
 namespace vestrona {
 
 namespace {
 
-// Where the line starting at `begin` ends, after its continuation lines
-// (those that begin with a blank or a tab).
-qsizetype unfoldedLineEnd(const QByteArray &text, qsizetype begin)
+// The start of an overlong SUMMARY's text, enough to name the entry by.
+QByteArray summaryStart(QByteArrayView line)
 {
-    qsizetype at = begin;
-    for (;;) {
-        const qsizetype lineFeed = text.indexOf('\n', at);
-        if (lineFeed < 0)
-            return text.size();
-        at = lineFeed + 1;
-        if (at >= text.size() || (text.at(at) != ' ' && text.at(at) != '\t'))
-            return at;
-    }
-}
-
-// The unfolded start of an overlong SUMMARY's text, enough to name the entry by.
-QByteArray unfoldedStart(QByteArrayView line)
-{
-    QByteArray start = line.sliced(line.indexOf(':') + 1).first(std::min<qsizetype>(line.size(), 256)).toByteArray();
-    start.replace("\r\n ", "").replace("\r\n\t", "").replace("\n ", "").replace("\n\t", "").replace("\r\n", "");
+    const QByteArrayView value = line.sliced(line.indexOf(':') + 1);
+    QByteArray start = value.first(std::min<qsizetype>(value.size(), 256)).toByteArray();
     // A cut escape would swallow the line end.
     while (start.endsWith('\\'))
         start.chop(1);
@@ -83,55 +70,117 @@ QByteArray withBlanksGuarded(QByteArrayView line)
 
 } // namespace
 
-// Decoded a piece at a time and dropped: the text of a large calendar would
-// otherwise take twice its size in memory beside libical's tree of it.
-bool isUtf8(const QByteArray &bytes)
+namespace {
+
+constexpr qint64 kReadChunkBytes = 64 * 1024;
+
+bool startsWithNoCase(QByteArrayView line, const char *start)
 {
-    constexpr qsizetype kPieceBytes = 1024 * 1024;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    for (qsizetype at = 0; at < bytes.size() && !utf8.hasError(); at += kPieceBytes)
-        const QString piece = utf8.decode(QByteArrayView(bytes).sliced(at, std::min(kPieceBytes, bytes.size() - at)));
-    return !utf8.hasError();
+    const qsizetype size = qsizetype(std::strlen(start));
+    return line.size() >= size && qstrnicmp(line.data(), start, size) == 0;
 }
 
-QByteArray preparedForLibical(const QByteArray &text)
+} // namespace
+
+ICalendarLineFeed::ICalendarLineFeed(QIODevice &device) : mDevice(device) {}
+
+// Each piece is checked as it comes and dropped: the text is never whole.
+bool ICalendarLineFeed::fill()
 {
-    QByteArray prepared;
-    bool changed = false;
-    int zones = 0;
-    int entries = 0;
-    for (qsizetype begin = 0; begin < text.size();) {
-        const qsizetype end = unfoldedLineEnd(text, begin);
-        const QByteArrayView line = QByteArrayView(text).sliced(begin, end - begin);
-        if (line.size() >= 15 && qstrnicmp(line.data(), "BEGIN:VTIMEZONE", 15) == 0 && ++zones > kMostZones)
-            throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
-        const bool entry = (line.size() >= 12 && qstrnicmp(line.data(), "BEGIN:VEVENT", 12) == 0)
-            || (line.size() >= 11 && qstrnicmp(line.data(), "BEGIN:VTODO", 11) == 0);
-        if (entry && ++entries > kMostEntries)
-            throw AppError(QStringLiteral("it holds more than %1 events and to-dos, more than any list of reminders")
-                               .arg(QLocale(QLocale::English).toString(kMostEntries)));
-        const bool summary = line.size() > 8 && qstrnicmp(line.data(), "SUMMARY", 7) == 0
-            && (line.at(7) == ':' || line.at(7) == ';');
-        QByteArray replacement;
-        if (line.size() > kLongestLineBytes) {
-            const QByteArray name = propertyName(line);
-            if (name == "SUMMARY")
-                replacement = "SUMMARY:" + unfoldedStart(line) + "\r\n";
-            replacement += QByteArray(kOverlongNote) + ':' + name + "\r\n";
-        } else if (summary) {
-            replacement = withBlanksGuarded(line);
+    mBuffer.remove(0, mPos);
+    mPos = 0;
+    const QByteArray piece = mDevice.read(kReadChunkBytes);
+    if (piece.isEmpty())
+        return false;
+    mBytesRead += piece.size();
+    if (mBytesRead > kICalendarMaxBytes)
+        throw AppError(QStringLiteral("it is larger than %1 MB, more than any calendar of reminders")
+                           .arg(kICalendarMaxBytes / (1024 * 1024)));
+    if (piece.contains('\0'))
+        throw AppError(QStringLiteral("it is not a text file"));
+    const QString decoded = mUtf8.decode(piece);
+    if (mUtf8.hasError())
+        throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
+    mBuffer += piece;
+    return true;
+}
+
+int ICalendarLineFeed::peek()
+{
+    if (mPos >= mBuffer.size() && !fill())
+        return -1;
+    return static_cast<unsigned char>(mBuffer.at(mPos));
+}
+
+bool ICalendarLineFeed::appendPhysical(QByteArray &unit, qsizetype room)
+{
+    if (peek() < 0)
+        return false;
+    for (;;) {
+        const qsizetype lineFeed = mBuffer.indexOf('\n', mPos);
+        const qsizetype end = lineFeed < 0 ? mBuffer.size() : lineFeed;
+        unit.append(mBuffer.constData() + mPos, std::clamp<qsizetype>(end - mPos, 0, room - unit.size()));
+        mPos = lineFeed < 0 ? end : end + 1;
+        if (lineFeed >= 0 || !fill()) {
+            if (unit.endsWith('\r'))
+                unit.chop(1);
+            return true;
         }
-        if (!replacement.isNull() && !changed) {
-            prepared = text.left(begin);
-            changed = true;
-        }
-        if (!replacement.isNull())
-            prepared += replacement;
-        else if (changed)
-            prepared += line;
-        begin = end;
     }
-    return changed ? prepared : text;
+}
+
+bool ICalendarLineFeed::next(QByteArray &line)
+{
+    if (!mPending.isEmpty()) {
+        line = std::exchange(mPending, QByteArray());
+        return true;
+    }
+    // One byte past the bound tells an overlong line; the rest of it is dropped.
+    const qsizetype room = kLongestLineBytes + 1;
+    do {
+        line.clear();
+        if (!appendPhysical(line, room)) {
+            if (mFirst)
+                throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
+            return false;
+        }
+        // A line that begins with a blank or a tab goes on the one before.
+        for (int next = peek(); next == ' ' || next == '\t'; next = peek()) {
+            ++mPos;
+            appendPhysical(line, room);
+        }
+        if (mFirst) {
+            if (line.startsWith("\xEF\xBB\xBF"))
+                line.remove(0, 3);
+            line = line.trimmed();
+        }
+    } while (mFirst && line.isEmpty());
+    if (std::exchange(mFirst, false) && !startsWithNoCase(line, "BEGIN:VCALENDAR"))
+        throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
+    prepare(line);
+    return true;
+}
+
+void ICalendarLineFeed::prepare(QByteArray &line)
+{
+    if (startsWithNoCase(line, "BEGIN:VTIMEZONE") && ++mZones > kMostZones)
+        throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
+    if ((startsWithNoCase(line, "BEGIN:VEVENT") || startsWithNoCase(line, "BEGIN:VTODO")) && ++mEntries > kMostEntries)
+        throw AppError(QStringLiteral("it holds more than %1 events and to-dos, more than any list of reminders")
+                           .arg(QLocale(QLocale::English).toString(kMostEntries)));
+    const bool summary = line.size() > 8 && startsWithNoCase(line, "SUMMARY") && (line.at(7) == ':' || line.at(7) == ';');
+    if (line.size() > kLongestLineBytes) {
+        const QByteArray name = propertyName(line);
+        mPending = QByteArray(kOverlongNote) + ':' + name;
+        // Read on its own, the note would lose the message it names.
+        if (name == "SUMMARY")
+            line = "SUMMARY:" + summaryStart(line);
+        else
+            line = std::exchange(mPending, QByteArray());
+    } else if (summary) {
+        if (QByteArray guarded = withBlanksGuarded(line); !guarded.isNull())
+            line = std::move(guarded);
+    }
 }
 
 } // namespace vestrona

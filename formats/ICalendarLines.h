@@ -4,6 +4,8 @@
 // to libical, line by line, before libical parses it.
 
 #include <QByteArray>
+#include <QIODevice>
+#include <QStringDecoder>
 
 namespace vestrona {
 
@@ -26,17 +28,44 @@ inline constexpr int kMostEntries = 100'000;
 inline constexpr char kGuardedSpace = '\x01';
 inline constexpr char kGuardedTab = '\x02';
 
-// Whether `bytes` are UTF-8 text.
-bool isUtf8(const QByteArray &bytes);
-
-// The text as libical is to read it. Lines longer than any message a
+// Reads the text of a calendar as libical is to read it, one unfolded line
+// at a time, holding no more of the file than the line being read: a large
+// calendar is never in memory whole. Lines longer than any message a
 // reminder holds (an inline attachment, a message of megabytes) are not
 // handed to libical, which would keep several copies of them: each becomes
 // a note of the property it was (kOverlongNote), and an overlong SUMMARY
 // keeps its start, to name the entry left out by it. Blanks at the ends of a
-// SUMMARY are guarded (kGuardedSpace, kGuardedTab). The text itself when
-// nothing changes; throws AppError for more time zones than kMostZones or
-// entries than kMostEntries.
-QByteArray preparedForLibical(const QByteArray &text);
+// SUMMARY are guarded (kGuardedSpace, kGuardedTab).
+class ICalendarLineFeed {
+public:
+    explicit ICalendarLineFeed(QIODevice &device);
 
+    // The next line, without its line end; false after the last one. Throws
+    // AppError, naming the problem, for a file larger than
+    // kICalendarMaxBytes, that is not UTF-8 text, does not begin with
+    // BEGIN:VCALENDAR, or defines more time zones than kMostZones or entries
+    // than kMostEntries.
+    bool next(QByteArray &line);
+
+private:
+    // Reads on; false at the end of the file.
+    bool fill();
+    // The next byte, -1 at the end of the file.
+    int peek();
+    // Appends the next physical line to `unit`, no more than `room` bytes of
+    // it; false at the end of the file.
+    bool appendPhysical(QByteArray &unit, qsizetype room);
+    void prepare(QByteArray &line);
+
+    QIODevice &mDevice;
+    QByteArray mBuffer;
+    qsizetype mPos = 0;
+    qint64 mBytesRead = 0;
+    QStringDecoder mUtf8{QStringDecoder::Utf8};
+    bool mFirst = true;
+    // The note that follows an overlong line.
+    QByteArray mPending;
+    int mZones = 0;
+    int mEntries = 0;
+};
 } // namespace vestrona

@@ -7,6 +7,7 @@
 #include "recurrence/RuleCheck.h"
 #include "recurrence/WallDates.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
@@ -14,6 +15,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 
 namespace vestrona {
@@ -228,9 +230,10 @@ public:
     explicit CalendarReader(ICalendarContent &content) : mContent(content) {}
 
     void readCalendar(icalcomponent *calendar);
+    // One VEVENT or VTODO, its zones looked up in `calendar`.
+    void readComponent(icalcomponent *calendar, icalcomponent *component);
 
 private:
-    void readComponent(icalcomponent *calendar, icalcomponent *component);
     // Throws LeftOut with the reason a component is left out.
     // `repeats` keeps a time in UTC as UTC, since a rule repeats it there.
     Occurrence occurrence(icalcomponent *calendar, icalproperty *when, bool repeats) const;
@@ -518,44 +521,117 @@ QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *comp
     return recurrence::dateListText(keys);
 }
 
-// The parsed bytes of a calendar: a VCALENDAR, or an XROOT of several.
+struct ParserFree {
+    void operator()(icalparser *parser) const { icalparser_free(parser); }
+};
+using ParserPtr = std::unique_ptr<icalparser, ParserFree>;
+
+bool isLine(QByteArrayView line, const char *start)
+{
+    const qsizetype size = qsizetype(std::strlen(start));
+    return line.size() >= size && qstrnicmp(line.data(), start, size) == 0;
+}
+
+[[noreturn]] void failCutOff()
+{
+    throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
+}
+
+// The parsed bytes of a calendar of one object resource: a VCALENDAR, or an
+// XROOT of several.
 ComponentPtr parsedCalendar(const QByteArray &bytes)
 {
-    if (bytes.size() > kICalendarMaxBytes)
-        throw AppError(QStringLiteral("it is larger than %1 MB, more than any calendar of reminders")
-                           .arg(kICalendarMaxBytes / (1024 * 1024)));
-    if (bytes.contains('\0'))
-        throw AppError(QStringLiteral("it is not a text file"));
-    if (!isUtf8(bytes))
-        throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
-    const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    const QByteArrayView head = QByteArrayView(bytes).sliced(bom).first(std::min<qsizetype>(bytes.size() - bom, 64));
-    if (!head.trimmed().toByteArray().toUpper().startsWith("BEGIN:VCALENDAR"))
-        throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
-    const QByteArray text = preparedForLibical(bytes);
-    ComponentPtr root(icalparser_parse_string(text.constData() + bom));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ICalendarLineFeed lines(buffer);
+    const ParserPtr parser(icalparser_new());
+    QByteArray line;
+    ComponentPtr root;
+    while (lines.next(line)) {
+        if (icalcomponent *done = icalparser_add_line(parser.get(), line.data()))
+            root.reset(done);
+    }
     if (!root)
-        throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
+        failCutOff();
     return root;
+}
+
+// Reads a calendar one component at a time: the lines of each child of a
+// VCALENDAR go to libical's parser on their own, so the parser hands over
+// each child as it ends, and the calendar itself is never held whole. A
+// calendar's zones are kept in a VCALENDAR of their own while its entries
+// are read; each entry is freed once read.
+void readComponents(QIODevice &device, CalendarReader &reader, const std::function<void()> &entryRead)
+{
+    ICalendarLineFeed lines(device);
+    const ParserPtr parser(icalparser_new());
+    ComponentPtr zones;
+    // 0 between calendars, 1 in a calendar's own lines, more in its children.
+    int depth = 0;
+    QByteArray line;
+    while (lines.next(line)) {
+        const bool begins = isLine(line, "BEGIN:");
+        const bool ends = isLine(line, "END:");
+        if (depth <= 1) {
+            // The calendar's own lines (its name, its description) make no
+            // reminder, so errors in them leave nothing out.
+            if (begins && depth == 0)
+                zones.reset(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+            if (begins || (ends && depth == 1))
+                depth += begins ? 1 : -1;
+            if (depth <= 1)
+                continue;
+        } else if (begins || ends) {
+            depth += begins ? 1 : -1;
+        }
+        ComponentPtr done(icalparser_add_line(parser.get(), line.data()));
+        if (!done)
+            continue;
+        switch (icalcomponent_isa(done.get())) {
+        case ICAL_VTIMEZONE_COMPONENT:
+            icalcomponent_add_component(zones.get(), done.release());
+            break;
+        case ICAL_VEVENT_COMPONENT:
+        case ICAL_VTODO_COMPONENT:
+            reader.readComponent(zones.get(), done.get());
+            entryRead();
+            break;
+        default:
+            break;
+        }
+    }
+    if (depth != 0)
+        failCutOff();
 }
 
 } // namespace
 
-ICalendarContent readICalendar(const QByteArray &bytes)
+QList<LeftOutComponent> readICalendarEntries(QIODevice &device, const std::function<void(ReminderValues &)> &reminder)
 {
-    const ComponentPtr root = parsedCalendar(bytes);
     ICalendarContent content;
     CalendarReader reader(content);
-    // Several calendars in one file come as children of an XROOT.
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        reader.readCalendar(root.get());
-    } else {
-        for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            reader.readCalendar(c);
-    }
-    if (content.reminders.empty() && content.leftOut.isEmpty())
+    bool any = false;
+    readComponents(device, reader, [&] {
+        any = true;
+        for (ReminderValues &values : content.reminders)
+            reminder(values);
+        content.reminders.clear();
+    });
+    if (!any)
         throw AppError(QStringLiteral("it holds no events or to-dos"));
+    return content.leftOut;
+}
+
+ICalendarContent readICalendar(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ICalendarContent content;
+    content.leftOut = readICalendarEntries(buffer, [&content](ReminderValues &values) {
+        content.reminders.push_back(std::move(values));
+    });
     return content;
 }
 

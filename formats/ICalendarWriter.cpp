@@ -9,8 +9,9 @@
 #include <QTimeZone>
 
 #include <cstdio>
-#include <set>
 #include <cstdlib>
+#include <map>
+#include <set>
 
 namespace vestrona {
 
@@ -94,6 +95,12 @@ icalproperty *rruleFor(int option, int bits)
     return icalproperty_new_rrule(icalrecurrencetype_from_string(rule.constData()));
 }
 
+// A display alarm needs a text, and an empty property is no property.
+const char *alarmText(const QByteArray &message)
+{
+    return message.isEmpty() ? "Reminder" : message.constData();
+}
+
 icalcomponent *displayAlarm(const QByteArray &message)
 {
     icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
@@ -102,9 +109,26 @@ icalcomponent *displayAlarm(const QByteArray &message)
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_null_duration();
     icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-    // A display alarm needs a text, and an empty property is no property.
-    icalcomponent_add_property(alarm, icalproperty_new_description(message.isEmpty() ? "Reminder" : message.constData()));
+    icalcomponent_add_property(alarm, icalproperty_new_description(alarmText(message)));
     return alarm;
+}
+
+QByteArray propertyText(icalproperty *property)
+{
+    char *text = icalproperty_as_ical_string_r(property);
+    const QByteArray bytes(text);
+    std::free(text);
+    icalproperty_free(property);
+    return bytes;
+}
+
+// The digits of a time as timeProperty writes them.
+QByteArray timeDigits(const QDate &date, const QTime &time, const ExportZone &zone)
+{
+    char text[24];
+    const int size = std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d%s", date.year(), date.month(), date.day(),
+                                   time.hour(), time.minute(), time.second(), zone.zone && zone.tzid.isEmpty() ? "Z" : "");
+    return QByteArray(text, size);
 }
 
 icalproperty *timeProperty(icalproperty_kind kind, const QDate &date, const QTime &time, const ExportZone &zone)
@@ -113,12 +137,8 @@ icalproperty *timeProperty(icalproperty_kind kind, const QDate &date, const QTim
     // 00000000T000000; from text it takes every year a reminder holds.
     // Written digit by digit: QDate's format patterns cost more than the rest
     // of an event in an export of every reminder.
-    const bool utc = zone.zone && zone.tzid.isEmpty();
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d%s", date.year(), date.month(), date.day(), time.hour(),
-                  time.minute(), time.second(), utc ? "Z" : "");
     icalproperty *start = icalproperty_new(kind);
-    icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, text));
+    icalproperty_set_value(start, icalvalue_new_from_string(ICAL_DATETIME_VALUE, timeDigits(date, time, zone).constData()));
     if (!zone.tzid.isEmpty())
         icalproperty_add_parameter(start, icalparameter_new_tzid(zone.tzid.constData()));
     return start;
@@ -239,12 +259,37 @@ QByteArray calendarHead(const ExportZone &zone)
 
 } // namespace
 
+// An export writes the lines every event shares as libical wrote them for
+// the first one, and has libical write only the message of each: building
+// and printing every event's whole tree took most of an export's time.
 struct ICalendarWriter::State {
     QByteArray hash;
     ExportZone zone = systemZone();
     icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
     // The zones whose definitions the calendar holds so far.
     std::set<QByteArray> defined{zone.tzid};
+    QByteArray stampLine = propertyText(icalproperty_new_dtstamp(stamp));
+    // "DTSTART;TZID=...:", up to the digits of the start.
+    QByteArray startHead = [this] {
+        const QByteArray line = propertyText(timeProperty(ICAL_DTSTART_PROPERTY, QDate(2000, 1, 1), QTime(0, 0), zone));
+        return line.left(line.lastIndexOf(':') + 1);
+    }();
+    // The VALARM up to its DESCRIPTION.
+    QByteArray alarmHead = [] {
+        const ComponentPtr alarm(displayAlarm(QByteArray()));
+        const QByteArray text = icalText(alarm.get());
+        return text.left(text.indexOf("\r\nDESCRIPTION") + 2);
+    }();
+    // By option and weekdays.
+    std::map<int, QByteArray> ruleLines;
+
+    const QByteArray &ruleLine(int option, int bits)
+    {
+        auto found = ruleLines.find(option << 8 | bits);
+        if (found == ruleLines.end())
+            found = ruleLines.emplace(option << 8 | bits, propertyText(rruleFor(option, bits))).first;
+        return found->second;
+    }
 };
 
 ICalendarWriter::ICalendarWriter(const QString &calendarId) : d(std::make_unique<State>())
@@ -261,14 +306,31 @@ QByteArray ICalendarWriter::head() const
 
 QByteArray ICalendarWriter::event(const ReminderRecord &row) const
 {
-    QByteArray text;
-    // A zone of a reminder's own is defined before its first event.
-    const ExportZone own = zoneOf(row, d->zone);
-    if (d->defined.insert(own.tzid).second) {
-        if (const ComponentPtr definition{zoneDefinition(own)})
-            text = icalText(definition.get());
+    // A rule or zone of its own goes through libical; the three plain rules
+    // in the system's zone are printed as libical would print them, from
+    // lines made once.
+    if (row.repeat) {
+        QByteArray text;
+        // A zone of a reminder's own is defined before its first event.
+        const ExportZone own = zoneOf(row, d->zone);
+        if (d->defined.insert(own.tzid).second) {
+            if (const ComponentPtr definition{zoneDefinition(own)})
+                text = icalText(definition.get());
+        }
+        return text + icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
     }
-    return text + icalText(ComponentPtr(eventFor(row, uidOf(row, d->hash), d->zone, d->stamp)).get());
+    const QByteArray message = row.Reminder.toUtf8();
+    const int bits = weekdayBits(row.Weekdays);
+    const QDate start = row.Option == OptionWeekly ? firstWeeklyDate(row.StartDate, bits) : row.StartDate;
+    QByteArray text = "BEGIN:VEVENT\r\nUID:" + uidOf(row, d->hash).toLatin1() + "\r\n" + d->stampLine + d->startHead
+        + timeDigits(start, row.StartTime, d->zone) + "\r\n";
+    if (!message.isEmpty())
+        text += propertyText(icalproperty_new_summary(message.constData()));
+    if (row.Option == OptionDaily || row.Option == OptionWeekly)
+        text += d->ruleLine(row.Option, bits);
+    text += d->alarmHead;
+    text += propertyText(icalproperty_new_description(alarmText(message)));
+    return text + "END:VALARM\r\nEND:VEVENT\r\n";
 }
 
 QByteArray ICalendarWriter::tail() const

@@ -69,20 +69,10 @@ AlarmScheduler::AlarmScheduler(Connection &conn, SettingsStore &settings, const 
 
 AlarmScheduler::~AlarmScheduler() = default;
 
-void AlarmScheduler::GetLatestReminder()
-{
-    selectNext([this](const QDateTime &after, const QString &dateFormat) {
-        return findNextReminder(mConn, after, dateFormat, mRegional);
-    });
-}
-
-void AlarmScheduler::GetLatestReminder(const RowVisitor &rows, const std::function<QString(qint64 id)> &messageOf)
+void AlarmScheduler::GetLatestReminder(const std::function<void(const ReminderRecord &)> &damaged)
 {
     selectNext([&](const QDateTime &after, const QString &dateFormat) {
-        NextReminderChoice choice = chooseNextReminder(rows, after, dateFormat, mRegional);
-        if (!choice.alarmTime.isEmpty())
-            choice.alarmText = messageOf(choice.id);
-        return choice;
+        return findNextReminder(mConn, after, dateFormat, mRegional, damaged);
     });
 }
 

@@ -53,12 +53,8 @@ public:
 
     // Selects the reminder due first after now, or after "seen up to" when
     // the clock was set back behind it.
-    void GetLatestReminder();
-    // The same choice from rows just read in full, such as the list's, so
-    // that the table is not read a second time: `rows` hands over every row
-    // that can ring, without its message, and `messageOf` gives the chosen
-    // one's.
-    void GetLatestReminder(const RowVisitor &rows, const std::function<QString(qint64 id)> &messageOf);
+    // The damaged rows met on the way go to `damaged`, if given.
+    void GetLatestReminder(const std::function<void(const ReminderRecord &)> &damaged = {});
     // Start-up: reads what was accounted for before and turns Timer1 on, or
     // Timer2 for a snooze still waiting. Whatever fell due while the program
     // was not running is handled at the first tick.

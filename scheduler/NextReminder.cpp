@@ -153,14 +153,6 @@ NextReminderChoice NextReminderFinder::choice(const QString &dateFormat, const R
     return {composeAlarmTimeText(date, time, dateFormat, regional), mBestMessage, mBestDue, mBest.ID};
 }
 
-NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
-                                      const RegionalSettings &regional)
-{
-    NextReminderFinder finder(now);
-    visitRows([&finder](const ReminderRecord &row) { finder.offer(row); });
-    return finder.choice(dateFormat, regional);
-}
-
 NextReminderChoice chooseNextReminder(const std::vector<ReminderRecord> &rows, const QDateTime &now,
                                       const QString &dateFormat, const RegionalSettings &regional)
 {

@@ -71,11 +71,8 @@ private:
 // Hands each row of a reading to the given callback, in order.
 using RowVisitor = std::function<void(const std::function<void(const ReminderRecord &)> &)>;
 
-NextReminderChoice chooseNextReminder(const RowVisitor &visitRows, const QDateTime &now, const QString &dateFormat,
-                                      const RegionalSettings &regional);
-
-// The same choice from rows already read with their messages, such as the
-// list's; damaged rows never ring.
+// The choice from rows already read with their messages; damaged rows
+// never ring.
 NextReminderChoice chooseNextReminder(const std::vector<ReminderRecord> &rows, const QDateTime &now,
                                       const QString &dateFormat, const RegionalSettings &regional);
 

@@ -185,6 +185,20 @@ void Form1::createReminderList()
     ListView1->header()->setSectionsClickable(false);
     ListView1->header()->setStretchLastSection(false);
     ListView1->setModel(mListModel.get());
+    // The chosen reminder stays chosen when the list is read again, on
+    // whatever row an edit or another program moved it to. The list is
+    // emptied before each reading, so the choice waits for rows.
+    connect(mListModel.get(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (const std::optional<ReminderRecord> selected = selectedReminder(); selected && selected->ID != 0)
+            mKeptSelection = selected->ID;
+    });
+    connect(mListModel.get(), &QAbstractItemModel::modelReset, this, [this] {
+        if (!mKeptSelection || mListModel->rowCount() == 0)
+            return;
+        if (const std::optional<int> row = mListModel->rowOf(*std::exchange(mKeptSelection, std::nullopt)))
+            ListView1->selectionModel()->setCurrentIndex(mListModel->index(*row, 0),
+                                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
     connect(ListView1, &QTreeView::doubleClicked, this, [this] { mCommands->PushButton3_Click(); });
     // A repeat rule's summary is longer than the option texts the column was
     // made for: the column widens to show the listed ones whole (the rows in

@@ -130,6 +130,8 @@ private:
     // Declared first: the controller and the commands keep references to it.
     AppContext mContext;
     std::unique_ptr<ReminderListModel> mListModel;
+    // The chosen reminder's ID while the list is read again.
+    std::optional<qint64> mKeptSelection;
     // Children of the window, made before the controller that reports to them.
     TrayPresence *mTrayPresence = nullptr;
     OptionsPanel *mOptions = nullptr;

@@ -2,30 +2,23 @@
 
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
-
-#include <QHash>
+#include "formats/StoredDateTime.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstdlib>
 
 namespace vestrona {
 
 namespace {
 
-constexpr qint64 kMsecsPerDay = 86'400'000;
+// A page is read in well under a millisecond; a few pages hold more rows than
+// any window shows.
+constexpr int kPageRows = 128;
+constexpr size_t kMostPages = 8;
+// Rows offered to the view at a time: a few screens.
+constexpr qint64 kOfferedRows = kPageRows;
 
-// A start date and time as one number that orders as the ordered select
-// does: by date, an invalid one before every other, then by time, an invalid
-// one first within its day. Stored times are whole seconds, so a millisecond
-// before midnight is no valid time of the day before. Sorting a hundred
-// thousand rows compares them some two million times.
-qint64 startKey(const QDate &date, const QTime &time)
-{
-    const int msecs = time.isValid() ? time.msecsSinceStartOfDay() : -1;
-    if (!date.isValid())
-        return std::numeric_limits<qint64>::min() + 1 + msecs;
-    return date.toJulianDay() * kMsecsPerDay + msecs;
-}
+const std::vector<ReminderRecord> kNoRows;
 
 } // namespace
 
@@ -34,108 +27,219 @@ ReminderListModel::ReminderListModel(RegionalSettings regional, QObject *parent)
 {
 }
 
+std::vector<ReminderListModel::Damaged> ReminderListModel::placed(Connection &conn, std::vector<ReminderRecord> rows)
+{
+    // Where the ordered select puts them: an unreadable date before every
+    // row, an unreadable time before the rows of its day, an unreadable
+    // option at its start.
+    std::sort(rows.begin(), rows.end(), comesBefore);
+    std::vector<qint64> ids;
+    for (const ReminderRecord &row : rows)
+        ids.push_back(row.ID);
+    std::vector<Damaged> damaged;
+    for (ReminderRecord &row : rows) {
+        qint64 before = 0;
+        if (row.StartDate.isValid()) {
+            ReminderRecord key;
+            const bool timed = row.StartTime.isValid();
+            key.ID = timed ? row.ID : 0;
+            key.stored = std::make_shared<const StoredCells>(
+                StoredCells{{}, QString::fromLatin1(isoDate(row.StartDate)),
+                            timed ? QString::fromLatin1(isoTime(row.StartTime)) : QString()});
+            before = conn.listPosition(key, ids);
+        }
+        damaged.push_back({std::move(row), before + qint64(damaged.size())});
+    }
+    return damaged;
+}
+
 void ReminderListModel::load(Connection &conn, const QString &datePattern)
 {
-    // Read aside first: a reading that fails half-way leaves the list as it was.
-    ReminderListModel read(mRegional);
-    read.mRows.reserve(size_t(conn.reminderCount()));
-    // Keyed by the stored bytes, so a row whose weekdays are already known
-    // decodes nothing; the message is kept as the UTF-8 it is stored in.
-    QHash<QByteArray, int> weekdayIndex;
-    conn.forEachListRow(
-        [&](const Connection::ListRow &row) {
-            const QByteArray stored = QByteArray::fromRawData(row.weekdays.data(), row.weekdays.size());
-            auto weekdays = weekdayIndex.constFind(stored);
-            if (weekdays == weekdayIndex.cend()) {
-                weekdays = weekdayIndex.insert(QByteArray(stored.constData(), stored.size()), int(read.mWeekdays.size()));
-                read.mWeekdays.append(row.weekdays.toString());
-            }
-            const qsizetype start = read.mMessages.size();
-            read.mMessages.append(row.message.data(), row.message.size());
-            read.mRows.push_back({row.ID, row.startDay * kMsecsPerDay + row.startMsecs, start, row.Option,
-                                  int(read.mMessages.size() - start), *weekdays});
-            if (row.repeat)
-                read.mRepeats.emplace(row.ID, std::make_shared<const RepeatRule>(*row.repeat));
-        },
-        [&](const ReminderRecord &record) {
-            read.mDamaged.push_back(record);
-            read.mRows.push_back({record.ID, startKey(record.StartDate, record.StartTime), 0, record.Option, 0,
-                                  ~int(read.mDamaged.size() - 1)});
-        });
-    read.mMessages.squeeze();
-    // Start date, then start time; reminders that start together come in the
-    // order they were added. Damaged rows have no valid start and lead.
-    std::sort(read.mRows.begin(), read.mRows.end(), [](const Row &a, const Row &b) {
-        return a.start != b.start ? a.start < b.start : a.id < b.id;
-    });
+    // Read aside first: a reading that fails leaves the list as it was.
+    conn.indexListOrder();
+    std::vector<ReminderRecord> stillDamaged;
+    for (const Damaged &row : mDamaged) {
+        if (std::optional<ReminderRecord> stored = conn.reminder(row.record.ID); stored && stored->damaged)
+            stillDamaged.push_back(std::move(*stored));
+    }
+    std::vector<Damaged> damaged = placed(conn, std::move(stillDamaged));
+    mDatePattern = datePattern;
+    list(conn, std::move(damaged));
+}
+
+void ReminderListModel::list(Connection &conn, std::vector<Damaged> damaged)
+{
+    std::vector<qint64> ids;
+    for (const Damaged &row : damaged)
+        ids.push_back(row.record.ID);
+    // The first screen is filled as the window first shows.
+    Page first = conn.listPage({ids, 0, nullptr, kPageRows});
 
     beginResetModel();
-    mRows = std::move(read.mRows);
-    mRepeats = std::move(read.mRepeats);
-    mMessages = std::move(read.mMessages);
-    mWeekdays = std::move(read.mWeekdays);
-    mDamaged = std::move(read.mDamaged);
-    mDatePattern = datePattern;
+    mConn = &conn;
+    mDamaged = std::move(damaged);
+    mPages.clear();
+    mKnownValid = 0;
+    noteValidRows(qint64(first.size()), first.size() < size_t(kPageRows));
+    mPages.emplace(0, std::move(first));
+    mOffered = std::min(knownRows(), kOfferedRows);
     endResetModel();
 }
 
 void ReminderListModel::clear()
 {
     beginResetModel();
-    // Given back, not kept as capacity: the list may have held a million rows.
-    mRows = {};
-    mMessages = {};
-    mWeekdays = {};
-    mDamaged = {};
+    mConn = nullptr;
+    mKnownValid = 0;
+    mAtEnd = true;
+    mOffered = 0;
+    mDamaged.clear();
+    mPages.clear();
     endResetModel();
 }
 
-ReminderRecord ReminderListModel::scheduleRecord(const Row &row) const
+void ReminderListModel::showDamaged(std::vector<ReminderRecord> rows)
 {
-    if (row.detail < 0)
-        return mDamaged[size_t(~row.detail)];
-    ReminderRecord record;
-    record.ID = row.id;
-    record.Option = row.option;
-    record.StartDate = QDate::fromJulianDay(row.start / kMsecsPerDay);
-    record.StartTime = QTime::fromMSecsSinceStartOfDay(int(row.start % kMsecsPerDay));
-    record.Weekdays = mWeekdays.at(row.detail);
-    if (!mRepeats.empty()) {
-        const auto found = mRepeats.find(row.id);
-        if (found != mRepeats.end())
-            record.repeat = found->second;
+    if (!mConn || (rows.empty() && mDamaged.empty()))
+        return;
+    list(*mConn, placed(*mConn, std::move(rows)));
+}
+
+std::vector<qint64> ReminderListModel::damagedIds() const
+{
+    std::vector<qint64> ids;
+    for (const Damaged &row : mDamaged)
+        ids.push_back(row.record.ID);
+    return ids;
+}
+
+std::optional<qint64> ReminderListModel::validIndex(qint64 row, const ReminderRecord **damaged) const
+{
+    qint64 before = 0;
+    for (const Damaged &placedRow : mDamaged) {
+        if (placedRow.row == row) {
+            *damaged = &placedRow.record;
+            return std::nullopt;
+        }
+        if (placedRow.row < row)
+            ++before;
     }
-    return record;
+    return row - before;
+}
+
+const ReminderListModel::Page &ReminderListModel::page(qint64 number) const
+{
+    if (const auto found = mPages.find(number); found != mPages.end())
+        return found->second;
+    if (!mConn)
+        return kNoRows;
+    Connection::ListPage wanted{damagedIds(), number * kPageRows, nullptr, kPageRows};
+    // Read on from the page before, when it is at hand: an offset walks
+    // every row before it.
+    if (const auto before = mPages.find(number - 1); before != mPages.end() && before->second.size() == kPageRows
+                                                      && !before->second.back().damaged)
+        wanted.after = &before->second.back();
+    Page read;
+    try {
+        read = mConn->listPage(wanted);
+    } catch (const AppError &) {
+        // The database is busy or gone; the watcher's reload follows.
+        return kNoRows;
+    }
+    if (mPages.size() >= kMostPages) {
+        const auto farthest = std::max_element(mPages.begin(), mPages.end(), [number](const auto &a, const auto &b) {
+            return std::abs(a.first - number) < std::abs(b.first - number);
+        });
+        mPages.erase(farthest);
+    }
+    return mPages.emplace(number, std::move(read)).first->second;
 }
 
 ReminderRecord ReminderListModel::record(int row) const
 {
-    const Row &listed = mRows.at(size_t(row));
-    ReminderRecord record = scheduleRecord(listed);
-    if (listed.detail >= 0)
-        record.Reminder = QString::fromUtf8(mMessages.constData() + listed.messageStart, listed.messageSize);
-    return record;
+    const ReminderRecord *damaged = nullptr;
+    const std::optional<qint64> index = validIndex(row, &damaged);
+    if (!index)
+        return *damaged;
+    const Page &rows = page(*index / kPageRows);
+    const size_t inPage = size_t(*index % kPageRows);
+    return inPage < rows.size() ? rows[inPage] : ReminderRecord();
 }
 
-void ReminderListModel::forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const
+qint64 ReminderListModel::knownRows() const
 {
-    for (const Row &row : mRows) {
-        if (row.detail >= 0)
-            visit(scheduleRecord(row));
+    qint64 damaged = 0;
+    for (const Damaged &row : mDamaged) {
+        // Its place among the valid rows.
+        if (mAtEnd || row.row - damaged <= mKnownValid)
+            ++damaged;
     }
+    return mKnownValid + damaged;
 }
 
-QString ReminderListModel::message(qint64 id) const
+void ReminderListModel::noteValidRows(qint64 count, bool atEnd)
 {
-    const auto found = std::find_if(mRows.begin(), mRows.end(), [id](const Row &row) { return row.id == id; });
-    return found == mRows.end() ? QString() : record(int(found - mRows.begin())).Reminder;
+    mKnownValid = std::max(mKnownValid, count);
+    mAtEnd = atEnd;
 }
 
-std::vector<ReminderRecord> ReminderListModel::damagedRows() const
+void ReminderListModel::offerUpTo(qint64 row)
 {
-    std::vector<ReminderRecord> damaged = mDamaged;
-    std::sort(damaged.begin(), damaged.end(), hasLowerId);
-    return damaged;
+    if (row < mOffered)
+        return;
+    const qint64 offered = std::min(knownRows(), row + kOfferedRows);
+    if (offered <= mOffered)
+        return;
+    beginInsertRows({}, int(mOffered), int(offered - 1));
+    mOffered = offered;
+    endInsertRows();
+}
+
+bool ReminderListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && (mOffered < knownRows() || !mAtEnd);
+}
+
+void ReminderListModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid())
+        return;
+    if (mOffered >= knownRows() && !mAtEnd) {
+        const qint64 number = mKnownValid / kPageRows;
+        const size_t read = page(number).size();
+        noteValidRows(number * kPageRows + qint64(read), read < size_t(kPageRows));
+    }
+    offerUpTo(mOffered);
+}
+
+std::optional<int> ReminderListModel::rowOf(qint64 id)
+{
+    for (size_t at = 0; at < mDamaged.size(); ++at) {
+        if (mDamaged[at].record.ID == id) {
+            // The valid rows it is placed after are there.
+            noteValidRows(mDamaged[at].row - qint64(at), mAtEnd);
+            offerUpTo(mDamaged[at].row);
+            return int(mDamaged[at].row);
+        }
+    }
+    if (!mConn)
+        return std::nullopt;
+    try {
+        const std::optional<ReminderRecord> stored = mConn->reminder(id);
+        if (!stored || stored->damaged)
+            return std::nullopt;
+        const qint64 valid = mConn->listPosition(*stored, damagedIds());
+        qint64 row = valid;
+        for (const Damaged &placedRow : mDamaged) {
+            if (placedRow.row <= row)
+                ++row;
+        }
+        noteValidRows(valid + 1, mAtEnd);
+        offerUpTo(row);
+        return int(row);
+    } catch (const AppError &) {
+        return std::nullopt;
+    }
 }
 
 QString ReminderListModel::cellText(int row, int column) const
@@ -150,7 +254,7 @@ std::optional<QDate> ReminderListModel::readDateText(const QString &text) const
 
 int ReminderListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(mRows.size());
+    return parent.isValid() ? 0 : int(mOffered);
 }
 
 int ReminderListModel::columnCount(const QModelIndex &parent) const

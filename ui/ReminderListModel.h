@@ -6,44 +6,43 @@
 #include "formats/RegionalSettings.h"
 
 #include <QAbstractTableModel>
-#include <QByteArray>
-#include <QStringList>
 
-#include <functional>
+#include <map>
 #include <optional>
-#include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace vestrona {
 
 class Connection;
 
-// The rows of the reminder list. A row keeps its ID, start and option, an
-// index into the few weekday texts the list has and its message packed as
-// UTF-8 with all the others; a cell is formatted only when the view asks for
-// it. A list of a million reminders thus costs a few dozen bytes a row and
-// no per-row widgets. Damaged rows are kept whole, stored cells and all.
+// The rows of the reminder list, read from the database a page at a time as
+// the view asks for them, in the ordered select's order; only the pages
+// near what is shown are kept. The view is offered the rows a few hundred
+// at a time as it scrolls on (canFetchMore), since a view lays out every row
+// it is told of. A list of a million reminders thus costs no more memory
+// than one of a thousand. The damaged rows, few, are kept whole
+// at their places in that order, since the database's order of the stored
+// texts cannot place them.
 class ReminderListModel final : public QAbstractTableModel, public ReminderRows {
     Q_OBJECT
 
 public:
     explicit ReminderListModel(RegionalSettings regional, QObject *parent = nullptr);
 
-    // Replaces every row with the reminders of `conn`, in the order of its
-    // ordered select. `datePattern` is the DateFormat the Date column is
-    // written in; it is remembered so the text can be read back the same way.
+    // Reads the first page of the rows of `conn`; the connection
+    // must outlive the list or its clear(). `datePattern` is the DateFormat
+    // the Date column is written in; it is remembered so the text can be
+    // read back the same way.
     void load(Connection &conn, const QString &datePattern) override;
     void clear() override;
+    void showDamaged(std::vector<ReminderRecord> rows) override;
 
+    // The row's reminder; an empty record for a row the database no longer
+    // holds (changed by another program a moment ago).
     ReminderRecord record(int row) const;
-    // Every row that can ring, in list order, without its message: what
-    // choosing the next reminder reads.
-    void forEachScheduleRow(const std::function<void(const ReminderRecord &)> &visit) const override;
-    // The message of the row with this ID; "" for none.
-    QString message(qint64 id) const override;
-    // The damaged rows, by ID.
-    std::vector<ReminderRecord> damagedRows() const override;
+    // The row the reminder with this ID is listed on now, if it is listed;
+    // the rows up to it are offered to the view.
+    std::optional<int> rowOf(qint64 id);
     QString datePattern() const { return mDatePattern; }
     // The text a cell shows.
     QString cellText(int row, int column) const;
@@ -51,32 +50,48 @@ public:
     std::optional<QDate> readDateText(const QString &text) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    struct Row {
-        qint64 id;
-        qint64 start; // date and time as one number, see startKey
-        qsizetype messageStart; // in mMessages
-        int option;
-        int messageSize;
-        int detail; // valid rows: index in mWeekdays; damaged rows: ~index in mDamaged
+    struct Damaged {
+        ReminderRecord record;
+        qint64 row; // in the whole list
     };
+    using Page = std::vector<ReminderRecord>;
 
-    void append(const ReminderRecord &record);
-    // The record without its message, or the damaged row whole.
-    ReminderRecord scheduleRecord(const Row &row) const;
+    // The damaged rows at their places among the `count` rows of `conn`.
+    static std::vector<Damaged> placed(Connection &conn, std::vector<ReminderRecord> rows);
+    std::vector<qint64> damagedIds() const;
+    // Lists the rows of `conn` with these damaged rows, from its first page.
+    void list(Connection &conn, std::vector<Damaged> damaged);
+    // The row's place among the rows that are not damaged, or nothing for a damaged row.
+    std::optional<qint64> validIndex(qint64 row, const ReminderRecord **damaged) const;
+    const Page &page(qint64 number) const;
+    // Offers the view the rows up to `row`, which are known to be there,
+    // and then some.
+    void offerUpTo(qint64 row);
+    // The rows known to be there: counting a large table reads all of it,
+    // so the rows are counted as they are read.
+    qint64 knownRows() const;
+    // Notes that the valid rows up to `count` are there, and whether the
+    // page read last was the last one.
+    void noteValidRows(qint64 count, bool atEnd);
 
     RegionalSettings mRegional;
-    std::vector<Row> mRows;
-    QByteArray mMessages;
-    QStringList mWeekdays;
-    std::vector<ReminderRecord> mDamaged;
-    // The rules and zones of the few rows that have them, by ID.
-    std::unordered_map<qint64, std::shared_ptr<const RepeatRule>> mRepeats;
+    Connection *mConn = nullptr;
+    // The rows that are not damaged known to be there, and whether that is all of them.
+    qint64 mKnownValid = 0;
+    bool mAtEnd = true;
+    // The rows the view has been offered.
+    qint64 mOffered = 0;
+    std::vector<Damaged> mDamaged;
     QString mDatePattern;
+    // By page number; the pages far from the one read last go first.
+    mutable std::map<qint64, Page> mPages;
 };
 
 } // namespace vestrona

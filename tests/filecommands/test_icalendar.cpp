@@ -140,6 +140,12 @@ void TestICalendar::badFilesAddNothing_data()
     QTest::newRow("invalid UTF-8") << calendar(good + vevent("DTSTART:20270101T080000\r\nSUMMARY:\xC3\x28\r\n"))
                                    << QStringLiteral("it is not UTF-8 text");
     QTest::newRow("binary") << QByteArray("BEGIN:VCALENDAR\0\1\2", 18) << QStringLiteral("it is not a text file");
+    // Read and added an entry at a time: a fault far into the file still
+    // takes back the thousands of entries added before it.
+    const QByteArray many = good.repeated(2000);
+    QTest::newRow("invalid UTF-8 far in") << calendar(many + vevent("DTSTART:20270101T080000\r\nSUMMARY:\xC3\x28\r\n"))
+                                          << QStringLiteral("it is not UTF-8 text");
+    QTest::newRow("cut off far in") << calendar(many).chopped(20) << QStringLiteral("it may be cut off");
     QByteArray huge = calendar(good);
     huge.append(QByteArray(kICalendarMaxBytes, ' '));
     QTest::newRow("too large") << huge << QStringLiteral("it is larger than 64 MB");

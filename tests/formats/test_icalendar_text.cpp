@@ -48,6 +48,8 @@ private slots:
     }
 
     void exportIsStableAndInTheSystemZone();
+    void exportedEventIsAsLibicalWritesIt_data();
+    void exportedEventIsAsLibicalWritesIt();
     void readsOtherProgramsShapes_data();
     void readsOtherProgramsShapes();
     void calcurseReadsTheExportAndWritesWhatIsRead();
@@ -101,6 +103,36 @@ QString TestICalendarText::read(const QByteArray &bytes)
     return out.join(QLatin1Char('\n'));
 }
 
+// The export writes the lines all events share once; each event must still
+// be the very text libical writes for the event built whole, as a served
+// event is.
+void TestICalendarText::exportedEventIsAsLibicalWritesIt_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("weekdays");
+    QTest::newRow("once") << int(OptionOnce) << QStringLiteral("Tea") << QString();
+    QTest::newRow("no message, every day") << int(OptionDaily) << QString() << QString();
+    QTest::newRow("weekly on three days") << int(OptionWeekly) << QStringLiteral("a, b; c\\d") << QStringLiteral("Mon,Wed,Sun");
+    QTest::newRow("long lines folded") << int(OptionOnce) << QStringLiteral("Grüße ☕ ").repeated(40) + QStringLiteral("\nend")
+                                       << QString();
+}
+
+void TestICalendarText::exportedEventIsAsLibicalWritesIt()
+{
+    QFETCH(int, option);
+    QFETCH(QString, message);
+    QFETCH(QString, weekdays);
+    insert(option, QDate(2027, 1, 15), QTime(9, 30, 5), message, weekdays);
+    const QString calendar = QStringLiteral("/home/someone/dbReminders.mdb");
+    const ReminderRecord &row = mRows.front();
+    const QRegularExpression stamp(QStringLiteral("DTSTAMP:[^\r]*\r\n"));
+    const QString exported = QString::fromUtf8(ICalendarWriter(calendar).event(row)).remove(stamp);
+    QString served = QString::fromUtf8(iCalendarResource(row, iCalendarUid(row, calendar))).remove(stamp);
+    served = served.mid(served.indexOf(QLatin1String("BEGIN:VEVENT")));
+    QCOMPARE(exported + QStringLiteral("END:VCALENDAR\r\n"), served);
+}
+
 void TestICalendarText::exportIsStableAndInTheSystemZone()
 {
     insert(OptionOnce, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("a"));
@@ -143,6 +175,11 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nDTEND;TZID=America/New_York:20270115T100000\r\n"
                             "RRULE:FREQ=WEEKLY;BYDAY=FR\r\nSUMMARY:Standup\r\n"))
         << QStringLiteral("3|2027-01-15|09:00:00|Standup|Fri") + ownZone("America/New_York");
+    QTest::newRow("two calendars in one file, a zone in the first")
+        << calendar(kNewYorkZone + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nSUMMARY:first\r\n"))
+               + calendar(vevent("DTSTART:20270116T140000Z\r\nSUMMARY:second\r\n"))
+        << QStringLiteral("1|%1|first|\n1|%2|second|")
+               .arg(localText(newYorkNine), localText(QDateTime(QDate(2027, 1, 16), QTime(14, 0), QTimeZone::utc())));
     // A repeat in UTC rings by UTC, whatever the local clocks do.
     QTest::newRow("Google: UTC time, daily, escaped text")
         << calendar(vevent("DTSTART:20270116T140000Z\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Call\\, then\\nwrite\r\n"))

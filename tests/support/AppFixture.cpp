@@ -3,6 +3,7 @@
 #include "tests/support/TestDatabase.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -58,7 +59,10 @@ bool AppFixture::start()
     form = std::make_unique<Form1>(context);
     if (syncer)
         form->setSyncer(std::move(syncer), syncTiming);
-    return form->Form_Load();
+    const bool started = form->Form_Load();
+    // What start-up leaves for after the window shows: the next reminder.
+    QCoreApplication::sendPostedEvents();
+    return started;
 }
 
 void AppFixture::click(const char *button) const

@@ -56,7 +56,8 @@ public:
     // "<absent>" for a setting never saved.
     QString setting(const char *key);
 
-    // Makes the main window and runs its start-up.
+    // Makes the main window and runs its start-up, the choice of the next
+    // reminder that follows the window's first rows included.
     bool start();
 
     // One of the main window's controls, by its name.

@@ -18,12 +18,8 @@ inline NextReminderChoice chooseBothWays(const QList<ReminderRecord> &rows, cons
                                          const QString &pattern)
 {
     const RegionalSettings regional = RegionalSettings::usEnglish();
-    const NextReminderChoice read = chooseNextReminder(
-        [&rows](const std::function<void(const ReminderRecord &)> &visit) {
-            for (const ReminderRecord &r : rows)
-                visit(r);
-        },
-        now, pattern, regional);
+    const NextReminderChoice read =
+        chooseNextReminder(std::vector<ReminderRecord>(rows.begin(), rows.end()), now, pattern, regional);
 
     std::vector<ReminderRecord> listed(rows.begin(), rows.end());
     std::stable_sort(listed.begin(), listed.end(), comesBefore);

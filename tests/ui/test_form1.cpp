@@ -218,6 +218,41 @@ private slots:
         QCOMPARE(h->row(0).at(IdColumn), QStringLiteral("2"));
     }
 
+    // The chosen reminder stays chosen when another program adds and deletes
+    // rows before it, rows of pages the list has not read yet included, and
+    // nothing is chosen once it is gone.
+    void selectionFollowsItsReminder()
+    {
+        rawSql(h->databasePath(), {QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 300) "
+                                                  "insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                                                  "select 1, '2027-01-01', printf('%02d:%02d:00', i / 60, i % 60), 'r' || i, '' from n")});
+        QVERIFY(h->start());
+        auto *list = h->control<QTreeView>("ListView1");
+        ReminderListModel &model = h->form->listModel();
+        // The list is offered a few screens at a time; the end of the scroll
+        // bar brings the rest.
+        QVERIFY(model.rowCount() < 300);
+        while (model.canFetchMore({}))
+            model.fetchMore({});
+        QCOMPARE(model.rowCount(), 300);
+        list->setCurrentIndex(model.index(279, 0));
+        QCOMPARE(h->row(279).at(ReminderColumn), QStringLiteral("r280"));
+
+        rawSql(h->databasePath(), {QStringLiteral("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
+                                                  "values (1, '2026-12-31', '10:00:00', 'earlier', ''), "
+                                                  "(2, '2026-12-30', '10:00:00', 'earliest', '')"),
+                                   QStringLiteral("delete from tblReminders where Reminder = 'r1'")});
+        h->form->listReminders();
+        const QModelIndexList chosen = list->selectionModel()->selectedRows();
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.first().row(), 280);
+        QCOMPARE(h->row(280).at(ReminderColumn), QStringLiteral("r280"));
+
+        rawSql(h->databasePath(), {QStringLiteral("delete from tblReminders where Reminder = 'r280'")});
+        h->form->listReminders();
+        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+    }
+
     void listFollowsTheDateFormatAtOnce()
     {
         h->insert(1, QDate(2012, 10, 23), QTime(15, 3), QStringLiteral("Sample"));
