@@ -175,6 +175,7 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nDTEND;TZID=America/New_York:20270115T100000\r\n"
                             "RRULE:FREQ=WEEKLY;BYDAY=FR\r\nSUMMARY:Standup\r\n"))
         << QStringLiteral("3|2027-01-15|09:00:00|Standup|Fri") + ownZone("America/New_York");
+    const QDateTime newYorkNine(QDate(2027, 1, 15), QTime(9, 0), QTimeZone("America/New_York"));
     QTest::newRow("two calendars in one file, a zone in the first")
         << calendar(kNewYorkZone + vevent("DTSTART;TZID=America/New_York:20270115T090000\r\nSUMMARY:first\r\n"))
                + calendar(vevent("DTSTART:20270116T140000Z\r\nSUMMARY:second\r\n"))
