@@ -42,8 +42,12 @@ DataLocation::DataLocation(Folders folders, SettingsStore &settings)
 
 DataLocation::Folders DataLocation::forProgram(const QString &programFolder)
 {
-    return {programFolder, userDataHome(),
-            QDir::cleanPath(joinPath(programFolder, QStringLiteral(VESTRONA_SHARE_FROM_BIN)))};
+    return {programFolder, userDataHome(), sharedFolder(programFolder)};
+}
+
+QString DataLocation::sharedFolder(const QString &programFolder)
+{
+    return QDir::cleanPath(joinPath(programFolder, QStringLiteral(VESTRONA_SHARE_FROM_BIN)));
 }
 
 QString DataLocation::userDataHome()

@@ -3,6 +3,7 @@
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -165,7 +166,7 @@ QVariant ReminderListModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ListColumnCount)
         return {};
-    return QString::fromLatin1(kListHeaders[section]);
+    return QCoreApplication::translate("ReminderList", kListHeaders[section]);
 }
 
 } // namespace vestrona
