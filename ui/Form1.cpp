@@ -64,6 +64,13 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
     createProgramButtons();
+    // Longer words than English widen the window, never cut a caption.
+    const QSize built = widenForCaptions(*this, kBuiltSize);
+    if (built != kBuiltSize) {
+        mStretch = StretchLayout(built);
+        resize(built);
+        setMinimumSize(built);
+    }
     stretchWithTheWindow();
 
     mController = std::make_unique<AppController>(mContext,
