@@ -11,7 +11,7 @@ VESTRONA_PACKAGES=(
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick openbox trayer
   pulseaudio pulseaudio-utils faketime sqlite3 time
-  dbus python3-dbus python3-gi weston qt6-wayland
+  dbus python3-dbus python3-gi weston qt6-wayland at-spi2-core python3-pyatspi
   scdoc librsvg2-bin man-db desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 

@@ -396,6 +396,18 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
             <numerusform>%n Erinnerungen wurden verpasst, während Vestrona nicht lief</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Zeit bis zum nächsten Alarm</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Eingabe bearbeitet die gewählte Erinnerung, Entf löscht sie, Strg+N fügt eine hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 von %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Erinnerungstext</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>&amp;So</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>A oder P wählt die Tageshälfte (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Nächste: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 lässt sich nicht als Ton abspielen: %2. Der Alarmton bleibt %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Ein zurückgestellter Alarm spielt nach der gewählten Zeit erneut.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Nächste: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Letzte Synchronisierung: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Einzelheiten der letzten Synchronisierung</translation>
     </message>
 </context>
 <context>

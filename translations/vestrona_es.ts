@@ -396,6 +396,18 @@ Sin --database, los recordatorios son los de %1</translation>
             <numerusform>Se perdieron %n recordatorios mientras Vestrona no estaba en marcha</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Tiempo hasta la próxima alarma</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Intro edita el recordatorio elegido, Supr lo elimina, Ctrl+N añade uno.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Sin --database, los recordatorios son los de %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 de %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Mensaje del recordatorio</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ Su hora ya pasó, así que no sonará.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>&amp;Do</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Fecha de inicio</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Escriba A o P para la mitad del día (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Siguiente: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 no se puede reproducir como sonido: %2. El sonido de alarma sigue siendo %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Una alarma pospuesta vuelve a sonar tras el tiempo elegido.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Siguiente: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Última sincronización: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Detalles de la última sincronización</translation>
     </message>
 </context>
 <context>

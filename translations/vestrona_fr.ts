@@ -396,6 +396,18 @@ Sans --database, les rappels sont ceux de %1</translation>
             <numerusform>%n rappels ont été manqués pendant que Vestrona ne tournait pas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Temps avant la prochaine alarme</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Entrée modifie le rappel choisi, Suppr le supprime, Ctrl+N en ajoute un.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Sans --database, les rappels sont ceux de %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 sur %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Message du rappel</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>D&amp;i</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Tapez A ou P pour la moitié de la journée (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Prochain : </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 ne peut pas être joué comme son : %2. Le son d’alarme reste %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Une alarme reportée sonne de nouveau après le temps choisi.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Prochain : </translation>
     <message>
         <source>Last sync: </source>
         <translation>Dernière synchronisation : </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Détails de la dernière synchronisation</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,18 @@ Senza --database i promemoria sono quelli di %1</translation>
             <numerusform>%n promemoria sono stati persi mentre Vestrona non era in esecuzione</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Tempo fino al prossimo allarme</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Invio modifica il promemoria scelto, Canc lo elimina, Ctrl+N ne aggiunge uno.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Senza --database i promemoria sono quelli di %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 di %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Messaggio del promemoria</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ Il suo orario è già passato, quindi non suonerà.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>D&amp;o</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunedì</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martedì</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercoledì</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>giovedì</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>venerdì</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sabato</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domenica</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Data di inizio</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Digita A o P per la metà del giorno (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Prossimo: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 non può essere riprodotto come suono: %2. Il suono d’allarme resta %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Un allarme posticipato suona di nuovo dopo il tempo scelto.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Prossimo: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Ultima sincronizzazione: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Dettagli dell’ultima sincronizzazione</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,18 @@ Zonder --database zijn het de herinneringen van %1</translation>
             <numerusform>%n herinneringen zijn gemist terwijl Vestrona niet draaide</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Tijd tot het volgende alarm</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Herinneringen</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Enter bewerkt de gekozen herinnering, Delete verwijdert haar, Ctrl+N voegt er een toe.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Zonder --database zijn het de herinneringen van %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 van %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Bericht van de herinnering</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>&amp;Zo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Begindatum</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Begintijd</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Typ A of P voor de helft van de dag (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Volgende: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 kan niet als geluid worden afgespeeld: %2. Het alarmgeluid blijft %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Een gesluimerd alarm speelt opnieuw na de gekozen tijd.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Volgende: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Laatste synchronisatie: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Details van de laatste synchronisatie</translation>
     </message>
 </context>
 <context>

@@ -399,6 +399,18 @@ Bez --database używane są przypomnienia z %1</translation>
             <numerusform>%n przypomnień zostało pominiętych, gdy Vestrona nie działała</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Czas do następnego alarmu</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Przypomnienia</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Enter edytuje wybrane przypomnienie, Delete je usuwa, Ctrl+N dodaje nowe.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -417,6 +429,10 @@ Bez --database używane są przypomnienia z %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 z %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Treść przypomnienia</translation>
     </message>
 </context>
 <context>
@@ -502,6 +518,50 @@ Jego czas już minął, więc nie zadzwoni.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>&amp;Nd</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>poniedziałek</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>wtorek</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>środa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>czwartek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>piątek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sobota</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>niedziela</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Data początku</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Godzina początku</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Wpisz A lub P, aby wybrać połowę doby (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Wiadomość</translation>
     </message>
 </context>
 <context>
@@ -666,6 +726,10 @@ Następne: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>Pliku %1 nie można odtworzyć jako dźwięku: %2. Dźwiękiem alarmu pozostaje %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Odłożony alarm zagra ponownie po wybranym czasie.</translation>
     </message>
 </context>
 <context>
@@ -876,6 +940,10 @@ Następne: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Ostatnia synchronizacja: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Szczegóły ostatniej synchronizacji</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,18 @@ Sem --database, os lembretes são os de %1</translation>
             <numerusform>%n lembretes foram perdidos enquanto o Vestrona não estava em execução</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Tempo até o próximo alarme</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Lembretes</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Enter edita o lembrete selecionado, Delete o exclui, Ctrl+N adiciona um.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +426,10 @@ Sem --database, os lembretes são os de %1</translation>
     <message>
         <source>1 of %1</source>
         <translation>1 de %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Mensagem do lembrete</translation>
     </message>
 </context>
 <context>
@@ -499,6 +515,50 @@ O horário dele já passou, então ele não vai tocar.</translation>
     <message>
         <source>S&amp;un</source>
         <translation>&amp;Dom</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>segunda-feira</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>terça-feira</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>quarta-feira</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>quinta-feira</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>sexta-feira</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Data de início</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Digite A ou P para a metade do dia (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
     </message>
 </context>
 <context>
@@ -661,6 +721,10 @@ Próximo: </translation>
     <message>
         <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
         <translation>%1 não pode ser tocado como som: %2. O som de alarme continua sendo %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Um alarme adiado toca de novo após o tempo escolhido.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +934,10 @@ Próximo: </translation>
     <message>
         <source>Last sync: </source>
         <translation>Última sincronização: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Detalhes da última sincronização</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,7 @@ void Form1::createCountdownFrame()
     SyncFailure->hide();
     ProgressBar1 = new QProgressBar(Frame1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QCoreApplication::translate("Form1", "Time until the next alarm"));
     ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
@@ -184,6 +185,9 @@ void Form1::createReminderList()
 {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(QCoreApplication::translate("Form1", "Reminders"));
+    ListView1->setAccessibleDescription(
+        QCoreApplication::translate("Form1", "Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one."));
     ListView1->setGeometry(twips(120, 1065, 7800, 1815));
     ListView1->setFont(arialBold(9));
     ListView1->setRootIsDecorated(false);

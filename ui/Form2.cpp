@@ -25,6 +25,7 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QCoreApplication::translate("Form2", "Reminder message"));
     Text1->setGeometry(8, 8, 520, 178);
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -37,6 +37,17 @@ QString weekdayCaption(int day)
            QT_TRANSLATE_NOOP("Form3", "S&un")};
     return QCoreApplication::translate("Form3", kCaptions[day]);
 }
+
+// What a screen reader says for a weekday's box: the day, not its code.
+QString weekdayName(int day)
+{
+    static constexpr const char *kNames[7]
+        = {QT_TRANSLATE_NOOP("Form3", "Monday"),    QT_TRANSLATE_NOOP("Form3", "Tuesday"),
+           QT_TRANSLATE_NOOP("Form3", "Wednesday"), QT_TRANSLATE_NOOP("Form3", "Thursday"),
+           QT_TRANSLATE_NOOP("Form3", "Friday"),    QT_TRANSLATE_NOOP("Form3", "Saturday"),
+           QT_TRANSLATE_NOOP("Form3", "Sunday")};
+    return QCoreApplication::translate("Form3", kNames[day]);
+}
 } // namespace
 
 Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> listReminders)
@@ -57,6 +68,7 @@ void Form3::buildControls()
     dateLabel->setGeometry(10, 12, 40, 22);
     dtpDate = new QDateEdit(this);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
+    dtpDate->setAccessibleName(QCoreApplication::translate("Form3", "Start date"));
     // Always month first, whatever the list's date format.
     dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dtpDate->setCalendarPopup(true);
@@ -66,6 +78,8 @@ void Form3::buildControls()
     timeLabel->setGeometry(215, 12, 40, 22);
     dtpTime = new TimePicker(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
+    dtpTime->setAccessibleName(QCoreApplication::translate("Form3", "Start time"));
+    dtpTime->setAccessibleDescription(QCoreApplication::translate("Form3", "Type A or P for the half of the day."));
     dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
     dtpTime->setGeometry(255, 10, 150, 26);
     timeLabel->setBuddy(dtpTime);
@@ -86,6 +100,7 @@ void Form3::buildControls()
     for (int i = 0; i < 7; ++i) {
         Check1[i] = new QCheckBox(weekdayCaption(i), Frame2);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->setAccessibleName(weekdayName(i));
         Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
     }
 
@@ -94,6 +109,7 @@ void Form3::buildControls()
     Frame1->setGeometry(10, 170, 400, 110);
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QCoreApplication::translate("Form3", "Message"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setGeometry(10, 20, 380, 80);
     // Tab must lead on to "Save Reminder"; Ctrl+Tab still types a tab.

@@ -38,6 +38,7 @@ void MissedWindow::createList()
         this);
     mRows = new QTreeWidget(this);
     mRows->setObjectName(QStringLiteral("MissedList"));
+    mRows->setAccessibleName(QCoreApplication::translate("MissedWindow", "Missed reminders"));
     mRows->setRootIsDecorated(false);
     mRows->setSelectionMode(QAbstractItemView::NoSelection);
     mRows->setFocusPolicy(Qt::NoFocus);

@@ -34,6 +34,10 @@ void OptionsPanel::createIntervalList()
 {
     ListView2 = new IntervalList(&mWindow);
     ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setAccessibleName(
+        QCoreApplication::translate("OptionsPanel", "How often would you like to play the alarm?"));
+    ListView2->setAccessibleDescription(
+        QCoreApplication::translate("OptionsPanel", "A snoozed alarm plays again after the chosen time."));
     ListView2->setGeometry(twips(120, 4500, 7800, 1815));
     ListView2->setFont(arialBold(9));
     ListView2->setRootIsDecorated(false);
@@ -65,6 +69,7 @@ void OptionsPanel::createSoundFrame()
                       twips(120, 7170, 7800, 1335));
     Text2 = new QLineEdit(Frame2);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setAccessibleName(QCoreApplication::translate("OptionsPanel", "Alarm Sound File"));
     Text2->setGeometry(twips(240, 300, 7335, 345));
     Text2->setReadOnly(true);
     PushButton5

@@ -88,6 +88,7 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     find->addWidget(mFindButton);
     mCalendars = new QComboBox(this);
     mCalendars->setObjectName(QStringLiteral("calendarChoice"));
+    mCalendars->setAccessibleName(QCoreApplication::translate("SyncDialog", "Choose a calendar"));
     mCalendars->hide();
     find->addWidget(mCalendars, 1);
     // Holds the button to its own width while no choice is shown.
@@ -193,6 +194,7 @@ void SyncDialog::createResultArea(QVBoxLayout &layout)
 
     mDetails = new QPlainTextEdit(this);
     mDetails->setObjectName(QStringLiteral("details"));
+    mDetails->setAccessibleName(QCoreApplication::translate("SyncDialog", "Details of the last sync"));
     mDetails->setReadOnly(true);
     mDetails->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mDetails->hide();

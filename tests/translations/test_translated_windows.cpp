@@ -1,5 +1,6 @@
 // Every window in every language the program ships: each text shown whole,
-// a key of its own for each control, and a picture of it under build/.
+// a key of its own for each control, Tab in reading order, and a picture of
+// it under build/.
 #include "config/Translations.h"
 #include "formats/DateFormats.h"
 #include "scheduler/MissedReport.h"
@@ -32,6 +33,29 @@ void saveShot(QWidget &window, const QString &name, const QString &language)
         qWarning("cannot save %s", qPrintable(path));
 }
 
+// Where Tab leads against the reading order: each control Tab reaches must
+// lie below the one before it, or on its row to the right.
+QStringList focusOrderProblems(QWidget &window)
+{
+    QStringList problems;
+    QRect previous;
+    QString previousName;
+    QWidget *w = &window;
+    do {
+        w = w->nextInFocusChain();
+        if (w == &window || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&window) || !w->isEnabled()
+            || w->window() != &window)
+            continue;
+        const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
+        const bool sameRow = std::abs(r.center().y() - previous.center().y()) < std::min(r.height(), previous.height()) / 2;
+        if (previous.isValid() && (sameRow ? r.left() < previous.left() : r.top() < previous.top()))
+            problems << QStringLiteral("Tab leads from %1 back to %2").arg(previousName, w->objectName());
+        previous = r;
+        previousName = w->objectName();
+    } while (w != &window);
+    return problems;
+}
+
 // What keeps a window from showing all of its words with a key for each.
 QStringList windowProblems(QWidget &window, const QString &name, const QString &language)
 {
@@ -40,7 +64,7 @@ QStringList windowProblems(QWidget &window, const QString &name, const QString &
         return {name + QStringLiteral(" was never shown")};
     QTest::qWait(20);
     saveShot(window, name, language);
-    QStringList problems = wholeTextProblems(window) + mnemonicProblems(window);
+    QStringList problems = wholeTextProblems(window) + mnemonicProblems(window) + focusOrderProblems(window);
     for (QString &problem : problems)
         problem.prepend(name + QStringLiteral(": "));
     return problems;
