@@ -47,11 +47,11 @@
     <name>AppController</name>
     <message>
         <source>Calendar sync has been failing for more than an hour: </source>
-        <translation>Die Kalender-Synchronisierung schlägt seit über einer Stunde fehl: </translation>
+        <translation>Der Kalenderabgleich schlägt seit über einer Stunde fehl: </translation>
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Hier wurde nichts gelöscht: Wählen Sie unter „Kalender-Synchronisierung…“, ob die Erinnerungen wieder auf den Server kommen oder auch hier gelöscht werden.</translation>
+        <translation>%1 Hier wurde nichts gelöscht: Wählen Sie unter „Kalenderabgleich…“, ob die Erinnerungen wieder auf den Server kommen oder auch hier gelöscht werden.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>Kein Kalenderkonto eingerichtet: Geben Sie einmal --url und --user an (oder richten Sie es in Vestronas Dialog „Kalender-Synchronisierung…“ ein).</translation>
+        <translation>Kein Kalenderkonto eingerichtet: Geben Sie einmal --url und --user an (oder richten Sie es in Vestronas Dialog „Kalenderabgleich…“ ein).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>Kein Passwort für %1 auf %2: Setzen Sie VESTRONA_CALDAV_PASSWORD, legen Sie es über Vestronas Dialog „Kalender-Synchronisierung…“ im Schlüsselbund ab oder starten Sie dies in einem Terminal.</translation>
+        <translation>Kein Passwort für %1 auf %2: Setzen Sie VESTRONA_CALDAV_PASSWORD, legen Sie es über Vestronas Dialog „Kalenderabgleich…“ im Schlüsselbund ab oder starten Sie dies in einem Terminal.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -322,7 +322,7 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>oder mit „Dieses Zertifikat annehmen“ in Vestronas Dialog „Kalender-Synchronisierung…“.</translation>
+        <translation>oder mit „Dieses Zertifikat annehmen“ in Vestronas Dialog „Kalenderabgleich…“.</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
         <source>%1 days %2</source>
         <translation>
             <numerusform>%1 Tag %2</numerusform>
-            <numerusform>%1 Tage %2</numerusform>
+            <numerusform>%1 Tagen %2</numerusform>
         </translation>
     </message>
 </context>
@@ -375,7 +375,7 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>&amp;Kalender-Synchronisierung…</translation>
+        <translation>&amp;Kalenderabgleich…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -676,7 +676,7 @@ Nächste: </translation>
     </message>
     <message>
         <source>Load this software on &amp;Windows startup</source>
-        <translation>Dieses Programm beim &amp;Windows-Start laden</translation>
+        <translation>Beim &amp;Windows-Start laden</translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
@@ -834,7 +834,7 @@ Nächste: </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Kalender-Synchronisierung</translation>
+        <translation>Kalenderabgleich</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -948,7 +948,7 @@ Nächste: </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Kalender-Synchronisierung…</translation>
+        <translation>Kalenderabgleich…</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -956,7 +956,7 @@ Nächste: </translation>
     </message>
     <message>
         <source>Calendar sync failed: </source>
-        <translation>Kalender-Synchronisierung fehlgeschlagen: </translation>
+        <translation>Kalenderabgleich fehlgeschlagen: </translation>
     </message>
 </context>
 <context>

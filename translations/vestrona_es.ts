@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Aquí no se eliminó nada: elija en «Sincronización del calendario…» si volver a subir los recordatorios al servidor o eliminarlos también aquí.</translation>
+        <translation>%1 Aquí no se eliminó nada: elija en «Sincronizar calendario…» si volver a subir los recordatorios al servidor o eliminarlos también aquí.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Sin --database, los recordatorios son los de %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>No hay ninguna cuenta de calendario configurada: indique una vez --url y --user (o configúrela en el diálogo «Sincronización del calendario…» de Vestrona).</translation>
+        <translation>No hay ninguna cuenta de calendario configurada: indique una vez --url y --user (o configúrela en el diálogo «Sincronizar calendario…» de Vestrona).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Sin --database, los recordatorios son los de %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>No hay contraseña para %1 en %2: defina VESTRONA_CALDAV_PASSWORD, guárdela en el anillo de claves desde el diálogo «Sincronización del calendario…» de Vestrona o ejecute esto en una terminal.</translation>
+        <translation>No hay contraseña para %1 en %2: defina VESTRONA_CALDAV_PASSWORD, guárdela en el anillo de claves desde el diálogo «Sincronizar calendario…» de Vestrona o ejecute esto en una terminal.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -322,7 +322,7 @@ Sin --database, los recordatorios son los de %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>o con «Aceptar este certificado» en el diálogo «Sincronización del calendario…» de Vestrona.</translation>
+        <translation>o con «Aceptar este certificado» en el diálogo «Sincronizar calendario…» de Vestrona.</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@ Sin --database, los recordatorios son los de %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>Sincronización del calen&amp;dario…</translation>
+        <translation>Sincronizar calen&amp;dario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -680,7 +680,7 @@ Siguiente: </translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
-        <translation>&amp;Minimizado en la bandeja del sistema</translation>
+        <translation>&amp;Minimizado en la bandeja</translation>
     </message>
     <message>
         <source>Alarm Sound File</source>
@@ -688,7 +688,7 @@ Siguiente: </translation>
     </message>
     <message>
         <source>&amp;Change Alarm Sound File</source>
-        <translation>Cambiar archivo de sonido de ala&amp;rma</translation>
+        <translation>Cambiar sonido de ala&amp;rma</translation>
     </message>
     <message>
         <source>&amp;Test Alarm Sound</source>
@@ -834,7 +834,7 @@ Siguiente: </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Sincronización del calendario</translation>
+        <translation>Sincronizar calendario</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -948,7 +948,7 @@ Siguiente: </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Sincronización del calendario…</translation>
+        <translation>Sincronizar calendario…</translation>
     </message>
     <message>
         <source>Quit</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Rien n’a été supprimé ici : choisissez dans « Synchronisation du calendrier… » de remettre les rappels sur le serveur ou de les supprimer ici aussi.</translation>
+        <translation>%1 Rien n’a été supprimé ici : choisissez dans « Synchro calendrier… » de remettre les rappels sur le serveur ou de les supprimer ici aussi.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>Aucun compte de calendrier n’est configuré : indiquez une fois --url et --user (ou configurez-le dans la boîte « Synchronisation du calendrier… » de Vestrona).</translation>
+        <translation>Aucun compte de calendrier n’est configuré : indiquez une fois --url et --user (ou configurez-le dans la boîte « Synchro calendrier… » de Vestrona).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>Pas de mot de passe pour %1 sur %2 : définissez VESTRONA_CALDAV_PASSWORD, gardez-le dans le trousseau via la boîte « Synchronisation du calendrier… » de Vestrona, ou lancez ceci dans un terminal.</translation>
+        <translation>Pas de mot de passe pour %1 sur %2 : définissez VESTRONA_CALDAV_PASSWORD, gardez-le dans le trousseau via la boîte « Synchro calendrier… » de Vestrona, ou lancez ceci dans un terminal.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -322,7 +322,7 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>ou avec « Accepter ce certificat » dans la boîte « Synchronisation du calendrier… » de Vestrona.</translation>
+        <translation>ou avec « Accepter ce certificat » dans la boîte « Synchro calendrier… » de Vestrona.</translation>
     </message>
 </context>
 <context>
@@ -363,11 +363,11 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
     <message>
         <source>&amp;Backup Reminders To File </source>
-        <translation>Sauvegarder les rappels dans un &amp;fichier </translation>
+        <translation>Sauvegarder dans un &amp;fichier </translation>
     </message>
     <message>
         <source>&amp;Load Reminders From File </source>
-        <translation>&amp;Charger des rappels depuis un fichier </translation>
+        <translation>&amp;Charger depuis un fichier </translation>
     </message>
     <message>
         <source>Set Date &amp;Format</source>
@@ -375,7 +375,7 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>S&amp;ynchronisation du calendrier…</translation>
+        <translation>S&amp;ynchro calendrier…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -608,8 +608,8 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
     <message numerus="yes">
         <source>missed %n times, last %1</source>
         <translation>
-            <numerusform>manqué %n fois, dernière le %1</numerusform>
-            <numerusform>manqué %n fois, dernière le %1</numerusform>
+            <numerusform>manqué %n fois, la dernière le %1</numerusform>
+            <numerusform>manqué %n fois, la dernière le %1</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ Prochain : </translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
-        <translation>Réduit dans la &amp;zone de notification</translation>
+        <translation>Réduit en &amp;icône</translation>
     </message>
     <message>
         <source>Alarm Sound File</source>
@@ -834,7 +834,7 @@ Prochain : </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Synchronisation du calendrier</translation>
+        <translation>Synchro calendrier</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -948,7 +948,7 @@ Prochain : </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Synchronisation du calendrier…</translation>
+        <translation>Synchro calendrier…</translation>
     </message>
     <message>
         <source>Quit</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Qui non è stato eliminato nulla: scegli in «Sincronizzazione calendario…» se rimettere i promemoria sul server o eliminarli anche qui.</translation>
+        <translation>%1 Qui non è stato eliminato nulla: scegli in «Sincronizza calendario…» se rimettere i promemoria sul server o eliminarli anche qui.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Senza --database i promemoria sono quelli di %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>Nessun account di calendario configurato: indica una volta --url e --user (o configuralo nella finestra «Sincronizzazione calendario…» di Vestrona).</translation>
+        <translation>Nessun account di calendario configurato: indica una volta --url e --user (o configuralo nella finestra «Sincronizza calendario…» di Vestrona).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Senza --database i promemoria sono quelli di %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>Nessuna password per %1 su %2: imposta VESTRONA_CALDAV_PASSWORD, conservala nel portachiavi dalla finestra «Sincronizzazione calendario…» di Vestrona o esegui questo comando in un terminale.</translation>
+        <translation>Nessuna password per %1 su %2: imposta VESTRONA_CALDAV_PASSWORD, conservala nel portachiavi dalla finestra «Sincronizza calendario…» di Vestrona o esegui questo comando in un terminale.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -322,7 +322,7 @@ Senza --database i promemoria sono quelli di %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>o con «Accetta questo certificato» nella finestra «Sincronizzazione calendario…» di Vestrona.</translation>
+        <translation>o con «Accetta questo certificato» nella finestra «Sincronizza calendario…» di Vestrona.</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@ Senza --database i promemoria sono quelli di %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>Sincroni&amp;zzazione calendario…</translation>
+        <translation>Sincroni&amp;zza calendario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -676,7 +676,7 @@ Prossimo: </translation>
     </message>
     <message>
         <source>Load this software on &amp;Windows startup</source>
-        <translation>Avvia questo programma all’avvio di &amp;Windows</translation>
+        <translation>Avvia all’avvio di &amp;Windows</translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
@@ -834,7 +834,7 @@ Prossimo: </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Sincronizzazione calendario</translation>
+        <translation>Sincronizza calendario</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -948,7 +948,7 @@ Prossimo: </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Sincronizzazione calendario…</translation>
+        <translation>Sincronizza calendario…</translation>
     </message>
     <message>
         <source>Quit</source>

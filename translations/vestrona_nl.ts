@@ -676,11 +676,11 @@ Volgende: </translation>
     </message>
     <message>
         <source>Load this software on &amp;Windows startup</source>
-        <translation>Dit programma laden bij het opstarten van &amp;Windows</translation>
+        <translation>Laden bij het opstarten van &amp;Windows</translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
-        <translation>&amp;Geminimaliseerd in het systeemvak</translation>
+        <translation>&amp;Geminimaliseerd in systeemvak</translation>
     </message>
     <message>
         <source>Alarm Sound File</source>

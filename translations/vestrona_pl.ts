@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Tutaj nic nie usunięto: wybierz w „Synchronizacja kalendarza…”, czy przywrócić przypomnienia na serwer, czy usunąć je także tutaj.</translation>
+        <translation>%1 Tutaj nic nie usunięto: wybierz w „Synchronizuj kalendarz…”, czy przywrócić przypomnienia na serwer, czy usunąć je także tutaj.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Bez --database używane są przypomnienia z %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>Nie skonfigurowano konta kalendarza: podaj raz --url i --user (albo skonfiguruj je w oknie „Synchronizacja kalendarza…” Vestrony).</translation>
+        <translation>Nie skonfigurowano konta kalendarza: podaj raz --url i --user (albo skonfiguruj je w oknie „Synchronizuj kalendarz…” Vestrony).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Bez --database używane są przypomnienia z %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>Brak hasła dla %1 na %2: ustaw VESTRONA_CALDAV_PASSWORD, zapisz je w bazie kluczy w oknie „Synchronizacja kalendarza…” Vestrony albo uruchom to w terminalu.</translation>
+        <translation>Brak hasła dla %1 na %2: ustaw VESTRONA_CALDAV_PASSWORD, zapisz je w bazie kluczy w oknie „Synchronizuj kalendarz…” Vestrony albo uruchom to w terminalu.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -323,7 +323,7 @@ Bez --database używane są przypomnienia z %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>albo przyciskiem „Akceptuj ten certyfikat” w oknie „Synchronizacja kalendarza…” Vestrony.</translation>
+        <translation>albo przyciskiem „Akceptuj ten certyfikat” w oknie „Synchronizuj kalendarz…” Vestrony.</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@ Bez --database używane są przypomnienia z %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>S&amp;ynchronizacja kalendarza…</translation>
+        <translation>S&amp;ynchronizuj kalendarz…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -681,11 +681,11 @@ Następne: </translation>
     </message>
     <message>
         <source>Load this software on &amp;Windows startup</source>
-        <translation>Uruchamiaj ten program przy starcie systemu &amp;Windows</translation>
+        <translation>Uruchamiaj przy starcie &amp;Windows</translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
-        <translation>&amp;Minimalizuj do zasobnika systemowego</translation>
+        <translation>&amp;Minimalizuj do zasobnika</translation>
     </message>
     <message>
         <source>Alarm Sound File</source>
@@ -839,7 +839,7 @@ Następne: </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Synchronizacja kalendarza</translation>
+        <translation>Synchronizuj kalendarz</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -954,7 +954,7 @@ Następne: </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Synchronizacja kalendarza…</translation>
+        <translation>Synchronizuj kalendarz…</translation>
     </message>
     <message>
         <source>Quit</source>

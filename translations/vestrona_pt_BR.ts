@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
-        <translation>%1 Nada foi excluído aqui: escolha em “Sincronização de calendário…” se os lembretes voltam ao servidor ou se são excluídos aqui também.</translation>
+        <translation>%1 Nada foi excluído aqui: escolha em “Sincronizar calendário…” se os lembretes voltam ao servidor ou se são excluídos aqui também.</translation>
     </message>
     <message>
         <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
@@ -279,7 +279,7 @@ Sem --database, os lembretes são os de %1</translation>
     </message>
     <message>
         <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
-        <translation>Nenhuma conta de calendário configurada: informe --url e --user uma vez (ou configure-a na janela “Sincronização de calendário…” do Vestrona).</translation>
+        <translation>Nenhuma conta de calendário configurada: informe --url e --user uma vez (ou configure-a na janela “Sincronizar calendário…” do Vestrona).</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
@@ -287,7 +287,7 @@ Sem --database, os lembretes são os de %1</translation>
     </message>
     <message>
         <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
-        <translation>Nenhuma senha para %1 em %2: defina VESTRONA_CALDAV_PASSWORD, guarde-a no chaveiro pela janela “Sincronização de calendário…” do Vestrona ou execute isto em um terminal.</translation>
+        <translation>Nenhuma senha para %1 em %2: defina VESTRONA_CALDAV_PASSWORD, guarde-a no chaveiro pela janela “Sincronizar calendário…” do Vestrona ou execute isto em um terminal.</translation>
     </message>
     <message>
         <source>No password given.</source>
@@ -322,7 +322,7 @@ Sem --database, os lembretes são os de %1</translation>
     </message>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
-        <translation>ou com “Aceitar este certificado” na janela “Sincronização de calendário…” do Vestrona.</translation>
+        <translation>ou com “Aceitar este certificado” na janela “Sincronizar calendário…” do Vestrona.</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@ Sem --database, os lembretes são os de %1</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation>Sincroni&amp;zação de calendário…</translation>
+        <translation>Sincroni&amp;zar calendário…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -680,7 +680,7 @@ Próximo: </translation>
     </message>
     <message>
         <source>&amp;Minimized to system tray</source>
-        <translation>&amp;Minimizado na bandeja do sistema</translation>
+        <translation>&amp;Minimizado na bandeja</translation>
     </message>
     <message>
         <source>Alarm Sound File</source>
@@ -834,7 +834,7 @@ Próximo: </translation>
     <name>SyncDialog</name>
     <message>
         <source>Calendar sync</source>
-        <translation>Sincronização de calendário</translation>
+        <translation>Sincronizar calendário</translation>
     </message>
     <message>
         <source>&amp;Calendar address:</source>
@@ -948,7 +948,7 @@ Próximo: </translation>
     </message>
     <message>
         <source>Calendar sync…</source>
-        <translation>Sincronização de calendário…</translation>
+        <translation>Sincronizar calendário…</translation>
     </message>
     <message>
         <source>Quit</source>
