@@ -4,6 +4,7 @@
 #include "database/DatabaseFileCheck.h"
 #include "database/SqliteDatabase.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
@@ -30,11 +31,15 @@ void checkTable(SqliteDatabase &db)
     db.eachRow("PRAGMA table_info(tblReminders)", QStringLiteral("checking the file"),
                [&found](sqlite3_stmt *row) { found << columnText(row, 1).toString(); });
     if (found.isEmpty())
-        throw AppError(QStringLiteral("The reminder database %1 has no table tblReminders.").arg(db.path()));
+        throw AppError(
+            QCoreApplication::translate("DatabaseOpening", "The reminder database %1 has no table tblReminders.")
+                .arg(db.path()));
     for (const char *name : {"ID", "Option", "StartDate", "StartTime", "Reminder", "Weekdays"}) {
         if (!found.contains(QLatin1String(name), Qt::CaseInsensitive))
-            throw AppError(QStringLiteral("The reminder database %1 has a table tblReminders without the column %2.")
-                               .arg(db.path(), QLatin1String(name)));
+            throw AppError(
+                QCoreApplication::translate("DatabaseOpening",
+                                            "The reminder database %1 has a table tblReminders without the column %2.")
+                    .arg(db.path(), QLatin1String(name)));
     }
 }
 
@@ -50,8 +55,9 @@ void checkPages(SqliteDatabase &db)
             QStringList lines = verdict.split(QLatin1Char('\n'));
             if (lines.size() > 4)
                 lines = lines.first(3) << QStringLiteral("...");
-            throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).")
-                                           .arg(db.path(), lines.join(QLatin1Char('\n'))));
+            throw DatabaseDamagedError(
+                QCoreApplication::translate("DatabaseOpening", "The reminder database %1 is damaged (%2).")
+                    .arg(db.path(), lines.join(QLatin1Char('\n'))));
         }
         firstRow = false;
     });

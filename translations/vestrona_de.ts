@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Für %1 auf %2 ist kein Passwort gespeichert; bitte geben Sie es unter „Kalenderabgleich…“ ein.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>Der Autostart-Eintrag „%1“ konnte nicht entfernt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Der Kalenderserver %1 schickte eine Antwort, die das Programm nicht lesen kann: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Der Kalenderserver hat Benutzername oder Passwort nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Der Kalenderserver %1 lässt diesen Benutzer nicht an %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Der Kalenderserver %1 hat nichts unter %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Der Kalenderserver %1 erlaubt diese Anfrage an %2 nicht; ist das die Adresse eines Kalenders?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 wurde inzwischen auf dem Kalenderserver %2 geändert.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Der Kalenderserver %1 hat %2 als zu groß abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Der Kalenderserver %1 ist ausgelastet oder wird gewartet; versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Der Kalenderserver %1 hat keinen Platz mehr für %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Der Kalenderserver %1 leitete die Anfrage für %2 weiter, ohne zu sagen, wohin (Fehler %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Der Kalenderserver %1 scheiterte mit Fehler %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Der Kalenderserver %1 lehnte die Anfrage für %2 mit Fehler %3 ab.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Der Kalenderserver %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Der Kalenderserver %1 lehnte die Verbindung ab; vielleicht läuft er nicht.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Der Kalenderserver %1 schloss die Verbindung, bevor er antwortete.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Der Kalenderserver %1 antwortete nicht rechtzeitig.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Der Kalenderserver %1 leitet im Kreis um: Die Anfrage wurde immer wieder weitergeleitet, ohne den Kalender zu erreichen.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Der Kalenderserver %1 leitete die Anfrage an eine Adresse ohne https:// weiter; das Programm folgt ihr nicht.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Der Kalenderserver %1 war nicht erreichbar: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Unter %1 wurde kein Kalender gefunden: Es ist kein Kalender, und der Server nennt dort keine Kalender des Benutzers.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Der Kalenderserver %1 hat noch keinen Kalender für diesen Benutzer (gesucht in %2); bitte legen Sie dort zuerst einen an.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Ohne --database sind es die Erinnerungen aus %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 ist eine Datei, kein Ordner; Ihre Erinnerungsdatenbank kann darin nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Der Ordner %1 für Ihre Erinnerungsdatenbank konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>Die leere Erinnerungsdatenbank %1, die Vestrona mitbringt, konnte nicht gelesen werden; Ihre Erinnerungsdatenbank kann daher nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Ihre Erinnerungsdatenbank konnte im Ordner %1 nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Ihre Erinnerungsdatenbank %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>Die Erinnerungsdatenbank %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>Die Erinnerungsdatenbank %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist leer (0 Byte); sie enthält keine Erinnerungstabelle.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist keine SQLite-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist beschädigt: Die Datei endet mitten im Kopf.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist beschädigt: Ihr Kopf nennt keine gültige Seitengröße.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>Die Erinnerungsdatenbank %1 ist beschädigt: Die Datei ist kürzer, als ihr Kopf angibt (vielleicht wurde sie abgeschnitten).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>Die Erinnerungsdatenbank %1 hat keine Tabelle tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>Die Erinnerungsdatenbank %1 hat eine Tabelle tblReminders ohne die Spalte %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Die Erinnerungsdatenbank %1 ist beschädigt (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Der Kalenderserver %1 schickte eine Antwort größer als %2 MB; das Programm liest sie nicht.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Der Kalenderserver %1 antwortet nicht mehr (seit %2 Sekunden nichts).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Der Kalenderserver %1 brauchte zu lange für die Antwort (über %2 Sekunden); die Anfrage wurde aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Der Kalenderserver %1 leitete die Anfrage an %2 weiter; das Programm folgt nur Weiterleitungen auf demselben Server.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Dem Zertifikat des Kalenderservers %1 wird nicht vertraut: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Der Kalenderserver %1 antwortete %2, wo eine Liste von Ressourcen fällig war.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 auf dem Server %2 ist kein Kalender.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Nächste: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Kein Schlüsselbund für Passwörter verfügbar; das Passwort wird nur aufbewahrt, solange Vestrona läuft. Geben Sie es nach einem Neustart hier wieder ein, um zu synchronisieren.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME ist nicht gesetzt, daher hat Vestrona keinen Ordner von Ihnen für Ihre Erinnerungen und Einstellungen (ohne HOME setzen Sie %1). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Fortschrittsanzeige</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Nächste: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Die Einstellung %1 konnte nicht in %2 gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>die Datei ist schreibgeschützt, daher gelten Änderungen nur, bis Vestrona endet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>der Ordner konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>die unlesbare Einstellungsdatei konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Nächste: </translation>
     <message>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>Die Kalenderadresse ist keine Webadresse wie https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>Die Kalenderadresse muss mit https:// beginnen (einfaches http:// ist nur für einen Server auf diesem Computer erlaubt).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>Die Kalenderadresse muss mit https:// beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>Die hiesige Fassung von %1, hier und auf dem Server geändert, kann nicht in %2 gespeichert werden (%3); es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 wurde hier und auf dem Server geändert: Die Fassung des Servers wurde behalten, die hiesige in %2 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Nächste: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Einzelheiten der letzten Synchronisierung</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>Die Synchronisierung dauerte länger als %1 Sekunden und wurde abgebrochen. Was bis dahin geschah, bleibt erhalten; die nächste macht dort weiter.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Der Kalenderserver antwortete nicht wie erwartet.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Der Kalender auf dem Server enthält %1 der %2 Einträge von der letzten Synchronisierung nicht mehr, daher wurde hier nichts gelöscht. Bringen Sie entweder die Erinnerungen dieses Computers wieder auf den Server oder löschen Sie sie auch hier.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>der Server hat sie nicht angenommen; sie wird nächstes Mal erneut gesendet</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>der Server hat sie nicht gelöscht; er wird nächstes Mal erneut gefragt</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: der Server antwortete immer wieder, sie habe sich inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Der Kalenderserver nahm keine der %1 gesendeten Erinnerungen an: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>sein gespeicherter Beginn oder seine Wiederholung ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>sie wiederholt sich wöchentlich an keinem Wochentag und klingelt daher nie</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>kein Kalenderkonto eingerichtet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n hochgeladen</numerusform>
+            <numerusform>%n hochgeladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n heruntergeladen</numerusform>
+            <numerusform>%n heruntergeladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n hier gelöscht</numerusform>
+            <numerusform>%n hier gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n auf dem Server gelöscht</numerusform>
+            <numerusform>%n auf dem Server gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n ausgelassen</numerusform>
+            <numerusform>%n ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n weiterhin ausgelassen</numerusform>
+            <numerusform>%n weiterhin ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 Konflikt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n Konflikt</numerusform>
+            <numerusform>%n Konflikte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nichts zu ändern</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Ausgelassen: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Auf beiden Seiten geändert: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>Die Buchführung des Kalenderabgleichs in %1 stammt von einer neueren Vestrona-Version; synchronisieren Sie diese Datenbank mit jener Version.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>No hay ninguna contraseña guardada para %1 en %2; escríbala en «Sincronizar calendario…».</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>No se pudo quitar la entrada de inicio automático «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>El servidor de calendario %1 envió una respuesta que el programa no puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>El servidor de calendario no aceptó el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>El servidor de calendario %1 no deja a este usuario acceder a %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>El servidor de calendario %1 no tiene nada en %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>El servidor de calendario %1 no permite esta petición en %2; ¿es la dirección de un calendario?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 se cambió entretanto en el servidor de calendario %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>El servidor de calendario %1 rechazó %2 por ser demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>El servidor de calendario %1 está ocupado o en mantenimiento; inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>El servidor de calendario %1 no tiene espacio para %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>El servidor de calendario %1 redirigió la petición para %2 sin decir adónde (error %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>El servidor de calendario %1 falló con el error %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>El servidor de calendario %1 rechazó la petición para %2 con el error %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>No se encontró el servidor de calendario %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>El servidor de calendario %1 rechazó la conexión; quizá no esté en marcha.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>El servidor de calendario %1 cerró la conexión antes de responder.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>El servidor de calendario %1 no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>El servidor de calendario %1 redirige en círculo: la petición se reenvió una y otra vez sin llegar al calendario.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>El servidor de calendario %1 reenvió la petición a una dirección sin https://; el programa no la sigue.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>No se pudo contactar con el servidor de calendario %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>No se encontró ningún calendario en %1: no es un calendario y el servidor no indica ahí calendarios del usuario.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>El servidor de calendario %1 aún no tiene ningún calendario para este usuario (buscado en %2); cree uno allí primero.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Sin --database, los recordatorios son los de %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 es un archivo, no una carpeta, así que no se puede crear en él su base de datos de recordatorios.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>No se pudo crear la carpeta %1 para su base de datos de recordatorios.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>No se pudo leer la base de datos vacía %1 que trae Vestrona, así que no se puede crear su base de datos de recordatorios.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>No se pudo crear su base de datos de recordatorios en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>No se pudo crear su base de datos de recordatorios %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>La base de datos de recordatorios %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>La base de datos de recordatorios %1 es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>La base de datos de recordatorios %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>No se puede leer la base de datos de recordatorios %1: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>La base de datos de recordatorios %1 está vacía (0 bytes); no contiene ninguna tabla de recordatorios.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>La base de datos de recordatorios %1 no es una base de datos SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>La base de datos de recordatorios %1 está dañada: el archivo se corta dentro de su cabecera.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>La base de datos de recordatorios %1 está dañada: su cabecera no indica un tamaño de página válido.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>La base de datos de recordatorios %1 está dañada: el archivo es más corto de lo que dice su cabecera (quizá se cortó).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>La base de datos de recordatorios %1 no tiene la tabla tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>La base de datos de recordatorios %1 tiene una tabla tblReminders sin la columna %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de datos de recordatorios %1 está dañada (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>El servidor de calendario %1 envió una respuesta de más de %2 MB; el programa no la lee.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>El servidor de calendario %1 dejó de responder (nada en %2 segundos).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>El servidor de calendario %1 tardó demasiado en responder (más de %2 segundos); se abandonó la petición.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>El servidor de calendario %1 reenvió la petición a %2; el programa solo sigue redirecciones en el mismo servidor.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>El certificado del servidor de calendario %1 no es de confianza: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>El servidor de calendario %1 respondió %2 donde se esperaba una lista de recursos.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ Su hora ya pasó, así que no sonará.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 en el servidor %2 no es un calendario.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Siguiente: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>No hay ningún anillo de claves disponible; la contraseña solo se guarda mientras Vestrona está en marcha. Tras reiniciar, escríbala aquí de nuevo para sincronizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME no está definida, así que Vestrona no tiene ninguna carpeta suya donde guardar sus recordatorios y ajustes (sin HOME, defina %1). No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Barra de progreso</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Siguiente: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>No se pudo guardar el ajuste %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>el archivo es de solo lectura, así que los cambios solo duran hasta que se cierre Vestrona.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>no se pudo crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>no se pudo apartar el archivo de ajustes ilegible.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>no se pudo escribir el archivo.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Siguiente: </translation>
     <message>
         <source>the file is empty</source>
         <translation>el archivo está vacío</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>La dirección del calendario no es una dirección web como https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>La dirección del calendario debe empezar por https:// (http:// simple solo se permite para un servidor en este equipo).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>La dirección del calendario debe empezar por https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>La versión de aquí de %1, cambiada aquí y en el servidor, no se puede guardar en %2 (%3); no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 se cambió aquí y en el servidor: se conservó la versión del servidor y la de aquí se guardó en %2.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Siguiente: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Detalles de la última sincronización</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>La sincronización tardó más de %1 segundos y se detuvo. Lo hecho hasta entonces se conserva; la siguiente continúa desde ahí.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>El servidor de calendario no respondió como se esperaba.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>El calendario del servidor ya no tiene %1 de los %2 elementos que tenía en la última sincronización, así que aquí no se eliminó nada. Vuelva a subir los recordatorios de este equipo al servidor o elimínelos también aquí.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>el servidor no lo aceptó; se enviará de nuevo la próxima vez</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>el servidor no lo eliminó; se le pedirá de nuevo la próxima vez</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: el servidor siguió respondiendo que había cambiado entretanto</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>El servidor de calendario no aceptó ninguno de los %1 recordatorios enviados: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>su inicio o repetición guardados no se pueden leer</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>se repite cada semana sin ningún día, así que nunca suena</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>falló: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>no hay ninguna cuenta de calendario configurada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n subido</numerusform>
+            <numerusform>%n subidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n bajado</numerusform>
+            <numerusform>%n bajados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n eliminado aquí</numerusform>
+            <numerusform>%n eliminados aquí</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n eliminado en el servidor</numerusform>
+            <numerusform>%n eliminados en el servidor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n dejado fuera</numerusform>
+            <numerusform>%n dejados fuera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n aún fuera</numerusform>
+            <numerusform>%n aún fuera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflicto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflicto</numerusform>
+            <numerusform>%n conflictos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nada que cambiar</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Dejado fuera: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Cambiado en ambos lados: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>El registro de la sincronización en %1 lo escribió un Vestrona más reciente; sincronice esta base de datos con esa versión.</translation>
     </message>
 </context>
 <context>

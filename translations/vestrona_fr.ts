@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Aucun mot de passe n’est gardé pour %1 sur %2 ; saisissez-le dans « Synchro calendrier… ».</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>L’entrée de démarrage automatique « %1 » n’a pas pu être supprimée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Le serveur de calendrier %1 a envoyé une réponse que le programme ne sait pas lire : %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Le serveur de calendrier n’a pas accepté le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Le serveur de calendrier %1 ne laisse pas cet utilisateur accéder à %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Le serveur de calendrier %1 n’a rien à %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Le serveur de calendrier %1 n’autorise pas cette requête sur %2 ; est-ce bien l’adresse d’un calendrier ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 a été modifié entre-temps sur le serveur de calendrier %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Le serveur de calendrier %1 a refusé %2, trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Le serveur de calendrier %1 est occupé ou en maintenance ; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Le serveur de calendrier %1 n’a plus de place pour %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête pour %2 ailleurs sans dire où (erreur %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Le serveur de calendrier %1 a échoué avec l’erreur %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Le serveur de calendrier %1 a refusé la requête pour %2 avec l’erreur %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Le serveur de calendrier %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Le serveur de calendrier %1 a refusé la connexion ; il n’est peut-être pas lancé.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Le serveur de calendrier %1 a fermé la connexion avant de répondre.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Le serveur de calendrier %1 n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Le serveur de calendrier %1 redirige en boucle : la requête a été renvoyée encore et encore sans atteindre le calendrier.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête vers une adresse sans https:// ; le programme ne la suit pas.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Le serveur de calendrier %1 est injoignable : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Aucun calendrier trouvé à %1 : ce n’est pas un calendrier, et le serveur n’y indique aucun calendrier pour l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Le serveur de calendrier %1 n’a pas encore de calendrier pour cet utilisateur (cherché dans %2) ; créez-en d’abord un là-bas.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Sans --database, les rappels sont ceux de %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 est un fichier, pas un dossier ; votre base de rappels ne peut pas y être créée.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Le dossier %1 de votre base de rappels n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>La base de rappels vide %1 fournie avec Vestrona n’a pas pu être lue ; votre base de rappels ne peut donc pas être créée.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Votre base de rappels n’a pas pu être créée dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Votre base de rappels %1 n’a pas pu être créée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>La base de rappels %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>La base de rappels %1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>La base de rappels %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>La base de rappels %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>La base de rappels %1 est vide (0 octet) ; elle ne contient aucune table de rappels.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>La base de rappels %1 n’est pas une base SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>La base de rappels %1 est endommagée : le fichier est coupé dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>La base de rappels %1 est endommagée : son en-tête n’indique aucune taille de page valide.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>La base de rappels %1 est endommagée : le fichier est plus court que ne l’indique son en-tête (il a peut-être été tronqué).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>La base de rappels %1 n’a pas de table tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>La base de rappels %1 a une table tblReminders sans la colonne %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de rappels %1 est endommagée (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Le serveur de calendrier %1 a envoyé une réponse de plus de %2 Mo ; le programme ne la lit pas.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Le serveur de calendrier %1 ne répond plus (rien depuis %2 secondes).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Le serveur de calendrier %1 a mis trop de temps à répondre (plus de %2 secondes) ; la requête a été abandonnée.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête vers %2 ; le programme ne suit que les redirections sur le même serveur.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Le certificat du serveur de calendrier %1 n’est pas reconnu : %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Le serveur de calendrier %1 a répondu %2 là où une liste de ressources était attendue.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 sur le serveur %2 n’est pas un calendrier.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Prochain : </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Aucun trousseau de mots de passe n’est disponible ; le mot de passe n’est gardé que tant que Vestrona tourne. Après un redémarrage, saisissez-le de nouveau ici pour synchroniser.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME n’est pas défini ; Vestrona n’a donc aucun dossier à vous où garder vos rappels et réglages (sans HOME, définissez %1). Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Barre de progression</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Prochain : </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Le réglage %1 n’a pas pu être enregistré dans %2 : %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>le fichier est en lecture seule ; les changements ne durent que jusqu’à la fermeture de Vestrona.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>le dossier n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>le fichier de réglages illisible n’a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Prochain : </translation>
     <message>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>L’adresse du calendrier n’est pas une adresse web comme https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>L’adresse du calendrier doit commencer par https:// (http:// simple n’est permis que pour un serveur sur cet ordinateur).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>L’adresse du calendrier doit commencer par https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>La version d’ici de %1, modifiée ici et sur le serveur, ne peut pas être enregistrée dans %2 (%3) ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 a été modifié ici et sur le serveur : la version du serveur a été gardée, celle d’ici a été enregistrée dans %2.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Prochain : </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Détails de la dernière synchronisation</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>La synchronisation a duré plus de %1 secondes et a été arrêtée. Ce qui a été fait est conservé ; la suivante reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Le serveur de calendrier n’a pas répondu comme prévu.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Le calendrier du serveur ne contient plus %1 des %2 éléments qu’il avait lors de la dernière synchronisation ; rien n’a donc été supprimé ici. Remettez les rappels de cet ordinateur sur le serveur, ou supprimez-les ici aussi.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>le serveur ne l’a pas accepté ; il sera renvoyé la prochaine fois</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>le serveur ne l’a pas supprimé ; la demande sera refaite la prochaine fois</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation> : le serveur a continué de répondre qu’il avait changé entre-temps</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Le serveur de calendrier n’a accepté aucun des %1 rappels envoyés : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>son début ou sa répétition enregistrés sont illisibles</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>il se répète chaque semaine sans aucun jour, donc il ne sonne jamais</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>échec : </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>aucun compte de calendrier configuré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n envoyé</numerusform>
+            <numerusform>%n envoyés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n reçu</numerusform>
+            <numerusform>%n reçus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n supprimé ici</numerusform>
+            <numerusform>%n supprimés ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n supprimé sur le serveur</numerusform>
+            <numerusform>%n supprimés sur le serveur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n laissé de côté</numerusform>
+            <numerusform>%n laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n toujours laissé de côté</numerusform>
+            <numerusform>%n toujours laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflit</numerusform>
+            <numerusform>%n conflits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>rien à changer</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Laissé de côté : </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Modifié des deux côtés : </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>Le suivi de la synchronisation dans %1 a été écrit par un Vestrona plus récent ; synchronisez cette base avec cette version.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Nessuna password conservata per %1 su %2; digitala in «Sincronizza calendario…».</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>Impossibile rimuovere la voce di avvio automatico «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Il server del calendario %1 ha inviato una risposta che il programma non sa leggere: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Il server del calendario non ha accettato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Il server del calendario %1 non consente a questo utente di accedere a %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Il server del calendario %1 non ha nulla in %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Il server del calendario %1 non consente questa richiesta su %2; è l’indirizzo di un calendario?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 è stato modificato nel frattempo sul server del calendario %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Il server del calendario %1 ha rifiutato %2 perché troppo grande.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Il server del calendario %1 è occupato o in manutenzione; riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Il server del calendario %1 non ha più spazio per %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta per %2 altrove senza dire dove (errore %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Il server del calendario %1 non è riuscito con l’errore %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Il server del calendario %1 ha rifiutato la richiesta per %2 con l’errore %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Il server del calendario %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Il server del calendario %1 ha rifiutato la connessione; forse non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Il server del calendario %1 ha chiuso la connessione prima di rispondere.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Il server del calendario %1 non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Il server del calendario %1 reindirizza in cerchio: la richiesta è stata inoltrata più volte senza raggiungere il calendario.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta a un indirizzo senza https://; il programma non lo segue.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Impossibile raggiungere il server del calendario %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Nessun calendario trovato in %1: non è un calendario e il server non vi indica calendari dell’utente.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Il server del calendario %1 non ha ancora un calendario per questo utente (cercato in %2); creane prima uno lì.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Senza --database i promemoria sono quelli di %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 è un file, non una cartella, quindi non vi si può creare il database dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Impossibile creare la cartella %1 per il database dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>Impossibile leggere il database vuoto %1 fornito con Vestrona, quindi il database dei promemoria non può essere creato.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Impossibile creare il database dei promemoria nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Impossibile creare il database dei promemoria %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>Il database dei promemoria %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>Il database dei promemoria %1 è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>Il database dei promemoria %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>Il database dei promemoria %1 non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>Il database dei promemoria %1 è vuoto (0 byte); non contiene alcuna tabella dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>Il database dei promemoria %1 non è un database SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>Il database dei promemoria %1 è danneggiato: il file si interrompe nell’intestazione.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>Il database dei promemoria %1 è danneggiato: l’intestazione non indica una dimensione di pagina valida.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>Il database dei promemoria %1 è danneggiato: il file è più corto di quanto dica l’intestazione (forse è stato troncato).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>Il database dei promemoria %1 non ha la tabella tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>Il database dei promemoria %1 ha una tabella tblReminders senza la colonna %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Il database dei promemoria %1 è danneggiato (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Il server del calendario %1 ha inviato una risposta più grande di %2 MB; il programma non la legge.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Il server del calendario %1 ha smesso di rispondere (nulla da %2 secondi).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Il server del calendario %1 ha impiegato troppo a rispondere (più di %2 secondi); la richiesta è stata abbandonata.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta a %2; il programma segue solo i reindirizzamenti sullo stesso server.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Il certificato del server del calendario %1 non è attendibile: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Il server del calendario %1 ha risposto %2 dove era attesa una lista di risorse.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ Il suo orario è già passato, quindi non suonerà.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 sul server %2 non è un calendario.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Prossimo: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Nessun portachiavi per le password disponibile; la password è conservata solo finché Vestrona è in esecuzione. Dopo un riavvio, digitala di nuovo qui per sincronizzare.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME non è impostata, quindi Vestrona non ha una tua cartella in cui tenere promemoria e impostazioni (senza HOME, imposta %1). Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Barra di avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Prossimo: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Impossibile salvare l’impostazione %1 in %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>il file è di sola lettura, quindi le modifiche durano solo fino alla chiusura di Vestrona.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>impossibile creare la cartella.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>impossibile spostare da parte il file di impostazioni illeggibile.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>impossibile scrivere il file.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Prossimo: </translation>
     <message>
         <source>the file is empty</source>
         <translation>il file è vuoto</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>L’indirizzo del calendario non è un indirizzo web come https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>L’indirizzo del calendario deve iniziare con https:// (il semplice http:// è ammesso solo per un server su questo computer).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>L’indirizzo del calendario deve iniziare con https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>La versione di qui di %1, modificata qui e sul server, non può essere salvata in %2 (%3); non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 è stato modificato qui e sul server: è stata tenuta la versione del server, quella di qui è stata salvata in %2.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Prossimo: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Dettagli dell’ultima sincronizzazione</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>La sincronizzazione è durata più di %1 secondi ed è stata interrotta. Quanto fatto finora resta; la prossima riprende da lì.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Il server del calendario non ha risposto come previsto.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Il calendario sul server non contiene più %1 dei %2 elementi che aveva all’ultima sincronizzazione, quindi qui non è stato eliminato nulla. Rimetti sul server i promemoria di questo computer, oppure eliminali anche qui.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>il server non l’ha accettato; verrà inviato di nuovo la prossima volta</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>il server non l’ha eliminato; verrà richiesto di nuovo la prossima volta</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: il server ha continuato a rispondere che era cambiato nel frattempo</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Il server del calendario non ha accettato nessuno dei %1 promemoria inviati: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>il suo inizio o la sua ripetizione salvati non sono leggibili</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>si ripete ogni settimana in nessun giorno, quindi non suona mai</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>non riuscita: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>nessun account di calendario configurato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n caricato</numerusform>
+            <numerusform>%n caricati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n scaricato</numerusform>
+            <numerusform>%n scaricati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n eliminato qui</numerusform>
+            <numerusform>%n eliminati qui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n eliminato sul server</numerusform>
+            <numerusform>%n eliminati sul server</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n escluso</numerusform>
+            <numerusform>%n esclusi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n ancora escluso</numerusform>
+            <numerusform>%n ancora esclusi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflitto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflitto</numerusform>
+            <numerusform>%n conflitti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>niente da cambiare</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Escluso: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Modificato da entrambe le parti: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>I dati della sincronizzazione in %1 sono stati scritti da un Vestrona più recente; sincronizza questo database con quella versione.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Er is geen wachtwoord bewaard voor %1 op %2; typ het in ‘Agendasynchronisatie…’.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>Het autostartitem ‘%1’ kon niet worden verwijderd: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>De agendaserver %1 stuurde een antwoord dat het programma niet kan lezen: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>De agendaserver accepteerde de gebruikersnaam of het wachtwoord niet.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>De agendaserver %1 geeft deze gebruiker geen toegang tot %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>De agendaserver %1 heeft niets op %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>De agendaserver %1 staat dit verzoek op %2 niet toe; is dat het adres van een agenda?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 is intussen gewijzigd op de agendaserver %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>De agendaserver %1 weigerde %2 omdat het te groot is.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>De agendaserver %1 is bezet of in onderhoud; probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>De agendaserver %1 heeft geen ruimte meer voor %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>De agendaserver %1 stuurde het verzoek voor %2 door zonder te zeggen waarheen (fout %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>De agendaserver %1 faalde met fout %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>De agendaserver %1 weigerde het verzoek voor %2 met fout %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>De agendaserver %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>De agendaserver %1 weigerde de verbinding; misschien draait hij niet.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>De agendaserver %1 sloot de verbinding voordat hij antwoordde.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>De agendaserver %1 antwoordde niet op tijd.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>De agendaserver %1 stuurt in een kringetje door: het verzoek werd steeds weer doorgestuurd zonder de agenda te bereiken.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>De agendaserver %1 stuurde het verzoek door naar een adres zonder https://; het programma volgt het niet.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>De agendaserver %1 is niet bereikbaar: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Op %1 is geen agenda gevonden: het is geen agenda, en de server noemt daar geen agenda’s van de gebruiker.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>De agendaserver %1 heeft nog geen agenda voor deze gebruiker (gezocht in %2); maak er daar eerst een.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Zonder --database zijn het de herinneringen van %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 is een bestand, geen map, dus uw herinneringendatabase kan daarin niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>De map %1 voor uw herinneringendatabase kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>De lege herinneringendatabase %1 die bij Vestrona hoort kon niet worden gelezen, dus uw herinneringendatabase kan niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Uw herinneringendatabase kon niet worden gemaakt in de map %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Uw herinneringendatabase %1 kon niet worden gemaakt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>De herinneringendatabase %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>De herinneringendatabase %1 is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>De herinneringendatabase %1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>De herinneringendatabase %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>De herinneringendatabase %1 is leeg (0 bytes); er staat geen herinneringentabel in.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>De herinneringendatabase %1 is geen SQLite-database.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>De herinneringendatabase %1 is beschadigd: het bestand houdt op midden in de kop.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>De herinneringendatabase %1 is beschadigd: de kop noemt geen geldige paginagrootte.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>De herinneringendatabase %1 is beschadigd: het bestand is korter dan de kop zegt (misschien is het afgekapt).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>De herinneringendatabase %1 heeft geen tabel tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>De herinneringendatabase %1 heeft een tabel tblReminders zonder de kolom %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>De herinneringendatabase %1 is beschadigd (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>De agendaserver %1 stuurde een antwoord groter dan %2 MB; het programma leest het niet.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>De agendaserver %1 antwoordt niet meer (al %2 seconden niets).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>De agendaserver %1 deed te lang over een antwoord (meer dan %2 seconden); het verzoek is opgegeven.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>De agendaserver %1 stuurde het verzoek door naar %2; het programma volgt alleen doorverwijzingen op dezelfde server.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Het certificaat van de agendaserver %1 wordt niet vertrouwd: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>De agendaserver %1 antwoordde %2 waar een lijst met bronnen werd verwacht.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 op de server %2 is geen agenda.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Volgende: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Er is geen sleutelbos voor wachtwoorden; het wachtwoord wordt alleen bewaard zolang Vestrona draait. Typ het na een herstart hier opnieuw om te synchroniseren.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME is niet ingesteld, dus Vestrona heeft geen map van u om uw herinneringen en instellingen in te bewaren (zonder HOME, stel %1 in). Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Voortgangsbalk</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Volgende: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>De instelling %1 kon niet worden opgeslagen in %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>het bestand is alleen-lezen, dus wijzigingen gelden alleen tot Vestrona sluit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>de map kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>het onleesbare instellingenbestand kon niet opzij worden gezet.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>het bestand kon niet worden geschreven.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Volgende: </translation>
     <message>
         <source>the file is empty</source>
         <translation>het bestand is leeg</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>Het agenda-adres is geen webadres zoals https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>Het agenda-adres moet met https:// beginnen (gewoon http:// mag alleen voor een server op deze computer).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>Het agenda-adres moet met https:// beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>De versie van hier van %1, hier en op de server gewijzigd, kan niet worden opgeslagen in %2 (%3); er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 is hier en op de server gewijzigd: de versie van de server is behouden, die van hier is opgeslagen in %2.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Volgende: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Details van de laatste synchronisatie</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>De synchronisatie duurde langer dan %1 seconden en is gestopt. Wat al gedaan is blijft bewaard; de volgende gaat daar verder.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>De agendaserver antwoordde niet zoals verwacht.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>De agenda op de server bevat %1 van de %2 items van de vorige synchronisatie niet meer, dus hier is niets verwijderd. Zet de herinneringen van deze computer terug op de server, of verwijder ze ook hier.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>de server nam het niet aan; het wordt de volgende keer opnieuw verstuurd</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>de server verwijderde het niet; het wordt de volgende keer opnieuw gevraagd</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: de server bleef antwoorden dat het intussen was gewijzigd</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>De agendaserver nam geen van de %1 verstuurde herinneringen aan: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>het opgeslagen begin of de herhaling is onleesbaar</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>het herhaalt wekelijks op geen enkele dag, dus gaat nooit af</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>mislukt: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>geen agenda-account ingesteld</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n geüpload</numerusform>
+            <numerusform>%n geüpload</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n gedownload</numerusform>
+            <numerusform>%n gedownload</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n hier verwijderd</numerusform>
+            <numerusform>%n hier verwijderd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n op de server verwijderd</numerusform>
+            <numerusform>%n op de server verwijderd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n weggelaten</numerusform>
+            <numerusform>%n weggelaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n nog steeds weggelaten</numerusform>
+            <numerusform>%n nog steeds weggelaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflict</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflict</numerusform>
+            <numerusform>%n conflicten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>niets te wijzigen</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Weggelaten: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Aan beide kanten gewijzigd: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>De synchronisatieadministratie in %1 is geschreven door een nieuwere Vestrona; synchroniseer deze database met die versie.</translation>
     </message>
 </context>
 <context>

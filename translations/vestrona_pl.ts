@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Brak zapamiętanego hasła dla %1 na %2; wpisz je w „Synchronizuj kalendarz…”.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>Nie można usunąć wpisu autostartu „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Serwer kalendarza %1 przysłał odpowiedź, której program nie umie odczytać: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Serwer kalendarza nie przyjął nazwy użytkownika lub hasła.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Serwer kalendarza %1 nie daje temu użytkownikowi dostępu do %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Serwer kalendarza %1 nie ma niczego pod %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Serwer kalendarza %1 nie pozwala na to żądanie dla %2; czy to adres kalendarza?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 zmieniono w międzyczasie na serwerze kalendarza %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Serwer kalendarza %1 odrzucił %2 jako zbyt duże.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Serwer kalendarza %1 jest zajęty lub w konserwacji; spróbuj później.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Serwer kalendarza %1 nie ma już miejsca na %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Serwer kalendarza %1 przekierował żądanie dla %2, nie mówiąc dokąd (błąd %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Serwer kalendarza %1 zawiódł z błędem %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Serwer kalendarza %1 odrzucił żądanie dla %2 z błędem %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Nie znaleziono serwera kalendarza %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Serwer kalendarza %1 odrzucił połączenie; być może nie działa.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Serwer kalendarza %1 zamknął połączenie przed odpowiedzią.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Serwer kalendarza %1 nie odpowiedział na czas.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Serwer kalendarza %1 przekierowuje w kółko: żądanie przekazywano raz po raz, nie docierając do kalendarza.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Serwer kalendarza %1 przekazał żądanie pod adres bez https://; program za nim nie podąża.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Nie można połączyć się z serwerem kalendarza %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Pod %1 nie znaleziono kalendarza: to nie jest kalendarz, a serwer nie wskazuje tam kalendarzy użytkownika.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Serwer kalendarza %1 nie ma jeszcze kalendarza dla tego użytkownika (szukano w %2); najpierw utwórz go tam.</translation>
     </message>
 </context>
 <context>
@@ -342,6 +439,110 @@ Bez --database używane są przypomnienia z %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 jest plikiem, a nie folderem, więc nie można w nim utworzyć bazy przypomnień.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Nie można utworzyć folderu %1 na bazę przypomnień.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>Nie można odczytać pustej bazy przypomnień %1 dołączonej do Vestrony, więc nie można utworzyć twojej bazy.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Nie można utworzyć bazy przypomnień w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Nie można utworzyć bazy przypomnień %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>Baza przypomnień %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>Baza przypomnień %1 jest folderem, a nie plikiem.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>Baza przypomnień %1 nie jest zwykłym plikiem.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>Nie można odczytać bazy przypomnień %1: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>Baza przypomnień %1 jest pusta (0 bajtów); nie zawiera tabeli przypomnień.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>Baza przypomnień %1 nie jest bazą SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>Baza przypomnień %1 jest uszkodzona: plik urywa się w nagłówku.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>Baza przypomnień %1 jest uszkodzona: nagłówek nie podaje poprawnego rozmiaru strony.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>Baza przypomnień %1 jest uszkodzona: plik jest krótszy, niż podaje nagłówek (mógł zostać ucięty).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>Baza przypomnień %1 nie ma tabeli tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>Baza przypomnień %1 ma tabelę tblReminders bez kolumny %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Baza przypomnień %1 jest uszkodzona (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Serwer kalendarza %1 przysłał odpowiedź większą niż %2 MB; program jej nie czyta.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Serwer kalendarza %1 przestał odpowiadać (nic od %2 s).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Serwer kalendarza %1 zbyt długo nie odpowiadał (ponad %2 s); z żądania zrezygnowano.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Serwer kalendarza %1 przekazał żądanie do %2; program podąża tylko za przekierowaniami na tym samym serwerze.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Certyfikat serwera kalendarza %1 nie jest zaufany: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Serwer kalendarza %1 odpowiedział %2 tam, gdzie oczekiwano listy zasobów.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -584,6 +785,13 @@ Jego czas już minął, więc nie zadzwoni.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 na serwerze %2 nie jest kalendarzem.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -733,10 +941,35 @@ Następne: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Brak bazy kluczy na hasła; hasło jest przechowywane tylko, dopóki działa Vestrona. Po ponownym uruchomieniu wpisz je tu znowu, aby synchronizować.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>Zmienna HOME nie jest ustawiona, więc Vestrona nie ma twojego folderu na przypomnienia i ustawienia (bez HOME ustaw %1). Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nie jest zwykłym plikiem.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Pasek postępu</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nie jest zwykłym plikiem.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +1046,33 @@ Następne: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Nie można zapisać ustawienia %1 w %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>plik jest tylko do odczytu, więc zmiany obowiązują tylko do zamknięcia Vestrony.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nie jest zwykłym plikiem.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>nie można utworzyć folderu.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>nie można odsunąć nieczytelnego pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>nie można zapisać pliku.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -833,6 +1093,32 @@ Następne: </translation>
     <message>
         <source>the file is empty</source>
         <translation>plik jest pusty</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>Adres kalendarza nie jest adresem internetowym w rodzaju https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>Adres kalendarza musi zaczynać się od https:// (zwykłe http:// jest dozwolone tylko dla serwera na tym komputerze).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>Adres kalendarza musi zaczynać się od https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>Tutejszej wersji %1, zmienionej tu i na serwerze, nie można zapisać w %2 (%3); niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 zmieniono tutaj i na serwerze: zachowano wersję z serwera, a tutejszą zapisano w %2.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1230,138 @@ Następne: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Szczegóły ostatniej synchronizacji</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>Synchronizacja trwała dłużej niż %1 s i została przerwana. To, co zrobiono, zostaje; następna zacznie od tego miejsca.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Serwer kalendarza nie odpowiedział zgodnie z oczekiwaniami.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Kalendarz na serwerze nie zawiera już %1 z %2 elementów z ostatniej synchronizacji, więc tutaj nic nie usunięto. Przywróć przypomnienia z tego komputera na serwer albo usuń je także tutaj.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>serwer go nie przyjął; zostanie wysłane ponownie następnym razem</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>serwer go nie usunął; prośba zostanie ponowiona następnym razem</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: serwer wciąż odpowiadał, że w międzyczasie się zmieniło</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Serwer kalendarza nie przyjął żadnego z %1 wysłanych przypomnień: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>jego zapisany początek lub powtarzanie są nieczytelne</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>powtarza się co tydzień bez żadnego dnia, więc nigdy nie dzwoni</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>nie powiodła się: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>nie skonfigurowano konta kalendarza</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n wysłane</numerusform>
+            <numerusform>%n wysłane</numerusform>
+            <numerusform>%n wysłanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n pobrane</numerusform>
+            <numerusform>%n pobrane</numerusform>
+            <numerusform>%n pobranych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n usunięte tutaj</numerusform>
+            <numerusform>%n usunięte tutaj</numerusform>
+            <numerusform>%n usuniętych tutaj</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n usunięte na serwerze</numerusform>
+            <numerusform>%n usunięte na serwerze</numerusform>
+            <numerusform>%n usuniętych na serwerze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n pominięte</numerusform>
+            <numerusform>%n pominięte</numerusform>
+            <numerusform>%n pominiętych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n nadal pominięte</numerusform>
+            <numerusform>%n nadal pominięte</numerusform>
+            <numerusform>%n nadal pominiętych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 konflikt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n konflikt</numerusform>
+            <numerusform>%n konflikty</numerusform>
+            <numerusform>%n konfliktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nic do zmiany</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Pominięte: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Zmienione po obu stronach: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>Dane synchronizacji w %1 zapisała nowsza Vestrona; synchronizuj tę bazę w tamtej wersji.</translation>
     </message>
 </context>
 <context>

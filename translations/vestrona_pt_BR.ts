@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Nenhuma senha guardada para %1 em %2; digite-a em “Sincronizar calendário…”.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmIntervals</name>
     <message>
         <source>Play the alarm every 5 minutes</source>
@@ -87,6 +94,96 @@
     <message>
         <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
         <translation>Não foi possível remover a entrada de inicialização automática “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>O servidor de calendário %1 enviou uma resposta que o programa não consegue ler: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>O servidor de calendário não aceitou o nome de usuário ou a senha.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>O servidor de calendário %1 não deixa este usuário acessar %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>O servidor de calendário %1 não tem nada em %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>O servidor de calendário %1 não permite esta requisição em %2; é o endereço de um calendário?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 foi alterado nesse meio-tempo no servidor de calendário %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>O servidor de calendário %1 recusou %2 por ser grande demais.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>O servidor de calendário %1 está ocupado ou em manutenção; tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>O servidor de calendário %1 não tem mais espaço para %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>O servidor de calendário %1 redirecionou a requisição para %2 sem dizer para onde (erro %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>O servidor de calendário %1 falhou com o erro %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>O servidor de calendário %1 recusou a requisição para %2 com o erro %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>O servidor de calendário %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>O servidor de calendário %1 recusou a conexão; talvez não esteja em execução.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>O servidor de calendário %1 fechou a conexão antes de responder.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>O servidor de calendário %1 não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>O servidor de calendário %1 redireciona em círculos: a requisição foi reenviada várias vezes sem chegar ao calendário.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>O servidor de calendário %1 reenviou a requisição para um endereço sem https://; o programa não o segue.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Não foi possível alcançar o servidor de calendário %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Nenhum calendário encontrado em %1: não é um calendário, e o servidor não indica calendários do usuário ali.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>O servidor de calendário %1 ainda não tem calendário para este usuário (procurado em %2); crie um lá primeiro.</translation>
     </message>
 </context>
 <context>
@@ -340,6 +437,110 @@ Sem --database, os lembretes são os de %1</translation>
     </message>
 </context>
 <context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 é um arquivo, não uma pasta, então seu banco de dados de lembretes não pode ser criado nele.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Não foi possível criar a pasta %1 para seu banco de dados de lembretes.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>Não foi possível ler o banco de dados vazio %1 que vem com o Vestrona, então seu banco de dados de lembretes não pode ser criado.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Não foi possível criar seu banco de dados de lembretes na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Não foi possível criar seu banco de dados de lembretes %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>O banco de dados de lembretes %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>O banco de dados de lembretes %1 é uma pasta, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>O banco de dados de lembretes %1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>O banco de dados de lembretes %1 não pode ser lido: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>O banco de dados de lembretes %1 está vazio (0 bytes); não contém tabela de lembretes.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>O banco de dados de lembretes %1 não é um banco de dados SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>O banco de dados de lembretes %1 está danificado: o arquivo termina no meio do cabeçalho.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>O banco de dados de lembretes %1 está danificado: o cabeçalho não indica um tamanho de página válido.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>O banco de dados de lembretes %1 está danificado: o arquivo é menor do que o cabeçalho diz (talvez tenha sido cortado).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>O banco de dados de lembretes %1 não tem a tabela tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>O banco de dados de lembretes %1 tem uma tabela tblReminders sem a coluna %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>O banco de dados de lembretes %1 está danificado (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>O servidor de calendário %1 enviou uma resposta maior que %2 MB; o programa não a lê.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>O servidor de calendário %1 parou de responder (nada por %2 segundos).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>O servidor de calendário %1 demorou demais para responder (mais de %2 segundos); a requisição foi abandonada.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>O servidor de calendário %1 reenviou a requisição para %2; o programa só segue redirecionamentos no mesmo servidor.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>O certificado do servidor de calendário %1 não é confiável: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>O servidor de calendário %1 respondeu %2 onde era esperada uma lista de recursos.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Next alarm will play in</source>
@@ -581,6 +782,13 @@ O horário dele já passou, então ele não vai tocar.</translation>
     </message>
 </context>
 <context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 no servidor %2 não é um calendário.</translation>
+    </message>
+</context>
+<context>
     <name>MediaSoundPlayer</name>
     <message>
         <source>The built-in alarm sound %1 cannot be played either: %2.</source>
@@ -728,10 +936,35 @@ Próximo: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Nenhum chaveiro de senhas disponível; a senha só fica guardada enquanto o Vestrona estiver em execução. Depois de reiniciar, digite-a aqui de novo para sincronizar.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME não está definida, então o Vestrona não tem uma pasta sua para guardar seus lembretes e configurações (sem HOME, defina %1). Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
         <source>Progress Bar</source>
         <translation>Barra de progresso</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1041,33 @@ Próximo: </translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Não foi possível salvar a configuração %1 em %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>o arquivo é somente leitura, então as alterações só valem até o Vestrona fechar.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>não foi possível criar a pasta.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>não foi possível pôr de lado o arquivo de configurações ilegível.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>não foi possível gravar o arquivo.</translation>
+    </message>
+</context>
+<context>
     <name>SoundTrack</name>
     <message>
         <source>it is not in a sound format the player knows</source>
@@ -828,6 +1088,32 @@ Próximo: </translation>
     <message>
         <source>the file is empty</source>
         <translation>o arquivo está vazio</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>O endereço do calendário não é um endereço web como https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>O endereço do calendário deve começar com https:// (http:// simples só é permitido para um servidor neste computador).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>O endereço do calendário deve começar com https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>A versão daqui de %1, alterada aqui e no servidor, não pode ser salva em %2 (%3); nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 foi alterado aqui e no servidor: a versão do servidor foi mantida e a daqui foi salva em %2.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1224,131 @@ Próximo: </translation>
     <message>
         <source>Details of the last sync</source>
         <translation>Detalhes da última sincronização</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>A sincronização demorou mais de %1 segundos e foi interrompida. O que foi feito até ali fica guardado; a próxima continua a partir dali.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>O servidor de calendário não respondeu como esperado.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>O calendário no servidor não tem mais %1 dos %2 itens que tinha na última sincronização, então nada foi excluído aqui. Devolva os lembretes deste computador ao servidor ou exclua-os aqui também.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>o servidor não o aceitou; ele será enviado de novo na próxima vez</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>o servidor não o excluiu; será pedido de novo na próxima vez</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: o servidor continuou respondendo que ele mudou nesse meio-tempo</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>O servidor de calendário não aceitou nenhum dos %1 lembretes enviados: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>o início ou a repetição salvos não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>ele se repete toda semana em nenhum dia, então nunca toca</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>falhou: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>nenhuma conta de calendário configurada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n enviado</numerusform>
+            <numerusform>%n enviados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n recebido</numerusform>
+            <numerusform>%n recebidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n excluído aqui</numerusform>
+            <numerusform>%n excluídos aqui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n excluído no servidor</numerusform>
+            <numerusform>%n excluídos no servidor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n deixado de fora</numerusform>
+            <numerusform>%n deixados de fora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n ainda de fora</numerusform>
+            <numerusform>%n ainda de fora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflito</numerusform>
+            <numerusform>%n conflitos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nada a alterar</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Deixado de fora: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Alterado dos dois lados: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>O controle da sincronização em %1 foi gravado por um Vestrona mais novo; sincronize este banco de dados com essa versão.</translation>
     </message>
 </context>
 <context>

@@ -201,7 +201,8 @@ private slots:
         static const QRegularExpression printed(QStringLiteral("\\b(?:mErr|err)\\s*<<\\s*\"([^\"]*)\""));
         static const QRegularExpression words(QStringLiteral("[A-Za-z]{3,}"));
         QStringList offenders;
-        for (const char *folder : {"ui", "control", "shell", "notify", "scheduler", "cli", "app"}) {
+        for (const char *folder :
+             {"core", "config", "sync", "ui", "control", "shell", "notify", "scheduler", "cli", "app"}) {
             QDirIterator files(kSourceDir + QLatin1Char('/') + QLatin1String(folder), {QStringLiteral("*.cpp")},
                                QDir::Files);
             while (files.hasNext()) {
