@@ -28,7 +28,7 @@ bool mayWrite(const QString &path)
 void checkTable(SqliteDatabase &db)
 {
     QStringList found;
-    db.eachRow("PRAGMA table_info(tblReminders)", QStringLiteral("checking the file"),
+    db.eachRow("PRAGMA table_info(tblReminders)", QCoreApplication::translate("SqliteDatabase", "checking the file"),
                [&found](sqlite3_stmt *row) { found << columnText(row, 1).toString(); });
     if (found.isEmpty())
         throw AppError(
@@ -48,19 +48,20 @@ void checkTable(SqliteDatabase &db)
 void checkPages(SqliteDatabase &db)
 {
     bool firstRow = true;
-    db.eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
-        const QString verdict = columnText(row, 0).toString();
-        if (firstRow && verdict != QLatin1String("ok")) {
-            // SQLite lists every bad cell; the first few say enough.
-            QStringList lines = verdict.split(QLatin1Char('\n'));
-            if (lines.size() > 4)
-                lines = lines.first(3) << QStringLiteral("...");
-            throw DatabaseDamagedError(
-                QCoreApplication::translate("DatabaseOpening", "The reminder database %1 is damaged (%2).")
-                    .arg(db.path(), lines.join(QLatin1Char('\n'))));
-        }
-        firstRow = false;
-    });
+    db.eachRow("PRAGMA quick_check", QCoreApplication::translate("SqliteDatabase", "checking the file"),
+               [&](sqlite3_stmt *row) {
+                   const QString verdict = columnText(row, 0).toString();
+                   if (firstRow && verdict != QLatin1String("ok")) {
+                       // SQLite lists every bad cell; the first few say enough.
+                       QStringList lines = verdict.split(QLatin1Char('\n'));
+                       if (lines.size() > 4)
+                           lines = lines.first(3) << QStringLiteral("...");
+                       throw DatabaseDamagedError(
+                           QCoreApplication::translate("DatabaseOpening", "The reminder database %1 is damaged (%2).")
+                               .arg(db.path(), lines.join(QLatin1Char('\n'))));
+                   }
+                   firstRow = false;
+               });
 }
 
 void checkPagesOf(const QString &path)
@@ -106,7 +107,7 @@ void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::A
         sqlite3_exec(db.handle(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
         const int status = sqlite3_exec(db.handle(), "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
         if (status != SQLITE_OK)
-            db.raise(status, QStringLiteral("opening it"));
+            db.raise(status, QCoreApplication::translate("SqliteDatabase", "opening it"));
     }
 }
 

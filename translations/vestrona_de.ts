@@ -1091,6 +1091,89 @@ Nächste: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>die Prüfung der Datei</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>das Öffnen</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>das Lesen der Erinnerungen</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>das Lesen einer Erinnerung</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Die Erinnerung mit der ID %1 ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>die Vorbereitung der Änderung</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>das Speichern der Änderung</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist von einem anderen Programm gesperrt; %2 ist fehlgeschlagen. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Die Erinnerungsdatenbank %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Der Datenträger mit dem Ordner %1 ist voll; die Änderung an der Erinnerungsdatenbank wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>Die Erinnerungsdatenbank %1 konnte nicht gelesen oder geschrieben werden (%2); %3 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>Die Erinnerungsdatenbank %1 meldete einen Fehler: %2 ist fehlgeschlagen (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>Die Erinnerungsdatenbank ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>In den Ordner %1 mit der Erinnerungsdatenbank darf nicht geschrieben werden, daher wurde die Änderung nicht gespeichert: Eine Änderung der Datenbank braucht dort Platz für eine Journaldatei.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>Die Erinnerungsdatenbank %1 ist schreibgeschützt; die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>der Beginn der Änderung</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>das Speichern der Änderungen</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>das Rückgängigmachen der Änderungen</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>die Suche nach Änderungen</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>das Führen der Abgleichsdaten</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

@@ -1091,6 +1091,89 @@ Siguiente: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>la comprobación del archivo</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>la apertura</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>la lectura de los recordatorios</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>la lectura de un recordatorio</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>El recordatorio con el ID %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>la preparación del cambio</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>el guardado del cambio</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>Otro programa tiene bloqueada la base de datos de recordatorios %1; %2 falló. Inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de datos de recordatorios %1 está dañada (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>El disco de la carpeta %1 está lleno; el cambio en la base de datos de recordatorios no se guardó.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>No se pudo leer o escribir la base de datos de recordatorios %1 (%2); %3 falló.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>La base de datos de recordatorios %1 informó de un error: %2 falló (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>La base de datos de recordatorios no está abierta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>No se puede escribir en la carpeta %1 que contiene la base de datos de recordatorios, así que el cambio no se guardó: cambiar la base de datos requiere espacio allí para un archivo de diario.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>La base de datos de recordatorios %1 es de solo lectura; el cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>el inicio del cambio</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>el guardado de los cambios</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>la anulación de los cambios</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>la búsqueda de cambios</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>el registro de la sincronización</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

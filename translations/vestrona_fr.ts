@@ -1091,6 +1091,89 @@ Prochain : </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>la vérification du fichier</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>l’ouverture</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>la lecture des rappels</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>la lecture d’un rappel</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Le rappel numéro %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>la préparation de la modification</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>l’enregistrement de la modification</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>La base de rappels %1 est verrouillée par un autre programme ; %2 a échoué. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de rappels %1 est endommagée (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Le disque du dossier %1 est plein ; la modification de la base de rappels n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>La base de rappels %1 n’a pas pu être lue ou écrite (%2) ; %3 a échoué.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>La base de rappels %1 a signalé une erreur : %2 a échoué (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>La base de rappels n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>Le dossier %1 qui contient la base de rappels n’est pas accessible en écriture ; la modification n’a donc pas été enregistrée : modifier la base demande d’y placer un fichier journal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>La base de rappels %1 est en lecture seule ; la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>le début de la modification</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>l’enregistrement des modifications</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>l’annulation des modifications</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>la recherche de modifications</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>la tenue du suivi de synchronisation</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

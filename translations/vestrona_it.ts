@@ -1091,6 +1091,89 @@ Prossimo: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>controllo del file</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>apertura</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>lettura dei promemoria</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>lettura di un promemoria</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Il promemoria con ID %1 non c’è più.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>preparazione della modifica</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>salvataggio della modifica</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>Il database dei promemoria %1 è bloccato da un altro programma; operazione non riuscita: %2. Riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Il database dei promemoria %1 è danneggiato (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Il disco della cartella %1 è pieno; la modifica al database dei promemoria non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>Impossibile leggere o scrivere il database dei promemoria %1 (%2); operazione non riuscita: %3.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>Il database dei promemoria %1 ha segnalato un errore: operazione non riuscita: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>Il database dei promemoria non è aperto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>Nella cartella %1 che contiene il database dei promemoria non si può scrivere, quindi la modifica non è stata salvata: modificare il database richiede lì spazio per un file di journal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>Il database dei promemoria %1 è di sola lettura; la modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>avvio della modifica</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>salvataggio delle modifiche</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>annullamento delle modifiche</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>ricerca di modifiche</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>registrazione dei dati di sincronizzazione</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

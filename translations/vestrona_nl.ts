@@ -1091,6 +1091,89 @@ Volgende: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>het controleren van het bestand</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>het openen</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>het lezen van de herinneringen</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>het lezen van een herinnering</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>De herinnering met ID %1 bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>het voorbereiden van de wijziging</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>het opslaan van de wijziging</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>De herinneringendatabase %1 is vergrendeld door een ander programma; %2 is mislukt. Probeer het zo opnieuw.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>De herinneringendatabase %1 is beschadigd (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>De schijf met de map %1 is vol; de wijziging in de herinneringendatabase is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>De herinneringendatabase %1 kon niet worden gelezen of geschreven (%2); %3 is mislukt.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>De herinneringendatabase %1 meldde een fout: %2 is mislukt (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>De herinneringendatabase is niet geopend.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>In de map %1 met de herinneringendatabase mag niet worden geschreven, dus de wijziging is niet opgeslagen: een wijziging van de database heeft daar ruimte nodig voor een journaalbestand.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>De herinneringendatabase %1 is alleen-lezen; de wijziging is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>het starten van de wijziging</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>het opslaan van de wijzigingen</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>het terugdraaien van de wijzigingen</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>het zoeken naar wijzigingen</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>het bijhouden van de synchronisatiegegevens</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

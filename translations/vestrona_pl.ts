@@ -1096,6 +1096,89 @@ Następne: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>sprawdzanie pliku</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>otwieranie</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>odczyt przypomnień</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>odczyt przypomnienia</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Przypomnienia o ID %1 już nie ma.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>przygotowanie zmiany</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>zapis zmiany</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>Baza przypomnień %1 jest zablokowana przez inny program; nie powiodło się: %2. Spróbuj za chwilę.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Baza przypomnień %1 jest uszkodzona (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Dysk z folderem %1 jest pełny; zmiany w bazie przypomnień nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>Nie można odczytać ani zapisać bazy przypomnień %1 (%2); nie powiodło się: %3.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>Baza przypomnień %1 zgłosiła błąd: nie powiodło się: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>Baza przypomnień nie jest otwarta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>Do folderu %1 z bazą przypomnień nie można zapisywać, więc zmiany nie zapisano: zmiana bazy wymaga tam miejsca na plik dziennika.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>Baza przypomnień %1 jest tylko do odczytu; zmiany nie zapisano.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>rozpoczęcie zmiany</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>zapis zmian</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>cofanie zmian</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>szukanie zmian</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>prowadzenie danych synchronizacji</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>

@@ -1091,6 +1091,89 @@ Próximo: </translation>
     </message>
 </context>
 <context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>a verificação do arquivo</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>a abertura</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>a leitura dos lembretes</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>a leitura de um lembrete</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>O lembrete com o ID %1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>a preparação da alteração</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>a gravação da alteração</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>O banco de dados de lembretes %1 está bloqueado por outro programa; falhou: %2. Tente de novo daqui a pouco.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>O banco de dados de lembretes %1 está danificado (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>O disco da pasta %1 está cheio; a alteração no banco de dados de lembretes não foi salva.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>Não foi possível ler ou gravar o banco de dados de lembretes %1 (%2); falhou: %3.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>O banco de dados de lembretes %1 informou um erro: falhou: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>O banco de dados de lembretes não está aberto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>A pasta %1 que contém o banco de dados de lembretes não permite gravação, então a alteração não foi salva: alterar o banco de dados exige espaço ali para um arquivo de diário.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>O banco de dados de lembretes %1 é somente leitura; a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>o início da alteração</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>a gravação das alterações</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>a reversão das alterações</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>a busca por alterações</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>o registro da sincronização</translation>
+    </message>
+</context>
+<context>
     <name>SyncAccount</name>
     <message>
         <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
