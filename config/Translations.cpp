@@ -6,8 +6,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-namespace vestrona
-{
+namespace vestrona {
 
 QStringList Translations::folders(const QString &programFolder)
 {

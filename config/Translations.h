@@ -4,15 +4,13 @@
 #include <QStringList>
 #include <QTranslator>
 
-namespace vestrona
-{
+namespace vestrona {
 
 // The program's words and Qt's own (standard buttons, dialogs) in the
 // desktop's language, installed in the running application for as long as
 // this object lives. English is the source language: nothing is loaded for
 // it, nor for a language without a catalogue.
-class Translations
-{
+class Translations {
 public:
     // The folders searched for the program's catalogues, the first found
     // winning: translations/ beside the program (a portable copy), then the

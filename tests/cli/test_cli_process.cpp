@@ -89,26 +89,14 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("unknown");
         QTest::addColumn<QString>("help");
-        QTest::newRow("LANGUAGE") << "LANGUAGE"
-                                  << "de"
-                                  << "Unbekannter Befehl „frobnicate“."
-                                  << "Befehle:";
-        QTest::newRow("LC_ALL") << "LC_ALL"
-                                << "fr_FR.UTF-8"
-                                << "Commande inconnue « frobnicate »."
-                                << "Commandes :";
+        QTest::newRow("LANGUAGE") << "LANGUAGE" << "de" << "Unbekannter Befehl „frobnicate“." << "Befehle:";
+        QTest::newRow("LC_ALL") << "LC_ALL" << "fr_FR.UTF-8" << "Commande inconnue « frobnicate »." << "Commandes :";
         QTest::newRow("LC_MESSAGES") << "LC_MESSAGES"
                                      << "pl_PL.UTF-8"
                                      << "Nieznane polecenie „frobnicate”."
                                      << "Polecenia:";
-        QTest::newRow("LANG") << "LANG"
-                              << "pt_BR.UTF-8"
-                              << "Comando desconhecido “frobnicate”."
-                              << "Comandos:";
-        QTest::newRow("English") << "LANG"
-                                 << "en_GB.UTF-8"
-                                 << "Unknown command \"frobnicate\"."
-                                 << "Commands:";
+        QTest::newRow("LANG") << "LANG" << "pt_BR.UTF-8" << "Comando desconhecido “frobnicate”." << "Comandos:";
+        QTest::newRow("English") << "LANG" << "en_GB.UTF-8" << "Unknown command \"frobnicate\"." << "Commands:";
     }
     void speaksTheDesktopsLanguageButNotToScripts()
     {

@@ -1,16 +1,11 @@
 #include "config/Translations.h"
-#include "tests/support/TempFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace vestrona;
-using namespace vestrona::test;
 
-namespace
-{
+namespace {
 
 const QString kBuilt = QStringLiteral(VESTRONA_BUILD_TRANSLATIONS);
 
@@ -27,8 +22,7 @@ QString qtCancel()
 
 } // namespace
 
-class TestTranslations : public QObject
-{
+class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
@@ -39,27 +33,11 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("quit");
         QTest::addColumn<QString>("cancel");
-        QTest::newRow("German") << "de_DE"
-                                << "B&eenden"
-                                << "Abbrechen";
-        QTest::newRow("Swiss German") << "de_CH"
-                                      << "B&eenden"
-                                      << "Abbrechen";
-        QTest::newRow("Polish") << "pl_PL"
-                                << "&Zakończ"
-                                << "Anuluj";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR"
-                                              << "Sa&ir"
-                                              << "Cancelar";
-        QTest::newRow("Dutch") << "nl_NL"
-                               << "&Afsluiten"
-                               << "Annuleren";
-        QTest::newRow("English") << "en_US"
-                                 << "&Quit"
-                                 << "Cancel";
-        QTest::newRow("no catalogue") << "ja_JP"
-                                      << "&Quit"
-                                      << "Cancel";
+        QTest::newRow("German") << "de_DE" << "B&eenden" << "Abbrechen";
+        QTest::newRow("Swiss German") << "de_CH" << "B&eenden" << "Abbrechen";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "Sa&ir" << "Cancelar";
+        QTest::newRow("English") << "en_US" << "&Quit" << "Cancel";
+        QTest::newRow("no catalogue") << "ja_JP" << "&Quit" << "Cancel";
     }
     void theDesktopsLanguageIsSpoken()
     {
@@ -71,25 +49,6 @@ private slots:
         QCOMPARE(used.isEmpty(), quit == QLatin1String("&Quit"));
         QCOMPARE(quitCaption(), quit);
         QCOMPARE(qtCancel(), cancel);
-    }
-
-    // A portable copy's catalogue beside the program wins over the installed
-    // one; a second install replaces the first, and an ended one leaves English.
-    void besideTheProgramComesFirst()
-    {
-        TempFolder beside;
-        QVERIFY(QFile::copy(kBuilt + QStringLiteral("/vestrona_fr.qm"), beside.file(QStringLiteral("vestrona_de.qm"))));
-        {
-            Translations translations;
-            QCOMPARE(translations.install(QLocale(QStringLiteral("de_DE")), {beside.path(), kBuilt},
-                                          Translations::qtFolder()),
-                     beside.file(QStringLiteral("vestrona_de.qm")));
-            QCOMPARE(quitCaption(), QStringLiteral("&Quitter"));
-            translations.install(QLocale(QStringLiteral("nl_NL")), {beside.path(), kBuilt}, Translations::qtFolder());
-            QCOMPARE(quitCaption(), QStringLiteral("&Afsluiten"));
-        }
-        QCOMPARE(quitCaption(), QStringLiteral("&Quit"));
-        QCOMPARE(qtCancel(), QStringLiteral("Cancel"));
     }
 };
 

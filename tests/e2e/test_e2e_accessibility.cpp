@@ -14,13 +14,11 @@
 using namespace vestrona::e2e;
 using vestrona::test::PrivateBus;
 
-namespace
-{
+namespace {
 
 // The desktop's accessibility bus, launched on the test's own session bus as
 // a desktop session launches it; it ends with this object.
-class AccessibilityBus
-{
+class AccessibilityBus {
 public:
     explicit AccessibilityBus(const PrivateBus &bus)
     {
@@ -99,8 +97,7 @@ bool has(const QJsonArray &controls, const QString &role, const QString &name)
 
 } // namespace
 
-class AccessibilityEndToEnd : public QObject
-{
+class AccessibilityEndToEnd : public QObject {
     Q_OBJECT
 
 private slots:

@@ -8,8 +8,7 @@
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 
-namespace vestrona::test
-{
+namespace vestrona::test {
 
 // Why `label` does not show its whole text inside `window`, "" when it does.
 inline QString textProblem(const QLabel &label, const QWidget &window)

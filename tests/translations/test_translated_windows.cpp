@@ -23,8 +23,7 @@
 using namespace vestrona;
 using namespace vestrona::test;
 
-namespace
-{
+namespace {
 
 void saveShot(QWidget &window, const QString &name, const QString &language)
 {
@@ -47,7 +46,8 @@ QStringList focusOrderProblems(QWidget &window)
             || w->window() != &window)
             continue;
         const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
-        const bool sameRow = std::abs(r.center().y() - previous.center().y()) < std::min(r.height(), previous.height()) / 2;
+        const bool sameRow
+            = std::abs(r.center().y() - previous.center().y()) < std::min(r.height(), previous.height()) / 2;
         if (previous.isValid() && (sameRow ? r.left() < previous.left() : r.top() < previous.top()))
             problems << QStringLiteral("Tab leads from %1 back to %2").arg(previousName, w->objectName());
         previous = r;
@@ -72,8 +72,7 @@ QStringList windowProblems(QWidget &window, const QString &name, const QString &
 
 } // namespace
 
-class TestTranslatedWindows : public QObject
-{
+class TestTranslatedWindows : public QObject {
     Q_OBJECT
 
 private slots:

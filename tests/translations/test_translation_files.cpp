@@ -11,8 +11,7 @@
 
 using namespace vestrona::test;
 
-namespace
-{
+namespace {
 
 const QString kSourceDir = QStringLiteral(VESTRONA_SOURCE_DIR);
 // The folders whose words reach the user, as translations/CMakeLists.txt lists them.
@@ -112,8 +111,7 @@ QString lupdateInto(const QString &tsPath)
 
 } // namespace
 
-class TestTranslationFiles : public QObject
-{
+class TestTranslationFiles : public QObject {
     Q_OBJECT
 
 private slots:
