@@ -6,6 +6,7 @@
 #include "config/DataLocation.h"
 #include "formats/RegionalSettings.h"
 #include "config/Settings.h"
+#include "config/Translations.h"
 #include "ui/AppIcon.h"
 #include "ui/FileDialogs.h"
 #include "ui/Form1.h"
@@ -39,6 +40,8 @@ int main(int argc, char *argv[])
     using namespace vestrona;
     applyProgramLook();
     const QString programFolder = QCoreApplication::applicationDirPath();
+    Translations translations;
+    translations.install(QLocale::system(), Translations::folders(programFolder), Translations::qtFolder());
     MessageBoxReporter reporter;
     QString configFolder;
     DataLocation::Folders folders;

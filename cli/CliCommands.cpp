@@ -19,6 +19,7 @@
 #include "formats/ReminderListText.h"
 #include "config/Settings.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -27,7 +28,8 @@ namespace vestrona {
 
 namespace {
 
-constexpr auto kDescription =
+constexpr auto kDescription = QT_TRANSLATE_NOOP(
+    "Cli",
     "Reads and changes the reminders of Vestrona.\n"
     "\n"
     "Commands:\n"
@@ -61,7 +63,7 @@ constexpr auto kDescription =
     "                            items are left out, 3 when the sync failed. When the\n"
     "                            calendar lost most of its items, nothing is deleted\n"
     "                            until --upload-all puts them back or\n"
-    "                            --accept-deletions deletes them here too";
+    "                            --accept-deletions deletes them here too");
 
 // A command line that cannot be carried out as written: exit code 2 and a
 // hint at --help, where other errors exit with 3.
@@ -122,43 +124,48 @@ private:
     QTextStream &mOut;
     QTextStream &mErr;
     QCommandLineParser mParser;
-    QCommandLineOption mOption{QStringLiteral("option"), QStringLiteral("once, daily, weekly, monthly or yearly."),
+    QCommandLineOption mOption{QStringLiteral("option"), QCoreApplication::translate("Cli", "once, daily, weekly, monthly or yearly."),
                                QStringLiteral("option")};
-    QCommandLineOption mRule{QStringLiteral("rule"), QStringLiteral("An RFC 5545 repeat rule, for add."), QStringLiteral("rrule")};
-    QCommandLineOption mFrom{QStringLiteral("from"), QStringLiteral("Where the agenda starts, \"YYYY-MM-DD HH:MM:SS\"."),
+    QCommandLineOption mRule{QStringLiteral("rule"), QCoreApplication::translate("Cli", "An RFC 5545 repeat rule, for add."), QStringLiteral("rrule")};
+    QCommandLineOption mFrom{QStringLiteral("from"), QCoreApplication::translate("Cli", "Where the agenda starts, \"YYYY-MM-DD HH:MM:SS\"."),
                              QStringLiteral("moment")};
-    QCommandLineOption mDate{QStringLiteral("date"), QStringLiteral("Start date, YYYY-MM-DD."), QStringLiteral("date")};
-    QCommandLineOption mTime{QStringLiteral("time"), QStringLiteral("Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
-    QCommandLineOption mDays{QStringLiteral("days"), QStringLiteral("Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days."),
+    QCommandLineOption mDate{QStringLiteral("date"), QCoreApplication::translate("Cli", "Start date, YYYY-MM-DD."), QStringLiteral("date")};
+    QCommandLineOption mTime{QStringLiteral("time"), QCoreApplication::translate("Cli", "Start time, HH:MM or HH:MM:SS."), QStringLiteral("time")};
+    QCommandLineOption mDays{QStringLiteral("days"), QCoreApplication::translate("Cli", "Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days."),
                              QStringLiteral("days")};
-    QCommandLineOption mForce{QStringLiteral("force"), QStringLiteral("Let backup replace an existing file.")};
-    QCommandLineOption mUrl{QStringLiteral("url"), QStringLiteral("The calendar's address, for sync."), QStringLiteral("url")};
-    QCommandLineOption mUser{QStringLiteral("user"), QStringLiteral("The user name on the calendar server, for sync."),
+    QCommandLineOption mForce{QStringLiteral("force"), QCoreApplication::translate("Cli", "Let backup replace an existing file.")};
+    QCommandLineOption mUrl{QStringLiteral("url"), QCoreApplication::translate("Cli", "The calendar's address, for sync."), QStringLiteral("url")};
+    QCommandLineOption mUser{QStringLiteral("user"), QCoreApplication::translate("Cli", "The user name on the calendar server, for sync."),
                              QStringLiteral("name")};
-    QCommandLineOption mAcceptCertificate{QStringLiteral("accept-certificate"),
-                                          QStringLiteral("Trust the server certificate with this SHA-256 fingerprint, for sync."),
-                                          QStringLiteral("sha256")};
-    QCommandLineOption mUploadAll{QStringLiteral("upload-all"),
-                                  QStringLiteral("Put this computer's reminders back on an emptied calendar, for sync.")};
-    QCommandLineOption mAcceptDeletions{QStringLiteral("accept-deletions"),
-                                        QStringLiteral("Delete here what an emptied calendar lost, for sync.")};
-    QCommandLineOption mDatabase{QStringLiteral("database"), QStringLiteral("The reminder database to use."),
+    QCommandLineOption mAcceptCertificate{
+        QStringLiteral("accept-certificate"),
+        QCoreApplication::translate("Cli", "Trust the server certificate with this SHA-256 fingerprint, for sync."),
+        QStringLiteral("sha256")};
+    QCommandLineOption mUploadAll{
+        QStringLiteral("upload-all"),
+        QCoreApplication::translate("Cli", "Put this computer's reminders back on an emptied calendar, for sync.")};
+    QCommandLineOption mAcceptDeletions{
+        QStringLiteral("accept-deletions"),
+        QCoreApplication::translate("Cli", "Delete here what an emptied calendar lost, for sync.")};
+    QCommandLineOption mDatabase{QStringLiteral("database"),
+                                 QCoreApplication::translate("Cli", "The reminder database to use."),
                                  QStringLiteral("file")};
     std::unique_ptr<Connection> mConn;
 };
 
 int Cli::run(const QStringList &arguments)
 {
-    mParser.setApplicationDescription(QString::fromLatin1(kDescription)
-                                      + QStringLiteral("\n\nWithout --database the reminders are those of %1")
-                                            .arg(mEnv.dataLocation.files().database));
+    mParser.setApplicationDescription(
+        QCoreApplication::translate("Cli", kDescription)
+        + QCoreApplication::translate("Cli", "\n\nWithout --database the reminders are those of %1")
+              .arg(mEnv.dataLocation.files().database));
     const QCommandLineOption help = mParser.addHelpOption();
     const QCommandLineOption version = mParser.addVersionOption();
     mParser.addOptions(
         {mOption, mRule, mFrom, mDate, mTime, mDays, mForce, mUrl, mUser, mAcceptCertificate, mUploadAll, mAcceptDeletions, mDatabase});
     mParser.addPositionalArgument(QStringLiteral("command"),
-                                  QStringLiteral("next, list, add, agenda, delete, backup, restore, export, import or sync."));
-    mParser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."), QStringLiteral("[arguments...]"));
+                                  QCoreApplication::translate("Cli", "next, list, add, agenda, delete, backup, restore, export, import or sync."));
+    mParser.addPositionalArgument(QStringLiteral("arguments"), QCoreApplication::translate("Cli", "The command's arguments."), QStringLiteral("[arguments...]"));
 
     try {
         if (!mParser.parse(arguments)) {
@@ -166,7 +173,7 @@ int Cli::run(const QStringList &arguments)
             static const QRegularExpression negativeNumber(QStringLiteral("^-[0-9]+$"));
             for (const QString &argument : arguments.mid(1)) {
                 if (negativeNumber.match(argument).hasMatch())
-                    throw UsageError(QStringLiteral("\"%1\" is not a reminder ID.").arg(argument));
+                    throw UsageError(QCoreApplication::translate("Cli", "\"%1\" is not a reminder ID.").arg(argument));
             }
             throw UsageError(mParser.errorText());
         }
@@ -180,7 +187,7 @@ int Cli::run(const QStringList &arguments)
         }
         QStringList args = mParser.positionalArguments();
         if (args.isEmpty())
-            throw UsageError(QStringLiteral("No command given."));
+            throw UsageError(QCoreApplication::translate("Cli", "No command given."));
         const QString command = args.takeFirst();
         if (command == QLatin1String("next")) {
             requireArgumentCount(args, 0, "next");
@@ -213,7 +220,7 @@ int Cli::run(const QStringList &arguments)
         }
         if (command == QLatin1String("restore")) {
             if (args.isEmpty())
-                throw UsageError(QStringLiteral("Usage: vestrona-cli restore FILE..."));
+                throw UsageError(QCoreApplication::translate("Cli", "Usage: vestrona-cli restore FILE..."));
             allowOnly({});
             return restore(args);
         }
@@ -227,7 +234,7 @@ int Cli::run(const QStringList &arguments)
         }
         if (command == QLatin1String("import")) {
             if (args.isEmpty())
-                throw UsageError(QStringLiteral("Usage: vestrona-cli import FILE..."));
+                throw UsageError(QCoreApplication::translate("Cli", "Usage: vestrona-cli import FILE..."));
             allowOnly({});
             openDatabase();
             StreamReporter reporter(mErr);
@@ -238,12 +245,14 @@ int Cli::run(const QStringList &arguments)
                                           "[--upload-all | --accept-deletions]");
             allowOnly({&mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions});
             if (mParser.isSet(mUploadAll) && mParser.isSet(mAcceptDeletions))
-                throw UsageError{QStringLiteral("--upload-all and --accept-deletions exclude each other.")};
+                throw UsageError{
+                    QCoreApplication::translate("Cli", "--upload-all and --accept-deletions exclude each other.")};
             return sync();
         }
-        throw UsageError(QStringLiteral("Unknown command \"%1\".").arg(command));
+        throw UsageError(QCoreApplication::translate("Cli", "Unknown command \"%1\".").arg(command));
     } catch (const UsageError &e) {
-        mErr << "vestrona-cli: " << e.description() << "\nTry 'vestrona-cli --help'.\n";
+        mErr << "vestrona-cli: " << e.description() << '\n'
+             << QCoreApplication::translate("Cli", "Try 'vestrona-cli --help'.") << '\n';
         return ExitUsage;
     } catch (const AppError &e) {
         mErr << "vestrona-cli: " << e.description() << '\n';
@@ -254,7 +263,7 @@ int Cli::run(const QStringList &arguments)
 void Cli::requireArgumentCount(const QStringList &args, qsizetype count, const char *usage) const
 {
     if (args.size() != count)
-        throw UsageError(QStringLiteral("Usage: vestrona-cli %1").arg(QString::fromLatin1(usage)));
+        throw UsageError(QCoreApplication::translate("Cli", "Usage: vestrona-cli %1").arg(QString::fromLatin1(usage)));
 }
 
 void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) const
@@ -262,14 +271,15 @@ void Cli::allowOnly(std::initializer_list<const QCommandLineOption *> allowed) c
     for (const QCommandLineOption *o :
          {&mOption, &mRule, &mFrom, &mDate, &mTime, &mDays, &mForce, &mUrl, &mUser, &mAcceptCertificate, &mUploadAll, &mAcceptDeletions}) {
         if (mParser.isSet(*o) && std::find(allowed.begin(), allowed.end(), o) == allowed.end())
-            throw UsageError(QStringLiteral("--%1 does not belong to this command.").arg(o->names().first()));
+            throw UsageError(
+                QCoreApplication::translate("Cli", "--%1 does not belong to this command.").arg(o->names().first()));
     }
 }
 
 void Cli::requireMayWrite(const QString &path) const
 {
     if (FileExists(path) && !mParser.isSet(mForce))
-        throw UsageError(QStringLiteral("%1 already exists; use --force to replace it.").arg(path));
+        throw UsageError(QCoreApplication::translate("Cli", "%1 already exists; use --force to replace it.").arg(path));
 }
 
 void Cli::openDatabase()
@@ -330,10 +340,10 @@ void Cli::nameDamagedRows(const std::vector<ReminderRecord> &rows)
 int Cli::add(const QStringList &args)
 {
     if (args.size() != 1)
-        throw UsageError(QStringLiteral("add takes exactly one MESSAGE (quote it when it has blanks)."));
+        throw UsageError(QCoreApplication::translate("Cli", "add takes exactly one MESSAGE (quote it when it has blanks)."));
     for (const QCommandLineOption *required : {&mDate, &mTime}) {
         if (!mParser.isSet(*required))
-            throw UsageError(QStringLiteral("add needs --%1.").arg(required->names().first()));
+            throw UsageError(QCoreApplication::translate("Cli", "add needs --%1.").arg(required->names().first()));
     }
     if (mParser.isSet(mOption) == mParser.isSet(mRule))
         throw UsageError(QStringLiteral("add needs either --option or --rule."));
@@ -348,33 +358,39 @@ int Cli::add(const QStringList &args)
     else if (rule == QLatin1String("weekly"))
         values.option = OptionWeekly;
     else
-        throw UsageError(QStringLiteral("--option must be once, daily, weekly, monthly or yearly, not \"%1\".").arg(rule));
+        throw UsageError(QCoreApplication::translate("Cli", "--option must be once, daily, weekly, monthly or yearly, not \"%1\".").arg(rule));
 
     // Qt's ISO reading stops after the date, so "2026-02-03T10:00" would
     // quietly lose its time; only the date alone is taken.
     values.date = QDate::fromString(mParser.value(mDate), Qt::ISODate);
     if (!values.date.isValid() || values.date.toString(Qt::ISODate) != mParser.value(mDate))
-        throw UsageError(QStringLiteral("--date \"%1\" is not a date of the form YYYY-MM-DD.").arg(mParser.value(mDate)));
+        throw UsageError(QCoreApplication::translate("Cli", "--date \"%1\" is not a date of the form YYYY-MM-DD.")
+                             .arg(mParser.value(mDate)));
     const QString timeText = mParser.value(mTime);
     values.time = QTime::fromString(timeText, QStringLiteral("HH:mm:ss"));
     if (!values.time.isValid())
         values.time = QTime::fromString(timeText, QStringLiteral("HH:mm"));
     if (!values.time.isValid())
-        throw UsageError(QStringLiteral("--time \"%1\" is not a time of the form HH:MM or HH:MM:SS.").arg(timeText));
+        throw UsageError(
+            QCoreApplication::translate("Cli", "--time \"%1\" is not a time of the form HH:MM or HH:MM:SS.")
+                .arg(timeText));
 
     bool ticked[7] = {};
     if (mParser.isSet(mDays)) {
         for (const QString &piece : mParser.value(mDays).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const int day = weekdayIndex(piece, Qt::CaseInsensitive);
             if (day < 0)
-                throw UsageError(QStringLiteral("--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.").arg(piece));
+                throw UsageError(QCoreApplication::translate(
+                                     "Cli", "--days: \"%1\" is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.")
+                                     .arg(piece));
             ticked[day] = true;
         }
     }
     values.weekdays = weekdaysText(ticked);
     // A weekly reminder without a weekday never rings.
     if (values.option == OptionWeekly && values.weekdays.isEmpty())
-        throw UsageError(QStringLiteral("A weekly reminder needs --days. Please choose at least one weekday."));
+        throw UsageError(
+            QCoreApplication::translate("Cli", "A weekly reminder needs --days. Please choose at least one weekday."));
     values.message = args.first();
     if (values.option == OptionRule)
         takeRule(values);
@@ -428,10 +444,10 @@ int Cli::remove(const QStringList &args)
     bool ok = false;
     const qint64 id = args.first().toLongLong(&ok);
     if (!ok || id <= 0)
-        throw UsageError(QStringLiteral("\"%1\" is not a reminder ID.").arg(args.first()));
+        throw UsageError(QCoreApplication::translate("Cli", "\"%1\" is not a reminder ID.").arg(args.first()));
     openDatabase();
     if (mConn->deleteReminder(id) == 0) {
-        mErr << "vestrona-cli: No reminder has the ID " << id << ".\n";
+        mErr << "vestrona-cli: " << QCoreApplication::translate("Cli", "No reminder has the ID %1.").arg(id) << '\n';
         return ExitNothing;
     }
     return ExitOk;

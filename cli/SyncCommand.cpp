@@ -7,6 +7,7 @@
 #include "sync/PasswordStore.h"
 #include "sync/SyncAccount.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -71,13 +72,17 @@ SyncAccount accountFor(SettingsStore &settings, const SyncCommandLine &commandLi
         static const QRegularExpression sha256(QStringLiteral("^([0-9A-F]{2}:){31}[0-9A-F]{2}$"));
         const QString fingerprint = commandLine.acceptCertificate->trimmed().toUpper();
         if (!sha256.match(fingerprint).hasMatch())
-            throw AppError(QStringLiteral("--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by "
-                                         "':', as a failed sync prints it."));
+            throw AppError(QCoreApplication::translate(
+                "Cli",
+                "--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by "
+                "':', as a failed sync prints it."));
         account.acceptedCertificate = fingerprint;
     }
     if (!account.isSetUp())
-        throw AppError(QStringLiteral("No calendar account is set up: give --url and --user once (or set it up in "
-                                     "Vestrona's \"Calendar sync…\" dialog)."));
+        throw AppError(
+            QCoreApplication::translate("Cli",
+                                        "No calendar account is set up: give --url and --user once (or set it up in "
+                                        "Vestrona's \"Calendar sync…\" dialog)."));
     saveSyncAccount(settings, account);
     return account;
 }
@@ -87,7 +92,8 @@ std::optional<QString> promptedPassword(const SyncAccount &account, QTextStream 
 {
     if (!isatty(STDIN_FILENO))
         return std::nullopt;
-    err << "Password for " << account.user << " at " << account.url.toString() << ": " << Qt::flush;
+    err << QCoreApplication::translate("Cli", "Password for %1 at %2: ").arg(account.user, account.url.toString())
+        << Qt::flush;
     termios shown{};
     const bool quiet = tcgetattr(STDIN_FILENO, &shown) == 0;
     if (quiet) {
@@ -112,11 +118,13 @@ QString passwordFor(const SyncAccount &account, QTextStream &err)
     if (const std::optional<QString> typed = promptedPassword(account, err))
         password = *typed;
     else
-        throw AppError(QStringLiteral("No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring "
-                                     "through Vestrona's \"Calendar sync…\" dialog, or run this on a terminal.")
-                          .arg(account.user, account.url.host()));
+        throw AppError(QCoreApplication::translate(
+                           "Cli",
+                           "No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring "
+                           "through Vestrona's \"Calendar sync…\" dialog, or run this on a terminal.")
+                           .arg(account.user, account.url.host()));
     if (password.isEmpty())
-        throw AppError(QStringLiteral("No password given."));
+        throw AppError(QCoreApplication::translate("Cli", "No password given."));
     return password;
 }
 
@@ -126,7 +134,10 @@ void keepPassword(const SyncAccount &account, const QString &password, QTextStre
 {
     KeychainPasswordStore keyring;
     if (!awaitAnswer<bool>([&](auto done) { keyring.write(account.url, account.user, password, done); }))
-        err << "vestrona-cli: the password could not be stored in the keyring; it is used for this sync only.\n";
+        err << "vestrona-cli: "
+            << QCoreApplication::translate(
+                   "Cli", "the password could not be stored in the keyring; it is used for this sync only.")
+            << '\n';
 }
 
 // The calendar a newly given address leads to: the address itself when it
@@ -146,9 +157,10 @@ SyncAccount calendarOf(const SyncAccount &account, const QString &password, QTex
     if (calendars.size() > 1) {
         for (const DiscoveredCalendar &calendar : calendars)
             out << calendar.displayName << '\t' << calendar.url.toString() << '\n';
-        throw Refusal{QStringLiteral("%1 leads to %2 calendars (listed above); choose one with --url ADDRESS.")
-                          .arg(account.url.toString())
-                          .arg(calendars.size()),
+        throw Refusal{QCoreApplication::translate(
+                          "Cli", "%1 leads to %n calendars (listed above); choose one with --url ADDRESS.", nullptr,
+                          int(calendars.size()))
+                          .arg(account.url.toString()),
                       ExitUsage};
     }
     return movedTo(account, calendars.front().url, account.user);
@@ -158,14 +170,20 @@ void printFailure(const QString &words, const QString &fingerprint, QTextStream 
 {
     err << "vestrona-cli: " << words << '\n';
     if (serverEmptied)
-        err << "To put this computer's reminders back on the server, run\n  vestrona-cli sync --upload-all\n"
-            << "To delete them here too, run\n  vestrona-cli sync --accept-deletions\n";
+        err << QCoreApplication::translate("Cli", "To put this computer's reminders back on the server, run")
+            << "\n  vestrona-cli sync --upload-all\n"
+            << QCoreApplication::translate("Cli", "To delete them here too, run")
+            << "\n  vestrona-cli sync --accept-deletions\n";
     if (fingerprint.isEmpty())
         return;
-    err << "The server's certificate has the SHA-256 fingerprint\n  " << fingerprint
-        << "\nIf that is your server's certificate (ask its administrator), accept it with\n"
-        << "  vestrona-cli sync --accept-certificate " << fingerprint
-        << "\nor with \"Accept this certificate\" in Vestrona's \"Calendar sync…\" dialog.\n";
+    err << QCoreApplication::translate("Cli", "The server's certificate has the SHA-256 fingerprint") << "\n  "
+        << fingerprint << '\n'
+        << QCoreApplication::translate("Cli",
+                                       "If that is your server's certificate (ask its administrator), accept it with")
+        << "\n  vestrona-cli sync --accept-certificate " << fingerprint << '\n'
+        << QCoreApplication::translate("Cli",
+                                       "or with \"Accept this certificate\" in Vestrona's \"Calendar sync…\" dialog.")
+        << '\n';
 }
 
 void printReport(const SyncReport &report, QTextStream &out)

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "config/DataLocation.h"
 #include "config/Settings.h"
+#include "config/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VESTRONA_VERSION));
 
     using namespace vestrona;
+    Translations translations;
+    translations.install(QLocale::system(), Translations::folders(QCoreApplication::applicationDirPath()),
+                         Translations::qtFolder());
     QTextStream out(stdout);
     QTextStream err(stderr);
     std::unique_ptr<IniSettingsStore> settings;

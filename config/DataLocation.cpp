@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "config/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,8 +43,12 @@ DataLocation::DataLocation(Folders folders, SettingsStore &settings)
 
 DataLocation::Folders DataLocation::forProgram(const QString &programFolder)
 {
-    return {programFolder, userDataHome(),
-            QDir::cleanPath(joinPath(programFolder, QStringLiteral(VESTRONA_SHARE_FROM_BIN)))};
+    return {programFolder, userDataHome(), sharedFolder(programFolder)};
+}
+
+QString DataLocation::sharedFolder(const QString &programFolder)
+{
+    return QDir::cleanPath(joinPath(programFolder, QStringLiteral(VESTRONA_SHARE_FROM_BIN)));
 }
 
 QString DataLocation::userDataHome()
@@ -88,17 +93,23 @@ void DataLocation::makeUserDatabase() const
     const QString target = userDatabase();
     const QString folder = QFileInfo(target).path();
     if (somethingAt(folder) && !QFileInfo(folder).isDir())
-        throw AppError(QStringLiteral("%1 is a file, not a folder, so your reminder database cannot be made in it.")
-                           .arg(folder));
+        throw AppError(
+            QCoreApplication::translate("DataLocation",
+                                        "%1 is a file, not a folder, so your reminder database cannot be made in it.")
+                .arg(folder));
     if (!QDir().mkpath(folder))
-        throw AppError(QStringLiteral("The folder %1 for your reminder database could not be made.").arg(folder));
+        throw AppError(
+            QCoreApplication::translate("DataLocation", "The folder %1 for your reminder database could not be made.")
+                .arg(folder));
 
     const QString emptyDatabase = databaseIn(mFolders.shared);
     QFile source(emptyDatabase);
     if (!QFileInfo(emptyDatabase).isFile() || !source.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The empty reminder database %1 that comes with Vestrona could not be read, "
-                                      "so your reminder database cannot be made.")
-                           .arg(emptyDatabase));
+        throw AppError(
+            QCoreApplication::translate("DataLocation",
+                                        "The empty reminder database %1 that comes with Vestrona could not be read, "
+                                        "so your reminder database cannot be made.")
+                .arg(emptyDatabase));
     const QByteArray content = source.readAll();
 
     // Written under a temporary name and then given its own, which fails
@@ -106,10 +117,12 @@ void DataLocation::makeUserDatabase() const
     // is the user's to change, whatever the shipped file's permissions are.
     QTemporaryFile copy(joinPath(folder, QStringLiteral(".dbReminders.XXXXXX")));
     if (!copy.open() || copy.write(content) != content.size() || !copy.flush())
-        throw AppError(QStringLiteral("Your reminder database could not be made in the folder %1: %2")
-                           .arg(folder, copy.errorString()));
+        throw AppError(
+            QCoreApplication::translate("DataLocation", "Your reminder database could not be made in the folder %1: %2")
+                .arg(folder, copy.errorString()));
     if (!copy.rename(target))
-        throw AppError(QStringLiteral("Your reminder database %1 could not be made: %2").arg(target, copy.errorString()));
+        throw AppError(QCoreApplication::translate("DataLocation", "Your reminder database %1 could not be made: %2")
+                           .arg(target, copy.errorString()));
     copy.setAutoRemove(false);
 }
 

@@ -33,6 +33,8 @@ public:
     // current user; the shared folder lies where the install put it relative
     // to the executables.
     static Folders forProgram(const QString &programFolder);
+    // The installed share/vestrona of the program running from `programFolder`.
+    static QString sharedFolder(const QString &programFolder);
     // $XDG_DATA_HOME, or ~/.local/share when it is unset, empty or relative.
     static QString userDataHome();
 

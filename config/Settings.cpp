@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "formats/DateFormats.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,7 +128,8 @@ QString IniSettingsStore::GetSetting(const QString &key, const QString &defaultV
 void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
 {
     const auto failure = [&](const QString &reason) {
-        return AppError(QStringLiteral("The setting %1 could not be saved to %2: %3").arg(key, filePath(), reason));
+        return AppError(QCoreApplication::translate("Settings", "The setting %1 could not be saved to %2: %3")
+                            .arg(key, filePath(), reason));
     };
     if (fileIsWriteProtected()) {
         mSessionValues.insert(key, value);
@@ -135,7 +137,8 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
         // word about it is enough for the whole session.
         if (std::exchange(mWriteProtectionReported, true))
             return;
-        throw failure(QStringLiteral("the file is read-only, so changes last only until Vestrona closes."));
+        throw failure(QCoreApplication::translate(
+            "Settings", "the file is read-only, so changes last only until Vestrona closes."));
     }
 
     // QSettings keeps its first error for good: after a failed write, start
@@ -143,12 +146,13 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
     if (!mSettings || mSettings->status() != QSettings::NoError)
         openFile();
     if (!mSettings)
-        throw failure(QStringLiteral("%1 is not a regular file.").arg(filePath()));
+        throw failure(QCoreApplication::translate("Settings", "%1 is not a regular file.").arg(filePath()));
     if (!QDir().mkpath(mFolder))
-        throw failure(QStringLiteral("the folder could not be created."));
+        throw failure(QCoreApplication::translate("Settings", "the folder could not be created."));
     const auto moveAside = [&] {
         if (!moveUnreadableFileAside())
-            throw failure(QStringLiteral("the unreadable settings file could not be moved aside."));
+            throw failure(
+                QCoreApplication::translate("Settings", "the unreadable settings file could not be moved aside."));
     };
     if (mUnreadable)
         moveAside();
@@ -163,7 +167,7 @@ void IniSettingsStore::SaveSetting(const QString &key, const QString &value)
         mSettings->sync();
     }
     if (mSettings->status() != QSettings::NoError)
-        throw failure(QStringLiteral("the file could not be written."));
+        throw failure(QCoreApplication::translate("Settings", "the file could not be written."));
 }
 
 } // namespace vestrona

@@ -16,6 +16,7 @@
 #include "notify/SleepWatch.h"
 #include "scheduler/AlarmScheduler.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -79,7 +80,9 @@ void AppController::setSyncer(std::unique_ptr<Syncer> syncer, SyncScheduler::Tim
     mSyncScheduler = std::make_unique<SyncScheduler>(*mSyncer, mContext.clock, timing);
     connect(mSyncScheduler.get(), &SyncScheduler::reported, this, &AppController::syncReported);
     connect(mSyncScheduler.get(), &SyncScheduler::failingLong, this, [this](const SyncReport &report) {
-        mViews.notice.notify(QStringLiteral("Calendar sync has been failing for more than an hour: ") + report.failure);
+        mViews.notice.notify(
+            QCoreApplication::translate("AppController", "Calendar sync has been failing for more than an hour: ")
+            + report.failure);
     });
 }
 
@@ -89,9 +92,11 @@ void AppController::syncReported(const SyncReport &report)
     // says so once, since the window may be hidden, and again only after a
     // sync that was not that question.
     if (report.serverEmptied && !mEmptiedSaid)
-        mViews.notice.notify(QStringLiteral("%1 Nothing was deleted here: choose in \u201CCalendar sync\u2026\u201D whether to "
-                                            "put the reminders back on the server or delete them here too.")
-                                 .arg(report.failure));
+        mViews.notice.notify(
+            QCoreApplication::translate("AppController",
+                                        "%1 Nothing was deleted here: choose in “Calendar sync…” whether to "
+                                        "put the reminders back on the server or delete them here too.")
+                .arg(report.failure));
     mEmptiedSaid = report.serverEmptied;
     mViews.notice.showSyncFailure(report.outcome == SyncReport::Outcome::Failed ? report.failure : QString());
     if (report.changedLocally())
@@ -130,8 +135,9 @@ bool AppController::Form_Load()
         // session its reminders: the window starts and waits for the file.
         trap(206, [&] {
             mContext.reporter.showMessage(
-                QStringLiteral("The reminder database %1 is in use by another program. Vestrona lists the "
-                               "reminders and starts the alarm as soon as it is free.")
+                QCoreApplication::translate("AppController",
+                                            "The reminder database %1 is in use by another program. Vestrona lists the "
+                                            "reminders and starts the alarm as soon as it is free.")
                     .arg(databasePath));
         });
         mOpenRetry->start();
@@ -150,7 +156,10 @@ bool AppController::databaseListed(ErrorTrap &trap, const QString &databasePath)
         listed = listingFindsFile(databasePath) || (info.exists() && !info.isFile());
     });
     if (!listed)
-        trap(104, [&] { mContext.reporter.showMessage(databasePath + QStringLiteral(" not found")); });
+        trap(104, [&] {
+            mContext.reporter.showMessage(
+                QCoreApplication::translate("AppController", "%1 not found").arg(databasePath));
+        });
     return listed;
 }
 
@@ -243,8 +252,10 @@ void AppController::reportDatabaseDeleted()
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.reportDatabaseDeleted"));
     trap(100, [&] {
         mContext.reporter.showMessage(
-            QStringLiteral("The reminder database %1 has been deleted. The reminders still listed are no longer "
-                           "saved anywhere; put the file back, and Vestrona reads it again.")
+            QCoreApplication::translate(
+                "AppController",
+                "The reminder database %1 has been deleted. The reminders still listed are no longer "
+                "saved anywhere; put the file back, and Vestrona reads it again.")
                 .arg(mContext.data.database));
     });
 }
@@ -255,7 +266,7 @@ bool AppController::listReminders()
     trap(102, [&] { mViews.rows.clear(); });
     return trap(104, [&] {
         if (mConn.State() == 0)
-            throw AppError(QStringLiteral("The reminder database is not open."));
+            throw AppError(QCoreApplication::translate("AppController", "The reminder database is not open."));
         mViews.rows.load(mConn, currentDateFormat(mContext.settings));
     });
 }

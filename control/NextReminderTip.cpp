@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -16,9 +18,9 @@ QString nextReminderTip(const QString &message, const QString &alarmTime)
 {
     const QString product = QString::fromLatin1(kProductName);
     if (alarmTime.isEmpty())
-        return product + QStringLiteral("\nNo reminder is due");
-    const QString due = QStringLiteral("\nDue ") + alarmTime;
-    const QString lead = product + QStringLiteral("\nNext: ");
+        return product + QCoreApplication::translate("NextReminderTip", "\nNo reminder is due");
+    const QString due = QCoreApplication::translate("NextReminderTip", "\nDue ") + alarmTime;
+    const QString lead = product + QCoreApplication::translate("NextReminderTip", "\nNext: ");
     QString text = message.section(QLatin1Char('\n'), 0, 0).trimmed();
     const qsizetype room = kTipLength - lead.size() - due.size();
     if (text.size() > room) {

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -52,8 +53,10 @@ QString xdgBaseFolder(const char *variable, const QString &defaultUnderHome)
     // Qt falls back to "/" without HOME: the user's files would go there.
     const QString home = qEnvironmentVariable("HOME");
     if (home.isEmpty() || !QDir::isAbsolutePath(home))
-        throw AppError(QStringLiteral("HOME is not set, so Vestrona has no folder of yours to keep your reminders and "
-                                      "settings in (without HOME, set %1). Nothing was changed.")
+        throw AppError(QCoreApplication::translate(
+                           "PathHelpers",
+                           "HOME is not set, so Vestrona has no folder of yours to keep your reminders and "
+                           "settings in (without HOME, set %1). Nothing was changed.")
                            .arg(QString::fromLatin1(variable)));
     return joinPath(home, defaultUnderHome);
 }
@@ -89,7 +92,7 @@ void requireRegularFile(const QString &path)
     // A FIFO or a device would block the reader or never end, and replacing
     // one with a file would destroy it.
     if (info.exists() && !info.isFile())
-        throw AppError(QStringLiteral("%1 is not a regular file.").arg(path));
+        throw AppError(QCoreApplication::translate("PathHelpers", "%1 is not a regular file.").arg(path));
 }
 
 } // namespace vestrona

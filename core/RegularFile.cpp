@@ -8,13 +8,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
 
 [[noreturn]] void failNotRegular(const QString &path)
 {
-    throw AppError(QStringLiteral("%1 is not a regular file.").arg(path));
+    throw AppError(QCoreApplication::translate("RegularFile", "%1 is not a regular file.").arg(path));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "core/PathHelpers.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -11,10 +13,10 @@ constexpr auto kSupportAddress = "support@tolvane.example";
 
 QString applicationErrorText(const ErrorReport &error)
 {
-    return error.description + QStringLiteral("\r\n") + QStringLiteral("in ")
+    return error.description + QStringLiteral("\r\n") + QCoreApplication::translate("Reporter", "in ")
         + QString::fromLatin1(kErrorLocationPrefix) + QLatin1Char('.') + error.location + QLatin1Char(' ')
-        + QStringLiteral("at line ") + QString::number(error.line) + QStringLiteral("\r\r")
-        + QStringLiteral("Please email screenshot of this message to ")
+        + QCoreApplication::translate("Reporter", "at line ") + QString::number(error.line) + QStringLiteral("\r\r")
+        + QCoreApplication::translate("Reporter", "Please email screenshot of this message to ")
         + QString::fromLatin1(kSupportAddress);
 }
 

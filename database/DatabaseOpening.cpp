@@ -4,6 +4,7 @@
 #include "database/DatabaseFileCheck.h"
 #include "database/SqliteDatabase.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
@@ -27,14 +28,18 @@ bool mayWrite(const QString &path)
 void checkTable(SqliteDatabase &db)
 {
     QStringList found;
-    db.eachRow("PRAGMA table_info(tblReminders)", QStringLiteral("checking the file"),
+    db.eachRow("PRAGMA table_info(tblReminders)", QCoreApplication::translate("SqliteDatabase", "checking the file"),
                [&found](sqlite3_stmt *row) { found << columnText(row, 1).toString(); });
     if (found.isEmpty())
-        throw AppError(QStringLiteral("The reminder database %1 has no table tblReminders.").arg(db.path()));
+        throw AppError(
+            QCoreApplication::translate("DatabaseOpening", "The reminder database %1 has no table tblReminders.")
+                .arg(db.path()));
     for (const char *name : {"ID", "Option", "StartDate", "StartTime", "Reminder", "Weekdays"}) {
         if (!found.contains(QLatin1String(name), Qt::CaseInsensitive))
-            throw AppError(QStringLiteral("The reminder database %1 has a table tblReminders without the column %2.")
-                               .arg(db.path(), QLatin1String(name)));
+            throw AppError(
+                QCoreApplication::translate("DatabaseOpening",
+                                            "The reminder database %1 has a table tblReminders without the column %2.")
+                    .arg(db.path(), QLatin1String(name)));
     }
 }
 
@@ -43,18 +48,20 @@ void checkTable(SqliteDatabase &db)
 void checkPages(SqliteDatabase &db)
 {
     bool firstRow = true;
-    db.eachRow("PRAGMA quick_check", QStringLiteral("checking the file"), [&](sqlite3_stmt *row) {
-        const QString verdict = columnText(row, 0).toString();
-        if (firstRow && verdict != QLatin1String("ok")) {
-            // SQLite lists every bad cell; the first few say enough.
-            QStringList lines = verdict.split(QLatin1Char('\n'));
-            if (lines.size() > 4)
-                lines = lines.first(3) << QStringLiteral("...");
-            throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).")
-                                           .arg(db.path(), lines.join(QLatin1Char('\n'))));
-        }
-        firstRow = false;
-    });
+    db.eachRow("PRAGMA quick_check", QCoreApplication::translate("SqliteDatabase", "checking the file"),
+               [&](sqlite3_stmt *row) {
+                   const QString verdict = columnText(row, 0).toString();
+                   if (firstRow && verdict != QLatin1String("ok")) {
+                       // SQLite lists every bad cell; the first few say enough.
+                       QStringList lines = verdict.split(QLatin1Char('\n'));
+                       if (lines.size() > 4)
+                           lines = lines.first(3) << QStringLiteral("...");
+                       throw DatabaseDamagedError(
+                           QCoreApplication::translate("DatabaseOpening", "The reminder database %1 is damaged (%2).")
+                               .arg(db.path(), lines.join(QLatin1Char('\n'))));
+                   }
+                   firstRow = false;
+               });
 }
 
 void checkPagesOf(const QString &path)
@@ -100,7 +107,7 @@ void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::A
         sqlite3_exec(db.handle(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
         const int status = sqlite3_exec(db.handle(), "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
         if (status != SQLITE_OK)
-            db.raise(status, QStringLiteral("opening it"));
+            db.raise(status, QCoreApplication::translate("SqliteDatabase", "opening it"));
     }
 }
 

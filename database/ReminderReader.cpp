@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -96,7 +98,7 @@ void readRecord(sqlite3_stmt *statement, bool withMessage, ReminderRecord &recor
 
 QString readingAction()
 {
-    return QStringLiteral("reading the reminders");
+    return QCoreApplication::translate("SqliteDatabase", "reading the reminders");
 }
 
 QUtf8StringView argumentText(sqlite3_value *argument)
@@ -376,13 +378,14 @@ void ReminderReader::indexListOrder()
 QString ReminderReader::reminderMessage(qint64 id)
 {
     mDb.requireOpen();
-    const QString action = QStringLiteral("reading a reminder");
+    const QString action = QCoreApplication::translate("SqliteDatabase", "reading a reminder");
     sqlite3_stmt *statement = mDb.prepare(mSelectMessage, kSelectMessage, action);
     const ResetOnExit reset(statement);
     sqlite3_bind_int64(statement, 1, id);
     const int status = sqlite3_step(statement);
     if (status == SQLITE_DONE)
-        throw AppError(QStringLiteral("The reminder with the ID %1 is no longer there.").arg(id));
+        throw AppError(
+            QCoreApplication::translate("SqliteDatabase", "The reminder with the ID %1 is no longer there.").arg(id));
     if (status != SQLITE_ROW)
         mDb.raise(status, action);
     return columnText(statement, 0).toString();

@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "formats/StoredDateTime.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace vestrona {
@@ -87,14 +88,15 @@ sqlite3_stmt *ReminderWriter::prepared(Kind kind, int columns)
     Statement &slot = mShapes[static_cast<int>(kind) << 8 | columns];
     if (slot)
         return slot.get();
-    return mDb.prepare(slot, changeSql(kind, columns).constData(), QStringLiteral("preparing the change"));
+    return mDb.prepare(slot, changeSql(kind, columns).constData(),
+                       QCoreApplication::translate("SqliteDatabase", "preparing the change"));
 }
 
 int ReminderWriter::step(sqlite3_stmt *statement, Kind kind)
 {
     const int status = sqlite3_step(statement);
     if (status != SQLITE_DONE)
-        mDb.raise(status, QStringLiteral("saving the change"));
+        mDb.raise(status, QCoreApplication::translate("SqliteDatabase", "saving the change"));
     if (kind == Kind::Insert)
         mLastInsertId = sqlite3_last_insert_rowid(mDb.handle());
     return sqlite3_changes(mDb.handle());

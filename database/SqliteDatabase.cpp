@@ -4,6 +4,7 @@
 #include "database/Connection.h"
 #include "formats/StoredDateTime.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QVariant>
 
@@ -42,7 +43,7 @@ void SqliteDatabase::open(const QString &path, const QByteArray &uri, int flags,
     mReadOnlyAsked = readOnlyAsked;
     const int status = sqlite3_open_v2(uri.constData(), &mDb, flags, nullptr);
     if (status != SQLITE_OK)
-        raise(status, QStringLiteral("opening it"));
+        raise(status, QCoreApplication::translate("SqliteDatabase", "opening it"));
 }
 
 void SqliteDatabase::close()
@@ -60,29 +61,38 @@ void SqliteDatabase::raise(int code, const QString &action) const
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw DatabaseBusyError(QStringLiteral("The reminder database %1 is locked by another program; %2 failed. "
-                                               "Try again in a moment.")
-                                    .arg(mPath, action));
+        throw DatabaseBusyError(
+            QCoreApplication::translate("SqliteDatabase",
+                                        "The reminder database %1 is locked by another program; %2 failed. "
+                                        "Try again in a moment.")
+                .arg(mPath, action));
     case SQLITE_READONLY:
         throw AppError(readOnlyMessage());
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw DatabaseDamagedError(QStringLiteral("The reminder database %1 is damaged (%2).").arg(mPath, detail));
+        throw DatabaseDamagedError(
+            QCoreApplication::translate("SqliteDatabase", "The reminder database %1 is damaged (%2).")
+                .arg(mPath, detail));
     case SQLITE_FULL:
-        throw AppError(QStringLiteral("The disk holding the folder %1 is full; the change to the reminder database was not saved.")
+        throw AppError(QCoreApplication::translate(
+                           "SqliteDatabase",
+                           "The disk holding the folder %1 is full; the change to the reminder database was not saved.")
                            .arg(QFileInfo(mPath).absolutePath()));
     case SQLITE_IOERR:
-        throw AppError(QStringLiteral("The reminder database %1 could not be read or written (%2); %3 failed.")
+        throw AppError(QCoreApplication::translate(
+                           "SqliteDatabase", "The reminder database %1 could not be read or written (%2); %3 failed.")
                            .arg(mPath, detail, action));
     default:
-        throw AppError(QStringLiteral("The reminder database %1 reported an error: %2 failed (%3).").arg(mPath, action, detail));
+        throw AppError(
+            QCoreApplication::translate("SqliteDatabase", "The reminder database %1 reported an error: %2 failed (%3).")
+                .arg(mPath, action, detail));
     }
 }
 
 void SqliteDatabase::requireOpen() const
 {
     if (!mDb)
-        throw AppError(QStringLiteral("The reminder database is not open."));
+        throw AppError(QCoreApplication::translate("SqliteDatabase", "The reminder database is not open."));
 }
 
 void SqliteDatabase::requireWritable() const
@@ -98,10 +108,14 @@ QString SqliteDatabase::readOnlyMessage() const
     const QFileInfo file(mPath);
     const QString folder = file.absolutePath();
     if (!mReadOnlyAsked && file.isWritable() && !QFileInfo(folder).isWritable())
-        return QStringLiteral("The folder %1 that holds the reminder database may not be written to, so the "
-                              "change was not saved: changing the database needs room for a journal file there.")
+        return QCoreApplication::translate(
+                   "SqliteDatabase",
+                   "The folder %1 that holds the reminder database may not be written to, so the "
+                   "change was not saved: changing the database needs room for a journal file there.")
             .arg(folder);
-    return QStringLiteral("The reminder database %1 is read-only; the change was not saved.").arg(mPath);
+    return QCoreApplication::translate("SqliteDatabase",
+                                       "The reminder database %1 is read-only; the change was not saved.")
+        .arg(mPath);
 }
 
 sqlite3_stmt *SqliteDatabase::prepare(Statement &slot, const char *sql, const QString &action)
@@ -135,13 +149,13 @@ void SqliteDatabase::beginTransaction()
 {
     requireOpen();
     requireWritable();
-    run(mBegin, "BEGIN", QStringLiteral("starting the change"));
+    run(mBegin, "BEGIN", QCoreApplication::translate("SqliteDatabase", "starting the change"));
 }
 
 void SqliteDatabase::commit()
 {
     requireOpen();
-    run(mCommit, "COMMIT", QStringLiteral("saving the changes"));
+    run(mCommit, "COMMIT", QCoreApplication::translate("SqliteDatabase", "saving the changes"));
 }
 
 void SqliteDatabase::rollback()
@@ -151,20 +165,21 @@ void SqliteDatabase::rollback()
     // cut short; there is nothing left to undo then.
     if (sqlite3_get_autocommit(mDb))
         return;
-    run(mRollback, "ROLLBACK", QStringLiteral("undoing the changes"));
+    run(mRollback, "ROLLBACK", QCoreApplication::translate("SqliteDatabase", "undoing the changes"));
 }
 
 qint64 SqliteDatabase::dataVersion()
 {
     requireOpen();
-    return number(mDataVersion, "PRAGMA data_version", QStringLiteral("looking for changes"));
+    return number(mDataVersion, "PRAGMA data_version",
+                  QCoreApplication::translate("SqliteDatabase", "looking for changes"));
 }
 
 int SqliteDatabase::runSql(const char *sql, const QVariantList &values,
                            const std::function<void(const QVariantList &)> &row)
 {
     requireOpen();
-    const QString action = QStringLiteral("keeping the sync's records");
+    const QString action = QCoreApplication::translate("SqliteDatabase", "keeping the sync's records");
     const std::string_view text(sql);
     auto slot = mOwnTables.find(text);
     if (slot == mOwnTables.end())

@@ -26,7 +26,7 @@ void finishProgress(ProgressSink *progress, const QString &outcome)
     if (!progress)
         return;
     progress->setProgress(100, QStringLiteral("Done."));
-    progress->setProgress(0, outcome.isEmpty() ? QString::fromLatin1(kProgressIdleText) : outcome);
+    progress->setProgress(0, outcome.isEmpty() ? progressIdleText() : outcome);
 }
 
 QString countedReminders(qsizetype count)

@@ -1,5 +1,9 @@
 #include "formats/DateFormats.h"
 
+#include <QCoreApplication>
+
+#include <limits>
+
 namespace vestrona {
 
 namespace {
@@ -37,7 +41,11 @@ QString FormatCountdown(qint64 seconds)
         + twoDigits(static_cast<int>(rest / 60 % 60)) + QLatin1Char(':') + twoDigits(static_cast<int>(rest % 60));
     if (days == 0)
         return clock;
-    return QString::number(days) + (days == 1 ? QStringLiteral(" day ") : QStringLiteral(" days ")) + clock;
+    if (days == 1)
+        return QCoreApplication::translate("Countdown", "1 day %1").arg(clock);
+    // Beyond an int only the last digits choose the plural form, in every language.
+    const int pluralOf = days > quint64(std::numeric_limits<int>::max()) ? int(days % 1000) + 1000 : int(days);
+    return QCoreApplication::translate("Countdown", "%1 days %2", nullptr, pluralOf).arg(QString::number(days), clock);
 }
 
 QString formatDateWithPattern(const QDate &date, const QString &pattern, const RegionalSettings &regional)

@@ -13,8 +13,10 @@ namespace vestrona {
 // The columns of the reminder list, as the main window and vestrona-cli show them.
 enum ListColumn { ReminderColumn, OptionColumn, DateColumn, TimeColumn, DaysColumn, IdColumn, ListColumnCount };
 
-inline constexpr const char *kListHeaders[ListColumnCount] = {"Reminder(s)", "Option", "Date", "Time", "Days",
-                                                              "Reminder ID"};
+inline constexpr const char *kListHeaders[ListColumnCount]
+    = {QT_TRANSLATE_NOOP("ReminderList", "Reminder(s)"), QT_TRANSLATE_NOOP("ReminderList", "Option"),
+       QT_TRANSLATE_NOOP("ReminderList", "Date"),        QT_TRANSLATE_NOOP("ReminderList", "Time"),
+       QT_TRANSLATE_NOOP("ReminderList", "Days"),        QT_TRANSLATE_NOOP("ReminderList", "Reminder ID")};
 
 // The text of one cell: the message, the option text, the date in the
 // DateFormat pattern, the time as "hh:nn:ss", the weekday codes, the ID.

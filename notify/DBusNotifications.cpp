@@ -52,7 +52,7 @@ quint32 DBusNotifications::showAlarm(const QString &message)
 {
     const quint32 ticket = ++mLastTicket;
     mAwaitingId.insert(ticket);
-    notify(QStringLiteral("Reminder"), message, true, [this, ticket](std::optional<uint> id) {
+    notify(tr("Reminder"), message, true, [this, ticket](std::optional<uint> id) {
         mAwaitingId.remove(ticket);
         const bool withdrawn = mWithdrawnEarly.remove(ticket);
         if (!id)
@@ -113,8 +113,8 @@ void DBusNotifications::notify(const QString &summary, const QString &body, bool
                 QVariantMap hints{{QStringLiteral("desktop-entry"), mIdentity.desktopEntry}};
                 if (alarm) {
                     if (caps.contains(QStringLiteral("actions")))
-                        actions = {QStringLiteral("default"), QStringLiteral("Show"), QStringLiteral("snooze"),
-                                   QStringLiteral("Snooze"), QStringLiteral("stop"), QStringLiteral("Stop")};
+                        actions = {QStringLiteral("default"), tr("Show"), QStringLiteral("snooze"), tr("Snooze"),
+                                   QStringLiteral("stop"),    tr("Stop")};
                     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency));
                     hints.insert(QStringLiteral("resident"), true);
                 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <iterator>
 
 namespace vestrona {
@@ -11,9 +13,12 @@ struct AlarmInterval {
 };
 
 inline constexpr AlarmInterval kAlarmIntervals[] = {
-    {"Play the alarm every 5 minutes", 300},  {"Play the alarm every 10 minutes", 600},
-    {"Play the alarm every 30 minutes", 1800}, {"Play the alarm every 1 hour", 3600},
-    {"Play the alarm every 2 hours", 7200},    {"Play the alarm every 4 hours", 14400},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 5 minutes"), 300},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 10 minutes"), 600},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 30 minutes"), 1800},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 1 hour"), 3600},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 2 hours"), 7200},
+    {QT_TRANSLATE_NOOP("AlarmIntervals", "Play the alarm every 4 hours"), 14400},
 };
 
 inline constexpr int kAlarmIntervalCount = int(std::size(kAlarmIntervals));

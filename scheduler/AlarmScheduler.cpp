@@ -22,13 +22,11 @@ namespace vestrona {
 
 namespace {
 
-const QString kCaptionPrefix = QStringLiteral("Next alarm will play in ");
-const QString kProgressText = QString::fromLatin1(kProgressIdleText);
 constexpr qint64 kPrepareSoundSeconds = 3;
 
 QString countdownCaption(qint64 seconds)
 {
-    return kCaptionPrefix + FormatCountdown(seconds);
+    return QCoreApplication::translate("AlarmScheduler", "Next alarm will play in ") + FormatCountdown(seconds);
 }
 
 // Whole seconds left until `due`, rounded up: 0 or less exactly when the
@@ -241,7 +239,7 @@ void AlarmScheduler::tickTimer2()
     // Without a valid interval the bar is not advanced and no repeat comes.
     trap(104, [&] {
         if (mInterval > 0)
-            mView.setProgress(std::min(mSeconds, mInterval), mInterval, kProgressText);
+            mView.setProgress(std::min(mSeconds, mInterval), mInterval, progressIdleText());
     });
     trap(106, [&] { mView.setFrameCaption(countdownCaption(qint64(mInterval) - mSeconds)); });
     trap(108, [] { QCoreApplication::processEvents(); });
@@ -369,7 +367,7 @@ void AlarmScheduler::raiseAlarms(Trap &trap, int firstLine)
             mSeconds = 0;
             mView.restoreDefaultCursor();
         });
-        trap(line += 2, [&] { mView.setProgress(0, std::max(GetAlarmInterval(), 1), kProgressText); });
+        trap(line += 2, [&] { mView.setProgress(0, std::max(GetAlarmInterval(), 1), progressIdleText()); });
         // Shutdown while the pop-up was shown: nothing is armed again, and
         // the alarm stays unanswered for the next start.
         if (mStopped)
@@ -401,9 +399,10 @@ RingingAlarm AlarmScheduler::ringing(const QueuedAlarm &alarm) const
     RingingAlarm shown{alarm.reminder.message, {}, int(mQueue.size()) - 1};
     if (alarm.due.isValid()) {
         const QDateTime due = alarm.due.toLocalTime();
-        shown.dueText = QStringLiteral("%1 %2").arg(alarm.repeat ? QStringLiteral("Snoozed until") : QStringLiteral("Due"),
-                                                    composeAlarmTimeText(due.date(), due.time(),
-                                                                         currentDateFormat(mSettings), mRegional));
+        shown.dueText = QStringLiteral("%1 %2").arg(
+            alarm.repeat ? QCoreApplication::translate("AlarmScheduler", "Snoozed until")
+                         : QCoreApplication::translate("AlarmScheduler", "Due"),
+            composeAlarmTimeText(due.date(), due.time(), currentDateFormat(mSettings), mRegional));
     }
     return shown;
 }

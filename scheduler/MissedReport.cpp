@@ -5,11 +5,13 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 QString snoozedRuleText()
 {
-    return QStringLiteral("Snoozed alarm");
+    return QCoreApplication::translate("MissedReport", "Snoozed alarm");
 }
 
 QString ruleText(int option, const QString &weekdays)
@@ -24,7 +26,7 @@ QString missedWhenText(const MissedEntry &entry, const QString &dateFormat, cons
     const QString moment = composeAlarmTimeText(entry.lastDate, entry.lastTime, dateFormat, regional);
     if (entry.count <= 1)
         return moment;
-    return QStringLiteral("missed %1 times, last %2").arg(entry.count).arg(moment);
+    return QCoreApplication::translate("MissedReport", "missed %n times, last %1", nullptr, entry.count).arg(moment);
 }
 
 void MissedList::add(const std::vector<MissedEntry> &entries, int more)

@@ -4,13 +4,14 @@
 VESTRONA_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qtkeychain-qt6-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libical-dev calcurse remind radicale xandikos python3-caldav python3-dateutil openssl lighttpd
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick openbox trayer
   pulseaudio pulseaudio-utils faketime sqlite3 time
-  dbus python3-dbus python3-gi weston qt6-wayland
+  dbus python3-dbus python3-gi weston qt6-wayland at-spi2-core python3-pyatspi
   scdoc librsvg2-bin man-db desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 

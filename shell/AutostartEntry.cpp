@@ -5,6 +5,7 @@
 #include "core/Reporter.h"
 #include "core/TextEscapes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -78,24 +79,29 @@ QString AutostartEntry::contents() const
 void AutostartEntry::requireProgramFile() const
 {
     if (FileNameFromPath(mProgramPath).isEmpty())
-        throw AppError(QStringLiteral("The program's own file could not be found, so it cannot be entered "
-                                      "in the logon start list."));
+        throw AppError(QCoreApplication::translate("AutostartEntry",
+                                                   "The program's own file could not be found, so it cannot be entered "
+                                                   "in the logon start list."));
 }
 
 void AutostartEntry::add() const
 {
     requireProgramFile();
     if (!QDir().mkpath(folder()))
-        throw AppError(QStringLiteral("The autostart folder \"%1\" could not be created.").arg(folder()));
+        throw AppError(
+            QCoreApplication::translate("AutostartEntry", "The autostart folder \"%1\" could not be created.")
+                .arg(folder()));
 
     QSaveFile file(filePath());
     if (!file.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be written: %2")
-                           .arg(filePath(), file.errorString()));
+        throw AppError(
+            QCoreApplication::translate("AutostartEntry", "The autostart entry \"%1\" could not be written: %2")
+                .arg(filePath(), file.errorString()));
     file.write(contents().toUtf8());
     if (!file.commit())
-        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be written: %2")
-                           .arg(filePath(), file.errorString()));
+        throw AppError(
+            QCoreApplication::translate("AutostartEntry", "The autostart entry \"%1\" could not be written: %2")
+                .arg(filePath(), file.errorString()));
 }
 
 void AutostartEntry::remove() const
@@ -106,8 +112,9 @@ void AutostartEntry::remove() const
         return;
     QFile file(filePath());
     if (!file.remove())
-        throw AppError(QStringLiteral("The autostart entry \"%1\" could not be removed: %2")
-                           .arg(filePath(), file.errorString()));
+        throw AppError(
+            QCoreApplication::translate("AutostartEntry", "The autostart entry \"%1\" could not be removed: %2")
+                .arg(filePath(), file.errorString()));
 }
 
 } // namespace vestrona

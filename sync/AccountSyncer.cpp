@@ -2,6 +2,7 @@
 
 #include "sync/PasswordStore.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -54,7 +55,8 @@ void AccountSyncer::start(const SyncAccount &account, const QString &password, E
         SyncReport report;
         report.outcome = SyncReport::Outcome::Failed;
         report.failureKind = CalDavFailure::Kind::Unauthorized;
-        report.failure = QStringLiteral("No password is kept for %1 at %2; please type it in \"Calendar sync…\".")
+        report.failure = QCoreApplication::translate(
+                             "AccountSyncer", "No password is kept for %1 at %2; please type it in \"Calendar sync…\".")
                              .arg(account.user, account.url.host());
         if (mayAsk())
             askPassword(account, PasswordPrompt::Reason::NoneKept, emptied, report);

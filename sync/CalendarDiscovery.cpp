@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -84,8 +86,10 @@ void CalendarDiscovery::lookAt(QStringList paths, Done done, CalDavFailure first
                          if (told.failed())
                              return done(told, {});
                          done(CalDavFailure{Kind::NotFound,
-                                            QStringLiteral("No calendar was found at %1: it is not a calendar, and the "
-                                                           "server names no calendars for the user there.")
+                                            QCoreApplication::translate(
+                                                "CalendarDiscovery",
+                                                "No calendar was found at %1: it is not a calendar, and the "
+                                                "server names no calendars for the user there.")
                                                 .arg(mAddress.toString()),
                                             {}},
                               {});
@@ -108,8 +112,10 @@ void CalendarDiscovery::listHome(const QString &home, Done done)
                                                                                       : response.displayName});
         if (calendars.empty())
             return done(CalDavFailure{Kind::NotFound,
-                                      QStringLiteral("The calendar server %1 has no calendar for this user yet (looked "
-                                                     "in %2); please make one there first.")
+                                      QCoreApplication::translate(
+                                          "CalendarDiscovery",
+                                          "The calendar server %1 has no calendar for this user yet (looked "
+                                          "in %2); please make one there first.")
                                           .arg(mAddress.host(), home),
                                       {}},
                         {});

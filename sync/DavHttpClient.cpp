@@ -3,6 +3,7 @@
 #include "sync/BackgroundReader.h"
 #include "sync/CalDavFailureWords.h"
 
+#include <QCoreApplication>
 #include <QAuthenticator>
 #include <QCryptographicHash>
 #include <QNetworkAccessManager>
@@ -56,7 +57,9 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
     void stopTooLarge()
     {
         stop(calDavFailure(CalDavFailure::Kind::TooLarge,
-                           QStringLiteral("The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
+                           QCoreApplication::translate(
+                               "DavHttpClient",
+                               "The calendar server %1 sent an answer larger than %2 MB; the program does not read it.")
                                .arg(server)
                                .arg(limit / (1024 * 1024))));
     }
@@ -67,8 +70,12 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         stall->setSingleShot(true);
         stall->setInterval(timeout);
         QObject::connect(stall, &QTimer::timeout, reply, [this, seconds = timeout.count() / 1000.0] {
-            stop(calDavFailure(CalDavFailure::Kind::Timeout,
-                               QStringLiteral("The calendar server %1 stopped answering (nothing for %2 seconds).").arg(server).arg(seconds)));
+            stop(
+                calDavFailure(CalDavFailure::Kind::Timeout,
+                              QCoreApplication::translate(
+                                  "DavHttpClient", "The calendar server %1 stopped answering (nothing for %2 seconds).")
+                                  .arg(server)
+                                  .arg(seconds)));
         });
         QObject::connect(reply, &QNetworkReply::uploadProgress, stall, qOverload<>(&QTimer::start));
         QObject::connect(reply, &QNetworkReply::downloadProgress, stall, qOverload<>(&QTimer::start));
@@ -83,8 +90,10 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         timer->setSingleShot(true);
         QObject::connect(timer, &QTimer::timeout, reply, [this, seconds = allowed.count() / 1000.0] {
             stop(calDavFailure(CalDavFailure::Kind::Timeout,
-                               QStringLiteral("The calendar server %1 took too long to answer (more than %2 seconds); the "
-                                              "request was given up.")
+                               QCoreApplication::translate(
+                                   "DavHttpClient",
+                                   "The calendar server %1 took too long to answer (more than %2 seconds); the "
+                                   "request was given up.")
                                    .arg(server)
                                    .arg(seconds)));
         });
@@ -178,10 +187,12 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
             return networkFailure(QNetworkReply::TooManyRedirectsError, QString(), server);
         if (sameOrigin(target, url) && syncUrlProblem(target).isEmpty())
             return CalDavFailure();
-        return calDavFailure(CalDavFailure::Kind::Server,
-                             QStringLiteral("The calendar server %1 sent the request on to %2; the program only follows "
-                                            "redirects on the same server.")
-                                 .arg(server, serverName(target)));
+        return calDavFailure(
+            CalDavFailure::Kind::Server,
+            QCoreApplication::translate("DavHttpClient",
+                                        "The calendar server %1 sent the request on to %2; the program only follows "
+                                        "redirects on the same server.")
+                .arg(server, serverName(target)));
     }
 
     void checkCertificate(const QList<QSslError> &errors, const QString &accepted)
@@ -211,9 +222,11 @@ struct Exchange : std::enable_shared_from_this<Exchange> {
         if (stopped.failed())
             return stopped;
         if (reply->error() == QNetworkReply::SslHandshakeFailedError && !fingerprint.isEmpty()) {
-            CalDavFailure untrusted = calDavFailure(CalDavFailure::Kind::Certificate,
-                                                    QStringLiteral("The certificate of the calendar server %1 is not trusted: %2.")
-                                                        .arg(server, sslErrors.join(QStringLiteral("; "))));
+            CalDavFailure untrusted
+                = calDavFailure(CalDavFailure::Kind::Certificate,
+                                QCoreApplication::translate(
+                                    "DavHttpClient", "The certificate of the calendar server %1 is not trusted: %2.")
+                                    .arg(server, sslErrors.join(QStringLiteral("; "))));
             untrusted.certificateFingerprint = fingerprint;
             return untrusted;
         }
@@ -384,7 +397,9 @@ void DavHttpClient::sendMultiStatus(DavRequest request, std::function<void(CalDa
             return done(answer.failure, MultiStatus());
         if (answer.status != 207)
             return done(calDavFailure(CalDavFailure::Kind::BadResponse,
-                                      QStringLiteral("The calendar server %1 answered %2 where a list of resources was due.")
+                                      QCoreApplication::translate(
+                                          "DavHttpClient",
+                                          "The calendar server %1 answered %2 where a list of resources was due.")
                                           .arg(serverName(url))
                                           .arg(answer.status)),
                         MultiStatus());

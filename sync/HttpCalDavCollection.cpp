@@ -2,6 +2,7 @@
 
 #include "sync/DavRequestBodies.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -78,8 +79,10 @@ void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
         const auto it = std::find_if(answer.responses.begin(), answer.responses.end(),
                                      [&](const MultiStatusResponse &r) { return samePath(r.href, path); });
         if (it == answer.responses.end() || !it->isCalendar)
-            return done(calDavFailure(CalDavFailure::Kind::NotFound, QStringLiteral("%1 on the server %2 is not a calendar.")
-                                                                         .arg(path, serverName(mAccount.url))),
+            return done(calDavFailure(CalDavFailure::Kind::NotFound,
+                                      QCoreApplication::translate("HttpCalDavCollection",
+                                                                  "%1 on the server %2 is not a calendar.")
+                                          .arg(path, serverName(mAccount.url))),
                         CalDavCollectionInfo());
         CalDavCollectionInfo info;
         info.supportsSyncCollection = it->supportsSyncCollection;

@@ -1,5 +1,6 @@
 #include "sync/PasswordStore.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <qt6keychain/keychain.h>
@@ -81,8 +82,10 @@ KeychainPasswordStore::KeychainPasswordStore(QObject *parent) : PasswordStore(pa
 void KeychainPasswordStore::keyringMissing()
 {
     mNoKeyring = true;
-    setNotice(QStringLiteral("No password keyring is available; the password is kept only while Vestrona runs. "
-                             "After a restart, Vestrona asks for it when it next syncs."));
+    setNotice(
+        QCoreApplication::translate("PasswordStore",
+                                    "No password keyring is available; the password is kept only while Vestrona runs. "
+                                    "After a restart, Vestrona asks for it when it next syncs."));
 }
 
 void KeychainPasswordStore::readStored(const QString &key, std::function<void(QString)> done)

@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 namespace vestrona {
@@ -44,8 +45,9 @@ void saveSyncAccount(SettingsStore &settings, const SyncAccount &account)
 QString syncUrlProblem(const QUrl &url)
 {
     if (!url.isValid() || url.host().isEmpty())
-        return QStringLiteral("The calendar address is not a web address such as "
-                              "https://dav.example.org/alice/reminders/.");
+        return QCoreApplication::translate("SyncAccount",
+                                           "The calendar address is not a web address such as "
+                                           "https://dav.example.org/alice/reminders/.");
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("https"))
         return QString();
@@ -55,10 +57,11 @@ QString syncUrlProblem(const QUrl &url)
         const QHostAddress address(url.host());
         if (url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 || address.isLoopback())
             return QString();
-        return QStringLiteral("The calendar address must start with https:// (plain http:// is only "
-                              "allowed for a server on this computer).");
+        return QCoreApplication::translate("SyncAccount",
+                                           "The calendar address must start with https:// (plain http:// is only "
+                                           "allowed for a server on this computer).");
     }
-    return QStringLiteral("The calendar address must start with https://.");
+    return QCoreApplication::translate("SyncAccount", "The calendar address must start with https://.");
 }
 
 } // namespace vestrona

@@ -5,6 +5,7 @@
 #include "formats/ICalendar.h"
 #include "sync/SyncReconciler.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,11 +25,14 @@ QString SyncConflictArchive::keep(const ReminderRecord &mine) const
     const QByteArray text = iCalendarResource(mine, iCalendarUid(mine, mCalendarId));
     QFile file(mPath);
     if (!openRegularFile(file, QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush())
-        throw AppError(QStringLiteral("The version from here of %1, changed here and on the server, cannot be saved "
-                                      "to %2 (%3); nothing was changed.")
-                           .arg(shownName(mine.Reminder), mPath, file.errorString()));
-    return QStringLiteral("%1 was changed here and on the server: the server's version was kept, "
-                          "the version from here was saved to %2.")
+        throw AppError(
+            QCoreApplication::translate("SyncConflictArchive",
+                                        "The version from here of %1, changed here and on the server, cannot be saved "
+                                        "to %2 (%3); nothing was changed.")
+                .arg(shownName(mine.Reminder), mPath, file.errorString()));
+    return QCoreApplication::translate("SyncConflictArchive",
+                                       "%1 was changed here and on the server: the server's version was kept, "
+                                       "the version from here was saved to %2.")
         .arg(shownName(mine.Reminder), mPath);
 }
 

@@ -7,6 +7,7 @@
 #include "sync/SyncReconciler.h"
 #include "sync/SyncStateTable.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -101,8 +102,10 @@ SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString c
         if (!mRun)
             return;
         mRun->report.failureKind = CalDavFailure::Kind::Timeout;
-        mRun->fail(QStringLiteral("The sync took longer than %1 seconds and was stopped. What it did so far is kept; "
-                                  "the next sync goes on from there.")
+        mRun->fail(QCoreApplication::translate(
+                       "SyncEngine",
+                       "The sync took longer than %1 seconds and was stopped. What it did so far is kept; "
+                       "the next sync goes on from there.")
                        .arg(mDeadline->interval() / 1000.0));
     });
 }
@@ -153,7 +156,9 @@ bool SyncEngine::Run::ended(const CalDavFailure &failure)
         return false;
     // The scheduler stops retrying on its own for what only the user can mend.
     report.failureKind = failure.kind;
-    fail(failure.words.isEmpty() ? QStringLiteral("The calendar server did not answer as expected.") : failure.words,
+    fail(failure.words.isEmpty()
+             ? QCoreApplication::translate("SyncEngine", "The calendar server did not answer as expected.")
+             : failure.words,
          failure.certificateFingerprint);
     return true;
 }
@@ -329,11 +334,13 @@ void SyncEngine::Run::reconcileRound()
         report);
     if (plan.serverEmptied) {
         report.serverEmptied = true;
-        return fail(QStringLiteral("The calendar on the server no longer holds %1 of the %2 items it held at the "
-                                   "last sync, so nothing was deleted here. Either put this computer's reminders "
-                                   "back on the server, or delete them here too.")
-                        .arg(plan.lost)
-                        .arg(plan.held));
+        return fail(
+            QCoreApplication::translate("SyncEngine",
+                                        "The calendar on the server no longer holds %1 of the %2 items it held at the "
+                                        "last sync, so nothing was deleted here. Either put this computer's reminders "
+                                        "back on the server, or delete them here too.")
+                .arg(plan.lost)
+                .arg(plan.held));
     }
     if (round == 0)
         report.stillLeftOut = plan.stillLeftOut;
@@ -406,11 +413,13 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
         if (put)
             putRefused.insert(action.href);
         lastRefusal = failure.words;
-        report.leftOut << QStringLiteral("%1: %2 (%3)").arg(
-            shownName(action.row.Reminder),
-            put ? QStringLiteral("the server did not take it; it is sent again next time")
-                : QStringLiteral("the server did not delete it; it is asked again next time"),
-            failure.words);
+        report.leftOut << QStringLiteral("%1: %2 (%3)")
+                              .arg(shownName(action.row.Reminder),
+                                   put ? QCoreApplication::translate(
+                                       "SyncEngine", "the server did not take it; it is sent again next time")
+                                       : QCoreApplication::translate(
+                                           "SyncEngine", "the server did not delete it; it is asked again next time"),
+                                   failure.words);
     } else {
         ended(failure);
         return;
@@ -439,11 +448,13 @@ void SyncEngine::Run::afterUploads()
     }
     for (const CalDavResource &resource : again.present) {
         putRefused.insert(resource.href);
-        report.leftOut << resource.href + QStringLiteral(": the server kept answering that it changed meanwhile");
+        report.leftOut << resource.href
+                + QCoreApplication::translate("SyncEngine", ": the server kept answering that it changed meanwhile");
     }
     again = {};
     if (!putTaken && !putRefused.empty() && putRefused.size() == putHrefs.size())
-        return fail(QStringLiteral("The calendar server took none of the %1 reminders sent to it: %2")
+        return fail(QCoreApplication::translate("SyncEngine",
+                                                "The calendar server took none of the %1 reminders sent to it: %2")
                         .arg(putHrefs.size())
                         .arg(lastRefusal));
     learnEtags(0);

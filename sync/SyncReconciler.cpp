@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -238,8 +240,9 @@ private:
                 return;
             mPlan.leftOut << QStringLiteral("%1: %2").arg(
                 shownName(row.Reminder),
-                row.damaged ? QStringLiteral("its stored start or repeat cannot be read")
-                            : QStringLiteral("it repeats weekly on no weekday, so it never rings"));
+                row.damaged ? QCoreApplication::translate("SyncReconciler", "its stored start or repeat cannot be read")
+                            : QCoreApplication::translate("SyncReconciler",
+                                                          "it repeats weekly on no weekday, so it never rings"));
             return add(Kind::RecordLeftOut, {}, {}, {}, row);
         }
         const auto synced = mSyncedById.find(row.ID);

@@ -1,37 +1,41 @@
 #include "sync/SyncReport.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 QString summaryText(const SyncReport &report)
 {
     if (report.outcome == SyncReport::Outcome::Failed)
-        return QStringLiteral("failed: ") + report.failure;
+        return QCoreApplication::translate("SyncReport", "failed: ") + report.failure;
     if (report.outcome == SyncReport::Outcome::NotSetUp)
-        return QStringLiteral("no calendar account is set up");
+        return QCoreApplication::translate("SyncReport", "no calendar account is set up");
     QStringList parts;
     const auto count = [&parts](int n, const char *what) {
         if (n > 0)
-            parts << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(what));
+            parts << QCoreApplication::translate("SyncReport", what, nullptr, n);
     };
-    count(report.uploaded, "up");
-    count(report.downloaded, "down");
-    count(report.deletedHere, "deleted here");
-    count(report.deletedThere, "deleted on the server");
-    count(int(report.leftOut.size()), "left out");
-    count(report.stillLeftOut, "still left out");
+    count(report.uploaded, QT_TRANSLATE_N_NOOP("SyncReport", "%n up"));
+    count(report.downloaded, QT_TRANSLATE_N_NOOP("SyncReport", "%n down"));
+    count(report.deletedHere, QT_TRANSLATE_N_NOOP("SyncReport", "%n deleted here"));
+    count(report.deletedThere, QT_TRANSLATE_N_NOOP("SyncReport", "%n deleted on the server"));
+    count(int(report.leftOut.size()), QT_TRANSLATE_N_NOOP("SyncReport", "%n left out"));
+    count(report.stillLeftOut, QT_TRANSLATE_N_NOOP("SyncReport", "%n still left out"));
     if (!report.conflicts.isEmpty())
-        parts << (report.conflicts.size() == 1 ? QStringLiteral("1 conflict")
-                                               : QStringLiteral("%1 conflicts").arg(report.conflicts.size()));
-    return parts.isEmpty() ? QStringLiteral("nothing to change") : parts.join(QStringLiteral(", "));
+        parts << (report.conflicts.size() == 1 ? QCoreApplication::translate("SyncReport", "1 conflict")
+                                               : QCoreApplication::translate("SyncReport", "%n conflicts", nullptr,
+                                                                             int(report.conflicts.size())));
+    return parts.isEmpty() ? QCoreApplication::translate("SyncReport", "nothing to change")
+                           : parts.join(QStringLiteral(", "));
 }
 
 QStringList detailLines(const SyncReport &report)
 {
     QStringList lines;
     for (const QString &item : report.leftOut)
-        lines << QStringLiteral("Left out: ") + item;
+        lines << QCoreApplication::translate("SyncReport", "Left out: ") + item;
     for (const QString &conflict : report.conflicts)
-        lines << QStringLiteral("Changed on both sides: ") + conflict;
+        lines << QCoreApplication::translate("SyncReport", "Changed on both sides: ") + conflict;
     return lines;
 }
 

@@ -4,6 +4,7 @@
 #include "database/Connection.h"
 #include "formats/BackupText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSysInfo>
 #include <QUuid>
@@ -84,9 +85,11 @@ void SyncStateTable::upgrade()
     if (found == kSyncSchemaVersion)
         return;
     if (found > kSyncSchemaVersion)
-        throw AppError(QStringLiteral("The calendar sync's bookkeeping in %1 was written by a newer Vestrona; "
-                                      "sync this database with that version.")
-                           .arg(mConn.databasePath()));
+        throw AppError(
+            QCoreApplication::translate("SyncStateTable",
+                                        "The calendar sync's bookkeeping in %1 was written by a newer Vestrona; "
+                                        "sync this database with that version.")
+                .arg(mConn.databasePath()));
     // Version 2 adds ServerLeftOut; a table made just now has it already.
     bool hasLeftOut = false;
     mConn.runSql("select 1 from pragma_table_info('tblSyncState') where name = 'ServerLeftOut'", {},

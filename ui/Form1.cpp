@@ -41,7 +41,7 @@ namespace vestrona {
 
 namespace {
 
-const char *const kFrame1Caption = "Next alarm will play in";
+const char *const kFrame1Caption = QT_TRANSLATE_NOOP("Form1", "Next alarm will play in");
 const QSize kBuiltSize(536, 607);
 
 } // namespace
@@ -65,6 +65,13 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     mOptions = new OptionsPanel(mContext, *this);
     createTrayPresence();
     createProgramButtons();
+    // Longer words than English widen the window, never cut a caption.
+    const QSize built = widenForCaptions(*this, kBuiltSize);
+    if (built != kBuiltSize) {
+        mStretch = StretchLayout(built);
+        resize(built);
+        setMinimumSize(built);
+    }
     stretchWithTheWindow();
     new ScrollingPage(*this, kBuiltSize, [this](QSize page) { mStretch.apply(page); });
 
@@ -88,8 +95,8 @@ void Form1::createCountdownFrame()
     // The countdown rewrites Frame1's caption every second. Drawn by a label
     // of its own on the frame's top line, a new caption repaints only the
     // label, not the whole frame with its progress bar.
-    Frame1 = addFrame(this, "Frame1", "", twips(120, 90, 7800, 855));
-    Frame1Caption = new QLabel(QString::fromLatin1(kFrame1Caption), Frame1);
+    Frame1 = addFrame(this, "Frame1", QString(), twips(120, 90, 7800, 855));
+    Frame1Caption = new QLabel(QCoreApplication::translate("Form1", kFrame1Caption), Frame1);
     Frame1Caption->setObjectName(QStringLiteral("Frame1Caption"));
     Frame1Caption->setAutoFillBackground(true);
     Frame1Caption->move(8, 0);
@@ -105,10 +112,11 @@ void Form1::createCountdownFrame()
     SyncFailure->hide();
     ProgressBar1 = new QProgressBar(Frame1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QCoreApplication::translate("Form1", "Time until the next alarm"));
     ProgressBar1->setGeometry(twips(240, 300, 7320, 405));
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
-    setProgress(0, 100, QString::fromLatin1(kProgressIdleText));
+    setProgress(0, 100, progressIdleText());
 }
 
 void Form1::showSyncFailure(const QString &words)
@@ -173,6 +181,9 @@ void Form1::createReminderList()
 {
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(QCoreApplication::translate("Form1", "Reminders"));
+    ListView1->setAccessibleDescription(
+        QCoreApplication::translate("Form1", "Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one."));
     ListView1->setGeometry(twips(120, 1065, 7800, 1815));
     ListView1->setFont(arialBold(9));
     ListView1->setRootIsDecorated(false);
@@ -213,12 +224,18 @@ void Form1::createReminderList()
 
 void Form1::createReminderButtons()
 {
-    PushButton1 = addButton(this, "PushButton1", "&Add New Reminder", twips(120, 2985, 3840, 405));
-    PushButton3 = addButton(this, "PushButton3", "&Edit Selected Reminder", twips(4080, 2985, 3840, 405));
-    PushButton2 = addButton(this, "PushButton2", "&Delete Selected Reminder", twips(120, 3480, 3840, 405));
-    PushButton6 = addButton(this, "PushButton6", "Load &Sample/Example Reminder", twips(4080, 3480, 3840, 405));
-    PushButton8 = addButton(this, "PushButton8", "&Backup Reminders To File ", twips(120, 3990, 3840, 405));
-    PushButton9 = addButton(this, "PushButton9", "&Load Reminders From File ", twips(4080, 3990, 3840, 405));
+    PushButton1 = addButton(this, "PushButton1", QCoreApplication::translate("Form1", "&Add New Reminder"),
+                            twips(120, 2985, 3840, 405));
+    PushButton3 = addButton(this, "PushButton3", QCoreApplication::translate("Form1", "&Edit Selected Reminder"),
+                            twips(4080, 2985, 3840, 405));
+    PushButton2 = addButton(this, "PushButton2", QCoreApplication::translate("Form1", "&Delete Selected Reminder"),
+                            twips(120, 3480, 3840, 405));
+    PushButton6 = addButton(this, "PushButton6", QCoreApplication::translate("Form1", "Load &Sample/Example Reminder"),
+                            twips(4080, 3480, 3840, 405));
+    PushButton8 = addButton(this, "PushButton8", QCoreApplication::translate("Form1", "&Backup Reminders To File "),
+                            twips(120, 3990, 3840, 405));
+    PushButton9 = addButton(this, "PushButton9", QCoreApplication::translate("Form1", "&Load Reminders From File "),
+                            twips(4080, 3990, 3840, 405));
     connect(PushButton1, &QPushButton::clicked, this, [this] { mCommands->PushButton1_Click(); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { mCommands->PushButton3_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { mCommands->PushButton2_Click(); });
@@ -239,10 +256,13 @@ void Form1::createReminderButtons()
 
 void Form1::createProgramButtons()
 {
-    PushButton7 = addButton(this, "PushButton7", "Set Date &Format", twips(120, 8610, 2520, 405));
+    PushButton7 = addButton(this, "PushButton7", QCoreApplication::translate("Form1", "Set Date &Format"),
+                            twips(120, 8610, 2520, 405));
     // What the tray menu offers is here too: many desktops show no tray.
-    PushButton10 = addButton(this, "PushButton10", "Calendar s&ync…", twips(2760, 8610, 2520, 405));
-    PushButton11 = addButton(this, "PushButton11", "&Quit", twips(5400, 8610, 2520, 405));
+    PushButton10 = addButton(this, "PushButton10", QCoreApplication::translate("Form1", "Calendar s&ync…"),
+                             twips(2760, 8610, 2520, 405));
+    PushButton11
+        = addButton(this, "PushButton11", QCoreApplication::translate("Form1", "&Quit"), twips(5400, 8610, 2520, 405));
     connect(PushButton7, &QPushButton::clicked, this, [this] { mCommands->PushButton7_Click(); });
     connect(PushButton10, &QPushButton::clicked, this, &Form1::openSyncDialog);
     connect(PushButton11, &QPushButton::clicked, this, &Form1::close);
@@ -317,7 +337,8 @@ void Form1::ApplySkin()
         return;
     QFile file(skin);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The skin file %1 could not be read: %2").arg(skin, file.errorString()));
+        throw AppError(QCoreApplication::translate("Form1", "The skin file %1 could not be read: %2")
+                           .arg(skin, file.errorString()));
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
@@ -443,9 +464,10 @@ void Form1::reportMissed(const std::vector<MissedEntry> &entries, int more)
     if (isVisible())
         return;
     const int count = int(entries.size()) + more;
-    mTrayPresence->notify(count == 1
-                              ? QStringLiteral("1 reminder was missed while Vestrona was not running")
-                              : QStringLiteral("%1 reminders were missed while Vestrona was not running").arg(count));
+    mTrayPresence->notify(
+        count == 1 ? QCoreApplication::translate("Form1", "1 reminder was missed while Vestrona was not running")
+                   : QCoreApplication::translate("Form1", "%n reminders were missed while Vestrona was not running",
+                                                 nullptr, count));
 }
 
 void Form1::bringToFront()

@@ -4,6 +4,7 @@
 
 #include "core/ErrorTrap.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,12 +19,13 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral(" Reminder"));
+    setWindowTitle(QCoreApplication::translate("Form2", " Reminder"));
     setFont(arialBold(9));
     setFixedSize(536, 248);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QCoreApplication::translate("Form2", "Reminder message"));
     Text1->setGeometry(8, 8, 520, 178);
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,8 +41,8 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
     LabelWaiting->setGeometry(408, 189, 120, 20);
     LabelWaiting->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    const auto button = [this](const char *name, const char *caption, int left) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+    const auto button = [this](const char *name, const QString &caption, int left) {
+        auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, 214, 256, 27);
         b->setFont(arialBold(11.25));
@@ -48,8 +50,8 @@ Form2::Form2(const QString &programFolder, Reporter &reporter, QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    PushButton1 = button("PushButton1", "&Snooze", 8);
-    PushButton2 = button("PushButton2", "S&top", 272);
+    PushButton1 = button("PushButton1", QCoreApplication::translate("Form2", "&Snooze"), 8);
+    PushButton2 = button("PushButton2", QCoreApplication::translate("Form2", "S&top"), 272);
     setTabOrder(Text1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
 
@@ -69,7 +71,8 @@ void Form2::setAlarm(const RingingAlarm &alarm)
 {
     Text1->setPlainText(alarm.message);
     LabelDue->setText(alarm.dueText);
-    LabelWaiting->setText(alarm.waiting > 0 ? QStringLiteral("1 of %1").arg(alarm.waiting + 1) : QString());
+    LabelWaiting->setText(alarm.waiting > 0 ? QCoreApplication::translate("Form2", "1 of %1").arg(alarm.waiting + 1)
+                                            : QString());
 }
 
 void Form2::changeEvent(QEvent *event)

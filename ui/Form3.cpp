@@ -13,6 +13,7 @@
 #include "ui/TimePicker.h"
 #include "ui/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -30,13 +31,26 @@ namespace {
 const QSize kBuiltSize(420, 402);
 
 // A weekday's box caption: its code with a key of its own (Alt+M, Alt+T,
-// Alt+W, Alt+H, …) that clashes with no other control of the editor.
+// Alt+W, Alt+H, …) that clashes with no other control of the editor. Only
+// the caption is translated; the stored codes stay kWeekdayCodes.
 QString weekdayCaption(int day)
 {
-    static constexpr int kMnemonicAt[7] = {0, 0, 1, 1, 0, 1, 1};
-    QString caption = QString::fromLatin1(kWeekdayCodes[day]);
-    caption.insert(kMnemonicAt[day], QLatin1Char('&'));
-    return caption;
+    static constexpr const char *kCaptions[7]
+        = {QT_TRANSLATE_NOOP("Form3", "&Mon"), QT_TRANSLATE_NOOP("Form3", "&Tue"), QT_TRANSLATE_NOOP("Form3", " &Wed"),
+           QT_TRANSLATE_NOOP("Form3", "T&hu"), QT_TRANSLATE_NOOP("Form3", "&Fri"), QT_TRANSLATE_NOOP("Form3", "S&at"),
+           QT_TRANSLATE_NOOP("Form3", "S&un")};
+    return QCoreApplication::translate("Form3", kCaptions[day]);
+}
+
+// What a screen reader says for a weekday's box: the day, not its code.
+QString weekdayName(int day)
+{
+    static constexpr const char *kNames[7]
+        = {QT_TRANSLATE_NOOP("Form3", "Monday"),    QT_TRANSLATE_NOOP("Form3", "Tuesday"),
+           QT_TRANSLATE_NOOP("Form3", "Wednesday"), QT_TRANSLATE_NOOP("Form3", "Thursday"),
+           QT_TRANSLATE_NOOP("Form3", "Friday"),    QT_TRANSLATE_NOOP("Form3", "Saturday"),
+           QT_TRANSLATE_NOOP("Form3", "Sunday")};
+    return QCoreApplication::translate("Form3", kNames[day]);
 }
 } // namespace
 
@@ -50,43 +64,47 @@ Form3::Form3(const AppContext &context, Connection &conn, std::function<void()> 
 void Form3::buildControls()
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Reminder"));
+    setWindowTitle(QCoreApplication::translate("Form3", "Reminder"));
     resize(kBuiltSize);
     setMinimumSize(kBuiltSize);
 
-    auto *dateLabel = new QLabel(QStringLiteral("&Date:"), this);
+    auto *dateLabel = new QLabel(QCoreApplication::translate("Form3", "&Date:"), this);
     dateLabel->setGeometry(10, 12, 40, 22);
     dtpDate = new QDateEdit(this);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
+    dtpDate->setAccessibleName(QCoreApplication::translate("Form3", "Start date"));
     // Always month first, whatever the list's date format.
     dtpDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dtpDate->setCalendarPopup(true);
     dtpDate->setGeometry(50, 10, 140, 26);
     dateLabel->setBuddy(dtpDate);
-    auto *timeLabel = new QLabel(QStringLiteral("T&ime:"), this);
+    auto *timeLabel = new QLabel(QCoreApplication::translate("Form3", "T&ime:"), this);
     timeLabel->setGeometry(215, 12, 40, 22);
     dtpTime = new TimePicker(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
+    dtpTime->setAccessibleName(QCoreApplication::translate("Form3", "Start time"));
+    dtpTime->setAccessibleDescription(QCoreApplication::translate("Form3", "Type A or P for the half of the day."));
     dtpTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
     dtpTime->setGeometry(255, 10, 150, 26);
     timeLabel->setBuddy(dtpTime);
 
-    Frame2 = new QGroupBox(QStringLiteral("&Reminder Option"), this);
+    Frame2 = new QGroupBox(QCoreApplication::translate("Form3", "&Reminder Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(10, 44, 400, 192);
-    Option1 = new QRadioButton(QStringLiteral("Remind &just this one time"), Frame2);
+    Option1 = new QRadioButton(QCoreApplication::translate("Form3", "Remind &just this one time"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(10, 20, 380, 22);
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Remind e&very day"), Frame2);
+    Option2 = new QRadioButton(QCoreApplication::translate("Form3", "Remind e&very day"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(10, 44, 380, 22);
-    Option3 = new QRadioButton(QStringLiteral("Remind every wee&k"), Frame2);
+    Option3 = new QRadioButton(QCoreApplication::translate("Form3", "Remind every wee&k"), Frame2);
     Option3->setObjectName(QStringLiteral("Option3"));
     Option3->setGeometry(10, 68, 380, 22);
     for (int i = 0; i < 7; ++i) {
         Check1[i] = new QCheckBox(weekdayCaption(i), Frame2);
         Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->setAccessibleName(weekdayName(i));
         Check1[i]->setGeometry(10 + i * 55, 92, 55, 22);
     }
     OptionMonthly = new QRadioButton(tr("Remind every mo&nth"), Frame2);
@@ -99,18 +117,19 @@ void Form3::buildControls()
     OptionOther->setObjectName(QStringLiteral("OptionOther"));
     OptionOther->setGeometry(10, 164, 380, 22);
 
-    Frame1 = new QGroupBox(QStringLiteral("Messa&ge"), this);
+    Frame1 = new QGroupBox(QCoreApplication::translate("Form3", "Messa&ge"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(10, 242, 400, 110);
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QCoreApplication::translate("Form3", "Message"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setGeometry(10, 20, 380, 80);
     // Tab must lead on to "Save Reminder"; Ctrl+Tab still types a tab.
     Text1->setTabChangesFocus(true);
     Text1->installEventFilter(this);
 
-    PushButton1 = new QPushButton(QStringLiteral("&Save Reminder"), this);
+    PushButton1 = new QPushButton(QCoreApplication::translate("Form3", "&Save Reminder"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setGeometry(10, 362, 400, 30);
     // Enter saves, from the button and from the pickers alike; in the
@@ -291,12 +310,12 @@ void Form3::load(const ReminderRecord &record)
 QString Form3::savedText(const ReminderValues &values) const
 {
     const ReminderRecord saved = storedRecord(values, 0);
-    const QString text = QStringLiteral("Reminder saved.");
+    const QString text = QCoreApplication::translate("Form3", "Reminder saved.");
     // Saving is still right (the list keeps the reminder), but a user who
     // chose a past moment by mistake would otherwise wait for nothing.
     if (nextOccurrence(saved, mContext.clock.now()))
         return text;
-    return text + QStringLiteral("\nIts time has already passed, so it will not ring.");
+    return text + QCoreApplication::translate("Form3", "\nIts time has already passed, so it will not ring.");
 }
 
 void Form3::EnableCheckboxes(bool enabled)
@@ -310,7 +329,7 @@ void Form3::PushButton1_Click()
     Reporter &reporter = mContext.reporter;
     ErrorTrap trap(reporter, QStringLiteral("Form3.PushButton1_Click"));
     if (Text1->toPlainText().trimmed().isEmpty()) {
-        trap(100, [&] { reporter.showMessage(QStringLiteral("Please fill out a message.")); });
+        trap(100, [&] { reporter.showMessage(QCoreApplication::translate("Form3", "Please fill out a message.")); });
         return;
     }
     ReminderValues values;
@@ -331,7 +350,9 @@ void Form3::PushButton1_Click()
     values.weekdays = weekdaysText(ticked);
     // A weekly reminder without a day would never ring.
     if (values.option == OptionWeekly && values.weekdays.isEmpty()) {
-        trap(104, [&] { reporter.showMessage(QStringLiteral("Please choose at least one weekday.")); });
+        trap(104, [&] {
+            reporter.showMessage(QCoreApplication::translate("Form3", "Please choose at least one weekday."));
+        });
         return;
     }
     values.date = dtpDate->date();

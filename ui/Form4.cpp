@@ -6,6 +6,7 @@
 #include "ui/AppIcon.h"
 #include "ui/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,10 +30,10 @@ Form4::Form4(const AppContext &context, std::function<void()> listReminders)
 void Form4::buildControls()
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Set Date Format"));
+    setWindowTitle(QCoreApplication::translate("Form4", "Set Date Format"));
     setFixedSize(260, 140);
 
-    Frame1 = new QGroupBox(QStringLiteral("Date &Format"), this);
+    Frame1 = new QGroupBox(QCoreApplication::translate("Form4", "Date &Format"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(10, 8, 240, 82);
     // The patterns with a key each: Alt+M for month first, Alt+D for day first.
@@ -44,10 +45,10 @@ void Form4::buildControls()
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(12, 48, 200, 22);
 
-    PushButton1 = new QPushButton(QStringLiteral("&OK"), this);
+    PushButton1 = new QPushButton(QCoreApplication::translate("Form4", "&OK"), this);
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton1->setGeometry(10, 100, 115, 30);
-    PushButton2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    PushButton2 = new QPushButton(QCoreApplication::translate("Form4", "&Cancel"), this);
     PushButton2->setObjectName(QStringLiteral("PushButton2"));
     PushButton2->setGeometry(135, 100, 115, 30);
 

@@ -2,6 +2,7 @@
 
 #include "ui/SoundTrack.h"
 
+#include <QCoreApplication>
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -97,13 +98,17 @@ void MediaSoundPlayer::fallBack()
     const QString failedPath = mTrack->path();
     const QString why = mTrack->failure();
     if (failedPath == mBuiltIn) {
-        const QString builtInFailed = QStringLiteral("The built-in alarm sound %1 cannot be played either: %2.");
-        mNote = mNote.isEmpty() ? QStringLiteral("The alarm sound %1 cannot be played as a sound: %2.").arg(failedPath, why)
-                                : mNote + QLatin1Char(' ') + builtInFailed.arg(failedPath, why);
+        const QString builtInFailed = QCoreApplication::translate(
+            "MediaSoundPlayer", "The built-in alarm sound %1 cannot be played either: %2.");
+        mNote = mNote.isEmpty()
+            ? QCoreApplication::translate("MediaSoundPlayer", "The alarm sound %1 cannot be played as a sound: %2.")
+                  .arg(failedPath, why)
+            : mNote + QLatin1Char(' ') + builtInFailed.arg(failedPath, why);
         retire();
         return;
     }
-    mNote = QStringLiteral("%1 cannot be played as a sound: %2. The built-in alarm sound played instead.")
+    mNote = QCoreApplication::translate("MediaSoundPlayer",
+                                        "%1 cannot be played as a sound: %2. The built-in alarm sound played instead.")
                 .arg(failedPath, why);
     // A built-in sound that fails as well adds to the note through trackFailed.
     open(mBuiltIn);
@@ -146,7 +151,8 @@ void MediaSoundPlayer::check(const QString &path, QObject *context, CheckDone do
     QObject::connect(track, &SoundTrack::ready, track, [finish] { finish(QString()); }, Qt::QueuedConnection);
     QObject::connect(track, &SoundTrack::failed, track, finish, Qt::QueuedConnection);
     QTimer::singleShot(kCheckTimeoutMs, track, [finish] {
-        finish(QStringLiteral("it did not open within %1 seconds").arg(kCheckTimeoutMs / 1000));
+        finish(QCoreApplication::translate("MediaSoundPlayer", "it did not open within %1 seconds")
+                   .arg(kCheckTimeoutMs / 1000));
     });
     track->open();
 }

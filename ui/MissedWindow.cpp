@@ -3,6 +3,7 @@
 #include "ui/AppIcon.h"
 #include "ui/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -21,7 +22,7 @@ MissedWindow::MissedWindow(const RegionalSettings &regional, const QWidget &main
     : QWidget(nullptr, Qt::Window), mRegional(regional), mMainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("MissedWindow"));
-    setWindowTitle(QStringLiteral("Missed reminders"));
+    setWindowTitle(QCoreApplication::translate("MissedWindow", "Missed reminders"));
     setWindowIcon(programIcon());
     setFont(arialBold(9));
     resize(620, 320);
@@ -32,13 +33,18 @@ MissedWindow::MissedWindow(const RegionalSettings &regional, const QWidget &main
 void MissedWindow::createList()
 {
     auto *layout = new QVBoxLayout(this);
-    mCaption = new QLabel(QStringLiteral("These reminders fell due while Vestrona could not ring them:"), this);
+    mCaption = new QLabel(
+        QCoreApplication::translate("MissedWindow", "These reminders fell due while Vestrona could not ring them:"),
+        this);
     mRows = new QTreeWidget(this);
     mRows->setObjectName(QStringLiteral("MissedList"));
+    mRows->setAccessibleName(QCoreApplication::translate("MissedWindow", "Missed reminders"));
     mRows->setRootIsDecorated(false);
     mRows->setSelectionMode(QAbstractItemView::NoSelection);
     mRows->setFocusPolicy(Qt::NoFocus);
-    mRows->setHeaderLabels({QStringLiteral("Reminder"), QStringLiteral("Repeats"), QStringLiteral("Due")});
+    mRows->setHeaderLabels({QCoreApplication::translate("MissedWindow", "Reminder"),
+                            QCoreApplication::translate("MissedWindow", "Repeats"),
+                            QCoreApplication::translate("MissedWindow", "Due")});
     mRows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     mMore = new QLabel(this);
     mMore->setObjectName(QStringLiteral("MissedMore"));
@@ -49,7 +55,7 @@ void MissedWindow::createList()
 
 void MissedWindow::createCloseButton()
 {
-    mClose = new QPushButton(QStringLiteral("&Close"), this);
+    mClose = new QPushButton(QCoreApplication::translate("MissedWindow", "&Close"), this);
     mClose->setObjectName(QStringLiteral("MissedClose"));
     layout()->addWidget(mClose);
     layout()->setAlignment(mClose, Qt::AlignRight);
@@ -102,7 +108,8 @@ void MissedWindow::fillRows(const QString &dateFormat)
     mRows->clear();
     for (const MissedEntry &entry : mList.rows())
         new QTreeWidgetItem(mRows, {entry.message.simplified(), entry.rule, missedWhenText(entry, dateFormat, mRegional)});
-    mMore->setText(mList.more() > 0 ? QStringLiteral("and %1 more").arg(mList.more()) : QString());
+    mMore->setText(mList.more() > 0 ? QCoreApplication::translate("MissedWindow", "and %n more", nullptr, mList.more())
+                                    : QString());
     mMore->setVisible(mList.more() > 0);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/StretchLayout.h"
 #include "ui/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -33,6 +34,10 @@ void OptionsPanel::createIntervalList()
 {
     ListView2 = new IntervalList(&mWindow);
     ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setAccessibleName(
+        QCoreApplication::translate("OptionsPanel", "How often would you like to play the alarm?"));
+    ListView2->setAccessibleDescription(
+        QCoreApplication::translate("OptionsPanel", "A snoozed alarm plays again after the chosen time."));
     ListView2->setGeometry(twips(120, 4500, 7800, 1815));
     ListView2->setFont(arialBold(9));
     ListView2->setRootIsDecorated(false);
@@ -45,11 +50,13 @@ void OptionsPanel::createIntervalList()
 
 void OptionsPanel::createStartupFrame()
 {
-    Frame3 = addFrame(&mWindow, "Frame3", "Startup Option", twips(120, 6375, 7800, 735));
-    Check4 = new QCheckBox(QStringLiteral("Load this software on &Windows startup"), Frame3);
+    Frame3 = addFrame(&mWindow, "Frame3", QCoreApplication::translate("OptionsPanel", "Startup Option"),
+                      twips(120, 6375, 7800, 735));
+    Check4
+        = new QCheckBox(QCoreApplication::translate("OptionsPanel", "Load this software on &Windows startup"), Frame3);
     Check4->setObjectName(QStringLiteral("Check4"));
     Check4->setGeometry(twips(240, 300, 3930, 285));
-    Check8 = new QCheckBox(QStringLiteral("&Minimized to system tray"), Frame3);
+    Check8 = new QCheckBox(QCoreApplication::translate("OptionsPanel", "&Minimized to system tray"), Frame3);
     Check8->setObjectName(QStringLiteral("Check8"));
     Check8->setGeometry(twips(4320, 300, 2580, 285));
     connect(Check4, &QCheckBox::toggled, this, reported("Check4_Click", &OptionsPanel::Check4_Click));
@@ -58,13 +65,18 @@ void OptionsPanel::createStartupFrame()
 
 void OptionsPanel::createSoundFrame()
 {
-    Frame2 = addFrame(&mWindow, "Frame2", "Alarm Sound File", twips(120, 7170, 7800, 1335));
+    Frame2 = addFrame(&mWindow, "Frame2", QCoreApplication::translate("OptionsPanel", "Alarm Sound File"),
+                      twips(120, 7170, 7800, 1335));
     Text2 = new QLineEdit(Frame2);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setAccessibleName(QCoreApplication::translate("OptionsPanel", "Alarm Sound File"));
     Text2->setGeometry(twips(240, 300, 7335, 345));
     Text2->setReadOnly(true);
-    PushButton5 = addButton(Frame2, "PushButton5", "&Change Alarm Sound File", twips(240, 750, 3600, 405));
-    PushButton4 = addButton(Frame2, "PushButton4", "&Test Alarm Sound", twips(3960, 750, 3600, 405));
+    PushButton5
+        = addButton(Frame2, "PushButton5", QCoreApplication::translate("OptionsPanel", "&Change Alarm Sound File"),
+                    twips(240, 750, 3600, 405));
+    PushButton4 = addButton(Frame2, "PushButton4", QCoreApplication::translate("OptionsPanel", "&Test Alarm Sound"),
+                            twips(3960, 750, 3600, 405));
     connect(Text2, &QLineEdit::textChanged, this, reported("Text2_Change", &OptionsPanel::Text2_Change));
     connect(PushButton4, &QPushButton::clicked, this, &OptionsPanel::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &OptionsPanel::PushButton5_Click);
@@ -94,12 +106,13 @@ void OptionsPanel::stretchWith(StretchLayout &stretch)
 void OptionsPanel::setUpIntervalList(ErrorTrap &trap)
 {
     trap(160, [&] {
-        ListView2->setHeaderLabels({QStringLiteral("How often would you like to play the alarm?")});
+        ListView2->setHeaderLabels(
+            {QCoreApplication::translate("OptionsPanel", "How often would you like to play the alarm?")});
         ListView2->setColumnWidth(0, 7400 / 15);
     });
     trap(164, [&] {
         for (const AlarmInterval &interval : kAlarmIntervals)
-            new QTreeWidgetItem(ListView2, {QString::fromLatin1(interval.text)});
+            new QTreeWidgetItem(ListView2, {QCoreApplication::translate("AlarmIntervals", interval.text)});
     });
 }
 
@@ -117,12 +130,16 @@ void OptionsPanel::restoreAlarmSettings(ErrorTrap &trap)
         bool ok = false;
         const int value = stored.trimmed().toShort(&ok);
         if (!ok)
-            throw AppError(QStringLiteral("The stored alarm interval \"%1\" is not a number.").arg(stored));
+            throw AppError(
+                QCoreApplication::translate("OptionsPanel", "The stored alarm interval \"%1\" is not a number.")
+                    .arg(stored));
         oftenIndex = value;
     });
     trap(190, [&] {
         if (oftenIndex < 1 || oftenIndex > ListView2->topLevelItemCount())
-            throw AppError(QStringLiteral("The stored alarm interval %1 names no row of the interval list.").arg(oftenIndex));
+            throw AppError(QCoreApplication::translate(
+                               "OptionsPanel", "The stored alarm interval %1 names no row of the interval list.")
+                               .arg(oftenIndex));
         selectIntervalRow(oftenIndex);
     });
     // The interval list always keeps a selection, so a snooze always repeats.
@@ -210,7 +227,9 @@ void OptionsPanel::PushButton4_Click()
     mContext.sound.check(file, this, [this, file](const QString &problem) {
         if (!problem.isEmpty())
             mContext.reporter.showMessage(
-                QStringLiteral("%1 cannot be played as a sound: %2. The built-in alarm sound plays instead.").arg(file, problem));
+                QCoreApplication::translate(
+                    "OptionsPanel", "%1 cannot be played as a sound: %2. The built-in alarm sound plays instead.")
+                    .arg(file, problem));
     });
 }
 
@@ -219,8 +238,9 @@ void OptionsPanel::PushButton5_Click()
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton5_Click"));
     QString chosen;
     trap(106, [&] {
-        chosen = mContext.fileDialogs.getOpenFileName(QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
-                                                      QStringLiteral("Wav Files (*.wav)|*.wav|"));
+        chosen = mContext.fileDialogs.getOpenFileName(
+            QCoreApplication::translate("OptionsPanel", "Add File(s) - Hold Ctrl to select multiple files"),
+            QCoreApplication::translate("OptionsPanel", "Wav Files (*.wav)|*.wav|"));
     });
     if (chosen.isEmpty())
         return;
@@ -240,8 +260,9 @@ void OptionsPanel::PushButton5_Click()
             Text2->setText(chosen);
             return;
         }
-        mContext.reporter.showMessage(QStringLiteral("%1 cannot be played as a sound: %2. The alarm sound stays %3.")
-                                          .arg(chosen, problem, Text2->text()));
+        mContext.reporter.showMessage(
+            QCoreApplication::translate("OptionsPanel", "%1 cannot be played as a sound: %2. The alarm sound stays %3.")
+                .arg(chosen, problem, Text2->text()));
     });
 }
 

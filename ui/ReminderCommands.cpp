@@ -11,13 +11,15 @@
 #include "ui/Form4.h"
 #include "ui/WindowLook.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 
 namespace vestrona {
 
 namespace {
 
-constexpr auto kTextFileFilter = "Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|";
+constexpr auto kTextFileFilter
+    = QT_TRANSLATE_NOOP("ReminderCommands", "Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|");
 
 bool isICalendarName(const QString &path)
 {
@@ -81,9 +83,10 @@ void ReminderCommands::PushButton2_Click()
     ErrorTrap trap(reporter, QStringLiteral("Form1.PushButton2_Click"));
     Reporter::Answer answer = Reporter::Answer::No;
     trap(100, [&] {
-        answer = reporter.askYesNo(QStringLiteral("Are you sure you want to delete ") + selected->Reminder
-                                       + QLatin1Char('?'),
-                                   QStringLiteral("Delete Selected Reminder"));
+        answer
+            = reporter.askYesNo(QCoreApplication::translate("ReminderCommands", "Are you sure you want to delete %1?")
+                                    .arg(selected->Reminder),
+                                QCoreApplication::translate("ReminderCommands", "Delete Selected Reminder"));
     });
     if (answer != Reporter::Answer::Yes)
         return;
@@ -99,13 +102,17 @@ void ReminderCommands::PushButton8_Click()
 {
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton8_Click"));
     QString path;
-    trap(100, [&] { path = mContext.fileDialogs.getSaveFileName(QStringLiteral("Save"), QString::fromLatin1(kTextFileFilter)); });
+    trap(100, [&] {
+        path = mContext.fileDialogs.getSaveFileName(QCoreApplication::translate("ReminderCommands", "Save"),
+                                                    QCoreApplication::translate("ReminderCommands", kTextFileFilter));
+    });
     if (path.isEmpty())
         return;
     Reporter::Answer answer = Reporter::Answer::Yes;
     trap(102, [&] {
         if (FileExists(path))
-            answer = mContext.reporter.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?"));
+            answer = mContext.reporter.askYesNo(
+                QCoreApplication::translate("ReminderCommands", "Are you sure you wish to overwrite %1 ?").arg(path));
     });
     if (answer != Reporter::Answer::Yes)
         return;
@@ -123,8 +130,9 @@ void ReminderCommands::PushButton9_Click()
     ErrorTrap trap(mContext.reporter, QStringLiteral("Form1.PushButton9_Click"));
     QStringList paths;
     trap(100, [&] {
-        paths = mContext.fileDialogs.getOpenFileNames(QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"),
-                                                      QString::fromLatin1(kTextFileFilter));
+        paths = mContext.fileDialogs.getOpenFileNames(
+            QCoreApplication::translate("ReminderCommands", "Load List(s) - Hold Ctrl to select multiple list files"),
+            QCoreApplication::translate("ReminderCommands", kTextFileFilter));
     });
     if (paths.isEmpty())
         return;
@@ -149,7 +157,10 @@ void ReminderCommands::PushButton9_Click()
     }
     // Each file said what it added; several say it together.
     if (filesLoaded > 1)
-        mList.progress.setProgress(0, QStringLiteral("Added %1 from %2 files.").arg(countedReminders(added)).arg(filesLoaded));
+        mList.progress.setProgress(0,
+                                   QCoreApplication::translate("ReminderCommands", "Added %1 from %2 files.")
+                                       .arg(countedReminders(added))
+                                       .arg(filesLoaded));
     trap(104, listChangedReminders());
 }
 

@@ -4,6 +4,8 @@
 #include "formats/DateFormats.h"
 #include "formats/StoredDateTime.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -277,7 +279,7 @@ QVariant ReminderListModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ListColumnCount)
         return {};
-    return QString::fromLatin1(kListHeaders[section]);
+    return QCoreApplication::translate("ReminderList", kListHeaders[section]);
 }
 
 } // namespace vestrona

@@ -2,6 +2,7 @@
 
 #include "formats/WaveFile.h"
 
+#include <QCoreApplication>
 #include <QAudioOutput>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +15,10 @@
 namespace vestrona {
 
 namespace {
-const QString kUnknownFormat = QStringLiteral("it is not in a sound format the player knows");
+QString unknownFormat()
+{
+    return QCoreApplication::translate("SoundTrack", "it is not in a sound format the player knows");
+}
 
 // A file that cannot be taken, said as plainly as the file allows: the
 // player's own words only for a readable file it does not understand.
@@ -22,18 +26,18 @@ QString whyNotOpened(const QString &path, const QString &playerError)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("the file does not exist");
+        return QCoreApplication::translate("SoundTrack", "the file does not exist");
     if (!info.isFile())
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("SoundTrack", "it is not a regular file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return QCoreApplication::translate("SoundTrack", "it cannot be read (%1)").arg(file.errorString());
     if (file.size() == 0)
-        return QStringLiteral("the file is empty");
+        return QCoreApplication::translate("SoundTrack", "the file is empty");
     QString detail = playerError.trimmed();
     while (detail.endsWith(QLatin1Char('.')))
         detail.chop(1);
-    return detail.isEmpty() ? kUnknownFormat : QStringLiteral("%1 (%2)").arg(kUnknownFormat, detail);
+    return detail.isEmpty() ? unknownFormat() : QStringLiteral("%1 (%2)").arg(unknownFormat(), detail);
 }
 } // namespace
 
@@ -70,7 +74,7 @@ void SoundTrack::openEffect()
         if (mEffect->status() == QSoundEffect::Ready)
             becomeReady();
         else if (mEffect->status() == QSoundEffect::Error)
-            fail(kUnknownFormat);
+            fail(unknownFormat());
     });
     mEffect->setSource(QUrl::fromLocalFile(mPath));
 }

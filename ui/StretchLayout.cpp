@@ -1,6 +1,10 @@
 #include "ui/StretchLayout.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+
 #include <algorithm>
+#include <cmath>
 
 namespace vestrona {
 
@@ -44,6 +48,43 @@ void StretchLayout::apply(QSize size) const
         }
         placed.control->setGeometry(r);
     }
+}
+
+namespace
+{
+
+// The controls placed by hand: the window's own and those of its frames.
+void placedControls(QWidget &parent, std::vector<QWidget *> &found)
+{
+    for (QWidget *child : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        found.push_back(child);
+        if (qobject_cast<QGroupBox *>(child))
+            placedControls(*child, found);
+    }
+}
+
+} // namespace
+
+QSize widenForCaptions(QWidget &window, QSize built)
+{
+    std::vector<QWidget *> controls;
+    placedControls(window, controls);
+    double factor = 1.0;
+    for (QWidget *control : controls) {
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        if (button && !button->text().isEmpty() && button->width() > 0)
+            factor = std::max(factor, double(button->sizeHint().width()) / button->width());
+    }
+    if (factor == 1.0)
+        return built;
+    const auto across = [factor](int x) { return int(std::ceil(x * factor)); };
+    for (QWidget *control : controls) {
+        const QRect r = control->geometry();
+        control->setGeometry(across(r.left()), r.top(), across(r.left() + r.width()) - across(r.left()), r.height());
+    }
+    return {across(built.width()), built.height()};
 }
 
 } // namespace vestrona

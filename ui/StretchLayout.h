@@ -39,4 +39,11 @@ private:
     std::vector<Placed> mPlaced;
 };
 
+// A window placed for English words, made wide enough for the words of the
+// user's language: when a button's caption needs more room than its place,
+// every control of `window` (and of its frames) widens and moves across in
+// proportion. Returns the window's built size for those words, `built`
+// itself when every caption fits.
+QSize widenForCaptions(QWidget &window, QSize built);
+
 } // namespace vestrona

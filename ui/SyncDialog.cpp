@@ -9,6 +9,7 @@
 #include "sync/SyncScheduler.h"
 #include "ui/AppIcon.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -57,7 +58,7 @@ SyncDialog::SyncDialog(SettingsStore &settings, PasswordStore &passwords, SyncSc
     : QDialog(parent), mSettings(settings), mPasswords(passwords), mScheduler(scheduler)
 {
     setObjectName(QStringLiteral("SyncDialog"));
-    setWindowTitle(QStringLiteral("Calendar sync"));
+    setWindowTitle(QCoreApplication::translate("SyncDialog", "Calendar sync"));
     setWindowIcon(programIcon());
     setMinimumWidth(460);
     auto *layout = new QVBoxLayout(this);
@@ -81,12 +82,13 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     mUrl = new QLineEdit(this);
     mUrl->setObjectName(QStringLiteral("calendarAddress"));
     mUrl->setPlaceholderText(QStringLiteral("https://dav.example.org/alice/reminders/"));
-    form->addRow(QStringLiteral("&Calendar address:"), mUrl);
+    form->addRow(QCoreApplication::translate("SyncDialog", "&Calendar address:"), mUrl);
     auto *find = new QHBoxLayout;
-    mFindButton = button(this, "findCalendars", QStringLiteral("&Find calendars"));
+    mFindButton = button(this, "findCalendars", QCoreApplication::translate("SyncDialog", "&Find calendars"));
     find->addWidget(mFindButton);
     mCalendars = new QComboBox(this);
     mCalendars->setObjectName(QStringLiteral("calendarChoice"));
+    mCalendars->setAccessibleName(QCoreApplication::translate("SyncDialog", "Choose a calendar"));
     mCalendars->hide();
     find->addWidget(mCalendars, 1);
     // Holds the button to its own width while no choice is shown.
@@ -98,11 +100,11 @@ void SyncDialog::createAccountFields(QVBoxLayout &layout)
     });
     mUser = new QLineEdit(this);
     mUser->setObjectName(QStringLiteral("userName"));
-    form->addRow(QStringLiteral("&User name:"), mUser);
+    form->addRow(QCoreApplication::translate("SyncDialog", "&User name:"), mUser);
     mPassword = new QLineEdit(this);
     mPassword->setObjectName(QStringLiteral("password"));
     mPassword->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("&Password:"), mPassword);
+    form->addRow(QCoreApplication::translate("SyncDialog", "&Password:"), mPassword);
 
     mKeyringNotice = wrappedLabel(this, "keyringNotice");
     layout.addWidget(mKeyringNotice);
@@ -126,7 +128,7 @@ void SyncDialog::findCalendars()
     const QString user = mUser->text().trimmed().isEmpty() ? typed.user : mUser->text().trimmed();
     QString problem = syncUrlProblem(typed.url);
     if (problem.isEmpty() && user.isEmpty())
-        problem = QStringLiteral("Please fill in the user name.");
+        problem = QCoreApplication::translate("SyncDialog", "Please fill in the user name.");
     if (!problem.isEmpty()) {
         showProblem(problem);
         return;
@@ -138,7 +140,7 @@ void SyncDialog::findCalendars()
         mPassword->setText(typed.password);
     const SyncAccount account = movedTo(readSyncAccount(mSettings), typed.url, user);
     mFindButton->setEnabled(false);
-    showProblem(QStringLiteral("Looking for calendars at %1…").arg(typed.url.host()));
+    showProblem(QCoreApplication::translate("SyncDialog", "Looking for calendars at %1…").arg(typed.url.host()));
     if (!mPassword->text().isEmpty()) {
         discover(account, mPassword->text());
         return;
@@ -162,15 +164,17 @@ void SyncDialog::discover(const SyncAccount &account, const QString &password)
         }
         if (calendars.size() == 1) {
             mUrl->setText(calendars.front().url.toString());
-            showProblem(QStringLiteral("Found the calendar \"%1\".").arg(calendars.front().displayName));
+            showProblem(QCoreApplication::translate("SyncDialog", "Found the calendar \"%1\".")
+                            .arg(calendars.front().displayName));
             return;
         }
         for (const DiscoveredCalendar &calendar : calendars)
             mCalendars->addItem(calendar.displayName, calendar.url);
         mCalendars->setCurrentIndex(-1);
-        mCalendars->setPlaceholderText(QStringLiteral("Choose a calendar"));
+        mCalendars->setPlaceholderText(QCoreApplication::translate("SyncDialog", "Choose a calendar"));
         mCalendars->show();
-        showProblem(QStringLiteral("%1 calendars were found; please choose one.").arg(calendars.size()));
+        showProblem(QCoreApplication::translate("SyncDialog", "%n calendars were found; please choose one.", nullptr,
+                                                int(calendars.size())));
     });
 }
 
@@ -178,10 +182,11 @@ void SyncDialog::createResultArea(QVBoxLayout &layout)
 {
     auto *row = new QHBoxLayout;
     mResult = wrappedLabel(this, "lastResult");
-    mResult->setText(mScheduler ? QStringLiteral("Not synced yet.")
-                                : QStringLiteral("This copy of Vestrona cannot sync; the account is kept for later."));
+    mResult->setText(mScheduler ? QCoreApplication::translate("SyncDialog", "Not synced yet.")
+                                : QCoreApplication::translate(
+                                    "SyncDialog", "This copy of Vestrona cannot sync; the account is kept for later."));
     row->addWidget(mResult, 1);
-    mDetailsButton = button(this, "detailsButton", QStringLiteral("De&tails"));
+    mDetailsButton = button(this, "detailsButton", QCoreApplication::translate("SyncDialog", "De&tails"));
     mDetailsButton->setCheckable(true);
     mDetailsButton->hide();
     row->addWidget(mDetailsButton, 0, Qt::AlignTop);
@@ -189,6 +194,7 @@ void SyncDialog::createResultArea(QVBoxLayout &layout)
 
     mDetails = new QPlainTextEdit(this);
     mDetails->setObjectName(QStringLiteral("details"));
+    mDetails->setAccessibleName(QCoreApplication::translate("SyncDialog", "Details of the last sync"));
     mDetails->setReadOnly(true);
     mDetails->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     mDetails->hide();
@@ -206,13 +212,16 @@ void SyncDialog::createCertificateArea(QVBoxLayout &layout)
     auto *inner = new QVBoxLayout(mCertificate);
     inner->setContentsMargins(0, 0, 0, 0);
     QLabel *intro = wrappedLabel(mCertificate, "certificateIntro");
-    intro->setText(QStringLiteral("No certificate authority vouches for this server. Accept its certificate only if "
-                                  "this is the fingerprint your server's administrator gave you:"));
+    intro->setText(
+        QCoreApplication::translate("SyncDialog",
+                                    "No certificate authority vouches for this server. Accept its certificate only if "
+                                    "this is the fingerprint your server's administrator gave you:"));
     inner->addWidget(intro);
     mCertificateText = wrappedLabel(mCertificate, "fingerprint");
     mCertificateText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     inner->addWidget(mCertificateText);
-    auto *accept = button(mCertificate, "acceptCertificateButton", QStringLiteral("&Accept this certificate"));
+    auto *accept = button(mCertificate, "acceptCertificateButton",
+                          QCoreApplication::translate("SyncDialog", "&Accept this certificate"));
     inner->addWidget(accept, 0, Qt::AlignLeft);
     connect(accept, &QPushButton::clicked, this, &SyncDialog::acceptCertificate);
     mCertificate->hide();
@@ -225,8 +234,10 @@ void SyncDialog::createEmptiedArea(QVBoxLayout &layout)
     mEmptied->setObjectName(QStringLiteral("emptiedCalendar"));
     auto *row = new QHBoxLayout(mEmptied);
     row->setContentsMargins(0, 0, 0, 0);
-    auto *uploadAll = button(mEmptied, "uploadAllButton", QStringLiteral("Put them &back on the server"));
-    auto *acceptDeletions = button(mEmptied, "acceptDeletionsButton", QStringLiteral("Delete them &here too"));
+    auto *uploadAll = button(mEmptied, "uploadAllButton",
+                             QCoreApplication::translate("SyncDialog", "Put them &back on the server"));
+    auto *acceptDeletions
+        = button(mEmptied, "acceptDeletionsButton", QCoreApplication::translate("SyncDialog", "Delete them &here too"));
     row->addWidget(uploadAll);
     row->addWidget(acceptDeletions);
     row->addStretch();
@@ -243,12 +254,12 @@ void SyncDialog::createEmptiedArea(QVBoxLayout &layout)
 void SyncDialog::createButtons(QVBoxLayout &layout)
 {
     auto *row = new QHBoxLayout;
-    mSaveButton = button(this, "saveButton", QStringLiteral("&Save"));
+    mSaveButton = button(this, "saveButton", QCoreApplication::translate("SyncDialog", "&Save"));
     // Enter in a field saves what was typed.
     mSaveButton->setDefault(true);
-    mSyncNowButton = button(this, "syncNowButton", QStringLiteral("Sync &now"));
+    mSyncNowButton = button(this, "syncNowButton", QCoreApplication::translate("SyncDialog", "Sync &now"));
     mSyncNowButton->setEnabled(mScheduler != nullptr);
-    auto *close = button(this, "closeButton", QStringLiteral("Cl&ose"));
+    auto *close = button(this, "closeButton", QCoreApplication::translate("SyncDialog", "Cl&ose"));
     row->addWidget(mSaveButton);
     row->addWidget(mSyncNowButton);
     row->addStretch(1);
@@ -278,9 +289,9 @@ void SyncDialog::showPasswordState()
         return;
     mPasswords.read(account.url, account.user, [dialog = QPointer<SyncDialog>(this)](const QString &password) {
         if (dialog)
-            dialog->mPassword->setPlaceholderText(password.isEmpty()
-                                                      ? QStringLiteral("not kept: type it to sync")
-                                                      : QStringLiteral("kept; type a new one to change it"));
+            dialog->mPassword->setPlaceholderText(
+                password.isEmpty() ? QCoreApplication::translate("SyncDialog", "not kept: type it to sync")
+                                   : QCoreApplication::translate("SyncDialog", "kept; type a new one to change it"));
     });
 }
 
@@ -300,7 +311,7 @@ void SyncDialog::saveThen(const std::function<void()> &next)
     const QString user = mUser->text().trimmed().isEmpty() ? typed.user : mUser->text().trimmed();
     QString problem = syncUrlProblem(url);
     if (problem.isEmpty() && user.isEmpty())
-        problem = QStringLiteral("Please fill in the user name.");
+        problem = QCoreApplication::translate("SyncDialog", "Please fill in the user name.");
     if (!problem.isEmpty()) {
         showProblem(problem);
         return;
@@ -324,7 +335,8 @@ void SyncDialog::saveThen(const std::function<void()> &next)
     }
     mPasswords.write(url, user, password, [dialog = QPointer<SyncDialog>(this), saved](bool kept) {
         if (dialog && !kept)
-            dialog->showProblem(QStringLiteral("The password could not be stored in the keyring."));
+            dialog->showProblem(
+                QCoreApplication::translate("SyncDialog", "The password could not be stored in the keyring."));
         saved();
     });
 }
@@ -387,9 +399,9 @@ void SyncDialog::fitContents()
 
 void SyncDialog::showReport(const SyncReport &report)
 {
-    const QString when = report.finishedAt.isValid()
-        ? QStringLiteral("Last sync %1: ").arg(report.finishedAt.toString(QStringLiteral("HH:mm")))
-        : QStringLiteral("Last sync: ");
+    const QString when = report.finishedAt.isValid() ? QCoreApplication::translate("SyncDialog", "Last sync %1: ")
+                                                           .arg(report.finishedAt.toString(QStringLiteral("HH:mm")))
+                                                     : QCoreApplication::translate("SyncDialog", "Last sync: ");
     mResult->setText(when + summaryText(report));
 
     const QStringList details = detailLines(report);

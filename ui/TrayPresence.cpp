@@ -6,6 +6,7 @@
 #include "shell/TrayMinimizer.h"
 #include "shell/cSysTray.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
@@ -40,9 +41,12 @@ void TrayPresence::createTrayMenu()
     // program, which leaves the menu the only way back in.
     mTrayMenu = new QMenu(&mWindow);
     mTrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    connect(mTrayMenu->addAction(QStringLiteral("&Show Vestrona")), &QAction::triggered, this, &TrayPresence::showRequested);
-    connect(mTrayMenu->addAction(QStringLiteral("Calendar s&ync…")), &QAction::triggered, this, &TrayPresence::syncRequested);
-    connect(mTrayMenu->addAction(QStringLiteral("&Quit")), &QAction::triggered, this, &TrayPresence::quitRequested);
+    connect(mTrayMenu->addAction(QCoreApplication::translate("TrayPresence", "&Show Vestrona")), &QAction::triggered,
+            this, &TrayPresence::showRequested);
+    connect(mTrayMenu->addAction(QCoreApplication::translate("TrayPresence", "Calendar s&ync…")), &QAction::triggered,
+            this, &TrayPresence::syncRequested);
+    connect(mTrayMenu->addAction(QCoreApplication::translate("TrayPresence", "&Quit")), &QAction::triggered, this,
+            &TrayPresence::quitRequested);
     mTray->setContextMenu(mTrayMenu);
 }
 
@@ -109,7 +113,9 @@ void TrayPresence::notify(const QString &text)
 
 void TrayPresence::showSyncFailure(const QString &failure)
 {
-    const QString words = failure.isEmpty() ? QString() : QStringLiteral("Calendar sync failed: ") + failure;
+    const QString words = failure.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("TrayPresence", "Calendar sync failed: ") + failure;
     mTray->setTrayTip(words.isEmpty() ? QString::fromLatin1(kProductName)
                                       : QString::fromLatin1(kProductName) + QLatin1Char('\n') + words);
     emit syncFailureChanged(words);

@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "ui/AppIcon.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
@@ -32,18 +33,18 @@ QRect twips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect geometry)
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setFont(arialBold(11.25));
     b->setGeometry(geometry);
     return b;
 }
 
-QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect geometry)
+QGroupBox *addFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *f = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto *f = new QGroupBox(caption, parent);
     f->setObjectName(QString::fromLatin1(name));
     f->setGeometry(geometry);
     return f;
@@ -64,7 +65,8 @@ void applyHandCursor(QWidget &window, const QString &programFolder)
         return;
     const QPixmap hand(cursorFile);
     if (hand.isNull())
-        throw AppError(QStringLiteral("The hand cursor %1 could not be loaded.").arg(cursorFile));
+        throw AppError(
+            QCoreApplication::translate("WindowLook", "The hand cursor %1 could not be loaded.").arg(cursorFile));
     for (QPushButton *button : window.findChildren<QPushButton *>())
         button->setCursor(QCursor(hand, 0, 0));
 }

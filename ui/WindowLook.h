@@ -19,9 +19,9 @@ QFont arialBold(qreal points);
 // The main window's controls are placed in twips; 15 twips make one pixel.
 QRect twips(int left, int top, int width, int height);
 // A named push button of the main window, in its bold button font.
-QPushButton *addButton(QWidget *parent, const char *name, const char *caption, QRect geometry);
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect geometry);
 // A named frame (a group box) of the main window.
-QGroupBox *addFrame(QWidget *parent, const char *name, const char *caption, QRect geometry);
+QGroupBox *addFrame(QWidget *parent, const char *name, const QString &caption, QRect geometry);
 
 // The program-wide defaults, set once the application object exists: Arial
 // 9 pt bold and the program's icon for every window.

@@ -3,6 +3,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TestDatabase.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -78,6 +79,53 @@ private slots:
         QCOMPARE(again.exitCode, 1);
         QVERIFY2(again.err.contains(soonest), qPrintable(again.err));
         QCOMPARE(outputLines(folder.cli({"list"})).size(), 2);
+    }
+
+    // Words for people follow the desktop's language; what scripts read
+    // (list, next, exit codes) is the same in every one.
+    void speaksTheDesktopsLanguageButNotToScripts_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("unknown");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("LANGUAGE") << "LANGUAGE" << "de" << "Unbekannter Befehl „frobnicate“." << "Befehle:";
+        QTest::newRow("LC_ALL") << "LC_ALL" << "fr_FR.UTF-8" << "Commande inconnue « frobnicate »." << "Commandes :";
+        QTest::newRow("LC_MESSAGES") << "LC_MESSAGES"
+                                     << "pl_PL.UTF-8"
+                                     << "Nieznane polecenie „frobnicate”."
+                                     << "Polecenia:";
+        QTest::newRow("LANG") << "LANG" << "pt_BR.UTF-8" << "Comando desconhecido “frobnicate”." << "Comandos:";
+        QTest::newRow("English") << "LANG" << "en_GB.UTF-8" << "Unknown command \"frobnicate\"." << "Commands:";
+    }
+    void speaksTheDesktopsLanguageButNotToScripts()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, unknown);
+        QFETCH(QString, help);
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        QVERIFY(!folder.addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Dentist")).isEmpty());
+        const auto run = [&](const QStringList &arguments, bool translated) {
+            QProcessEnvironment env = folder.environment();
+            for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+                env.remove(QLatin1String(name));
+            env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+            if (translated)
+                env.insert(variable, value);
+            return runProcess(folder.cliPath(), arguments, env);
+        };
+        const ProcessResult wrong = run({"frobnicate"}, true);
+        QCOMPARE(wrong.exitCode, run({"frobnicate"}, false).exitCode);
+        QVERIFY2(wrong.err.contains(unknown), qPrintable(wrong.err));
+        QVERIFY2(run({"--help"}, true).out.contains(help), qPrintable(run({"--help"}, true).out));
+        for (const char *command : {"list", "next"}) {
+            const ProcessResult english = run({command}, false);
+            const ProcessResult local = run({command}, true);
+            QCOMPARE(local.exitCode, english.exitCode);
+            QCOMPARE(local.out, english.out);
+        }
     }
 
     void nextShowsAWaitingSnoozeWhenItComesFirst_data()

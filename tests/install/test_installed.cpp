@@ -111,6 +111,21 @@ private slots:
         QVERIFY(stateOf(user.database()) == before);
     }
 
+    // The installed catalogues are found from the installed program: words
+    // for people in the user's language, the list for scripts as it was.
+    void speaksTheUsersLanguageFromTheInstalledCatalogues()
+    {
+        NewUser user;
+        QProcessEnvironment env = user.environment();
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("nl"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("nl_NL.UTF-8"));
+        const ProcessResult wrong = runProcess(installed(QStringLiteral("bin/vestrona-cli")), {"frobnicate"}, env);
+        QCOMPARE(wrong.exitCode, 2);
+        QVERIFY2(wrong.err.contains(QStringLiteral("Onbekende opdracht ‘frobnicate’.")), qPrintable(wrong.err));
+        QVERIFY(QFileInfo::exists(installed(QStringLiteral("share/vestrona/translations/vestrona_nl.qm"))));
+    }
+
     void lostDatabaseIsReportedNotMadeAgain()
     {
         NewUser user;

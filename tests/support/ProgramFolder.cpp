@@ -32,6 +32,17 @@ ProgramFolder::ProgramFolder(Database database)
         if (!mSetupError.isEmpty())
             return;
     }
+    // Carried as a portable copy carries them: in translations/ beside the programs.
+    const QDir translations(QStringLiteral(VESTRONA_TRANSLATIONS));
+    if (!QDir(path()).mkdir(QStringLiteral("translations"))) {
+        mSetupError = QStringLiteral("cannot make the translations folder");
+        return;
+    }
+    for (const QString &catalogue : translations.entryList({QStringLiteral("*.qm")}, QDir::Files)) {
+        mSetupError = copyInto(translations.filePath(catalogue), mProgram.file(QStringLiteral("translations")));
+        if (!mSetupError.isEmpty())
+            return;
+    }
     if (database == Database::Missing) {
         const QString userFolder = mData.file(QStringLiteral("vestrona"));
         mDatabasePath = QDir(userFolder).filePath(QStringLiteral("dbReminders.mdb"));

@@ -10,8 +10,8 @@
 
 namespace vestrona::test {
 
-// A throw-away installation of the program: copies of vestrona, vestrona-cli
-// and alarm.wav with a database of their own and settings and data folders of
+// A throw-away installation of the program: copies of vestrona, vestrona-cli,
+// alarm.wav and the translations with a database of their own and settings and data folders of
 // their own, so tests never touch the build folder's reminders or the user's
 // settings.
 class ProgramFolder {

@@ -10,6 +10,7 @@
 #include "sync/SyncAccount.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FakeSyncer.h"
+#include "tests/support/WholeText.h"
 #include "tests/support/Mnemonics.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/ReminderListModel.h"
@@ -101,22 +102,6 @@ struct Harness : AppFixture {
         return holding;
     }
 };
-
-// Why `label` does not show its whole text inside `window`, "" when it does.
-QString textProblem(const QLabel &label, const QWidget &window)
-{
-    const QRect room = label.contentsRect();
-    // A field's label shows its key underlined, not as "&".
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | (label.buddy() ? Qt::TextShowMnemonic : 0);
-    const QRect needed = label.fontMetrics().boundingRect(room, flags, label.text());
-    if (needed.width() > room.width() || needed.height() > room.height())
-        return QStringLiteral("%1 needs %2x%3 but has %4x%5")
-            .arg(label.objectName()).arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
-    const QRect placed(label.mapTo(&window, QPoint(0, 0)), label.size());
-    if (!window.rect().contains(placed))
-        return label.objectName() + QStringLiteral(" reaches out of the window");
-    return {};
-}
 
 } // namespace
 

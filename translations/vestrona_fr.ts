@@ -1,0 +1,1482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Aucun mot de passe n’est gardé pour %1 sur %2 ; saisissez-le dans « Synchro calendrier… ».</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmIntervals</name>
+    <message>
+        <source>Play the alarm every 5 minutes</source>
+        <translation>Jouer l’alarme toutes les 5 minutes</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 10 minutes</source>
+        <translation>Jouer l’alarme toutes les 10 minutes</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 30 minutes</source>
+        <translation>Jouer l’alarme toutes les 30 minutes</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 1 hour</source>
+        <translation>Jouer l’alarme toutes les heures</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 2 hours</source>
+        <translation>Jouer l’alarme toutes les 2 heures</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 4 hours</source>
+        <translation>Jouer l’alarme toutes les 4 heures</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmScheduler</name>
+    <message>
+        <source>Next alarm will play in </source>
+        <translation>Prochaine alarme dans </translation>
+    </message>
+    <message>
+        <source>Snoozed until</source>
+        <translation>Reporté jusqu’à</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Prévu</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Calendar sync has been failing for more than an hour: </source>
+        <translation>La synchronisation du calendrier échoue depuis plus d’une heure : </translation>
+    </message>
+    <message>
+        <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
+        <translation>%1 Rien n’a été supprimé ici : choisissez dans « Synchro calendrier… » de remettre les rappels sur le serveur ou de les supprimer ici aussi.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
+        <translation>La base de rappels %1 est utilisée par un autre programme. Vestrona affiche les rappels et démarre l’alarme dès qu’elle est libre.</translation>
+    </message>
+    <message>
+        <source>%1 not found</source>
+        <translation>%1 introuvable</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has been deleted. The reminders still listed are no longer saved anywhere; put the file back, and Vestrona reads it again.</source>
+        <translation>La base de rappels %1 a été supprimée. Les rappels encore affichés ne sont plus enregistrés nulle part ; remettez le fichier en place et Vestrona le relira.</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>La base de rappels n’est pas ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>The program&apos;s own file could not be found, so it cannot be entered in the logon start list.</source>
+        <translation>Le fichier du programme est introuvable ; il ne peut donc pas être ajouté au démarrage de session.</translation>
+    </message>
+    <message>
+        <source>The autostart folder &quot;%1&quot; could not be created.</source>
+        <translation>Le dossier de démarrage automatique « %1 » n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The autostart entry &quot;%1&quot; could not be written: %2</source>
+        <translation>L’entrée de démarrage automatique « %1 » n’a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
+        <translation>L’entrée de démarrage automatique « %1 » n’a pas pu être supprimée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Le serveur de calendrier %1 a envoyé une réponse que le programme ne sait pas lire : %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Le serveur de calendrier n’a pas accepté le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Le serveur de calendrier %1 ne laisse pas cet utilisateur accéder à %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Le serveur de calendrier %1 n’a rien à %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Le serveur de calendrier %1 n’autorise pas cette requête sur %2 ; est-ce bien l’adresse d’un calendrier ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 a été modifié entre-temps sur le serveur de calendrier %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Le serveur de calendrier %1 a refusé %2, trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Le serveur de calendrier %1 est occupé ou en maintenance ; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Le serveur de calendrier %1 n’a plus de place pour %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête pour %2 ailleurs sans dire où (erreur %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Le serveur de calendrier %1 a échoué avec l’erreur %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Le serveur de calendrier %1 a refusé la requête pour %2 avec l’erreur %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Le serveur de calendrier %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Le serveur de calendrier %1 a refusé la connexion ; il n’est peut-être pas lancé.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Le serveur de calendrier %1 a fermé la connexion avant de répondre.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Le serveur de calendrier %1 n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Le serveur de calendrier %1 redirige en boucle : la requête a été renvoyée encore et encore sans atteindre le calendrier.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête vers une adresse sans https:// ; le programme ne la suit pas.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Le serveur de calendrier %1 est injoignable : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Aucun calendrier trouvé à %1 : ce n’est pas un calendrier, et le serveur n’y indique aucun calendrier pour l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Le serveur de calendrier %1 n’a pas encore de calendrier pour cet utilisateur (cherché dans %2) ; créez-en d’abord un là-bas.</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Reads and changes the reminders of Vestrona.
+
+Commands:
+  next                      the next reminder due: alarm time, TAB, message
+  list                      every reminder, one line each, columns joined by TAB
+  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
+      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID
+  delete ID                 deletes a reminder
+  backup [--force] FILE     writes every reminder to a backup file
+  restore FILE...           adds the reminders of backup files
+  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
+  import FILE...            adds the events and to-dos of iCalendar files and
+                            prints them; a date without a time starts at 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            syncs the reminders with the CalDAV calendar at URL
+                            (saved for later syncs and for Vestrona) and prints
+                            what went up, came down, was deleted or left out;
+                            the password comes from VESTRONA_CALDAV_PASSWORD,
+                            the keyring or, on a terminal, a prompt; exit 1 when
+                            items are left out, 3 when the sync failed. When the
+                            calendar lost most of its items, nothing is deleted
+                            until --upload-all puts them back or
+                            --accept-deletions deletes them here too</source>
+        <translation>Lit et modifie les rappels de Vestrona.
+
+Commandes :
+  next                      le prochain rappel prévu : heure d’alarme, TAB, message
+  list                      tous les rappels, un par ligne, colonnes séparées par TAB
+  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
+      [--days Mon,Tue,...] MESSAGE
+                            ajoute un rappel et affiche son numéro
+  delete ID                 supprime un rappel
+  backup [--force] FILE     écrit tous les rappels dans un fichier de sauvegarde
+  restore FILE...           ajoute les rappels de fichiers de sauvegarde
+  export [--force] FILE     écrit tous les rappels dans un fichier iCalendar (.ics)
+  import FILE...            ajoute les événements et tâches de fichiers iCalendar et
+                            les affiche ; une date sans heure commence à 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            synchronise les rappels avec le calendrier CalDAV à l’adresse URL
+                            (enregistrée pour les synchronisations suivantes et pour Vestrona)
+                            et affiche ce qui a été envoyé, reçu, supprimé ou laissé de côté ;
+                            le mot de passe vient de VESTRONA_CALDAV_PASSWORD, du trousseau ou,
+                            dans un terminal, d’une invite ; code de sortie 1 si des éléments sont
+                            laissés de côté, 3 si la synchronisation a échoué. Si le calendrier a
+                            perdu la plupart de ses éléments, rien n’est supprimé tant que
+                            --upload-all ne les remet pas ou que --accept-deletions ne les supprime pas ici aussi</translation>
+    </message>
+    <message>
+        <source>once, daily or weekly.</source>
+        <translation>once, daily ou weekly.</translation>
+    </message>
+    <message>
+        <source>Start date, YYYY-MM-DD.</source>
+        <translation>Date de début, AAAA-MM-JJ (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <source>Start time, HH:MM or HH:MM:SS.</source>
+        <translation>Heure de début, HH:MM ou HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>Weekdays, e.g. Mon,Wed,Fri.</source>
+        <translation>Jours de la semaine, par ex. Mon,Wed,Fri.</translation>
+    </message>
+    <message>
+        <source>Let backup replace an existing file.</source>
+        <translation>Permet à backup de remplacer un fichier existant.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address, for sync.</source>
+        <translation>L’adresse du calendrier, pour sync.</translation>
+    </message>
+    <message>
+        <source>The user name on the calendar server, for sync.</source>
+        <translation>Le nom d’utilisateur sur le serveur de calendrier, pour sync.</translation>
+    </message>
+    <message>
+        <source>Trust the server certificate with this SHA-256 fingerprint, for sync.</source>
+        <translation>Faire confiance au certificat du serveur ayant cette empreinte SHA-256, pour sync.</translation>
+    </message>
+    <message>
+        <source>Put this computer&apos;s reminders back on an emptied calendar, for sync.</source>
+        <translation>Remettre les rappels de cet ordinateur dans un calendrier vidé, pour sync.</translation>
+    </message>
+    <message>
+        <source>Delete here what an emptied calendar lost, for sync.</source>
+        <translation>Supprimer ici ce qu’un calendrier vidé a perdu, pour sync.</translation>
+    </message>
+    <message>
+        <source>The reminder database to use.</source>
+        <translation>La base de rappels à utiliser.</translation>
+    </message>
+    <message>
+        <source>
+
+Without --database the reminders are those of %1</source>
+        <translation>
+
+Sans --database, les rappels sont ceux de %1</translation>
+    </message>
+    <message>
+        <source>next, list, add, delete, backup, restore, export, import or sync.</source>
+        <translation>next, list, add, delete, backup, restore, export, import ou sync.</translation>
+    </message>
+    <message>
+        <source>The command&apos;s arguments.</source>
+        <translation>Les arguments de la commande.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a reminder ID.</source>
+        <translation>« %1 » n’est pas un numéro de rappel.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Aucune commande donnée.</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli restore FILE...</source>
+        <translation>Usage : vestrona-cli restore FICHIER...</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli import FILE...</source>
+        <translation>Usage : vestrona-cli import FICHIER...</translation>
+    </message>
+    <message>
+        <source>--upload-all and --accept-deletions exclude each other.</source>
+        <translation>--upload-all et --accept-deletions s’excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Commande inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Try &apos;vestrona-cli --help&apos;.</source>
+        <translation>Essayez &apos;vestrona-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli %1</source>
+        <translation>Usage : vestrona-cli %1</translation>
+    </message>
+    <message>
+        <source>--%1 does not belong to this command.</source>
+        <translation>--%1 n’appartient pas à cette commande.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; use --force to replace it.</source>
+        <translation>%1 existe déjà ; utilisez --force pour le remplacer.</translation>
+    </message>
+    <message>
+        <source>add takes exactly one MESSAGE (quote it when it has blanks).</source>
+        <translation>add prend exactement un MESSAGE (entre guillemets s’il contient des espaces).</translation>
+    </message>
+    <message>
+        <source>add needs --%1.</source>
+        <translation>add a besoin de --%1.</translation>
+    </message>
+    <message>
+        <source>--option must be once, daily or weekly, not &quot;%1&quot;.</source>
+        <translation>--option doit valoir once, daily ou weekly, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--date &quot;%1&quot; is not a date of the form YYYY-MM-DD.</source>
+        <translation>--date « %1 » n’est pas une date de la forme YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--time &quot;%1&quot; is not a time of the form HH:MM or HH:MM:SS.</source>
+        <translation>--time « %1 » n’est pas une heure de la forme HH:MM ou HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>--days: &quot;%1&quot; is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.</source>
+        <translation>--days : « %1 » n’est pas l’un de Mon, Tue, Wed, Thu, Fri, Sat, Sun.</translation>
+    </message>
+    <message>
+        <source>A weekly reminder needs --days. Please choose at least one weekday.</source>
+        <translation>Un rappel hebdomadaire a besoin de --days. Veuillez choisir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>No reminder has the ID %1.</source>
+        <translation>Aucun rappel n’a le numéro %1.</translation>
+    </message>
+    <message>
+        <source>--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by &apos;:&apos;, as a failed sync prints it.</source>
+        <translation>--accept-certificate attend l’empreinte SHA-256 sous forme de 32 paires hexadécimales reliées par &apos;:&apos;, telle qu’une synchronisation échouée l’affiche.</translation>
+    </message>
+    <message>
+        <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
+        <translation>Aucun compte de calendrier n’est configuré : indiquez une fois --url et --user (ou configurez-le dans la boîte « Synchro calendrier… » de Vestrona).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Mot de passe de %1 sur %2 : </translation>
+    </message>
+    <message>
+        <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
+        <translation>Pas de mot de passe pour %1 sur %2 : définissez VESTRONA_CALDAV_PASSWORD, gardez-le dans le trousseau via la boîte « Synchro calendrier… » de Vestrona, ou lancez ceci dans un terminal.</translation>
+    </message>
+    <message>
+        <source>No password given.</source>
+        <translation>Aucun mot de passe donné.</translation>
+    </message>
+    <message>
+        <source>the password could not be stored in the keyring; it is used for this sync only.</source>
+        <translation>le mot de passe n’a pas pu être enregistré dans le trousseau ; il ne sert que pour cette synchronisation.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads to %n calendars (listed above); choose one with --url ADDRESS.</source>
+        <translation>
+            <numerusform>%1 mène à %n calendrier (listé ci-dessus) ; choisissez-en un avec --url ADRESSE.</numerusform>
+            <numerusform>%1 mène à %n calendriers (listés ci-dessus) ; choisissez-en un avec --url ADRESSE.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To put this computer&apos;s reminders back on the server, run</source>
+        <translation>Pour remettre les rappels de cet ordinateur sur le serveur, lancez</translation>
+    </message>
+    <message>
+        <source>To delete them here too, run</source>
+        <translation>Pour les supprimer ici aussi, lancez</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate has the SHA-256 fingerprint</source>
+        <translation>Le certificat du serveur a l’empreinte SHA-256</translation>
+    </message>
+    <message>
+        <source>If that is your server&apos;s certificate (ask its administrator), accept it with</source>
+        <translation>Si c’est bien le certificat de votre serveur (demandez à son administrateur), acceptez-le avec</translation>
+    </message>
+    <message>
+        <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
+        <translation>ou avec « Accepter ce certificat » dans la boîte « Synchro calendrier… » de Vestrona.</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>1 day %1</source>
+        <translation>1 jour %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days %2</source>
+        <translation>
+            <numerusform>%1 jour %2</numerusform>
+            <numerusform>%1 jours %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 est un fichier, pas un dossier ; votre base de rappels ne peut pas y être créée.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Le dossier %1 de votre base de rappels n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>La base de rappels vide %1 fournie avec Vestrona n’a pas pu être lue ; votre base de rappels ne peut donc pas être créée.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Votre base de rappels n’a pas pu être créée dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Votre base de rappels %1 n’a pas pu être créée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>La base de rappels %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>La base de rappels %1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>La base de rappels %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>La base de rappels %1 ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>La base de rappels %1 est vide (0 octet) ; elle ne contient aucune table de rappels.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>La base de rappels %1 n’est pas une base SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>La base de rappels %1 est endommagée : le fichier est coupé dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>La base de rappels %1 est endommagée : son en-tête n’indique aucune taille de page valide.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>La base de rappels %1 est endommagée : le fichier est plus court que ne l’indique son en-tête (il a peut-être été tronqué).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>La base de rappels %1 n’a pas de table tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>La base de rappels %1 a une table tblReminders sans la colonne %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de rappels %1 est endommagée (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Le serveur de calendrier %1 a envoyé une réponse de plus de %2 Mo ; le programme ne la lit pas.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Le serveur de calendrier %1 ne répond plus (rien depuis %2 secondes).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Le serveur de calendrier %1 a mis trop de temps à répondre (plus de %2 secondes) ; la requête a été abandonnée.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Le serveur de calendrier %1 a renvoyé la requête vers %2 ; le programme ne suit que les redirections sur le même serveur.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Le certificat du serveur de calendrier %1 n’est pas reconnu : %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Le serveur de calendrier %1 a répondu %2 là où une liste de ressources était attendue.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Next alarm will play in</source>
+        <translation>Prochaine alarme dans</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Reminder</source>
+        <translation>&amp;Ajouter un rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected Reminder</source>
+        <translation>&amp;Modifier le rappel choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected Reminder</source>
+        <translation>&amp;Supprimer le rappel choisi</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample/Example Reminder</source>
+        <translation>Charger un rappel d’e&amp;xemple</translation>
+    </message>
+    <message>
+        <source>&amp;Backup Reminders To File </source>
+        <translation>Sauvegarder dans un &amp;fichier </translation>
+    </message>
+    <message>
+        <source>&amp;Load Reminders From File </source>
+        <translation>&amp;Charger depuis un fichier </translation>
+    </message>
+    <message>
+        <source>Set Date &amp;Format</source>
+        <translation>Format de &amp;date</translation>
+    </message>
+    <message>
+        <source>Calendar s&amp;ync…</source>
+        <translation>S&amp;ynchro calendrier…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>The skin file %1 could not be read: %2</source>
+        <translation>Le fichier d’apparence %1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>1 reminder was missed while Vestrona was not running</source>
+        <translation>1 rappel a été manqué pendant que Vestrona ne tournait pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were missed while Vestrona was not running</source>
+        <translation>
+            <numerusform>%n rappel a été manqué pendant que Vestrona ne tournait pas</numerusform>
+            <numerusform>%n rappels ont été manqués pendant que Vestrona ne tournait pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Temps avant la prochaine alarme</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Entrée modifie le rappel choisi, Suppr le supprime, Ctrl+N en ajoute un.</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source> Reminder</source>
+        <translation> Rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>1 of %1</source>
+        <translation>1 sur %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Message du rappel</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>T&amp;ime:</source>
+        <translation>&amp;Heure :</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder Option</source>
+        <translation>&amp;Type de rappel</translation>
+    </message>
+    <message>
+        <source>Remind &amp;just this one time</source>
+        <translation>Rappeler &amp;une seule fois</translation>
+    </message>
+    <message>
+        <source>Remind e&amp;very day</source>
+        <translation>Rappeler &amp;chaque jour</translation>
+    </message>
+    <message>
+        <source>Remind every wee&amp;k</source>
+        <translation>Rappeler chaque semai&amp;ne</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ge</source>
+        <translation>Messa&amp;ge</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reminder</source>
+        <translation>&amp;Enregistrer le rappel</translation>
+    </message>
+    <message>
+        <source>Reminder saved.</source>
+        <translation>Rappel enregistré.</translation>
+    </message>
+    <message>
+        <source>
+Its time has already passed, so it will not ring.</source>
+        <translation>
+Son heure est déjà passée ; il ne sonnera donc pas.</translation>
+    </message>
+    <message>
+        <source>Please fill out a message.</source>
+        <translation>Veuillez saisir un message.</translation>
+    </message>
+    <message>
+        <source>Please choose at least one weekday.</source>
+        <translation>Veuillez choisir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>&amp;Mon</source>
+        <translation>&amp;Lu</translation>
+    </message>
+    <message>
+        <source>&amp;Tue</source>
+        <translation>M&amp;a</translation>
+    </message>
+    <message>
+        <source> &amp;Wed</source>
+        <translation>&amp;Me</translation>
+    </message>
+    <message>
+        <source>T&amp;hu</source>
+        <translation>&amp;Je</translation>
+    </message>
+    <message>
+        <source>&amp;Fri</source>
+        <translation>&amp;Ve</translation>
+    </message>
+    <message>
+        <source>S&amp;at</source>
+        <translation>&amp;Sa</translation>
+    </message>
+    <message>
+        <source>S&amp;un</source>
+        <translation>D&amp;i</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Tapez A ou P pour la moitié de la journée (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Set Date Format</source>
+        <translation>Format de date</translation>
+    </message>
+    <message>
+        <source>Date &amp;Format</source>
+        <translation>&amp;Format de date</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 sur le serveur %2 n’est pas un calendrier.</translation>
+    </message>
+</context>
+<context>
+    <name>MediaSoundPlayer</name>
+    <message>
+        <source>The built-in alarm sound %1 cannot be played either: %2.</source>
+        <translation>Le son d’alarme intégré %1 ne peut pas être joué non plus : %2.</translation>
+    </message>
+    <message>
+        <source>The alarm sound %1 cannot be played as a sound: %2.</source>
+        <translation>Le son d’alarme %1 ne peut pas être joué comme son : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The built-in alarm sound played instead.</source>
+        <translation>%1 ne peut pas être joué comme son : %2. Le son d’alarme intégré a été joué à la place.</translation>
+    </message>
+    <message>
+        <source>it did not open within %1 seconds</source>
+        <translation>il ne s’est pas ouvert en %1 secondes</translation>
+    </message>
+</context>
+<context>
+    <name>MissedReport</name>
+    <message>
+        <source>Snoozed alarm</source>
+        <translation>Alarme reportée</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed %n times, last %1</source>
+        <translation>
+            <numerusform>manqué %n fois, la dernière le %1</numerusform>
+            <numerusform>manqué %n fois, la dernière le %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MissedWindow</name>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Rappels manqués</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Vestrona could not ring them:</source>
+        <translation>Ces rappels sont arrivés à échéance quand Vestrona ne pouvait pas sonner :</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Prévu</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NextReminderTip</name>
+    <message>
+        <source>
+No reminder is due</source>
+        <translation>
+Aucun rappel prévu</translation>
+    </message>
+    <message>
+        <source>
+Due </source>
+        <translation>
+Prévu </translation>
+    </message>
+    <message>
+        <source>
+Next: </source>
+        <translation>
+Prochain : </translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPanel</name>
+    <message>
+        <source>Startup Option</source>
+        <translation>Option de démarrage</translation>
+    </message>
+    <message>
+        <source>Load this software on &amp;Windows startup</source>
+        <translation>Lancer ce logiciel au démarrage de &amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Minimized to system tray</source>
+        <translation>Réduit en &amp;icône</translation>
+    </message>
+    <message>
+        <source>Alarm Sound File</source>
+        <translation>Fichier du son d’alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Change Alarm Sound File</source>
+        <translation>Changer le fichier du son d’ala&amp;rme</translation>
+    </message>
+    <message>
+        <source>&amp;Test Alarm Sound</source>
+        <translation>&amp;Tester le son d’alarme</translation>
+    </message>
+    <message>
+        <source>How often would you like to play the alarm?</source>
+        <translation>À quelle fréquence jouer l’alarme ?</translation>
+    </message>
+    <message>
+        <source>The stored alarm interval &quot;%1&quot; is not a number.</source>
+        <translation>L’intervalle d’alarme enregistré « %1 » n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The stored alarm interval %1 names no row of the interval list.</source>
+        <translation>L’intervalle d’alarme enregistré %1 ne correspond à aucune ligne de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The built-in alarm sound plays instead.</source>
+        <translation>%1 ne peut pas être joué comme son : %2. Le son d’alarme intégré est joué à la place.</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Hold Ctrl to select multiple files</source>
+        <translation>Ajouter des fichiers – maintenez Ctrl pour en choisir plusieurs</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav|</source>
+        <translation>Fichiers WAV (*.wav)|*.wav|</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
+        <translation>%1 ne peut pas être joué comme son : %2. Le son d’alarme reste %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Une alarme reportée sonne de nouveau après le temps choisi.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Aucun trousseau de mots de passe n’est disponible ; le mot de passe n’est gardé que tant que Vestrona tourne. Après un redémarrage, saisissez-le de nouveau ici pour synchroniser.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME n’est pas défini ; Vestrona n’a donc aucun dossier à vous où garder vos rappels et réglages (sans HOME, définissez %1). Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barre de progression</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCommands</name>
+    <message>
+        <source>Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|</source>
+        <translation>Fichiers texte (*.txt)|*.txt|iCalendar (*.ics)|*.ics|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Voulez-vous vraiment supprimer %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete Selected Reminder</source>
+        <translation>Supprimer le rappel choisi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+    </message>
+    <message>
+        <source>Load List(s) - Hold Ctrl to select multiple list files</source>
+        <translation>Charger des listes – maintenez Ctrl pour en choisir plusieurs</translation>
+    </message>
+    <message>
+        <source>Added %1 from %2 files.</source>
+        <translation>%1 ajoutés depuis %2 fichiers.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderList</name>
+    <message>
+        <source>Reminder(s)</source>
+        <translation>Rappel(s)</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Reminder ID</source>
+        <translation>N° du rappel</translation>
+    </message>
+</context>
+<context>
+    <name>Reporter</name>
+    <message>
+        <source>in </source>
+        <translation>dans </translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>à la ligne </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Veuillez envoyer une capture d’écran de ce message à </translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Le réglage %1 n’a pas pu être enregistré dans %2 : %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>le fichier est en lecture seule ; les changements ne durent que jusqu’à la fermeture de Vestrona.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>le dossier n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>le fichier de réglages illisible n’a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundTrack</name>
+    <message>
+        <source>it is not in a sound format the player knows</source>
+        <translation>il n’est pas dans un format sonore connu du lecteur</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>il ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>la vérification du fichier</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>l’ouverture</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>la lecture des rappels</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>la lecture d’un rappel</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Le rappel numéro %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>la préparation de la modification</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>l’enregistrement de la modification</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>La base de rappels %1 est verrouillée par un autre programme ; %2 a échoué. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>La base de rappels %1 est endommagée (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Le disque du dossier %1 est plein ; la modification de la base de rappels n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>La base de rappels %1 n’a pas pu être lue ou écrite (%2) ; %3 a échoué.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>La base de rappels %1 a signalé une erreur : %2 a échoué (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>La base de rappels n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>Le dossier %1 qui contient la base de rappels n’est pas accessible en écriture ; la modification n’a donc pas été enregistrée : modifier la base demande d’y placer un fichier journal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>La base de rappels %1 est en lecture seule ; la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>le début de la modification</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>l’enregistrement des modifications</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>l’annulation des modifications</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>la recherche de modifications</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>la tenue du suivi de synchronisation</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>L’adresse du calendrier n’est pas une adresse web comme https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>L’adresse du calendrier doit commencer par https:// (http:// simple n’est permis que pour un serveur sur cet ordinateur).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>L’adresse du calendrier doit commencer par https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>La version d’ici de %1, modifiée ici et sur le serveur, ne peut pas être enregistrée dans %2 (%3) ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 a été modifié ici et sur le serveur : la version du serveur a été gardée, celle d’ici a été enregistrée dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncDialog</name>
+    <message>
+        <source>Calendar sync</source>
+        <translation>Synchro calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar address:</source>
+        <translation>Adresse du &amp;calendrier :</translation>
+    </message>
+    <message>
+        <source>&amp;Find calendars</source>
+        <translation>&amp;Trouver les calendriers</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d’&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>Please fill in the user name.</source>
+        <translation>Veuillez saisir le nom d’utilisateur.</translation>
+    </message>
+    <message>
+        <source>Looking for calendars at %1…</source>
+        <translation>Recherche des calendriers sur %1…</translation>
+    </message>
+    <message>
+        <source>Found the calendar &quot;%1&quot;.</source>
+        <translation>Calendrier « %1 » trouvé.</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Choisissez un calendrier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calendars were found; please choose one.</source>
+        <translation>
+            <numerusform>%n calendrier trouvé ; veuillez en choisir un.</numerusform>
+            <numerusform>%n calendriers trouvés ; veuillez en choisir un.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Pas encore synchronisé.</translation>
+    </message>
+    <message>
+        <source>This copy of Vestrona cannot sync; the account is kept for later.</source>
+        <translation>Cette copie de Vestrona ne peut pas synchroniser ; le compte est gardé pour plus tard.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>No certificate authority vouches for this server. Accept its certificate only if this is the fingerprint your server&apos;s administrator gave you:</source>
+        <translation>Aucune autorité de certification ne garantit ce serveur. N’acceptez son certificat que si c’est l’empreinte que l’administrateur du serveur vous a donnée :</translation>
+    </message>
+    <message>
+        <source>&amp;Accept this certificate</source>
+        <translation>&amp;Accepter ce certificat</translation>
+    </message>
+    <message>
+        <source>Put them &amp;back on the server</source>
+        <translation>Les &amp;remettre sur le serveur</translation>
+    </message>
+    <message>
+        <source>Delete them &amp;here too</source>
+        <translation>Les supprimer &amp;ici aussi</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Sync &amp;now</source>
+        <translation>Synchroniser &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>not kept: type it to sync</source>
+        <translation>non conservé : saisissez-le pour synchroniser</translation>
+    </message>
+    <message>
+        <source>kept; type a new one to change it</source>
+        <translation>conservé ; saisissez-en un nouveau pour le changer</translation>
+    </message>
+    <message>
+        <source>The password could not be stored in the keyring.</source>
+        <translation>Le mot de passe n’a pas pu être enregistré dans le trousseau.</translation>
+    </message>
+    <message>
+        <source>Last sync %1: </source>
+        <translation>Dernière synchronisation à %1 : </translation>
+    </message>
+    <message>
+        <source>Last sync: </source>
+        <translation>Dernière synchronisation : </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Détails de la dernière synchronisation</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>La synchronisation a duré plus de %1 secondes et a été arrêtée. Ce qui a été fait est conservé ; la suivante reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Le serveur de calendrier n’a pas répondu comme prévu.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Le calendrier du serveur ne contient plus %1 des %2 éléments qu’il avait lors de la dernière synchronisation ; rien n’a donc été supprimé ici. Remettez les rappels de cet ordinateur sur le serveur, ou supprimez-les ici aussi.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>le serveur ne l’a pas accepté ; il sera renvoyé la prochaine fois</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>le serveur ne l’a pas supprimé ; la demande sera refaite la prochaine fois</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation> : le serveur a continué de répondre qu’il avait changé entre-temps</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Le serveur de calendrier n’a accepté aucun des %1 rappels envoyés : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>son début ou sa répétition enregistrés sont illisibles</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>il se répète chaque semaine sans aucun jour, donc il ne sonne jamais</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>échec : </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>aucun compte de calendrier configuré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n envoyé</numerusform>
+            <numerusform>%n envoyés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n reçu</numerusform>
+            <numerusform>%n reçus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n supprimé ici</numerusform>
+            <numerusform>%n supprimés ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n supprimé sur le serveur</numerusform>
+            <numerusform>%n supprimés sur le serveur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n laissé de côté</numerusform>
+            <numerusform>%n laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n toujours laissé de côté</numerusform>
+            <numerusform>%n toujours laissés de côté</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflit</numerusform>
+            <numerusform>%n conflits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>rien à changer</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Laissé de côté : </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Modifié des deux côtés : </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>Le suivi de la synchronisation dans %1 a été écrit par un Vestrona plus récent ; synchronisez cette base avec cette version.</translation>
+    </message>
+</context>
+<context>
+    <name>TrayPresence</name>
+    <message>
+        <source>Show Vestrona</source>
+        <translation>Afficher Vestrona</translation>
+    </message>
+    <message>
+        <source>Calendar sync…</source>
+        <translation>Synchro calendrier…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Calendar sync failed: </source>
+        <translation>Échec de la synchronisation du calendrier : </translation>
+    </message>
+</context>
+<context>
+    <name>WindowLook</name>
+    <message>
+        <source>The hand cursor %1 could not be loaded.</source>
+        <translation>Le curseur main %1 n’a pas pu être chargé.</translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::DBusNotifications</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AccountSyncer</name>
+    <message>
+        <source>No password is kept for %1 at %2; please type it in &quot;Calendar sync…&quot;.</source>
+        <translation>Nessuna password conservata per %1 su %2; digitala in «Sincronizza calendario…».</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmIntervals</name>
+    <message>
+        <source>Play the alarm every 5 minutes</source>
+        <translation>Suona l’allarme ogni 5 minuti</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 10 minutes</source>
+        <translation>Suona l’allarme ogni 10 minuti</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 30 minutes</source>
+        <translation>Suona l’allarme ogni 30 minuti</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 1 hour</source>
+        <translation>Suona l’allarme ogni ora</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 2 hours</source>
+        <translation>Suona l’allarme ogni 2 ore</translation>
+    </message>
+    <message>
+        <source>Play the alarm every 4 hours</source>
+        <translation>Suona l’allarme ogni 4 ore</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmScheduler</name>
+    <message>
+        <source>Next alarm will play in </source>
+        <translation>Prossimo allarme tra </translation>
+    </message>
+    <message>
+        <source>Snoozed until</source>
+        <translation>Posticipato fino a</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Scadenza</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Calendar sync has been failing for more than an hour: </source>
+        <translation>La sincronizzazione del calendario non riesce da più di un’ora: </translation>
+    </message>
+    <message>
+        <source>%1 Nothing was deleted here: choose in “Calendar sync…” whether to put the reminders back on the server or delete them here too.</source>
+        <translation>%1 Qui non è stato eliminato nulla: scegli in «Sincronizza calendario…» se rimettere i promemoria sul server o eliminarli anche qui.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is in use by another program. Vestrona lists the reminders and starts the alarm as soon as it is free.</source>
+        <translation>Il database dei promemoria %1 è in uso da un altro programma. Vestrona mostra i promemoria e avvia l’allarme appena è libero.</translation>
+    </message>
+    <message>
+        <source>%1 not found</source>
+        <translation>%1 non trovato</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has been deleted. The reminders still listed are no longer saved anywhere; put the file back, and Vestrona reads it again.</source>
+        <translation>Il database dei promemoria %1 è stato eliminato. I promemoria ancora elencati non sono più salvati da nessuna parte; rimetti a posto il file e Vestrona lo rileggerà.</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>Il database dei promemoria non è aperto.</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>The program&apos;s own file could not be found, so it cannot be entered in the logon start list.</source>
+        <translation>Il file del programma non è stato trovato, quindi non può essere aggiunto all’avvio della sessione.</translation>
+    </message>
+    <message>
+        <source>The autostart folder &quot;%1&quot; could not be created.</source>
+        <translation>Impossibile creare la cartella di avvio automatico «%1».</translation>
+    </message>
+    <message>
+        <source>The autostart entry &quot;%1&quot; could not be written: %2</source>
+        <translation>Impossibile scrivere la voce di avvio automatico «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The autostart entry &quot;%1&quot; could not be removed: %2</source>
+        <translation>Impossibile rimuovere la voce di avvio automatico «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalDavFailureWords</name>
+    <message>
+        <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
+        <translation>Il server del calendario %1 ha inviato una risposta che il programma non sa leggere: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not accept the user name or password.</source>
+        <translation>Il server del calendario non ha accettato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not let this user reach %2.</source>
+        <translation>Il server del calendario %1 non consente a questo utente di accedere a %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has nothing at %2.</source>
+        <translation>Il server del calendario %1 non ha nulla in %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 does not allow this request on %2; is it the address of a calendar?</source>
+        <translation>Il server del calendario %1 non consente questa richiesta su %2; è l’indirizzo di un calendario?</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the calendar server %2 meanwhile.</source>
+        <translation>%1 è stato modificato nel frattempo sul server del calendario %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused %2 as too large.</source>
+        <translation>Il server del calendario %1 ha rifiutato %2 perché troppo grande.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 is busy or down for maintenance; try again later.</source>
+        <translation>Il server del calendario %1 è occupato o in manutenzione; riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no room left for %2.</source>
+        <translation>Il server del calendario %1 non ha più spazio per %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request for %2 elsewhere without saying where (error %3).</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta per %2 altrove senza dire dove (errore %3).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 failed with error %2.</source>
+        <translation>Il server del calendario %1 non è riuscito con l’errore %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the request for %2 with error %3.</source>
+        <translation>Il server del calendario %1 ha rifiutato la richiesta per %2 con l’errore %3.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be found.</source>
+        <translation>Il server del calendario %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 refused the connection; it may not be running.</source>
+        <translation>Il server del calendario %1 ha rifiutato la connessione; forse non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 closed the connection before it answered.</source>
+        <translation>Il server del calendario %1 ha chiuso la connessione prima di rispondere.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 did not answer in time.</source>
+        <translation>Il server del calendario %1 non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 redirects in circles: the request was sent on again and again without reaching the calendar.</source>
+        <translation>Il server del calendario %1 reindirizza in cerchio: la richiesta è stata inoltrata più volte senza raggiungere il calendario.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to an address without https://; the program does not follow it.</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta a un indirizzo senza https://; il programma non lo segue.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 could not be reached: %2.</source>
+        <translation>Impossibile raggiungere il server del calendario %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarDiscovery</name>
+    <message>
+        <source>No calendar was found at %1: it is not a calendar, and the server names no calendars for the user there.</source>
+        <translation>Nessun calendario trovato in %1: non è un calendario e il server non vi indica calendari dell’utente.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 has no calendar for this user yet (looked in %2); please make one there first.</source>
+        <translation>Il server del calendario %1 non ha ancora un calendario per questo utente (cercato in %2); creane prima uno lì.</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Reads and changes the reminders of Vestrona.
+
+Commands:
+  next                      the next reminder due: alarm time, TAB, message
+  list                      every reminder, one line each, columns joined by TAB
+  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
+      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID
+  delete ID                 deletes a reminder
+  backup [--force] FILE     writes every reminder to a backup file
+  restore FILE...           adds the reminders of backup files
+  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
+  import FILE...            adds the events and to-dos of iCalendar files and
+                            prints them; a date without a time starts at 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            syncs the reminders with the CalDAV calendar at URL
+                            (saved for later syncs and for Vestrona) and prints
+                            what went up, came down, was deleted or left out;
+                            the password comes from VESTRONA_CALDAV_PASSWORD,
+                            the keyring or, on a terminal, a prompt; exit 1 when
+                            items are left out, 3 when the sync failed. When the
+                            calendar lost most of its items, nothing is deleted
+                            until --upload-all puts them back or
+                            --accept-deletions deletes them here too</source>
+        <translation>Legge e modifica i promemoria di Vestrona.
+
+Comandi:
+  next                      il prossimo promemoria: ora dell’allarme, TAB, messaggio
+  list                      tutti i promemoria, uno per riga, colonne separate da TAB
+  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
+      [--days Mon,Tue,...] MESSAGE
+                            aggiunge un promemoria e ne stampa l’ID
+  delete ID                 elimina un promemoria
+  backup [--force] FILE     scrive tutti i promemoria in un file di backup
+  restore FILE...           aggiunge i promemoria di file di backup
+  export [--force] FILE     scrive tutti i promemoria in un file iCalendar (.ics)
+  import FILE...            aggiunge eventi e attività di file iCalendar e
+                            li stampa; una data senza ora inizia alle 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            sincronizza i promemoria con il calendario CalDAV all’indirizzo URL
+                            (salvato per le sincronizzazioni successive e per Vestrona) e stampa
+                            ciò che è stato caricato, scaricato, eliminato o escluso;
+                            la password viene da VESTRONA_CALDAV_PASSWORD, dal portachiavi
+                            o, in un terminale, da una richiesta; esce con 1 se restano elementi
+                            esclusi, con 3 se la sincronizzazione non è riuscita. Se il calendario
+                            ha perso quasi tutti i suoi elementi, non si elimina nulla finché
+                            --upload-all non li rimette o --accept-deletions non li elimina anche qui</translation>
+    </message>
+    <message>
+        <source>once, daily or weekly.</source>
+        <translation>once, daily o weekly.</translation>
+    </message>
+    <message>
+        <source>Start date, YYYY-MM-DD.</source>
+        <translation>Data di inizio, AAAA-MM-GG (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <source>Start time, HH:MM or HH:MM:SS.</source>
+        <translation>Ora di inizio, HH:MM o HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>Weekdays, e.g. Mon,Wed,Fri.</source>
+        <translation>Giorni della settimana, ad es. Mon,Wed,Fri.</translation>
+    </message>
+    <message>
+        <source>Let backup replace an existing file.</source>
+        <translation>Consente a backup di sostituire un file esistente.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address, for sync.</source>
+        <translation>L’indirizzo del calendario, per sync.</translation>
+    </message>
+    <message>
+        <source>The user name on the calendar server, for sync.</source>
+        <translation>Il nome utente sul server del calendario, per sync.</translation>
+    </message>
+    <message>
+        <source>Trust the server certificate with this SHA-256 fingerprint, for sync.</source>
+        <translation>Considera attendibile il certificato del server con questa impronta SHA-256, per sync.</translation>
+    </message>
+    <message>
+        <source>Put this computer&apos;s reminders back on an emptied calendar, for sync.</source>
+        <translation>Rimettere i promemoria di questo computer in un calendario svuotato, per sync.</translation>
+    </message>
+    <message>
+        <source>Delete here what an emptied calendar lost, for sync.</source>
+        <translation>Eliminare qui ciò che un calendario svuotato ha perso, per sync.</translation>
+    </message>
+    <message>
+        <source>The reminder database to use.</source>
+        <translation>Il database dei promemoria da usare.</translation>
+    </message>
+    <message>
+        <source>
+
+Without --database the reminders are those of %1</source>
+        <translation>
+
+Senza --database i promemoria sono quelli di %1</translation>
+    </message>
+    <message>
+        <source>next, list, add, delete, backup, restore, export, import or sync.</source>
+        <translation>next, list, add, delete, backup, restore, export, import o sync.</translation>
+    </message>
+    <message>
+        <source>The command&apos;s arguments.</source>
+        <translation>Gli argomenti del comando.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a reminder ID.</source>
+        <translation>«%1» non è un ID di promemoria.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>Nessun comando indicato.</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli restore FILE...</source>
+        <translation>Uso: vestrona-cli restore FILE...</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli import FILE...</source>
+        <translation>Uso: vestrona-cli import FILE...</translation>
+    </message>
+    <message>
+        <source>--upload-all and --accept-deletions exclude each other.</source>
+        <translation>--upload-all e --accept-deletions si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Comando sconosciuto «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;vestrona-cli --help&apos;.</source>
+        <translation>Prova &apos;vestrona-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: vestrona-cli %1</source>
+        <translation>Uso: vestrona-cli %1</translation>
+    </message>
+    <message>
+        <source>--%1 does not belong to this command.</source>
+        <translation>--%1 non appartiene a questo comando.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; use --force to replace it.</source>
+        <translation>%1 esiste già; usa --force per sostituirlo.</translation>
+    </message>
+    <message>
+        <source>add takes exactly one MESSAGE (quote it when it has blanks).</source>
+        <translation>add accetta esattamente un MESSAGGIO (tra virgolette se contiene spazi).</translation>
+    </message>
+    <message>
+        <source>add needs --%1.</source>
+        <translation>add richiede --%1.</translation>
+    </message>
+    <message>
+        <source>--option must be once, daily or weekly, not &quot;%1&quot;.</source>
+        <translation>--option deve essere once, daily o weekly, non «%1».</translation>
+    </message>
+    <message>
+        <source>--date &quot;%1&quot; is not a date of the form YYYY-MM-DD.</source>
+        <translation>--date «%1» non è una data nella forma YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--time &quot;%1&quot; is not a time of the form HH:MM or HH:MM:SS.</source>
+        <translation>--time «%1» non è un’ora nella forma HH:MM o HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>--days: &quot;%1&quot; is not one of Mon, Tue, Wed, Thu, Fri, Sat, Sun.</source>
+        <translation>--days: «%1» non è uno tra Mon, Tue, Wed, Thu, Fri, Sat, Sun.</translation>
+    </message>
+    <message>
+        <source>A weekly reminder needs --days. Please choose at least one weekday.</source>
+        <translation>Un promemoria settimanale richiede --days. Scegli almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>No reminder has the ID %1.</source>
+        <translation>Nessun promemoria ha l’ID %1.</translation>
+    </message>
+    <message>
+        <source>--accept-certificate wants the SHA-256 fingerprint as 32 hex pairs joined by &apos;:&apos;, as a failed sync prints it.</source>
+        <translation>--accept-certificate vuole l’impronta SHA-256 come 32 coppie esadecimali unite da &apos;:&apos;, come la stampa una sincronizzazione non riuscita.</translation>
+    </message>
+    <message>
+        <source>No calendar account is set up: give --url and --user once (or set it up in Vestrona&apos;s &quot;Calendar sync…&quot; dialog).</source>
+        <translation>Nessun account di calendario configurato: indica una volta --url e --user (o configuralo nella finestra «Sincronizza calendario…» di Vestrona).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Password di %1 su %2: </translation>
+    </message>
+    <message>
+        <source>No password for %1 at %2: set VESTRONA_CALDAV_PASSWORD, keep it in the keyring through Vestrona&apos;s &quot;Calendar sync…&quot; dialog, or run this on a terminal.</source>
+        <translation>Nessuna password per %1 su %2: imposta VESTRONA_CALDAV_PASSWORD, conservala nel portachiavi dalla finestra «Sincronizza calendario…» di Vestrona o esegui questo comando in un terminale.</translation>
+    </message>
+    <message>
+        <source>No password given.</source>
+        <translation>Nessuna password indicata.</translation>
+    </message>
+    <message>
+        <source>the password could not be stored in the keyring; it is used for this sync only.</source>
+        <translation>impossibile salvare la password nel portachiavi; viene usata solo per questa sincronizzazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads to %n calendars (listed above); choose one with --url ADDRESS.</source>
+        <translation>
+            <numerusform>%1 porta a %n calendario (elencato sopra); scegline uno con --url INDIRIZZO.</numerusform>
+            <numerusform>%1 porta a %n calendari (elencati sopra); scegline uno con --url INDIRIZZO.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To put this computer&apos;s reminders back on the server, run</source>
+        <translation>Per rimettere sul server i promemoria di questo computer, esegui</translation>
+    </message>
+    <message>
+        <source>To delete them here too, run</source>
+        <translation>Per eliminarli anche qui, esegui</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate has the SHA-256 fingerprint</source>
+        <translation>Il certificato del server ha l’impronta SHA-256</translation>
+    </message>
+    <message>
+        <source>If that is your server&apos;s certificate (ask its administrator), accept it with</source>
+        <translation>Se è il certificato del tuo server (chiedi al suo amministratore), accettalo con</translation>
+    </message>
+    <message>
+        <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
+        <translation>o con «Accetta questo certificato» nella finestra «Sincronizza calendario…» di Vestrona.</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>1 day %1</source>
+        <translation>1 giorno %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days %2</source>
+        <translation>
+            <numerusform>%1 giorno %2</numerusform>
+            <numerusform>%1 giorni %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DataLocation</name>
+    <message>
+        <source>%1 is a file, not a folder, so your reminder database cannot be made in it.</source>
+        <translation>%1 è un file, non una cartella, quindi non vi si può creare il database dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your reminder database could not be made.</source>
+        <translation>Impossibile creare la cartella %1 per il database dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 that comes with Vestrona could not be read, so your reminder database cannot be made.</source>
+        <translation>Impossibile leggere il database vuoto %1 fornito con Vestrona, quindi il database dei promemoria non può essere creato.</translation>
+    </message>
+    <message>
+        <source>Your reminder database could not be made in the folder %1: %2</source>
+        <translation>Impossibile creare il database dei promemoria nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Your reminder database %1 could not be made: %2</source>
+        <translation>Impossibile creare il database dei promemoria %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFileCheck</name>
+    <message>
+        <source>The reminder database %1 does not exist.</source>
+        <translation>Il database dei promemoria %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is a folder, not a file.</source>
+        <translation>Il database dei promemoria %1 è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not a regular file.</source>
+        <translation>Il database dei promemoria %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 cannot be read: %2.</source>
+        <translation>Il database dei promemoria %1 non può essere letto: %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is empty (0 bytes); it holds no reminders table.</source>
+        <translation>Il database dei promemoria %1 è vuoto (0 byte); non contiene alcuna tabella dei promemoria.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is not an SQLite database.</source>
+        <translation>Il database dei promemoria %1 non è un database SQLite.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is cut off inside its header.</source>
+        <translation>Il database dei promemoria %1 è danneggiato: il file si interrompe nell’intestazione.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: its header names no valid page size.</source>
+        <translation>Il database dei promemoria %1 è danneggiato: l’intestazione non indica una dimensione di pagina valida.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged: the file is shorter than its own header says (it may have been cut off).</source>
+        <translation>Il database dei promemoria %1 è danneggiato: il file è più corto di quanto dica l’intestazione (forse è stato troncato).</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOpening</name>
+    <message>
+        <source>The reminder database %1 has no table tblReminders.</source>
+        <translation>Il database dei promemoria %1 non ha la tabella tblReminders.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 has a table tblReminders without the column %2.</source>
+        <translation>Il database dei promemoria %1 ha una tabella tblReminders senza la colonna %2.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Il database dei promemoria %1 è danneggiato (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>DavHttpClient</name>
+    <message>
+        <source>The calendar server %1 sent an answer larger than %2 MB; the program does not read it.</source>
+        <translation>Il server del calendario %1 ha inviato una risposta più grande di %2 MB; il programma non la legge.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 stopped answering (nothing for %2 seconds).</source>
+        <translation>Il server del calendario %1 ha smesso di rispondere (nulla da %2 secondi).</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 took too long to answer (more than %2 seconds); the request was given up.</source>
+        <translation>Il server del calendario %1 ha impiegato troppo a rispondere (più di %2 secondi); la richiesta è stata abbandonata.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 sent the request on to %2; the program only follows redirects on the same server.</source>
+        <translation>Il server del calendario %1 ha inoltrato la richiesta a %2; il programma segue solo i reindirizzamenti sullo stesso server.</translation>
+    </message>
+    <message>
+        <source>The certificate of the calendar server %1 is not trusted: %2.</source>
+        <translation>Il certificato del server del calendario %1 non è attendibile: %2.</translation>
+    </message>
+    <message>
+        <source>The calendar server %1 answered %2 where a list of resources was due.</source>
+        <translation>Il server del calendario %1 ha risposto %2 dove era attesa una lista di risorse.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Next alarm will play in</source>
+        <translation>Prossimo allarme tra</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Reminder</source>
+        <translation>&amp;Aggiungi promemoria</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected Reminder</source>
+        <translation>&amp;Modifica promemoria scelto</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected Reminder</source>
+        <translation>&amp;Elimina promemoria scelto</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample/Example Reminder</source>
+        <translation>Carica promemoria d’esem&amp;pio</translation>
+    </message>
+    <message>
+        <source>&amp;Backup Reminders To File </source>
+        <translation>&amp;Salva promemoria su file </translation>
+    </message>
+    <message>
+        <source>&amp;Load Reminders From File </source>
+        <translation>&amp;Carica promemoria da file </translation>
+    </message>
+    <message>
+        <source>Set Date &amp;Format</source>
+        <translation>Imposta formato &amp;data</translation>
+    </message>
+    <message>
+        <source>Calendar s&amp;ync…</source>
+        <translation>Sincroni&amp;zza calendario…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>The skin file %1 could not be read: %2</source>
+        <translation>Impossibile leggere il file di aspetto %1: %2</translation>
+    </message>
+    <message>
+        <source>1 reminder was missed while Vestrona was not running</source>
+        <translation>1 promemoria è stato perso mentre Vestrona non era in esecuzione</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were missed while Vestrona was not running</source>
+        <translation>
+            <numerusform>%n promemoria è stato perso mentre Vestrona non era in esecuzione</numerusform>
+            <numerusform>%n promemoria sono stati persi mentre Vestrona non era in esecuzione</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time until the next alarm</source>
+        <translation>Tempo fino al prossimo allarme</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one.</source>
+        <translation>Invio modifica il promemoria scelto, Canc lo elimina, Ctrl+N ne aggiunge uno.</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source> Reminder</source>
+        <translation> Promemoria</translation>
+    </message>
+    <message>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Posponi</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>1 of %1</source>
+        <translation>1 di %1</translation>
+    </message>
+    <message>
+        <source>Reminder message</source>
+        <translation>Messaggio del promemoria</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>T&amp;ime:</source>
+        <translation>O&amp;ra:</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder Option</source>
+        <translation>&amp;Tipo di promemoria</translation>
+    </message>
+    <message>
+        <source>Remind &amp;just this one time</source>
+        <translation>Ricorda &amp;una sola volta</translation>
+    </message>
+    <message>
+        <source>Remind e&amp;very day</source>
+        <translation>Ricorda ogni g&amp;iorno</translation>
+    </message>
+    <message>
+        <source>Remind every wee&amp;k</source>
+        <translation>Ricorda ogni settima&amp;na</translation>
+    </message>
+    <message>
+        <source>Messa&amp;ge</source>
+        <translation>&amp;Messaggio</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reminder</source>
+        <translation>Salva &amp;promemoria</translation>
+    </message>
+    <message>
+        <source>Reminder saved.</source>
+        <translation>Promemoria salvato.</translation>
+    </message>
+    <message>
+        <source>
+Its time has already passed, so it will not ring.</source>
+        <translation>
+Il suo orario è già passato, quindi non suonerà.</translation>
+    </message>
+    <message>
+        <source>Please fill out a message.</source>
+        <translation>Scrivi un messaggio.</translation>
+    </message>
+    <message>
+        <source>Please choose at least one weekday.</source>
+        <translation>Scegli almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>&amp;Mon</source>
+        <translation>&amp;Lu</translation>
+    </message>
+    <message>
+        <source>&amp;Tue</source>
+        <translation>M&amp;a</translation>
+    </message>
+    <message>
+        <source> &amp;Wed</source>
+        <translation>M&amp;e</translation>
+    </message>
+    <message>
+        <source>T&amp;hu</source>
+        <translation>&amp;Gi</translation>
+    </message>
+    <message>
+        <source>&amp;Fri</source>
+        <translation>&amp;Ve</translation>
+    </message>
+    <message>
+        <source>S&amp;at</source>
+        <translation>&amp;Sa</translation>
+    </message>
+    <message>
+        <source>S&amp;un</source>
+        <translation>D&amp;o</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunedì</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martedì</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercoledì</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>giovedì</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>venerdì</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sabato</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domenica</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Data di inizio</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>Type A or P for the half of the day.</source>
+        <translation>Digita A o P per la metà del giorno (AM/PM).</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Set Date Format</source>
+        <translation>Imposta formato data</translation>
+    </message>
+    <message>
+        <source>Date &amp;Format</source>
+        <translation>&amp;Formato data</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>HttpCalDavCollection</name>
+    <message>
+        <source>%1 on the server %2 is not a calendar.</source>
+        <translation>%1 sul server %2 non è un calendario.</translation>
+    </message>
+</context>
+<context>
+    <name>MediaSoundPlayer</name>
+    <message>
+        <source>The built-in alarm sound %1 cannot be played either: %2.</source>
+        <translation>Anche il suono d’allarme incorporato %1 non può essere riprodotto: %2.</translation>
+    </message>
+    <message>
+        <source>The alarm sound %1 cannot be played as a sound: %2.</source>
+        <translation>Il suono d’allarme %1 non può essere riprodotto come suono: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The built-in alarm sound played instead.</source>
+        <translation>%1 non può essere riprodotto come suono: %2. Al suo posto è stato riprodotto il suono d’allarme incorporato.</translation>
+    </message>
+    <message>
+        <source>it did not open within %1 seconds</source>
+        <translation>non si è aperto entro %1 secondi</translation>
+    </message>
+</context>
+<context>
+    <name>MissedReport</name>
+    <message>
+        <source>Snoozed alarm</source>
+        <translation>Allarme posticipato</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed %n times, last %1</source>
+        <translation>
+            <numerusform>perso %n volta, l’ultima %1</numerusform>
+            <numerusform>perso %n volte, l’ultima %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MissedWindow</name>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Promemoria persi</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Vestrona could not ring them:</source>
+        <translation>Questi promemoria sono scaduti quando Vestrona non poteva farli suonare:</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Ripetizione</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e altri %n</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NextReminderTip</name>
+    <message>
+        <source>
+No reminder is due</source>
+        <translation>
+Nessun promemoria in scadenza</translation>
+    </message>
+    <message>
+        <source>
+Due </source>
+        <translation>
+Scadenza </translation>
+    </message>
+    <message>
+        <source>
+Next: </source>
+        <translation>
+Prossimo: </translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPanel</name>
+    <message>
+        <source>Startup Option</source>
+        <translation>Opzione di avvio</translation>
+    </message>
+    <message>
+        <source>Load this software on &amp;Windows startup</source>
+        <translation>Avvia all’avvio di &amp;Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Minimized to system tray</source>
+        <translation>Ridotto nell’area di &amp;notifica</translation>
+    </message>
+    <message>
+        <source>Alarm Sound File</source>
+        <translation>File del suono d’allarme</translation>
+    </message>
+    <message>
+        <source>&amp;Change Alarm Sound File</source>
+        <translation>Cambia &amp;file del suono d’allarme</translation>
+    </message>
+    <message>
+        <source>&amp;Test Alarm Sound</source>
+        <translation>Pr&amp;ova suono d’allarme</translation>
+    </message>
+    <message>
+        <source>How often would you like to play the alarm?</source>
+        <translation>Ogni quanto vuoi che suoni l’allarme?</translation>
+    </message>
+    <message>
+        <source>The stored alarm interval &quot;%1&quot; is not a number.</source>
+        <translation>L’intervallo d’allarme salvato «%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>The stored alarm interval %1 names no row of the interval list.</source>
+        <translation>L’intervallo d’allarme salvato %1 non corrisponde a nessuna riga dell’elenco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The built-in alarm sound plays instead.</source>
+        <translation>%1 non può essere riprodotto come suono: %2. Al suo posto suona il suono d’allarme incorporato.</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Hold Ctrl to select multiple files</source>
+        <translation>Aggiungi file – tieni premuto Ctrl per sceglierne più di uno</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav|</source>
+        <translation>File WAV (*.wav)|*.wav|</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played as a sound: %2. The alarm sound stays %3.</source>
+        <translation>%1 non può essere riprodotto come suono: %2. Il suono d’allarme resta %3.</translation>
+    </message>
+    <message>
+        <source>A snoozed alarm plays again after the chosen time.</source>
+        <translation>Un allarme posticipato suona di nuovo dopo il tempo scelto.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordStore</name>
+    <message>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
+        <translation>Nessun portachiavi per le password disponibile; la password è conservata solo finché Vestrona è in esecuzione. Dopo un riavvio, digitala di nuovo qui per sincronizzare.</translation>
+    </message>
+</context>
+<context>
+    <name>PathHelpers</name>
+    <message>
+        <source>HOME is not set, so Vestrona has no folder of yours to keep your reminders and settings in (without HOME, set %1). Nothing was changed.</source>
+        <translation>HOME non è impostata, quindi Vestrona non ha una tua cartella in cui tenere promemoria e impostazioni (senza HOME, imposta %1). Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barra di avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCommands</name>
+    <message>
+        <source>Text Files (*.txt)|*.txt|iCalendar (*.ics)|*.ics|All Files (*.*)|*.*|</source>
+        <translation>File di testo (*.txt)|*.txt|iCalendar (*.ics)|*.ics|Tutti i file (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Vuoi davvero eliminare %1?</translation>
+    </message>
+    <message>
+        <source>Delete Selected Reminder</source>
+        <translation>Elimina promemoria scelto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Vuoi davvero sovrascrivere %1?</translation>
+    </message>
+    <message>
+        <source>Load List(s) - Hold Ctrl to select multiple list files</source>
+        <translation>Carica elenchi – tieni premuto Ctrl per sceglierne più di uno</translation>
+    </message>
+    <message>
+        <source>Added %1 from %2 files.</source>
+        <translation>Aggiunti %1 da %2 file.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderList</name>
+    <message>
+        <source>Reminder(s)</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Reminder ID</source>
+        <translation>ID promemoria</translation>
+    </message>
+</context>
+<context>
+    <name>Reporter</name>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>alla riga </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Invia una schermata di questo messaggio a </translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The setting %1 could not be saved to %2: %3</source>
+        <translation>Impossibile salvare l’impostazione %1 in %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is read-only, so changes last only until Vestrona closes.</source>
+        <translation>il file è di sola lettura, quindi le modifiche durano solo fino alla chiusura di Vestrona.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>the folder could not be created.</source>
+        <translation>impossibile creare la cartella.</translation>
+    </message>
+    <message>
+        <source>the unreadable settings file could not be moved aside.</source>
+        <translation>impossibile spostare da parte il file di impostazioni illeggibile.</translation>
+    </message>
+    <message>
+        <source>the file could not be written.</source>
+        <translation>impossibile scrivere il file.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundTrack</name>
+    <message>
+        <source>it is not in a sound format the player knows</source>
+        <translation>non è in un formato audio che il lettore conosce</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>non può essere letto (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteDatabase</name>
+    <message>
+        <source>checking the file</source>
+        <translation>controllo del file</translation>
+    </message>
+    <message>
+        <source>opening it</source>
+        <translation>apertura</translation>
+    </message>
+    <message>
+        <source>reading the reminders</source>
+        <translation>lettura dei promemoria</translation>
+    </message>
+    <message>
+        <source>reading a reminder</source>
+        <translation>lettura di un promemoria</translation>
+    </message>
+    <message>
+        <source>The reminder with the ID %1 is no longer there.</source>
+        <translation>Il promemoria con ID %1 non c’è più.</translation>
+    </message>
+    <message>
+        <source>preparing the change</source>
+        <translation>preparazione della modifica</translation>
+    </message>
+    <message>
+        <source>saving the change</source>
+        <translation>salvataggio della modifica</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is locked by another program; %2 failed. Try again in a moment.</source>
+        <translation>Il database dei promemoria %1 è bloccato da un altro programma; operazione non riuscita: %2. Riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is damaged (%2).</source>
+        <translation>Il database dei promemoria %1 è danneggiato (%2).</translation>
+    </message>
+    <message>
+        <source>The disk holding the folder %1 is full; the change to the reminder database was not saved.</source>
+        <translation>Il disco della cartella %1 è pieno; la modifica al database dei promemoria non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 could not be read or written (%2); %3 failed.</source>
+        <translation>Impossibile leggere o scrivere il database dei promemoria %1 (%2); operazione non riuscita: %3.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 reported an error: %2 failed (%3).</source>
+        <translation>Il database dei promemoria %1 ha segnalato un errore: operazione non riuscita: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The reminder database is not open.</source>
+        <translation>Il database dei promemoria non è aperto.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the reminder database may not be written to, so the change was not saved: changing the database needs room for a journal file there.</source>
+        <translation>Nella cartella %1 che contiene il database dei promemoria non si può scrivere, quindi la modifica non è stata salvata: modificare il database richiede lì spazio per un file di journal.</translation>
+    </message>
+    <message>
+        <source>The reminder database %1 is read-only; the change was not saved.</source>
+        <translation>Il database dei promemoria %1 è di sola lettura; la modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>starting the change</source>
+        <translation>avvio della modifica</translation>
+    </message>
+    <message>
+        <source>saving the changes</source>
+        <translation>salvataggio delle modifiche</translation>
+    </message>
+    <message>
+        <source>undoing the changes</source>
+        <translation>annullamento delle modifiche</translation>
+    </message>
+    <message>
+        <source>looking for changes</source>
+        <translation>ricerca di modifiche</translation>
+    </message>
+    <message>
+        <source>keeping the sync&apos;s records</source>
+        <translation>registrazione dei dati di sincronizzazione</translation>
+    </message>
+</context>
+<context>
+    <name>SyncAccount</name>
+    <message>
+        <source>The calendar address is not a web address such as https://dav.example.org/alice/reminders/.</source>
+        <translation>L’indirizzo del calendario non è un indirizzo web come https://dav.example.org/alice/reminders/.</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https:// (plain http:// is only allowed for a server on this computer).</source>
+        <translation>L’indirizzo del calendario deve iniziare con https:// (il semplice http:// è ammesso solo per un server su questo computer).</translation>
+    </message>
+    <message>
+        <source>The calendar address must start with https://.</source>
+        <translation>L’indirizzo del calendario deve iniziare con https://.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictArchive</name>
+    <message>
+        <source>The version from here of %1, changed here and on the server, cannot be saved to %2 (%3); nothing was changed.</source>
+        <translation>La versione di qui di %1, modificata qui e sul server, non può essere salvata in %2 (%3); non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 was changed here and on the server: the server&apos;s version was kept, the version from here was saved to %2.</source>
+        <translation>%1 è stato modificato qui e sul server: è stata tenuta la versione del server, quella di qui è stata salvata in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncDialog</name>
+    <message>
+        <source>Calendar sync</source>
+        <translation>Sincronizza calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar address:</source>
+        <translation>&amp;Indirizzo del calendario:</translation>
+    </message>
+    <message>
+        <source>&amp;Find calendars</source>
+        <translation>&amp;Trova calendari</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>Please fill in the user name.</source>
+        <translation>Inserisci il nome utente.</translation>
+    </message>
+    <message>
+        <source>Looking for calendars at %1…</source>
+        <translation>Ricerca dei calendari su %1…</translation>
+    </message>
+    <message>
+        <source>Found the calendar &quot;%1&quot;.</source>
+        <translation>Trovato il calendario «%1».</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Scegli un calendario</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calendars were found; please choose one.</source>
+        <translation>
+            <numerusform>Trovato %n calendario; scegline uno.</numerusform>
+            <numerusform>Trovati %n calendari; scegline uno.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Non ancora sincronizzato.</translation>
+    </message>
+    <message>
+        <source>This copy of Vestrona cannot sync; the account is kept for later.</source>
+        <translation>Questa copia di Vestrona non può sincronizzare; l’account è conservato per dopo.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails</source>
+        <translation>&amp;Dettagli</translation>
+    </message>
+    <message>
+        <source>No certificate authority vouches for this server. Accept its certificate only if this is the fingerprint your server&apos;s administrator gave you:</source>
+        <translation>Nessuna autorità di certificazione garantisce questo server. Accetta il suo certificato solo se questa è l’impronta che ti ha dato l’amministratore del server:</translation>
+    </message>
+    <message>
+        <source>&amp;Accept this certificate</source>
+        <translation>&amp;Accetta questo certificato</translation>
+    </message>
+    <message>
+        <source>Put them &amp;back on the server</source>
+        <translation>&amp;Rimettili sul server</translation>
+    </message>
+    <message>
+        <source>Delete them &amp;here too</source>
+        <translation>Eliminali anche &amp;qui</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Sync &amp;now</source>
+        <translation>Sincronizza &amp;ora</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>not kept: type it to sync</source>
+        <translation>non conservata: digitala per sincronizzare</translation>
+    </message>
+    <message>
+        <source>kept; type a new one to change it</source>
+        <translation>conservata; digitane una nuova per cambiarla</translation>
+    </message>
+    <message>
+        <source>The password could not be stored in the keyring.</source>
+        <translation>Impossibile salvare la password nel portachiavi.</translation>
+    </message>
+    <message>
+        <source>Last sync %1: </source>
+        <translation>Ultima sincronizzazione alle %1: </translation>
+    </message>
+    <message>
+        <source>Last sync: </source>
+        <translation>Ultima sincronizzazione: </translation>
+    </message>
+    <message>
+        <source>Details of the last sync</source>
+        <translation>Dettagli dell’ultima sincronizzazione</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>The sync took longer than %1 seconds and was stopped. What it did so far is kept; the next sync goes on from there.</source>
+        <translation>La sincronizzazione è durata più di %1 secondi ed è stata interrotta. Quanto fatto finora resta; la prossima riprende da lì.</translation>
+    </message>
+    <message>
+        <source>The calendar server did not answer as expected.</source>
+        <translation>Il server del calendario non ha risposto come previsto.</translation>
+    </message>
+    <message>
+        <source>The calendar on the server no longer holds %1 of the %2 items it held at the last sync, so nothing was deleted here. Either put this computer&apos;s reminders back on the server, or delete them here too.</source>
+        <translation>Il calendario sul server non contiene più %1 dei %2 elementi che aveva all’ultima sincronizzazione, quindi qui non è stato eliminato nulla. Rimetti sul server i promemoria di questo computer, oppure eliminali anche qui.</translation>
+    </message>
+    <message>
+        <source>the server did not take it; it is sent again next time</source>
+        <translation>il server non l’ha accettato; verrà inviato di nuovo la prossima volta</translation>
+    </message>
+    <message>
+        <source>the server did not delete it; it is asked again next time</source>
+        <translation>il server non l’ha eliminato; verrà richiesto di nuovo la prossima volta</translation>
+    </message>
+    <message>
+        <source>: the server kept answering that it changed meanwhile</source>
+        <translation>: il server ha continuato a rispondere che era cambiato nel frattempo</translation>
+    </message>
+    <message>
+        <source>The calendar server took none of the %1 reminders sent to it: %2</source>
+        <translation>Il server del calendario non ha accettato nessuno dei %1 promemoria inviati: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReconciler</name>
+    <message>
+        <source>its stored start or repeat cannot be read</source>
+        <translation>il suo inizio o la sua ripetizione salvati non sono leggibili</translation>
+    </message>
+    <message>
+        <source>it repeats weekly on no weekday, so it never rings</source>
+        <translation>si ripete ogni settimana in nessun giorno, quindi non suona mai</translation>
+    </message>
+</context>
+<context>
+    <name>SyncReport</name>
+    <message>
+        <source>failed: </source>
+        <translation>non riuscita: </translation>
+    </message>
+    <message>
+        <source>no calendar account is set up</source>
+        <translation>nessun account di calendario configurato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n up</source>
+        <translation>
+            <numerusform>%n caricato</numerusform>
+            <numerusform>%n caricati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n down</source>
+        <translation>
+            <numerusform>%n scaricato</numerusform>
+            <numerusform>%n scaricati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted here</source>
+        <translation>
+            <numerusform>%n eliminato qui</numerusform>
+            <numerusform>%n eliminati qui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted on the server</source>
+        <translation>
+            <numerusform>%n eliminato sul server</numerusform>
+            <numerusform>%n eliminati sul server</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out</source>
+        <translation>
+            <numerusform>%n escluso</numerusform>
+            <numerusform>%n esclusi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still left out</source>
+        <translation>
+            <numerusform>%n ancora escluso</numerusform>
+            <numerusform>%n ancora esclusi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 conflict</source>
+        <translation>1 conflitto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflicts</source>
+        <translation>
+            <numerusform>%n conflitto</numerusform>
+            <numerusform>%n conflitti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>niente da cambiare</translation>
+    </message>
+    <message>
+        <source>Left out: </source>
+        <translation>Escluso: </translation>
+    </message>
+    <message>
+        <source>Changed on both sides: </source>
+        <translation>Modificato da entrambe le parti: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncStateTable</name>
+    <message>
+        <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
+        <translation>I dati della sincronizzazione in %1 sono stati scritti da un Vestrona più recente; sincronizza questo database con quella versione.</translation>
+    </message>
+</context>
+<context>
+    <name>TrayPresence</name>
+    <message>
+        <source>Show Vestrona</source>
+        <translation>Mostra Vestrona</translation>
+    </message>
+    <message>
+        <source>Calendar sync…</source>
+        <translation>Sincronizza calendario…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Calendar sync failed: </source>
+        <translation>Sincronizzazione calendario non riuscita: </translation>
+    </message>
+</context>
+<context>
+    <name>WindowLook</name>
+    <message>
+        <source>The hand cursor %1 could not be loaded.</source>
+        <translation>Impossibile caricare il cursore a mano %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::DBusNotifications</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Posponi</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+</context>
+</TS>
