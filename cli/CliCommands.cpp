@@ -346,7 +346,7 @@ int Cli::add(const QStringList &args)
             throw UsageError(QCoreApplication::translate("Cli", "add needs --%1.").arg(required->names().first()));
     }
     if (mParser.isSet(mOption) == mParser.isSet(mRule))
-        throw UsageError(QStringLiteral("add needs either --option or --rule."));
+        throw UsageError(QCoreApplication::translate("Cli", "add needs either --option or --rule."));
     ReminderValues values;
     const QString rule = mParser.value(mOption);
     if (mParser.isSet(mRule) || rule == QLatin1String("monthly") || rule == QLatin1String("yearly"))
@@ -403,7 +403,7 @@ int Cli::add(const QStringList &args)
 void Cli::takeRule(ReminderValues &values) const
 {
     if (mParser.isSet(mDays))
-        throw UsageError(QStringLiteral("--days belongs to --option weekly; a rule names its days in BYDAY."));
+        throw UsageError(QCoreApplication::translate("Cli", "--days belongs to --option weekly; a rule names its days in BYDAY."));
     const QString rule = mParser.isSet(mRule) ? mParser.value(mRule)
                          : mParser.value(mOption) == QLatin1String("monthly") ? QStringLiteral("FREQ=MONTHLY")
                                                                             : QStringLiteral("FREQ=YEARLY");
@@ -419,14 +419,14 @@ int Cli::agenda()
     if (mParser.isSet(mFrom)) {
         from = QDateTime::fromString(mParser.value(mFrom), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         if (!from.isValid())
-            throw UsageError(QStringLiteral("--from \"%1\" is not of the form \"YYYY-MM-DD HH:MM:SS\".").arg(mParser.value(mFrom)));
+            throw UsageError(QCoreApplication::translate("Cli", "--from \"%1\" is not of the form \"YYYY-MM-DD HH:MM:SS\".").arg(mParser.value(mFrom)));
     }
     int days = 7;
     if (mParser.isSet(mDays)) {
         bool ok = false;
         days = mParser.value(mDays).toInt(&ok);
         if (!ok || days < 1 || days > 3660)
-            throw UsageError(QStringLiteral("--days for agenda takes a number of days from 1 to 3660."));
+            throw UsageError(QCoreApplication::translate("Cli", "--days for agenda takes a number of days from 1 to 3660."));
     }
     openDatabase();
     const std::vector<AgendaEntry> entries = agendaBetween(

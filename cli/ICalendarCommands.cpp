@@ -16,7 +16,9 @@ void ListLineWriter::write(const ReminderRecord &row)
         if (c > 0)
             mLine += QLatin1Char('\t');
         ShortText scratch;
-        writeBackslashEscaped(listCellView(row, c, mDatePattern, mRegional, scratch), [this](auto piece) { mLine += piece; });
+        // What scripts read stays English in every language.
+        writeBackslashEscaped(listCellView(row, c, mDatePattern, mRegional, scratch, SummaryLanguage::English),
+                              [this](auto piece) { mLine += piece; });
     }
     mLine += QLatin1Char('\n');
     mOut << mLine;

@@ -88,18 +88,23 @@ int weekdayMask(QUtf8StringView weekdays)
     return mask;
 }
 
-QString optionText(int option)
+const char *optionSourceText(int option)
 {
     switch (option) {
     case OptionOnce:
-        return QStringLiteral("Remind just this one time");
+        return QT_TRANSLATE_NOOP("RuleSummary", "Remind just this one time");
     case OptionDaily:
-        return QStringLiteral("Remind every day");
+        return QT_TRANSLATE_NOOP("RuleSummary", "Remind every day");
     case OptionWeekly:
-        return QStringLiteral("Remind weekly");
+        return QT_TRANSLATE_NOOP("RuleSummary", "Remind weekly");
     default:
-        return {};
+        return "";
     }
+}
+
+QString optionText(int option)
+{
+    return QString::fromLatin1(optionSourceText(option));
 }
 
 QString weekdaysText(const bool ticked[7])

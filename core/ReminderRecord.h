@@ -100,6 +100,9 @@ inline bool hasLowerId(const ReminderRecord &a, const ReminderRecord &b)
 
 // The list's text for an Option value, or "" for a value the program never writes.
 QString optionText(int option);
+// The same, untranslated, for QCoreApplication::translate in the context
+// "RuleSummary".
+const char *optionSourceText(int option);
 
 // One reminder as the editor, an import or a sync gives it, before the
 // table gives it an ID.

@@ -6,7 +6,7 @@
 namespace vestrona {
 
 QStringView listCellView(const ReminderRecord &r, int column, const QString &datePattern,
-                         const RegionalSettings &regional, ShortText &scratch)
+                         const RegionalSettings &regional, ShortText &scratch, SummaryLanguage language)
 {
     switch (column) {
     case ReminderColumn:
@@ -14,11 +14,11 @@ QStringView listCellView(const ReminderRecord &r, int column, const QString &dat
     case OptionColumn:
         if (r.damaged)
             return r.stored->option;
-        if (r.repeat) {
+        if (r.repeat || language == SummaryLanguage::User) {
             // Longer than `scratch` holds; kept until the next summary asked
             // for on this thread, as a view is used before the next cell.
             static thread_local QString summary;
-            summary = repeatSummary(r);
+            summary = repeatSummary(r, language);
             return summary;
         }
         return scratch.append(optionText(r.Option)).view();
@@ -53,7 +53,7 @@ QString listCellText(const ReminderRecord &r, int column, const QString &datePat
     if (column == DaysColumn)
         return r.Weekdays;
     ShortText scratch;
-    return listCellView(r, column, datePattern, regional, scratch).toString();
+    return listCellView(r, column, datePattern, regional, scratch, SummaryLanguage::User).toString();
 }
 
 QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)

@@ -13,17 +13,17 @@ namespace {
 
 constexpr int kMostCount = 100000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RuleCheck", text);
-}
+// The free functions' words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(RuleCheck)
+};
 
 // The first part a reminder cannot hold, "" when there is none.
 QString unsupportedPart(const icalrecurrencetype &rule)
 {
     if (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE
         && rule.freq != ICAL_MONTHLY_RECURRENCE && rule.freq != ICAL_YEARLY_RECURRENCE)
-        return tr("a repeat more often than every day");
+        return Words::tr("a repeat more often than every day");
     if (byCount(rule.by_week_no, ICAL_BY_WEEKNO_SIZE) > 0)
         return QStringLiteral("BYWEEKNO");
     if (byCount(rule.by_year_day, ICAL_BY_YEARDAY_SIZE) > 0)
@@ -76,36 +76,36 @@ RuleCheck checkRule(QStringView rrule, const QDate &date, const QTime &time, con
     RuleCheck check;
     check.repeat.zone = zoneId;
     if (!zoneId.isEmpty() && !QTimeZone(zoneId.toUtf8()).isValid()) {
-        check.error = tr("The time zone %1 is not known on this computer.").arg(zoneId);
+        check.error = Words::tr("The time zone %1 is not known on this computer.").arg(zoneId);
         return check;
     }
     if (!date.isValid() || !time.isValid()) {
-        check.error = tr("The rule needs a valid start date and time.");
+        check.error = Words::tr("The rule needs a valid start date and time.");
         return check;
     }
     std::optional<icalrecurrencetype> rule = parseRecurrence(rrule.trimmed());
     if (!rule) {
-        check.error = tr("\"%1\" is not a repeat rule that can be read.").arg(rrule);
+        check.error = Words::tr("\"%1\" is not a repeat rule that can be read.").arg(rrule);
         return check;
     }
     const QString unsupported = unsupportedPart(*rule);
     if (!unsupported.isEmpty()) {
-        check.error = tr("The rule \"%1\" uses %2, which a reminder cannot hold.").arg(rrule, unsupported);
+        check.error = Words::tr("The rule \"%1\" uses %2, which a reminder cannot hold.").arg(rrule, unsupported);
         return check;
     }
     if (rule->count < 0 || rule->count > kMostCount || rule->interval < 1) {
-        check.error = tr("The rule \"%1\" has a count or interval out of range.").arg(rrule);
+        check.error = Words::tr("The rule \"%1\" has a count or interval out of range.").arg(rrule);
         return check;
     }
     if (!untilToWallClock(*rule, reminderZone(&check.repeat))) {
-        check.error = tr("The rule \"%1\" ends at a time that does not exist.").arg(rrule);
+        check.error = Words::tr("The rule \"%1\" ends at a time that does not exist.").arg(rrule);
         return check;
     }
     check.repeat.rule = recurrenceText(*rule);
     // libical refuses some impossible rules (the 30th of February) and
     // searches long for others (the 31st of April): neither ever rings.
     if (!RuleOccurrences(date, time, check.repeat).next()) {
-        check.error = tr("The rule \"%1\" never falls on a date.").arg(rrule);
+        check.error = Words::tr("The rule \"%1\" never falls on a date.").arg(rrule);
         check.repeat.rule.clear();
     }
     return check;

@@ -16,9 +16,10 @@ QString snoozedRuleText()
 
 QString ruleText(int option, const QString &weekdays)
 {
+    const QString text = QCoreApplication::translate("RuleSummary", optionSourceText(option));
     if (option == OptionWeekly)
-        return optionText(option) + QStringLiteral(": ") + weekdays.simplified();
-    return optionText(option);
+        return text + QStringLiteral(": ") + weekdays.simplified();
+    return text;
 }
 
 QString missedWhenText(const MissedEntry &entry, const QString &dateFormat, const RegionalSettings &regional)

@@ -189,70 +189,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Reads and changes the reminders of Vestrona.
-
-Commands:
-  next                      the next reminder due: alarm time, TAB, message
-  list                      every reminder, one line each, columns joined by TAB
-  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
-      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID
-  delete ID                 deletes a reminder
-  backup [--force] FILE     writes every reminder to a backup file
-  restore FILE...           adds the reminders of backup files
-  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
-  import FILE...            adds the events and to-dos of iCalendar files and
-                            prints them; a date without a time starts at 00:00:00
-  sync [--url URL --user NAME] [--accept-certificate SHA256]
-       [--upload-all | --accept-deletions]
-                            syncs the reminders with the CalDAV calendar at URL
-                            (saved for later syncs and for Vestrona) and prints
-                            what went up, came down, was deleted or left out;
-                            the password comes from VESTRONA_CALDAV_PASSWORD,
-                            the keyring or, on a terminal, a prompt; exit 1 when
-                            items are left out, 3 when the sync failed. When the
-                            calendar lost most of its items, nothing is deleted
-                            until --upload-all puts them back or
-                            --accept-deletions deletes them here too</source>
-        <translation>Lee y cambia los recordatorios de Vestrona.
-
-Órdenes:
-  next                      el próximo recordatorio: hora de la alarma, TAB, mensaje
-  list                      todos los recordatorios, uno por línea, columnas separadas por TAB
-  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
-      [--days Mon,Tue,...] MESSAGE
-                            añade un recordatorio y muestra su ID
-  delete ID                 elimina un recordatorio
-  backup [--force] FILE     escribe todos los recordatorios en un archivo de copia
-  restore FILE...           añade los recordatorios de archivos de copia
-  export [--force] FILE     escribe todos los recordatorios en un archivo iCalendar (.ics)
-  import FILE...            añade los eventos y tareas de archivos iCalendar y
-                            los muestra; una fecha sin hora empieza a las 00:00:00
-  sync [--url URL --user NAME] [--accept-certificate SHA256]
-       [--upload-all | --accept-deletions]
-                            sincroniza los recordatorios con el calendario CalDAV en URL
-                            (guardada para próximas sincronizaciones y para Vestrona) y muestra
-                            lo que se subió, se bajó, se eliminó o se dejó fuera;
-                            la contraseña viene de VESTRONA_CALDAV_PASSWORD, del anillo de claves
-                            o, en una terminal, de una pregunta; sale con 1 si quedan elementos
-                            fuera y con 3 si la sincronización falló. Si el calendario perdió
-                            la mayoría de sus elementos, no se elimina nada hasta que --upload-all
-                            los vuelva a subir o --accept-deletions los elimine también aquí</translation>
-    </message>
-    <message>
-        <source>once, daily or weekly.</source>
-        <translation>once, daily o weekly.</translation>
-    </message>
-    <message>
         <source>Start date, YYYY-MM-DD.</source>
         <translation>Fecha de inicio, AAAA-MM-DD (YYYY-MM-DD).</translation>
     </message>
     <message>
         <source>Start time, HH:MM or HH:MM:SS.</source>
         <translation>Hora de inicio, HH:MM o HH:MM:SS.</translation>
-    </message>
-    <message>
-        <source>Weekdays, e.g. Mon,Wed,Fri.</source>
-        <translation>Días de la semana, p. ej. Mon,Wed,Fri.</translation>
     </message>
     <message>
         <source>Let backup replace an existing file.</source>
@@ -289,10 +231,6 @@ Without --database the reminders are those of %1</source>
         <translation>
 
 Sin --database, los recordatorios son los de %1</translation>
-    </message>
-    <message>
-        <source>next, list, add, delete, backup, restore, export, import or sync.</source>
-        <translation>next, list, add, delete, backup, restore, export, import o sync.</translation>
     </message>
     <message>
         <source>The command&apos;s arguments.</source>
@@ -345,10 +283,6 @@ Sin --database, los recordatorios son los de %1</translation>
     <message>
         <source>add needs --%1.</source>
         <translation>add necesita --%1.</translation>
-    </message>
-    <message>
-        <source>--option must be once, daily or weekly, not &quot;%1&quot;.</source>
-        <translation>--option debe ser once, daily o weekly, no «%1».</translation>
     </message>
     <message>
         <source>--date &quot;%1&quot; is not a date of the form YYYY-MM-DD.</source>
@@ -420,6 +354,83 @@ Sin --database, los recordatorios son los de %1</translation>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
         <translation>o con «Aceptar este certificado» en el diálogo «Sincronizar calendario…» de Vestrona.</translation>
+    </message>
+    <message>
+        <source>Reads and changes the reminders of Vestrona.
+
+Commands:
+  next                      the next reminder due: alarm time, TAB, message
+  list                      every reminder, one line each, columns joined by TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            adds a reminder and prints its ID; monthly and
+                            yearly repeat on the start&apos;s day
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            adds a reminder repeating by an RFC 5545 rule
+                            without &quot;RRULE:&quot;, e.g. FREQ=MONTHLY;BYDAY=-1FR;
+                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,
+                            BYSETPOS, COUNT, UNTIL (local time, or UTC with Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            every occurrence from then (default now) for N
+                            days (default 7): time, TAB, ID, TAB, message
+  delete ID                 deletes a reminder
+  backup [--force] FILE     writes every reminder to a backup file
+  restore FILE...           adds the reminders of backup files
+  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
+  import FILE...            adds the events and to-dos of iCalendar files and
+                            prints them; a date without a time starts at 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            syncs the reminders with the CalDAV calendar at URL
+                            (saved for later syncs and for Vestrona) and prints
+                            what went up, came down, was deleted or left out;
+                            the password comes from VESTRONA_CALDAV_PASSWORD,
+                            the keyring or, on a terminal, a prompt; exit 1 when
+                            items are left out, 3 when the sync failed. When the
+                            calendar lost most of its items, nothing is deleted
+                            until --upload-all puts them back or
+                            --accept-deletions deletes them here too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once, daily, weekly, monthly or yearly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An RFC 5545 repeat rule, for add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add needs either --option or --rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--days for agenda takes a number of days from 1 to 3660.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -936,10 +947,35 @@ Siguiente: </translation>
     </message>
 </context>
 <context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>Calendar sync</source>
+        <translation type="unfinished">Sincronizar calendario</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the password to sync:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the password to sync:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PasswordStore</name>
     <message>
-        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
-        <translation>No hay ningún anillo de claves disponible; la contraseña solo se guarda mientras Vestrona está en marcha. Tras reiniciar, escríbala aquí de nuevo para sincronizar.</translation>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1074,221 @@ Siguiente: </translation>
     <message>
         <source>Please email screenshot of this message to </source>
         <translation>Envíe una captura de pantalla de este mensaje a </translation>
+    </message>
+</context>
+<context>
+    <name>RuleCheck</name>
+    <message>
+        <source>a repeat more often than every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time zone %1 is not known on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule needs a valid start date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; never falls on a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A date left out or added is not a valid date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuleSummary</name>
+    <message>
+        <source>Remind just this one time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second to last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third to last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1 from the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n weeks</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n months</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weekday of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the %1 of these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On chosen dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, except 1 date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, except %n dates</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, and 1 date more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, and %n dates more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1437,20 +1688,20 @@ Siguiente: </translation>
 <context>
     <name>TrayPresence</name>
     <message>
-        <source>Show Vestrona</source>
-        <translation>Mostrar Vestrona</translation>
-    </message>
-    <message>
-        <source>Calendar sync…</source>
-        <translation>Sincronizar calendario…</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
         <source>Calendar sync failed: </source>
         <translation>Falló la sincronización del calendario: </translation>
+    </message>
+    <message>
+        <source>&amp;Show Vestrona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar s&amp;ync…</source>
+        <translation type="unfinished">Sincronizar calen&amp;dario…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Salir</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1728,112 @@ Siguiente: </translation>
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::Form3</name>
+    <message>
+        <source>Remind every mo&amp;nth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind every &amp;year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other repeat…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other repeat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::RepeatDialog</name>
+    <message>
+        <source>Other repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on &amp;day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on t&amp;he</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>o&amp;n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -189,70 +189,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <source>Reads and changes the reminders of Vestrona.
-
-Commands:
-  next                      the next reminder due: alarm time, TAB, message
-  list                      every reminder, one line each, columns joined by TAB
-  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
-      [--days Mon,Tue,...] MESSAGE   adds a reminder and prints its ID
-  delete ID                 deletes a reminder
-  backup [--force] FILE     writes every reminder to a backup file
-  restore FILE...           adds the reminders of backup files
-  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
-  import FILE...            adds the events and to-dos of iCalendar files and
-                            prints them; a date without a time starts at 00:00:00
-  sync [--url URL --user NAME] [--accept-certificate SHA256]
-       [--upload-all | --accept-deletions]
-                            syncs the reminders with the CalDAV calendar at URL
-                            (saved for later syncs and for Vestrona) and prints
-                            what went up, came down, was deleted or left out;
-                            the password comes from VESTRONA_CALDAV_PASSWORD,
-                            the keyring or, on a terminal, a prompt; exit 1 when
-                            items are left out, 3 when the sync failed. When the
-                            calendar lost most of its items, nothing is deleted
-                            until --upload-all puts them back or
-                            --accept-deletions deletes them here too</source>
-        <translation>Lit et modifie les rappels de Vestrona.
-
-Commandes :
-  next                      le prochain rappel prévu : heure d’alarme, TAB, message
-  list                      tous les rappels, un par ligne, colonnes séparées par TAB
-  add --option once|daily|weekly --date YYYY-MM-DD --time HH:MM[:SS]
-      [--days Mon,Tue,...] MESSAGE
-                            ajoute un rappel et affiche son numéro
-  delete ID                 supprime un rappel
-  backup [--force] FILE     écrit tous les rappels dans un fichier de sauvegarde
-  restore FILE...           ajoute les rappels de fichiers de sauvegarde
-  export [--force] FILE     écrit tous les rappels dans un fichier iCalendar (.ics)
-  import FILE...            ajoute les événements et tâches de fichiers iCalendar et
-                            les affiche ; une date sans heure commence à 00:00:00
-  sync [--url URL --user NAME] [--accept-certificate SHA256]
-       [--upload-all | --accept-deletions]
-                            synchronise les rappels avec le calendrier CalDAV à l’adresse URL
-                            (enregistrée pour les synchronisations suivantes et pour Vestrona)
-                            et affiche ce qui a été envoyé, reçu, supprimé ou laissé de côté ;
-                            le mot de passe vient de VESTRONA_CALDAV_PASSWORD, du trousseau ou,
-                            dans un terminal, d’une invite ; code de sortie 1 si des éléments sont
-                            laissés de côté, 3 si la synchronisation a échoué. Si le calendrier a
-                            perdu la plupart de ses éléments, rien n’est supprimé tant que
-                            --upload-all ne les remet pas ou que --accept-deletions ne les supprime pas ici aussi</translation>
-    </message>
-    <message>
-        <source>once, daily or weekly.</source>
-        <translation>once, daily ou weekly.</translation>
-    </message>
-    <message>
         <source>Start date, YYYY-MM-DD.</source>
         <translation>Date de début, AAAA-MM-JJ (YYYY-MM-DD).</translation>
     </message>
     <message>
         <source>Start time, HH:MM or HH:MM:SS.</source>
         <translation>Heure de début, HH:MM ou HH:MM:SS.</translation>
-    </message>
-    <message>
-        <source>Weekdays, e.g. Mon,Wed,Fri.</source>
-        <translation>Jours de la semaine, par ex. Mon,Wed,Fri.</translation>
     </message>
     <message>
         <source>Let backup replace an existing file.</source>
@@ -289,10 +231,6 @@ Without --database the reminders are those of %1</source>
         <translation>
 
 Sans --database, les rappels sont ceux de %1</translation>
-    </message>
-    <message>
-        <source>next, list, add, delete, backup, restore, export, import or sync.</source>
-        <translation>next, list, add, delete, backup, restore, export, import ou sync.</translation>
     </message>
     <message>
         <source>The command&apos;s arguments.</source>
@@ -345,10 +283,6 @@ Sans --database, les rappels sont ceux de %1</translation>
     <message>
         <source>add needs --%1.</source>
         <translation>add a besoin de --%1.</translation>
-    </message>
-    <message>
-        <source>--option must be once, daily or weekly, not &quot;%1&quot;.</source>
-        <translation>--option doit valoir once, daily ou weekly, pas « %1 ».</translation>
     </message>
     <message>
         <source>--date &quot;%1&quot; is not a date of the form YYYY-MM-DD.</source>
@@ -420,6 +354,83 @@ Sans --database, les rappels sont ceux de %1</translation>
     <message>
         <source>or with &quot;Accept this certificate&quot; in Vestrona&apos;s &quot;Calendar sync…&quot; dialog.</source>
         <translation>ou avec « Accepter ce certificat » dans la boîte « Synchro calendrier… » de Vestrona.</translation>
+    </message>
+    <message>
+        <source>Reads and changes the reminders of Vestrona.
+
+Commands:
+  next                      the next reminder due: alarm time, TAB, message
+  list                      every reminder, one line each, columns joined by TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            adds a reminder and prints its ID; monthly and
+                            yearly repeat on the start&apos;s day
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            adds a reminder repeating by an RFC 5545 rule
+                            without &quot;RRULE:&quot;, e.g. FREQ=MONTHLY;BYDAY=-1FR;
+                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,
+                            BYSETPOS, COUNT, UNTIL (local time, or UTC with Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            every occurrence from then (default now) for N
+                            days (default 7): time, TAB, ID, TAB, message
+  delete ID                 deletes a reminder
+  backup [--force] FILE     writes every reminder to a backup file
+  restore FILE...           adds the reminders of backup files
+  export [--force] FILE     writes every reminder to an iCalendar (.ics) file
+  import FILE...            adds the events and to-dos of iCalendar files and
+                            prints them; a date without a time starts at 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            syncs the reminders with the CalDAV calendar at URL
+                            (saved for later syncs and for Vestrona) and prints
+                            what went up, came down, was deleted or left out;
+                            the password comes from VESTRONA_CALDAV_PASSWORD,
+                            the keyring or, on a terminal, a prompt; exit 1 when
+                            items are left out, 3 when the sync failed. When the
+                            calendar lost most of its items, nothing is deleted
+                            until --upload-all puts them back or
+                            --accept-deletions deletes them here too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once, daily, weekly, monthly or yearly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An RFC 5545 repeat rule, for add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add needs either --option or --rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--days for agenda takes a number of days from 1 to 3660.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -936,10 +947,35 @@ Prochain : </translation>
     </message>
 </context>
 <context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>Calendar sync</source>
+        <translation type="unfinished">Synchro calendrier</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the password to sync:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the password to sync:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Not now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PasswordStore</name>
     <message>
-        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, type it here again to sync.</source>
-        <translation>Aucun trousseau de mots de passe n’est disponible ; le mot de passe n’est gardé que tant que Vestrona tourne. Après un redémarrage, saisissez-le de nouveau ici pour synchroniser.</translation>
+        <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1074,221 @@ Prochain : </translation>
     <message>
         <source>Please email screenshot of this message to </source>
         <translation>Veuillez envoyer une capture d’écran de ce message à </translation>
+    </message>
+</context>
+<context>
+    <name>RuleCheck</name>
+    <message>
+        <source>a repeat more often than every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time zone %1 is not known on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule needs a valid start date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; never falls on a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A date left out or added is not a valid date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuleSummary</name>
+    <message>
+        <source>Remind just this one time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second to last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third to last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1 from the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n weeks</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n months</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weekday of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the %1 of these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On chosen dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, except 1 date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, except %n dates</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, and 1 date more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, and %n dates more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1437,20 +1688,20 @@ Prochain : </translation>
 <context>
     <name>TrayPresence</name>
     <message>
-        <source>Show Vestrona</source>
-        <translation>Afficher Vestrona</translation>
-    </message>
-    <message>
-        <source>Calendar sync…</source>
-        <translation>Synchro calendrier…</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>Calendar sync failed: </source>
         <translation>Échec de la synchronisation du calendrier : </translation>
+    </message>
+    <message>
+        <source>&amp;Show Vestrona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar s&amp;ync…</source>
+        <translation type="unfinished">S&amp;ynchro calendrier…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1728,112 @@ Prochain : </translation>
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::Form3</name>
+    <message>
+        <source>Remind every mo&amp;nth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind every &amp;year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other repeat…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other repeat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vestrona::RepeatDialog</name>
+    <message>
+        <source>Other repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on &amp;day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on t&amp;he</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>o&amp;n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

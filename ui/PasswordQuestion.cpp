@@ -22,18 +22,18 @@ void PasswordQuestion::askPassword(const SyncAccount &account, Reason reason, st
     mOpen = question;
     question->setAttribute(Qt::WA_DeleteOnClose);
     question->setObjectName(QStringLiteral("PasswordQuestion"));
-    question->setWindowTitle(QStringLiteral("Calendar sync"));
+    question->setWindowTitle(tr("Calendar sync"));
     question->setWindowIcon(programIcon());
     question->setTextEchoMode(QLineEdit::Password);
     question->setLabelText(reason == Reason::Refused
-                               ? QStringLiteral("The calendar server %2 did not accept the password for %1.\n"
-                                                "Type the password to sync:")
+                               ? tr("The calendar server %2 did not accept the password for %1.\n"
+                                    "Type the password to sync:")
                                      .arg(account.user, account.url.host())
-                               : QStringLiteral("Vestrona needs the password for %1 at %2 to sync the calendar.\n"
-                                                "Type the password to sync:")
+                               : tr("Vestrona needs the password for %1 at %2 to sync the calendar.\n"
+                                    "Type the password to sync:")
                                      .arg(account.user, account.url.host()));
-    question->setOkButtonText(QStringLiteral("&Sync"));
-    question->setCancelButtonText(QStringLiteral("&Not now"));
+    question->setOkButtonText(tr("&Sync"));
+    question->setCancelButtonText(tr("&Not now"));
     QObject::connect(question, &QDialog::finished, question, [question, done = std::move(done)](int result) {
         done(result == QDialog::Accepted ? question->textValue() : QString());
     });

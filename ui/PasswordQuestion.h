@@ -2,6 +2,7 @@
 
 #include "sync/PasswordPrompt.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QPointer>
 
@@ -11,6 +12,8 @@ namespace vestrona {
 // main window may be in the tray), left open without holding anything up.
 // One question at a time; ending the program closes it unanswered.
 class PasswordQuestion final : public PasswordPrompt {
+    Q_DECLARE_TR_FUNCTIONS(PasswordQuestion)
+
 public:
     PasswordQuestion() = default;
     ~PasswordQuestion() override;
