@@ -37,7 +37,7 @@ CatchUpPlan planCatchUp(const OccurrenceAccount &account, const std::optional<Pe
         if (plan.missed.size() >= limit)
             break;
         plan.missed.push_back({missed.row.ID,
-                               {QString(), ruleText(missed.row.Option, missed.row.Weekdays), missed.count,
+                               {QString(), ruleText(missed.row), missed.count,
                                 missed.lastDay, missed.row.StartTime}});
     }
     std::stable_sort(plan.missed.begin(), plan.missed.end(), [](const MissedLine &a, const MissedLine &b) {

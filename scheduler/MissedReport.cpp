@@ -2,6 +2,7 @@
 
 #include "formats/DateFormats.h"
 #include "core/ReminderRecord.h"
+#include "recurrence/RuleSummary.h"
 
 #include <algorithm>
 
@@ -20,6 +21,11 @@ QString ruleText(int option, const QString &weekdays)
     if (option == OptionWeekly)
         return text + QStringLiteral(": ") + weekdays.simplified();
     return text;
+}
+
+QString ruleText(const ReminderRecord &row)
+{
+    return row.repeat ? repeatSummary(row) : ruleText(row.Option, row.Weekdays);
 }
 
 QString missedWhenText(const MissedEntry &entry, const QString &dateFormat, const RegionalSettings &regional)

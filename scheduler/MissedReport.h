@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReminderRecord.h"
 #include "formats/RegionalSettings.h"
 
 #include <QDate>
@@ -37,6 +38,9 @@ public:
 QString snoozedRuleText();
 // A reminder's rule: its Option, and for a weekly one its days.
 QString ruleText(int option, const QString &weekdays);
+// The same for a row read for the schedule: a repeat rule's summary where it
+// has one.
+QString ruleText(const ReminderRecord &row);
 // When it was due: the moment alone, or "missed 3 times, last <moment>".
 QString missedWhenText(const MissedEntry &entry, const QString &dateFormat, const RegionalSettings &regional);
 

@@ -98,6 +98,20 @@ private slots:
                                                 << QStringList{"snooze:a 06 20:00", "snooze:b 06 20:00"} << 1;
     }
 
+    // A reminder repeating by a rule is listed by its rule's summary, not by
+    // an empty option.
+    void ruleReminderIsListedByItsSummary()
+    {
+        OccurrenceAccount account;
+        account.missed.push_back(missedReminder(QStringLiteral("4 2 07 07:30")));
+        account.missed.back().row.Option = OptionRule;
+        account.missed.back().row.repeat = std::make_shared<const RepeatRule>(RepeatRule{QStringLiteral("FREQ=MONTHLY;BYDAY=-1FR"), {}, {}, {}});
+        account.missedCount = 1;
+        const CatchUpPlan plan = planCatchUp(account, std::nullopt, kRingAfter, 50);
+        QCOMPARE(plan.missed.size(), size_t(1));
+        QCOMPARE(plan.missed.front().entry.rule, QStringLiteral("Every month on the last Fri"));
+    }
+
     void plansFromTheAccount()
     {
         QFETCH(QList<qint64>, ringNow);
