@@ -390,47 +390,80 @@ Commands:
                             calendar lost most of its items, nothing is deleted
                             until --upload-all puts them back or
                             --accept-deletions deletes them here too</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest und ändert die Erinnerungen von Vestrona.
+
+Befehle:
+  next                      die nächste fällige Erinnerung: Alarmzeit, TAB, Nachricht
+  list                      alle Erinnerungen, je eine Zeile, Spalten mit TAB getrennt
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            fügt eine Erinnerung hinzu und gibt ihre ID aus;
+                            monthly und yearly wiederholen sich am Tag des Startdatums
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            fügt eine Erinnerung hinzu, die sich nach einer Regel
+                            nach RFC 5545 ohne &quot;RRULE:&quot; wiederholt, z. B.
+                            FREQ=MONTHLY;BYDAY=-1FR; FREQ, INTERVAL, BYDAY,
+                            BYMONTHDAY, BYMONTH, BYSETPOS, COUNT, UNTIL
+                            (Ortszeit oder UTC mit Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            jedes Vorkommen ab diesem Zeitpunkt (Standard: jetzt)
+                            für N Tage (Standard: 7): Zeit, TAB, ID, TAB, Nachricht
+  delete ID                 löscht eine Erinnerung
+  backup [--force] FILE     schreibt alle Erinnerungen in eine Sicherungsdatei
+  restore FILE...           fügt die Erinnerungen aus Sicherungsdateien hinzu
+  export [--force] FILE     schreibt alle Erinnerungen in eine iCalendar-Datei (.ics)
+  import FILE...            fügt die Termine und Aufgaben aus iCalendar-Dateien hinzu
+                            und gibt sie aus; ein Datum ohne Uhrzeit beginnt um 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            synchronisiert die Erinnerungen mit dem CalDAV-Kalender unter URL
+                            (für spätere Synchronisierungen und für Vestrona gespeichert) und
+                            gibt aus, was hochgeladen, heruntergeladen, gelöscht oder ausgelassen wurde;
+                            das Passwort kommt aus VESTRONA_CALDAV_PASSWORD, dem Schlüsselbund
+                            oder, am Terminal, aus einer Abfrage; Exit-Code 1, wenn Einträge ausgelassen
+                            wurden, 3, wenn die Synchronisierung fehlschlug. Hat der Kalender
+                            die meisten Einträge verloren, wird nichts gelöscht, bis --upload-all sie
+                            zurückbringt oder --accept-deletions sie auch hier löscht</translation>
     </message>
     <message>
         <source>once, daily, weekly, monthly or yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>once, daily, weekly, monthly oder yearly.</translation>
     </message>
     <message>
         <source>An RFC 5545 repeat rule, for add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wiederholungsregel nach RFC 5545, für add.</translation>
     </message>
     <message>
         <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo die Agenda beginnt, „YYYY-MM-DD HH:MM:SS“.</translation>
     </message>
     <message>
         <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochentage, z. B. Mon,Wed,Fri; für agenda eine Anzahl Tage.</translation>
     </message>
     <message>
         <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>next, list, add, agenda, delete, backup, restore, export, import oder sync.</translation>
     </message>
     <message>
         <source>add needs either --option or --rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>add braucht entweder --option oder --rule.</translation>
     </message>
     <message>
         <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--option muss once, daily, weekly, monthly oder yearly sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days gehört zu --option weekly; eine Regel nennt ihre Tage in BYDAY.</translation>
     </message>
     <message>
         <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from „%1“ hat nicht die Form „YYYY-MM-DD HH:MM:SS“.</translation>
     </message>
     <message>
         <source>--days for agenda takes a number of days from 1 to 3660.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days nimmt für agenda eine Anzahl Tage von 1 bis 3660.</translation>
     </message>
 </context>
 <context>
@@ -950,32 +983,34 @@ Nächste: </translation>
     <name>PasswordQuestion</name>
     <message>
         <source>Calendar sync</source>
-        <translation type="unfinished">Kalenderabgleich</translation>
+        <translation>Kalenderabgleich</translation>
     </message>
     <message>
         <source>The calendar server %2 did not accept the password for %1.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalenderserver %2 hat das Passwort für %1 nicht angenommen.
+Geben Sie das Passwort zum Synchronisieren ein:</translation>
     </message>
     <message>
         <source>Vestrona needs the password for %1 at %2 to sync the calendar.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona braucht das Passwort für %1 auf %2, um den Kalender abzugleichen.
+Geben Sie das Passwort zum Synchronisieren ein:</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Synchronisieren</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht jetzt</translation>
     </message>
 </context>
 <context>
     <name>PasswordStore</name>
     <message>
         <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Schlüsselbund für Passwörter verfügbar; das Passwort wird nur aufbewahrt, solange Vestrona läuft. Nach einem Neustart fragt Vestrona bei der nächsten Synchronisierung danach.</translation>
     </message>
 </context>
 <context>
@@ -1080,214 +1115,214 @@ Type the password to sync:</source>
     <name>RuleCheck</name>
     <message>
         <source>a repeat more often than every day</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wiederholung öfter als täglich</translation>
     </message>
     <message>
         <source>The time zone %1 is not known on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone %1 ist auf diesem Computer nicht bekannt.</translation>
     </message>
     <message>
         <source>The rule needs a valid start date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel braucht ein gültiges Startdatum und eine gültige Startzeit.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine lesbare Wiederholungsregel.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel „%1“ verwendet %2, was eine Erinnerung nicht abbilden kann.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel „%1“ hat eine Anzahl oder einen Abstand außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel „%1“ endet zu einem Zeitpunkt, den es nicht gibt.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; never falls on a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel „%1“ ergibt kein einziges Datum.</translation>
     </message>
     <message>
         <source>A date left out or added is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein ausgelassenes oder hinzugefügtes Datum ist kein gültiges Datum mit Uhrzeit.</translation>
     </message>
 </context>
 <context>
     <name>RuleSummary</name>
     <message>
         <source>Remind just this one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig erinnern</translation>
     </message>
     <message>
         <source>Remind every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich erinnern</translation>
     </message>
     <message>
         <source>Remind weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich erinnern</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>ersten</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>zweiten</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>dritten</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>vierten</translation>
     </message>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>fünften</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>letzten</translation>
     </message>
     <message>
         <source>second to last</source>
-        <translation type="unfinished"></translation>
+        <translation>vorletzten</translation>
     </message>
     <message>
         <source>third to last</source>
-        <translation type="unfinished"></translation>
+        <translation>drittletzten</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>number %1 from the end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.-letzten</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>jeden Tag</translation>
     </message>
     <message numerus="yes">
         <source>every %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>alle %n Tage</numerusform>
+            <numerusform>alle %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>every week</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Woche</translation>
     </message>
     <message numerus="yes">
         <source>every %n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>alle %n Wochen</numerusform>
+            <numerusform>alle %n Wochen</numerusform>
         </translation>
     </message>
     <message>
         <source>every month</source>
-        <translation type="unfinished"></translation>
+        <translation>jeden Monat</translation>
     </message>
     <message numerus="yes">
         <source>every %n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>alle %n Monate</numerusform>
+            <numerusform>alle %n Monate</numerusform>
         </translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Jahr</translation>
     </message>
     <message numerus="yes">
         <source>every %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>alle %n Jahre</numerusform>
+            <numerusform>alle %n Jahre</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>am %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> und am </translation>
     </message>
     <message>
         <source>the %1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tag</translation>
     </message>
     <message>
         <source>on day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>am Tag %1</translation>
     </message>
     <message>
         <source>on %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>am %2. %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>im %1</translation>
     </message>
     <message>
         <source>%1 weekday of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Werktag, %2</translation>
     </message>
     <message>
         <source>only the %1 of these</source>
-        <translation type="unfinished"></translation>
+        <translation>(davon nur den %1)</translation>
     </message>
     <message>
         <source>, once</source>
-        <translation type="unfinished"></translation>
+        <translation>, einmal</translation>
     </message>
     <message numerus="yes">
         <source>, %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n-mal</numerusform>
+            <numerusform>, %n-mal</numerusform>
         </translation>
     </message>
     <message>
         <source>, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, bis %1</translation>
     </message>
     <message>
         <source>On chosen dates</source>
-        <translation type="unfinished"></translation>
+        <translation>An ausgewählten Tagen</translation>
     </message>
     <message>
         <source>, except 1 date</source>
-        <translation type="unfinished"></translation>
+        <translation>, außer an 1 Tag</translation>
     </message>
     <message numerus="yes">
         <source>, except %n dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, außer an %n Tag</numerusform>
+            <numerusform>, außer an %n Tagen</numerusform>
         </translation>
     </message>
     <message>
         <source>, and 1 date more</source>
-        <translation type="unfinished"></translation>
+        <translation>, und an 1 weiteren Tag</translation>
     </message>
     <message numerus="yes">
         <source>, and %n dates more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, und an %n weiteren Tag</numerusform>
+            <numerusform>, und an %n weiteren Tagen</numerusform>
         </translation>
     </message>
 </context>
@@ -1693,15 +1728,15 @@ Type the password to sync:</source>
     </message>
     <message>
         <source>&amp;Show Vestrona</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona &amp;anzeigen</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation type="unfinished">&amp;Kalenderabgleich…</translation>
+        <translation>&amp;Kalenderabgleich…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">B&amp;eenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
 </context>
 <context>
@@ -1734,106 +1769,106 @@ Type the password to sync:</source>
     <name>vestrona::Form3</name>
     <message>
         <source>Remind every mo&amp;nth</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat&amp;lich erinnern</translation>
     </message>
     <message>
         <source>Remind every &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jährlich erinnern</translation>
     </message>
     <message>
         <source>&amp;Other repeat…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Wiederholun&amp;g…</translation>
     </message>
     <message>
         <source>&amp;Other repeat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Wiederholun&amp;g: %1</translation>
     </message>
 </context>
 <context>
     <name>vestrona::RepeatDialog</name>
     <message>
         <source>Other repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Wiederholung</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Am</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>am &amp;Tag</translation>
     </message>
     <message>
         <source>of the start</source>
-        <translation type="unfinished"></translation>
+        <translation>des Startdatums</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>letzten</translation>
     </message>
     <message>
         <source>on t&amp;he</source>
-        <translation type="unfinished"></translation>
+        <translation>a&amp;m</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>ersten</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>zweiten</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>dritten</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>vierten</translation>
     </message>
     <message>
         <source>weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Werktag</translation>
     </message>
     <message>
         <source>&amp;never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nie</translation>
     </message>
     <message>
         <source>&amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>na&amp;ch</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> Mal</translation>
     </message>
     <message>
         <source>o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>am &amp;Datum</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet</translation>
     </message>
 </context>
 </TS>

@@ -390,47 +390,79 @@ Commands:
                             calendar lost most of its items, nothing is deleted
                             until --upload-all puts them back or
                             --accept-deletions deletes them here too</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee y cambia los recordatorios de Vestrona.
+
+Órdenes:
+  next                      el próximo recordatorio: hora de la alarma, TAB, mensaje
+  list                      todos los recordatorios, uno por línea, columnas separadas por TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            añade un recordatorio y muestra su ID; monthly y
+                            yearly se repiten el mismo día que el inicio
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            añade un recordatorio que se repite según una regla
+                            RFC 5545 sin &quot;RRULE:&quot;, p. ej. FREQ=MONTHLY;BYDAY=-1FR;
+                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,
+                            BYSETPOS, COUNT, UNTIL (hora local, o UTC con Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            cada aparición desde entonces (por defecto, ahora) durante
+                            N días (por defecto, 7): hora, TAB, ID, TAB, mensaje
+  delete ID                 elimina un recordatorio
+  backup [--force] FILE     escribe todos los recordatorios en un archivo de copia
+  restore FILE...           añade los recordatorios de archivos de copia
+  export [--force] FILE     escribe todos los recordatorios en un archivo iCalendar (.ics)
+  import FILE...            añade los eventos y tareas de archivos iCalendar y
+                            los muestra; una fecha sin hora empieza a las 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            sincroniza los recordatorios con el calendario CalDAV en URL
+                            (guardada para próximas sincronizaciones y para Vestrona) y muestra
+                            lo que se subió, se bajó, se eliminó o se dejó fuera;
+                            la contraseña viene de VESTRONA_CALDAV_PASSWORD, del anillo de claves
+                            o, en una terminal, de una pregunta; sale con 1 si quedan elementos
+                            fuera y con 3 si la sincronización falló. Si el calendario perdió
+                            la mayoría de sus elementos, no se elimina nada hasta que --upload-all
+                            los vuelva a subir o --accept-deletions los elimine también aquí</translation>
     </message>
     <message>
         <source>once, daily, weekly, monthly or yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>once, daily, weekly, monthly o yearly.</translation>
     </message>
     <message>
         <source>An RFC 5545 repeat rule, for add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regla de repetición RFC 5545, para add.</translation>
     </message>
     <message>
         <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la agenda, &quot;YYYY-MM-DD HH:MM:SS&quot;.</translation>
     </message>
     <message>
         <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Días de la semana, p. ej. Mon,Wed,Fri; para agenda, un número de días.</translation>
     </message>
     <message>
         <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>next, list, add, agenda, delete, backup, restore, export, import o sync.</translation>
     </message>
     <message>
         <source>add needs either --option or --rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>add necesita --option o --rule.</translation>
     </message>
     <message>
         <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--option debe ser once, daily, weekly, monthly o yearly, no «%1».</translation>
     </message>
     <message>
         <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days corresponde a --option weekly; una regla indica sus días en BYDAY.</translation>
     </message>
     <message>
         <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from «%1» no tiene la forma &quot;YYYY-MM-DD HH:MM:SS&quot;.</translation>
     </message>
     <message>
         <source>--days for agenda takes a number of days from 1 to 3660.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days para agenda admite un número de días de 1 a 3660.</translation>
     </message>
 </context>
 <context>
@@ -950,32 +982,34 @@ Siguiente: </translation>
     <name>PasswordQuestion</name>
     <message>
         <source>Calendar sync</source>
-        <translation type="unfinished">Sincronizar calendario</translation>
+        <translation>Sincronizar calendario</translation>
     </message>
     <message>
         <source>The calendar server %2 did not accept the password for %1.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de calendario %2 no aceptó la contraseña de %1.
+Escriba la contraseña para sincronizar:</translation>
     </message>
     <message>
         <source>Vestrona needs the password for %1 at %2 to sync the calendar.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona necesita la contraseña de %1 en %2 para sincronizar el calendario.
+Escriba la contraseña para sincronizar:</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronizar</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ahora no</translation>
     </message>
 </context>
 <context>
     <name>PasswordStore</name>
     <message>
         <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún anillo de claves disponible; la contraseña solo se guarda mientras Vestrona está en marcha. Tras reiniciar, Vestrona la pedirá en la próxima sincronización.</translation>
     </message>
 </context>
 <context>
@@ -1080,214 +1114,214 @@ Type the password to sync:</source>
     <name>RuleCheck</name>
     <message>
         <source>a repeat more often than every day</source>
-        <translation type="unfinished"></translation>
+        <translation>una repetición más frecuente que diaria</translation>
     </message>
     <message>
         <source>The time zone %1 is not known on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no conoce la zona horaria %1.</translation>
     </message>
     <message>
         <source>The rule needs a valid start date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla necesita una fecha y hora de inicio válidas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una regla de repetición legible.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla «%1» usa %2, algo que un recordatorio no admite.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla «%1» tiene un número de veces o un intervalo fuera de rango.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla «%1» termina en una hora que no existe.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; never falls on a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla «%1» no cae nunca en ninguna fecha.</translation>
     </message>
     <message>
         <source>A date left out or added is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fecha excluida o añadida no es una fecha y hora válidas.</translation>
     </message>
 </context>
 <context>
     <name>RuleSummary</name>
     <message>
         <source>Remind just this one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar solo una vez</translation>
     </message>
     <message>
         <source>Remind every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar cada día</translation>
     </message>
     <message>
         <source>Remind weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar cada semana</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>primer</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>tercer</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>cuarto</translation>
     </message>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>quinto</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>último</translation>
     </message>
     <message>
         <source>second to last</source>
-        <translation type="unfinished"></translation>
+        <translation>penúltimo</translation>
     </message>
     <message>
         <source>third to last</source>
-        <translation type="unfinished"></translation>
+        <translation>antepenúltimo</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.º</translation>
     </message>
     <message>
         <source>number %1 from the end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.º desde el final</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>cada día</translation>
     </message>
     <message numerus="yes">
         <source>every %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>cada %n día</numerusform>
+            <numerusform>cada %n días</numerusform>
         </translation>
     </message>
     <message>
         <source>every week</source>
-        <translation type="unfinished"></translation>
+        <translation>cada semana</translation>
     </message>
     <message numerus="yes">
         <source>every %n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>cada %n semana</numerusform>
+            <numerusform>cada %n semanas</numerusform>
         </translation>
     </message>
     <message>
         <source>every month</source>
-        <translation type="unfinished"></translation>
+        <translation>cada mes</translation>
     </message>
     <message numerus="yes">
         <source>every %n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>cada %n mes</numerusform>
+            <numerusform>cada %n meses</numerusform>
         </translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>cada año</translation>
     </message>
     <message numerus="yes">
         <source>every %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>cada %n año</numerusform>
+            <numerusform>cada %n años</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>the %1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 día</translation>
     </message>
     <message>
         <source>on day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el día %1</translation>
     </message>
     <message>
         <source>on %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el %2 de %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>%1 weekday of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 día laborable de %2</translation>
     </message>
     <message>
         <source>only the %1 of these</source>
-        <translation type="unfinished"></translation>
+        <translation>solo el %1 día de estos</translation>
     </message>
     <message>
         <source>, once</source>
-        <translation type="unfinished"></translation>
+        <translation>, una vez</translation>
     </message>
     <message numerus="yes">
         <source>, %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n vez</numerusform>
+            <numerusform>, %n veces</numerusform>
         </translation>
     </message>
     <message>
         <source>, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, hasta el %1</translation>
     </message>
     <message>
         <source>On chosen dates</source>
-        <translation type="unfinished"></translation>
+        <translation>En fechas elegidas</translation>
     </message>
     <message>
         <source>, except 1 date</source>
-        <translation type="unfinished"></translation>
+        <translation>, salvo 1 fecha</translation>
     </message>
     <message numerus="yes">
         <source>, except %n dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, salvo %n fecha</numerusform>
+            <numerusform>, salvo %n fechas</numerusform>
         </translation>
     </message>
     <message>
         <source>, and 1 date more</source>
-        <translation type="unfinished"></translation>
+        <translation>, y 1 fecha más</translation>
     </message>
     <message numerus="yes">
         <source>, and %n dates more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, y %n fecha más</numerusform>
+            <numerusform>, y %n fechas más</numerusform>
         </translation>
     </message>
 </context>
@@ -1693,15 +1727,15 @@ Type the password to sync:</source>
     </message>
     <message>
         <source>&amp;Show Vestrona</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar Vestrona</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation type="unfinished">Sincronizar calen&amp;dario…</translation>
+        <translation>Sincronizar calen&amp;dario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
@@ -1734,106 +1768,106 @@ Type the password to sync:</source>
     <name>vestrona::Form3</name>
     <message>
         <source>Remind every mo&amp;nth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordar cada mes</translation>
     </message>
     <message>
         <source>Remind every &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar cada &amp;año</translation>
     </message>
     <message>
         <source>&amp;Other repeat…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otra repetición…</translation>
     </message>
     <message>
         <source>&amp;Other repeat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otra repetición: %1</translation>
     </message>
 </context>
 <context>
     <name>vestrona::RepeatDialog</name>
     <message>
         <source>Other repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra repetición</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>meses</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>años</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cada</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>el &amp;día</translation>
     </message>
     <message>
         <source>of the start</source>
-        <translation type="unfinished"></translation>
+        <translation>del inicio</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>último</translation>
     </message>
     <message>
         <source>on t&amp;he</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;el</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>primer</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>tercer</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>cuarto</translation>
     </message>
     <message>
         <source>weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>día laborable</translation>
     </message>
     <message>
         <source>&amp;never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nunca</translation>
     </message>
     <message>
         <source>&amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;tras</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> veces</translation>
     </message>
     <message>
         <source>o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>e&amp;l</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
 </context>
 </TS>

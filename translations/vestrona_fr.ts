@@ -390,47 +390,80 @@ Commands:
                             calendar lost most of its items, nothing is deleted
                             until --upload-all puts them back or
                             --accept-deletions deletes them here too</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit et modifie les rappels de Vestrona.
+
+Commandes :
+  next                      le prochain rappel prévu : heure d’alarme, TAB, message
+  list                      tous les rappels, un par ligne, colonnes séparées par TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            ajoute un rappel et affiche son numéro ; monthly et
+                            yearly se répètent le jour du début
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            ajoute un rappel répété selon une règle RFC 5545
+                            sans « RRULE: », par ex. FREQ=MONTHLY;BYDAY=-1FR ;
+                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,
+                            BYSETPOS, COUNT, UNTIL (heure locale, ou UTC avec Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            chaque occurrence à partir de ce moment (par défaut
+                            maintenant) sur N jours (par défaut 7) : heure, TAB,
+                            numéro, TAB, message
+  delete ID                 supprime un rappel
+  backup [--force] FILE     écrit tous les rappels dans un fichier de sauvegarde
+  restore FILE...           ajoute les rappels de fichiers de sauvegarde
+  export [--force] FILE     écrit tous les rappels dans un fichier iCalendar (.ics)
+  import FILE...            ajoute les événements et tâches de fichiers iCalendar et
+                            les affiche ; une date sans heure commence à 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            synchronise les rappels avec le calendrier CalDAV à l’adresse URL
+                            (enregistrée pour les synchronisations suivantes et pour Vestrona)
+                            et affiche ce qui a été envoyé, reçu, supprimé ou laissé de côté ;
+                            le mot de passe vient de VESTRONA_CALDAV_PASSWORD, du trousseau ou,
+                            dans un terminal, d’une invite ; code de sortie 1 si des éléments sont
+                            laissés de côté, 3 si la synchronisation a échoué. Si le calendrier a
+                            perdu la plupart de ses éléments, rien n’est supprimé tant que
+                            --upload-all ne les remet pas ou que --accept-deletions ne les supprime pas ici aussi</translation>
     </message>
     <message>
         <source>once, daily, weekly, monthly or yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>once, daily, weekly, monthly ou yearly.</translation>
     </message>
     <message>
         <source>An RFC 5545 repeat rule, for add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une règle de répétition RFC 5545, pour add.</translation>
     </message>
     <message>
         <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’agenda, « YYYY-MM-DD HH:MM:SS ».</translation>
     </message>
     <message>
         <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours de la semaine, par ex. Mon,Wed,Fri ; pour agenda, un nombre de jours.</translation>
     </message>
     <message>
         <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>next, list, add, agenda, delete, backup, restore, export, import ou sync.</translation>
     </message>
     <message>
         <source>add needs either --option or --rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>add a besoin de --option ou de --rule.</translation>
     </message>
     <message>
         <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--option doit valoir once, daily, weekly, monthly ou yearly, pas « %1 ».</translation>
     </message>
     <message>
         <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days va avec --option weekly ; une règle indique ses jours dans BYDAY.</translation>
     </message>
     <message>
         <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from « %1 » n’est pas de la forme « YYYY-MM-DD HH:MM:SS ».</translation>
     </message>
     <message>
         <source>--days for agenda takes a number of days from 1 to 3660.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days pour agenda prend un nombre de jours de 1 à 3660.</translation>
     </message>
 </context>
 <context>
@@ -950,32 +983,34 @@ Prochain : </translation>
     <name>PasswordQuestion</name>
     <message>
         <source>Calendar sync</source>
-        <translation type="unfinished">Synchro calendrier</translation>
+        <translation>Synchro calendrier</translation>
     </message>
     <message>
         <source>The calendar server %2 did not accept the password for %1.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de calendrier %2 n’a pas accepté le mot de passe pour %1.
+Saisissez le mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>Vestrona needs the password for %1 at %2 to sync the calendar.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour synchroniser le calendrier, Vestrona a besoin du mot de passe pour %1 sur %2.
+Saisissez le mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Synchroniser</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas maintenant</translation>
     </message>
 </context>
 <context>
     <name>PasswordStore</name>
     <message>
         <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau de mots de passe n’est disponible ; le mot de passe n’est gardé que pendant que Vestrona tourne. Après un redémarrage, Vestrona le redemande à la synchronisation suivante.</translation>
     </message>
 </context>
 <context>
@@ -1080,214 +1115,214 @@ Type the password to sync:</source>
     <name>RuleCheck</name>
     <message>
         <source>a repeat more often than every day</source>
-        <translation type="unfinished"></translation>
+        <translation>une répétition plus fréquente que quotidienne</translation>
     </message>
     <message>
         <source>The time zone %1 is not known on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire %1 est inconnu sur cet ordinateur.</translation>
     </message>
     <message>
         <source>The rule needs a valid start date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle a besoin d’une date et d’une heure de début valides.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une règle de répétition lisible.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle « %1 » utilise %2, ce qu’un rappel ne peut pas contenir.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle « %1 » a un nombre de répétitions ou un intervalle hors limites.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle « %1 » se termine à une heure qui n’existe pas.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; never falls on a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle « %1 » ne tombe jamais sur une date.</translation>
     </message>
     <message>
         <source>A date left out or added is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une date exclue ou ajoutée n’est pas une date et heure valide.</translation>
     </message>
 </context>
 <context>
     <name>RuleSummary</name>
     <message>
         <source>Remind just this one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler une seule fois</translation>
     </message>
     <message>
         <source>Remind every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler chaque jour</translation>
     </message>
     <message>
         <source>Remind weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler chaque semaine</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>quatrième</translation>
     </message>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>cinquième</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier</translation>
     </message>
     <message>
         <source>second to last</source>
-        <translation type="unfinished"></translation>
+        <translation>pénultième</translation>
     </message>
     <message>
         <source>third to last</source>
-        <translation type="unfinished"></translation>
+        <translation>3e depuis la fin</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e</translation>
     </message>
     <message>
         <source>number %1 from the end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e depuis la fin</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les jours</translation>
     </message>
     <message numerus="yes">
         <source>every %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tous les %n jours</numerusform>
+            <numerusform>tous les %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>every week</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les semaines</translation>
     </message>
     <message numerus="yes">
         <source>every %n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>toutes les %n semaines</numerusform>
+            <numerusform>toutes les %n semaines</numerusform>
         </translation>
     </message>
     <message>
         <source>every month</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les mois</translation>
     </message>
     <message numerus="yes">
         <source>every %n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tous les %n mois</numerusform>
+            <numerusform>tous les %n mois</numerusform>
         </translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les ans</translation>
     </message>
     <message numerus="yes">
         <source>every %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tous les %n ans</numerusform>
+            <numerusform>tous les %n ans</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et le </translation>
     </message>
     <message>
         <source>the %1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour</translation>
     </message>
     <message>
         <source>on day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le %1</translation>
     </message>
     <message>
         <source>on %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le %2 %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>%1 weekday of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour ouvré %2</translation>
     </message>
     <message>
         <source>only the %1 of these</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement le %1 d’entre eux</translation>
     </message>
     <message>
         <source>, once</source>
-        <translation type="unfinished"></translation>
+        <translation>, une fois</translation>
     </message>
     <message numerus="yes">
         <source>, %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n fois</numerusform>
+            <numerusform>, %n fois</numerusform>
         </translation>
     </message>
     <message>
         <source>, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, jusqu’au %1</translation>
     </message>
     <message>
         <source>On chosen dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux dates choisies</translation>
     </message>
     <message>
         <source>, except 1 date</source>
-        <translation type="unfinished"></translation>
+        <translation>, sauf 1 date</translation>
     </message>
     <message numerus="yes">
         <source>, except %n dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, sauf %n date</numerusform>
+            <numerusform>, sauf %n dates</numerusform>
         </translation>
     </message>
     <message>
         <source>, and 1 date more</source>
-        <translation type="unfinished"></translation>
+        <translation>, plus 1 autre date</translation>
     </message>
     <message numerus="yes">
         <source>, and %n dates more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, plus %n autre date</numerusform>
+            <numerusform>, plus %n autres dates</numerusform>
         </translation>
     </message>
 </context>
@@ -1693,15 +1728,15 @@ Type the password to sync:</source>
     </message>
     <message>
         <source>&amp;Show Vestrona</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher Vestrona</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation type="unfinished">S&amp;ynchro calendrier…</translation>
+        <translation>S&amp;ynchro calendrier…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -1734,106 +1769,106 @@ Type the password to sync:</source>
     <name>vestrona::Form3</name>
     <message>
         <source>Remind every mo&amp;nth</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler chaque m&amp;ois</translation>
     </message>
     <message>
         <source>Remind every &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rappeler chaque année</translation>
     </message>
     <message>
         <source>&amp;Other repeat…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre ré&amp;pétition…</translation>
     </message>
     <message>
         <source>&amp;Other repeat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre ré&amp;pétition : %1</translation>
     </message>
 </context>
 <context>
     <name>vestrona::RepeatDialog</name>
     <message>
         <source>Other repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre répétition</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>ans</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalle</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>le &amp;jour</translation>
     </message>
     <message>
         <source>of the start</source>
-        <translation type="unfinished"></translation>
+        <translation>du début</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier</translation>
     </message>
     <message>
         <source>on t&amp;he</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;le</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>quatrième</translation>
     </message>
     <message>
         <source>weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>jour ouvré</translation>
     </message>
     <message>
         <source>&amp;never</source>
-        <translation type="unfinished"></translation>
+        <translation>ja&amp;mais</translation>
     </message>
     <message>
         <source>&amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;après</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> fois</translation>
     </message>
     <message>
         <source>o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>l&amp;e</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
 </context>
 </TS>

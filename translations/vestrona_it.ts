@@ -390,47 +390,89 @@ Commands:
                             calendar lost most of its items, nothing is deleted
                             until --upload-all puts them back or
                             --accept-deletions deletes them here too</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge e modifica i promemoria di Vestrona.
+
+Comandi:
+  next                      il prossimo promemoria: ora dell’allarme, TAB,
+                            messaggio
+  list                      tutti i promemoria, uno per riga, colonne
+                            separate da TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            aggiunge un promemoria e ne stampa l’ID; monthly
+                            e yearly si ripetono nel giorno della data di
+                            inizio
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            aggiunge un promemoria che si ripete secondo una
+                            regola RFC 5545 senza «RRULE:», ad es.
+                            FREQ=MONTHLY;BYDAY=-1FR; FREQ, INTERVAL, BYDAY,
+                            BYMONTHDAY, BYMONTH, BYSETPOS, COUNT, UNTIL (ora
+                            locale, o UTC con Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            ogni occorrenza da quel momento (predefinito:
+                            adesso) per N giorni (predefinito: 7): ora, TAB,
+                            ID, TAB, messaggio
+  delete ID                 elimina un promemoria
+  backup [--force] FILE     scrive tutti i promemoria in un file di backup
+  restore FILE...           aggiunge i promemoria di file di backup
+  export [--force] FILE     scrive tutti i promemoria in un file iCalendar
+                            (.ics)
+  import FILE...            aggiunge eventi e attività di file iCalendar e
+                            li stampa; una data senza ora inizia alle 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            sincronizza i promemoria con il calendario CalDAV
+                            all’indirizzo URL (salvato per le sincronizzazioni
+                            successive e per Vestrona) e stampa ciò che è
+                            stato caricato, scaricato, eliminato o escluso;
+                            la password viene da VESTRONA_CALDAV_PASSWORD, dal
+                            portachiavi o, in un terminale, da una richiesta;
+                            esce con 1 se restano elementi esclusi, con 3 se
+                            la sincronizzazione non è riuscita. Se il
+                            calendario ha perso quasi tutti i suoi elementi,
+                            non si elimina nulla finché --upload-all non li
+                            rimette o --accept-deletions non li elimina anche
+                            qui</translation>
     </message>
     <message>
         <source>once, daily, weekly, monthly or yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>once, daily, weekly, monthly o yearly.</translation>
     </message>
     <message>
         <source>An RFC 5545 repeat rule, for add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regola di ripetizione RFC 5545, per add.</translation>
     </message>
     <message>
         <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando inizia l’agenda, «YYYY-MM-DD HH:MM:SS».</translation>
     </message>
     <message>
         <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni della settimana, ad es. Mon,Wed,Fri; per agenda, un numero di giorni.</translation>
     </message>
     <message>
         <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>next, list, add, agenda, delete, backup, restore, export, import o sync.</translation>
     </message>
     <message>
         <source>add needs either --option or --rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>add richiede --option oppure --rule.</translation>
     </message>
     <message>
         <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--option deve essere once, daily, weekly, monthly o yearly, non «%1».</translation>
     </message>
     <message>
         <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days va con --option weekly; una regola indica i suoi giorni in BYDAY.</translation>
     </message>
     <message>
         <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from «%1» non è nella forma «YYYY-MM-DD HH:MM:SS».</translation>
     </message>
     <message>
         <source>--days for agenda takes a number of days from 1 to 3660.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days per agenda accetta un numero di giorni da 1 a 3660.</translation>
     </message>
 </context>
 <context>
@@ -950,32 +992,34 @@ Prossimo: </translation>
     <name>PasswordQuestion</name>
     <message>
         <source>Calendar sync</source>
-        <translation type="unfinished">Sincronizza calendario</translation>
+        <translation>Sincronizza calendario</translation>
     </message>
     <message>
         <source>The calendar server %2 did not accept the password for %1.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server del calendario %2 non ha accettato la password di %1.
+Digita la password per sincronizzare:</translation>
     </message>
     <message>
         <source>Vestrona needs the password for %1 at %2 to sync the calendar.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona ha bisogno della password di %1 su %2 per sincronizzare il calendario.
+Digita la password per sincronizzare:</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronizza</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non ora</translation>
     </message>
 </context>
 <context>
     <name>PasswordStore</name>
     <message>
         <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun portachiavi disponibile per le password; la password viene conservata solo finché Vestrona è in esecuzione. Dopo un riavvio, Vestrona la chiederà alla prossima sincronizzazione.</translation>
     </message>
 </context>
 <context>
@@ -1080,214 +1124,214 @@ Type the password to sync:</source>
     <name>RuleCheck</name>
     <message>
         <source>a repeat more often than every day</source>
-        <translation type="unfinished"></translation>
+        <translation>una ripetizione più frequente di ogni giorno</translation>
     </message>
     <message>
         <source>The time zone %1 is not known on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il fuso orario %1 non è noto su questo computer.</translation>
     </message>
     <message>
         <source>The rule needs a valid start date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola richiede una data e un’ora di inizio valide.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è una regola di ripetizione leggibile.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola «%1» usa %2, che un promemoria non può gestire.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola «%1» ha un conteggio o un intervallo fuori dai limiti.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola «%1» termina a un’ora che non esiste.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; never falls on a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola «%1» non ricorre in nessuna data.</translation>
     </message>
     <message>
         <source>A date left out or added is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una data esclusa o aggiunta non è una data e ora valida.</translation>
     </message>
 </context>
 <context>
     <name>RuleSummary</name>
     <message>
         <source>Remind just this one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricorda una sola volta</translation>
     </message>
     <message>
         <source>Remind every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricorda ogni giorno</translation>
     </message>
     <message>
         <source>Remind weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricorda ogni settimana</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>il primo</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>il secondo</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>il terzo</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>il quarto</translation>
     </message>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>il quinto</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ultimo</translation>
     </message>
     <message>
         <source>second to last</source>
-        <translation type="unfinished"></translation>
+        <translation>il penultimo</translation>
     </message>
     <message>
         <source>third to last</source>
-        <translation type="unfinished"></translation>
+        <translation>il terzultimo</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il %1°</translation>
     </message>
     <message>
         <source>number %1 from the end</source>
-        <translation type="unfinished"></translation>
+        <translation>il %1° dalla fine</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni giorno</translation>
     </message>
     <message numerus="yes">
         <source>every %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ogni giorno</numerusform>
+            <numerusform>ogni %n giorni</numerusform>
         </translation>
     </message>
     <message>
         <source>every week</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni settimana</translation>
     </message>
     <message numerus="yes">
         <source>every %n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ogni settimana</numerusform>
+            <numerusform>ogni %n settimane</numerusform>
         </translation>
     </message>
     <message>
         <source>every month</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni mese</translation>
     </message>
     <message numerus="yes">
         <source>every %n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ogni mese</numerusform>
+            <numerusform>ogni %n mesi</numerusform>
         </translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni anno</translation>
     </message>
     <message numerus="yes">
         <source>every %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ogni anno</numerusform>
+            <numerusform>ogni %n anni</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>the %1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giorno</translation>
     </message>
     <message>
         <source>on day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il giorno %1</translation>
     </message>
     <message>
         <source>on %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il giorno %2 %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>%1 weekday of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giorno feriale di %2</translation>
     </message>
     <message>
         <source>only the %1 of these</source>
-        <translation type="unfinished"></translation>
+        <translation>solo %1 di questi</translation>
     </message>
     <message>
         <source>, once</source>
-        <translation type="unfinished"></translation>
+        <translation>, una volta</translation>
     </message>
     <message numerus="yes">
         <source>, %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n volta</numerusform>
+            <numerusform>, %n volte</numerusform>
         </translation>
     </message>
     <message>
         <source>, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, fino al %1</translation>
     </message>
     <message>
         <source>On chosen dates</source>
-        <translation type="unfinished"></translation>
+        <translation>In date scelte</translation>
     </message>
     <message>
         <source>, except 1 date</source>
-        <translation type="unfinished"></translation>
+        <translation>, tranne 1 data</translation>
     </message>
     <message numerus="yes">
         <source>, except %n dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, tranne %n data</numerusform>
+            <numerusform>, tranne %n date</numerusform>
         </translation>
     </message>
     <message>
         <source>, and 1 date more</source>
-        <translation type="unfinished"></translation>
+        <translation>, e 1 data in più</translation>
     </message>
     <message numerus="yes">
         <source>, and %n dates more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, e %n data in più</numerusform>
+            <numerusform>, e %n date in più</numerusform>
         </translation>
     </message>
 </context>
@@ -1693,15 +1737,15 @@ Type the password to sync:</source>
     </message>
     <message>
         <source>&amp;Show Vestrona</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra Vestrona</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation type="unfinished">Sincroni&amp;zza calendario…</translation>
+        <translation>Sincroni&amp;zza calendario…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">Esc&amp;i</translation>
+        <translation>Esc&amp;i</translation>
     </message>
 </context>
 <context>
@@ -1734,106 +1778,106 @@ Type the password to sync:</source>
     <name>vestrona::Form3</name>
     <message>
         <source>Remind every mo&amp;nth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;corda ogni mese</translation>
     </message>
     <message>
         <source>Remind every &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricorda a caden&amp;za annuale</translation>
     </message>
     <message>
         <source>&amp;Other repeat…</source>
-        <translation type="unfinished"></translation>
+        <translation>Altra &amp;frequenza…</translation>
     </message>
     <message>
         <source>&amp;Other repeat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altra &amp;frequenza: %1</translation>
     </message>
 </context>
 <context>
     <name>vestrona::RepeatDialog</name>
     <message>
         <source>Other repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Altra frequenza</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>giorni</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>settimane</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>mesi</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>anni</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti ogni</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei giorni</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>il &amp;giorno</translation>
     </message>
     <message>
         <source>of the start</source>
-        <translation type="unfinished"></translation>
+        <translation>dell’inizio</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>ultimo</translation>
     </message>
     <message>
         <source>on t&amp;he</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;il</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>primo</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondo</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>terzo</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>quarto</translation>
     </message>
     <message>
         <source>weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>giorno feriale</translation>
     </message>
     <message>
         <source>&amp;never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mai</translation>
     </message>
     <message>
         <source>&amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;dopo</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> volte</translation>
     </message>
     <message>
         <source>o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>in da&amp;ta</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina</translation>
     </message>
 </context>
 </TS>

@@ -390,47 +390,80 @@ Commands:
                             calendar lost most of its items, nothing is deleted
                             until --upload-all puts them back or
                             --accept-deletions deletes them here too</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest en wijzigt de herinneringen van Vestrona.
+
+Opdrachten:
+  next                      de volgende herinnering: alarmtijd, TAB, bericht
+  list                      alle herinneringen, één per regel, kolommen gescheiden door TAB
+  add --option once|daily|weekly|monthly|yearly --date YYYY-MM-DD
+      --time HH:MM[:SS] [--days Mon,Tue,...] MESSAGE
+                            voegt een herinnering toe en toont het ID; monthly en
+                            yearly herhalen op de dag van de begindatum
+  add --rule RRULE --date YYYY-MM-DD --time HH:MM[:SS] MESSAGE
+                            voegt een herinnering toe die herhaalt volgens een
+                            RFC 5545-regel zonder &quot;RRULE:&quot;, bijv. FREQ=MONTHLY;BYDAY=-1FR;
+                            FREQ, INTERVAL, BYDAY, BYMONTHDAY, BYMONTH,
+                            BYSETPOS, COUNT, UNTIL (lokale tijd, of UTC met Z)
+  agenda [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--days N]
+                            elke keer dat een herinnering afgaat vanaf dat moment
+                            (standaard nu) gedurende N dagen (standaard 7):
+                            tijd, TAB, ID, TAB, bericht
+  delete ID                 verwijdert een herinnering
+  backup [--force] FILE     schrijft alle herinneringen naar een back-upbestand
+  restore FILE...           voegt de herinneringen uit back-upbestanden toe
+  export [--force] FILE     schrijft alle herinneringen naar een iCalendar-bestand (.ics)
+  import FILE...            voegt de afspraken en taken uit iCalendar-bestanden toe en
+                            toont ze; een datum zonder tijd begint om 00:00:00
+  sync [--url URL --user NAME] [--accept-certificate SHA256]
+       [--upload-all | --accept-deletions]
+                            synchroniseert de herinneringen met de CalDAV-agenda op URL
+                            (bewaard voor latere synchronisaties en voor Vestrona) en toont
+                            wat is geüpload, gedownload, verwijderd of weggelaten;
+                            het wachtwoord komt uit VESTRONA_CALDAV_PASSWORD, de sleutelbos of,
+                            in een terminal, een vraag; afsluitcode 1 als items zijn weggelaten,
+                            3 als de synchronisatie mislukte. Als de agenda de meeste items
+                            kwijt is, wordt niets verwijderd tot --upload-all ze terugzet of
+                            --accept-deletions ze ook hier verwijdert</translation>
     </message>
     <message>
         <source>once, daily, weekly, monthly or yearly.</source>
-        <translation type="unfinished"></translation>
+        <translation>once, daily, weekly, monthly of yearly.</translation>
     </message>
     <message>
         <source>An RFC 5545 repeat rule, for add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een herhaalregel volgens RFC 5545, voor add.</translation>
     </message>
     <message>
         <source>Where the agenda starts, &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin van de agenda, &quot;YYYY-MM-DD HH:MM:SS&quot;.</translation>
     </message>
     <message>
         <source>Weekdays, e.g. Mon,Wed,Fri; for agenda, a number of days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdagen, bijv. Mon,Wed,Fri; voor agenda een aantal dagen.</translation>
     </message>
     <message>
         <source>next, list, add, agenda, delete, backup, restore, export, import or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>next, list, add, agenda, delete, backup, restore, export, import of sync.</translation>
     </message>
     <message>
         <source>add needs either --option or --rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>add heeft --option of --rule nodig.</translation>
     </message>
     <message>
         <source>--option must be once, daily, weekly, monthly or yearly, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--option moet once, daily, weekly, monthly of yearly zijn, niet ‘%1’.</translation>
     </message>
     <message>
         <source>--days belongs to --option weekly; a rule names its days in BYDAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days hoort bij --option weekly; een regel noemt zijn dagen in BYDAY.</translation>
     </message>
     <message>
         <source>--from &quot;%1&quot; is not of the form &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from ‘%1’ heeft niet de vorm ‘YYYY-MM-DD HH:MM:SS’.</translation>
     </message>
     <message>
         <source>--days for agenda takes a number of days from 1 to 3660.</source>
-        <translation type="unfinished"></translation>
+        <translation>--days voor agenda verwacht een aantal dagen van 1 tot en met 3660.</translation>
     </message>
 </context>
 <context>
@@ -950,32 +983,34 @@ Volgende: </translation>
     <name>PasswordQuestion</name>
     <message>
         <source>Calendar sync</source>
-        <translation type="unfinished">Agendasynchronisatie</translation>
+        <translation>Agendasynchronisatie</translation>
     </message>
     <message>
         <source>The calendar server %2 did not accept the password for %1.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>De agendaserver %2 accepteerde het wachtwoord voor %1 niet.
+Typ het wachtwoord om te synchroniseren:</translation>
     </message>
     <message>
         <source>Vestrona needs the password for %1 at %2 to sync the calendar.
 Type the password to sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona heeft het wachtwoord voor %1 op %2 nodig om de agenda te synchroniseren.
+Typ het wachtwoord om te synchroniseren:</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Synchroniseren</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niet nu</translation>
     </message>
 </context>
 <context>
     <name>PasswordStore</name>
     <message>
         <source>No password keyring is available; the password is kept only while Vestrona runs. After a restart, Vestrona asks for it when it next syncs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen sleutelbos beschikbaar; het wachtwoord wordt alleen bewaard zolang Vestrona draait. Na een herstart vraagt Vestrona er opnieuw om bij de volgende synchronisatie.</translation>
     </message>
 </context>
 <context>
@@ -1080,214 +1115,214 @@ Type the password to sync:</source>
     <name>RuleCheck</name>
     <message>
         <source>a repeat more often than every day</source>
-        <translation type="unfinished"></translation>
+        <translation>een herhaling vaker dan elke dag</translation>
     </message>
     <message>
         <source>The time zone %1 is not known on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijdzone %1 is op deze computer niet bekend.</translation>
     </message>
     <message>
         <source>The rule needs a valid start date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft een geldige begindatum en begintijd nodig.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a repeat rule that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ is geen leesbare herhaalregel.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; uses %2, which a reminder cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel ‘%1’ gebruikt %2; dat kan een herinnering niet bevatten.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; has a count or interval out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel ‘%1’ heeft een aantal of interval buiten het toegestane bereik.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; ends at a time that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel ‘%1’ eindigt op een tijdstip dat niet bestaat.</translation>
     </message>
     <message>
         <source>The rule &quot;%1&quot; never falls on a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel ‘%1’ valt nooit op een datum.</translation>
     </message>
     <message>
         <source>A date left out or added is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een weggelaten of toegevoegde datum is geen geldige datum en tijd.</translation>
     </message>
 </context>
 <context>
     <name>RuleSummary</name>
     <message>
         <source>Remind just this one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén keer herinneren</translation>
     </message>
     <message>
         <source>Remind every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke dag herinneren</translation>
     </message>
     <message>
         <source>Remind weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wekelijks herinneren</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>derde</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde</translation>
     </message>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>vijfde</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste</translation>
     </message>
     <message>
         <source>second to last</source>
-        <translation type="unfinished"></translation>
+        <translation>voorlaatste</translation>
     </message>
     <message>
         <source>third to last</source>
-        <translation type="unfinished"></translation>
+        <translation>op twee na laatste</translation>
     </message>
     <message>
         <source>number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e</translation>
     </message>
     <message>
         <source>number %1 from the end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e van achteren</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>elke dag</translation>
     </message>
     <message numerus="yes">
         <source>every %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elke dag</numerusform>
+            <numerusform>elke %n dagen</numerusform>
         </translation>
     </message>
     <message>
         <source>every week</source>
-        <translation type="unfinished"></translation>
+        <translation>elke week</translation>
     </message>
     <message numerus="yes">
         <source>every %n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elke week</numerusform>
+            <numerusform>elke %n weken</numerusform>
         </translation>
     </message>
     <message>
         <source>every month</source>
-        <translation type="unfinished"></translation>
+        <translation>elke maand</translation>
     </message>
     <message numerus="yes">
         <source>every %n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elke maand</numerusform>
+            <numerusform>elke %n maanden</numerusform>
         </translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>elk jaar</translation>
     </message>
     <message numerus="yes">
         <source>every %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elk jaar</numerusform>
+            <numerusform>elke %n jaar</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 %2</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>op %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>the %1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 dag</translation>
     </message>
     <message>
         <source>on day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>op dag %1</translation>
     </message>
     <message>
         <source>on %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>op %2 %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>%1 weekday of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 werkdag van %2</translation>
     </message>
     <message>
         <source>only the %1 of these</source>
-        <translation type="unfinished"></translation>
+        <translation>daarvan alleen de %1</translation>
     </message>
     <message>
         <source>, once</source>
-        <translation type="unfinished"></translation>
+        <translation>, één keer</translation>
     </message>
     <message numerus="yes">
         <source>, %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n keer</numerusform>
+            <numerusform>, %n keer</numerusform>
         </translation>
     </message>
     <message>
         <source>, until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, tot %1</translation>
     </message>
     <message>
         <source>On chosen dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Op gekozen datums</translation>
     </message>
     <message>
         <source>, except 1 date</source>
-        <translation type="unfinished"></translation>
+        <translation>, behalve 1 datum</translation>
     </message>
     <message numerus="yes">
         <source>, except %n dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, behalve %n datum</numerusform>
+            <numerusform>, behalve %n datums</numerusform>
         </translation>
     </message>
     <message>
         <source>, and 1 date more</source>
-        <translation type="unfinished"></translation>
+        <translation>, en nog 1 datum</translation>
     </message>
     <message numerus="yes">
         <source>, and %n dates more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, en nog %n datum</numerusform>
+            <numerusform>, en nog %n datums</numerusform>
         </translation>
     </message>
 </context>
@@ -1693,15 +1728,15 @@ Type the password to sync:</source>
     </message>
     <message>
         <source>&amp;Show Vestrona</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestrona &amp;tonen</translation>
     </message>
     <message>
         <source>Calendar s&amp;ync…</source>
-        <translation type="unfinished">Agenda&amp;synchronisatie…</translation>
+        <translation>Agenda&amp;synchronisatie…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">&amp;Afsluiten</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
 </context>
 <context>
@@ -1734,106 +1769,106 @@ Type the password to sync:</source>
     <name>vestrona::Form3</name>
     <message>
         <source>Remind every mo&amp;nth</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke maa&amp;nd herinneren</translation>
     </message>
     <message>
         <source>Remind every &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;lk jaar herinneren</translation>
     </message>
     <message>
         <source>&amp;Other repeat…</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere &amp;herhaling…</translation>
     </message>
     <message>
         <source>&amp;Other repeat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere &amp;herhaling: %1</translation>
     </message>
 </context>
 <context>
     <name>vestrona::RepeatDialog</name>
     <message>
         <source>Other repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere herhaling</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>weken</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>maanden</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elke</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Op</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>op &amp;dag</translation>
     </message>
     <message>
         <source>of the start</source>
-        <translation type="unfinished"></translation>
+        <translation>van de begindatum</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste</translation>
     </message>
     <message>
         <source>on t&amp;he</source>
-        <translation type="unfinished"></translation>
+        <translation>o&amp;p de</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>derde</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde</translation>
     </message>
     <message>
         <source>weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>werkdag</translation>
     </message>
     <message>
         <source>&amp;never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;nooit</translation>
     </message>
     <message>
         <source>&amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>n&amp;a</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> keer</translation>
     </message>
     <message>
         <source>o&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;op</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindigt</translation>
     </message>
 </context>
 </TS>
