@@ -1,5 +1,6 @@
 // Speed of reading the reminders and filling the list with them.
 #include "benchmarks/BenchSupport.h"
+#include "core/Clock.h"
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
 #include "ui/ReminderListModel.h"
@@ -43,7 +44,8 @@ void BM_ListFill(benchmark::State &state)
     auto &db = database(int(state.range(0)));
     Connection conn(RegionalSettings::usEnglish());
     conn.Open(db.path());
-    ReminderListModel model(RegionalSettings::usEnglish());
+    const SystemClock clock;
+    ReminderListModel model(RegionalSettings::usEnglish(), clock);
     QTreeView view;
     view.setUniformRowHeights(true);
     view.setModel(&model);

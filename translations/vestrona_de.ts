@@ -986,24 +986,24 @@ Nächste: </translation>
         <translation>Kalenderabgleich</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>Der Kalenderserver %2 hat das Passwort für %1 nicht angenommen.
-Geben Sie das Passwort zum Synchronisieren ein:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Vestrona braucht das Passwort für %1 auf %2, um den Kalender abzugleichen.
-Geben Sie das Passwort zum Synchronisieren ein:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Synchronisieren</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>Der Kalenderserver %2 hat das Passwort für %1 nicht angenommen.
+Geben Sie das &amp;Passwort zum Synchronisieren ein:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Vestrona braucht das Passwort für %1 auf %2, um den Kalender abzugleichen.
+Geben Sie das &amp;Passwort zum Synchronisieren ein:</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,10 @@ Geben Sie das Passwort zum Synchronisieren ein:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>Erinnerungs-ID</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, beendet</translation>
     </message>
 </context>
 <context>
@@ -1827,10 +1831,6 @@ Geben Sie das Passwort zum Synchronisieren ein:</translation>
         <translation>letzten</translation>
     </message>
     <message>
-        <source>on t&amp;he</source>
-        <translation>a&amp;m</translation>
-    </message>
-    <message>
         <source>first</source>
         <translation>ersten</translation>
     </message>
@@ -1851,24 +1851,36 @@ Geben Sie das Passwort zum Synchronisieren ein:</translation>
         <translation>Werktag</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>&amp;nie</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>na&amp;ch</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> Mal</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
-        <translation>am &amp;Datum</translation>
-    </message>
-    <message>
         <source>Ends</source>
         <translation>Endet</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>&amp;jeden</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>&amp;nie</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>na&amp;ch</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
     </message>
 </context>
 </TS>

@@ -985,24 +985,24 @@ Siguiente: </translation>
         <translation>Sincronizar calendario</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>El servidor de calendario %2 no aceptó la contraseña de %1.
-Escriba la contraseña para sincronizar:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Vestrona necesita la contraseña de %1 en %2 para sincronizar el calendario.
-Escriba la contraseña para sincronizar:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Sincronizar</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Ahora no</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>El servidor de calendario %2 no aceptó la contraseña de %1.
+Escriba la &amp;contraseña para sincronizar:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Vestrona necesita la contraseña de %1 en %2 para sincronizar el calendario.
+Escriba la &amp;contraseña para sincronizar:</translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1093,10 @@ Escriba la contraseña para sincronizar:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>ID del recordatorio</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, terminado</translation>
     </message>
 </context>
 <context>
@@ -1815,7 +1819,7 @@ Escriba la contraseña para sincronizar:</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation>el &amp;día</translation>
+        <translation>el dí&amp;a</translation>
     </message>
     <message>
         <source>of the start</source>
@@ -1824,10 +1828,6 @@ Escriba la contraseña para sincronizar:</translation>
     <message>
         <source>last</source>
         <translation>último</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>&amp;el</translation>
     </message>
     <message>
         <source>first</source>
@@ -1850,24 +1850,36 @@ Escriba la contraseña para sincronizar:</translation>
         <translation>día laborable</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>&amp;nunca</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>&amp;tras</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> veces</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
-        <translation>e&amp;l</translation>
-    </message>
-    <message>
         <source>Ends</source>
         <translation>Termina</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>&amp;el</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>&amp;nunca</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>&amp;tras</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>Ace&amp;ptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Cancela&amp;r</translation>
     </message>
 </context>
 </TS>

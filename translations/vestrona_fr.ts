@@ -986,24 +986,24 @@ Prochain : </translation>
         <translation>Synchro calendrier</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>Le serveur de calendrier %2 n’a pas accepté le mot de passe pour %1.
-Saisissez le mot de passe pour synchroniser :</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Pour synchroniser le calendrier, Vestrona a besoin du mot de passe pour %1 sur %2.
-Saisissez le mot de passe pour synchroniser :</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Synchroniser</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Pas maintenant</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>Le serveur de calendrier %2 n’a pas accepté le mot de passe pour %1.
+Saisissez le &amp;mot de passe pour synchroniser :</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Pour synchroniser le calendrier, Vestrona a besoin du mot de passe pour %1 sur %2.
+Saisissez le &amp;mot de passe pour synchroniser :</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,10 @@ Saisissez le mot de passe pour synchroniser :</translation>
     <message>
         <source>Reminder ID</source>
         <translation>N° du rappel</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, terminé</translation>
     </message>
 </context>
 <context>
@@ -1808,7 +1812,7 @@ Saisissez le mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation>&amp;Intervalle</translation>
+        <translation>In&amp;tervalle</translation>
     </message>
     <message>
         <source>On</source>
@@ -1816,7 +1820,7 @@ Saisissez le mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation>le &amp;jour</translation>
+        <translation>le jou&amp;r</translation>
     </message>
     <message>
         <source>of the start</source>
@@ -1825,10 +1829,6 @@ Saisissez le mot de passe pour synchroniser :</translation>
     <message>
         <source>last</source>
         <translation>dernier</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>&amp;le</translation>
     </message>
     <message>
         <source>first</source>
@@ -1851,24 +1851,36 @@ Saisissez le mot de passe pour synchroniser :</translation>
         <translation>jour ouvré</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>ja&amp;mais</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>&amp;après</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> fois</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
+        <source>Ends</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
         <translation>l&amp;e</translation>
     </message>
     <message>
-        <source>Ends</source>
-        <translation>Fin</translation>
+        <source>ne&amp;ver</source>
+        <translation>a&amp;ucune</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>a&amp;près</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>jus&amp;qu’au</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
     </message>
 </context>
 </TS>

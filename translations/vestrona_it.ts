@@ -995,24 +995,24 @@ Prossimo: </translation>
         <translation>Sincronizza calendario</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>Il server del calendario %2 non ha accettato la password di %1.
-Digita la password per sincronizzare:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Vestrona ha bisogno della password di %1 su %2 per sincronizzare il calendario.
-Digita la password per sincronizzare:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Sincronizza</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Non ora</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>Il server del calendario %2 non ha accettato la password di %1.
+Digita la &amp;password per sincronizzare:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Vestrona ha bisogno della password di %1 su %2 per sincronizzare il calendario.
+Digita la &amp;password per sincronizzare:</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1103,10 @@ Digita la password per sincronizzare:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>ID promemoria</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, terminato</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1829,7 @@ Digita la password per sincronizzare:</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation>il &amp;giorno</translation>
+        <translation>il gior&amp;no</translation>
     </message>
     <message>
         <source>of the start</source>
@@ -1834,10 +1838,6 @@ Digita la password per sincronizzare:</translation>
     <message>
         <source>last</source>
         <translation>ultimo</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>&amp;il</translation>
     </message>
     <message>
         <source>first</source>
@@ -1860,24 +1860,36 @@ Digita la password per sincronizzare:</translation>
         <translation>giorno feriale</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>&amp;mai</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>&amp;dopo</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> volte</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
-        <translation>in da&amp;ta</translation>
-    </message>
-    <message>
         <source>Ends</source>
         <translation>Termina</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>&amp;il</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>&amp;mai</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>&amp;dopo</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>&amp;fino al</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;ulla</translation>
     </message>
 </context>
 </TS>

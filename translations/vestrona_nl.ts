@@ -986,24 +986,24 @@ Volgende: </translation>
         <translation>Agendasynchronisatie</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>De agendaserver %2 accepteerde het wachtwoord voor %1 niet.
-Typ het wachtwoord om te synchroniseren:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Vestrona heeft het wachtwoord voor %1 op %2 nodig om de agenda te synchroniseren.
-Typ het wachtwoord om te synchroniseren:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Synchroniseren</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Niet nu</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>De agendaserver %2 accepteerde het wachtwoord voor %1 niet.
+Typ het &amp;wachtwoord om te synchroniseren:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Vestrona heeft het wachtwoord voor %1 op %2 nodig om de agenda te synchroniseren.
+Typ het &amp;wachtwoord om te synchroniseren:</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,10 @@ Typ het wachtwoord om te synchroniseren:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>Herinnering-ID</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, beëindigd</translation>
     </message>
 </context>
 <context>
@@ -1816,7 +1820,7 @@ Typ het wachtwoord om te synchroniseren:</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation>op &amp;dag</translation>
+        <translation>op da&amp;g</translation>
     </message>
     <message>
         <source>of the start</source>
@@ -1825,10 +1829,6 @@ Typ het wachtwoord om te synchroniseren:</translation>
     <message>
         <source>last</source>
         <translation>laatste</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>o&amp;p de</translation>
     </message>
     <message>
         <source>first</source>
@@ -1851,24 +1851,36 @@ Typ het wachtwoord om te synchroniseren:</translation>
         <translation>werkdag</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>&amp;nooit</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>n&amp;a</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> keer</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
-        <translation>&amp;op</translation>
-    </message>
-    <message>
         <source>Ends</source>
         <translation>Eindigt</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>o&amp;p de</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>no&amp;oit</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>&amp;na</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>&amp;tot</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;uleren</translation>
     </message>
 </context>
 </TS>

@@ -991,24 +991,24 @@ Następne: </translation>
         <translation>Synchronizuj kalendarz</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>Serwer kalendarza %2 nie przyjął hasła dla %1.
-Wpisz hasło, aby synchronizować:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>Vestrona potrzebuje hasła dla %1 na %2, aby synchronizować kalendarz.
-Wpisz hasło, aby synchronizować:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Synchronizuj</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Nie teraz</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>Serwer kalendarza %2 nie przyjął hasła dla %1.
+Wpisz &amp;hasło, aby synchronizować:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>Vestrona potrzebuje hasła dla %1 na %2, aby synchronizować kalendarz.
+Wpisz &amp;hasło, aby synchronizować:</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1099,10 @@ Wpisz hasło, aby synchronizować:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>ID przypomnienia</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, zakończone</translation>
     </message>
 </context>
 <context>
@@ -1828,7 +1832,7 @@ Wpisz hasło, aby synchronizować:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation>Powtarzaj &amp;co</translation>
+        <translation>Powt&amp;arzaj co</translation>
     </message>
     <message>
         <source>On</source>
@@ -1845,10 +1849,6 @@ Wpisz hasło, aby synchronizować:</translation>
     <message>
         <source>last</source>
         <translation>ostatni</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>&amp;w</translation>
     </message>
     <message>
         <source>first</source>
@@ -1871,24 +1871,36 @@ Wpisz hasło, aby synchronizować:</translation>
         <translation>dzień roboczy</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>&amp;nigdy</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>&amp;po</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> wystąpieniach</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
+        <source>Ends</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>w dni&amp;u tygodnia</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>ni&amp;gdy</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>p&amp;o</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
         <translation>dn&amp;ia</translation>
     </message>
     <message>
-        <source>Ends</source>
-        <translation>Koniec</translation>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Anu&amp;luj</translation>
     </message>
 </context>
 </TS>

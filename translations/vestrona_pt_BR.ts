@@ -986,24 +986,24 @@ Próximo: </translation>
         <translation>Sincronizar calendário</translation>
     </message>
     <message>
-        <source>The calendar server %2 did not accept the password for %1.
-Type the password to sync:</source>
-        <translation>O servidor de calendário %2 não aceitou a senha de %1.
-Digite a senha para sincronizar:</translation>
-    </message>
-    <message>
-        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
-Type the password to sync:</source>
-        <translation>O Vestrona precisa da senha de %1 em %2 para sincronizar o calendário.
-Digite a senha para sincronizar:</translation>
-    </message>
-    <message>
         <source>&amp;Sync</source>
         <translation>&amp;Sincronizar</translation>
     </message>
     <message>
         <source>&amp;Not now</source>
         <translation>&amp;Agora não</translation>
+    </message>
+    <message>
+        <source>The calendar server %2 did not accept the password for %1.
+Type the &amp;password to sync:</source>
+        <translation>O servidor de calendário %2 não aceitou a senha de %1.
+Digite a s&amp;enha para sincronizar:</translation>
+    </message>
+    <message>
+        <source>Vestrona needs the password for %1 at %2 to sync the calendar.
+Type the &amp;password to sync:</source>
+        <translation>O Vestrona precisa da senha de %1 em %2 para sincronizar o calendário.
+Digite a s&amp;enha para sincronizar:</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,10 @@ Digite a senha para sincronizar:</translation>
     <message>
         <source>Reminder ID</source>
         <translation>ID do lembrete</translation>
+    </message>
+    <message>
+        <source>%1, ended</source>
+        <translation>%1, encerrado</translation>
     </message>
 </context>
 <context>
@@ -1816,7 +1820,7 @@ Digite a senha para sincronizar:</translation>
     </message>
     <message>
         <source>on &amp;day</source>
-        <translation>no &amp;dia</translation>
+        <translation>n&amp;o dia</translation>
     </message>
     <message>
         <source>of the start</source>
@@ -1825,10 +1829,6 @@ Digite a senha para sincronizar:</translation>
     <message>
         <source>last</source>
         <translation>último</translation>
-    </message>
-    <message>
-        <source>on t&amp;he</source>
-        <translation>&amp;no</translation>
     </message>
     <message>
         <source>first</source>
@@ -1851,24 +1851,36 @@ Digite a senha para sincronizar:</translation>
         <translation>dia útil</translation>
     </message>
     <message>
-        <source>&amp;never</source>
-        <translation>n&amp;unca</translation>
-    </message>
-    <message>
-        <source>&amp;after</source>
-        <translation>a&amp;pós</translation>
-    </message>
-    <message>
         <source> times</source>
         <translation> vezes</translation>
     </message>
     <message>
-        <source>o&amp;n</source>
-        <translation>&amp;em</translation>
-    </message>
-    <message>
         <source>Ends</source>
         <translation>Termina</translation>
+    </message>
+    <message>
+        <source>o&amp;n the</source>
+        <translation>&amp;no</translation>
+    </message>
+    <message>
+        <source>ne&amp;ver</source>
+        <translation>n&amp;unca</translation>
+    </message>
+    <message>
+        <source>afte&amp;r</source>
+        <translation>a&amp;pós</translation>
+    </message>
+    <message>
+        <source>unti&amp;l</source>
+        <translation>a&amp;té</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,7 @@ const QSize kBuiltSize(536, 607);
 } // namespace
 
 Form1::Form1(const AppContext &context, QWidget *parent)
-    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional)),
+    : QWidget(parent), mContext(context), mListModel(std::make_unique<ReminderListModel>(context.regional, context.clock)),
       mStretch(kBuiltSize)
 {
     setObjectName(QStringLiteral("Form1"));

@@ -27,10 +27,10 @@ void PasswordQuestion::askPassword(const SyncAccount &account, Reason reason, st
     question->setTextEchoMode(QLineEdit::Password);
     question->setLabelText(reason == Reason::Refused
                                ? tr("The calendar server %2 did not accept the password for %1.\n"
-                                    "Type the password to sync:")
+                                    "Type the &password to sync:")
                                      .arg(account.user, account.url.host())
                                : tr("Vestrona needs the password for %1 at %2 to sync the calendar.\n"
-                                    "Type the password to sync:")
+                                    "Type the &password to sync:")
                                      .arg(account.user, account.url.host()));
     question->setOkButtonText(tr("&Sync"));
     question->setCancelButtonText(tr("&Not now"));

@@ -1,8 +1,10 @@
 #include "ui/ReminderListModel.h"
 
+#include "core/Clock.h"
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
 #include "formats/StoredDateTime.h"
+#include "scheduler/NextReminder.h"
 
 #include <QCoreApplication>
 
@@ -24,8 +26,8 @@ const std::vector<ReminderRecord> kNoRows;
 
 } // namespace
 
-ReminderListModel::ReminderListModel(RegionalSettings regional, QObject *parent)
-    : QAbstractTableModel(parent), mRegional(regional), mDatePattern(QString::fromLatin1(kMonthFirstPattern))
+ReminderListModel::ReminderListModel(RegionalSettings regional, const Clock &clock, QObject *parent)
+    : QAbstractTableModel(parent), mRegional(regional), mClock(clock), mDatePattern(QString::fromLatin1(kMonthFirstPattern))
 {
 }
 
@@ -81,6 +83,7 @@ void ReminderListModel::list(Connection &conn, std::vector<Damaged> damaged)
     mConn = &conn;
     mDamaged = std::move(damaged);
     mPages.clear();
+    mEnded.clear();
     mKnownValid = 0;
     noteValidRows(qint64(first.size()), first.size() < size_t(kPageRows));
     mPages.emplace(0, std::move(first));
@@ -97,6 +100,7 @@ void ReminderListModel::clear()
     mOffered = 0;
     mDamaged.clear();
     mPages.clear();
+    mEnded.clear();
     endResetModel();
 }
 
@@ -246,7 +250,23 @@ std::optional<int> ReminderListModel::rowOf(qint64 id)
 
 QString ReminderListModel::cellText(int row, int column) const
 {
-    return listCellText(record(row), column, mDatePattern, mRegional);
+    const ReminderRecord shown = record(row);
+    const QString text = listCellText(shown, column, mDatePattern, mRegional);
+    if (column == OptionColumn && hasEnded(shown))
+        return QCoreApplication::translate("ReminderList", "%1, ended").arg(text);
+    return text;
+}
+
+bool ReminderListModel::hasEnded(const ReminderRecord &record) const
+{
+    if (record.damaged || record.Option != OptionRule || !record.repeat)
+        return false;
+    const auto known = mEnded.find(record.ID);
+    if (known != mEnded.end())
+        return known->second;
+    const bool ended = !nextOccurrence(record, mClock.now());
+    mEnded.emplace(record.ID, ended);
+    return ended;
 }
 
 std::optional<QDate> ReminderListModel::readDateText(const QString &text) const

@@ -8,10 +8,13 @@
 #include <QAbstractTableModel>
 
 #include <map>
+#include <unordered_map>
 #include <optional>
 #include <vector>
 
 namespace vestrona {
+
+class Clock;
 
 class Connection;
 
@@ -27,7 +30,7 @@ class ReminderListModel final : public QAbstractTableModel, public ReminderRows 
     Q_OBJECT
 
 public:
-    explicit ReminderListModel(RegionalSettings regional, QObject *parent = nullptr);
+    ReminderListModel(RegionalSettings regional, const Clock &clock, QObject *parent = nullptr);
 
     // Reads the first page of the rows of `conn`; the connection
     // must outlive the list or its clear(). `datePattern` is the DateFormat
@@ -44,7 +47,8 @@ public:
     // the rows up to it are offered to the view.
     std::optional<int> rowOf(qint64 id);
     QString datePattern() const { return mDatePattern; }
-    // The text a cell shows.
+    // The text a cell shows; a rule that will not ring again is said to
+    // have ended.
     QString cellText(int row, int column) const;
     // Reads a Date column text back with the pattern it was written in.
     std::optional<QDate> readDateText(const QString &text) const;
@@ -81,7 +85,13 @@ private:
     // page read last was the last one.
     void noteValidRows(qint64 count, bool atEnd);
 
+    bool hasEnded(const ReminderRecord &record) const;
+
     RegionalSettings mRegional;
+    const Clock &mClock;
+    // By ID, for the rules asked about since the last reading: a rule of
+    // many occurrences is expanded once, not at each paint.
+    mutable std::unordered_map<qint64, bool> mEnded;
     Connection *mConn = nullptr;
     // The rows that are not damaged known to be there, and whether that is all of them.
     qint64 mKnownValid = 0;

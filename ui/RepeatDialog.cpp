@@ -1,6 +1,6 @@
 #include "ui/RepeatDialog.h"
 
-#include "core/ReminderRecord.h"
+#include "ui/WeekdayCaptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,6 +9,9 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -39,11 +42,15 @@ RepeatDialog::RepeatDialog(QWidget *parent) : QDialog(parent)
     every->setRange(1, 999);
     unit = new QComboBox(this);
     unit->addItems({tr("days"), tr("weeks"), tr("months"), tr("years")});
-    form->addRow(tr("&Every"), row({every, unit}));
+    // A label with a key needs a control to lead to; a row of several has none.
+    auto *everyLabel = new QLabel(tr("&Every"), this);
+    everyLabel->setBuddy(every);
+    form->addRow(everyLabel, row({every, unit}));
 
     auto *dayRow = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
-        days[i] = new QCheckBox(QLatin1String(kWeekdayCodes[i]).trimmed(), this);
+        days[i] = new QCheckBox(weekdayCaption(i).trimmed(), this);
+        days[i]->setAccessibleName(weekdayName(i));
         dayRow->addWidget(days[i]);
     }
     form->addRow(tr("On"), dayRow);
@@ -54,26 +61,26 @@ RepeatDialog::RepeatDialog(QWidget *parent) : QDialog(parent)
     for (int day = 1; day <= 31; ++day)
         dayOfMonth->addItem(QString::number(day), day);
     dayOfMonth->addItem(tr("last"), -1);
-    onThe = new QRadioButton(tr("on t&he"), this);
+    onThe = new QRadioButton(tr("o&n the"), this);
     ordinal = new QComboBox(this);
     const QStringList ordinals{tr("first"), tr("second"), tr("third"), tr("fourth"), tr("last")};
     for (int i = 0; i < 5; ++i)
         ordinal->addItem(ordinals[i], kOrdinals[i]);
     weekday = new QComboBox(this);
     for (int i = 0; i < 7; ++i)
-        weekday->addItem(QLatin1String(kWeekdayCodes[i]).trimmed(), i);
+        weekday->addItem(QLocale().dayName(i + 1, QLocale::ShortFormat), i);
     weekday->addItem(tr("weekday"), RuleParts::kAnyWeekday);
     onDay->setChecked(true);
     form->addRow(QString(), row({onDay, dayOfMonth}));
     form->addRow(QString(), row({onThe, ordinal, weekday}));
 
-    endNever = new QRadioButton(tr("&never"), this);
+    endNever = new QRadioButton(tr("ne&ver"), this);
     endNever->setChecked(true);
-    endAfter = new QRadioButton(tr("&after"), this);
+    endAfter = new QRadioButton(tr("afte&r"), this);
     count = new QSpinBox(this);
     count->setRange(1, 100000);
     count->setSuffix(tr(" times"));
-    endOn = new QRadioButton(tr("o&n"), this);
+    endOn = new QRadioButton(tr("unti&l"), this);
     until = new QDateEdit(QDate::currentDate(), this);
     until->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     until->setCalendarPopup(true);
@@ -89,6 +96,9 @@ RepeatDialog::RepeatDialog(QWidget *parent) : QDialog(parent)
     }
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Qt's own captions have no key.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

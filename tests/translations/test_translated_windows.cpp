@@ -9,11 +9,15 @@
 #include "tests/support/WholeText.h"
 #include "ui/Form2.h"
 #include "ui/MissedWindow.h"
+#include "ui/PasswordQuestion.h"
+#include "ui/RepeatDialog.h"
 #include "ui/SyncDialog.h"
 #include "ui/WindowLook.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QInputDialog>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -131,6 +135,27 @@ private slots:
                             + QStringLiteral(" Wednesday, 29 December 2027 12:59:59 PM"),
                         11});
         problems << windowProblems(popup, QStringLiteral("popup"), language);
+
+        // The longest of the repeat dialog's choices: the last weekday of
+        // every second month, ending on a date.
+        RepeatDialog repeat(nullptr);
+        RuleParts parts;
+        parts.interval = 2;
+        parts.ordinal = -1;
+        parts.weekday = RuleParts::kAnyWeekday;
+        parts.end = RuleParts::End::OnDate;
+        parts.until = QDate(2027, 12, 31);
+        repeat.setParts(parts);
+        problems << windowProblems(repeat, QStringLiteral("repeat"), language);
+
+        PasswordQuestion password;
+        password.askPassword({QUrl(QStringLiteral("https://dav.example.org/alice/reminders/")), QStringLiteral("alice"), {}},
+                             PasswordPrompt::Reason::Refused, [](const QString &) {});
+        problems << windowProblems(*password.openQuestion(), QStringLiteral("password"), language);
+        password.openQuestion()->reject();
+
+        for (const QString &problem : mnemonicProblems(*h.tray->contextMenu))
+            problems << QStringLiteral("tray menu: ") + problem;
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };

@@ -1,5 +1,6 @@
 #include "database/Connection.h"
 #include "formats/DateFormats.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
 #include "ui/ReminderListModel.h"
@@ -29,6 +30,7 @@ class TestReminderListModel : public QObject {
 
     TempFolder mFolder;
     QString mPath;
+    test::FakeClock mClock;
 
 private slots:
     void init()
@@ -38,6 +40,7 @@ private slots:
         mPath = mFolder.file(QStringLiteral("%1-%2.mdb").arg(QLatin1String(QTest::currentTestFunction()), QLatin1String(QTest::currentDataTag())));
         QFile::remove(mPath);
         QVERIFY(test::makeDatabase(mPath));
+        mClock = test::FakeClock();
     }
 
     // The packed rows give back exactly what the ordered select reads: every
@@ -94,7 +97,7 @@ private slots:
         test::rawSql(mPath, inserts);
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(mPath);
-        ReminderListModel model(RegionalSettings::usEnglish());
+        ReminderListModel model(RegionalSettings::usEnglish(), mClock);
         model.load(conn, QString::fromLatin1(kMonthFirstPattern));
         model.showDamaged(conn.damagedRows());
 
@@ -128,7 +131,7 @@ private slots:
                              "(9, 2, '2027-03-07', 'noon', 'mended', '')"});
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(mPath);
-        ReminderListModel model(RegionalSettings::usEnglish());
+        ReminderListModel model(RegionalSettings::usEnglish(), mClock);
         model.load(conn, QString::fromLatin1(kMonthFirstPattern));
         model.showDamaged(conn.damagedRows());
         QCOMPARE(model.rowOf(9), 2);
@@ -157,13 +160,40 @@ private slots:
         test::rawSql(mPath, inserts);
         Connection conn(RegionalSettings::usEnglish());
         conn.Open(mPath);
-        ReminderListModel model(RegionalSettings::usEnglish());
+        ReminderListModel model(RegionalSettings::usEnglish(), mClock);
         model.load(conn, QString::fromLatin1(kMonthFirstPattern));
 
         for (int row = 0; row < 600; ++row) {
             const ReminderRecord r = model.record(row);
             QCOMPARE(r.Weekdays, QStringLiteral("Mon,") + r.Reminder.mid(1));
         }
+    }
+
+    // A rule is listed by its summary, read with its page; one that will not
+    // ring again says it has ended, until the clock is set back before its end.
+    void rulesAreListedBySummaryAndEnd()
+    {
+        Connection conn(RegionalSettings::usEnglish());
+        conn.Open(mPath);
+        const auto add = [&conn](const QDate &start, const char *message, const char *rule) {
+            ReminderValues values;
+            values.option = OptionRule;
+            values.date = start;
+            values.time = QTime(9, 0);
+            values.message = QString::fromLatin1(message);
+            values.repeat.rule = QString::fromLatin1(rule);
+            conn.insertReminder(values);
+        };
+        add(QDate(2026, 1, 1), "rent", "FREQ=MONTHLY;BYMONTHDAY=1");
+        add(QDate(2026, 1, 2), "pills", "FREQ=DAILY;COUNT=10");
+        ReminderListModel model(RegionalSettings::usEnglish(), mClock);
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
+        QCOMPARE(model.cellText(0, OptionColumn), QStringLiteral("Every month on day 1"));
+        QCOMPARE(model.cellText(1, OptionColumn), QStringLiteral("Every day, 10 times, ended"));
+
+        mClock.set(QDateTime(QDate(2026, 1, 5), QTime(9, 0)));
+        model.load(conn, QString::fromLatin1(kMonthFirstPattern));
+        QCOMPARE(model.cellText(1, OptionColumn), QStringLiteral("Every day, 10 times"));
     }
 };
 
