@@ -66,14 +66,14 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     createTrayPresence();
     createProgramButtons();
     // Longer words than English widen the window, never cut a caption.
-    const QSize built = widenForCaptions(*this, kBuiltSize);
-    if (built != kBuiltSize) {
-        mStretch = StretchLayout(built);
-        resize(built);
-        setMinimumSize(built);
+    mBuiltSize = widenForCaptions(*this, kBuiltSize);
+    if (mBuiltSize != kBuiltSize) {
+        mStretch = StretchLayout(mBuiltSize);
+        resize(mBuiltSize);
+        setMinimumSize(mBuiltSize);
     }
     stretchWithTheWindow();
-    new ScrollingPage(*this, kBuiltSize, [this](QSize page) { mStretch.apply(page); });
+    new ScrollingPage(*this, mBuiltSize, [this](QSize page) { mStretch.apply(page); });
 
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
@@ -383,7 +383,7 @@ void Form1::placeWindow()
     // on one that cannot hold it whole, it shrinks and its controls scroll.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        setMinimumSize(ScrollingPage::smallestOn(area.size(), kBuiltSize));
+        setMinimumSize(ScrollingPage::smallestOn(area.size(), mBuiltSize));
         resize(ScrollingPage::smallestOn(area.size(), size()));
         const QPoint centred = area.center() - rect().center();
         move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));

@@ -141,6 +141,8 @@ private:
     // After the controller: the dialog uses its sync scheduler.
     std::unique_ptr<SyncDialog> mSyncDialog;
     StretchLayout mStretch;
+    // The size its places were made for, widened where a language has longer words.
+    QSize mBuiltSize;
     bool mRestoringColumns = false;
     bool mStartHidden = false;
     bool mClosing = false;

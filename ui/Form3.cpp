@@ -10,6 +10,7 @@
 #include "recurrence/RuleSummary.h"
 #include "ui/AppIcon.h"
 #include "ui/RepeatDialog.h"
+#include "ui/ScrollingPage.h"
 #include "ui/WeekdayCaptions.h"
 #include "ui/TimePicker.h"
 #include "ui/WindowLook.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -25,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace vestrona {
 
@@ -117,11 +120,20 @@ void Form3::buildControls()
     fitToFont(*dateLabel, *timeLabel);
     using Across = StretchLayout::Across;
     using Down = StretchLayout::Down;
-    mStretch = StretchLayout(size());
+    const QSize built = size();
+    mStretch = StretchLayout(built);
     mStretch.add(Frame2, Across::Grow, Down::Keep);
     mStretch.add(Frame1, Across::Grow, Down::Grow);
     mStretch.add(Text1, Across::Grow, Down::Grow);
     mStretch.add(PushButton1, Across::Grow, Down::Move);
+    // On a screen that cannot hold it (a scale factor of 2 on a laptop) it
+    // shrinks to fit, title bar and all, and its controls scroll.
+    new ScrollingPage(*this, built, [this](QSize page) { mStretch.apply(page); });
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize held = ScrollingPage::smallestOn(screen->availableGeometry().size(), built);
+        setMinimumSize(held);
+        resize(held);
+    }
 
     connect(Option1, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { EnableCheckboxes(false); });
@@ -170,12 +182,6 @@ void Form3::fitToFont(QLabel &dateLabel, QLabel &timeLabel)
     setMinimumSize(size());
     for (QWidget *control : std::initializer_list<QWidget *>{Frame2, Frame1, Text1, PushButton1})
         control->resize(control->width() + extra, control->height());
-}
-
-void Form3::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    mStretch.apply(size());
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
