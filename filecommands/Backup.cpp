@@ -7,6 +7,8 @@
 #include "database/Connection.h"
 #include "formats/TextLineReader.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -15,17 +17,20 @@ QString rejectedLinesText(const QString &path, const RestoreResult &result)
 {
     QStringList details;
     for (const RejectedLine &line : result.rejected)
-        details << QStringLiteral("line %1: %2").arg(line.lineNumber).arg(line.reason);
-    return partialLoadText(path, result.added, details, "line", "lines");
+        details << QCoreApplication::translate("FileCommands", "line %1: %2").arg(line.lineNumber).arg(line.reason);
+    return partialLoadText(path, result.added, details,
+                           QT_TRANSLATE_NOOP("FileCommands", "Added %1 from %2. 1 line was left out:"),
+                           QT_TRANSLATE_N_NOOP("FileCommands", "Added %1 from %2. %n lines were left out:"));
 }
 
 QString leftOutText(const QString &path, const BackupResult &result)
 {
-    return notWrittenText(path, {{QStringLiteral("their message contains \"%1\", which the backup file uses between its "
-                                                 "fields")
+    return notWrittenText(path, {{QCoreApplication::translate("FileCommands",
+                                                              "their message contains \"%1\", which the backup file "
+                                                              "uses between its fields")
                                       .arg(QLatin1StringView(kFieldSeparator)),
                                   result.skippedMessages},
-                                 {kDamagedRowReason, result.damagedMessages}});
+                                 {damagedRowReason(), result.damagedMessages}});
 }
 
 } // namespace
@@ -35,9 +40,9 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.SaveRemToFile"));
     BackupResult result;
-    trap(100, [&] { startProgress(progress, "Writing file: ", path); });
+    trap(100, [&] { startProgress(progress, QT_TRANSLATE_NOOP("FileCommands", "Writing file: %1"), path); });
 
-    const bool saved = writeWholeFile(trap, path, "backup", [&](QIODevice &file) {
+    const bool saved = writeWholeFile(trap, path, WholeFileKind::Backup, [&](QIODevice &file) {
         BackupWriter out(file, regional);
         conn.forEachOrderedRow([&](const ReminderRecord &r) {
             switch (out.write(r)) {
@@ -59,8 +64,8 @@ BackupResult SaveRemToFile(Connection &conn, const RegionalSettings &regional, R
         result.written = 0;
     }
     trap(108, [&] {
-        finishProgress(progress, saved ? QStringLiteral("Saved %1 to %2.").arg(countedReminders(result.written),
-                                                                               FileNameFromPath(path))
+        finishProgress(progress, saved ? QCoreApplication::translate("FileCommands", "Saved %1 to %2.")
+                                                 .arg(countedReminders(result.written), FileNameFromPath(path))
                                        : QString());
     });
     if (saved && (!result.skippedMessages.isEmpty() || !result.damagedMessages.isEmpty()))
@@ -73,7 +78,7 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromFile"));
     RestoreResult result;
-    trap(100, [&] { startProgress(progress, "Reading file: ", path); });
+    trap(100, [&] { startProgress(progress, QT_TRANSLATE_NOOP("FileCommands", "Reading file: %1"), path); });
 
     // The whole file is checked before the database is touched, so a file
     // that is no backup is refused as such; it is read again to be added.
@@ -101,8 +106,8 @@ RestoreResult LoadRemFromFile(Connection &conn, const RegionalSettings &regional
         trap(110, [&] { reporter.showMessage(rejectedLinesText(path, result)); });
     trap(112, [&] {
         finishProgress(progress, result.failed ? QString()
-                                               : QStringLiteral("Added %1 from %2.").arg(countedReminders(result.added),
-                                                                                         FileNameFromPath(path)));
+                                               : QCoreApplication::translate("FileCommands", "Added %1 from %2.")
+                                                     .arg(countedReminders(result.added), FileNameFromPath(path)));
     });
     return result;
 }

@@ -6,18 +6,46 @@
 #include "core/ProgressIdleText.h"
 #include "database/Connection.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 namespace vestrona {
 
+namespace {
+
+QString say(const char *text, int n = -1)
+{
+    return QCoreApplication::translate("FileCommands", text, nullptr, n);
+}
+
+// Whole sentences for each kind of file: a language may word "the backup
+// file" and "the calendar file" apart.
+struct WholeFileWords {
+    const char *cannotCreate;
+    const char *notWritten;
+};
+
+WholeFileWords wordsFor(WholeFileKind kind)
+{
+    if (kind == WholeFileKind::Backup)
+        return {QT_TRANSLATE_NOOP("FileCommands", "The backup file %1 cannot be created: %2."),
+                QT_TRANSLATE_NOOP("FileCommands",
+                                  "The backup file %1 could not be written: %2. A file of that name is as it was.")};
+    return {QT_TRANSLATE_NOOP("FileCommands", "The calendar file %1 cannot be created: %2."),
+            QT_TRANSLATE_NOOP("FileCommands",
+                              "The calendar file %1 could not be written: %2. A file of that name is as it was.")};
+}
+
+} // namespace
+
 void startProgress(ProgressSink *progress, const char *action, const QString &path)
 {
     if (!progress)
         return;
     progress->processEvents();
-    progress->setProgress(30, QString::fromLatin1(action) + FileNameFromPath(path));
+    progress->setProgress(30, say(action).arg(FileNameFromPath(path)));
     progress->processEvents();
 }
 
@@ -25,37 +53,38 @@ void finishProgress(ProgressSink *progress, const QString &outcome)
 {
     if (!progress)
         return;
-    progress->setProgress(100, QStringLiteral("Done."));
+    progress->setProgress(100, say(QT_TRANSLATE_NOOP("FileCommands", "Done.")));
     progress->setProgress(0, outcome.isEmpty() ? progressIdleText() : outcome);
 }
 
 QString countedReminders(qsizetype count)
 {
-    return count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count);
+    return count == 1 ? say(QT_TRANSLATE_NOOP("FileCommands", "1 reminder"))
+                      : say(QT_TRANSLATE_N_NOOP("FileCommands", "%n reminders"), int(count));
 }
 
 QString partialLoadText(const QString &path, qsizetype added, const QStringList &details, const char *one,
                         const char *many)
 {
-    const QString leftOut = details.size() == 1 ? QStringLiteral("1 %1 was").arg(QLatin1StringView(one))
-                                                : QStringLiteral("%1 %2 were").arg(details.size()).arg(QLatin1StringView(many));
-    QString text = QStringLiteral("Added %1 from %2. %3 left out:")
-                       .arg(countedReminders(added), FileNameFromPath(path), leftOut);
+    QString text = (details.size() == 1 ? say(one) : say(many, int(details.size())))
+                       .arg(countedReminders(added), FileNameFromPath(path));
     for (qsizetype i = 0; i < details.size() && i < kRejectedLinesListed; ++i)
         text += QStringLiteral("\r\n") + details.at(i);
     if (details.size() > kRejectedLinesListed)
-        text += QStringLiteral("\r\n... and %1 more.").arg(details.size() - kRejectedLinesListed);
+        text += QStringLiteral("\r\n")
+            + say(QT_TRANSLATE_N_NOOP("FileCommands", "... and %n more."), int(details.size() - kRejectedLinesListed));
     return text;
 }
 
-bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, const std::function<qint64(QIODevice &)> &compose)
+bool writeWholeFile(ErrorTrap &trap, const QString &path, WholeFileKind kind,
+                    const std::function<qint64(QIODevice &)> &compose)
 {
+    const WholeFileWords words = wordsFor(kind);
     QSaveFile file(path);
     const bool opened = trap(102, [&] {
         requireRegularFile(path);
         if (!file.open(QIODevice::WriteOnly))
-            throw AppError(QStringLiteral("The %1 file %2 cannot be created: %3.")
-                               .arg(QString::fromLatin1(kind), path, file.errorString()));
+            throw AppError(say(words.cannotCreate).arg(path, file.errorString()));
     });
     qint64 size = 0;
     const bool composed = opened && trap(104, [&] { size = compose(file); });
@@ -65,10 +94,9 @@ bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind, cons
             // Qt has no words of its own for a full disk ("Unknown error").
             const QString folder = QFileInfo(path).absolutePath();
             const QString why = QStorageInfo(folder).bytesAvailable() < size
-                ? QStringLiteral("the disk holding the folder %1 is full").arg(folder)
+                ? say(QT_TRANSLATE_NOOP("FileCommands", "the disk holding the folder %1 is full")).arg(folder)
                 : file.errorString();
-            throw AppError(QStringLiteral("The %1 file %2 could not be written: %3. A file of that name is as it was.")
-                               .arg(QString::fromLatin1(kind), path, why));
+            throw AppError(say(words.notWritten).arg(path, why));
         }
     });
     if (!saved)
@@ -81,11 +109,16 @@ QString notWrittenText(const QString &path, const QList<std::pair<QString, QStri
     QStringList paragraphs;
     for (const auto &[why, messages] : reasons) {
         if (!messages.isEmpty())
-            paragraphs << QStringLiteral("These reminders were not written to %1, because %2:\r\n")
+            paragraphs << say(QT_TRANSLATE_NOOP("FileCommands", "These reminders were not written to %1, because %2:"))
                                   .arg(FileNameFromPath(path), why)
-                              + messages.join(QStringLiteral("\r\n"));
+                              + QStringLiteral("\r\n") + messages.join(QStringLiteral("\r\n"));
     }
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+QString damagedRowReason()
+{
+    return say(QT_TRANSLATE_NOOP("FileCommands", "their start or repetition rule as stored is not valid"));
 }
 
 bool addInOneTransaction(ErrorTrap &trap, Connection &conn, const std::function<void()> &add)

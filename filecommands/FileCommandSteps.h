@@ -29,18 +29,21 @@ public:
 // How many rejected lines or left-out entries the summary of one file lists.
 inline constexpr int kRejectedLinesListed = 20;
 
-// The progress bar while the file at `path` is read or written ("Reading
-// file: " and the file's name), and its resting state afterwards: what was
-// done, in `outcome`, or the idle text. Both do nothing without a progress bar.
+// The progress bar while the file at `path` is read or written, `action`
+// being a text of the FileCommands context with the file's name as %1
+// ("Reading file: %1"), and its resting state afterwards: what was done, in
+// `outcome`, or the idle text. Both do nothing without a progress bar.
 void startProgress(ProgressSink *progress, const char *action, const QString &path);
 void finishProgress(ProgressSink *progress, const QString &outcome = QString());
 
-// "1 reminder", "2 reminders".
+// "1 reminder", "2 reminders", in the user's language.
 QString countedReminders(qsizetype count);
 
 // The summary of a load from `path` that added `added` reminders and left
-// out an item for each of `details` ("line 3: …"), named `one` or `many`
-// ("line", "lines"): plain words, for a message box, since nothing failed.
+// out an item for each of `details` ("line 3: …"): plain words, for a message
+// box, since nothing failed. `one` and `many` are its first sentence in the
+// FileCommands context, "Added %1 from %2. 1 line was left out:" and the same
+// with %n lines: a language words the count its own way.
 QString partialLoadText(const QString &path, qsizetype added, const QStringList &details, const char *one,
                         const char *many);
 
@@ -48,13 +51,13 @@ QString partialLoadText(const QString &path, qsizetype added, const QStringList 
 // not at all, as steps of the caller's trap: 102 opens a file beside the
 // target, 104 composes and writes it, 106 renames it over the target.
 // `compose` returns how many bytes it wrote. `kind` names the file in the
-// error ("backup"). False when a step failed; a file of that name is then as
-// it was.
-bool writeWholeFile(ErrorTrap &trap, const QString &path, const char *kind,
+// errors. False when a step failed; a file of that name is then as it was.
+enum class WholeFileKind { Backup, Calendar };
+bool writeWholeFile(ErrorTrap &trap, const QString &path, WholeFileKind kind,
                     const std::function<qint64(QIODevice &)> &compose);
 
 // Why a row whose stored start or rule cannot be read is left out of a file.
-inline const QString kDamagedRowReason = QStringLiteral("their start or repetition rule as stored is not valid");
+QString damagedRowReason();
 
 // One message box text naming, for each reason that has any, the messages of
 // the reminders not written to the file at `path`: "These reminders were not

@@ -7,6 +7,7 @@
 #include "core/Reporter.h"
 #include "database/Connection.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,15 +20,24 @@ QString leftOutText(const QString &path, const ICalendarImportResult &result)
     QStringList details;
     for (const LeftOutComponent &entry : result.leftOut)
         details << QStringLiteral("\"%1\": %2.").arg(entry.summary, entry.reason);
-    return partialLoadText(path, qsizetype(result.added.size()), details, "entry", "entries");
+    return partialLoadText(path, qsizetype(result.added.size()), details,
+                           QT_TRANSLATE_NOOP("FileCommands", "Added %1 from %2. 1 entry was left out:"),
+                           QT_TRANSLATE_N_NOOP("FileCommands", "Added %1 from %2. %n entries were left out:"));
 }
 
 QString leftOutOfExportText(const QString &path, const ICalendarExportResult &result)
 {
     // Written out, a start that cannot be read would be an event in the year
     // zero, which other calendars refuse or ring at a time nobody chose.
-    return notWrittenText(path, {{QStringLiteral("they are weekly on no weekday and so never ring"), result.leftOutMessages},
-                                 {kDamagedRowReason, result.damagedMessages}});
+    return notWrittenText(path, {{QCoreApplication::translate("FileCommands",
+                                                              "they are weekly on no weekday and so never ring"),
+                                  result.leftOutMessages},
+                                 {damagedRowReason(), result.damagedMessages}});
+}
+
+QString cannotRead(const QString &path, const QFile &file)
+{
+    return QCoreApplication::translate("FileCommands", "The file %1 cannot be read: %2.").arg(path, file.errorString());
 }
 
 } // namespace
@@ -37,11 +47,11 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.SaveRemToICalendar"));
     ICalendarExportResult result;
-    trap(100, [&] { startProgress(progress, "Writing file: ", path); });
+    trap(100, [&] { startProgress(progress, QT_TRANSLATE_NOOP("FileCommands", "Writing file: %1"), path); });
 
     // Row by row from the database's own sort, so that an export of a
     // million reminders holds one event at a time.
-    const bool saved = writeWholeFile(trap, path, "calendar", [&](QIODevice &file) {
+    const bool saved = writeWholeFile(trap, path, WholeFileKind::Calendar, [&](QIODevice &file) {
         const ICalendarWriter writer(QFileInfo(conn.databasePath()).absoluteFilePath());
         qint64 size = 0;
         const auto put = [&](const QByteArray &bytes) {
@@ -66,8 +76,8 @@ ICalendarExportResult SaveRemToICalendar(Connection &conn, Reporter &reporter, c
         result = {};
     result.failed = !saved;
     trap(108, [&] {
-        finishProgress(progress, saved ? QStringLiteral("Exported %1 to %2.").arg(countedReminders(result.written),
-                                                                                  FileNameFromPath(path))
+        finishProgress(progress, saved ? QCoreApplication::translate("FileCommands", "Exported %1 to %2.")
+                                                 .arg(countedReminders(result.written), FileNameFromPath(path))
                                        : QString());
     });
     if (saved && result.leftOut())
@@ -79,7 +89,7 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
                                            const QString &path, ProgressSink *progress, bool reportLeftOut)
 {
     ErrorTrap trap(reporter, QStringLiteral("modReminder.LoadRemFromICalendar"));
-    trap(100, [&] { startProgress(progress, "Reading file: ", path); });
+    trap(100, [&] { startProgress(progress, QT_TRANSLATE_NOOP("FileCommands", "Reading file: %1"), path); });
 
     // Read an entry at a time and added as it is read, in one transaction:
     // a calendar of any size takes no more memory than one entry.
@@ -87,7 +97,7 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
     ICalendarImportResult result;
     const bool opened = trap(102, [&] {
         if (!openRegularFile(file, QIODevice::ReadOnly))
-            throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
+            throw AppError(cannotRead(path, file));
     });
     result.failed = !(opened && addInOneTransaction(trap, conn, [&] {
         bool adding = false;
@@ -104,8 +114,9 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
             if (adding)
                 throw;
             if (file.error() != QFileDevice::NoError)
-                throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, file.errorString()));
-            throw AppError(QStringLiteral("The file %1 cannot be imported: %2.").arg(path, e.description()));
+                throw AppError(cannotRead(path, file));
+            throw AppError(QCoreApplication::translate("FileCommands", "The file %1 cannot be imported: %2.")
+                               .arg(path, e.description()));
         }
     }));
     if (result.failed)
@@ -116,8 +127,9 @@ ICalendarImportResult LoadRemFromICalendar(Connection &conn, Reporter &reporter,
     trap(112, [&] {
         finishProgress(progress, result.failed
                                      ? QString()
-                                     : QStringLiteral("Added %1 from %2.").arg(countedReminders(qsizetype(result.added.size())),
-                                                                               FileNameFromPath(path)));
+                                     : QCoreApplication::translate("FileCommands", "Added %1 from %2.")
+                                           .arg(countedReminders(qsizetype(result.added.size())),
+                                                FileNameFromPath(path)));
     });
     return result;
 }
