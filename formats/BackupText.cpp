@@ -4,6 +4,7 @@
 #include "formats/TextLineReader.h"
 #include "recurrence/RuleCheck.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <limits>
@@ -11,6 +12,11 @@
 namespace vestrona {
 
 namespace {
+
+// Its words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(BackupText)
+};
 
 constexpr int kFieldCount = 5;
 const QString kSeparator = QString::fromLatin1(kFieldSeparator);
@@ -118,7 +124,7 @@ private:
     void reject(int lineNumber, const QString &reason) { mRejected.append({lineNumber, reason}); }
     void rejectFieldCount(int lineNumber, qsizetype count)
     {
-        reject(lineNumber, QStringLiteral("it has %1 of the %2 fields of a reminder.").arg(count).arg(kFieldCount));
+        reject(lineNumber, Words::tr("it has %1 of the %2 fields of a reminder.").arg(count).arg(kFieldCount));
     }
 
     const RegionalSettings &mRegional;
@@ -195,21 +201,21 @@ void RecordReader::readRecord(int lineNumber, const Fields &fields)
     bool isNumber = false;
     const int option = pieces[0].toInt(&isNumber);
     if (!isNumber) {
-        reject(lineNumber, QStringLiteral("its repetition rule \"%1\" is not a number.").arg(pieces[0]));
+        reject(lineNumber, Words::tr("its repetition rule \"%1\" is not a number.").arg(pieces[0]));
         return;
     }
     if (option < std::numeric_limits<qint16>::min() || option > std::numeric_limits<qint16>::max()) {
-        reject(lineNumber, QStringLiteral("its repetition rule %1 is out of range.").arg(option));
+        reject(lineNumber, Words::tr("its repetition rule %1 is out of range.").arg(option));
         return;
     }
     const std::optional<QDate> date = mRegional.parseDate(pieces[1]);
     if (!date) {
-        reject(lineNumber, QStringLiteral("its start date \"%1\" is not a date.").arg(pieces[1]));
+        reject(lineNumber, Words::tr("its start date \"%1\" is not a date.").arg(pieces[1]));
         return;
     }
     const std::optional<QTime> time = mRegional.parseTime(pieces[2]);
     if (!time) {
-        reject(lineNumber, QStringLiteral("its start time \"%1\" is not a time.").arg(pieces[2]));
+        reject(lineNumber, Words::tr("its start time \"%1\" is not a time.").arg(pieces[2]));
         return;
     }
     BackupRecord record{option, *date, *time, pieces[3], pieces[4]};

@@ -4,6 +4,7 @@
 #include "formats/ICalendar.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -72,12 +73,22 @@ QByteArray withBlanksGuarded(QByteArrayView line)
 
 namespace {
 
+// Its words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(ICalendarReader)
+};
+
 constexpr qint64 kReadChunkBytes = 64 * 1024;
 
 bool startsWithNoCase(QByteArrayView line, const char *start)
 {
     const qsizetype size = qsizetype(std::strlen(start));
     return line.size() >= size && qstrnicmp(line.data(), start, size) == 0;
+}
+
+QString notICalendar()
+{
+    return Words::tr("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)");
 }
 
 } // namespace
@@ -94,13 +105,13 @@ bool ICalendarLineFeed::fill()
         return false;
     mBytesRead += piece.size();
     if (mBytesRead > kICalendarMaxBytes)
-        throw AppError(QStringLiteral("it is larger than %1 MB, more than any calendar of reminders")
+        throw AppError(Words::tr("it is larger than %1 MB, more than any calendar of reminders")
                            .arg(kICalendarMaxBytes / (1024 * 1024)));
     if (piece.contains('\0'))
-        throw AppError(QStringLiteral("it is not a text file"));
+        throw AppError(Words::tr("it is not a text file"));
     const QString decoded = mUtf8.decode(piece);
     if (mUtf8.hasError())
-        throw AppError(QStringLiteral("it is not UTF-8 text, which iCalendar files are"));
+        throw AppError(Words::tr("it is not UTF-8 text, which iCalendar files are"));
     mBuffer += piece;
     return true;
 }
@@ -141,7 +152,7 @@ bool ICalendarLineFeed::next(QByteArray &line)
         line.clear();
         if (!appendPhysical(line, room)) {
             if (mFirst)
-                throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
+                throw AppError(notICalendar());
             return false;
         }
         // A line that begins with a blank or a tab goes on the one before.
@@ -156,7 +167,7 @@ bool ICalendarLineFeed::next(QByteArray &line)
         }
     } while (mFirst && line.isEmpty());
     if (std::exchange(mFirst, false) && !startsWithNoCase(line, "BEGIN:VCALENDAR"))
-        throw AppError(QStringLiteral("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
+        throw AppError(notICalendar());
     prepare(line);
     return true;
 }
@@ -164,9 +175,9 @@ bool ICalendarLineFeed::next(QByteArray &line)
 void ICalendarLineFeed::prepare(QByteArray &line)
 {
     if (startsWithNoCase(line, "BEGIN:VTIMEZONE") && ++mZones > kMostZones)
-        throw AppError(QStringLiteral("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
+        throw AppError(Words::tr("it defines more than %1 time zones, which no calendar needs").arg(kMostZones));
     if ((startsWithNoCase(line, "BEGIN:VEVENT") || startsWithNoCase(line, "BEGIN:VTODO")) && ++mEntries > kMostEntries)
-        throw AppError(QStringLiteral("it holds more than %1 events and to-dos, more than any list of reminders")
+        throw AppError(Words::tr("it holds more than %1 events and to-dos, more than any list of reminders")
                            .arg(QLocale(QLocale::English).toString(kMostEntries)));
     const bool summary = line.size() > 8 && startsWithNoCase(line, "SUMMARY") && (line.at(7) == ':' || line.at(7) == ';');
     if (line.size() > kLongestLineBytes) {

@@ -8,6 +8,7 @@
 #include "recurrence/WallDates.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
@@ -21,6 +22,11 @@
 namespace vestrona {
 
 namespace {
+
+// The reader's words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(ICalendarReader)
+};
 
 // Why one entry of a calendar is left out; the rest of the file is read on.
 class LeftOut final : public AppError {
@@ -49,7 +55,7 @@ QString unsupportedProblem(const icalrecurrencetype &rule)
     case ICAL_YEARLY_RECURRENCE:
         break;
     default:
-        return QStringLiteral("it repeats %1, which a reminder cannot")
+        return Words::tr("it repeats %1, which a reminder cannot")
             .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower());
     }
     const std::pair<const short *, const char *> others[] = {{rule.by_second, "BYSECOND"}, {rule.by_minute, "BYMINUTE"},
@@ -57,46 +63,31 @@ QString unsupportedProblem(const icalrecurrencetype &rule)
                                                              {rule.by_week_no, "BYWEEKNO"}};
     for (const auto &[values, name] : others) {
         if (values[0] != ICAL_RECURRENCE_ARRAY_MAX)
-            return QStringLiteral("its rule picks days by %1").arg(QString::fromLatin1(name));
+            return Words::tr("its rule picks days by %1").arg(QString::fromLatin1(name));
     }
     if (rule.rscale && *rule.rscale)
-        return QStringLiteral("its rule counts in another calendar (RSCALE)");
+        return Words::tr("its rule counts in another calendar (RSCALE)");
     return {};
 }
 
-// Why a rule is not plain every day or weekly, which tblReminders holds
-// alone, or nothing.
-QString recurrenceProblem(const icalrecurrencetype &rule)
+// Whether a rule is plain every day or weekly, which tblReminders holds
+// alone.
+bool isPlainDailyOrWeekly(const icalrecurrencetype &rule)
 {
-    switch (rule.freq) {
-    case ICAL_DAILY_RECURRENCE:
-    case ICAL_WEEKLY_RECURRENCE:
-        break;
-    default:
-        return QStringLiteral("it repeats %1, which a reminder cannot")
-            .arg(QString::fromLatin1(icalrecur_freq_to_string(rule.freq)).toLower());
-    }
-    if (rule.interval > 1)
-        return QStringLiteral("it repeats only every %1th time (INTERVAL)").arg(rule.interval);
-    if (rule.count > 0)
-        return QStringLiteral("it ends after %1 times (COUNT)").arg(rule.count);
-    if (!icaltime_is_null_time(rule.until))
-        return QStringLiteral("it ends on a date (UNTIL)");
-    const std::pair<const short *, const char *> others[] = {
-        {rule.by_second, "BYSECOND"}, {rule.by_minute, "BYMINUTE"}, {rule.by_hour, "BYHOUR"},
-        {rule.by_month_day, "BYMONTHDAY"}, {rule.by_year_day, "BYYEARDAY"}, {rule.by_week_no, "BYWEEKNO"},
-        {rule.by_month, "BYMONTH"}, {rule.by_set_pos, "BYSETPOS"}};
-    for (const auto &[values, name] : others) {
+    if (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE)
+        return false;
+    if (rule.interval > 1 || rule.count > 0 || !icaltime_is_null_time(rule.until))
+        return false;
+    for (const short *values : {rule.by_second, rule.by_minute, rule.by_hour, rule.by_month_day, rule.by_year_day,
+                                rule.by_week_no, rule.by_month, rule.by_set_pos}) {
         if (values[0] != ICAL_RECURRENCE_ARRAY_MAX)
-            return QStringLiteral("its rule picks days by %1").arg(QString::fromLatin1(name));
+            return false;
     }
     for (int i = 0; i < ICAL_BY_DAY_SIZE && rule.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
         if (icalrecurrencetype_day_position(rule.by_day[i]) != 0)
-            return QStringLiteral("its rule picks numbered weekdays");
+            return false;
     }
-    if (rule.rscale && *rule.rscale)
-        return QStringLiteral("its rule counts in another calendar (RSCALE)");
-    return {};
+    return !(rule.rscale && *rule.rscale);
 }
 
 // Monday-first bits of a weekly rule's BYDAY, or of the start's weekday.
@@ -168,7 +159,7 @@ QString offsetProblem(icalcomponent *part, const QString &name)
             : kind == ICAL_TZOFFSETFROM_PROPERTY ? icalproperty_get_tzoffsetfrom(offset)
                                                  : icalproperty_get_tzoffsetto(offset);
         if (std::abs(seconds) > kLargestZoneOffsetSeconds)
-            return QStringLiteral("its time zone \"%1\" lies more than 24 hours away from UTC, which no real zone does")
+            return Words::tr("its time zone \"%1\" lies more than 24 hours away from UTC, which no real zone does")
                 .arg(name);
     }
     return {};
@@ -178,7 +169,7 @@ QString offsetProblem(icalcomponent *part, const QString &name)
 QString zoneProblem(icalcomponent *vtimezone, const QString &name)
 {
     const QString tooOften =
-        QStringLiteral("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
+        Words::tr("its time zone \"%1\" changes its offset more than %2 times a year, which no real zone does")
             .arg(name)
             .arg(kMostZoneChangesAYear);
     int listedChanges = 0;
@@ -186,13 +177,13 @@ QString zoneProblem(icalcomponent *vtimezone, const QString &name)
          part = icalcomponent_get_next_component(vtimezone, ICAL_ANY_COMPONENT)) {
         listedChanges += icalcomponent_count_properties(part, ICAL_RDATE_PROPERTY);
         if (listedChanges > kMostListedZoneChanges)
-            return QStringLiteral("its time zone \"%1\" lists more than %2 changes of its offset, which no real zone does")
+            return Words::tr("its time zone \"%1\" lists more than %2 changes of its offset, which no real zone does")
                 .arg(name)
                 .arg(kMostListedZoneChanges);
         // A zone is nothing but its offsets and rules: any line of it that
         // libical could not read changes the times.
         if (icalproperty *error = icalcomponent_get_first_property(part, ICAL_XLICERROR_PROPERTY))
-            return QStringLiteral("a line of its time zone \"%1\" cannot be read (%2)")
+            return Words::tr("a line of its time zone \"%1\" cannot be read (%2)")
                 .arg(name, QString::fromUtf8(icalproperty_get_xlicerror(error)));
         if (const QString problem = offsetProblem(part, name); !problem.isEmpty())
             return problem;
@@ -306,7 +297,7 @@ void requireReadableLines(icalcomponent *component)
 {
     for (const QString &name : overlongLines(component)) {
         if (kPropertiesUsed.contains(name))
-            throw LeftOut(QStringLiteral("its %1 line is longer than %2 KB").arg(name).arg(kLongestLineBytes / 1024));
+            throw LeftOut(Words::tr("its %1 line is longer than %2 KB").arg(name).arg(kLongestLineBytes / 1024));
     }
     for (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); error;
          error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
@@ -315,7 +306,7 @@ void requireReadableLines(icalcomponent *component)
         if (text.startsWith(QLatin1String("No value for SUMMARY ")))
             continue;
         if (kPropertiesUsed.contains(propertyOfError(text)))
-            throw LeftOut(QStringLiteral("a line of it cannot be read (%1)").arg(text));
+            throw LeftOut(Words::tr("a line of it cannot be read (%1)").arg(text));
     }
 }
 
@@ -324,9 +315,9 @@ void requireOpen(icalcomponent *component, bool todo)
 {
     const icalproperty_status status = icalcomponent_get_status(component);
     if (status == ICAL_STATUS_CANCELLED)
-        throw LeftOut(QStringLiteral("it is cancelled (STATUS:CANCELLED)"));
+        throw LeftOut(Words::tr("it is cancelled (STATUS:CANCELLED)"));
     if (todo && (status == ICAL_STATUS_COMPLETED || icalcomponent_get_first_property(component, ICAL_COMPLETED_PROPERTY)))
-        throw LeftOut(QStringLiteral("it is done (COMPLETED)"));
+        throw LeftOut(Words::tr("it is done (COMPLETED)"));
 }
 
 // The calendar's own lines (its name, its description) make no reminder, so
@@ -354,14 +345,15 @@ void CalendarReader::readComponent(icalcomponent *calendar, icalcomponent *compo
                                     .replace(QLatin1Char(kGuardedTab), QLatin1Char('\t'));
     try {
         if (overlong)
-            throw LeftOut(QStringLiteral("its message is longer than %1 KB").arg(kLongestMessageBytes / 1024));
+            throw LeftOut(Words::tr("its message is longer than %1 KB").arg(kLongestMessageBytes / 1024));
         requireReadableLines(component);
         requireOpen(component, todo);
         if (icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY))
-            throw LeftOut(QStringLiteral("it changes one time of another event (RECURRENCE-ID)"));
+            throw LeftOut(Words::tr("it changes one time of another event (RECURRENCE-ID)"));
         icalproperty *when = icalcomponent_get_first_property(component, todo ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY);
         if (!when)
-            throw LeftOut(QString::fromLatin1(todo ? "it has no due time (DUE)" : "it has no start (DTSTART)"));
+            throw LeftOut(todo ? Words::tr("it has no due time (DUE)")
+                               : Words::tr("it has no start (DTSTART)"));
         const bool repeats = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY)
                              || icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
         const Occurrence at = occurrence(calendar, when, repeats);
@@ -385,15 +377,15 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, i
     // libical calls a time after the year 3000 invalid; the dates below
     // are checked for what a reminder can hold instead.
     if (icaltime_is_null_time(t))
-        throw LeftOut(QStringLiteral("its time is not a valid date and time"));
+        throw LeftOut(Words::tr("its time is not a valid date and time"));
     const QDate sourceDate(t.year, t.month, t.day);
     if (!sourceDate.isValid())
-        throw LeftOut(QStringLiteral("its date %1-%2-%3 does not exist").arg(t.year).arg(t.month).arg(t.day));
+        throw LeftOut(Words::tr("its date %1-%2-%3 does not exist").arg(t.year).arg(t.month).arg(t.day));
     if (t.is_date)
         return {sourceDate, QTime(0, 0), 0};
     const QTime sourceTime(t.hour, t.minute, t.second);
     if (!sourceTime.isValid())
-        throw LeftOut(QStringLiteral("its time %1:%2:%3 does not exist").arg(t.hour).arg(t.minute).arg(t.second));
+        throw LeftOut(Words::tr("its time %1:%2:%3 does not exist").arg(t.hour).arg(t.minute).arg(t.second));
 
     icaltimezone *zone = icaltime_is_utc(t) ? icaltimezone_get_utc_timezone() : nullptr;
     if (icalparameter *tzid = icalproperty_get_first_parameter(when, ICAL_TZID_PARAMETER)) {
@@ -406,7 +398,7 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, i
         if (!zone)
             zone = icaltimezone_get_builtin_timezone(name);
         if (!zone)
-            throw LeftOut(QStringLiteral("its time zone \"%1\" is unknown").arg(QString::fromUtf8(name)));
+            throw LeftOut(Words::tr("its time zone \"%1\" is unknown").arg(QString::fromUtf8(name)));
     }
     // A time in the system's own zone is already the wall-clock time, even
     // one that daylight saving skips.
@@ -421,7 +413,7 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, i
         // Converted at one time, a repeat would ring off by the difference
         // of the two zones' clock changes.
         if (repeats)
-            throw LeftOut(QStringLiteral("its time zone \"%1\" is not one this computer knows, so it cannot repeat by it")
+            throw LeftOut(Words::tr("its time zone \"%1\" is not one this computer knows, so it cannot repeat by it")
                               .arg(QString::fromUtf8(icaltimezone_get_tzid(zone))));
     }
     t.zone = zone;
@@ -429,7 +421,7 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, i
     const QDateTime local =
         QDateTime(QDate(utc.year, utc.month, utc.day), QTime(utc.hour, utc.minute, utc.second), QTimeZone::utc()).toLocalTime();
     if (!local.isValid())
-        throw LeftOut(QStringLiteral("its time cannot be turned into a local time"));
+        throw LeftOut(Words::tr("its time cannot be turned into a local time"));
     return {local.date(), local.time(), int(sourceDate.daysTo(local.date()))};
 }
 
@@ -447,7 +439,7 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
 {
     values.repeat.zone = at.zone;
     if (icalcomponent_get_first_property(component, ICAL_EXRULE_PROPERTY))
-        throw LeftOut(QStringLiteral("it leaves out dates by a rule (EXRULE)"));
+        throw LeftOut(Words::tr("it leaves out dates by a rule (EXRULE)"));
     const bool listed = icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY)
                         || icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
     icalproperty *rrule = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY);
@@ -456,9 +448,9 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
         return;
     }
     if (rrule && icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY))
-        throw LeftOut(QStringLiteral("it has more than one rule (RRULE)"));
+        throw LeftOut(Words::tr("it has more than one rule (RRULE)"));
     const icalrecurrencetype rule = rrule ? icalproperty_get_rrule(rrule) : icalrecurrencetype{};
-    if (!rrule || listed || !recurrenceProblem(rule).isEmpty()) {
+    if (!rrule || listed || !isPlainDailyOrWeekly(rule)) {
         if (rrule) {
             if (const QString problem = unsupportedProblem(rule); !problem.isEmpty())
                 throw LeftOut(problem);
@@ -499,7 +491,7 @@ QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *comp
         if (kind == ICAL_RDATE_PROPERTY) {
             const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
             if (!icalperiodtype_is_null_period(rdate.period))
-                throw LeftOut(QStringLiteral("it adds a stretch of time (RDATE;VALUE=PERIOD)"));
+                throw LeftOut(Words::tr("it adds a stretch of time (RDATE;VALUE=PERIOD)"));
             t = rdate.time;
         } else {
             t = icalproperty_get_exdate(p);
@@ -534,7 +526,7 @@ bool isLine(QByteArrayView line, const char *start)
 
 [[noreturn]] void failCutOff()
 {
-    throw AppError(QStringLiteral("libical cannot read it as a calendar; it may be cut off"));
+    throw AppError(Words::tr("libical cannot read it as a calendar; it may be cut off"));
 }
 
 // The parsed bytes of a calendar of one object resource: a VCALENDAR, or an
@@ -619,7 +611,7 @@ QList<LeftOutComponent> readICalendarEntries(QIODevice &device, const std::funct
         content.reminders.clear();
     });
     if (!any)
-        throw AppError(QStringLiteral("it holds no events or to-dos"));
+        throw AppError(Words::tr("it holds no events or to-dos"));
     return content.leftOut;
 }
 
@@ -641,7 +633,7 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
     try {
         const ComponentPtr root = parsedCalendar(bytes);
         if (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
-            throw AppError(QStringLiteral("it holds more than one calendar"));
+            throw AppError(Words::tr("it holds more than one calendar"));
         for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT); c;
              c = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT)) {
             const icalcomponent_kind kind = icalcomponent_isa(c);
@@ -659,15 +651,15 @@ ICalendarResourceContent readICalendarResource(const QByteArray &bytes)
             // Taking a to-do as a reminder would make it an event on its
             // next upload.
             if (kind == ICAL_VTODO_COMPONENT)
-                throw AppError(QStringLiteral("it is a to-do, not an event"));
+                throw AppError(Words::tr("it is a to-do, not an event"));
         }
         ICalendarContent content;
         CalendarReader(content).readCalendar(root.get());
         if (!content.leftOut.isEmpty())
             throw AppError(content.leftOut.first().reason);
         if (content.reminders.size() != 1)
-            throw AppError(content.reminders.empty() ? QStringLiteral("it holds no event")
-                                                     : QStringLiteral("it holds more than one event"));
+            throw AppError(content.reminders.empty() ? Words::tr("it holds no event")
+                                                     : Words::tr("it holds more than one event"));
         resource.reminder = content.reminders.front();
     } catch (const AppError &e) {
         resource.leftOutReason = e.description();

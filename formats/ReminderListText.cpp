@@ -3,6 +3,8 @@
 #include "formats/DateFormats.h"
 #include "recurrence/RuleSummary.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 QStringView listCellView(const ReminderRecord &r, int column, const QString &datePattern,
@@ -63,9 +65,11 @@ QString damagedRowsNotice(const std::vector<ReminderRecord> &rows)
         if (!r.damaged)
             continue;
         if (text.isEmpty())
-            text = QStringLiteral("These reminders never ring, because their start or repetition rule as stored is "
-                                  "not valid; delete them, or enter them again:");
-        text += QStringLiteral("\r\nID %1 \"%2\": option \"%3\", date \"%4\", time \"%5\"")
+            text = QCoreApplication::translate("ReminderList",
+                                               "These reminders never ring, because their start or repetition "
+                                               "rule as stored is not valid; delete them, or enter them again:");
+        text += QStringLiteral("\r\n")
+            + QCoreApplication::translate("ReminderList", "ID %1 \"%2\": option \"%3\", date \"%4\", time \"%5\"")
                     .arg(QString::number(r.ID), r.Reminder, r.stored->option, r.stored->date, r.stored->time);
     }
     return text;

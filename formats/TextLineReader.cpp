@@ -3,6 +3,8 @@
 #include "core/AppError.h"
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace vestrona {
@@ -111,17 +113,18 @@ QString endingText(LineEnd end, char16_t first)
 
 [[noreturn]] void failReading(const QString &path, const QString &why)
 {
-    throw AppError(QStringLiteral("The file %1 cannot be read: %2.").arg(path, why));
+    throw AppError(QCoreApplication::translate("TextLineReader", "The file %1 cannot be read: %2.").arg(path, why));
 }
 
 [[noreturn]] void failNotBackup(const QString &path, const QString &why)
 {
-    throw AppError(QStringLiteral("The file %1 is not a backup file: %2.").arg(path, why));
+    throw AppError(QCoreApplication::translate("TextLineReader", "The file %1 is not a backup file: %2.").arg(path, why));
 }
 
 [[noreturn]] void failTooLarge(const QString &path)
 {
-    failNotBackup(path, QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024)));
+    failNotBackup(path, QCoreApplication::translate("TextLineReader", "it is larger than %1 MB")
+                            .arg(kMaxFileBytes / (1024 * 1024)));
 }
 
 } // namespace
@@ -162,7 +165,9 @@ bool TextLineReader::advance(TextLine *line)
         // only once its end has been read; an unfinished one may end in the
         // CR that is held back.
         if (end.at < 0 ? buffered() - mPos > maxLength + 1 : end.at - mPos > maxLength)
-            failNotBackup(mPath, QStringLiteral("line %1 is longer than %2 MB").arg(mLineNumber + 1).arg(kMaxLineBytes / (1024 * 1024)));
+            failNotBackup(mPath, QCoreApplication::translate("TextLineReader", "line %1 is longer than %2 MB")
+                                     .arg(mLineNumber + 1)
+                                     .arg(kMaxLineBytes / (1024 * 1024)));
         if (end.at >= 0) {
             ++mLineNumber;
             if (line) {
