@@ -7,6 +7,8 @@
 #include "database/SqliteDatabase.h"
 #include "database/StatementParser.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 struct Connection::Impl {
@@ -68,7 +70,8 @@ int Connection::Execute(const QString &statementText)
     d->db.requireOpen();
     const ParsedStatement statement = parseStatement(statementText, d->regional);
     if (statement.kind == ParsedStatement::Kind::OrderedSelect)
-        throw AppError(QStringLiteral("Execute runs only insert, update and delete statements; the ordered select is a read."));
+        throw AppError(QCoreApplication::translate(
+            "Connection", "Execute runs only insert, update and delete statements; the ordered select is a read."));
     return d->writer.execute(statement);
 }
 

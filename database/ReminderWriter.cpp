@@ -44,12 +44,17 @@ QByteArray changeSql(Kind kind, int columns)
 void checkStorable(const ReminderValues &values)
 {
     if (values.option < -32768 || values.option > 32767)
-        throw AppError(QStringLiteral("Option takes a whole number from -32768 to 32767, not %1.").arg(values.option));
+        throw AppError(QCoreApplication::translate("StatementParser",
+                                                   "Option takes a whole number from -32768 to 32767, not %1.")
+                           .arg(values.option));
     if (!values.date.isValid() || values.date.year() < 1 || values.date.year() > 9999)
-        throw AppError(QStringLiteral("StartDate takes a date of the years 1 to 9999, not %1.")
-                           .arg(values.date.isValid() ? values.date.toString(Qt::ISODate) : QStringLiteral("none")));
+        throw AppError(QCoreApplication::translate("StatementParser",
+                                                   "StartDate takes a date of the years 1 to 9999, not %1.")
+                           .arg(values.date.isValid() ? values.date.toString(Qt::ISODate)
+                                                      : QCoreApplication::translate("StatementParser", "none")));
     if (!values.time.isValid())
-        throw AppError(QStringLiteral("StartTime takes a time of day; none was given."));
+        throw AppError(QCoreApplication::translate("StatementParser",
+                                                   "StartTime takes a time of day; none was given."));
 }
 
 } // namespace
@@ -68,7 +73,7 @@ auto ReminderWriter::withRule(qint64 *id, const RepeatRule &repeat, Store &&stor
     const bool keepsRule = !repeat.isEmpty() || id != nullptr;
     if (!keepsRule)
         return store();
-    const QString action = QStringLiteral("saving the change");
+    const QString action = QCoreApplication::translate("SqliteDatabase", "saving the change");
     if (const int status = sqlite3_exec(mDb.handle(), "savepoint rule", nullptr, nullptr, nullptr); status != SQLITE_OK)
         mDb.raise(status, action);
     try {

@@ -1,5 +1,7 @@
 #include "database/RepeatRuleTable.h"
 
+#include <QCoreApplication>
+
 namespace vestrona {
 
 namespace {
@@ -17,12 +19,12 @@ constexpr auto kDelete = "delete from tblRepeatRules where ID = ?";
 
 QString readingAction()
 {
-    return QStringLiteral("reading the repeat rules");
+    return QCoreApplication::translate("SqliteDatabase", "reading the repeat rules");
 }
 
 QString storingAction()
 {
-    return QStringLiteral("storing a repeat rule");
+    return QCoreApplication::translate("SqliteDatabase", "storing a repeat rule");
 }
 
 std::shared_ptr<const RepeatRule> ruleOf(sqlite3_stmt *statement)

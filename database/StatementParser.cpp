@@ -3,6 +3,8 @@
 #include "core/AppError.h"
 #include "formats/DigitReader.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
@@ -11,6 +13,14 @@ namespace vestrona {
 namespace {
 
 using Column = ParsedStatement::Column;
+
+// The parser's words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(StatementParser)
+};
+
+// What a name names, each with sentences of its own.
+enum class Named { Table, Column };
 
 constexpr std::array<const char *, 5> kColumnNames = {"Option", "StartDate", "StartTime", "Reminder", "Weekdays"};
 
@@ -49,9 +59,9 @@ public:
         else if (verb.compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0)
             statement = remove();
         else if (verb.isEmpty() && atEnd())
-            fail(QStringLiteral("The statement is empty."));
+            fail(Words::tr("The statement is empty."));
         else
-            fail(QStringLiteral("The statement must begin with select, insert, update or delete, not \"%1\".")
+            fail(Words::tr("The statement must begin with select, insert, update or delete, not \"%1\".")
                      .arg(verb.isEmpty() ? excerpt(rest()) : verb));
         expectEnd();
         return statement;
@@ -68,7 +78,7 @@ private:
         while (!atEnd() && mText.at(mPos).isSpace())
             ++mPos;
         if (rest().startsWith(QLatin1String("--")) || rest().startsWith(QLatin1String("/*")))
-            fail(QStringLiteral("The statement holds a comment (\"%1\"); comments are not allowed.").arg(excerpt(rest())));
+            fail(Words::tr("The statement holds a comment (\"%1\"); comments are not allowed.").arg(excerpt(rest())));
     }
 
     // A bare word, or an empty text when the next thing is no word.
@@ -82,20 +92,24 @@ private:
     }
 
     // A bare or [bracketed] name.
-    QString name(const char *what)
+    QString name(Named what)
     {
         skipBlanks();
         if (!atEnd() && mText.at(mPos) == QLatin1Char('[')) {
             const qsizetype close = mText.indexOf(QLatin1Char(']'), mPos + 1);
             if (close < 0)
-                fail(QStringLiteral("The %1 name \"%2\" has no closing \"]\".").arg(QLatin1String(what), excerpt(rest())));
+                fail((what == Named::Table ? Words::tr("The table name \"%1\" has no closing \"]\".")
+                                           : Words::tr("The column name \"%1\" has no closing \"]\"."))
+                         .arg(excerpt(rest())));
             const QString inside = mText.mid(mPos + 1, close - mPos - 1);
             mPos = close + 1;
             return inside;
         }
         const QString bare = word();
         if (bare.isEmpty())
-            fail(QStringLiteral("A %1 name is missing before \"%2\".").arg(QLatin1String(what), excerpt(rest())));
+            fail((what == Named::Table ? Words::tr("A table name is missing before \"%1\".")
+                                       : Words::tr("A column name is missing before \"%1\"."))
+                     .arg(excerpt(rest())));
         return bare;
     }
 
@@ -106,7 +120,7 @@ private:
         if (found.compare(QLatin1String(expected), Qt::CaseInsensitive) != 0) {
             mPos = start;
             skipBlanks();
-            fail(QStringLiteral("\"%1\" was expected before \"%2\".").arg(QLatin1String(expected), excerpt(rest())));
+            fail(Words::tr("\"%1\" was expected before \"%2\".").arg(QLatin1String(expected), excerpt(rest())));
         }
     }
 
@@ -119,28 +133,28 @@ private:
     void symbol(char expected)
     {
         if (!peek(QLatin1Char(expected)))
-            fail(QStringLiteral("\"%1\" was expected before \"%2\".").arg(QLatin1Char(expected)).arg(excerpt(rest())));
+            fail(Words::tr("\"%1\" was expected before \"%2\".").arg(QLatin1Char(expected)).arg(excerpt(rest())));
         ++mPos;
     }
 
     void table()
     {
-        const QString found = name("table");
+        const QString found = name(Named::Table);
         if (found.compare(QLatin1String("tblReminders"), Qt::CaseInsensitive) != 0)
-            fail(QStringLiteral("There is no table \"%1\"; the only table is tblReminders.").arg(found));
+            fail(Words::tr("There is no table \"%1\"; the only table is tblReminders.").arg(found));
     }
 
     // A column that may be written; ID is the database's own.
     Column writableColumn()
     {
-        const QString found = name("column");
+        const QString found = name(Named::Column);
         for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
             if (found.compare(QLatin1String(kColumnNames[i]), Qt::CaseInsensitive) == 0)
                 return static_cast<Column>(i);
         }
         if (found.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
-            fail(QStringLiteral("The column ID is assigned by the database and cannot be written."));
-        fail(QStringLiteral("tblReminders has no column \"%1\".").arg(found));
+            fail(Words::tr("The column ID is assigned by the database and cannot be written."));
+        fail(Words::tr("tblReminders has no column \"%1\".").arg(found));
     }
 
     void expectEnd()
@@ -149,8 +163,8 @@ private:
         if (atEnd())
             return;
         if (mText.at(mPos) == QLatin1Char(';'))
-            fail(QStringLiteral("Only one statement may be run at a time; found more after it: \"%1\".").arg(excerpt(rest())));
-        fail(QStringLiteral("Unexpected text after the end of the statement: \"%1\".").arg(excerpt(rest())));
+            fail(Words::tr("Only one statement may be run at a time; found more after it: \"%1\".").arg(excerpt(rest())));
+        fail(Words::tr("Unexpected text after the end of the statement: \"%1\".").arg(excerpt(rest())));
     }
 
     ParsedStatement select()
@@ -158,7 +172,7 @@ private:
         const qsizetype start = mPos;
         const auto expectWhole = [&](bool ok) {
             if (!ok)
-                fail(QStringLiteral("The only read supported is \"select * from tblReminders order by startdate,starttime\"; "
+                fail(Words::tr("The only read supported is \"select * from tblReminders order by startdate,starttime\"; "
                                     "this text differs at \"%1\".")
                          .arg(excerpt(QStringView(mText).mid(start).trimmed())));
         };
@@ -168,9 +182,9 @@ private:
         table();
         keyword("order");
         keyword("by");
-        expectWhole(name("column").compare(QLatin1String("StartDate"), Qt::CaseInsensitive) == 0);
+        expectWhole(name(Named::Column).compare(QLatin1String("StartDate"), Qt::CaseInsensitive) == 0);
         symbol(',');
-        expectWhole(name("column").compare(QLatin1String("StartTime"), Qt::CaseInsensitive) == 0);
+        expectWhole(name(Named::Column).compare(QLatin1String("StartTime"), Qt::CaseInsensitive) == 0);
         return ParsedStatement{ParsedStatement::Kind::OrderedSelect, {}, 0};
     }
 
@@ -181,10 +195,10 @@ private:
         symbol('(');
         std::vector<Column> columns;
         if (peek(QLatin1Char(')')))
-            fail(QStringLiteral("The insert names no columns."));
+            fail(Words::tr("The insert names no columns."));
         do {
             if (peek(QLatin1Char(')')))
-                fail(QStringLiteral("A column name is missing after the last comma of the column list."));
+                fail(Words::tr("A column name is missing after the last comma of the column list."));
             columns.push_back(writableColumn());
         } while (comma());
         symbol(')');
@@ -192,22 +206,22 @@ private:
         symbol('(');
         std::vector<Literal> literals;
         if (peek(QLatin1Char(')')))
-            fail(QStringLiteral("The insert gives no values: the value list \"()\" is empty."));
+            fail(Words::tr("The insert gives no values: the value list \"()\" is empty."));
         do {
             if (peek(QLatin1Char(')')))
-                fail(QStringLiteral("A value is missing after the last comma of the value list."));
+                fail(Words::tr("A value is missing after the last comma of the value list."));
             literals.push_back(literal());
         } while (comma());
         symbol(')');
         if (columns.size() != literals.size())
-            fail(QStringLiteral("The insert names %1 columns but gives %2 values.").arg(columns.size()).arg(literals.size()));
+            fail(Words::tr("The insert names %1 columns but gives %2 values.").arg(columns.size()).arg(literals.size()));
 
         ParsedStatement statement{ParsedStatement::Kind::Insert, {}, 0};
         for (std::size_t i = 0; i < columns.size(); ++i)
             add(statement, columns[i], literals[i]);
         for (const Column required : {Column::Option, Column::StartDate, Column::StartTime, Column::Reminder}) {
             if (!has(statement, required))
-                fail(QStringLiteral("The insert gives no value for %1.").arg(QLatin1String(columnName(required))));
+                fail(Words::tr("The insert gives no value for %1.").arg(QLatin1String(columnName(required))));
         }
         if (!has(statement, Column::Weekdays))
             statement.values.push_back({Column::Weekdays, QString()});
@@ -226,7 +240,7 @@ private:
         } while (comma());
         skipBlanks();
         if (atEnd())
-            fail(QStringLiteral("The update has no \"where id=\" part, so it would change every reminder."));
+            fail(Words::tr("The update has no \"where id=\" part, so it would change every reminder."));
         whereId(statement);
         return statement;
     }
@@ -238,7 +252,7 @@ private:
         ParsedStatement statement{ParsedStatement::Kind::Delete, {}, 0};
         skipBlanks();
         if (atEnd())
-            fail(QStringLiteral("The delete has no \"where id=\" part, so it would remove every reminder."));
+            fail(Words::tr("The delete has no \"where id=\" part, so it would remove every reminder."));
         whereId(statement);
         return statement;
     }
@@ -246,9 +260,9 @@ private:
     void whereId(ParsedStatement &statement)
     {
         keyword("where");
-        const QString column = name("column");
+        const QString column = name(Named::Column);
         if (column.compare(QLatin1String("ID"), Qt::CaseInsensitive) != 0)
-            fail(QStringLiteral("Rows can only be chosen by \"where id=\", not by \"%1\".").arg(column));
+            fail(Words::tr("Rows can only be chosen by \"where id=\", not by \"%1\".").arg(column));
         symbol('=');
         skipBlanks();
         const qsizetype start = mPos;
@@ -258,7 +272,7 @@ private:
             statement.id = digits->toLongLong(&ok);
         if (!ok) {
             mPos = start;
-            fail(QStringLiteral("The reminder ID after \"where id=\" must be a whole number, not \"%1\".").arg(excerpt(rest())));
+            fail(Words::tr("The reminder ID after \"where id=\" must be a whole number, not \"%1\".").arg(excerpt(rest())));
         }
     }
 
@@ -292,7 +306,7 @@ private:
         skipBlanks();
         const qsizetype start = mPos;
         if (atEnd())
-            fail(QStringLiteral("The statement ends where a value was expected."));
+            fail(Words::tr("The statement ends where a value was expected."));
         const QChar first = mText.at(mPos);
         if (first == QLatin1Char('\'')) {
             QString value;
@@ -301,7 +315,7 @@ private:
                 const qsizetype quote = mText.indexOf(QLatin1Char('\''), mPos);
                 if (quote < 0) {
                     mPos = start;
-                    fail(QStringLiteral("The text value \"%1\" has no closing quote.").arg(excerpt(rest())));
+                    fail(Words::tr("The text value \"%1\" has no closing quote.").arg(excerpt(rest())));
                 }
                 value += QStringView(mText).mid(mPos, quote - mPos);
                 mPos = quote + 1;
@@ -315,13 +329,13 @@ private:
         if (first == QLatin1Char('#')) {
             const qsizetype close = mText.indexOf(QLatin1Char('#'), mPos + 1);
             if (close < 0)
-                fail(QStringLiteral("The date or time value \"%1\" has no closing \"#\".").arg(excerpt(rest())));
+                fail(Words::tr("The date or time value \"%1\" has no closing \"#\".").arg(excerpt(rest())));
             mPos = close + 1;
             return {Literal::Kind::Hash, mText.mid(start + 1, close - start - 1), start};
         }
         if (const std::optional<QString> digits = number())
             return {Literal::Kind::Number, *digits, start};
-        fail(QStringLiteral("A value must be a number, a #date#, a #time# or a 'quoted text', not \"%1\".").arg(excerpt(rest())));
+        fail(Words::tr("A value must be a number, a #date#, a #time# or a 'quoted text', not \"%1\".").arg(excerpt(rest())));
     }
 
     static bool has(const ParsedStatement &statement, Column column)
@@ -336,7 +350,7 @@ private:
     void add(ParsedStatement &statement, Column column, const Literal &literal)
     {
         if (has(statement, column))
-            fail(QStringLiteral("The column %1 is given twice.").arg(QLatin1String(columnName(column))));
+            fail(Words::tr("The column %1 is given twice.").arg(QLatin1String(columnName(column))));
         statement.values.push_back({column, convert(column, literal)});
     }
 
@@ -347,33 +361,33 @@ private:
         switch (column) {
         case Column::Option: {
             if (literal.kind != Literal::Kind::Number)
-                fail(QStringLiteral("Option takes a whole number, not \"%1\".").arg(excerpt(written)));
+                fail(Words::tr("Option takes a whole number, not \"%1\".").arg(excerpt(written)));
             bool ok = false;
             const int value = literal.text.toInt(&ok);
             if (!ok || value < -32768 || value > 32767)
-                fail(QStringLiteral("Option takes a whole number from -32768 to 32767, not %1.").arg(literal.text));
+                fail(Words::tr("Option takes a whole number from -32768 to 32767, not %1.").arg(literal.text));
             return value;
         }
         case Column::StartDate: {
             if (literal.kind != Literal::Kind::Hash)
-                fail(QStringLiteral("StartDate takes a date such as #10/23/2012#, not \"%1\".").arg(excerpt(written)));
+                fail(Words::tr("StartDate takes a date such as #10/23/2012#, not \"%1\".").arg(excerpt(written)));
             const QDate date = monthFirstDate(literal.text);
             if (!date.isValid())
-                fail(QStringLiteral("#%1# is no valid date for StartDate (month/day/year).").arg(literal.text));
+                fail(Words::tr("#%1# is no valid date for StartDate (month/day/year).").arg(literal.text));
             return date;
         }
         case Column::StartTime: {
             if (literal.kind != Literal::Kind::Hash)
-                fail(QStringLiteral("StartTime takes a time such as #3:03:00 PM#, not \"%1\".").arg(excerpt(written)));
+                fail(Words::tr("StartTime takes a time such as #3:03:00 PM#, not \"%1\".").arg(excerpt(written)));
             const std::optional<QTime> time = mRegional.parseTime(literal.text);
             if (!time || !time->isValid())
-                fail(QStringLiteral("#%1# is no valid time of day for StartTime.").arg(literal.text));
+                fail(Words::tr("#%1# is no valid time of day for StartTime.").arg(literal.text));
             return *time;
         }
         case Column::Reminder:
         case Column::Weekdays:
             if (literal.kind != Literal::Kind::Text)
-                fail(QStringLiteral("%1 takes a 'quoted text', not \"%2\".").arg(name, excerpt(written)));
+                fail(Words::tr("%1 takes a 'quoted text', not \"%2\".").arg(name, excerpt(written)));
             return literal.text;
         }
         return {};
