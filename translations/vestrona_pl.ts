@@ -97,6 +97,29 @@
     </message>
 </context>
 <context>
+    <name>BackupText</name>
+    <message>
+        <source>it has %1 of the %2 fields of a reminder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its repetition rule &quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its repetition rule %1 is out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its start date &quot;%1&quot; is not a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its start time &quot;%1&quot; is not a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalDavFailureWords</name>
     <message>
         <source>The calendar server %1 sent an answer the program cannot read: %2.</source>
@@ -468,6 +491,13 @@ Polecenia:
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Countdown</name>
     <message>
         <source>1 day %1</source>
@@ -584,6 +614,136 @@ Polecenia:
     <message>
         <source>The calendar server %1 answered %2 where a list of resources was due.</source>
         <translation>Serwer kalendarza %1 odpowiedział %2 tam, gdzie oczekiwano listy zasobów.</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyDatabase</name>
+    <message>
+        <source>The schema file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empty reminder database %1 could not be made: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1 from %2. 1 line was left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 from %2. %n lines were left out:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1 from %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup file %1 cannot be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar file %1 cannot be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the disk holding the folder %1 is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These reminders were not written to %1, because %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>their start or repetition rule as stored is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1 from %2. 1 entry was left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1 from %2. %n entries were left out:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>they are weekly on no weekday and so never ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be imported: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -833,6 +993,153 @@ Jego czas już minął, więc nie zadzwoni.</translation>
     <message>
         <source>%1 on the server %2 is not a calendar.</source>
         <translation>%1 na serwerze %2 nie jest kalendarzem.</translation>
+    </message>
+</context>
+<context>
+    <name>ICalendarReader</name>
+    <message>
+        <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, more than any calendar of reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text, which iCalendar files are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it defines more than %1 time zones, which no calendar needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it repeats %1, which a reminder cannot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its rule picks days by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its rule counts in another calendar (RSCALE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 line is longer than %2 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of it cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is cancelled (STATUS:CANCELLED)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is done (COMPLETED)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its message is longer than %1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it changes one time of another event (RECURRENCE-ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no due time (DUE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no start (DTSTART)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time is not a valid date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its date %1-%2-%3 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time %1:%2:%3 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time zone &quot;%1&quot; is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its time cannot be turned into a local time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it leaves out dates by a rule (EXRULE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than one rule (RRULE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>libical cannot read it as a calendar; it may be cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than one calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a to-do, not an event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than one event</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1410,14 @@ Wpisz &amp;hasło, aby synchronizować:</translation>
     <message>
         <source>%1, ended</source>
         <translation>%1, zakończone</translation>
+    </message>
+    <message>
+        <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1474,6 +1789,173 @@ Wpisz &amp;hasło, aby synchronizować:</translation>
         <source>keeping the sync&apos;s records</source>
         <translation>prowadzenie danych synchronizacji</translation>
     </message>
+    <message>
+        <source>reading the repeat rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storing a repeat rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatementParser</name>
+    <message>
+        <source>Option takes a whole number from -32768 to 32767, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StartTime takes a time of day; none was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A table name is missing before &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A column name is missing before &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column ID is assigned by the database and cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tblReminders has no column &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The insert names no columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A column name is missing after the last comma of the column list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A value is missing after the last comma of the value list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The insert names %1 columns but gives %2 values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The insert gives no value for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement ends where a value was expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text value &quot;%1&quot; has no closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column %1 is given twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option takes a whole number, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#%1# is no valid date for StartDate (month/day/year).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#%1# is no valid time of day for StartTime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SyncAccount</name>
@@ -1742,6 +2224,25 @@ Wpisz &amp;hasło, aby synchronizować:</translation>
     <message>
         <source>The calendar sync&apos;s bookkeeping in %1 was written by a newer Vestrona; sync this database with that version.</source>
         <translation>Dane synchronizacji w %1 zapisała nowsza Vestrona; synchronizuj tę bazę w tamtej wersji.</translation>
+    </message>
+</context>
+<context>
+    <name>TextLineReader</name>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a backup file: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
