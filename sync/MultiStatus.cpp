@@ -2,11 +2,17 @@
 
 #include "sync/DavRequestBodies.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace vestrona {
 
 namespace {
+
+// The reader's words, under the context translators see.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(MultiStatus)
+};
 
 // A real answer nests eight deep at most (multistatus, response, propstat,
 // prop, supported-report-set, supported-report, report, sync-collection);
@@ -31,12 +37,12 @@ QString refusedToken(QXmlStreamReader::TokenType token, int &depth)
 {
     switch (token) {
     case QXmlStreamReader::DTD:
-        return QStringLiteral("the answer declares a DTD");
+        return Words::tr("the answer declares a DTD");
     case QXmlStreamReader::EntityReference:
-        return QStringLiteral("the answer uses an entity reference");
+        return Words::tr("the answer uses an entity reference");
     case QXmlStreamReader::StartElement:
         if (++depth > maxDepth)
-            return QStringLiteral("the answer nests deeper than %1 elements").arg(maxDepth);
+            return Words::tr("the answer nests deeper than %1 elements").arg(maxDepth);
         return QString();
     case QXmlStreamReader::EndElement:
         --depth;
@@ -48,7 +54,7 @@ QString refusedToken(QXmlStreamReader::TokenType token, int &depth)
 
 QString malformed(const QXmlStreamReader &xml)
 {
-    return QStringLiteral("malformed XML at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    return Words::tr("malformed XML at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
 }
 
 // Walks a whole answer element by element (for the DAV:error bodies) so
@@ -179,7 +185,7 @@ MultiStatusReading MultiStatusParser::finish()
 {
     MultiStatusReading reading;
     if (!failed() && !mRootClosed)
-        fail(mXml.hasError() ? malformed(mXml) : QStringLiteral("the answer ends before its multistatus does"));
+        fail(mXml.hasError() ? malformed(mXml) : Words::tr("the answer ends before its multistatus does"));
     if (failed())
         reading.error = mError;
     else
@@ -262,13 +268,13 @@ void MultiStatusParser::start()
 {
     if (mRoles.empty()) {
         if (!is(davNamespace, u"multistatus"))
-            fail(QStringLiteral("the answer is not a DAV multistatus"));
+            fail(Words::tr("the answer is not a DAV multistatus"));
         mRoles.push_back(Role::MultiStatus);
         return;
     }
     const Role parent = mRoles.back();
     if (holdsText(parent)) {
-        fail(QStringLiteral("unexpected element <%1> inside a text property").arg(mXml.name()));
+        fail(Words::tr("unexpected element <%1> inside a text property").arg(mXml.name()));
         return;
     }
     mRoles.push_back(roleOfChild(parent));
@@ -296,7 +302,7 @@ void MultiStatusParser::characters()
         return;
     mText += mXml.text();
     if (mText.size() > mMaxText)
-        fail(QStringLiteral("a value in the answer is larger than %1 kB").arg(mMaxText / 1024));
+        fail(Words::tr("a value in the answer is larger than %1 kB").arg(mMaxText / 1024));
 }
 
 void MultiStatusParser::end()
@@ -384,7 +390,7 @@ MultiStatusReading readMultiStatus(const QByteArray &xml, const QUrl &requestUrl
 {
     if (xml.size() > maxMultiStatusBytes) {
         MultiStatusReading reading;
-        reading.error = QStringLiteral("the answer is larger than %1 MB").arg(maxMultiStatusBytes / (1024 * 1024));
+        reading.error = Words::tr("the answer is larger than %1 MB").arg(maxMultiStatusBytes / (1024 * 1024));
         return reading;
     }
     MultiStatusParser parser(requestUrl, maxMultiStatusBytes);
