@@ -1212,6 +1212,45 @@ Il suo orario è già passato, quindi non suonerà.</translation>
     </message>
 </context>
 <context>
+    <name>MultiStatus</name>
+    <message>
+        <source>the answer declares a DTD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer uses an entity reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer nests deeper than %1 elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>malformed XML at line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is not a DAV multistatus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected element &lt;%1&gt; inside a text property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value in the answer is larger than %1 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NextReminderTip</name>
     <message>
         <source>

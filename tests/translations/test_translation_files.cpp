@@ -1,14 +1,23 @@
+#include "core/Reporter.h"
+#include "database/Connection.h"
+#include "filecommands/Backup.h"
+#include "filecommands/ICalendar.h"
+#include "tests/support/Files.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
+using namespace vestrona;
 using namespace vestrona::test;
 
 namespace {
@@ -109,6 +118,42 @@ QString lupdateInto(const QString &tsPath)
     return result.exitCode == 0 ? QString() : result.err;
 }
 
+// Answers every text the catalogue holds under the context asked for with
+// the text in brackets, and nothing else: a bracketed piece reached the user
+// through a translator, found under the name the translators see.
+class BracketingTranslator final : public QTranslator {
+public:
+    explicit BracketingTranslator(const QList<Message> &catalogue)
+    {
+        for (const Message &m : catalogue)
+            mKnown.insert(m.context + QLatin1Char('\n') + m.source);
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        return mKnown.contains(QString::fromUtf8(context) + QLatin1Char('\n') + text) ? u'[' + text + u']' : QString();
+    }
+
+private:
+    QSet<QString> mKnown;
+};
+
+// The progress bar's texts and the boxes' in the order the user sees them.
+class ShownTexts final : public ProgressSink, public Reporter {
+public:
+    void setProgress(int, const QString &text) override { texts << text; }
+    void processEvents() override {}
+    void showMessage(const QString &text, const QString &) override { texts << text; }
+    Answer askYesNo(const QString &text, const QString &) override
+    {
+        texts << text;
+        return Answer::Yes;
+    }
+    void showError(const ErrorReport &error) override { texts << error.description; }
+    QStringList texts;
+};
+
 } // namespace
 
 class TestTranslationFiles : public QObject {
@@ -184,32 +229,111 @@ private slots:
                  "cmake --build build --target update_translations");
     }
 
+    // What the file commands tell the user, the progress bar's words, the
+    // summaries and their reasons, the errors, comes whole through the
+    // catalogue, numbers in the language's plural forms.
+    void fileCommandsSpeakThroughTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("restore")
+            << "restore" << QByteArray("1|;|10/23/2012|;|3:03:00 PM|;|good|;||;|\r\n1|;|13/45/2012|;|3:03:00 PM|;|x|;||;|\r\nx\r\n")
+            << QString()
+            << QStringList{"[Reading file: FILE]",
+                           "[Added [1 reminder] from FILE. 2 lines were left out:]\r\n"
+                           "[line 2: [its start date \"13/45/2012\" is not a date.]]\r\n"
+                           "[line 3: [it has 1 of the 5 fields of a reminder.]]",
+                           "[Done.]", "[Added [1 reminder] from FILE.]"};
+        QTest::newRow("import")
+            << "import"
+            << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20300101T080000\r\nSUMMARY:good\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nDTSTART:20300101T080000\r\nSUMMARY:gone\r\nSTATUS:CANCELLED\r\nEND:VEVENT\r\n"
+                          "END:VCALENDAR\r\n")
+            << QString()
+            << QStringList{"[Reading file: FILE]",
+                           "[Added [1 reminder] from FILE. 1 entry was left out:]\r\n"
+                           "\"gone\": [it is cancelled (STATUS:CANCELLED)].",
+                           "[Done.]", "[Added [1 reminder] from FILE.]"};
+        QTest::newRow("import of no calendar")
+            << "import" << QByteArray("hello\r\n") << QString()
+            << QStringList{"[Reading file: FILE]",
+                           "[The file PATH cannot be imported: "
+                           "[it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)].]",
+                           "[Done.]"};
+        QTest::newRow("backup")
+            << "backup" << QByteArray() << "a|;|b"
+            << QStringList{"[Writing file: FILE]", "[Done.]", "[Saved [0 reminders] to FILE.]",
+                           "[These reminders were not written to FILE, because [their message contains \"|;|\", "
+                           "which the backup file uses between its fields]:]\r\na|;|b"};
+        QTest::newRow("export")
+            << "export" << QByteArray() << "never"
+            << QStringList{"[Writing file: FILE]", "[Done.]", "[Exported [0 reminders] to FILE.]",
+                           "[These reminders were not written to FILE, because "
+                           "[they are weekly on no weekday and so never ring]:]\r\nnever"};
+    }
+    void fileCommandsSpeakThroughTheCatalogue()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        QFETCH(QStringList, shown);
+        BracketingTranslator translator(readCatalogue(tsFile(QStringLiteral("de"))));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        TempFolder folder;
+        QVERIFY(makeDatabase(folder.file(QStringLiteral("db"))));
+        const RegionalSettings us = RegionalSettings::usEnglish();
+        Connection conn(us);
+        conn.Open(folder.file(QStringLiteral("db")));
+        if (!message.isEmpty())
+            conn.Execute(reminderInsert(OptionWeekly, QDate(2030, 1, 1), QTime(8, 0), message));
+        const QString path = folder.file(QStringLiteral("f.txt"));
+        if (!file.isEmpty())
+            writeFile(path, file);
+        ShownTexts user;
+        if (command == QLatin1String("restore"))
+            LoadRemFromFile(conn, us, user, path, &user);
+        else if (command == QLatin1String("import"))
+            LoadRemFromICalendar(conn, user, path, &user);
+        else if (command == QLatin1String("backup"))
+            SaveRemToFile(conn, us, user, path, &user);
+        else
+            SaveRemToICalendar(conn, user, path, &user);
+        // The bar rests on its idle text after a failure.
+        user.texts.removeAll(QCoreApplication::translate("Progress", "Progress Bar"));
+        QCOMPARE(user.texts.replaceInStrings(path, QStringLiteral("PATH"))
+                     .replaceInStrings(QStringLiteral("f.txt"), QStringLiteral("FILE")),
+                 shown);
+    }
+
     // A literal handed straight to a window, a box, an error or the terminal
     // would stay English in every language.
     void noUserTextBypassesTranslation()
     {
         static const QRegularExpression handedOver(
-            QStringLiteral("\\b(setText|setWindowTitle|setTitle|setToolTip|setPlaceholderText|setAccessibleName|"
+            QStringLiteral("\\b(?:(?:setText|setWindowTitle|setTitle|setToolTip|setPlaceholderText|setAccessibleName|"
                            "setAccessibleDescription|showMessage|askYesNo|addAction|setHeaderLabels|addRow|notify|"
                            "AppError|UsageError|Refusal|new QLabel|new QPushButton|new QCheckBox|new QRadioButton|"
-                           "new QGroupBox|addButton|addFrame)\\s*[({]\\s*\\{?\\s*(?:QStringLiteral\\(|QLatin1String\\(|"
-                           "QString::from\\w+\\()?\\s*\"([^\"]*)\""));
+                           "new QGroupBox|addButton|addFrame|LeftOut|fail)\\s*[({]"
+                           // A reason or a text after a line number, a path or a progress bar.
+                           "|(?:reject|failNotBackup|failReading|setProgress|finishProgress)\\s*\\(\\s*[\\w.>-]+\\s*,)"
+                           "\\s*\\{?\\s*(?:QStringLiteral\\(|QLatin1String\\(|QString::from\\w+\\()?\\s*\"([^\"]*)\""));
         // What vestrona-cli prints to standard output is for scripts and stays
         // as it is; its error stream speaks to people.
         static const QRegularExpression printed(QStringLiteral("\\b(?:mErr|err)\\s*<<\\s*\"([^\"]*)\""));
         static const QRegularExpression words(QStringLiteral("[A-Za-z]{3,}"));
         QStringList offenders;
-        for (const char *folder :
-             {"core", "recurrence", "config", "sync", "ui", "control", "shell", "notify", "scheduler", "cli", "app"}) {
-            QDirIterator files(kSourceDir + QLatin1Char('/') + QLatin1String(folder), {QStringLiteral("*.cpp")},
-                               QDir::Files);
+        for (const QString &folder : kTranslatedFolders) {
+            QDirIterator files(kSourceDir + QLatin1Char('/') + folder, {QStringLiteral("*.cpp")}, QDir::Files);
             while (files.hasNext()) {
                 const QString path = files.next();
                 QFile file(path);
                 QVERIFY(file.open(QIODevice::ReadOnly));
                 const QString text = QString::fromUtf8(file.readAll());
                 for (const QRegularExpressionMatch &m : handedOver.globalMatch(text))
-                    if (m.captured(2).contains(words) && !m.captured(2).contains(QLatin1String("://")))
+                    if (m.captured(1).contains(words) && !m.captured(1).contains(QLatin1String("://")))
                         offenders << QDir(kSourceDir).relativeFilePath(path) + QStringLiteral(": ") + m.captured();
                 for (const QRegularExpressionMatch &m : printed.globalMatch(text)) {
                     const QString literal = m.captured(1).trimmed();
