@@ -100,23 +100,23 @@
     <name>BackupText</name>
     <message>
         <source>it has %1 of the %2 fields of a reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat %1 der %2 Felder einer Erinnerung.</translation>
     </message>
     <message>
         <source>its repetition rule &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Wiederholungsregel „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>its repetition rule %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Wiederholungsregel %1 liegt außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <source>its start date &quot;%1&quot; is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Startdatum „%1“ ist kein Datum.</translation>
     </message>
     <message>
         <source>its start time &quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Startzeit „%1“ ist keine Uhrzeit.</translation>
     </message>
 </context>
 <context>
@@ -493,7 +493,7 @@ Befehle:
     <name>Connection</name>
     <message>
         <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute führt nur insert-, update- und delete-Anweisungen aus; das sortierte select ist ein Lesezugriff.</translation>
     </message>
 </context>
 <context>
@@ -618,126 +618,126 @@ Befehle:
     <name>EmptyDatabase</name>
     <message>
         <source>The schema file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schemadatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The empty reminder database %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die leere Erinnerungsdatenbank %1 konnte nicht angelegt werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 line was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 hinzugefügt. 1 Zeile wurde ausgelassen:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n lines were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 aus %2 hinzugefügt. %n Zeile wurde ausgelassen:</numerusform>
+            <numerusform>%1 aus %2 hinzugefügt. %n Zeilen wurden ausgelassen:</numerusform>
         </translation>
     </message>
     <message>
         <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Nachricht „%1“ enthält, das die Sicherungsdatei als Trenner zwischen ihren Feldern benutzt</translation>
     </message>
     <message>
         <source>Writing file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibe Datei: %1</translation>
     </message>
     <message>
         <source>Saved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 gespeichert.</translation>
     </message>
     <message>
         <source>Reading file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese Datei: %1</translation>
     </message>
     <message>
         <source>Added %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 hinzugefügt.</translation>
     </message>
     <message>
         <source>The backup file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungsdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungsdatei %1 konnte nicht geschrieben werden: %2. Eine Datei dieses Namens bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>The calendar file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei %1 konnte nicht geschrieben werden: %2. Eine Datei dieses Namens bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>1 reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Erinnerung</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weitere.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
         </translation>
     </message>
     <message>
         <source>the disk holding the folder %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger mit dem Ordner %1 ist voll</translation>
     </message>
     <message>
         <source>These reminders were not written to %1, because %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Erinnerungen wurden nicht in %1 geschrieben, weil %2:</translation>
     </message>
     <message>
         <source>their start or repetition rule as stored is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr gespeicherter Beginn oder ihre gespeicherte Wiederholungsregel ungültig ist</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 entry was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 hinzugefügt. 1 Eintrag wurde ausgelassen:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n entries were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 aus %2 hinzugefügt. %n Eintrag wurde ausgelassen:</numerusform>
+            <numerusform>%1 aus %2 hinzugefügt. %n Einträge wurden ausgelassen:</numerusform>
         </translation>
     </message>
     <message>
         <source>they are weekly on no weekday and so never ring</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wöchentlich an keinem Wochentag sind und daher nie klingeln</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Exported %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2 exportiert.</translation>
     </message>
     <message>
         <source>The file %1 cannot be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht importiert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -992,147 +992,147 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
     <name>ICalendarReader</name>
     <message>
         <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine iCalendar-Datei (sie beginnt nicht mit BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than any calendar of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1 MB, mehr als jeder Kalender mit Erinnerungen</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine Textdatei</translation>
     </message>
     <message>
         <source>it is not UTF-8 text, which iCalendar files are</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein UTF-8-Text, was iCalendar-Dateien aber sind</translation>
     </message>
     <message>
         <source>it defines more than %1 time zones, which no calendar needs</source>
-        <translation type="unfinished"></translation>
+        <translation>sie definiert mehr als %1 Zeitzonen, was kein Kalender braucht</translation>
     </message>
     <message>
         <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 Termine und Aufgaben, mehr als jede Erinnerungsliste</translation>
     </message>
     <message>
         <source>it repeats %1, which a reminder cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Wiederholung (%1) kann eine Erinnerung nicht abbilden</translation>
     </message>
     <message>
         <source>its rule picks days by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Regel wählt Tage nach %1</translation>
     </message>
     <message>
         <source>its rule counts in another calendar (RSCALE)</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Regel rechnet in einem anderen Kalender (RSCALE)</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeitzone „%1“ liegt mehr als 24 Stunden von UTC entfernt, was keine echte Zone tut</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeitzone „%1“ ändert ihren Versatz öfter als %2-mal im Jahr, was keine echte Zone tut</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeitzone „%1“ führt mehr als %2 Änderungen ihres Versatzes auf, was keine echte Zone tut</translation>
     </message>
     <message>
         <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile seiner Zeitzone „%1“ ist nicht lesbar (%2)</translation>
     </message>
     <message>
         <source>its %1 line is longer than %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>seine %1-Zeile ist länger als %2 KB</translation>
     </message>
     <message>
         <source>a line of it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine seiner Zeilen ist nicht lesbar (%1)</translation>
     </message>
     <message>
         <source>it is cancelled (STATUS:CANCELLED)</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist abgesagt (STATUS:CANCELLED)</translation>
     </message>
     <message>
         <source>it is done (COMPLETED)</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist erledigt (COMPLETED)</translation>
     </message>
     <message>
         <source>its message is longer than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Nachricht ist länger als %1 KB</translation>
     </message>
     <message>
         <source>it changes one time of another event (RECURRENCE-ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>er ändert ein Vorkommen eines anderen Termins (RECURRENCE-ID)</translation>
     </message>
     <message>
         <source>it has no due time (DUE)</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat keine Fälligkeitszeit (DUE)</translation>
     </message>
     <message>
         <source>it has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat keinen Beginn (DTSTART)</translation>
     </message>
     <message>
         <source>its time is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeit ist kein gültiges Datum mit Uhrzeit</translation>
     </message>
     <message>
         <source>its date %1-%2-%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Datum %1-%2-%3 gibt es nicht</translation>
     </message>
     <message>
         <source>its time %1:%2:%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Uhrzeit %1:%2:%3 gibt es nicht</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeitzone „%1“ ist unbekannt</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeitzone „%1“ kennt dieser Computer nicht, daher kann er sich nicht nach ihr wiederholen</translation>
     </message>
     <message>
         <source>its time cannot be turned into a local time</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeit lässt sich nicht in Ortszeit umrechnen</translation>
     </message>
     <message>
         <source>it leaves out dates by a rule (EXRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>er lässt Daten nach einer Regel aus (EXRULE)</translation>
     </message>
     <message>
         <source>it has more than one rule (RRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat mehr als eine Regel (RRULE)</translation>
     </message>
     <message>
         <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>er fügt einen Zeitraum hinzu (RDATE;VALUE=PERIOD)</translation>
     </message>
     <message>
         <source>libical cannot read it as a calendar; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>libical kann sie nicht als Kalender lesen; vielleicht ist sie abgeschnitten</translation>
     </message>
     <message>
         <source>it holds no events or to-dos</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Termine oder Aufgaben</translation>
     </message>
     <message>
         <source>it holds more than one calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält mehr als einen Kalender</translation>
     </message>
     <message>
         <source>it is a to-do, not an event</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist eine Aufgabe, kein Termin</translation>
     </message>
     <message>
         <source>it holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält keinen Termin</translation>
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält mehr als einen Termin</translation>
     </message>
 </context>
 <context>
@@ -1206,39 +1206,39 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
     <name>MultiStatus</name>
     <message>
         <source>the answer declares a DTD</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort deklariert eine DTD</translation>
     </message>
     <message>
         <source>the answer uses an entity reference</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort verwendet eine Entity-Referenz</translation>
     </message>
     <message>
         <source>the answer nests deeper than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist tiefer als %1 Elemente verschachtelt</translation>
     </message>
     <message>
         <source>malformed XML at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlerhaftes XML in Zeile %1: %2</translation>
     </message>
     <message>
         <source>the answer ends before its multistatus does</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort endet, bevor ihr multistatus abgeschlossen ist</translation>
     </message>
     <message>
         <source>the answer is not a DAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist kein DAV-multistatus</translation>
     </message>
     <message>
         <source>unexpected element &lt;%1&gt; inside a text property</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Element &lt;%1&gt; in einer Texteigenschaft</translation>
     </message>
     <message>
         <source>a value in the answer is larger than %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert in der Antwort ist größer als %1 kB</translation>
     </message>
     <message>
         <source>the answer is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist größer als %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1443,11 +1443,11 @@ Geben Sie das &amp;Passwort zum Synchronisieren ein:</translation>
     </message>
     <message>
         <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Erinnerungen klingeln nie, weil ihr gespeicherter Beginn oder ihre gespeicherte Wiederholungsregel ungültig ist; löschen Sie sie oder geben Sie sie neu ein:</translation>
     </message>
     <message>
         <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 „%2“: Art „%3“, Datum „%4“, Uhrzeit „%5“</translation>
     </message>
 </context>
 <context>
@@ -1814,170 +1814,170 @@ Geben Sie das &amp;Passwort zum Synchronisieren ein:</translation>
     </message>
     <message>
         <source>reading the repeat rules</source>
-        <translation type="unfinished"></translation>
+        <translation>das Lesen der Wiederholungsregeln</translation>
     </message>
     <message>
         <source>storing a repeat rule</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speichern einer Wiederholungsregel</translation>
     </message>
 </context>
 <context>
     <name>StatementParser</name>
     <message>
         <source>Option takes a whole number from -32768 to 32767, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option erwartet eine ganze Zahl von -32768 bis 32767, nicht %1.</translation>
     </message>
     <message>
         <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate erwartet ein Datum der Jahre 1 bis 9999; erhalten: %1.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keines</translation>
     </message>
     <message>
         <source>StartTime takes a time of day; none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime erwartet eine Uhrzeit; es wurde keine angegeben.</translation>
     </message>
     <message>
         <source>The statement is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung ist leer.</translation>
     </message>
     <message>
         <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung muss mit select, insert, update oder delete beginnen, nicht mit „%1“.</translation>
     </message>
     <message>
         <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung enthält einen Kommentar („%1“); Kommentare sind nicht erlaubt.</translation>
     </message>
     <message>
         <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Tabellennamen „%1“ fehlt die schließende „]“.</translation>
     </message>
     <message>
         <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Spaltennamen „%1“ fehlt die schließende „]“.</translation>
     </message>
     <message>
         <source>A table name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor „%1“ fehlt ein Tabellenname.</translation>
     </message>
     <message>
         <source>A column name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor „%1“ fehlt ein Spaltenname.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor „%2“ wurde „%1“ erwartet.</translation>
     </message>
     <message>
         <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Tabelle „%1“; die einzige Tabelle ist tblReminders.</translation>
     </message>
     <message>
         <source>The column ID is assigned by the database and cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte ID vergibt die Datenbank selbst; sie kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>tblReminders has no column &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tblReminders hat keine Spalte „%1“.</translation>
     </message>
     <message>
         <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es darf nur eine Anweisung auf einmal ausgeführt werden; danach folgt noch: „%1“.</translation>
     </message>
     <message>
         <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Text nach dem Ende der Anweisung: „%1“.</translation>
     </message>
     <message>
         <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der einzige unterstützte Lesezugriff ist „select * from tblReminders order by startdate,starttime“; dieser Text weicht bei „%1“ ab.</translation>
     </message>
     <message>
         <source>The insert names no columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das insert nennt keine Spalten.</translation>
     </message>
     <message>
         <source>A column name is missing after the last comma of the column list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem letzten Komma der Spaltenliste fehlt ein Spaltenname.</translation>
     </message>
     <message>
         <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das insert gibt keine Werte an: Die Werteliste „()“ ist leer.</translation>
     </message>
     <message>
         <source>A value is missing after the last comma of the value list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem letzten Komma der Werteliste fehlt ein Wert.</translation>
     </message>
     <message>
         <source>The insert names %1 columns but gives %2 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das insert nennt %1 Spalten, gibt aber %2 Werte an.</translation>
     </message>
     <message>
         <source>The insert gives no value for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das insert gibt keinen Wert für %1 an.</translation>
     </message>
     <message>
         <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem update fehlt der Teil „where id=“, daher würde es jede Erinnerung ändern.</translation>
     </message>
     <message>
         <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem delete fehlt der Teil „where id=“, daher würde es jede Erinnerung entfernen.</translation>
     </message>
     <message>
         <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen lassen sich nur mit „where id=“ wählen, nicht mit „%1“.</translation>
     </message>
     <message>
         <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungs-ID nach „where id=“ muss eine ganze Zahl sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The statement ends where a value was expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung endet, wo ein Wert erwartet wurde.</translation>
     </message>
     <message>
         <source>The text value &quot;%1&quot; has no closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Textwert „%1“ fehlt das schließende Anführungszeichen.</translation>
     </message>
     <message>
         <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Datums- oder Zeitwert „%1“ fehlt das schließende „#“.</translation>
     </message>
     <message>
         <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wert muss eine Zahl, ein #Datum#, eine #Uhrzeit# oder ein &apos;Text in Anführungszeichen&apos; sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The column %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte %1 ist doppelt angegeben.</translation>
     </message>
     <message>
         <source>Option takes a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option erwartet eine ganze Zahl, nicht „%1“.</translation>
     </message>
     <message>
         <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate erwartet ein Datum wie #10/23/2012#, nicht „%1“.</translation>
     </message>
     <message>
         <source>#%1# is no valid date for StartDate (month/day/year).</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# ist kein gültiges Datum für StartDate (Monat/Tag/Jahr).</translation>
     </message>
     <message>
         <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime erwartet eine Uhrzeit wie #3:03:00 PM#, nicht „%1“.</translation>
     </message>
     <message>
         <source>#%1# is no valid time of day for StartTime.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# ist keine gültige Uhrzeit für StartTime.</translation>
     </message>
     <message>
         <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen &apos;Text in Anführungszeichen&apos;, nicht „%2“.</translation>
     </message>
 </context>
 <context>
@@ -2245,19 +2245,19 @@ Geben Sie das &amp;Passwort zum Synchronisieren ein:</translation>
     <name>TextLineReader</name>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a backup file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Sicherungsdatei: %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1 MB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist länger als %2 MB</translation>
     </message>
 </context>
 <context>

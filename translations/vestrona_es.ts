@@ -100,23 +100,23 @@
     <name>BackupText</name>
     <message>
         <source>it has %1 of the %2 fields of a reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 de los %2 campos de un recordatorio.</translation>
     </message>
     <message>
         <source>its repetition rule &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>su regla de repetición «%1» no es un número.</translation>
     </message>
     <message>
         <source>its repetition rule %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>su regla de repetición %1 está fuera de rango.</translation>
     </message>
     <message>
         <source>its start date &quot;%1&quot; is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>su fecha de inicio «%1» no es una fecha.</translation>
     </message>
     <message>
         <source>its start time &quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>su hora de inicio «%1» no es una hora.</translation>
     </message>
 </context>
 <context>
@@ -492,7 +492,7 @@ Commands:
     <name>Connection</name>
     <message>
         <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute solo ejecuta sentencias insert, update y delete; el select ordenado es una lectura.</translation>
     </message>
 </context>
 <context>
@@ -617,126 +617,126 @@ Commands:
     <name>EmptyDatabase</name>
     <message>
         <source>The schema file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de esquema %1: %2.</translation>
     </message>
     <message>
         <source>The empty reminder database %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la base de datos de recordatorios vacía %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 line was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadidos desde %2: %1. Se dejó fuera 1 línea:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n lines were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Añadidos desde %2: %1. Se dejó fuera %n línea:</numerusform>
+            <numerusform>Añadidos desde %2: %1. Se dejaron fuera %n líneas:</numerusform>
         </translation>
     </message>
     <message>
         <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>su mensaje contiene «%1», que el archivo de copia usa para separar sus campos</translation>
     </message>
     <message>
         <source>Writing file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo archivo: %1</translation>
     </message>
     <message>
         <source>Saved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardados en %2: %1.</translation>
     </message>
     <message>
         <source>Reading file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo archivo: %1</translation>
     </message>
     <message>
         <source>Added %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadidos desde %2: %1.</translation>
     </message>
     <message>
         <source>The backup file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de copia %1: %2.</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de copia %1: %2. Si ya había un archivo con ese nombre, sigue como estaba.</translation>
     </message>
     <message>
         <source>The calendar file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de calendario %1: %2.</translation>
     </message>
     <message>
         <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de calendario %1: %2. Si ya había un archivo con ese nombre, sigue como estaba.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
     <message>
         <source>1 reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 recordatorio</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recordatorio</numerusform>
+            <numerusform>%n recordatorios</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
     <message>
         <source>the disk holding the folder %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco de la carpeta %1 está lleno</translation>
     </message>
     <message>
         <source>These reminders were not written to %1, because %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos recordatorios no se escribieron en %1 porque %2:</translation>
     </message>
     <message>
         <source>their start or repetition rule as stored is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>su inicio o regla de repetición guardados no son válidos</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 entry was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadidos desde %2: %1. Se dejó fuera 1 entrada:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n entries were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Añadidos desde %2: %1. Se dejó fuera %n entrada:</numerusform>
+            <numerusform>Añadidos desde %2: %1. Se dejaron fuera %n entradas:</numerusform>
         </translation>
     </message>
     <message>
         <source>they are weekly on no weekday and so never ring</source>
-        <translation type="unfinished"></translation>
+        <translation>se repiten cada semana sin ningún día, así que nunca suenan</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: %2.</translation>
     </message>
     <message>
         <source>Exported %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportados a %2: %1.</translation>
     </message>
     <message>
         <source>The file %1 cannot be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -991,147 +991,147 @@ Su hora ya pasó, así que no sonará.</translation>
     <name>ICalendarReader</name>
     <message>
         <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo iCalendar (no empieza por BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than any calendar of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB, más que cualquier calendario de recordatorios</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto</translation>
     </message>
     <message>
         <source>it is not UTF-8 text, which iCalendar files are</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-8, como lo son los archivos iCalendar</translation>
     </message>
     <message>
         <source>it defines more than %1 time zones, which no calendar needs</source>
-        <translation type="unfinished"></translation>
+        <translation>define más de %1 zonas horarias, algo que ningún calendario necesita</translation>
     </message>
     <message>
         <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 eventos y tareas, más que cualquier lista de recordatorios</translation>
     </message>
     <message>
         <source>it repeats %1, which a reminder cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>se repite con la frecuencia %1, que un recordatorio no admite</translation>
     </message>
     <message>
         <source>its rule picks days by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>su regla elige los días por %1</translation>
     </message>
     <message>
         <source>its rule counts in another calendar (RSCALE)</source>
-        <translation type="unfinished"></translation>
+        <translation>su regla cuenta en otro calendario (RSCALE)</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>su zona horaria «%1» está a más de 24 horas de UTC, algo que no ocurre en ninguna zona real</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>su zona horaria «%1» cambia de desfase más de %2 veces al año, algo que no ocurre en ninguna zona real</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>su zona horaria «%1» enumera más de %2 cambios de desfase, algo que no ocurre en ninguna zona real</translation>
     </message>
     <message>
         <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer una línea de su zona horaria «%1» (%2)</translation>
     </message>
     <message>
         <source>its %1 line is longer than %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>su línea %1 ocupa más de %2 KB</translation>
     </message>
     <message>
         <source>a line of it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer una de sus líneas (%1)</translation>
     </message>
     <message>
         <source>it is cancelled (STATUS:CANCELLED)</source>
-        <translation type="unfinished"></translation>
+        <translation>se canceló (STATUS:CANCELLED)</translation>
     </message>
     <message>
         <source>it is done (COMPLETED)</source>
-        <translation type="unfinished"></translation>
+        <translation>ya se completó (COMPLETED)</translation>
     </message>
     <message>
         <source>its message is longer than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>su mensaje ocupa más de %1 KB</translation>
     </message>
     <message>
         <source>it changes one time of another event (RECURRENCE-ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>cambia una aparición de otro evento (RECURRENCE-ID)</translation>
     </message>
     <message>
         <source>it has no due time (DUE)</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene hora de vencimiento (DUE)</translation>
     </message>
     <message>
         <source>it has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene inicio (DTSTART)</translation>
     </message>
     <message>
         <source>its time is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>su fecha y hora no son válidas</translation>
     </message>
     <message>
         <source>its date %1-%2-%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>su fecha %1-%2-%3 no existe</translation>
     </message>
     <message>
         <source>its time %1:%2:%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>su hora %1:%2:%3 no existe</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>su zona horaria «%1» es desconocida</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
-        <translation type="unfinished"></translation>
+        <translation>este equipo no conoce su zona horaria «%1», así que no puede repetirse según ella</translation>
     </message>
     <message>
         <source>its time cannot be turned into a local time</source>
-        <translation type="unfinished"></translation>
+        <translation>su hora no se puede convertir a hora local</translation>
     </message>
     <message>
         <source>it leaves out dates by a rule (EXRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>excluye fechas mediante una regla (EXRULE)</translation>
     </message>
     <message>
         <source>it has more than one rule (RRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de una regla (RRULE)</translation>
     </message>
     <message>
         <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>añade un periodo de tiempo (RDATE;VALUE=PERIOD)</translation>
     </message>
     <message>
         <source>libical cannot read it as a calendar; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>libical no puede leerlo como calendario; quizá esté cortado</translation>
     </message>
     <message>
         <source>it holds no events or to-dos</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene eventos ni tareas</translation>
     </message>
     <message>
         <source>it holds more than one calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de un calendario</translation>
     </message>
     <message>
         <source>it is a to-do, not an event</source>
-        <translation type="unfinished"></translation>
+        <translation>es una tarea, no un evento</translation>
     </message>
     <message>
         <source>it holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún evento</translation>
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de un evento</translation>
     </message>
 </context>
 <context>
@@ -1205,39 +1205,39 @@ Su hora ya pasó, así que no sonará.</translation>
     <name>MultiStatus</name>
     <message>
         <source>the answer declares a DTD</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta declara una DTD</translation>
     </message>
     <message>
         <source>the answer uses an entity reference</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta usa una referencia a entidad</translation>
     </message>
     <message>
         <source>the answer nests deeper than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta anida más de %1 niveles de elementos</translation>
     </message>
     <message>
         <source>malformed XML at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>XML mal formado en la línea %1: %2</translation>
     </message>
     <message>
         <source>the answer ends before its multistatus does</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta termina antes que su multistatus</translation>
     </message>
     <message>
         <source>the answer is not a DAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta no es un multistatus de DAV</translation>
     </message>
     <message>
         <source>unexpected element &lt;%1&gt; inside a text property</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento inesperado &lt;%1&gt; dentro de una propiedad de texto</translation>
     </message>
     <message>
         <source>a value in the answer is larger than %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor de la respuesta ocupa más de %1 kB</translation>
     </message>
     <message>
         <source>the answer is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta ocupa más de %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1442,11 +1442,11 @@ Escriba la &amp;contraseña para sincronizar:</translation>
     </message>
     <message>
         <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos recordatorios nunca suenan porque su inicio o regla de repetición guardados no son válidos; elimínelos o vuelva a introducirlos:</translation>
     </message>
     <message>
         <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 «%2»: tipo «%3», fecha «%4», hora «%5»</translation>
     </message>
 </context>
 <context>
@@ -1813,170 +1813,170 @@ Escriba la &amp;contraseña para sincronizar:</translation>
     </message>
     <message>
         <source>reading the repeat rules</source>
-        <translation type="unfinished"></translation>
+        <translation>la lectura de las reglas de repetición</translation>
     </message>
     <message>
         <source>storing a repeat rule</source>
-        <translation type="unfinished"></translation>
+        <translation>el guardado de una regla de repetición</translation>
     </message>
 </context>
 <context>
     <name>StatementParser</name>
     <message>
         <source>Option takes a whole number from -32768 to 32767, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option admite un número entero de -32768 a 32767, no %1.</translation>
     </message>
     <message>
         <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate admite una fecha de los años 1 a 9999 (recibida: %1).</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>StartTime takes a time of day; none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime admite una hora del día; no se indicó ninguna.</translation>
     </message>
     <message>
         <source>The statement is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sentencia está vacía.</translation>
     </message>
     <message>
         <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sentencia debe empezar por select, insert, update o delete, no por «%1».</translation>
     </message>
     <message>
         <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sentencia contiene un comentario («%1»); no se permiten comentarios.</translation>
     </message>
     <message>
         <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al nombre de tabla «%1» le falta el «]» de cierre.</translation>
     </message>
     <message>
         <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al nombre de columna «%1» le falta el «]» de cierre.</translation>
     </message>
     <message>
         <source>A table name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un nombre de tabla antes de «%1».</translation>
     </message>
     <message>
         <source>A column name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un nombre de columna antes de «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esperaba «%1» antes de «%2».</translation>
     </message>
     <message>
         <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la tabla «%1»; la única tabla es tblReminders.</translation>
     </message>
     <message>
         <source>The column ID is assigned by the database and cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna ID la asigna la base de datos y no se puede escribir.</translation>
     </message>
     <message>
         <source>tblReminders has no column &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tblReminders no tiene ninguna columna «%1».</translation>
     </message>
     <message>
         <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede ejecutar una sentencia cada vez; después hay más: «%1».</translation>
     </message>
     <message>
         <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto inesperado tras el final de la sentencia: «%1».</translation>
     </message>
     <message>
         <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La única lectura admitida es «select * from tblReminders order by startdate,starttime»; este texto difiere en «%1».</translation>
     </message>
     <message>
         <source>The insert names no columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>El insert no indica ninguna columna.</translation>
     </message>
     <message>
         <source>A column name is missing after the last comma of the column list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un nombre de columna tras la última coma de la lista de columnas.</translation>
     </message>
     <message>
         <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El insert no da ningún valor: la lista de valores «()» está vacía.</translation>
     </message>
     <message>
         <source>A value is missing after the last comma of the value list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor tras la última coma de la lista de valores.</translation>
     </message>
     <message>
         <source>The insert names %1 columns but gives %2 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>El insert indica %1 columnas pero da %2 valores.</translation>
     </message>
     <message>
         <source>The insert gives no value for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El insert no da ningún valor para %1.</translation>
     </message>
     <message>
         <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El update no tiene parte «where id=», así que cambiaría todos los recordatorios.</translation>
     </message>
     <message>
         <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El delete no tiene parte «where id=», así que eliminaría todos los recordatorios.</translation>
     </message>
     <message>
         <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las filas solo se pueden elegir con «where id=», no con «%1».</translation>
     </message>
     <message>
         <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID de recordatorio tras «where id=» debe ser un número entero, no «%1».</translation>
     </message>
     <message>
         <source>The statement ends where a value was expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sentencia termina donde se esperaba un valor.</translation>
     </message>
     <message>
         <source>The text value &quot;%1&quot; has no closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al valor de texto «%1» le falta la comilla de cierre.</translation>
     </message>
     <message>
         <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al valor de fecha u hora «%1» le falta el «#» de cierre.</translation>
     </message>
     <message>
         <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor debe ser un número, una #fecha#, una #hora# o un &apos;texto entre comillas&apos;, no «%1».</translation>
     </message>
     <message>
         <source>The column %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>Option takes a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option admite un número entero, no «%1».</translation>
     </message>
     <message>
         <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate admite una fecha como #10/23/2012#, no «%1».</translation>
     </message>
     <message>
         <source>#%1# is no valid date for StartDate (month/day/year).</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# no es una fecha válida para StartDate (mes/día/año).</translation>
     </message>
     <message>
         <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime admite una hora como #3:03:00 PM#, no «%1».</translation>
     </message>
     <message>
         <source>#%1# is no valid time of day for StartTime.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# no es una hora del día válida para StartTime.</translation>
     </message>
     <message>
         <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un &apos;texto entre comillas&apos;, no «%2».</translation>
     </message>
 </context>
 <context>
@@ -2244,19 +2244,19 @@ Escriba la &amp;contraseña para sincronizar:</translation>
     <name>TextLineReader</name>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a backup file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de copia: %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 ocupa más de %2 MB</translation>
     </message>
 </context>
 <context>

@@ -100,23 +100,23 @@
     <name>BackupText</name>
     <message>
         <source>it has %1 of the %2 fields of a reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a %1 des %2 champs d’un rappel.</translation>
     </message>
     <message>
         <source>its repetition rule &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa règle de répétition « %1 » n’est pas un nombre.</translation>
     </message>
     <message>
         <source>its repetition rule %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa règle de répétition %1 est hors limites.</translation>
     </message>
     <message>
         <source>its start date &quot;%1&quot; is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa date de début « %1 » n’est pas une date.</translation>
     </message>
     <message>
         <source>its start time &quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>son heure de début « %1 » n’est pas une heure.</translation>
     </message>
 </context>
 <context>
@@ -493,7 +493,7 @@ Commandes :
     <name>Connection</name>
     <message>
         <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute n’exécute que des instructions insert, update et delete ; le select ordonné est une lecture.</translation>
     </message>
 </context>
 <context>
@@ -618,126 +618,126 @@ Commandes :
     <name>EmptyDatabase</name>
     <message>
         <source>The schema file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de schéma %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>The empty reminder database %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de rappels vide %1 n’a pas pu être créée : %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 line was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté(s) depuis %2. 1 ligne a été laissée de côté :</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n lines were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ajouté(s) depuis %2. %n ligne a été laissée de côté :</numerusform>
+            <numerusform>%1 ajouté(s) depuis %2. %n lignes ont été laissées de côté :</numerusform>
         </translation>
     </message>
     <message>
         <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>leur message contient « %1 », que le fichier de sauvegarde utilise entre ses champs</translation>
     </message>
     <message>
         <source>Writing file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du fichier : %1</translation>
     </message>
     <message>
         <source>Saved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré(s) dans %2.</translation>
     </message>
     <message>
         <source>Reading file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du fichier : %1</translation>
     </message>
     <message>
         <source>Added %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté(s) depuis %2.</translation>
     </message>
     <message>
         <source>The backup file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sauvegarde %1 ne peut pas être créé : %2.</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sauvegarde %1 n’a pas pu être écrit : %2. Un fichier existant de ce nom est resté tel quel.</translation>
     </message>
     <message>
         <source>The calendar file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de calendrier %1 ne peut pas être créé : %2.</translation>
     </message>
     <message>
         <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de calendrier %1 n’a pas pu être écrit : %2. Un fichier existant de ce nom est resté tel quel.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>1 reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rappel</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rappel</numerusform>
+            <numerusform>%n rappels</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>the disk holding the folder %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque du dossier %1 est plein</translation>
     </message>
     <message>
         <source>These reminders were not written to %1, because %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces rappels n’ont pas été écrits dans %1, car %2 :</translation>
     </message>
     <message>
         <source>their start or repetition rule as stored is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>leur début ou leur règle de répétition enregistrés ne sont pas valides</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 entry was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté(s) depuis %2. 1 élément a été laissé de côté :</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n entries were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ajouté(s) depuis %2. %n élément a été laissé de côté :</numerusform>
+            <numerusform>%1 ajouté(s) depuis %2. %n éléments ont été laissés de côté :</numerusform>
         </translation>
     </message>
     <message>
         <source>they are weekly on no weekday and so never ring</source>
-        <translation type="unfinished"></translation>
+        <translation>ils sont hebdomadaires sans aucun jour de la semaine et ne sonnent donc jamais</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>Exported %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporté(s) vers %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être importé : %2.</translation>
     </message>
 </context>
 <context>
@@ -992,147 +992,147 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
     <name>ICalendarReader</name>
     <message>
         <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier iCalendar (il ne commence pas par BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than any calendar of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait plus de %1 Mo, plus que n’importe quel calendrier de rappels</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier texte</translation>
     </message>
     <message>
         <source>it is not UTF-8 text, which iCalendar files are</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’est pas en texte UTF-8, comme doivent l’être les fichiers iCalendar</translation>
     </message>
     <message>
         <source>it defines more than %1 time zones, which no calendar needs</source>
-        <translation type="unfinished"></translation>
+        <translation>il définit plus de %1 fuseaux horaires, ce dont aucun calendrier n’a besoin</translation>
     </message>
     <message>
         <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 événements et tâches, plus que n’importe quelle liste de rappels</translation>
     </message>
     <message>
         <source>it repeats %1, which a reminder cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>il se répète à la fréquence %1, ce qu’un rappel ne sait pas faire</translation>
     </message>
     <message>
         <source>its rule picks days by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sa règle choisit les jours par %1</translation>
     </message>
     <message>
         <source>its rule counts in another calendar (RSCALE)</source>
-        <translation type="unfinished"></translation>
+        <translation>sa règle compte dans un autre système de calendrier (RSCALE)</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>son fuseau horaire « %1 » est à plus de 24 heures de l’UTC, ce qui n’est le cas d’aucun fuseau réel</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>son fuseau horaire « %1 » change de décalage plus de %2 fois par an, ce qui n’est le cas d’aucun fuseau réel</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>son fuseau horaire « %1 » énumère plus de %2 changements de décalage, ce qui n’est le cas d’aucun fuseau réel</translation>
     </message>
     <message>
         <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de son fuseau horaire « %1 » est illisible (%2)</translation>
     </message>
     <message>
         <source>its %1 line is longer than %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ligne %1 dépasse %2 Ko</translation>
     </message>
     <message>
         <source>a line of it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>une de ses lignes est illisible (%1)</translation>
     </message>
     <message>
         <source>it is cancelled (STATUS:CANCELLED)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est annulé (STATUS:CANCELLED)</translation>
     </message>
     <message>
         <source>it is done (COMPLETED)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est terminé (COMPLETED)</translation>
     </message>
     <message>
         <source>its message is longer than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>son message dépasse %1 Ko</translation>
     </message>
     <message>
         <source>it changes one time of another event (RECURRENCE-ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>il modifie une occurrence d’un autre événement (RECURRENCE-ID)</translation>
     </message>
     <message>
         <source>it has no due time (DUE)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas d’échéance (DUE)</translation>
     </message>
     <message>
         <source>it has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas de début (DTSTART)</translation>
     </message>
     <message>
         <source>its time is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>son heure n’est pas une date et heure valide</translation>
     </message>
     <message>
         <source>its date %1-%2-%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>sa date %1-%2-%3 n’existe pas</translation>
     </message>
     <message>
         <source>its time %1:%2:%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>son heure %1:%2:%3 n’existe pas</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>son fuseau horaire « %1 » est inconnu</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
-        <translation type="unfinished"></translation>
+        <translation>son fuseau horaire « %1 » est inconnu de cet ordinateur, il ne peut donc pas se répéter selon ce fuseau</translation>
     </message>
     <message>
         <source>its time cannot be turned into a local time</source>
-        <translation type="unfinished"></translation>
+        <translation>son heure ne peut pas être convertie en heure locale</translation>
     </message>
     <message>
         <source>it leaves out dates by a rule (EXRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>il exclut des dates par une règle (EXRULE)</translation>
     </message>
     <message>
         <source>it has more than one rule (RRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a plus d’une règle (RRULE)</translation>
     </message>
     <message>
         <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ajoute une période (RDATE;VALUE=PERIOD)</translation>
     </message>
     <message>
         <source>libical cannot read it as a calendar; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>libical ne peut pas le lire comme un calendrier ; il est peut-être tronqué</translation>
     </message>
     <message>
         <source>it holds no events or to-dos</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient ni événement ni tâche</translation>
     </message>
     <message>
         <source>it holds more than one calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus d’un calendrier</translation>
     </message>
     <message>
         <source>it is a to-do, not an event</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est une tâche, pas un événement</translation>
     </message>
     <message>
         <source>it holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun événement</translation>
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus d’un événement</translation>
     </message>
 </context>
 <context>
@@ -1206,39 +1206,39 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
     <name>MultiStatus</name>
     <message>
         <source>the answer declares a DTD</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse déclare une DTD</translation>
     </message>
     <message>
         <source>the answer uses an entity reference</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse utilise une référence d’entité</translation>
     </message>
     <message>
         <source>the answer nests deeper than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse imbrique plus de %1 niveaux d’éléments</translation>
     </message>
     <message>
         <source>malformed XML at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>XML mal formé à la ligne %1 : %2</translation>
     </message>
     <message>
         <source>the answer ends before its multistatus does</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse se termine avant la fin de son multistatus</translation>
     </message>
     <message>
         <source>the answer is not a DAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n’est pas un multistatus DAV</translation>
     </message>
     <message>
         <source>unexpected element &lt;%1&gt; inside a text property</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;%1&gt; inattendu dans une propriété texte</translation>
     </message>
     <message>
         <source>a value in the answer is larger than %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur de la réponse dépasse %1 Ko</translation>
     </message>
     <message>
         <source>the answer is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse dépasse %1 Mo</translation>
     </message>
 </context>
 <context>
@@ -1443,11 +1443,11 @@ Saisissez le &amp;mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces rappels ne sonnent jamais, car leur début ou leur règle de répétition enregistrés ne sont pas valides ; supprimez-les ou saisissez-les à nouveau :</translation>
     </message>
     <message>
         <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>N° %1 « %2 » : type « %3 », date « %4 », heure « %5 »</translation>
     </message>
 </context>
 <context>
@@ -1814,170 +1814,170 @@ Saisissez le &amp;mot de passe pour synchroniser :</translation>
     </message>
     <message>
         <source>reading the repeat rules</source>
-        <translation type="unfinished"></translation>
+        <translation>la lecture des règles de répétition</translation>
     </message>
     <message>
         <source>storing a repeat rule</source>
-        <translation type="unfinished"></translation>
+        <translation>l’enregistrement d’une règle de répétition</translation>
     </message>
 </context>
 <context>
     <name>StatementParser</name>
     <message>
         <source>Option takes a whole number from -32768 to 32767, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option prend un nombre entier de -32768 à 32767, pas %1.</translation>
     </message>
     <message>
         <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate prend une date des années 1 à 9999, pas %1.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>StartTime takes a time of day; none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime prend une heure du jour ; aucune n’a été donnée.</translation>
     </message>
     <message>
         <source>The statement is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction est vide.</translation>
     </message>
     <message>
         <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction doit commencer par select, insert, update ou delete, pas « %1 ».</translation>
     </message>
     <message>
         <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction contient un commentaire (« %1 ») ; les commentaires ne sont pas permis.</translation>
     </message>
     <message>
         <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de table « %1 » n’a pas de « ] » fermant.</translation>
     </message>
     <message>
         <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de colonne « %1 » n’a pas de « ] » fermant.</translation>
     </message>
     <message>
         <source>A table name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un nom de table avant « %1 ».</translation>
     </message>
     <message>
         <source>A column name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un nom de colonne avant « %1 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » était attendu avant « %2 ».</translation>
     </message>
     <message>
         <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de table « %1 » ; la seule table est tblReminders.</translation>
     </message>
     <message>
         <source>The column ID is assigned by the database and cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne ID est attribuée par la base et ne peut pas être écrite.</translation>
     </message>
     <message>
         <source>tblReminders has no column &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tblReminders n’a pas de colonne « %1 ».</translation>
     </message>
     <message>
         <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule instruction peut être exécutée à la fois ; d’autres la suivent : « %1 ».</translation>
     </message>
     <message>
         <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte inattendu après la fin de l’instruction : « %1 ».</translation>
     </message>
     <message>
         <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La seule lecture prise en charge est « select * from tblReminders order by startdate,starttime » ; ce texte en diffère à « %1 ».</translation>
     </message>
     <message>
         <source>The insert names no columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction insert ne nomme aucune colonne.</translation>
     </message>
     <message>
         <source>A column name is missing after the last comma of the column list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un nom de colonne après la dernière virgule de la liste des colonnes.</translation>
     </message>
     <message>
         <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction insert ne donne aucune valeur : la liste de valeurs « () » est vide.</translation>
     </message>
     <message>
         <source>A value is missing after the last comma of the value list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque une valeur après la dernière virgule de la liste des valeurs.</translation>
     </message>
     <message>
         <source>The insert names %1 columns but gives %2 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction insert nomme %1 colonnes mais donne %2 valeurs.</translation>
     </message>
     <message>
         <source>The insert gives no value for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction insert ne donne aucune valeur pour %1.</translation>
     </message>
     <message>
         <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction update n’a pas de partie « where id= » ; elle modifierait donc tous les rappels.</translation>
     </message>
     <message>
         <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction delete n’a pas de partie « where id= » ; elle supprimerait donc tous les rappels.</translation>
     </message>
     <message>
         <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes ne peuvent être choisies que par « where id= », pas par « %1 ».</translation>
     </message>
     <message>
         <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de rappel après « where id= » doit être un nombre entier, pas « %1 ».</translation>
     </message>
     <message>
         <source>The statement ends where a value was expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instruction se termine là où une valeur était attendue.</translation>
     </message>
     <message>
         <source>The text value &quot;%1&quot; has no closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur texte « %1 » n’a pas de guillemet fermant.</translation>
     </message>
     <message>
         <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de date ou d’heure « %1 » n’a pas de « # » fermant.</translation>
     </message>
     <message>
         <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur doit être un nombre, une #date#, une #heure# ou un &apos;texte entre apostrophes&apos;, pas « %1 ».</translation>
     </message>
     <message>
         <source>The column %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne %1 est donnée deux fois.</translation>
     </message>
     <message>
         <source>Option takes a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option prend un nombre entier, pas « %1 ».</translation>
     </message>
     <message>
         <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate prend une date comme #10/23/2012#, pas « %1 ».</translation>
     </message>
     <message>
         <source>#%1# is no valid date for StartDate (month/day/year).</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# n’est pas une date valide pour StartDate (mois/jour/année).</translation>
     </message>
     <message>
         <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime prend une heure comme #3:03:00 PM#, pas « %1 ».</translation>
     </message>
     <message>
         <source>#%1# is no valid time of day for StartTime.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# n’est pas une heure du jour valide pour StartTime.</translation>
     </message>
     <message>
         <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend un &apos;texte entre apostrophes&apos;, pas « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -2245,19 +2245,19 @@ Saisissez le &amp;mot de passe pour synchroniser :</translation>
     <name>TextLineReader</name>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a backup file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n’est pas un fichier de sauvegarde : %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait plus de %1 Mo</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 fait plus de %2 Mo</translation>
     </message>
 </context>
 <context>

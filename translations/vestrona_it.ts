@@ -100,23 +100,23 @@
     <name>BackupText</name>
     <message>
         <source>it has %1 of the %2 fields of a reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 dei %2 campi di un promemoria.</translation>
     </message>
     <message>
         <source>its repetition rule &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua regola di ripetizione «%1» non è un numero.</translation>
     </message>
     <message>
         <source>its repetition rule %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua regola di ripetizione %1 è fuori dai limiti.</translation>
     </message>
     <message>
         <source>its start date &quot;%1&quot; is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua data di inizio «%1» non è una data.</translation>
     </message>
     <message>
         <source>its start time &quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua ora di inizio «%1» non è un’ora.</translation>
     </message>
 </context>
 <context>
@@ -502,7 +502,7 @@ Comandi:
     <name>Connection</name>
     <message>
         <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute esegue solo istruzioni insert, update e delete; la select ordinata è una lettura.</translation>
     </message>
 </context>
 <context>
@@ -627,126 +627,126 @@ Comandi:
     <name>EmptyDatabase</name>
     <message>
         <source>The schema file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di schema %1: %2.</translation>
     </message>
     <message>
         <source>The empty reminder database %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il database dei promemoria vuoto %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 line was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta di %1 da %2 completata. 1 riga è stata esclusa:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n lines were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunta di %1 da %2 completata. %n riga è stata esclusa:</numerusform>
+            <numerusform>Aggiunta di %1 da %2 completata. %n righe sono state escluse:</numerusform>
         </translation>
     </message>
     <message>
         <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>il loro messaggio contiene «%1», che il file di backup usa per separare i campi</translation>
     </message>
     <message>
         <source>Writing file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura del file: %1</translation>
     </message>
     <message>
         <source>Saved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio di %1 in %2 completato.</translation>
     </message>
     <message>
         <source>Reading file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del file: %1</translation>
     </message>
     <message>
         <source>Added %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta di %1 da %2 completata.</translation>
     </message>
     <message>
         <source>The backup file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di backup %1: %2.</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di backup %1: %2. Un file con quel nome è rimasto com’era.</translation>
     </message>
     <message>
         <source>The calendar file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di calendario %1: %2.</translation>
     </message>
     <message>
         <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di calendario %1: %2. Un file con quel nome è rimasto com’era.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto.</translation>
     </message>
     <message>
         <source>1 reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 promemoria</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n promemoria</numerusform>
+            <numerusform>%n promemoria</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e ancora %n.</numerusform>
+            <numerusform>... e ancora %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>the disk holding the folder %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco della cartella %1 è pieno</translation>
     </message>
     <message>
         <source>These reminders were not written to %1, because %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi promemoria non sono stati scritti in %1 perché %2:</translation>
     </message>
     <message>
         <source>their start or repetition rule as stored is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>il loro inizio o la loro regola di ripetizione salvati non sono validi</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 entry was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta di %1 da %2 completata. 1 elemento è stato escluso:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n entries were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunta di %1 da %2 completata. %n elemento è stato escluso:</numerusform>
+            <numerusform>Aggiunta di %1 da %2 completata. %n elementi sono stati esclusi:</numerusform>
         </translation>
     </message>
     <message>
         <source>they are weekly on no weekday and so never ring</source>
-        <translation type="unfinished"></translation>
+        <translation>sono settimanali senza alcun giorno della settimana, quindi non suonano mai</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1: %2.</translation>
     </message>
     <message>
         <source>Exported %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione di %1 in %2 completata.</translation>
     </message>
     <message>
         <source>The file %1 cannot be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare il file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1001,147 +1001,147 @@ Il suo orario è già passato, quindi non suonerà.</translation>
     <name>ICalendarReader</name>
     <message>
         <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file iCalendar (non inizia con BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than any calendar of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 MB, più di qualsiasi calendario di promemoria</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di testo</translation>
     </message>
     <message>
         <source>it is not UTF-8 text, which iCalendar files are</source>
-        <translation type="unfinished"></translation>
+        <translation>non è testo UTF-8, come invece sono i file iCalendar</translation>
     </message>
     <message>
         <source>it defines more than %1 time zones, which no calendar needs</source>
-        <translation type="unfinished"></translation>
+        <translation>definisce più di %1 fusi orari, più di quanti ne servano a qualsiasi calendario</translation>
     </message>
     <message>
         <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di %1 eventi e attività, più di qualsiasi elenco di promemoria</translation>
     </message>
     <message>
         <source>it repeats %1, which a reminder cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>si ripete con frequenza %1, che un promemoria non può avere</translation>
     </message>
     <message>
         <source>its rule picks days by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua regola sceglie i giorni con %1</translation>
     </message>
     <message>
         <source>its rule counts in another calendar (RSCALE)</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua regola conta in un altro calendario (RSCALE)</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo fuso orario «%1» dista più di 24 ore da UTC, cosa che nessun fuso reale fa</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo fuso orario «%1» cambia scostamento più di %2 volte l’anno, cosa che nessun fuso reale fa</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo fuso orario «%1» elenca più di %2 cambi di scostamento, cosa che nessun fuso reale fa</translation>
     </message>
     <message>
         <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>una riga del suo fuso orario «%1» non è leggibile (%2)</translation>
     </message>
     <message>
         <source>its %1 line is longer than %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua riga %1 è più lunga di %2 KB</translation>
     </message>
     <message>
         <source>a line of it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una sua riga non è leggibile (%1)</translation>
     </message>
     <message>
         <source>it is cancelled (STATUS:CANCELLED)</source>
-        <translation type="unfinished"></translation>
+        <translation>è annullato (STATUS:CANCELLED)</translation>
     </message>
     <message>
         <source>it is done (COMPLETED)</source>
-        <translation type="unfinished"></translation>
+        <translation>è già completata (COMPLETED)</translation>
     </message>
     <message>
         <source>its message is longer than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo messaggio è più lungo di %1 KB</translation>
     </message>
     <message>
         <source>it changes one time of another event (RECURRENCE-ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>modifica un’occorrenza di un altro evento (RECURRENCE-ID)</translation>
     </message>
     <message>
         <source>it has no due time (DUE)</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha una scadenza (DUE)</translation>
     </message>
     <message>
         <source>it has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha un inizio (DTSTART)</translation>
     </message>
     <message>
         <source>its time is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua data e ora non è valida</translation>
     </message>
     <message>
         <source>its date %1-%2-%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua data %1-%2-%3 non esiste</translation>
     </message>
     <message>
         <source>its time %1:%2:%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua ora %1:%2:%3 non esiste</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo fuso orario «%1» è sconosciuto</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo fuso orario «%1» non è noto a questo computer, quindi non può ripetersi secondo quel fuso</translation>
     </message>
     <message>
         <source>its time cannot be turned into a local time</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua ora non può essere convertita in ora locale</translation>
     </message>
     <message>
         <source>it leaves out dates by a rule (EXRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>esclude date con una regola (EXRULE)</translation>
     </message>
     <message>
         <source>it has more than one rule (RRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>ha più di una regola (RRULE)</translation>
     </message>
     <message>
         <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiunge un intervallo di tempo (RDATE;VALUE=PERIOD)</translation>
     </message>
     <message>
         <source>libical cannot read it as a calendar; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>libical non riesce a leggerlo come calendario; forse è troncato</translation>
     </message>
     <message>
         <source>it holds no events or to-dos</source>
-        <translation type="unfinished"></translation>
+        <translation>non contiene eventi né attività</translation>
     </message>
     <message>
         <source>it holds more than one calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di un calendario</translation>
     </message>
     <message>
         <source>it is a to-do, not an event</source>
-        <translation type="unfinished"></translation>
+        <translation>è un’attività, non un evento</translation>
     </message>
     <message>
         <source>it holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>non contiene alcun evento</translation>
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di un evento</translation>
     </message>
 </context>
 <context>
@@ -1215,39 +1215,39 @@ Il suo orario è già passato, quindi non suonerà.</translation>
     <name>MultiStatus</name>
     <message>
         <source>the answer declares a DTD</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta dichiara una DTD</translation>
     </message>
     <message>
         <source>the answer uses an entity reference</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta usa un riferimento a entità</translation>
     </message>
     <message>
         <source>the answer nests deeper than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta annida più di %1 livelli di elementi</translation>
     </message>
     <message>
         <source>malformed XML at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>XML non valido alla riga %1: %2</translation>
     </message>
     <message>
         <source>the answer ends before its multistatus does</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta finisce prima del suo multistatus</translation>
     </message>
     <message>
         <source>the answer is not a DAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta non è un multistatus DAV</translation>
     </message>
     <message>
         <source>unexpected element &lt;%1&gt; inside a text property</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;%1&gt; inatteso in una proprietà di testo</translation>
     </message>
     <message>
         <source>a value in the answer is larger than %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>un valore nella risposta è più grande di %1 kB</translation>
     </message>
     <message>
         <source>the answer is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta è più grande di %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1452,11 +1452,11 @@ Digita la &amp;password per sincronizzare:</translation>
     </message>
     <message>
         <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi promemoria non suonano mai perché il loro inizio o la loro regola di ripetizione salvati non sono validi; eliminali o inseriscili di nuovo:</translation>
     </message>
     <message>
         <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 «%2»: tipo «%3», data «%4», ora «%5»</translation>
     </message>
 </context>
 <context>
@@ -1823,170 +1823,170 @@ Digita la &amp;password per sincronizzare:</translation>
     </message>
     <message>
         <source>reading the repeat rules</source>
-        <translation type="unfinished"></translation>
+        <translation>lettura delle regole di ripetizione</translation>
     </message>
     <message>
         <source>storing a repeat rule</source>
-        <translation type="unfinished"></translation>
+        <translation>salvataggio di una regola di ripetizione</translation>
     </message>
 </context>
 <context>
     <name>StatementParser</name>
     <message>
         <source>Option takes a whole number from -32768 to 32767, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option accetta un numero intero da -32768 a 32767, non %1.</translation>
     </message>
     <message>
         <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate accetta una data tra gli anni 1 e 9999, non %1.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>StartTime takes a time of day; none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime accetta un’ora del giorno; non ne è stata indicata nessuna.</translation>
     </message>
     <message>
         <source>The statement is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione è vuota.</translation>
     </message>
     <message>
         <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione deve iniziare con select, insert, update o delete, non «%1».</translation>
     </message>
     <message>
         <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione contiene un commento («%1»); i commenti non sono ammessi.</translation>
     </message>
     <message>
         <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di tabella «%1» non ha la «]» di chiusura.</translation>
     </message>
     <message>
         <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di colonna «%1» non ha la «]» di chiusura.</translation>
     </message>
     <message>
         <source>A table name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un nome di tabella prima di «%1».</translation>
     </message>
     <message>
         <source>A column name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un nome di colonna prima di «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Era atteso «%1» prima di «%2».</translation>
     </message>
     <message>
         <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste la tabella «%1»; l’unica tabella è tblReminders.</translation>
     </message>
     <message>
         <source>The column ID is assigned by the database and cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonna ID è assegnata dal database e non può essere scritta.</translation>
     </message>
     <message>
         <source>tblReminders has no column &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tblReminders non ha la colonna «%1».</translation>
     </message>
     <message>
         <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può eseguire una sola istruzione alla volta; dopo di essa c’è altro: «%1».</translation>
     </message>
     <message>
         <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo inatteso dopo la fine dell’istruzione: «%1».</translation>
     </message>
     <message>
         <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unica lettura supportata è «select * from tblReminders order by startdate,starttime»; questo testo differisce in «%1».</translation>
     </message>
     <message>
         <source>The insert names no columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione insert non indica alcuna colonna.</translation>
     </message>
     <message>
         <source>A column name is missing after the last comma of the column list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un nome di colonna dopo l’ultima virgola dell’elenco delle colonne.</translation>
     </message>
     <message>
         <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione insert non fornisce valori: l’elenco dei valori «()» è vuoto.</translation>
     </message>
     <message>
         <source>A value is missing after the last comma of the value list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un valore dopo l’ultima virgola dell’elenco dei valori.</translation>
     </message>
     <message>
         <source>The insert names %1 columns but gives %2 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione insert indica %1 colonne ma fornisce %2 valori.</translation>
     </message>
     <message>
         <source>The insert gives no value for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione insert non fornisce alcun valore per %1.</translation>
     </message>
     <message>
         <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione update non ha la parte «where id=», quindi modificherebbe tutti i promemoria.</translation>
     </message>
     <message>
         <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione delete non ha la parte «where id=», quindi eliminerebbe tutti i promemoria.</translation>
     </message>
     <message>
         <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le righe si possono scegliere solo con «where id=», non con «%1».</translation>
     </message>
     <message>
         <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ID del promemoria dopo «where id=» deve essere un numero intero, non «%1».</translation>
     </message>
     <message>
         <source>The statement ends where a value was expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’istruzione termina dove era atteso un valore.</translation>
     </message>
     <message>
         <source>The text value &quot;%1&quot; has no closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di testo «%1» non ha l’apice di chiusura.</translation>
     </message>
     <message>
         <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di data o ora «%1» non ha il «#» di chiusura.</translation>
     </message>
     <message>
         <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valore deve essere un numero, una #data#, un #orario# o un &apos;testo tra apici&apos;, non «%1».</translation>
     </message>
     <message>
         <source>The column %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonna %1 è indicata due volte.</translation>
     </message>
     <message>
         <source>Option takes a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option accetta un numero intero, non «%1».</translation>
     </message>
     <message>
         <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate accetta una data come #10/23/2012#, non «%1».</translation>
     </message>
     <message>
         <source>#%1# is no valid date for StartDate (month/day/year).</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# non è una data valida per StartDate (mese/giorno/anno).</translation>
     </message>
     <message>
         <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime accetta un’ora come #3:03:00 PM#, non «%1».</translation>
     </message>
     <message>
         <source>#%1# is no valid time of day for StartTime.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# non è un’ora del giorno valida per StartTime.</translation>
     </message>
     <message>
         <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta un &apos;testo tra apici&apos;, non «%2».</translation>
     </message>
 </context>
 <context>
@@ -2254,19 +2254,19 @@ Digita la &amp;password per sincronizzare:</translation>
     <name>TextLineReader</name>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a backup file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non è un file di backup: %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 MB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è più lunga di %2 MB</translation>
     </message>
 </context>
 <context>

@@ -100,23 +100,23 @@
     <name>BackupText</name>
     <message>
         <source>it has %1 of the %2 fields of a reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft %1 van de %2 velden van een herinnering.</translation>
     </message>
     <message>
         <source>its repetition rule &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>de herhaalregel ‘%1’ is geen getal.</translation>
     </message>
     <message>
         <source>its repetition rule %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>de herhaalregel %1 valt buiten het toegestane bereik.</translation>
     </message>
     <message>
         <source>its start date &quot;%1&quot; is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>de begindatum ‘%1’ is geen datum.</translation>
     </message>
     <message>
         <source>its start time &quot;%1&quot; is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>de begintijd ‘%1’ is geen tijd.</translation>
     </message>
 </context>
 <context>
@@ -493,7 +493,7 @@ Opdrachten:
     <name>Connection</name>
     <message>
         <source>Execute runs only insert, update and delete statements; the ordered select is a read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Execute voert alleen insert-, update- en delete-instructies uit; de gesorteerde select is een leesbewerking.</translation>
     </message>
 </context>
 <context>
@@ -618,126 +618,126 @@ Opdrachten:
     <name>EmptyDatabase</name>
     <message>
         <source>The schema file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het schemabestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>The empty reminder database %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lege herinneringendatabase %1 kon niet worden gemaakt: %2.</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 line was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toegevoegd uit %2. 1 regel is weggelaten:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n lines were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 toegevoegd uit %2. %n regel is weggelaten:</numerusform>
+            <numerusform>%1 toegevoegd uit %2. %n regels zijn weggelaten:</numerusform>
         </translation>
     </message>
     <message>
         <source>their message contains &quot;%1&quot;, which the backup file uses between its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>hun bericht bevat ‘%1’, het scheidingsteken tussen de velden van het back-upbestand</translation>
     </message>
     <message>
         <source>Writing file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand schrijven: %1</translation>
     </message>
     <message>
         <source>Saved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen in %2.</translation>
     </message>
     <message>
         <source>Reading file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand lezen: %1</translation>
     </message>
     <message>
         <source>Added %1 from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toegevoegd uit %2.</translation>
     </message>
     <message>
         <source>The backup file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het back-upbestand %1 kan niet worden aangemaakt: %2.</translation>
     </message>
     <message>
         <source>The backup file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het back-upbestand %1 kon niet worden geschreven: %2. Een bestaand bestand met die naam is ongewijzigd gebleven.</translation>
     </message>
     <message>
         <source>The calendar file %1 cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand %1 kan niet worden aangemaakt: %2.</translation>
     </message>
     <message>
         <source>The calendar file %1 could not be written: %2. A file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het agendabestand %1 kon niet worden geschreven: %2. Een bestaand bestand met die naam is ongewijzigd gebleven.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar.</translation>
     </message>
     <message>
         <source>1 reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 herinnering</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering</numerusform>
+            <numerusform>%n herinneringen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... en nog %n.</numerusform>
+            <numerusform>... en nog %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>the disk holding the folder %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>de schijf met de map %1 is vol</translation>
     </message>
     <message>
         <source>These reminders were not written to %1, because %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze herinneringen zijn niet naar %1 geschreven, want %2:</translation>
     </message>
     <message>
         <source>their start or repetition rule as stored is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>hun opgeslagen begin of herhaalregel is niet geldig</translation>
     </message>
     <message>
         <source>Added %1 from %2. 1 entry was left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toegevoegd uit %2. 1 item is weggelaten:</translation>
     </message>
     <message numerus="yes">
         <source>Added %1 from %2. %n entries were left out:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 toegevoegd uit %2. %n item is weggelaten:</numerusform>
+            <numerusform>%1 toegevoegd uit %2. %n items zijn weggelaten:</numerusform>
         </translation>
     </message>
     <message>
         <source>they are weekly on no weekday and so never ring</source>
-        <translation type="unfinished"></translation>
+        <translation>ze zijn wekelijks op geen enkele weekdag en gaan dus nooit af</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>Exported %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geëxporteerd naar %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden geïmporteerd: %2.</translation>
     </message>
 </context>
 <context>
@@ -992,147 +992,147 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
     <name>ICalendarReader</name>
     <message>
         <source>it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen iCalendar-bestand (het begint niet met BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than any calendar of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan %1 MB, meer dan een agenda met herinneringen ooit nodig heeft</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen tekstbestand</translation>
     </message>
     <message>
         <source>it is not UTF-8 text, which iCalendar files are</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen UTF-8-tekst, wat iCalendar-bestanden wel zijn</translation>
     </message>
     <message>
         <source>it defines more than %1 time zones, which no calendar needs</source>
-        <translation type="unfinished"></translation>
+        <translation>het definieert meer dan %1 tijdzones, meer dan een agenda ooit nodig heeft</translation>
     </message>
     <message>
         <source>it holds more than %1 events and to-dos, more than any list of reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat meer dan %1 afspraken en taken, meer dan een lijst met herinneringen ooit bevat</translation>
     </message>
     <message>
         <source>it repeats %1, which a reminder cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>het herhaalt %1, wat een herinnering niet kan</translation>
     </message>
     <message>
         <source>its rule picks days by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel kiest dagen via %1</translation>
     </message>
     <message>
         <source>its rule counts in another calendar (RSCALE)</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel telt in een andere kalender (RSCALE)</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lies more than 24 hours away from UTC, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijdzone ‘%1’ wijkt meer dan 24 uur af van UTC, wat geen echte zone doet</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; changes its offset more than %2 times a year, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijdzone ‘%1’ verandert haar UTC-verschil meer dan %2 keer per jaar, wat geen echte zone doet</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; lists more than %2 changes of its offset, which no real zone does</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijdzone ‘%1’ noemt meer dan %2 wijzigingen van haar UTC-verschil, wat geen echte zone doet</translation>
     </message>
     <message>
         <source>a line of its time zone &quot;%1&quot; cannot be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>een regel van de tijdzone ‘%1’ kan niet worden gelezen (%2)</translation>
     </message>
     <message>
         <source>its %1 line is longer than %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1-regel is langer dan %2 KB</translation>
     </message>
     <message>
         <source>a line of it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>een regel ervan kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>it is cancelled (STATUS:CANCELLED)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geannuleerd (STATUS:CANCELLED)</translation>
     </message>
     <message>
         <source>it is done (COMPLETED)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is afgerond (COMPLETED)</translation>
     </message>
     <message>
         <source>its message is longer than %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>het bericht is langer dan %1 KB</translation>
     </message>
     <message>
         <source>it changes one time of another event (RECURRENCE-ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>het wijzigt één tijdstip van een andere afspraak (RECURRENCE-ID)</translation>
     </message>
     <message>
         <source>it has no due time (DUE)</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft geen vervaltijd (DUE)</translation>
     </message>
     <message>
         <source>it has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft geen begin (DTSTART)</translation>
     </message>
     <message>
         <source>its time is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>het tijdstip is geen geldige datum en tijd</translation>
     </message>
     <message>
         <source>its date %1-%2-%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>de datum %1-%2-%3 bestaat niet</translation>
     </message>
     <message>
         <source>its time %1:%2:%3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijd %1:%2:%3 bestaat niet</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijdzone ‘%1’ is onbekend</translation>
     </message>
     <message>
         <source>its time zone &quot;%1&quot; is not one this computer knows, so it cannot repeat by it</source>
-        <translation type="unfinished"></translation>
+        <translation>deze computer kent de tijdzone ‘%1’ niet, dus het kan niet volgens die zone herhalen</translation>
     </message>
     <message>
         <source>its time cannot be turned into a local time</source>
-        <translation type="unfinished"></translation>
+        <translation>het tijdstip kan niet worden omgezet naar een lokale tijd</translation>
     </message>
     <message>
         <source>it leaves out dates by a rule (EXRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>het laat datums weg volgens een regel (EXRULE)</translation>
     </message>
     <message>
         <source>it has more than one rule (RRULE)</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft meer dan één regel (RRULE)</translation>
     </message>
     <message>
         <source>it adds a stretch of time (RDATE;VALUE=PERIOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>het voegt een tijdsperiode toe (RDATE;VALUE=PERIOD)</translation>
     </message>
     <message>
         <source>libical cannot read it as a calendar; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>libical kan het niet als agenda lezen; misschien is het afgekapt</translation>
     </message>
     <message>
         <source>it holds no events or to-dos</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen afspraken of taken</translation>
     </message>
     <message>
         <source>it holds more than one calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat meer dan één agenda</translation>
     </message>
     <message>
         <source>it is a to-do, not an event</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een taak, geen afspraak</translation>
     </message>
     <message>
         <source>it holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen afspraak</translation>
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat meer dan één afspraak</translation>
     </message>
 </context>
 <context>
@@ -1206,39 +1206,39 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
     <name>MultiStatus</name>
     <message>
         <source>the answer declares a DTD</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord declareert een DTD</translation>
     </message>
     <message>
         <source>the answer uses an entity reference</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord gebruikt een entiteitsverwijzing</translation>
     </message>
     <message>
         <source>the answer nests deeper than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord is dieper genest dan %1 elementen</translation>
     </message>
     <message>
         <source>malformed XML at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ongeldige XML op regel %1: %2</translation>
     </message>
     <message>
         <source>the answer ends before its multistatus does</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord eindigt voordat de multistatus eindigt</translation>
     </message>
     <message>
         <source>the answer is not a DAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord is geen DAV-multistatus</translation>
     </message>
     <message>
         <source>unexpected element &lt;%1&gt; inside a text property</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwacht element &lt;%1&gt; binnen een teksteigenschap</translation>
     </message>
     <message>
         <source>a value in the answer is larger than %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>een waarde in het antwoord is groter dan %1 kB</translation>
     </message>
     <message>
         <source>the answer is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>het antwoord is groter dan %1 MB</translation>
     </message>
 </context>
 <context>
@@ -1443,11 +1443,11 @@ Typ het &amp;wachtwoord om te synchroniseren:</translation>
     </message>
     <message>
         <source>These reminders never ring, because their start or repetition rule as stored is not valid; delete them, or enter them again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze herinneringen gaan nooit af, omdat hun opgeslagen begin of herhaalregel niet geldig is; verwijder ze of voer ze opnieuw in:</translation>
     </message>
     <message>
         <source>ID %1 &quot;%2&quot;: option &quot;%3&quot;, date &quot;%4&quot;, time &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 ‘%2’: soort ‘%3’, datum ‘%4’, tijd ‘%5’</translation>
     </message>
 </context>
 <context>
@@ -1814,170 +1814,170 @@ Typ het &amp;wachtwoord om te synchroniseren:</translation>
     </message>
     <message>
         <source>reading the repeat rules</source>
-        <translation type="unfinished"></translation>
+        <translation>het lezen van de herhaalregels</translation>
     </message>
     <message>
         <source>storing a repeat rule</source>
-        <translation type="unfinished"></translation>
+        <translation>het opslaan van een herhaalregel</translation>
     </message>
 </context>
 <context>
     <name>StatementParser</name>
     <message>
         <source>Option takes a whole number from -32768 to 32767, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option verwacht een geheel getal van -32768 tot en met 32767, niet %1.</translation>
     </message>
     <message>
         <source>StartDate takes a date of the years 1 to 9999, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate verwacht een datum in de jaren 1 tot en met 9999; gegeven: %1.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>StartTime takes a time of day; none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime verwacht een tijdstip; er is er geen opgegeven.</translation>
     </message>
     <message>
         <source>The statement is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instructie is leeg.</translation>
     </message>
     <message>
         <source>The statement must begin with select, insert, update or delete, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instructie moet beginnen met select, insert, update of delete, niet met ‘%1’.</translation>
     </message>
     <message>
         <source>The statement holds a comment (&quot;%1&quot;); comments are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instructie bevat commentaar (‘%1’); commentaar is niet toegestaan.</translation>
     </message>
     <message>
         <source>The table name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tabelnaam ‘%1’ heeft geen afsluitende ‘]’.</translation>
     </message>
     <message>
         <source>The column name &quot;%1&quot; has no closing &quot;]&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kolomnaam ‘%1’ heeft geen afsluitende ‘]’.</translation>
     </message>
     <message>
         <source>A table name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor ‘%1’ ontbreekt een tabelnaam.</translation>
     </message>
     <message>
         <source>A column name is missing before &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor ‘%1’ ontbreekt een kolomnaam.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was expected before &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor ‘%2’ werd ‘%1’ verwacht.</translation>
     </message>
     <message>
         <source>There is no table &quot;%1&quot;; the only table is tblReminders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen tabel ‘%1’; de enige tabel is tblReminders.</translation>
     </message>
     <message>
         <source>The column ID is assigned by the database and cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kolom ID wordt door de database toegekend en kan niet worden geschreven.</translation>
     </message>
     <message>
         <source>tblReminders has no column &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>tblReminders heeft geen kolom ‘%1’.</translation>
     </message>
     <message>
         <source>Only one statement may be run at a time; found more after it: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er mag maar één instructie tegelijk worden uitgevoerd; erna volgt nog meer: ‘%1’.</translation>
     </message>
     <message>
         <source>Unexpected text after the end of the statement: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onverwachte tekst na het einde van de instructie: ‘%1’.</translation>
     </message>
     <message>
         <source>The only read supported is &quot;select * from tblReminders order by startdate,starttime&quot;; this text differs at &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De enige ondersteunde leesinstructie is ‘select * from tblReminders order by startdate,starttime’; deze tekst wijkt af bij ‘%1’.</translation>
     </message>
     <message>
         <source>The insert names no columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>De insert noemt geen kolommen.</translation>
     </message>
     <message>
         <source>A column name is missing after the last comma of the column list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na de laatste komma van de kolomlijst ontbreekt een kolomnaam.</translation>
     </message>
     <message>
         <source>The insert gives no values: the value list &quot;()&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De insert geeft geen waarden: de waardenlijst ‘()’ is leeg.</translation>
     </message>
     <message>
         <source>A value is missing after the last comma of the value list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na de laatste komma van de waardenlijst ontbreekt een waarde.</translation>
     </message>
     <message>
         <source>The insert names %1 columns but gives %2 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>De insert noemt %1 kolommen maar geeft %2 waarden.</translation>
     </message>
     <message>
         <source>The insert gives no value for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De insert geeft geen waarde voor %1.</translation>
     </message>
     <message>
         <source>The update has no &quot;where id=&quot; part, so it would change every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De update heeft geen ‘where id=’-deel, dus hij zou elke herinnering wijzigen.</translation>
     </message>
     <message>
         <source>The delete has no &quot;where id=&quot; part, so it would remove every reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De delete heeft geen ‘where id=’-deel, dus hij zou elke herinnering verwijderen.</translation>
     </message>
     <message>
         <source>Rows can only be chosen by &quot;where id=&quot;, not by &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen kunnen alleen worden gekozen met ‘where id=’, niet met ‘%1’.</translation>
     </message>
     <message>
         <source>The reminder ID after &quot;where id=&quot; must be a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het herinnering-ID na ‘where id=’ moet een geheel getal zijn, niet ‘%1’.</translation>
     </message>
     <message>
         <source>The statement ends where a value was expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instructie eindigt waar een waarde werd verwacht.</translation>
     </message>
     <message>
         <source>The text value &quot;%1&quot; has no closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekstwaarde ‘%1’ heeft geen afsluitend aanhalingsteken.</translation>
     </message>
     <message>
         <source>The date or time value &quot;%1&quot; has no closing &quot;#&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum- of tijdwaarde ‘%1’ heeft geen afsluitende ‘#’.</translation>
     </message>
     <message>
         <source>A value must be a number, a #date#, a #time# or a &apos;quoted text&apos;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een waarde moet een getal, een #datum#, een #tijd# of een &apos;tekst tussen aanhalingstekens&apos; zijn, niet ‘%1’.</translation>
     </message>
     <message>
         <source>The column %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kolom %1 is twee keer opgegeven.</translation>
     </message>
     <message>
         <source>Option takes a whole number, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option verwacht een geheel getal, niet ‘%1’.</translation>
     </message>
     <message>
         <source>StartDate takes a date such as #10/23/2012#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartDate verwacht een datum zoals #10/23/2012#, niet ‘%1’.</translation>
     </message>
     <message>
         <source>#%1# is no valid date for StartDate (month/day/year).</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# is geen geldige datum voor StartDate (maand/dag/jaar).</translation>
     </message>
     <message>
         <source>StartTime takes a time such as #3:03:00 PM#, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>StartTime verwacht een tijd zoals #3:03:00 PM#, niet ‘%1’.</translation>
     </message>
     <message>
         <source>#%1# is no valid time of day for StartTime.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1# is geen geldig tijdstip voor StartTime.</translation>
     </message>
     <message>
         <source>%1 takes a &apos;quoted text&apos;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwacht een &apos;tekst tussen aanhalingstekens&apos;, niet ‘%2’.</translation>
     </message>
 </context>
 <context>
@@ -2245,19 +2245,19 @@ Typ het &amp;wachtwoord om te synchroniseren:</translation>
     <name>TextLineReader</name>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a backup file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is geen back-upbestand: %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan %1 MB</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is langer dan %2 MB</translation>
     </message>
 </context>
 <context>
