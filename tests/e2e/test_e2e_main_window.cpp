@@ -1,11 +1,14 @@
 // The real program on the virtual desktop: its main window comes up with the
 // reminders of its folder, on the screen whatever the scale and font, and
 // closing it ends the program cleanly.
+#include "config/Translations.h"
 #include "tests/e2e/Desktop.h"
 
 #include "tests/support/TempFolder.h"
 
 #include <QFile>
+#include <QKeySequence>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace vestrona::e2e;
@@ -71,18 +74,26 @@ private slots:
     {
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("screenshot");
-        QTest::newRow("scale 1") << QString() << QString() << QStringLiteral("screenshot-fit-scale-1.png");
-        QTest::newRow("scale 2") << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2")
+        QTest::newRow("scale 1") << QString() << QString() << QString() << QStringLiteral("screenshot-fit-scale-1.png");
+        QTest::newRow("scale 2") << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2") << QString()
                                  << QStringLiteral("screenshot-fit-scale-2.png");
-        QTest::newRow("wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>")
+        QTest::newRow("wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>") << QString()
                                    << QStringLiteral("screenshot-fit-wide-font.png");
+        // Longer words than English, where room is scarcest.
+        QTest::newRow("German at scale 2") << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2")
+                                           << QStringLiteral("de") << QStringLiteral("screenshot-fit-scale-2-de.png");
+        QTest::newRow("Polish with the wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>")
+                                                   << QStringLiteral("pl")
+                                                   << QStringLiteral("screenshot-fit-wide-font-pl.png");
     }
 
     void placedOnTheScreen()
     {
         QFETCH(QString, variable);
         QFETCH(QString, value);
+        QFETCH(QString, language);
         QFETCH(QString, screenshot);
         ProgramFolder folder;
         QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
@@ -97,6 +108,13 @@ private slots:
         }
         if (!variable.isEmpty())
             environment.insert(variable, value);
+        // The keys and titles to look for are the language's own.
+        vestrona::Translations translations;
+        if (!language.isEmpty()) {
+            environment.insert(QStringLiteral("LANGUAGE"), language);
+            QVERIFY(!translations.install(QLocale(language), {QStringLiteral(VESTRONA_BUILD_TRANSLATIONS)}, QString())
+                         .isEmpty());
+        }
         RunningProgram program(folder, environment);
         const QString window = waitForWindow(program.pid(), QStringLiteral("^Vestrona$"), 20000);
         QVERIFY2(!window.isEmpty(), qPrintable(program.errorOutput()));
@@ -106,16 +124,16 @@ private slots:
 
         // The windows it opens, over it, each closed again with Escape.
         const struct {
-            const char *keys;
-            const char *title;
+            QString keys;
+            QString title;
             const char *name;
-        } opened[] = {{"ctrl+n", "^Reminder$", "editor-"},
-                      {"alt+y", "^Calendar sync$", "sync-"},
-                      {"alt+f", "^Set Date Format$", "date-format-"}};
+        } opened[] = {{QStringLiteral("ctrl+n"), translated("Form3", "Reminder"), "editor-"},
+                      {altKey(translated("Form1", "Calendar s&ync…")), translated("SyncDialog", "Calendar sync"), "sync-"},
+                      {altKey(translated("Form1", "Set Date &Format")), translated("Form4", "Set Date Format"), "date-format-"}};
         for (const auto &dialog : opened) {
-            QVERIFY(pressKey(window, QString::fromLatin1(dialog.keys)));
-            const QString id = waitForWindow(program.pid(), QString::fromLatin1(dialog.title), 10000);
-            QVERIFY2(!id.isEmpty(), dialog.title);
+            QVERIFY(pressKey(window, dialog.keys));
+            const QString id = waitForWindow(program.pid(), QLatin1Char('^') + QRegularExpression::escape(dialog.title) + QLatin1Char('$'), 10000);
+            QVERIFY2(!id.isEmpty(), qPrintable(dialog.title));
             QTest::qWait(500);
             QVERIFY2(wholeOnTheScreen(id), qPrintable(placement(id)));
             QVERIFY(saveScreenshot(QStringLiteral("root"), screenshotPath(QString::fromLatin1(dialog.name) + screenshot)));
@@ -125,6 +143,12 @@ private slots:
     }
 
 private:
+    static QString translated(const char *context, const char *text) { return QCoreApplication::translate(context, text); }
+    // xdotool's name for Alt and the caption's underlined letter.
+    static QString altKey(const QString &caption)
+    {
+        return QStringLiteral("alt+") + QKeySequence::mnemonic(caption).toString().section(QLatin1Char('+'), -1).toLower();
+    }
     static bool wholeOnTheScreen(const QString &window)
     {
         return QRect(0, 0, 1280, 800).contains(windowInfo(window).frame);
