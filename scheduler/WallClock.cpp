@@ -45,6 +45,10 @@ QDateTime firstInstantOfKey(qint64 key, const QTimeZone &zone)
 // hour, the end of that hour, since its first pass is over.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone)
 {
+    // An invalid moment (nothing accounted for yet) has no wall-clock
+    // position, and its date's day number would overflow the key.
+    if (!now.isValid())
+        return 0;
     const QDateTime local = zone == QTimeZone::systemTimeZone() ? now.toLocalTime() : now.toTimeZone(zone);
     const qint64 key = wallKey(local.date(), local.time());
     if (firstInstantOfKey(key, zone) >= now)
