@@ -58,23 +58,41 @@ icalrecur_iterator *newIterator(const icalrecurrencetype &rule, const QDate &dat
 
 } // namespace
 
-// One of libical's iterators with its next occurrence read ahead.
+// One of libical's iterators with its next occurrence read ahead. The
+// iterator is made when first needed: with ICU behind it, making one costs
+// more than all else a rule needs, and a rule that ended before the span
+// asked about needs none.
 struct RuleOccurrences::Stream {
+    icalrecurrencetype rule;
+    QDate day;
+    QTime time;
     icalrecur_iterator *it = nullptr;
     std::optional<qint64> ahead;
     bool done = false;
 
-    explicit Stream(icalrecur_iterator *iterator) : it(iterator), done(iterator == nullptr) {}
-    Stream(Stream &&other) noexcept : it(std::exchange(other.it, nullptr)), ahead(other.ahead), done(other.done) {}
+    Stream(const icalrecurrencetype &r, const QDate &d, const QTime &t) : rule(r), day(d), time(t) {}
+    Stream(Stream &&other) noexcept
+        : rule(other.rule), day(other.day), time(other.time), it(std::exchange(other.it, nullptr)),
+          ahead(other.ahead), done(other.done)
+    {
+    }
     Stream(const Stream &) = delete;
     ~Stream()
     {
         if (it)
             icalrecur_iterator_free(it);
     }
+    bool ready()
+    {
+        if (!it && !done) {
+            it = newIterator(rule, day, time);
+            done = it == nullptr;
+        }
+        return !done;
+    }
     void readAhead()
     {
-        if (ahead || done)
+        if (ahead || !ready())
             return;
         const icaltimetype t = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(t))
@@ -82,11 +100,11 @@ struct RuleOccurrences::Stream {
         else
             ahead = keyOf(t);
     }
-    void jumpTo(const QDate &day)
+    void jumpTo(const QDate &to)
     {
-        if (done)
+        if (!ready())
             return;
-        if (icalrecur_iterator_set_start(it, floatingTime(day, QTime(0, 0))) == 0) {
+        if (icalrecur_iterator_set_start(it, floatingTime(to, QTime(0, 0))) == 0) {
             icalerror_clear_errno();
             done = true;
         }
@@ -111,9 +129,11 @@ RuleOccurrences::RuleOccurrences(const QDate &startDate, const QTime &startTime,
     }
     spellOutMonths(*rule);
     mCounted = rule->count > 0;
+    if (!icaltime_is_null_time(rule->until))
+        mUntilDay = QDate(rule->until.year, rule->until.month, rule->until.day).toJulianDay();
     const std::vector<QDate> starts = weekdayStarts(*rule, startDate);
     if (starts.empty()) {
-        mStreams.emplace_back(newIterator(*rule, startDate, startTime));
+        mStreams.emplace_back(*rule, startDate, startTime);
         return;
     }
     // The count is kept here, over the merged occurrences from the start on.
@@ -122,7 +142,7 @@ RuleOccurrences::RuleOccurrences(const QDate &startDate, const QTime &startTime,
     rule->count = 0;
     rule->by_day[0] = ICAL_RECURRENCE_ARRAY_MAX;
     for (const QDate &day : starts)
-        mStreams.emplace_back(newIterator(*rule, day, startTime));
+        mStreams.emplace_back(*rule, day, startTime);
 }
 
 RuleOccurrences::~RuleOccurrences() = default;
@@ -154,6 +174,13 @@ std::optional<qint64> RuleOccurrences::nextOfRule()
 void RuleOccurrences::skipPast(qint64 after)
 {
     mFloor = std::max(mFloor, after);
+    // Two days past UNTIL's date is past it in every zone.
+    if (mUntilDay && after / kMsPerDay > *mUntilDay + 2) {
+        for (Stream &stream : mStreams) {
+            stream.done = true;
+            stream.ahead.reset();
+        }
+    }
     // A jump needs no count of what came before, and set_start must not go
     // before a stream's start; from the start of the day, as libical steps
     // by days.

@@ -38,6 +38,7 @@ private:
     bool mCounted = false;
     int mRemaining = -1; // the count kept here for a split rule, -1 for none
     qint64 mStart = 0;
+    std::optional<qint64> mUntilDay; // UNTIL's Julian day, if the rule has one
     std::optional<qint64> mRuleAhead; // the rule's next, read ahead
     std::vector<qint64> mAdded, mLeftOut;
     size_t mAddedAt = 0;

@@ -10,7 +10,7 @@
 namespace vestrona {
 
 struct AgendaEntry {
-    QDateTime due;
+    QDateTime due; // its date and time are those of the system's wall clock then
     qint64 id = 0;
     QString message;
 };

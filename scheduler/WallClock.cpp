@@ -41,6 +41,20 @@ QDateTime firstInstantOfKey(qint64 key, const QTimeZone &zone)
     return QDateTime::fromMSecsSinceEpoch(*first, Qt::LocalTime);
 }
 
+std::optional<int> steadyOffset(const QTimeZone &zone, const QDateTime &from, const QDateTime &to)
+{
+    const QDateTime begin = from.addDays(-3);
+    const QTimeZone::OffsetData change = zone.nextTransition(begin);
+    if (change.atUtc.isValid() && change.atUtc <= to.addDays(3))
+        return std::nullopt;
+    return zone.offsetFromUtc(begin);
+}
+
+qint64 instantOfSteadyKey(qint64 key, int offset)
+{
+    return key - kEpochJulianDay * kMsPerDay - offset * 1000LL;
+}
+
 // Normally now's own wall-clock time; during the second pass of a repeated
 // hour, the end of that hour, since its first pass is over.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone)

@@ -44,6 +44,16 @@ inline QDate dateOfKey(qint64 key)
 // end of the gap, a repeated one at its first pass.
 QDateTime firstInstantOfKey(qint64 key, const QTimeZone &zone);
 
+// The zone's offset from UTC in seconds when it keeps one from three days
+// before `from` to three days after `to`; none when its clocks change then.
+// Any position of that span's wall clock, a day either side, then happens
+// at instantOfSteadyKey's moment, which is firstInstantOfKey's without a
+// look-up of the zone for each.
+std::optional<int> steadyOffset(const QTimeZone &zone, const QDateTime &from, const QDateTime &to);
+// Milliseconds since the epoch at which `key` happens on a clock `offset`
+// seconds ahead of UTC.
+qint64 instantOfSteadyKey(qint64 key, int offset);
+
 // The wall-clock position up to which every time has already happened at
 // `now`: positions after it are still to come.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone);

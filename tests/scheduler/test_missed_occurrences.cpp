@@ -161,6 +161,60 @@ private slots:
                                       newYorkGap + " daily", "03-08 09:00 weekly", "03-09 02:30 daily"}));
     }
 
+    // A reminder with a zone of its own rings at that zone's wall-clock
+    // times whether either zone's clocks change in the span or not, and the
+    // agenda shows each moment on the system's clock.
+    void agendaRingsOnItsZonesClock_data()
+    {
+        QTest::addColumn<ReminderRecord>("row");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QStringList>("utc");
+
+        const auto utc = [](int month, int day, int hour) {
+            return QDateTime(QDate(2026, month, day), QTime(hour, 0), QTimeZone::utc());
+        };
+        const QString newYork = QStringLiteral("America/New_York"), berlin = QStringLiteral("Europe/Berlin");
+        QTest::newRow("New York, the weeks it is 5 hours behind Berlin")
+            << ruleRow("FREQ=DAILY", QDate(2026, 3, 1), QTime(9, 0), "a", newYork) << utc(3, 12, 0) << 2
+            << QStringList{"2026-03-12T13:00:00Z", "2026-03-13T13:00:00Z"};
+        QTest::newRow("New York, the night it skips 02:30")
+            << ruleRow("FREQ=DAILY", QDate(2026, 3, 1), QTime(2, 30), "a", newYork) << utc(3, 7, 12) << 2
+            << QStringList{"2026-03-08T07:00:00Z", "2026-03-09T06:30:00Z"};
+        QTest::newRow("Berlin, last Sunday, the night it skips 02:30")
+            << ruleRow("FREQ=MONTHLY;BYDAY=-1SU", QDate(2026, 1, 1), QTime(2, 30), "a", berlin) << utc(3, 28, 0) << 3
+            << QStringList{"2026-03-29T01:00:00Z"};
+        QTest::newRow("Berlin, the night it repeats 02:30")
+            << ruleRow("FREQ=DAILY", QDate(2026, 1, 1), QTime(2, 30), "a", berlin) << utc(10, 24, 12) << 2
+            << QStringList{"2026-10-25T00:30:00Z", "2026-10-26T01:30:00Z"};
+        QTest::newRow("Tokyo, whose clocks never change")
+            << ruleRow("FREQ=WEEKLY;BYDAY=MO", QDate(2026, 1, 5), QTime(8, 0), "a", QStringLiteral("Asia/Tokyo"))
+            << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T23:00:00Z"};
+        QTest::newRow("Tokyo, a rule ending in the span")
+            << ruleRow("FREQ=DAILY;UNTIL=20260615T235959", QDate(2026, 1, 1), QTime(9, 0), "a", QStringLiteral("Asia/Tokyo"))
+            << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T00:00:00Z", "2026-06-15T00:00:00Z"};
+        ReminderRecord ended = ruleRow("FREQ=DAILY;UNTIL=20260110T235959", QDate(2026, 1, 1), QTime(9, 0), "a");
+        ended.repeat = std::make_shared<const RepeatRule>(
+            RepeatRule{ended.repeat->rule, QString(), QStringLiteral("20260615T100000"), QStringLiteral("Asia/Tokyo")});
+        QTest::newRow("Tokyo, a rule ended long before, a date added in the span")
+            << ended << utc(6, 14, 0) << 7 << QStringList{"2026-06-15T01:00:00Z"};
+    }
+
+    void agendaRingsOnItsZonesClock()
+    {
+        QFETCH(ReminderRecord, row);
+        QFETCH(QDateTime, from);
+        QFETCH(int, days);
+        QFETCH(QStringList, utc);
+        QStringList listed;
+        for (const AgendaEntry &entry : agendaBetween([&row](const auto &visit) { visit(row); }, from, from.addDays(days))) {
+            listed << entry.due.toUTC().toString(Qt::ISODate);
+            const QString shown = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+            QCOMPARE(entry.due.toString(shown), entry.due.toLocalTime().toString(shown));
+        }
+        QCOMPARE(listed, utc);
+    }
+
     void countsEachReminderOnce()
     {
         QFETCH(ReminderRecord, row);
