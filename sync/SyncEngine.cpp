@@ -63,6 +63,9 @@ struct SyncEngine::Run {
     std::vector<QString> recordsRemoved; // gone from the server, not yet recorded
     ServerListing again;                 // answered 412 or 404: changed meanwhile
     std::vector<SyncEntry> withoutEtag;  // uploaded, but the server named no ETag
+    // The collection failed under an upload: nothing more is sent, and the
+    // sync ends so once the uploads under way have answered.
+    std::optional<CalDavFailure> stopping;
     bool failed = false;
 
     explicit Run(SyncEngine &owner) : engine(owner), table(owner.mConn) {}
@@ -361,7 +364,11 @@ void SyncEngine::Run::uploadNext()
         ++uploadsRunning;
         send(action);
     }
-    if (uploadsRunning == 0 && uploads.empty())
+    if (uploadsRunning > 0 || !uploads.empty())
+        return;
+    if (stopping)
+        ended(*stopping);
+    else
         afterUploads();
 }
 
@@ -421,8 +428,12 @@ void SyncEngine::Run::uploaded(const SyncAction &action, const CalDavFailure &fa
                                            "SyncEngine", "the server did not delete it; it is asked again next time"),
                                    failure.words);
     } else {
-        ended(failure);
-        return;
+        // What the uploads still under way did is recorded as their answers
+        // come, so the next sync neither sends them again nor fetches them
+        // to find out; those not sent yet are simply planned again then.
+        if (!stopping)
+            stopping = failure;
+        uploads.clear();
     }
     if (records.size() + recordsRemoved.size() >= std::size_t(kRecordsPerCommit))
         flushRecords();

@@ -36,7 +36,9 @@ class Connection;
 //    tried again next time. When every upload was refused, the sync failed.
 //    A failure of the collection itself (no connection, timeout, wrong
 //    password, certificate, an unreadable listing) ends the sync with what
-//    was done so far recorded, so that the next sync duplicates nothing.
+//    was done so far recorded, so that the next sync duplicates nothing;
+//    no upload is sent after it, and those already under way are waited
+//    for (each has its deadline) and recorded.
 //  - The calendars fetched are read on a thread of the engine's own, so a
 //    huge or hostile one never holds up the caller's event loop; the
 //    database is used on the calling thread only.

@@ -29,6 +29,7 @@ Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(Applied)
 Q_DECLARE_METATYPE(Kind)
 Q_DECLARE_METATYPE(EmptiedCalendar)
+Q_DECLARE_METATYPE(SyncReport::Outcome)
 
 namespace {
 
@@ -200,6 +201,8 @@ private slots:
     void addressChangedAndBackDoublesNothing();
     void manyRemindersGoInBatches();
     void failedBatchTakesNothingAndIsFetchedAgain();
+    void oneUploadFailsAmongOthers_data();
+    void oneUploadFailsAmongOthers();
 };
 
 void TestSyncEngine::firstSyncBothWays_data()
@@ -949,6 +952,50 @@ void TestSyncEngine::failedBatchTakesNothingAndIsFetchedAgain()
     QCOMPARE(again.outcome, SyncReport::Outcome::Synced);
     QCOMPARE(again.downloaded, 250);
     QCOMPARE(a.messages().size(), 250);
+}
+
+void TestSyncEngine::oneUploadFailsAmongOthers_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<SyncReport::Outcome>("outcome");
+    QTest::addColumn<int>("uploaded");
+    // Uploads answer in the order sent: the first goes, the second fails,
+    // and the fifth was sent between them.
+    QTest::newRow("412, changed meanwhile") << Kind::PreconditionFailed << SyncReport::Outcome::Synced << 8;
+    QTest::newRow("500 for that one") << Kind::Server << SyncReport::Outcome::SomeLeftOut << 7;
+    QTest::newRow("connection dropped") << Kind::Unreachable << SyncReport::Outcome::Failed << 4;
+}
+
+// One upload failing while others are under way disturbs none of theirs:
+// what went is counted and recorded, and the next sync sends just the rest.
+void TestSyncEngine::oneUploadFailsAmongOthers()
+{
+    QFETCH(Kind, kind);
+    QFETCH(SyncReport::Outcome, outcome);
+    QFETCH(int, uploaded);
+    FakeCalDavCollection server;
+    server.answerDelay = std::chrono::milliseconds(5);
+    Device a(server);
+    QStringList all;
+    for (int i = 1; i <= 8; ++i) {
+        all << QStringLiteral("New %1").arg(i);
+        a.add(all.last());
+    }
+    server.failOn(Call::Put, kind, 2);
+
+    SyncReport report = a.sync();
+    QCOMPARE(report.outcome, outcome);
+    QCOMPARE(server.mostAtOnce(Call::Put), SyncEngine::kUploadsAtOnce);
+    QCOMPARE(report.uploaded, uploaded);
+    QCOMPARE(serverSummaries(server).size(), uploaded);
+    QCOMPARE(a.messages(), all);
+
+    server.resetCalls();
+    report = a.sync();
+    QCOMPARE(report.outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(server.calls(Call::Put), 8 - uploaded);
+    QCOMPARE(server.calls(Call::Fetch), 0);
+    QCOMPARE(serverSummaries(server), all);
 }
 
 QTEST_MAIN(TestSyncEngine)
