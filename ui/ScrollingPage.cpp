@@ -38,10 +38,12 @@ ScrollingPage::ScrollingPage(QWidget &window, QSize built, std::function<void(QS
 
 QSize ScrollingPage::smallestOn(QSize screenArea, QSize built)
 {
-    // The window manager's title bar cannot be measured before the window
-    // is shown; the style's own title bar height stands in for it.
+    // The window manager's title bar and borders cannot be measured before
+    // the window is shown; the style's own title bar height and frame width
+    // stand in for them.
     const QStyle *style = QApplication::style();
-    const QSize room = screenArea - QSize(0, style->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize room = screenArea
+        - QSize(2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth), style->pixelMetric(QStyle::PM_TitleBarHeight));
     QSize held = built.boundedTo(room);
     // Scrolling down, it keeps the width for the scroll bar where it can,
     // so that nothing scrolls sideways too.

@@ -81,9 +81,11 @@ private slots:
                                  << QStringLiteral("screenshot-fit-scale-2.png");
         QTest::newRow("wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>") << QString()
                                    << QStringLiteral("screenshot-fit-wide-font.png");
-        // Longer words than English, where room is scarcest.
-        QTest::newRow("German at scale 2") << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2")
-                                           << QStringLiteral("de") << QStringLiteral("screenshot-fit-scale-2-de.png");
+        // Every language where room is scarcest, Polish with the wide font too.
+        for (const QString &language : QStringLiteral(VESTRONA_LANGUAGES).split(QLatin1Char(',')))
+            QTest::newRow(qPrintable(language + QStringLiteral(" at scale 2")))
+                << QStringLiteral("QT_SCALE_FACTOR") << QStringLiteral("2") << language
+                << QStringLiteral("screenshot-fit-scale-2-%1.png").arg(language);
         QTest::newRow("Polish with the wide font") << QStringLiteral("FONTCONFIG_FILE") << QStringLiteral("<wide>")
                                                    << QStringLiteral("pl")
                                                    << QStringLiteral("screenshot-fit-wide-font-pl.png");
