@@ -341,10 +341,7 @@ std::vector<ReminderRecord> ReminderReader::listPage(const Connection::ListPage 
         rows.emplace_back();
         readRecord(row, true, rows.back(), &weekdays);
     });
-    // A page's few rules are looked up one by one: reading every rule for
-    // each page would cost as much as the page again at 20,000 rules.
-    for (ReminderRecord &row : rows)
-        row.repeat = mRules.read(row.ID);
+    mRules.readInto(rows);
     return rows;
 }
 

@@ -61,8 +61,19 @@ RepeatRules RepeatRuleTable::readAll()
 
 std::shared_ptr<const RepeatRule> RepeatRuleTable::read(qint64 id)
 {
-    if (!exists())
-        return nullptr;
+    return exists() ? readMade(id) : nullptr;
+}
+
+void RepeatRuleTable::readInto(std::vector<ReminderRecord> &rows)
+{
+    if (rows.empty() || !exists())
+        return;
+    for (ReminderRecord &row : rows)
+        row.repeat = readMade(row.ID);
+}
+
+std::shared_ptr<const RepeatRule> RepeatRuleTable::readMade(qint64 id)
+{
     sqlite3_stmt *statement = mDb.prepare(mSelectOne, kSelectOne, readingAction());
     const ResetOnExit reset(statement);
     sqlite3_bind_int64(statement, 1, id);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace vestrona {
 
@@ -26,12 +27,16 @@ public:
     RepeatRules readAll();
     // The rule of the reminder `id`, or none.
     std::shared_ptr<const RepeatRule> read(qint64 id);
+    // Gives each of `rows` its stored rule, looked up one by one: a page of
+    // rows needs a few of the rules, not all of them.
+    void readInto(std::vector<ReminderRecord> &rows);
     // Stores `repeat` for the reminder `id`, or takes its rule away when
     // `repeat` is empty.
     void store(qint64 id, const RepeatRule &repeat);
 
 private:
     bool exists();
+    std::shared_ptr<const RepeatRule> readMade(qint64 id);
 
     SqliteDatabase &mDb;
     Statement mExists, mSelect, mSelectOne, mUpsert, mDelete;
