@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -461,9 +462,20 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
                 throw LeftOut(check.error);
             values.repeat.rule = check.repeat.rule;
         }
-        values.option = OptionRule;
         values.repeat.exdates = listedDates(calendar, component, ICAL_EXDATE_PROPERTY, at);
         values.repeat.rdates = listedDates(calendar, component, ICAL_RDATE_PROPERTY, at);
+        if (rrule || !values.repeat.rdates.isEmpty()) {
+            values.option = OptionRule;
+            return;
+        }
+        // Dates left out of a single event: it rings once, unless its one
+        // date is the one left out.
+        const auto left = recurrence::parseDateList(values.repeat.exdates);
+        const qint64 start = recurrence::keyOf(at.date, at.time);
+        if (left && std::find(left->begin(), left->end(), start) != left->end())
+            throw LeftOut(Words::tr("its only date is left out (EXDATE)"));
+        values.repeat.exdates.clear();
+        values.option = OptionOnce;
         return;
     }
     // Every day on some weekdays, as Outlook writes "every weekday", is

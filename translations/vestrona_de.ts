@@ -1134,6 +1134,10 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
         <source>it holds more than one event</source>
         <translation>er enthält mehr als einen Termin</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>sein einziges Datum ist ausgelassen (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

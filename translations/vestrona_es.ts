@@ -1133,6 +1133,10 @@ Su hora ya pasó, así que no sonará.</translation>
         <source>it holds more than one event</source>
         <translation>contiene más de un evento</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>su única fecha está excluida (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

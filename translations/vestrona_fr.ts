@@ -1134,6 +1134,10 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
         <source>it holds more than one event</source>
         <translation>il contient plus d’un événement</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>sa seule date est exclue (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

@@ -1143,6 +1143,10 @@ Il suo orario è già passato, quindi non suonerà.</translation>
         <source>it holds more than one event</source>
         <translation>contiene più di un evento</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>la sua unica data è esclusa (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

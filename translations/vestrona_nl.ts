@@ -1134,6 +1134,10 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
         <source>it holds more than one event</source>
         <translation>het bevat meer dan één afspraak</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>de enige datum ervan is weggelaten (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

@@ -1141,6 +1141,10 @@ Jego czas już minął, więc nie zadzwoni.</translation>
         <source>it holds more than one event</source>
         <translation>zawiera więcej niż jedno wydarzenie</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>jego jedyna data jest pominięta (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

@@ -1134,6 +1134,10 @@ O horário dele já passou, então ele não vai tocar.</translation>
         <source>it holds more than one event</source>
         <translation>contém mais de um evento</translation>
     </message>
+    <message>
+        <source>its only date is left out (EXDATE)</source>
+        <translation>sua única data está excluída (EXDATE)</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

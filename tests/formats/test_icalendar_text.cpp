@@ -201,13 +201,17 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;COUNT=3\r\nSUMMARY:Three\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nEXDATE:20270102T080000,20270103T080000\r\n"
                              "SUMMARY:Gap\r\n")
-                    + vevent("DTSTART:20270101T080000\r\nRDATE;VALUE=DATE:20270110\r\nSUMMARY:Extra\r\n"))
+                    + vevent("DTSTART:20270101T080000\r\nRDATE;VALUE=DATE:20270110\r\nSUMMARY:Extra\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nEXDATE:20270102T080000\r\nSUMMARY:Still once\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nEXDATE;VALUE=DATE:20270101\r\nSUMMARY:Never\r\n"))
         << QStringLiteral("4|2027-01-01|08:00:00|Until|RRULE=FREQ=WEEKLY;UNTIL=20270601T235959\n"
                           "4|2027-01-01|08:00:00|Rent|RRULE=FREQ=MONTHLY;BYDAY=-1FR\n"
                           "4|2027-01-01|08:00:00|Fortnight|RRULE=FREQ=WEEKLY;INTERVAL=2\n"
                           "4|2027-01-01|08:00:00|Three|RRULE=FREQ=DAILY;COUNT=3\n"
                           "4|2027-01-01|08:00:00|Gap|RRULE=FREQ=DAILY,EXDATE=20270102T080000+20270103T080000\n"
-                          "4|2027-01-01|08:00:00|Extra|RDATE=20270110T080000");
+                          "4|2027-01-01|08:00:00|Extra|RDATE=20270110T080000\n"
+                          "1|2027-01-01|08:00:00|Still once|\n"
+                          "left out Never: its only date is left out (EXDATE)");
     QTest::newRow("rules a reminder cannot hold are named, not changed")
         << calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY;BYWEEKNO=20\r\nSUMMARY:Week\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYHOUR=8,17\r\nSUMMARY:Twice\r\n")
