@@ -172,7 +172,8 @@ AppController::DatabaseState AppController::openDatabase(ErrorTrap &trap, Connec
         try {
             if (mConn.State() != 0)
                 mConn.Close();
-            mConn.Open(mContext.data.database, Connection::Access::ReadWrite, wait);
+            mConn.Open(mContext.data.database, Connection::Access::ReadWrite, wait,
+                       Connection::PageCheck::BeforeUseWhenSmall);
             state = DatabaseState::Open;
         } catch (const DatabaseBusyError &) {
             state = DatabaseState::Busy;
@@ -206,7 +207,10 @@ void AppController::startReminders(ErrorTrap &trap, When choice)
     else
         choose(trap);
     trap(216, [&] {
-        checkPagesWhenDue();
+        if (mConn.pagesUnchecked())
+            mPageCheck->start(mContext.data.database);
+        else
+            checkPagesWhenDue();
         mPageCheckTimer->start();
     });
     trap(218, [&] {

@@ -16,6 +16,7 @@ struct Connection::Impl {
     SqliteDatabase db;
     ReminderReader reader{db};
     ReminderWriter writer{db};
+    bool pagesUnchecked = false;
 
     explicit Impl(RegionalSettings settings) : regional(std::move(settings)) {}
 
@@ -24,6 +25,7 @@ struct Connection::Impl {
         reader.releaseStatements();
         writer.releaseStatements();
         db.close();
+        pagesUnchecked = false;
     }
 };
 
@@ -39,11 +41,11 @@ int Connection::State() const
     return d->db.handle() ? 1 : 0;
 }
 
-void Connection::Open(const QString &databasePath, Access access, LockWait wait)
+void Connection::Open(const QString &databasePath, Access access, LockWait wait, PageCheck check)
 {
     Close();
     try {
-        openReminderDatabase(d->db, databasePath, access, wait);
+        d->pagesUnchecked = !openReminderDatabase(d->db, databasePath, access, wait, check);
     } catch (...) {
         d->close();
         throw;
@@ -53,6 +55,11 @@ void Connection::Open(const QString &databasePath, Access access, LockWait wait)
 void Connection::Close()
 {
     d->close();
+}
+
+bool Connection::pagesUnchecked() const
+{
+    return d->pagesUnchecked;
 }
 
 bool Connection::isReadOnly() const

@@ -49,6 +49,10 @@ public:
     // How long opening waits for another program's lock before it throws
     // DatabaseBusyError; once open, every command waits a moment.
     enum class LockWait { AMoment, NotAtAll };
+    // Whether SQLite's check of every page runs before the file is used. It
+    // reads the whole file, a tenth of a second at a million reminders, so a
+    // window that starts leaves a large file's check to run beside it.
+    enum class PageCheck { BeforeUse, BeforeUseWhenSmall };
 
     // 0 closed, 1 open.
     int State() const;
@@ -58,8 +62,11 @@ public:
     // no tblReminders) throws, naming the file and the problem, and is left
     // untouched. A file that may not be written (or ReadOnly access) is
     // opened read-only: reads work, changes throw.
-    void Open(const QString &databasePath, Access access = Access::ReadWrite, LockWait wait = LockWait::AMoment);
+    void Open(const QString &databasePath, Access access = Access::ReadWrite, LockWait wait = LockWait::AMoment,
+              PageCheck check = PageCheck::BeforeUse);
     void Close();
+    // The last Open left the page check of a large file to the caller.
+    bool pagesUnchecked() const;
 
     bool isReadOnly() const;
     QString databasePath() const;

@@ -16,6 +16,8 @@ namespace vestrona {
 namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
+// Checked in a few milliseconds: about 70,000 reminders.
+constexpr qint64 kLargeFileBytes = 4 * 1024 * 1024;
 
 bool mayWrite(const QString &path)
 {
@@ -77,7 +79,8 @@ void checkPagesOf(const QString &path)
         rememberFilePassingCheck(*stamp);
 }
 
-void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait)
+bool openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait,
+                          Connection::PageCheck check)
 {
     const std::optional<DatabaseFileStamp> stamp = checkDatabaseFile(path);
     const bool readOnlyAsked = access == Connection::Access::ReadOnly;
@@ -90,10 +93,15 @@ void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::A
     db.open(path, uri, flags, readOnly, readOnlyAsked);
     sqlite3_busy_timeout(db.handle(), wait == Connection::LockWait::AMoment ? kBusyTimeoutMs : 0);
 
+    bool pagesChecked = true;
     if (!stamp || stamp != lastFilePassingCheck()) {
-        checkPages(db);
-        if (stamp)
-            rememberFilePassingCheck(*stamp);
+        if (check == Connection::PageCheck::BeforeUseWhenSmall && stamp && stamp->size > kLargeFileBytes) {
+            pagesChecked = false;
+        } else {
+            checkPages(db);
+            if (stamp)
+                rememberFilePassingCheck(*stamp);
+        }
     }
     checkTable(db);
     sqlite3_busy_timeout(db.handle(), kBusyTimeoutMs);
@@ -109,6 +117,7 @@ void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::A
         if (status != SQLITE_OK)
             db.raise(status, QCoreApplication::translate("SqliteDatabase", "opening it"));
     }
+    return pagesChecked;
 }
 
 } // namespace vestrona

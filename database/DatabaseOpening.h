@@ -13,8 +13,10 @@ class SqliteDatabase;
 // before SQLite touches it, SQLite's page check unless this very file passed
 // it before, the reminder table's columns, then the journal and sync
 // settings a writable file is changed under. On a throw `db` may hold the
-// half-opened handle; the caller closes it.
-void openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait);
+// half-opened handle; the caller closes it. Returns false when the page
+// check was left to the caller.
+bool openReminderDatabase(SqliteDatabase &db, const QString &path, Connection::Access access, Connection::LockWait wait,
+                          Connection::PageCheck check);
 
 // SQLite's check of every page of the open `db`; throws DatabaseDamagedError
 // naming what it found.

@@ -408,6 +408,28 @@ private slots:
         }
     }
 
+    // A large file's page check, a tenth of a second at a million
+    // reminders, runs beside the starting window: the window lists what it
+    // reads and says what the check found once it has, as a small file's
+    // start-up would have.
+    void largeFileIsCheckedBesideTheWindow()
+    {
+        Harness h;
+        const QString path = h.databasePath();
+        Harness::makeWith(path, {QStringLiteral("tea")});
+        damageUnreadPages(path, 25000);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(QFileInfo(path).size() > 4 * 1024 * 1024);
+        h.clock.set(QDateTime::currentDateTime());
+
+        QVERIFY(h.load());
+        QCOMPARE(h.rows.messages(), QStringList{"tea"});
+        QVERIFY(h.reporter.boxes.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(h.reporter.boxes.size(), 1, 10000);
+        const QString shown = h.reporter.boxes.first().text;
+        QVERIFY2(shown.startsWith(QStringLiteral("The reminder database %1 is damaged").arg(path)), qPrintable(shown));
+    }
 
     // The notification's buttons answer through the pop-up, as its own
     // buttons do; whatever answered, the notification is withdrawn. One that
