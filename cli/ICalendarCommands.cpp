@@ -11,7 +11,9 @@ namespace vestrona {
 
 void ListLineWriter::write(const ReminderRecord &row)
 {
-    mLine.clear();
+    // Emptied, not cleared: clear() gives the buffer back, and a hundred
+    // thousand lines would each take a new one.
+    mLine.resize(0);
     for (int c = 0; c < ListColumnCount; ++c) {
         if (c > 0)
             mLine += QLatin1Char('\t');
