@@ -54,7 +54,6 @@ struct CalDavObject {
 struct CalDavCollectionInfo {
     bool supportsSyncCollection = false; // RFC 6578 REPORT sync-collection
     QByteArray syncToken;                // empty when none
-    QByteArray ctag;                     // getctag, empty when none
 };
 
 // The changes since a sync token (sync-collection) or, without a token, the

@@ -16,7 +16,6 @@ QByteArray document(WriteRoot writeRoot)
     xml.writeStartDocument();
     xml.writeNamespace(davNamespace, QStringLiteral("d"));
     xml.writeNamespace(calDavNamespace, QStringLiteral("c"));
-    xml.writeNamespace(calendarServerNamespace, QStringLiteral("cs"));
     writeRoot(xml);
     xml.writeEndDocument();
     return body;

@@ -10,7 +10,6 @@ namespace vestrona {
 // The XML namespaces of WebDAV, CalDAV and the calendarserver.org extension.
 inline const QString davNamespace = QStringLiteral("DAV:");
 inline const QString calDavNamespace = QStringLiteral("urn:ietf:params:xml:ns:caldav");
-inline const QString calendarServerNamespace = QStringLiteral("http://calendarserver.org/ns/");
 
 // A property to ask for: its namespace and local name.
 struct DavProperty {

@@ -66,11 +66,13 @@ bool isMember(const MultiStatusResponse &response, const QString &collection)
 
 void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
 {
+    // No getctag: the sync token says the same, and a server may work out
+    // each by reading every event (Radicale: half the time of this request
+    // at 10,000 events).
     DavRequest request{"PROPFIND", collectionPath(), "0",
                        propfindBody({{davNamespace, QStringLiteral("resourcetype")},
                                      {davNamespace, QStringLiteral("supported-report-set")},
-                                     {davNamespace, QStringLiteral("sync-token")},
-                                     {calendarServerNamespace, QStringLiteral("getctag")}}),
+                                     {davNamespace, QStringLiteral("sync-token")}}),
                        {}, DavRequest::Size::Small};
     auto read = [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         if (failed.failed())
@@ -87,7 +89,6 @@ void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
         CalDavCollectionInfo info;
         info.supportsSyncCollection = it->supportsSyncCollection;
         info.syncToken = it->syncToken;
-        info.ctag = it->ctag;
         done(CalDavFailure(), info);
     };
     mClient->sendMultiStatus(std::move(request), std::move(read));

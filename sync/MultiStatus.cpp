@@ -137,7 +137,7 @@ enum class MultiStatusParser::Role {
     PropStat,
     PropStatStatus,
     Prop,
-    TextProperty,   // getetag, calendar-data, sync-token, getctag, displayname
+    TextProperty,   // getetag, calendar-data, sync-token, displayname
     ResourceType,
     ReportSet,      // inside supported-report-set, at any depth
     HrefHolder,     // current-user-principal, calendar-home-set
@@ -231,7 +231,7 @@ MultiStatusParser::Role MultiStatusParser::roleOfChild(Role parent)
         return is(davNamespace, u"status") ? Role::PropStatStatus : Role::Other;
     case Role::Prop:
         if (is(davNamespace, u"getetag") || is(calDavNamespace, u"calendar-data") || is(davNamespace, u"sync-token")
-            || is(calendarServerNamespace, u"getctag") || is(davNamespace, u"displayname")) {
+            || is(davNamespace, u"displayname")) {
             mProperty = mXml.name().toString();
             return Role::TextProperty;
         }
@@ -354,8 +354,6 @@ void MultiStatusParser::takeProperty()
         mProps.calendarData = mText.toUtf8();
     else if (mProperty == u"sync-token")
         mProps.syncToken = mText.trimmed().toUtf8();
-    else if (mProperty == u"getctag")
-        mProps.ctag = mText.trimmed().toUtf8();
     else if (mProperty == u"displayname")
         mProps.displayName = mText.trimmed();
 }
@@ -373,8 +371,6 @@ void MultiStatusParser::mergePropStat()
         response.calendarData = mProps.calendarData;
     if (!mProps.syncToken.isEmpty())
         response.syncToken = mProps.syncToken;
-    if (!mProps.ctag.isEmpty())
-        response.ctag = mProps.ctag;
     if (!mProps.displayName.isEmpty())
         response.displayName = mProps.displayName;
     if (!mProps.principal.isEmpty())

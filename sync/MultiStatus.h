@@ -17,7 +17,6 @@ struct MultiStatusResponse {
     QByteArray etag;
     QByteArray calendarData;
     QByteArray syncToken;         // the collection's DAV:sync-token property
-    QByteArray ctag;              // calendarserver.org getctag
     bool isCollection = false;    // resourcetype has DAV:collection
     bool isCalendar = false;      // resourcetype has CalDAV calendar
     bool supportsSyncCollection = false; // supported-report-set names sync-collection

@@ -92,8 +92,9 @@ void TestDavRequestBodies::multigetNamesEachHref()
 void TestDavRequestBodies::propfindAsksForEachProperty()
 {
     QCOMPARE(elementsOf(propfindBody({{davNamespace, QStringLiteral("resourcetype")},
-                                      {calendarServerNamespace, QStringLiteral("getctag")}})),
-             QStringList({QStringLiteral("DAV:|resourcetype"), QStringLiteral("http://calendarserver.org/ns/|getctag"),
+                                      {calDavNamespace, QStringLiteral("supported-calendar-component-set")}})),
+             QStringList({QStringLiteral("DAV:|resourcetype"),
+                          QStringLiteral("urn:ietf:params:xml:ns:caldav|supported-calendar-component-set"),
                           QStringLiteral("DAV:|prop"), QStringLiteral("DAV:|propfind")}));
 }
 
