@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Connection.h"
 #include "scheduler/NextReminder.h"
 
 #include <QDateTime>
@@ -20,5 +21,9 @@ struct AgendaEntry {
 // them, rules as libical expands them, each on its zone's wall clock (a
 // skipped time at the end of the gap, a repeated one once).
 std::vector<AgendaEntry> agendaBetween(const RowVisitor &visitRows, const QDateTime &from, const QDateTime &to);
+
+// The same of every row of the database, read in storage order: only the
+// messages of rows with an occurrence in the span are decoded.
+std::vector<AgendaEntry> agendaBetween(Connection &conn, const QDateTime &from, const QDateTime &to);
 
 } // namespace vestrona

@@ -215,6 +215,46 @@ private slots:
         QCOMPARE(listed, utc);
     }
 
+    // Many rules are expanded on two threads at once: what they list
+    // together is what each row lists alone, by moment, then ID, each with
+    // its own message.
+    void agendaOfManyRulesIsEachRowsInOrder()
+    {
+        const QStringList rules{"FREQ=MONTHLY;BYDAY=-1FR", "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH", "FREQ=DAILY;INTERVAL=3",
+                                "FREQ=YEARLY;COUNT=10", "FREQ=MONTHLY;BYMONTHDAY=1,29"};
+        QList<ReminderRecord> rows;
+        for (int i = 0; i < 900; ++i) {
+            const QDate start = QDate(2025, 12, 1).addDays(i % 97);
+            const QTime time(i % 24, i % 4 * 15);
+            const QString message = QStringLiteral("row %1").arg(i);
+            rows << (i % 5 == 0 ? reminderRow(OptionDaily, start, time, message)
+                                : ruleRow(rules[i % rules.size()], start, time, message,
+                                          i % 7 == 0 ? QStringLiteral("Asia/Tokyo") : QString()));
+            rows.back().ID = 1000 - i;
+        }
+        const QDateTime from(QDate(2026, 3, 1), QTime(0, 0));
+        const QDateTime to = from.addDays(40);
+        QStringList alone;
+        std::vector<std::pair<qint64, qint64>> order;
+        for (const ReminderRecord &row : rows) {
+            for (const AgendaEntry &entry : agendaBetween([&row](const auto &visit) { visit(row); }, from, to))
+                order.emplace_back(entry.due.toMSecsSinceEpoch(), entry.id);
+        }
+        std::sort(order.begin(), order.end());
+        for (const auto &[due, id] : order)
+            alone << QDateTime::fromMSecsSinceEpoch(due).toString(Qt::ISODate) + rows[int(1000 - id)].Reminder;
+        QStringList together;
+        for (const AgendaEntry &entry : agendaBetween(
+                 [&rows](const auto &visit) {
+                     for (const ReminderRecord &row : rows)
+                         visit(row);
+                 },
+                 from, to))
+            together << entry.due.toLocalTime().toString(Qt::ISODate) + entry.message;
+        QVERIFY(alone.size() > 2000);
+        QCOMPARE(together, alone);
+    }
+
     void countsEachReminderOnce()
     {
         QFETCH(ReminderRecord, row);
