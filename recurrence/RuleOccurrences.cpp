@@ -48,6 +48,32 @@ std::vector<QDate> weekdayStarts(const icalrecurrencetype &rule, const QDate &st
     return starts;
 }
 
+// The days by which a stream's start may move on without changing any of
+// its occurrences from there on, 0 when it may not: a rule that repeats
+// every N days or weeks from its start on its start's weekday, or a monthly
+// one naming its days. Made from a start near the span asked about, its
+// iterator is spared expanding the rule from the real start and then again
+// from the jump. A rule with a count or a position in a set stays put.
+int startStepDays(const icalrecurrencetype &rule)
+{
+    if (rule.count > 0 || byCount(rule.by_set_pos, ICAL_BY_SETPOS_SIZE) > 0)
+        return 0;
+    switch (rule.freq) {
+    case ICAL_DAILY_RECURRENCE:
+        return rule.interval;
+    case ICAL_WEEKLY_RECURRENCE:
+        return byCount(rule.by_day, ICAL_BY_DAY_SIZE) == 0 ? 7 * rule.interval : 0;
+    case ICAL_MONTHLY_RECURRENCE:
+        return rule.interval == 1 && byCount(rule.by_year_day, ICAL_BY_YEARDAY_SIZE) == 0
+                && byCount(rule.by_week_no, ICAL_BY_WEEKNO_SIZE) == 0
+                && (byCount(rule.by_day, ICAL_BY_DAY_SIZE) > 0 || byCount(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) > 0)
+            ? 1
+            : 0;
+    default:
+        return 0;
+    }
+}
+
 icalrecur_iterator *newIterator(const icalrecurrencetype &rule, const QDate &date, const QTime &time)
 {
     icalrecur_iterator *it = icalrecur_iterator_new(rule, floatingTime(date, time));
@@ -66,13 +92,14 @@ struct RuleOccurrences::Stream {
     icalrecurrencetype rule;
     QDate day;
     QTime time;
+    int step; // startStepDays of the rule
     icalrecur_iterator *it = nullptr;
     std::optional<qint64> ahead;
     bool done = false;
 
-    Stream(const icalrecurrencetype &r, const QDate &d, const QTime &t) : rule(r), day(d), time(t) {}
+    Stream(const icalrecurrencetype &r, const QDate &d, const QTime &t) : rule(r), day(d), time(t), step(startStepDays(r)) {}
     Stream(Stream &&other) noexcept
-        : rule(other.rule), day(other.day), time(other.time), it(std::exchange(other.it, nullptr)),
+        : rule(other.rule), day(other.day), time(other.time), step(other.step), it(std::exchange(other.it, nullptr)),
           ahead(other.ahead), done(other.done)
     {
     }
@@ -102,6 +129,11 @@ struct RuleOccurrences::Stream {
     }
     void jumpTo(const QDate &to)
     {
+        if (!it && !done && step > 0 && to > day) {
+            day = day.addDays(day.daysTo(to) / step * step);
+            ahead.reset();
+            return;
+        }
         if (!ready())
             return;
         if (icalrecur_iterator_set_start(it, floatingTime(to, QTime(0, 0))) == 0) {
