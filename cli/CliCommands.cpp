@@ -447,12 +447,12 @@ int Cli::agenda()
     char day[16] = {};
     QString text;
     for (const AgendaEntry &entry : entries) {
-        const QDate date = entry.due.date();
+        const QDate &date = entry.date;
         if (date != shownDate) {
             shownDate = date;
             std::snprintf(day, sizeof day, "%04d-%02d-%02d ", date.year(), date.month(), date.day());
         }
-        const QTime clock = entry.due.time();
+        const QTime &clock = entry.time;
         char fields[40] = "00:00:00\t";
         twoDigits(fields, clock.hour());
         twoDigits(fields + 3, clock.minute());

@@ -235,11 +235,20 @@ public:
         const std::optional<int> systemOffset = steadyOffset(QTimeZone::systemTimeZone(), mFrom, mTo);
         std::vector<AgendaEntry> entries;
         entries.reserve(mFound.size());
+        QDate date;
         for (const Found &entry : mFound) {
-            QDateTime due = systemOffset
-                ? QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::OffsetFromUTC, *systemOffset)
-                : QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::LocalTime);
-            entries.push_back({std::move(due), entry.id, mMessages[entry.message]});
+            AgendaEntry &listed = entries.emplace_back(AgendaEntry{entry.msecs, {}, {}, entry.id, mMessages[entry.message]});
+            if (systemOffset) {
+                const qint64 key = steadyKeyOfInstant(entry.msecs, *systemOffset);
+                if (!date.isValid() || date.toJulianDay() != key / kMsPerDay)
+                    date = dateOfKey(key);
+                listed.date = date;
+                listed.time = QTime::fromMSecsSinceStartOfDay(int(key % kMsPerDay));
+            } else {
+                const QDateTime due = QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::LocalTime);
+                listed.date = due.date();
+                listed.time = due.time();
+            }
         }
         return entries;
     }

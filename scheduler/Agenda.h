@@ -10,8 +10,12 @@
 
 namespace vestrona {
 
+// Plain values, no QDateTime: a hundred thousand of those cost more than
+// finding the occurrences.
 struct AgendaEntry {
-    QDateTime due; // its date and time are those of the system's wall clock then
+    qint64 msecs = 0; // the moment, since the epoch
+    QDate date;       // the system's wall clock at that moment
+    QTime time;
     qint64 id = 0;
     QString message;
 };
