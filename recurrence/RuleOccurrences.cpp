@@ -130,7 +130,9 @@ struct RuleOccurrences::Stream {
     void jumpTo(const QDate &to)
     {
         if (!it && !done && step > 0 && to > day) {
-            day = day.addDays(day.daysTo(to) / step * step);
+            // The first start from `to` on: between steps the rule has no
+            // day, and a start past the span asked about costs no step.
+            day = day.addDays((day.daysTo(to) + step - 1) / step * step);
             ahead.reset();
             return;
         }
