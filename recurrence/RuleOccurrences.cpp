@@ -205,9 +205,10 @@ std::optional<qint64> RuleOccurrences::nextOfRule()
     }
 }
 
-void RuleOccurrences::skipPast(qint64 after)
+void RuleOccurrences::skipPast(qint64 after, qint64 upTo)
 {
     mFloor = std::max(mFloor, after);
+    mCeiling = std::min(mCeiling, upTo);
     // Two days past UNTIL's date is past it in every zone.
     if (mUntilDay && after / kMsPerDay > *mUntilDay + 2) {
         for (Stream &stream : mStreams) {
@@ -224,6 +225,11 @@ void RuleOccurrences::skipPast(qint64 after)
             if (!stream.ahead || *stream.ahead < after)
                 stream.jumpTo(day);
         }
+    }
+    // A stream gives nothing before the day it starts on.
+    for (Stream &stream : mStreams) {
+        if (!stream.it && stream.day.toJulianDay() > mCeiling / kMsPerDay)
+            stream.done = true;
     }
     mAddedAt = std::max(mAddedAt, size_t(std::upper_bound(mAdded.begin(), mAdded.end(), after) - mAdded.begin()));
 }
@@ -243,6 +249,8 @@ std::optional<qint64> RuleOccurrences::next()
         } else {
             key = mAdded[mAddedAt];
         }
+        if (key > mCeiling)
+            return std::nullopt;
         // An added date the rule also gives is one occurrence.
         while (mAddedAt < mAdded.size() && mAdded[mAddedAt] <= key)
             ++mAddedAt;
@@ -259,7 +267,7 @@ std::optional<OccurrenceSpan> ruleOccurrencesBetween(const QDate &startDate, con
     if (to <= from)
         return std::nullopt;
     RuleOccurrences occurrences(startDate, startTime, repeat);
-    occurrences.skipPast(from);
+    occurrences.skipPast(from, to);
     OccurrenceSpan span;
     while (const std::optional<qint64> key = occurrences.next()) {
         if (*key > to)

@@ -25,9 +25,10 @@ public:
     RuleOccurrences &operator=(const RuleOccurrences &) = delete;
 
     // The next occurrence strictly after `after` and the ones that follow
-    // it come from next(). A rule with a count is walked from its start,
-    // since its end depends on every occurrence before; others jump.
-    void skipPast(qint64 after);
+    // it, up to `upTo`, come from next(). A rule with a count is walked from
+    // its start, since its end depends on every occurrence before; others
+    // jump. A part of the rule that starts after `upTo` is never expanded.
+    void skipPast(qint64 after, qint64 upTo = std::numeric_limits<qint64>::max());
     std::optional<qint64> next();
 
 private:
@@ -43,6 +44,7 @@ private:
     std::vector<qint64> mAdded, mLeftOut;
     size_t mAddedAt = 0;
     qint64 mFloor = std::numeric_limits<qint64>::min(); // nothing at or before it is handed out
+    qint64 mCeiling = std::numeric_limits<qint64>::max(); // nothing after it is handed out
     std::optional<qint64> mLast;
 };
 

@@ -79,7 +79,7 @@ public:
                 return;
             RuleOccurrences occurrences(QDate::fromJulianDay(row.startDay),
                                         QTime::fromMSecsSinceStartOfDay(row.startMsecs), *row.repeat);
-            occurrences.skipPast(first);
+            occurrences.skipPast(first, last);
             for (std::optional<qint64> key = occurrences.next(); key && *key <= last; key = occurrences.next())
                 inSpan(*key);
             return;
