@@ -82,25 +82,84 @@ icalrecur_iterator *newIterator(const icalrecurrencetype &rule, const QDate &dat
     return it;
 }
 
+// A rule whose occurrences all fall at its start's time of day, on days
+// that time does not change.
+bool namesNoTime(const icalrecurrencetype &rule)
+{
+    return icaltime_is_null_time(rule.until) && byCount(rule.by_hour, ICAL_BY_HOUR_SIZE) == 0
+        && byCount(rule.by_minute, ICAL_BY_MINUTE_SIZE) == 0 && byCount(rule.by_second, ICAL_BY_SECOND_SIZE) == 0;
+}
+
 } // namespace
+
+// The days of one iterator made at midnight, read as far as any reminder
+// sharing them has asked.
+struct SharedRuleDays::Days {
+    icalrecurrencetype rule;
+    QDate day;
+    icalrecur_iterator *it = nullptr;
+    std::vector<qint64> keys;
+    bool done = false;
+
+    Days(const icalrecurrencetype &r, const QDate &d) : rule(r), day(d) {}
+    Days(const Days &) = delete;
+    ~Days()
+    {
+        if (it)
+            icalrecur_iterator_free(it);
+    }
+    std::optional<qint64> at(size_t i)
+    {
+        while (keys.size() <= i && !done) {
+            if (!it)
+                it = newIterator(rule, day, QTime(0, 0));
+            const icaltimetype t = it ? icalrecur_iterator_next(it) : icaltime_null_time();
+            if (icaltime_is_null_time(t))
+                done = true;
+            else
+                keys.push_back(keyOf(t));
+        }
+        return i < keys.size() ? std::optional(keys[i]) : std::nullopt;
+    }
+};
+
+SharedRuleDays::SharedRuleDays() = default;
+SharedRuleDays::~SharedRuleDays() = default;
 
 // One of libical's iterators with its next occurrence read ahead. The
 // iterator is made when first needed: with ICU behind it, making one costs
 // more than all else a rule needs, and a rule that ended before the span
 // asked about needs none.
 struct RuleOccurrences::Stream {
+    // A few thousand starts are kept at most: past them, each reminder
+    // reads its own.
+    SharedRuleDays::Days *share(SharedRuleDays &days, const QString &ruleText) const
+    {
+        constexpr size_t kMostStarts = 4096;
+        const std::pair<QString, qint64> key(ruleText, day.toJulianDay());
+        auto found = days.mDays.find(key);
+        if (found == days.mDays.end()) {
+            if (days.mDays.size() >= kMostStarts)
+                return nullptr;
+            found = days.mDays.emplace(key, std::make_unique<SharedRuleDays::Days>(rule, day)).first;
+        }
+        return found->second.get();
+    }
+
     icalrecurrencetype rule;
     QDate day;
     QTime time;
     int step; // startStepDays of the rule
     icalrecur_iterator *it = nullptr;
+    SharedRuleDays::Days *shared = nullptr; // read in place of an iterator of its own
+    size_t sharedAt = 0;
     std::optional<qint64> ahead;
     bool done = false;
 
     Stream(const icalrecurrencetype &r, const QDate &d, const QTime &t) : rule(r), day(d), time(t), step(startStepDays(r)) {}
     Stream(Stream &&other) noexcept
         : rule(other.rule), day(other.day), time(other.time), step(other.step), it(std::exchange(other.it, nullptr)),
-          ahead(other.ahead), done(other.done)
+          shared(other.shared), sharedAt(other.sharedAt), ahead(other.ahead), done(other.done)
     {
     }
     Stream(const Stream &) = delete;
@@ -119,6 +178,13 @@ struct RuleOccurrences::Stream {
     }
     void readAhead()
     {
+        if (!ahead && !done && shared) {
+            const std::optional<qint64> key = shared->at(sharedAt++);
+            done = !key;
+            if (key)
+                ahead = *key + QTime(time.hour(), time.minute(), time.second()).msecsSinceStartOfDay();
+            return;
+        }
         if (ahead || !ready())
             return;
         const icaltimetype t = icalrecur_iterator_next(it);
@@ -127,13 +193,15 @@ struct RuleOccurrences::Stream {
         else
             ahead = keyOf(t);
     }
-    void jumpTo(const QDate &to)
+    void jumpTo(const QDate &to, SharedRuleDays *days, const QString &ruleText)
     {
         if (!it && !done && step > 0 && to > day) {
             // The first start from `to` on: between steps the rule has no
             // day, and a start past the span asked about costs no step.
             day = day.addDays((day.daysTo(to) + step - 1) / step * step);
             ahead.reset();
+            shared = days && namesNoTime(rule) ? share(*days, ruleText) : nullptr;
+            sharedAt = 0;
             return;
         }
         if (!ready())
@@ -146,7 +214,9 @@ struct RuleOccurrences::Stream {
     }
 };
 
-RuleOccurrences::RuleOccurrences(const QDate &startDate, const QTime &startTime, const RepeatRule &repeat)
+RuleOccurrences::RuleOccurrences(const QDate &startDate, const QTime &startTime, const RepeatRule &repeat,
+                                 SharedRuleDays *shared)
+    : mShared(shared), mRuleText(repeat.rule)
 {
     if (!startDate.isValid() || !startTime.isValid())
         return;
@@ -223,7 +293,7 @@ void RuleOccurrences::skipPast(qint64 after, qint64 upTo)
         const QDate day = QDate::fromJulianDay(after / kMsPerDay);
         for (Stream &stream : mStreams) {
             if (!stream.ahead || *stream.ahead < after)
-                stream.jumpTo(day);
+                stream.jumpTo(day, mShared, mRuleText);
         }
     }
     // A stream gives nothing before the day it starts on.

@@ -78,7 +78,7 @@ public:
             if (row.repeat->rdates.isEmpty() && wallKey(row.startDay, row.startMsecs) > last)
                 return;
             RuleOccurrences occurrences(QDate::fromJulianDay(row.startDay),
-                                        QTime::fromMSecsSinceStartOfDay(row.startMsecs), *row.repeat);
+                                        QTime::fromMSecsSinceStartOfDay(row.startMsecs), *row.repeat, &mRuleDays);
             occurrences.skipPast(first, last);
             for (std::optional<qint64> key = occurrences.next(); key && *key <= last; key = occurrences.next())
                 inSpan(*key);
@@ -92,6 +92,7 @@ public:
 private:
     ZoneThresholds mFromZones, mToZones;
     SpanMoments mMoments;
+    SharedRuleDays mRuleDays;
     qint64 mFrom, mTo;
 };
 

@@ -157,6 +157,7 @@ private slots:
         const QStringList lines = theirs.out.split(u'\n');
         QVERIFY(lines.size() > qsizetype(cases.size()));
 
+        SharedRuleDays shared;
         for (size_t i = 0; i < cases.size(); ++i) {
             const Case &c = cases[i];
             const qint64 start = wallclock::wallKey(c.date, c.time);
@@ -166,7 +167,7 @@ private slots:
             QVERIFY2(utcSeconds(ours, QTimeZone(c.repeat.zone.toUtf8())) == lines[qsizetype(i)], qPrintable(rule));
 
             const qint64 jump = start + qint64(random() % 700) * wallclock::kMsPerDay + qint64(random() % 86400) * 1000;
-            RuleOccurrences skipping(c.date, c.time, c.repeat);
+            RuleOccurrences skipping(c.date, c.time, c.repeat, &shared);
             skipping.skipPast(jump, start + kTwoYears);
             std::vector<qint64> jumped;
             while (const std::optional<qint64> key = skipping.next())
