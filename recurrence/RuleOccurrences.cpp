@@ -131,11 +131,11 @@ SharedRuleDays::~SharedRuleDays() = default;
 // more than all else a rule needs, and a rule that ended before the span
 // asked about needs none.
 struct RuleOccurrences::Stream {
-    // A few thousand starts are kept at most: past them, each reminder
-    // reads its own.
+    // A thousand starts are kept at most, each with an iterator: past
+    // them, each reminder reads its own.
     SharedRuleDays::Days *share(SharedRuleDays &days, const QString &ruleText) const
     {
-        constexpr size_t kMostStarts = 4096;
+        constexpr size_t kMostStarts = 1024;
         const std::pair<QString, qint64> key(ruleText, day.toJulianDay());
         auto found = days.mDays.find(key);
         if (found == days.mDays.end()) {
@@ -176,8 +176,10 @@ struct RuleOccurrences::Stream {
         }
         return !done;
     }
-    void readAhead()
+    void readAhead(SharedRuleDays *days, const QString &ruleText)
     {
+        if (!ahead && !done && !it && !shared && days && namesNoTime(rule))
+            shared = share(*days, ruleText);
         if (!ahead && !done && shared) {
             const std::optional<qint64> key = shared->at(sharedAt++);
             done = !key;
@@ -193,15 +195,15 @@ struct RuleOccurrences::Stream {
         else
             ahead = keyOf(t);
     }
-    void jumpTo(const QDate &to, SharedRuleDays *days, const QString &ruleText)
+    void jumpTo(const QDate &to)
     {
+        shared = nullptr;
+        sharedAt = 0;
         if (!it && !done && step > 0 && to > day) {
             // The first start from `to` on: between steps the rule has no
             // day, and a start past the span asked about costs no step.
             day = day.addDays((day.daysTo(to) + step - 1) / step * step);
             ahead.reset();
-            shared = days && namesNoTime(rule) ? share(*days, ruleText) : nullptr;
-            sharedAt = 0;
             return;
         }
         if (!ready())
@@ -258,7 +260,7 @@ std::optional<qint64> RuleOccurrences::nextOfRule()
             return std::nullopt;
         Stream *first = nullptr;
         for (Stream &stream : mStreams) {
-            stream.readAhead();
+            stream.readAhead(mShared, mRuleText);
             if (stream.ahead && (!first || *stream.ahead < *first->ahead))
                 first = &stream;
         }
@@ -293,7 +295,7 @@ void RuleOccurrences::skipPast(qint64 after, qint64 upTo)
         const QDate day = QDate::fromJulianDay(after / kMsPerDay);
         for (Stream &stream : mStreams) {
             if (!stream.ahead || *stream.ahead < after)
-                stream.jumpTo(day, mShared, mRuleText);
+                stream.jumpTo(day);
         }
     }
     // A stream gives nothing before the day it starts on.

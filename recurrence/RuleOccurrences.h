@@ -19,8 +19,9 @@ namespace vestrona {
 // The days libical gives for one rule from one start day, kept for every
 // reminder of that rule expanded from that day on the same thread. A rule
 // that names no time and has no end of its own gives the same days at
-// whatever time it starts, and moved to a start near the span asked about,
-// thousands of such reminders share a handful of starts.
+// whatever time it starts: reminders of such a rule starting on one day
+// share them, and moved to a start near the span asked about, thousands of
+// them share a handful of starts.
 class SharedRuleDays {
 public:
     SharedRuleDays();

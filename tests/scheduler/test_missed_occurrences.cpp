@@ -193,6 +193,9 @@ private slots:
         QTest::newRow("Tokyo, a rule ending in the span")
             << ruleRow("FREQ=DAILY;UNTIL=20260615T235959", QDate(2026, 1, 1), QTime(9, 0), "a", QStringLiteral("Asia/Tokyo"))
             << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T00:00:00Z", "2026-06-15T00:00:00Z"};
+        QTest::newRow("Tokyo, a rule ending an hour before its time of day")
+            << ruleRow("FREQ=DAILY;UNTIL=20260616T080000", QDate(2026, 1, 1), QTime(9, 0), "a", QStringLiteral("Asia/Tokyo"))
+            << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T00:00:00Z", "2026-06-15T00:00:00Z"};
         ReminderRecord ended = ruleRow("FREQ=DAILY;UNTIL=20260110T235959", QDate(2026, 1, 1), QTime(9, 0), "a");
         ended.repeat = std::make_shared<const RepeatRule>(
             RepeatRule{ended.repeat->rule, QString(), QStringLiteral("20260615T100000"), QStringLiteral("Asia/Tokyo")});
