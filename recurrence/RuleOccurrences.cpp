@@ -86,7 +86,9 @@ icalrecur_iterator *newIterator(const icalrecurrencetype &rule, const QDate &dat
 // that time does not change.
 bool namesNoTime(const icalrecurrencetype &rule)
 {
-    return icaltime_is_null_time(rule.until) && byCount(rule.by_hour, ICAL_BY_HOUR_SIZE) == 0
+    const bool byDays = rule.freq == ICAL_DAILY_RECURRENCE || rule.freq == ICAL_WEEKLY_RECURRENCE
+        || rule.freq == ICAL_MONTHLY_RECURRENCE || rule.freq == ICAL_YEARLY_RECURRENCE;
+    return byDays && icaltime_is_null_time(rule.until) && byCount(rule.by_hour, ICAL_BY_HOUR_SIZE) == 0
         && byCount(rule.by_minute, ICAL_BY_MINUTE_SIZE) == 0 && byCount(rule.by_second, ICAL_BY_SECOND_SIZE) == 0;
 }
 
