@@ -177,6 +177,34 @@ private slots:
         }
     }
 
+    // Reminders that share what libical gives for a rule, past as many
+    // starts as are kept too, get each what an iterator of its own gives.
+    void sharedDaysAreEachReminderOwn()
+    {
+        const QStringList rules{"FREQ=YEARLY;COUNT=3", "FREQ=MONTHLY;BYDAY=-1FR", "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH"};
+        const auto occurrences = [](RuleOccurrences &rule, qint64 from, qint64 to) {
+            std::vector<qint64> keys;
+            rule.skipPast(from, to);
+            while (const std::optional<qint64> key = rule.next())
+                keys.push_back(key.value());
+            return keys;
+        };
+        SharedRuleDays shared;
+        size_t found = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const QDate date = QDate(2024, 1, 1).addDays(i / 2);
+            const QTime time(i % 24, i % 60, i % 7);
+            const RepeatRule repeat{rules[i % rules.size()], QString(), QString(), QString()};
+            const qint64 from = wallclock::wallKey(date, time) + (i % 40) * wallclock::kMsPerDay;
+            const qint64 to = from + 60 * wallclock::kMsPerDay;
+            RuleOccurrences own(date, time, repeat), sharing(date, time, repeat, &shared);
+            const std::vector<qint64> ownKeys = occurrences(own, from, to);
+            QVERIFY2(occurrences(sharing, from, to) == ownKeys, qPrintable(repeat.rule + u' ' + wallText(from)));
+            found += ownKeys.size();
+        }
+        QVERIFY(found > 3000);
+    }
+
     // A time the clocks skip rings when the gap ends, a repeated one once,
     // at its first pass, in the reminder's own zone whatever the system's.
     void clockChanges_data()
