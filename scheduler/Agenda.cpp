@@ -9,6 +9,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace vestrona {
@@ -104,9 +105,10 @@ struct RuleRow {
 };
 
 // Rows with a rule, expanded in batches on a second thread while the rows
-// are still being read: libical's expansion of a rule costs as much as
-// reading a hundred rows. The reading thread takes its share of what is
-// left once the reading is done. A few rules start no thread.
+// are still being read: libical's expansion of a rule of its own costs as
+// much as reading a hundred rows. The reading thread takes its share of
+// what is left once the reading is done. A few rules start no thread, and
+// when the system grants none the reading thread expands them all.
 class RuleExpansion {
 public:
     RuleExpansion(const QDateTime &from, const QDateTime &to) : mFrom(from), mTo(to) {}
@@ -125,8 +127,13 @@ public:
         if (mBatch.size() < kBatchSize)
             return;
         handOver();
-        if (!mHelper.joinable())
+        if (mHelper.joinable() || mAlone)
+            return;
+        try {
             mHelper = std::thread([this] { expandBatches(mHelperFound); });
+        } catch (const std::system_error &) {
+            mAlone = true;
+        }
     }
 
     // The occurrences of every rule row added, in no order.
@@ -198,6 +205,7 @@ private:
     bool mClosed = false;
     std::vector<Found> mHelperFound;
     std::thread mHelper;
+    bool mAlone = false; // no second thread could be had
 };
 
 // Takes the rows one at a time: a row without a rule is stepped at once
