@@ -10,8 +10,8 @@
 
 namespace vestrona {
 
-// Plain values, no QDateTime: a hundred thousand of those cost more than
-// finding the occurrences.
+// Plain values: a QDateTime for each of a hundred thousand entries, made
+// and read, took a tenth of the agenda's time.
 struct AgendaEntry {
     qint64 msecs = 0; // the moment, since the epoch
     QDate date;       // the system's wall clock at that moment
