@@ -55,6 +55,11 @@ qint64 instantOfSteadyKey(qint64 key, int offset)
     return key - kEpochJulianDay * kMsPerDay - offset * 1000LL;
 }
 
+qint64 steadyKeyOfInstant(qint64 msecsSinceEpoch, int offset)
+{
+    return msecsSinceEpoch + kEpochJulianDay * kMsPerDay + offset * 1000LL;
+}
+
 // Normally now's own wall-clock time; during the second pass of a repeated
 // hour, the end of that hour, since its first pass is over.
 qint64 thresholdFor(const QDateTime &now, const QTimeZone &zone)

@@ -53,6 +53,9 @@ std::optional<int> steadyOffset(const QTimeZone &zone, const QDateTime &from, co
 // Milliseconds since the epoch at which `key` happens on a clock `offset`
 // seconds ahead of UTC.
 qint64 instantOfSteadyKey(qint64 key, int offset);
+// The wall-clock position a clock `offset` seconds ahead of UTC shows at
+// `msecsSinceEpoch`: instantOfSteadyKey undone.
+qint64 steadyKeyOfInstant(qint64 msecsSinceEpoch, int offset);
 
 // The wall-clock position up to which every time has already happened at
 // `now`: positions after it are still to come.

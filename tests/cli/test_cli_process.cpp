@@ -256,6 +256,32 @@ private slots:
         QCOMPARE(withoutIds(outputLines(restored)), withoutIds(outputLines(agenda)));
     }
 
+    // A long agenda, put into words in blocks on two threads, comes whole:
+    // every line in its place, each message escaped onto its line.
+    void longAgendaComesWhole()
+    {
+        ProgramFolder folder;
+        QVERIFY2(folder.setupError().isEmpty(), qPrintable(folder.setupError()));
+        const QString message = QStringLiteral("tab\there C:\\temp\nnext line, grüße 😀");
+        QStringList ids;
+        for (int i = 0; i < 3; ++i) {
+            const ProcessResult added =
+                folder.cli({"add", "--option", "daily", "--date", "2030-01-01", "--time", "07:05:09", message});
+            QCOMPARE(added.exitCode, 0);
+            ids << added.out.trimmed();
+        }
+        const ProcessResult agenda = folder.cli({"agenda", "--from", "2030-01-20 12:00:00", "--days", "3660"});
+        QCOMPARE(agenda.exitCode, 0);
+        QString escaped = message;
+        escaped.replace(u'\\', QLatin1String("\\\\")).replace(u'\t', QLatin1String("\\t")).replace(u'\n', QLatin1String("\\n"));
+        QStringList expected;
+        for (QDate day(2030, 1, 21); day <= QDate(2040, 1, 28); day = day.addDays(1)) {
+            for (const QString &id : ids)
+                expected << day.toString(Qt::ISODate) + QStringLiteral(" 07:05:09\t") + id + u'\t' + escaped;
+        }
+        QCOMPARE(outputLines(agenda), expected);
+    }
+
     void badArgumentsChangeNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -15,6 +15,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <set>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -255,6 +257,21 @@ private slots:
             scheduled += row.ID == richId && row.repeat && *row.repeat == rich.repeat;
         });
         QCOMPARE(scheduled, 1);
+        // Rows whose IDs lie far from the others' find their rules too.
+        for (const qint64 farId : {qint64(1) << 40, qint64(-7)}) {
+            rawValue(path, QStringLiteral("insert into tblReminders (ID, Option, StartDate, StartTime, Reminder) "
+                                          "values (%1, 1, '2026-01-05', '09:00:00', 'far')")
+                               .arg(farId));
+            conn.updateReminder(farId, rich);
+        }
+        std::set<qint64> withRule;
+        conn.forEachScheduleStart([&](const ScheduleRow &row) {
+            if (row.repeat)
+                withRule.insert(row.ID);
+        });
+        QCOMPARE(withRule, (std::set<qint64>{-7, richId, qint64(1) << 40}));
+        for (const qint64 farId : {qint64(1) << 40, qint64(-7)})
+            QCOMPARE(conn.deleteReminder(farId), 1);
 
         rich.repeat.zone.clear();
         conn.updateReminder(richId, rich);

@@ -150,7 +150,7 @@ private slots:
                              visit(row);
                      },
                      from, from.addDays(3)))
-                listed << entry.due.toString(QStringLiteral("MM-dd HH:mm ")) + rows[int(entry.id)].Reminder;
+                listed << QDateTime(entry.date, entry.time).toString(QStringLiteral("MM-dd HH:mm ")) + rows[int(entry.id)].Reminder;
         }
         const bool berlin = QTimeZone::systemTimeZoneId() == "Europe/Berlin";
         // Berlin skips 02:00 to 03:00 on 29 March, New York on 8 March.
@@ -193,6 +193,9 @@ private slots:
         QTest::newRow("Tokyo, a rule ending in the span")
             << ruleRow("FREQ=DAILY;UNTIL=20260615T235959", QDate(2026, 1, 1), QTime(9, 0), "a", QStringLiteral("Asia/Tokyo"))
             << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T00:00:00Z", "2026-06-15T00:00:00Z"};
+        QTest::newRow("Tokyo, a rule ending an hour before its time of day")
+            << ruleRow("FREQ=DAILY;UNTIL=20260616T080000", QDate(2026, 1, 1), QTime(9, 0), "a", QStringLiteral("Asia/Tokyo"))
+            << utc(6, 14, 0) << 7 << QStringList{"2026-06-14T00:00:00Z", "2026-06-15T00:00:00Z"};
         ReminderRecord ended = ruleRow("FREQ=DAILY;UNTIL=20260110T235959", QDate(2026, 1, 1), QTime(9, 0), "a");
         ended.repeat = std::make_shared<const RepeatRule>(
             RepeatRule{ended.repeat->rule, QString(), QStringLiteral("20260615T100000"), QStringLiteral("Asia/Tokyo")});
@@ -208,11 +211,52 @@ private slots:
         QFETCH(QStringList, utc);
         QStringList listed;
         for (const AgendaEntry &entry : agendaBetween([&row](const auto &visit) { visit(row); }, from, from.addDays(days))) {
-            listed << entry.due.toUTC().toString(Qt::ISODate);
-            const QString shown = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-            QCOMPARE(entry.due.toString(shown), entry.due.toLocalTime().toString(shown));
+            const QDateTime due = QDateTime::fromMSecsSinceEpoch(entry.msecs, Qt::UTC);
+            listed << due.toString(Qt::ISODate);
+            QCOMPARE(entry.date, due.toLocalTime().date());
+            QCOMPARE(entry.time, due.toLocalTime().time());
         }
         QCOMPARE(listed, utc);
+    }
+
+    // Many rules are expanded on two threads at once: what they list
+    // together is what each row lists alone, by moment, then ID, each with
+    // its own message.
+    void agendaOfManyRulesIsEachRowsInOrder()
+    {
+        const QStringList rules{"FREQ=MONTHLY;BYDAY=-1FR", "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH", "FREQ=DAILY;INTERVAL=3",
+                                "FREQ=YEARLY;COUNT=10", "FREQ=MONTHLY;BYMONTHDAY=1,29"};
+        QList<ReminderRecord> rows;
+        for (int i = 0; i < 900; ++i) {
+            const QDate start = QDate(2025, 12, 1).addDays(i % 97);
+            const QTime time(i % 24, i % 4 * 15);
+            const QString message = QStringLiteral("row %1").arg(i);
+            rows << (i % 5 == 0 ? reminderRow(OptionDaily, start, time, message)
+                                : ruleRow(rules[i % rules.size()], start, time, message,
+                                          i % 7 == 0 ? QStringLiteral("Asia/Tokyo") : QString()));
+            rows.back().ID = 1000 - i;
+        }
+        const QDateTime from(QDate(2026, 3, 1), QTime(0, 0));
+        const QDateTime to = from.addDays(40);
+        QStringList alone;
+        std::vector<std::pair<qint64, qint64>> order;
+        for (const ReminderRecord &row : rows) {
+            for (const AgendaEntry &entry : agendaBetween([&row](const auto &visit) { visit(row); }, from, to))
+                order.emplace_back(entry.msecs, entry.id);
+        }
+        std::sort(order.begin(), order.end());
+        for (const auto &[due, id] : order)
+            alone << QDateTime::fromMSecsSinceEpoch(due).toString(Qt::ISODate) + rows[int(1000 - id)].Reminder;
+        QStringList together;
+        for (const AgendaEntry &entry : agendaBetween(
+                 [&rows](const auto &visit) {
+                     for (const ReminderRecord &row : rows)
+                         visit(row);
+                 },
+                 from, to))
+            together << QDateTime(entry.date, entry.time).toString(Qt::ISODate) + entry.message;
+        QVERIFY(alone.size() > 2000);
+        QCOMPARE(together, alone);
     }
 
     void countsEachReminderOnce()
