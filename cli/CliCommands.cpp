@@ -2,6 +2,7 @@
 
 #include "cli/AgendaOutput.h"
 #include "cli/ICalendarCommands.h"
+#include "cli/StreamReporter.h"
 #include "cli/SyncCommand.h"
 
 #include "core/AppError.h"
@@ -73,29 +74,6 @@ constexpr auto kDescription = QT_TRANSLATE_NOOP(
 class UsageError final : public AppError {
 public:
     using AppError::AppError;
-};
-
-// The backup code's boxes as lines on the error stream: the description of
-// an error without the window's support footer.
-class StreamReporter final : public Reporter {
-public:
-    explicit StreamReporter(QTextStream &err) : mErr(err) {}
-
-    void showMessage(const QString &text, const QString &) override { write(text); }
-    Answer askYesNo(const QString &text, const QString &) override
-    {
-        write(text);
-        return Answer::No;
-    }
-    void showError(const ErrorReport &error) override { write(error.description); }
-
-private:
-    void write(QString text)
-    {
-        mErr << "vestrona-cli: " << text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-    }
-
-    QTextStream &mErr;
 };
 
 class Cli {
