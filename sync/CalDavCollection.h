@@ -53,8 +53,15 @@ struct CalDavObject {
 // What the collection offers, from one PROPFIND of the collection itself.
 struct CalDavCollectionInfo {
     bool supportsSyncCollection = false; // RFC 6578 REPORT sync-collection
-    QByteArray syncToken;                // empty when none
+    QByteArray syncToken;                // empty when none, or not asked for
+    // The collection's DAV:getlastmodified and the answer's Date header, as
+    // the server wrote them; empty when it sent none.
+    QByteArray lastModified;
+    QByteArray answerDate;
 };
+
+// What a probe asks: the sync token too, or only the cheaper rest.
+enum class CalDavProbe { WithToken, WithoutToken };
 
 // The changes since a sync token (sync-collection) or, without a token, the
 // whole collection.
@@ -83,7 +90,7 @@ public:
     // resources are made under it.
     virtual QString collectionPath() const = 0;
 
-    virtual void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) = 0;
+    virtual void probe(CalDavProbe what, std::function<void(CalDavFailure, CalDavCollectionInfo)> done) = 0;
     // REPORT sync-collection from `syncToken` (empty: from the start).
     virtual void changesSince(const QByteArray &syncToken,
                               std::function<void(CalDavFailure, CalDavChanges)> done) = 0;

@@ -380,6 +380,7 @@ void DavHttpClient::sendHop(DavRequest request, std::function<void(const DavAnsw
                 answer.status = exchange->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
                 answer.body = std::move(exchange->body);
                 answer.etag = exchange->reply->rawHeader("ETag");
+                answer.date = exchange->reply->rawHeader("Date");
                 if (answer.failure.failed() || !exchange->isStreamed())
                     return done(answer);
                 exchange->finishReading([answer, done = std::move(done)](MultiStatusReading reading) mutable {
@@ -403,9 +404,10 @@ void DavHttpClient::sendMultiStatus(DavRequest request, std::function<void(CalDa
                                           .arg(serverName(url))
                                           .arg(answer.status)),
                         MultiStatus());
-        readMultiStatusOf(answer, url, [url, done](const MultiStatusReading &reading) {
+        readMultiStatusOf(answer, url, [url, date = answer.date, done](MultiStatusReading reading) {
             if (!reading.error.isEmpty())
                 return done(unreadableAnswer(url, reading.error), MultiStatus());
+            reading.multiStatus.date = date;
             done(CalDavFailure(), reading.multiStatus);
         });
     });

@@ -50,6 +50,7 @@ struct DavAnswer {
     int status = 0;
     QByteArray body;  // empty when the answer was read as it arrived
     QByteArray etag;
+    QByteArray date; // the Date header
     std::optional<MultiStatusReading> streamed;
 };
 

@@ -64,16 +64,17 @@ bool isMember(const MultiStatusResponse &response, const QString &collection)
 
 } // namespace
 
-void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
+void HttpCalDavCollection::probe(CalDavProbe what, std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
 {
     // No getctag: the sync token says the same, and a server may work out
     // each by reading every event (Radicale: half the time of this request
     // at 10,000 events).
-    DavRequest request{"PROPFIND", collectionPath(), "0",
-                       propfindBody({{davNamespace, QStringLiteral("resourcetype")},
-                                     {davNamespace, QStringLiteral("supported-report-set")},
-                                     {davNamespace, QStringLiteral("sync-token")}}),
-                       {}, DavRequest::Size::Small};
+    std::vector<DavProperty> asked{{davNamespace, QStringLiteral("resourcetype")},
+                                   {davNamespace, QStringLiteral("supported-report-set")},
+                                   {davNamespace, QStringLiteral("getlastmodified")}};
+    if (what == CalDavProbe::WithToken)
+        asked.push_back({davNamespace, QStringLiteral("sync-token")});
+    DavRequest request{"PROPFIND", collectionPath(), "0", propfindBody(asked), {}, DavRequest::Size::Small};
     auto read = [this, done = std::move(done)](CalDavFailure failed, const MultiStatus &answer) {
         if (failed.failed())
             return done(failed, CalDavCollectionInfo());
@@ -89,6 +90,8 @@ void HttpCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollect
         CalDavCollectionInfo info;
         info.supportsSyncCollection = it->supportsSyncCollection;
         info.syncToken = it->syncToken;
+        info.lastModified = it->lastModified;
+        info.answerDate = answer.date;
         done(CalDavFailure(), info);
     };
     mClient->sendMultiStatus(std::move(request), std::move(read));

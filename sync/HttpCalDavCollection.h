@@ -37,7 +37,7 @@ public:
     void setListingLimit(qint64 bytes);
 
     QString collectionPath() const override;
-    void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
+    void probe(CalDavProbe what, std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
     void changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done) override;
     void listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done) override;
     void fetch(const std::vector<QString> &hrefs,

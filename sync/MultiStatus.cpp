@@ -137,7 +137,7 @@ enum class MultiStatusParser::Role {
     PropStat,
     PropStatStatus,
     Prop,
-    TextProperty,   // getetag, calendar-data, sync-token, displayname
+    TextProperty,   // getetag, calendar-data, sync-token, displayname, getlastmodified
     ResourceType,
     ReportSet,      // inside supported-report-set, at any depth
     HrefHolder,     // current-user-principal, calendar-home-set
@@ -231,7 +231,7 @@ MultiStatusParser::Role MultiStatusParser::roleOfChild(Role parent)
         return is(davNamespace, u"status") ? Role::PropStatStatus : Role::Other;
     case Role::Prop:
         if (is(davNamespace, u"getetag") || is(calDavNamespace, u"calendar-data") || is(davNamespace, u"sync-token")
-            || is(davNamespace, u"displayname")) {
+            || is(davNamespace, u"displayname") || is(davNamespace, u"getlastmodified")) {
             mProperty = mXml.name().toString();
             return Role::TextProperty;
         }
@@ -356,6 +356,8 @@ void MultiStatusParser::takeProperty()
         mProps.syncToken = mText.trimmed().toUtf8();
     else if (mProperty == u"displayname")
         mProps.displayName = mText.trimmed();
+    else if (mProperty == u"getlastmodified")
+        mProps.lastModified = mText.trimmed().toUtf8();
 }
 
 // Only properties the server found count: a propstat with 404 lists the
@@ -373,6 +375,8 @@ void MultiStatusParser::mergePropStat()
         response.syncToken = mProps.syncToken;
     if (!mProps.displayName.isEmpty())
         response.displayName = mProps.displayName;
+    if (!mProps.lastModified.isEmpty())
+        response.lastModified = mProps.lastModified;
     if (!mProps.principal.isEmpty())
         response.principal = mProps.principal;
     if (!mProps.calendarHome.isEmpty())

@@ -17,6 +17,7 @@ struct MultiStatusResponse {
     QByteArray etag;
     QByteArray calendarData;
     QByteArray syncToken;         // the collection's DAV:sync-token property
+    QByteArray lastModified;      // DAV:getlastmodified, as the server wrote it
     bool isCollection = false;    // resourcetype has DAV:collection
     bool isCalendar = false;      // resourcetype has CalDAV calendar
     bool supportsSyncCollection = false; // supported-report-set names sync-collection
@@ -28,6 +29,7 @@ struct MultiStatusResponse {
 struct MultiStatus {
     std::vector<MultiStatusResponse> responses;
     QByteArray syncToken; // the multistatus' own sync-token (sync-collection)
+    QByteArray date;      // the answer's Date header; empty when it had none
 };
 
 struct MultiStatusReading {

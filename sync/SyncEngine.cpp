@@ -1,6 +1,7 @@
 #include "sync/SyncEngine.h"
 
 #include "core/AppError.h"
+#include "core/Clock.h"
 #include "database/Connection.h"
 #include "sync/BackgroundReader.h"
 #include "sync/SyncApplier.h"
@@ -30,6 +31,21 @@ constexpr int kRecordsPerCommit = 500;
 // Pages of a sync-collection answer the server cuts short that are asked
 // for in one sync; the rest waits for the next one.
 constexpr int kListingPages = 50;
+
+// Whether `heard` holds what this side has not taken in: a version to
+// fetch, or the deletion of something held here.
+bool bringsNews(const ServerListing &heard, const std::vector<SyncEntry> &entries)
+{
+    if (!hrefsToFetch(heard, entries).empty())
+        return true;
+    std::set<QString> held;
+    for (const SyncEntry &entry : entries)
+        held.insert(entry.href);
+    return std::any_of(heard.removed.begin(), heard.removed.end(),
+                       [&held](const QString &href) { return held.count(href) != 0; });
+}
+
+const SystemClock kSystemClock;
 } // namespace
 
 // One sync from probe to report. It lives in the engine while it runs;
@@ -44,6 +60,12 @@ struct SyncEngine::Run {
     QByteArray newToken;
     // Something listed was not fetched: the next sync lists from the old token.
     bool holdToken = false;
+    std::optional<LastModifiedCheck> lastModified;
+    CalDavProbe probeAsked = CalDavProbe::WithToken;
+    CalDavCollectionInfo probed;
+    // The probe's token moved from the saved one: the first listing tells
+    // whether the collection's time moved with it.
+    bool learnFromListing = false;
     EmptiedCalendar emptied = EmptiedCalendar::Ask;
     int round = 0;
     std::set<QString> putHrefs, putRefused; // reminders sent, and those refused
@@ -88,6 +110,7 @@ struct SyncEngine::Run {
     void afterUploads();
     void learnEtags(std::size_t from);
     void settle();
+    void keepToken(const QByteArray &token);
     bool onlyOwnChanges(const CalDavChanges &changes);
     void fail(const QString &words, const QString &fingerprint = QString());
     // Ends the sync when a request failed; true then.
@@ -97,7 +120,7 @@ struct SyncEngine::Run {
 
 SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString collectionUrl, QObject *parent)
     : Syncer(parent), mCollection(collection), mConn(conn), mCollectionUrl(std::move(collectionUrl)),
-      mReader(new BackgroundReader(this)), mDeadline(new QTimer(this))
+      mReader(new BackgroundReader(this)), mDeadline(new QTimer(this)), mClock(&kSystemClock)
 {
     mDeadline->setSingleShot(true);
     mDeadline->setInterval(kSyncDeadline);
@@ -116,6 +139,11 @@ SyncEngine::SyncEngine(CalDavCollection &collection, Connection &conn, QString c
 void SyncEngine::setSyncDeadline(std::chrono::milliseconds deadline)
 {
     mDeadline->setInterval(deadline);
+}
+
+void SyncEngine::setClock(const Clock &clock)
+{
+    mClock = &clock;
 }
 
 SyncEngine::~SyncEngine() = default;
@@ -212,12 +240,16 @@ void SyncEngine::Run::start()
     }
     archive.emplace(engine.mConn.databasePath(), calendarId);
     applier.emplace(engine.mConn, table, *archive);
-    engine.mCollection.probe(guarded<void(CalDavFailure, CalDavCollectionInfo)>(
-        [this](const CalDavFailure &failure, const CalDavCollectionInfo &info) {
-            if (ended(failure))
-                return;
-            listChanges(info);
-        }));
+    lastModified.emplace(table.lastModifiedRecord(), engine.mClock->now());
+    if (lastModified->mayAskTimeOnly(!table.syncToken().isEmpty()))
+        probeAsked = CalDavProbe::WithoutToken;
+    engine.mCollection.probe(probeAsked, guarded<void(CalDavFailure, CalDavCollectionInfo)>(
+                                             [this](const CalDavFailure &failure, const CalDavCollectionInfo &info) {
+                                                 if (ended(failure))
+                                                     return;
+                                                 probed = info;
+                                                 listChanges(info);
+                                             }));
 }
 
 void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
@@ -225,12 +257,16 @@ void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)
     if (!info.supportsSyncCollection)
         return listAll();
     const QByteArray saved = table.syncToken();
-    // The collection's token is the one of the last sync: nothing changed
-    // there, and this one request is all the server hears of it.
-    if (!saved.isEmpty() && info.syncToken == saved) {
+    // The collection's token, or its time, is the one of the last sync:
+    // nothing changed there, and this one request is all the server hears
+    // of it.
+    const bool unchanged = probeAsked == CalDavProbe::WithoutToken ? lastModified->unchanged(info)
+                                                                     : !saved.isEmpty() && info.syncToken == saved;
+    if (unchanged) {
         newToken = saved;
         return reconcileRound();
     }
+    learnFromListing = probeAsked == CalDavProbe::WithToken && !saved.isEmpty();
     listChangesFrom(saved, saved.isEmpty(), info, {}, 0);
 }
 
@@ -283,7 +319,13 @@ void SyncEngine::Run::listAll()
 void SyncEngine::Run::takeListing(ServerListing heard)
 {
     listing = std::move(heard);
-    toFetch = hrefsToFetch(listing, table.entries());
+    const std::vector<SyncEntry> entries = table.entries();
+    toFetch = hrefsToFetch(listing, entries);
+    if (learnFromListing && !listing.whole) {
+        lastModified->learn(probed, bringsNews(listing, entries));
+        table.setLastModifiedRecord(lastModified->learnt());
+    }
+    learnFromListing = false;
     fetchFrom = 0;
     fetchNext();
 }
@@ -504,7 +546,7 @@ void SyncEngine::Run::settle()
     if (newToken.isEmpty() || holdToken)
         return finish();
     if (report.uploaded + report.deletedThere == 0) {
-        table.setSyncToken(newToken);
+        keepToken(newToken);
         return finish();
     }
     engine.mCollection.changesSince(newToken, guarded<void(CalDavFailure, CalDavChanges)>(
@@ -512,21 +554,24 @@ void SyncEngine::Run::settle()
                                                       if (!failure.failed() && !changes.tokenExpired
                                                           && onlyOwnChanges(changes))
                                                           newToken = changes.newSyncToken;
-                                                      table.setSyncToken(newToken);
+                                                      keepToken(newToken);
                                                       finish();
                                                   }));
 }
 
+// The probe's time goes with the token: it was read before the token was
+// had, so a time that is still the same later means the token is still
+// the collection's. The token first: a time saved without its token would
+// stand for changes the old token has not listed.
+void SyncEngine::Run::keepToken(const QByteArray &token)
+{
+    table.setSyncToken(token);
+    table.setLastModifiedRecord(lastModified->toSave(probed, probeAsked == CalDavProbe::WithToken));
+}
+
 bool SyncEngine::Run::onlyOwnChanges(const CalDavChanges &changes)
 {
-    const std::vector<SyncEntry> entries = table.entries();
-    if (!hrefsToFetch({changes.changed, {}, false}, entries).empty())
-        return false;
-    for (const QString &href : changes.removed) {
-        if (std::any_of(entries.begin(), entries.end(), [&href](const SyncEntry &e) { return e.href == href; }))
-            return false;
-    }
-    return !changes.newSyncToken.isEmpty();
+    return !bringsNews({changes.changed, changes.removed, false}, table.entries()) && !changes.newSyncToken.isEmpty();
 }
 
 } // namespace vestrona

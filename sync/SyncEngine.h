@@ -14,6 +14,7 @@ class QTimer;
 namespace vestrona {
 
 class BackgroundReader;
+class Clock;
 class Connection;
 
 // Two-way sync of tblReminders with one CalDAV collection, each reminder one
@@ -67,6 +68,8 @@ public:
     bool isSyncing() const override;
     // For tests: a deadline other than kSyncDeadline for the next syncs.
     void setSyncDeadline(std::chrono::milliseconds deadline);
+    // For tests: the clock that says when the sync token was last asked for.
+    void setClock(const Clock &clock);
 
 private:
     struct Run;
@@ -80,6 +83,7 @@ private:
     // Reads the fetched calendars off the calling thread.
     BackgroundReader *mReader;
     QTimer *mDeadline;
+    const Clock *mClock;
 };
 
 } // namespace vestrona

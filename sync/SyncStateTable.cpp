@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "database/Connection.h"
 #include "formats/BackupText.h"
+#include "formats/StoredDateTime.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,6 +30,9 @@ constexpr auto kKeyToken = "SyncToken";
 constexpr auto kKeyCalendar = "CalendarId";
 constexpr auto kKeyVersion = "SchemaVersion";
 constexpr auto kKeyHome = "Home";
+constexpr auto kKeyLastModified = "LastModified";
+constexpr auto kKeyLastModifiedTrust = "LastModifiedTrust";
+constexpr auto kKeyTokenAskedAt = "TokenAskedAt";
 
 // Where this database file is: this computer, and the file itself.
 QString homeOf(const QString &databasePath)
@@ -40,6 +44,19 @@ QString homeOf(const QString &databasePath)
         .arg(QString::fromLatin1(QSysInfo::machineUniqueId()))
         .arg(qulonglong(status.st_dev))
         .arg(qulonglong(status.st_ino));
+}
+
+// As QDate::toString(Qt::ISODate) and QTime::toString(Qt::ISODate) write
+// them, empty where they write nothing, without their printf: every sync
+// compares every reminder's state.
+QString dateText(const QDate &date)
+{
+    return date.isValid() && date.year() > 0 && date.year() <= 9999 ? QString::fromLatin1(isoDate(date)) : QString();
+}
+
+QString timeText(const QTime &time)
+{
+    return time.isValid() ? QString::fromLatin1(isoTime(time)) : QString();
 }
 
 QVariant nullIfEmpty(const QString &text)
@@ -54,8 +71,8 @@ SyncedState syncedStateOf(const ReminderRecord &row)
     if (row.damaged)
         return {row.stored->option, row.stored->date, row.stored->time, row.Reminder, row.Weekdays};
     // The rule and zone go with the days, so that a change of them is a change.
-    return {QString::number(row.Option), row.StartDate.toString(Qt::ISODate), row.StartTime.toString(Qt::ISODate),
-            row.Reminder, weekdaysWithRepeat(row)};
+    return {QString::number(row.Option), dateText(row.StartDate), timeText(row.StartTime), row.Reminder,
+            weekdaysWithRepeat(row)};
 }
 
 void SyncStateTable::open(const QString &collectionUrl)
@@ -70,6 +87,8 @@ void SyncStateTable::open(const QString &collectionUrl)
     try {
         mConn.runSql("delete from tblSyncState");
         setValue(kKeyToken, QString());
+        // Another server's time says nothing of this one.
+        writeLastModifiedRecord({});
         setValue(kKeyUrl, collectionUrl);
         mConn.commit();
     } catch (...) {
@@ -157,6 +176,39 @@ QByteArray SyncStateTable::syncToken()
 void SyncStateTable::setSyncToken(const QByteArray &token)
 {
     setValue(kKeyToken, QString::fromUtf8(token));
+}
+
+LastModifiedRecord SyncStateTable::lastModifiedRecord()
+{
+    using Trust = LastModifiedRecord::Trust;
+    const QString trust = value(kKeyLastModifiedTrust);
+    return {value(kKeyLastModified).toUtf8(),
+            trust == u"moves"   ? Trust::Moves
+                : trust == u"stays" ? Trust::Stays
+                                    : Trust::Unknown,
+            QDateTime::fromString(value(kKeyTokenAskedAt), Qt::ISODateWithMs)};
+}
+
+void SyncStateTable::setLastModifiedRecord(const LastModifiedRecord &record)
+{
+    mConn.beginTransaction();
+    try {
+        writeLastModifiedRecord(record);
+        mConn.commit();
+    } catch (...) {
+        mConn.rollback();
+        throw;
+    }
+}
+
+void SyncStateTable::writeLastModifiedRecord(const LastModifiedRecord &record)
+{
+    using Trust = LastModifiedRecord::Trust;
+    setValue(kKeyLastModified, QString::fromUtf8(record.lastModified));
+    setValue(kKeyLastModifiedTrust, record.trust == Trust::Moves   ? QStringLiteral("moves")
+                                    : record.trust == Trust::Stays ? QStringLiteral("stays")
+                                                                   : QString());
+    setValue(kKeyTokenAskedAt, record.tokenAskedAt.toUTC().toString(Qt::ISODateWithMs));
 }
 
 QString SyncStateTable::calendarId()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReminderRecord.h"
+#include "sync/LastModifiedCheck.h"
 
 #include <QByteArray>
 #include <QString>
@@ -72,6 +73,9 @@ public:
     // RFC 6578's token of the last complete sync, empty before one.
     QByteArray syncToken();
     void setSyncToken(const QByteArray &token);
+    // What the sync learnt of the collection's last-modified time.
+    LastModifiedRecord lastModifiedRecord();
+    void setLastModifiedRecord(const LastModifiedRecord &record);
     // A random name of this database, from which the UIDs of the reminders
     // it uploads are made: the same for every sync of this file on this
     // computer. A copy of the file (onto another computer, or beside the
@@ -91,6 +95,7 @@ public:
 
 private:
     void upgrade();
+    void writeLastModifiedRecord(const LastModifiedRecord &record);
     QString value(const char *key);
     void setValue(const char *key, const QString &value);
 

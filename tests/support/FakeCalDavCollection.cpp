@@ -1,5 +1,6 @@
 #include "tests/support/FakeCalDavCollection.h"
 
+#include <QLocale>
 #include <QTimer>
 
 #include <set>
@@ -9,6 +10,11 @@ namespace vestrona::test {
 namespace {
 
 const QByteArray kTokenPrefix = "fake-token-";
+
+QByteArray httpDate(const QDateTime &time)
+{
+    return QLocale::c().toString(time.toUTC(), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'")).toLatin1();
+}
 
 CalDavFailure failureOf(CalDavFailure::Kind kind)
 {
@@ -50,6 +56,8 @@ void FakeCalDavCollection::expireTokens()
 void FakeCalDavCollection::touch(const QString &href)
 {
     mLog.emplace_back(++mVersion, href);
+    if (!timeStands || !mLastModified.isValid())
+        mLastModified = serverNow;
 }
 
 QByteArray FakeCalDavCollection::token() const
@@ -117,14 +125,20 @@ CalDavFailure FakeCalDavCollection::arrive(Call call, Applied &applied)
     return {};
 }
 
-void FakeCalDavCollection::probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
+void FakeCalDavCollection::probe(CalDavProbe what, std::function<void(CalDavFailure, CalDavCollectionInfo)> done)
 {
     Applied applied;
     const CalDavFailure failure = arrive(Call::Probe, applied);
+    if (what == CalDavProbe::WithoutToken)
+        ++mProbesWithoutToken;
     CalDavCollectionInfo info;
     info.supportsSyncCollection = mSupportsSyncCollection;
-    if (mSupportsSyncCollection)
+    if (mSupportsSyncCollection && what == CalDavProbe::WithToken)
         info.syncToken = token();
+    if (serverNow.isValid()) {
+        info.answerDate = httpDate(serverNow);
+        info.lastModified = httpDate(mLastModified.isValid() ? mLastModified : serverNow);
+    }
     later(answerDelay, std::move(done), failure, failure.failed() ? CalDavCollectionInfo() : info);
 }
 

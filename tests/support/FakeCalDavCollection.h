@@ -3,6 +3,7 @@
 #include "sync/CalDavCollection.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <chrono>
@@ -58,9 +59,18 @@ public:
     std::set<QString> fetchLeavesOut;
     // How long every answer takes, as a slow server's do.
     std::chrono::milliseconds answerDelay{0};
+    // The server's clock, for the answers' Date and the collection's
+    // last-modified time, which each change sets to it; invalid: the
+    // server sends neither.
+    QDateTime serverNow;
+    // The collection's time stays as it is when its members change, as a
+    // server may keep it.
+    bool timeStands = false;
+    // Probes that asked for the collection's time and not its token.
+    int probesWithoutToken() const { return mProbesWithoutToken; }
 
     QString collectionPath() const override { return mPath; }
-    void probe(std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
+    void probe(CalDavProbe what, std::function<void(CalDavFailure, CalDavCollectionInfo)> done) override;
     void changesSince(const QByteArray &syncToken, std::function<void(CalDavFailure, CalDavChanges)> done) override;
     void listResources(std::function<void(CalDavFailure, std::vector<CalDavResource>)> done) override;
     void fetch(const std::vector<QString> &hrefs,
@@ -99,6 +109,8 @@ private:
     std::vector<std::pair<int, QString>> mLog;
     int mVersion = 0;
     int mOldestKnownToken = 0;
+    QDateTime mLastModified;
+    int mProbesWithoutToken = 0;
     std::map<Call, int> mCalls;
     std::vector<PlannedFailure> mFailures;
     std::map<Call, std::function<void()>> mActions;

@@ -17,9 +17,10 @@ std::tuple<CalDavFailure, Rest...> answerOf(Start start)
     return {CalDavFailure{CalDavFailure::Kind::Timeout, QStringLiteral("the call never finished"), {}}, Rest()...};
 }
 
-inline std::tuple<CalDavFailure, CalDavCollectionInfo> probe(CalDavCollection &c)
+inline std::tuple<CalDavFailure, CalDavCollectionInfo> probe(CalDavCollection &c,
+                                                            CalDavProbe what = CalDavProbe::WithToken)
 {
-    return answerOf<CalDavCollectionInfo>([&](auto done) { c.probe(done); });
+    return answerOf<CalDavCollectionInfo>([&](auto done) { c.probe(what, done); });
 }
 
 inline std::tuple<CalDavFailure, CalDavChanges> changesSince(CalDavCollection &c, const QByteArray &token)

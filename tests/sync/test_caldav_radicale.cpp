@@ -4,6 +4,7 @@
 // certificate by its fingerprint.
 
 #include "sync/HttpCalDavCollection.h"
+#include "sync/LastModifiedCheck.h"
 #include "tests/sync/CalDavCalls.h"
 #include "tests/support/RadicaleServer.h"
 
@@ -41,6 +42,7 @@ class TestCalDavRadicale : public QObject {
 private slots:
     void initTestCase();
     void probeReportsWhatTheCollectionOffers();
+    void collectionTimeMovesWithItsEvents();
     void createChangeFetchAndRemoveGuardEachOther();
     void changesSinceTokenNameChangedAndRemoved();
     void unknownTokenAsksForAFullListing();
@@ -83,6 +85,31 @@ void TestCalDavRadicale::probeReportsWhatTheCollectionOffers()
     home.url = mServer.url().resolved(QUrl(QStringLiteral("/alice/")));
     HttpCalDavCollection notACalendar(home, password);
     QCOMPARE(std::get<0>(probe(notACalendar)).kind, Kind::NotFound);
+}
+
+// What lets an unchanged sync ask Radicale for the collection's time alone:
+// a time the sync can read, which a new event moves.
+void TestCalDavRadicale::collectionTimeMovesWithItsEvents()
+{
+    SyncAccount times = account(mServer.certificateFingerprint());
+    const QString created = mServer.createCalendar(user, password, QStringLiteral("times"), times.url);
+    QVERIFY2(created.isEmpty(), qPrintable(created));
+    HttpCalDavCollection collection(times, password);
+    QTest::qWait(2100);
+    const auto [failed, before] = probe(collection, CalDavProbe::WithoutToken);
+    QVERIFY2(!failed.failed(), qPrintable(failed.words));
+    QVERIFY(before.supportsSyncCollection);
+    QVERIFY(before.syncToken.isEmpty());
+    QCOMPARE(LastModifiedCheck::settledTime(before), before.lastModified);
+    QVERIFY(!before.lastModified.isEmpty());
+
+    const auto [stored, etag] = put(collection, collection.collectionPath() + QStringLiteral("gym.ics"),
+                                    eventText(QStringLiteral("gym-1"), QStringLiteral("Gym")), {});
+    QVERIFY2(!stored.failed(), qPrintable(stored.words));
+    const CalDavCollectionInfo after = std::get<1>(probe(collection, CalDavProbe::WithoutToken));
+    QVERIFY2(!after.lastModified.isEmpty() && after.lastModified != before.lastModified,
+             after.lastModified.constData());
+    QVERIFY(LastModifiedCheck::settledTime(after).isEmpty());
 }
 
 void TestCalDavRadicale::createChangeFetchAndRemoveGuardEachOther()

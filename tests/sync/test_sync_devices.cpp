@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
@@ -28,6 +30,23 @@ QString shown(const ProcessResult &result)
 QString tomorrowAt(int hour)
 {
     return QDateTime(QDate::currentDate().addDays(1), QTime(hour, 0)).toUTC().toString(QStringLiteral("yyyyMMddTHHmmssZ"));
+}
+
+// A value the sync keeps in its bookkeeping.
+QString syncInfo(const ProgramFolder &computer, const QString &key)
+{
+    const QString name = QStringLiteral("sync-info");
+    QString value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(computer.databasePath());
+        QSqlQuery query(db);
+        if (db.open() && query.exec(QStringLiteral("select Value from tblSyncInfo where Key = '%1'").arg(key))
+            && query.next())
+            value = query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return value;
 }
 
 } // namespace
@@ -83,6 +102,39 @@ private slots:
         synced = mCalendar.sync(*mA);
         QVERIFY2(synced.out.contains(QLatin1String("Deleted here: 1")), qPrintable(shown(synced)));
         QCOMPARE(reminderMessages(*mA), QStringList());
+    }
+
+    // Once a sync has seen Radicale's calendar time move with a change, an
+    // unchanged sync asks for that time alone; the phone's changes still
+    // come through, one made right after a sync too.
+    void phoneChangesComeThroughWhenOnlyTheTimeIsAsked()
+    {
+        QVERIFY(!mA->addOnce(QDateTime::currentDateTime().addDays(1), QStringLiteral("Water the plants")).isEmpty());
+        // Times are whole seconds: one is kept once two have passed.
+        QTest::qWait(2100);
+        QCOMPARE(mCalendar.sync(*mA).exitCode, 0);
+        const QString uid = mCalendar.phone({QStringLiteral("summaries")}).out.section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(mCalendar.phone({QStringLiteral("edit"), uid, QStringLiteral("Water the garden")}).exitCode, 0);
+        QTest::qWait(2100);
+        ProcessResult synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 1")), qPrintable(shown(synced)));
+        QCOMPARE(syncInfo(*mA, QStringLiteral("LastModifiedTrust")), QStringLiteral("moves"));
+        const QString tokenAsked = syncInfo(*mA, QStringLiteral("TokenAskedAt"));
+        QVERIFY(!tokenAsked.isEmpty());
+
+        synced = mCalendar.sync(*mA);
+        QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 0")), qPrintable(shown(synced)));
+        QCOMPARE(syncInfo(*mA, QStringLiteral("TokenAskedAt")), tokenAsked);
+        const QStringList edits{QStringLiteral("Water the roses"), QStringLiteral("Water the tulips")};
+        for (const QString &text : edits) {
+            QCOMPARE(mCalendar.phone({QStringLiteral("edit"), uid, text}).exitCode, 0);
+            synced = mCalendar.sync(*mA);
+            QVERIFY2(synced.exitCode == 0 && synced.out.contains(QLatin1String("Down: 1")), qPrintable(shown(synced)));
+            QCOMPARE(reminderMessages(*mA), QStringList{text});
+            // The first edit was found by the time alone.
+            if (text == edits.front())
+                QCOMPARE(syncInfo(*mA, QStringLiteral("TokenAskedAt")), tokenAsked);
+        }
     }
 
     void bothSidesChangedKeepsTheServersAndSavesOurs()

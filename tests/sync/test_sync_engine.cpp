@@ -4,6 +4,7 @@
 #include "sync/SyncEngine.h"
 #include "sync/SyncStateTable.h"
 #include "tests/support/FakeCalDavCollection.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDatabase.h"
@@ -148,6 +149,25 @@ QString hrefOf(const FakeCalDavCollection &server, const QString &summary)
     return QString();
 }
 
+// A phone's change on `server`, at its clock, which then goes on `seconds`.
+void phoneChanges(FakeCalDavCollection &server, const QByteArray &uid, const QByteArray &summary, int seconds = 10)
+{
+    server.store(QStringLiteral("/alice/reminders/%1.ics").arg(QString::fromLatin1(uid)), serverEvent(uid, summary));
+    server.serverNow = server.serverNow.addSecs(seconds);
+}
+
+// Brings `a` to where it has seen `server`'s time move with a change, so
+// that its next sync asks for the time alone.
+void syncUntilTimeIsTrusted(FakeCalDavCollection &server, Device &a)
+{
+    server.serverNow = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+    phoneChanges(server, "rent", "Rent");
+    QCOMPARE(a.sync().downloaded, 1);
+    phoneChanges(server, "gym", "Gym");
+    QCOMPARE(a.sync().downloaded, 1);
+    QCOMPARE(server.probesWithoutToken(), 0);
+}
+
 bool hasSyncTables(const QString &path)
 {
     const QString name = QStringLiteral("tables-") + path;
@@ -203,6 +223,9 @@ private slots:
     void failedBatchTakesNothingAndIsFetchedAgain();
     void oneUploadFailsAmongOthers_data();
     void oneUploadFailsAmongOthers();
+    void unchangedCalendarIsAskedItsTimeOnly();
+    void timeThatStandsIsNeverTrusted();
+    void tokenAskedHourlyFindsWhatTheTimeHid();
 };
 
 void TestSyncEngine::firstSyncBothWays_data()
@@ -999,4 +1022,83 @@ void TestSyncEngine::oneUploadFailsAmongOthers()
 }
 
 QTEST_MAIN(TestSyncEngine)
+// A server's time of the last change spares it working out the sync token
+// of an unchanged calendar; a change is still seen, even one in the same
+// second as the time the last sync read.
+void TestSyncEngine::unchangedCalendarIsAskedItsTimeOnly()
+{
+    FakeCalDavCollection server;
+    Device a(server);
+    syncUntilTimeIsTrusted(server, a);
+
+    server.resetCalls();
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(server.totalCalls(), 1);
+    QCOMPARE(server.probesWithoutToken(), 1);
+
+    phoneChanges(server, "gym", "Gym at six", 0);
+    // Read in the second it changed: not kept, so the next sync asks the token.
+    SyncReport report = a.sync();
+    QCOMPARE(report.downloaded, 1);
+    QCOMPARE(server.probesWithoutToken(), 2);
+    phoneChanges(server, "gym", "Gym at seven");
+    report = a.sync();
+    QCOMPARE(report.downloaded, 1);
+    QCOMPARE(server.probesWithoutToken(), 2);
+    QCOMPARE(a.messages(), (QStringList{"Gym at seven", "Rent"}));
+
+    // Changes here go up after a probe for the time alone; the next sync
+    // finds its own uploads and asks for them only once.
+    a.add(QStringLiteral("Dentist"));
+    server.serverNow = server.serverNow.addSecs(10);
+    QCOMPARE(a.sync().uploaded, 1);
+    QCOMPARE(server.probesWithoutToken(), 3);
+    server.serverNow = server.serverNow.addSecs(10);
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+    server.resetCalls();
+    QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
+    QCOMPARE(server.totalCalls(), 1);
+    QCOMPARE(serverSummaries(server), (QStringList{"Dentist", "Gym at seven", "Rent"}));
+}
+
+void TestSyncEngine::timeThatStandsIsNeverTrusted()
+{
+    FakeCalDavCollection server;
+    server.timeStands = true;
+    Device a(server);
+    server.serverNow = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+    phoneChanges(server, "rent", "Rent");
+    QCOMPARE(a.sync().downloaded, 1);
+    for (const QByteArray summary : {"Rent at nine", "Rent at ten"}) {
+        phoneChanges(server, "rent", summary);
+        QCOMPARE(a.sync().downloaded, 1);
+        QCOMPARE(a.messages(), QStringList{QString::fromLatin1(summary)});
+    }
+    QCOMPARE(server.probesWithoutToken(), 0);
+}
+
+// A server whose time stopped following its calendar hides a change for
+// an hour at most: the token is asked then, and the time never again.
+void TestSyncEngine::tokenAskedHourlyFindsWhatTheTimeHid()
+{
+    FakeCalDavCollection server;
+    FakeClock clock(QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC));
+    Device a(server);
+    a.engine->setClock(clock);
+    syncUntilTimeIsTrusted(server, a);
+
+    server.timeStands = true;
+    phoneChanges(server, "gym", "Gym at six");
+    clock.advanceSeconds(59 * 60);
+    QCOMPARE(a.sync().downloaded, 0);
+    QCOMPARE(server.probesWithoutToken(), 1);
+
+    clock.advanceSeconds(2 * 60);
+    QCOMPARE(a.sync().downloaded, 1);
+    QCOMPARE(a.messages(), (QStringList{"Gym at six", "Rent"}));
+    QCOMPARE(server.probesWithoutToken(), 1);
+    a.sync();
+    QCOMPARE(server.probesWithoutToken(), 1);
+}
+
 #include "test_sync_engine.moc"

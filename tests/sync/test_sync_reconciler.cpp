@@ -145,6 +145,8 @@ class TestSyncReconciler : public QObject {
     Q_OBJECT
 
 private slots:
+    void statesReadAsEarlierSyncsWroteThem_data();
+    void statesReadAsEarlierSyncsWroteThem();
     void plans_data();
     void plans();
     void emptiedCalendarIsAQuestion_data();
@@ -386,4 +388,32 @@ void TestSyncReconciler::laterPagesHaveTheLastWord()
 }
 
 QTEST_GUILESS_MAIN(TestSyncReconciler)
+// The bookkeeping holds each reminder's date and time as Qt's ISO forms
+// wrote them; a text of another form would take every reminder for
+// changed and send them all again.
+void TestSyncReconciler::statesReadAsEarlierSyncsWroteThem_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    QTest::newRow("ordinary") << QDate(2027, 1, 5) << QTime(9, 30);
+    QTest::newRow("leap day, with milliseconds") << QDate(2028, 2, 29) << QTime(23, 59, 59, 999);
+    QTest::newRow("first year, midnight") << QDate(1, 1, 1) << QTime(0, 0);
+    QTest::newRow("last four-digit year") << QDate(9999, 12, 31) << QTime(12, 0, 5);
+    QTest::newRow("five-digit year") << QDate(10000, 1, 1) << QTime(12, 0);
+    QTest::newRow("before the first year") << QDate(-5, 3, 1) << QTime(12, 0);
+    QTest::newRow("invalid") << QDate() << QTime();
+}
+
+void TestSyncReconciler::statesReadAsEarlierSyncsWroteThem()
+{
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    ReminderRecord row = reminder(1, QStringLiteral("Dentist"));
+    row.StartDate = date;
+    row.StartTime = time;
+    const SyncedState state = syncedStateOf(row);
+    QCOMPARE(state.date, date.toString(Qt::ISODate));
+    QCOMPARE(state.time, time.toString(Qt::ISODate));
+}
+
 #include "test_sync_reconciler.moc"
