@@ -189,6 +189,11 @@ qint64 Connection::dataVersion() const
     return d->db.dataVersion();
 }
 
+qint64 Connection::ownChanges() const
+{
+    return d->db.ownChanges();
+}
+
 int Connection::runSql(const char *sql, const QVariantList &values, const std::function<void(const QVariantList &)> &row)
 {
     return d->db.runSql(sql, values, row);

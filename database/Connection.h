@@ -153,6 +153,8 @@ public:
     // Changes whenever another connection (another process) commits a change
     // to the file; cheap enough to poll once a second.
     qint64 dataVersion() const;
+    // Rows this connection itself has changed since it opened.
+    qint64 ownChanges() const;
 
     // For the program's own tables beside tblReminders, such as the sync's
     // bookkeeping: runs `sql`, prepared once per text, with `values` bound in

@@ -175,6 +175,12 @@ qint64 SqliteDatabase::dataVersion()
                   QCoreApplication::translate("SqliteDatabase", "looking for changes"));
 }
 
+qint64 SqliteDatabase::ownChanges()
+{
+    requireOpen();
+    return sqlite3_total_changes64(mDb);
+}
+
 int SqliteDatabase::runSql(const char *sql, const QVariantList &values,
                            const std::function<void(const QVariantList &)> &row)
 {

@@ -105,6 +105,7 @@ public:
     void commit();
     void rollback();
     qint64 dataVersion();
+    qint64 ownChanges();
 
     // Connection::runSql: `sql` prepared once per text, `values` bound in
     // order, each result row handed to `row` as integers, texts and nulls.

@@ -5,6 +5,7 @@
 #include "sync/SyncStateTable.h"
 
 #include <map>
+#include <utility>
 
 namespace vestrona {
 
@@ -35,7 +36,8 @@ SyncPlan SyncApplier::decideAndApply(const std::function<SyncPlan(const LocalSta
     SyncPlan plan;
     SyncReport counts;
     inTransaction(mConn, [&] {
-        plan = decide({mConn.orderedRows(), mTable.entries()});
+        LocalState state = readState();
+        plan = decide(state);
         std::vector<SyncEntry> toRecord;
         for (const SyncAction &action : plan.actions)
             apply(action, counts, toRecord);
@@ -46,6 +48,32 @@ SyncPlan SyncApplier::decideAndApply(const std::function<SyncPlan(const LocalSta
     report.conflicts << counts.conflicts;
     report.leftOut << plan.leftOut;
     return plan;
+}
+
+void SyncApplier::readAhead()
+{
+    inTransaction(mConn, [this] {
+        mAhead = LocalState{mConn.orderedRows(), mTable.entries()};
+        mAheadStamp = writeStamp();
+    });
+}
+
+// Within the transaction, so that what was read ahead is known to be what
+// the transaction sees.
+LocalState SyncApplier::readState()
+{
+    std::optional<LocalState> ahead = std::exchange(mAhead, std::nullopt);
+    // A read first: the transaction sees the file from its first read on,
+    // and the data version tells of the commits before that.
+    mTable.schemaVersion();
+    if (ahead && writeStamp() == mAheadStamp)
+        return std::move(*ahead);
+    return {mConn.orderedRows(), mTable.entries()};
+}
+
+std::pair<qint64, qint64> SyncApplier::writeStamp()
+{
+    return {mConn.dataVersion(), mConn.ownChanges()};
 }
 
 void SyncApplier::apply(const SyncAction &action, SyncReport &counts, std::vector<SyncEntry> &toRecord)

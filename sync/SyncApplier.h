@@ -4,6 +4,7 @@
 #include "sync/SyncReport.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vestrona {
@@ -32,6 +33,10 @@ public:
     // written. Counts what it did in `report` once it is committed; returns
     // the plan, whose remote actions are the caller's.
     SyncPlan decideAndApply(const std::function<SyncPlan(const LocalState &)> &decide, SyncReport &report);
+    // Reads the local state now, while the server works on a request: the
+    // next decideAndApply takes it instead of reading again, unless this
+    // connection or another one has written to the file since.
+    void readAhead();
 
     // Records, in one transaction, what the server has done: `saved` as
     // they are, and the entries of `forgotten` hrefs dropped.
@@ -40,10 +45,16 @@ public:
 private:
     void apply(const SyncAction &action, SyncReport &counts, std::vector<SyncEntry> &toRecord);
     void recordAsStored(std::vector<SyncEntry> &toRecord);
+    LocalState readState();
+    // What tells that nothing was written: other connections' commits and
+    // this connection's own changes.
+    std::pair<qint64, qint64> writeStamp();
 
     Connection &mConn;
     SyncStateTable &mTable;
     const SyncConflictArchive &mArchive;
+    std::optional<LocalState> mAhead;
+    std::pair<qint64, qint64> mAheadStamp;
 };
 
 } // namespace vestrona

@@ -250,6 +250,11 @@ void SyncEngine::Run::start()
                                                  probed = info;
                                                  listChanges(info);
                                              }));
+    try {
+        applier->readAhead();
+    } catch (const AppError &) {
+        // Read again when the sync comes to decide, which reports it then.
+    }
 }
 
 void SyncEngine::Run::listChanges(const CalDavCollectionInfo &info)

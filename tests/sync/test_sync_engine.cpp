@@ -226,6 +226,8 @@ private slots:
     void unchangedCalendarIsAskedItsTimeOnly();
     void timeThatStandsIsNeverTrusted();
     void tokenAskedHourlyFindsWhatTheTimeHid();
+    void changeWhileTheServerAnswersGoesUp_data();
+    void changeWhileTheServerAnswersGoesUp();
 };
 
 void TestSyncEngine::firstSyncBothWays_data()
@@ -1099,6 +1101,34 @@ void TestSyncEngine::tokenAskedHourlyFindsWhatTheTimeHid()
     QCOMPARE(server.probesWithoutToken(), 1);
     a.sync();
     QCOMPARE(server.probesWithoutToken(), 1);
+}
+
+// The reminders are read while the probe is out; a change made meanwhile,
+// here or by another program, is what the sync decides on, not what it read.
+void TestSyncEngine::changeWhileTheServerAnswersGoesUp_data()
+{
+    QTest::addColumn<bool>("otherProgram");
+    QTest::newRow("this program") << false;
+    QTest::newRow("another program") << true;
+}
+
+void TestSyncEngine::changeWhileTheServerAnswersGoesUp()
+{
+    QFETCH(bool, otherProgram);
+    FakeCalDavCollection server;
+    Device a(server);
+    a.addSynced({"Dentist", "Pay rent"});
+    server.answerDelay = std::chrono::milliseconds(200);
+    Connection other(RegionalSettings::usEnglish());
+    other.Open(a.databasePath());
+    const qint64 rent = a.idOf(QStringLiteral("Pay rent"));
+    QTimer::singleShot(50, [&] {
+        const QString edit = QStringLiteral("update tblReminders set [Reminder]='Pay rent today' where id=%1").arg(rent);
+        (otherProgram ? other : a.conn).Execute(edit);
+    });
+    const SyncReport report = a.sync();
+    QCOMPARE(report.uploaded, 1);
+    QCOMPARE(serverSummaries(server), (QStringList{"Dentist", "Pay rent today"}));
 }
 
 #include "test_sync_engine.moc"
