@@ -5,7 +5,7 @@ VESTRONA_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qtkeychain-qt6-dev libqt6sql6-sqlite libsqlite3-dev qt6-qpa-plugins libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libical-dev calcurse remind radicale xandikos python3-caldav python3-dateutil openssl lighttpd
+  libical-dev calcurse remind radicale xandikos python3-caldav python3-dateutil openssl lighttpd lighttpd-mod-openssl
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation

@@ -1,10 +1,7 @@
 #include "tests/support/RadicaleServer.h"
 
-#include "tests/support/Process.h"
-
 #include <QDir>
 #include <QFile>
-#include <QHostAddress>
 
 namespace vestrona::test {
 
@@ -13,16 +10,6 @@ namespace {
 // Debian's interpreter, which has Radicale and its passlib; a python3 found
 // first on PATH (a virtualenv, pyenv) may have neither.
 const QString python = QStringLiteral("/usr/bin/python3");
-
-QString run(const QString &program, const QStringList &arguments, QString *out = nullptr)
-{
-    const ProcessResult result = runProcess(program, arguments);
-    if (out)
-        *out = result.out;
-    if (result.exitCode == 0)
-        return QString();
-    return QStringLiteral("%1 %2 failed: %3").arg(program, arguments.join(QLatin1Char(' ')), result.err);
-}
 
 QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMode mode = QIODevice::WriteOnly)
 {
@@ -37,14 +24,6 @@ QString writeText(const QString &path, const QByteArray &text, QIODevice::OpenMo
 RadicaleServer::RadicaleServer(Front front) : mFront(front)
 {
     QDir(mFolder.path()).mkpath(QStringLiteral("storage"));
-    const QString made = run(QStringLiteral("openssl"),
-                             {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                              QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                              QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                              QStringLiteral("/CN=Vestrona test authority"), QStringLiteral("-keyout"),
-                              mFolder.file(QStringLiteral("ca.key")), QStringLiteral("-out"), caFile()});
-    if (made.isEmpty())
-        renewCertificate(Signer::ThrowAwayAuthority);
     writeText(mFolder.file(QStringLiteral("users")), QByteArray());
 }
 
@@ -55,42 +34,7 @@ RadicaleServer::~RadicaleServer()
 
 QString RadicaleServer::renewCertificate(Signer signer, const QString &hostName)
 {
-    const QString key = mFolder.file(QStringLiteral("server.key"));
-    const QString certificate = mFolder.file(QStringLiteral("server.pem"));
-    const QString extensions = mFolder.file(QStringLiteral("server.ext"));
-    const bool isAddress = !QHostAddress(hostName).isNull();
-    const QString altName = (isAddress ? QStringLiteral("IP:") : QStringLiteral("DNS:")) + hostName;
-    QString failed = writeText(extensions, QStringLiteral("subjectAltName=%1\nbasicConstraints=CA:FALSE\n").arg(altName).toUtf8());
-    if (!failed.isEmpty())
-        return failed;
-    QStringList request{QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                        QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                        QStringLiteral("-subj"), QStringLiteral("/CN=") + hostName, QStringLiteral("-keyout"), key};
-    if (signer == Signer::Itself) {
-        request << QStringLiteral("-x509") << QStringLiteral("-days") << QStringLiteral("2") << QStringLiteral("-addext")
-                << QStringLiteral("subjectAltName=") + altName << QStringLiteral("-out") << certificate;
-        failed = run(QStringLiteral("openssl"), request);
-    } else {
-        const QString signingRequest = mFolder.file(QStringLiteral("server.csr"));
-        request << QStringLiteral("-out") << signingRequest;
-        failed = run(QStringLiteral("openssl"), request);
-        if (failed.isEmpty())
-            failed = run(QStringLiteral("openssl"),
-                         {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), signingRequest,
-                          QStringLiteral("-CA"), caFile(), QStringLiteral("-CAkey"), mFolder.file(QStringLiteral("ca.key")),
-                          QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"),
-                          QStringLiteral("-extfile"), extensions, QStringLiteral("-out"), certificate});
-    }
-    if (!failed.isEmpty())
-        return failed;
-    QString printed;
-    failed = run(QStringLiteral("openssl"),
-                 {QStringLiteral("x509"), QStringLiteral("-in"), certificate, QStringLiteral("-noout"),
-                  QStringLiteral("-fingerprint"), QStringLiteral("-sha256")},
-                 &printed);
-    // "sha256 Fingerprint=AB:CD:..."
-    mFingerprint = printed.section(QLatin1Char('='), 1).trimmed();
-    return failed;
+    return mCertificate.renew(signer, hostName);
 }
 
 QString RadicaleServer::writeConfig()
@@ -115,7 +59,7 @@ QString RadicaleServer::writeConfig()
                                           "[logging]\n"
                                           "level = warning\n")
                                .arg(mProcess.port())
-                               .arg(mFolder.file(QStringLiteral("server.pem")), mFolder.file(QStringLiteral("server.key")),
+                               .arg(mCertificate.certificateFile(), mCertificate.keyFile(),
                                     mFolder.file(QStringLiteral("users")), mFolder.file(QStringLiteral("storage")),
                                     tls ? QStringLiteral("True") : QStringLiteral("False"),
                                     tls ? QStringLiteral("htpasswd") : QStringLiteral("http_x_remote_user"));
@@ -124,7 +68,7 @@ QString RadicaleServer::writeConfig()
 
 QString RadicaleServer::start()
 {
-    if (mFingerprint.isEmpty())
+    if (mCertificate.fingerprint().isEmpty())
         return QStringLiteral("the server certificate could not be made");
     if (const QString failed = writeConfig(); !failed.isEmpty())
         return failed;
@@ -145,12 +89,10 @@ QString RadicaleServer::restart()
 
 QString RadicaleServer::addUser(const QString &user, const QString &password)
 {
-    QString hash;
-    if (const QString failed = run(QStringLiteral("openssl"), {QStringLiteral("passwd"), QStringLiteral("-apr1"), password}, &hash);
-        !failed.isEmpty())
+    QByteArray line;
+    if (const QString failed = htpasswdLine(user, password, line); !failed.isEmpty())
         return failed;
-    return writeText(mFolder.file(QStringLiteral("users")), (user + QLatin1Char(':') + hash.trimmed() + QLatin1Char('\n')).toUtf8(),
-                     QIODevice::Append);
+    return writeText(mFolder.file(QStringLiteral("users")), line, QIODevice::Append);
 }
 
 QString RadicaleServer::createCalendar(const QString &user, const QString &password, const QString &name, QUrl &url,
@@ -158,7 +100,7 @@ QString RadicaleServer::createCalendar(const QString &user, const QString &passw
 {
     url = this->url().resolved(QUrl(QStringLiteral("/%1/%2/").arg(user, name)));
     // Trusting the throw-away authority or, when self-signed, the certificate itself.
-    return makeCalendar(url, user, password, displayName, {caFile(), mFolder.file(QStringLiteral("server.pem"))});
+    return makeCalendar(url, user, password, displayName, {mCertificate.authorityFile(), mCertificate.certificateFile()});
 }
 
 QUrl RadicaleServer::principalUrl(const QString &user) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/CalendarServer.h"
+#include "tests/support/OpenSsl.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/TempFolder.h"
 
@@ -24,10 +25,10 @@ namespace vestrona::test {
 //
 // BehindProxy: plain http on 127.0.0.1, and the user is whoever the
 // X-Remote-User header names, for a web server in front that does the
-// authentication (DigestProxy).
+// authentication (LighttpdFront).
 class RadicaleServer final : public CalendarServer {
 public:
-    enum class Signer { ThrowAwayAuthority, Itself };
+    using Signer = ServerCertificate::Signer;
     enum class Front { Tls, BehindProxy };
 
     explicit RadicaleServer(Front front = Front::Tls);
@@ -50,17 +51,16 @@ public:
     QUrl url() const override;
     QUrl principalUrl(const QString &user) const override;
     // Of the current server certificate.
-    QString certificateFingerprint() const override { return mFront == Front::Tls ? mFingerprint : QString(); }
-    QString authorityFile() const override { return mFront == Front::Tls ? caFile() : QString(); }
+    QString certificateFingerprint() const override { return mFront == Front::Tls ? mCertificate.fingerprint() : QString(); }
+    QString authorityFile() const override { return mFront == Front::Tls ? mCertificate.authorityFile() : QString(); }
 
 private:
     QString writeConfig();
-    QString caFile() const { return mFolder.file(QStringLiteral("ca.pem")); }
 
     Front mFront;
     TempFolder mFolder;
+    ServerCertificate mCertificate{mFolder.path()};
     ServerProcess mProcess{QStringLiteral("radicale")};
-    QString mFingerprint;
 };
 
 } // namespace vestrona::test

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/support/CalendarServer.h"
-#include "tests/support/DigestProxy.h"
+#include "tests/support/LighttpdFront.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/TempFolder.h"
 
@@ -11,7 +11,7 @@ namespace vestrona::test {
 // repository) on a free port of 127.0.0.1, with its storage in a throw-away
 // folder, for the tests that check the sync on a server other than
 // Radicale. Xandikos has no authentication and no TLS of its own, so
-// clients reach it over plain http through DigestProxy, which asks for
+// clients reach it over plain http through LighttpdFront, which asks for
 // `user`'s password by HTTP Digest. It serves that one user: the principal
 // /USER/, the calendars under /USER/calendars/.
 class XandikosServer final : public CalendarServer {
@@ -33,7 +33,7 @@ private:
     QString mPassword;
     TempFolder mFolder;
     ServerProcess mProcess{QStringLiteral("xandikos")};
-    DigestProxy mProxy;
+    LighttpdFront mProxy;
 };
 
 } // namespace vestrona::test
