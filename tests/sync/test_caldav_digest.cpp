@@ -4,7 +4,7 @@
 // and again.
 
 #include "sync/HttpCalDavCollection.h"
-#include "tests/support/DigestProxy.h"
+#include "tests/support/LighttpdFront.h"
 #include "tests/support/RadicaleServer.h"
 #include "tests/sync/CalDavCalls.h"
 
@@ -33,7 +33,7 @@ private slots:
 
 private:
     RadicaleServer mServer{RadicaleServer::Front::BehindProxy};
-    DigestProxy mProxy;
+    LighttpdFront mProxy;
     QUrl mCalendar;
 };
 
