@@ -570,8 +570,12 @@ void SyncEngine::Run::settle()
 // stand for changes the old token has not listed.
 void SyncEngine::Run::keepToken(const QByteArray &token)
 {
-    table.setSyncToken(token);
-    table.setLastModifiedRecord(lastModified->toSave(probed, probeAsked == CalDavProbe::WithToken));
+    // Each write waits for the disk: an unchanged sync writes nothing.
+    if (token != table.syncToken())
+        table.setSyncToken(token);
+    const LastModifiedRecord record = lastModified->toSave(probed, probeAsked == CalDavProbe::WithToken);
+    if (record != table.lastModifiedRecord())
+        table.setLastModifiedRecord(record);
 }
 
 bool SyncEngine::Run::onlyOwnChanges(const CalDavChanges &changes)

@@ -1033,10 +1033,15 @@ void TestSyncEngine::unchangedCalendarIsAskedItsTimeOnly()
     Device a(server);
     syncUntilTimeIsTrusted(server, a);
 
+    // One request, and nothing written: each write would wait for the disk.
+    Connection watcher(RegionalSettings::usEnglish());
+    watcher.Open(a.databasePath());
+    const qint64 version = watcher.dataVersion();
     server.resetCalls();
     QCOMPARE(a.sync().outcome, SyncReport::Outcome::Synced);
     QCOMPARE(server.totalCalls(), 1);
     QCOMPARE(server.probesWithoutToken(), 1);
+    QCOMPARE(watcher.dataVersion(), version);
 
     phoneChanges(server, "gym", "Gym at six", 0);
     // Read in the second it changed: not kept, so the next sync asks the token.
