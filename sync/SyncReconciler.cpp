@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <set>
 
 #include <QCoreApplication>
@@ -334,6 +335,17 @@ void addPage(ServerListing &listing, const CalDavChanges &page)
     for (const QString &href : page.removed)
         if (lastWord.value(href) == word++)
             listing.removed.push_back(href);
+}
+
+bool bringsNews(const ServerListing &listing, const std::vector<SyncEntry> &entries)
+{
+    if (!hrefsToFetch(listing, entries).empty())
+        return true;
+    std::set<QString> held;
+    for (const SyncEntry &entry : entries)
+        held.insert(entry.href);
+    return std::any_of(listing.removed.begin(), listing.removed.end(),
+                       [&held](const QString &href) { return held.count(href) != 0; });
 }
 
 } // namespace vestrona

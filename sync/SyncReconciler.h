@@ -97,6 +97,9 @@ struct SyncPlan {
 // The hrefs of `listing.present` whose version here is not known: new ones,
 // and ones whose ETag differs from the bookkeeping's.
 std::vector<QString> hrefsToFetch(const ServerListing &listing, const std::vector<SyncEntry> &entries);
+// Whether `listing` holds what this side has not taken in: a version to
+// fetch, or the deletion of something held here.
+bool bringsNews(const ServerListing &listing, const std::vector<SyncEntry> &entries);
 
 // Decides, from both sides' states and the bookkeeping, what one sync does.
 // Pure: no database, no network, no clock. The rules:
