@@ -36,8 +36,7 @@ SyncPlan SyncApplier::decideAndApply(const std::function<SyncPlan(const LocalSta
     SyncPlan plan;
     SyncReport counts;
     inTransaction(mConn, [&] {
-        LocalState state = readState();
-        plan = decide(state);
+        plan = decide(readState());
         std::vector<SyncEntry> toRecord;
         for (const SyncAction &action : plan.actions)
             apply(action, counts, toRecord);
