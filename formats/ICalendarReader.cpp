@@ -339,12 +339,14 @@ QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *comp
         } else {
             t = icalproperty_get_exdate(p);
         }
+        // Checked as the start is: a listed date that does not exist leaves
+        // the event out by name.
+        const Occurrence listed = occurrence(calendar, t, p, true);
         // A date alone is that day's occurrence, at the start's time.
         if (t.is_date) {
-            keys.push_back(recurrence::keyOf(QDate(t.year, t.month, t.day), at.time));
+            keys.push_back(recurrence::keyOf(listed.date, at.time));
             continue;
         }
-        const Occurrence listed = occurrence(calendar, t, p, true);
         QDateTime wall(listed.date, listed.time, listed.zone.isEmpty() ? QTimeZone::systemTimeZone()
                                                                        : QTimeZone(listed.zone.toUtf8()));
         if (listed.zone != at.zone)

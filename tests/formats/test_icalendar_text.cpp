@@ -203,7 +203,10 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                              "SUMMARY:Gap\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRDATE;VALUE=DATE:20270110\r\nSUMMARY:Extra\r\n")
                     + vevent("DTSTART:20270101T080000\r\nEXDATE:20270102T080000\r\nSUMMARY:Still once\r\n")
-                    + vevent("DTSTART:20270101T080000\r\nEXDATE;VALUE=DATE:20270101\r\nSUMMARY:Never\r\n"))
+                    + vevent("DTSTART:20270101T080000\r\nEXDATE;VALUE=DATE:20270101\r\nSUMMARY:Never\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nEXDATE:20027105\r\nSUMMARY:Month 71\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nRDATE:20270011T080000\r\n"
+                             "SUMMARY:Month 0\r\n"))
         << QStringLiteral("4|2027-01-01|08:00:00|Until|RRULE=FREQ=WEEKLY;UNTIL=20270601T235959\n"
                           "4|2027-01-01|08:00:00|Rent|RRULE=FREQ=MONTHLY;BYDAY=-1FR\n"
                           "4|2027-01-01|08:00:00|Fortnight|RRULE=FREQ=WEEKLY;INTERVAL=2\n"
@@ -211,7 +214,9 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                           "4|2027-01-01|08:00:00|Gap|RRULE=FREQ=DAILY,EXDATE=20270102T080000+20270103T080000\n"
                           "4|2027-01-01|08:00:00|Extra|RDATE=20270110T080000\n"
                           "1|2027-01-01|08:00:00|Still once|\n"
-                          "left out Never: its only date is left out (EXDATE)");
+                          "left out Never: its only date is left out (EXDATE)\n"
+                          "left out Month 71: its date 2002-71-5 does not exist\n"
+                          "left out Month 0: its date 2027-0-11 does not exist");
     QTest::newRow("rules a reminder cannot hold are named, not changed")
         << calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY;BYWEEKNO=20\r\nSUMMARY:Week\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYHOUR=8,17\r\nSUMMARY:Twice\r\n")
