@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "formats/ICalendar.h"
 
+#include <QBuffer>
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QLocale>
@@ -192,6 +193,80 @@ void ICalendarLineFeed::prepare(QByteArray &line)
         if (QByteArray guarded = withBlanksGuarded(line); !guarded.isNull())
             line = std::move(guarded);
     }
+}
+
+namespace {
+
+struct ParserFree {
+    void operator()(icalparser *parser) const { icalparser_free(parser); }
+};
+using ParserPtr = std::unique_ptr<icalparser, ParserFree>;
+
+[[noreturn]] void failCutOff()
+{
+    throw AppError(Words::tr("libical cannot read it as a calendar; it may be cut off"));
+}
+
+} // namespace
+
+ComponentPtr parsedCalendar(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ICalendarLineFeed lines(buffer);
+    const ParserPtr parser(icalparser_new());
+    QByteArray line;
+    ComponentPtr root;
+    while (lines.next(line)) {
+        if (icalcomponent *done = icalparser_add_line(parser.get(), line.data()))
+            root.reset(done);
+    }
+    if (!root)
+        failCutOff();
+    return root;
+}
+
+void readComponents(QIODevice &device, const std::function<void(icalcomponent *zones, icalcomponent *entry)> &entry)
+{
+    ICalendarLineFeed lines(device);
+    const ParserPtr parser(icalparser_new());
+    ComponentPtr zones;
+    // 0 between calendars, 1 in a calendar's own lines, more in its children.
+    int depth = 0;
+    QByteArray line;
+    while (lines.next(line)) {
+        const bool begins = startsWithNoCase(line, "BEGIN:");
+        const bool ends = startsWithNoCase(line, "END:");
+        if (depth <= 1) {
+            // The calendar's own lines (its name, its description) make no
+            // reminder, so errors in them leave nothing out.
+            if (begins && depth == 0)
+                zones.reset(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+            if (begins || (ends && depth == 1))
+                depth += begins ? 1 : -1;
+            if (depth <= 1)
+                continue;
+        } else if (begins || ends) {
+            depth += begins ? 1 : -1;
+        }
+        ComponentPtr done(icalparser_add_line(parser.get(), line.data()));
+        if (!done)
+            continue;
+        switch (icalcomponent_isa(done.get())) {
+        case ICAL_VTIMEZONE_COMPONENT:
+            icalcomponent_add_component(zones.get(), done.release());
+            break;
+        case ICAL_VEVENT_COMPONENT:
+        case ICAL_VTODO_COMPONENT:
+            entry(zones.get(), done.get());
+            break;
+        default:
+            break;
+        }
+    }
+    if (depth != 0)
+        failCutOff();
 }
 
 } // namespace vestrona

@@ -1,11 +1,15 @@
 #pragma once
 
 // Private to formats/ICalendar*.cpp: the text of a calendar as it is handed
-// to libical, line by line, before libical parses it.
+// to libical, line by line, and the components libical makes of it.
+
+#include "formats/LibicalComponent.h"
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QStringDecoder>
+
+#include <functional>
 
 namespace vestrona {
 
@@ -68,4 +72,17 @@ private:
     int mZones = 0;
     int mEntries = 0;
 };
+
+// The parsed calendar of one object resource: a VCALENDAR, or an XROOT of
+// several. Throws AppError for one that is cut off.
+ComponentPtr parsedCalendar(const QByteArray &bytes);
+
+// Reads a calendar one component at a time: the lines of each child of a
+// VCALENDAR go to libical's parser on their own, so the parser hands over
+// each child as it ends, and the calendar itself is never held whole. Each
+// VEVENT and VTODO goes to `entry` with a VCALENDAR holding the zones its
+// calendar defined before it, and is freed after. Throws AppError for a
+// calendar that is cut off, and as ICalendarLineFeed does.
+void readComponents(QIODevice &device, const std::function<void(icalcomponent *zones, icalcomponent *entry)> &entry);
+
 } // namespace vestrona

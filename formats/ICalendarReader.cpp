@@ -358,90 +358,6 @@ QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *comp
     return recurrence::dateListText(keys);
 }
 
-struct ParserFree {
-    void operator()(icalparser *parser) const { icalparser_free(parser); }
-};
-using ParserPtr = std::unique_ptr<icalparser, ParserFree>;
-
-bool isLine(QByteArrayView line, const char *start)
-{
-    const qsizetype size = qsizetype(std::strlen(start));
-    return line.size() >= size && qstrnicmp(line.data(), start, size) == 0;
-}
-
-[[noreturn]] void failCutOff()
-{
-    throw AppError(Words::tr("libical cannot read it as a calendar; it may be cut off"));
-}
-
-// The parsed bytes of a calendar of one object resource: a VCALENDAR, or an
-// XROOT of several.
-ComponentPtr parsedCalendar(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    ICalendarLineFeed lines(buffer);
-    const ParserPtr parser(icalparser_new());
-    QByteArray line;
-    ComponentPtr root;
-    while (lines.next(line)) {
-        if (icalcomponent *done = icalparser_add_line(parser.get(), line.data()))
-            root.reset(done);
-    }
-    if (!root)
-        failCutOff();
-    return root;
-}
-
-// Reads a calendar one component at a time: the lines of each child of a
-// VCALENDAR go to libical's parser on their own, so the parser hands over
-// each child as it ends, and the calendar itself is never held whole. A
-// calendar's zones are kept in a VCALENDAR of their own while its entries
-// are read; each entry is freed once read.
-void readComponents(QIODevice &device, CalendarReader &reader, const std::function<void()> &entryRead)
-{
-    ICalendarLineFeed lines(device);
-    const ParserPtr parser(icalparser_new());
-    ComponentPtr zones;
-    // 0 between calendars, 1 in a calendar's own lines, more in its children.
-    int depth = 0;
-    QByteArray line;
-    while (lines.next(line)) {
-        const bool begins = isLine(line, "BEGIN:");
-        const bool ends = isLine(line, "END:");
-        if (depth <= 1) {
-            // The calendar's own lines (its name, its description) make no
-            // reminder, so errors in them leave nothing out.
-            if (begins && depth == 0)
-                zones.reset(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-            if (begins || (ends && depth == 1))
-                depth += begins ? 1 : -1;
-            if (depth <= 1)
-                continue;
-        } else if (begins || ends) {
-            depth += begins ? 1 : -1;
-        }
-        ComponentPtr done(icalparser_add_line(parser.get(), line.data()));
-        if (!done)
-            continue;
-        switch (icalcomponent_isa(done.get())) {
-        case ICAL_VTIMEZONE_COMPONENT:
-            icalcomponent_add_component(zones.get(), done.release());
-            break;
-        case ICAL_VEVENT_COMPONENT:
-        case ICAL_VTODO_COMPONENT:
-            reader.readComponent(zones.get(), done.get());
-            entryRead();
-            break;
-        default:
-            break;
-        }
-    }
-    if (depth != 0)
-        failCutOff();
-}
-
 } // namespace
 
 QList<LeftOutComponent> readICalendarEntries(QIODevice &device, const std::function<void(ReminderValues &)> &reminder)
@@ -449,8 +365,9 @@ QList<LeftOutComponent> readICalendarEntries(QIODevice &device, const std::funct
     ICalendarContent content;
     CalendarReader reader(content);
     bool any = false;
-    readComponents(device, reader, [&] {
+    readComponents(device, [&](icalcomponent *zones, icalcomponent *entry) {
         any = true;
+        reader.readComponent(zones, entry);
         for (ReminderValues &values : content.reminders)
             reminder(values);
         content.reminders.clear();
