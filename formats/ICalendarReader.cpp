@@ -286,6 +286,9 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
         if (rrule) {
             if (const QString problem = unsupportedProblem(rule); !problem.isEmpty())
                 throw LeftOut(problem);
+            // libical writes no end in the year 0 at all: the rule would go on for ever.
+            if (!icaltime_is_null_time(rule.until) && rule.until.year == 0)
+                throw LeftOut(Words::tr("its date %1-%2-%3 does not exist").arg(0).arg(rule.until.month).arg(rule.until.day));
             char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
             const RuleCheck check = checkRule(QString::fromUtf8(text), at.date, at.time, at.zone);
             icalmemory_free_buffer(text);

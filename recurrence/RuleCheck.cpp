@@ -39,11 +39,15 @@ QString unsupportedPart(const icalrecurrencetype &rule)
     return {};
 }
 
-// The end as the zone's wall clock, written floating.
+// The end as the zone's wall clock, written floating; false for an end that
+// does not exist (libical reads the 40th of the 13th month as it stands).
 bool untilToWallClock(icalrecurrencetype &rule, const QTimeZone &zone)
 {
     if (icaltime_is_null_time(rule.until))
         return true;
+    if (!QDate(rule.until.year, rule.until.month, rule.until.day).isValid()
+        || (!rule.until.is_date && !QTime(rule.until.hour, rule.until.minute, rule.until.second).isValid()))
+        return false;
     if (rule.until.is_date) {
         rule.until.is_date = 0;
         rule.until.hour = 23;

@@ -222,12 +222,16 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYHOUR=8,17\r\nSUMMARY:Twice\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=HOURLY\r\nSUMMARY:Hourly\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nEXRULE:FREQ=WEEKLY\r\nSUMMARY:Except\r\n")
-                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYDAY=1MO\r\nSUMMARY:First\r\n"))
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYDAY=1MO\r\nSUMMARY:First\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;UNTIL=00000101\r\nSUMMARY:Year 0\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;UNTIL=20271340\r\nSUMMARY:Month 13\r\n"))
         << QStringLiteral("left out Week: its rule picks days by BYWEEKNO\n"
                           "left out Twice: its rule picks days by BYHOUR\n"
                           "left out Hourly: it repeats hourly, which a reminder cannot\n"
                           "left out Except: it leaves out dates by a rule (EXRULE)\n"
-                          "left out First: The rule \"FREQ=DAILY;BYDAY=1MO\" never falls on a date.");
+                          "left out First: The rule \"FREQ=DAILY;BYDAY=1MO\" never falls on a date.\n"
+                          "left out Year 0: its date 0-1-1 does not exist\n"
+                          "left out Month 13: The rule \"FREQ=DAILY;UNTIL=20271340\" ends at a time that does not exist.");
     QTest::newRow("no start, unknown zone; a broken line of nothing a reminder uses")
         << calendar(vevent("SUMMARY:Nothing\r\n") + vevent("DTSTART;TZID=Mars/Olympus:20270101T080000\r\nSUMMARY:Mars\r\n")
                     + vevent("DTSTART:20270101T080000\r\nSUMMARY:Broken\r\nthis line has no colon\r\n")

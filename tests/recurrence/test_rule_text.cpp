@@ -24,6 +24,10 @@ private slots:
             << "FREQ=DAILY;UNTIL=20270630" << "" << "FREQ=DAILY;UNTIL=20270630T235959" << "";
         QTest::newRow("until in UTC is the zone's wall clock")
             << "FREQ=DAILY;UNTIL=20270630T120000Z" << "America/New_York" << "FREQ=DAILY;UNTIL=20270630T080000" << "";
+        QTest::newRow("until a 13th month") << "FREQ=DAILY;UNTIL=20271340" << "" << "" << "ends at a time that does not exist";
+        QTest::newRow("until the year 0") << "FREQ=DAILY;UNTIL=00000101" << "" << "" << "ends at a time that does not exist";
+        QTest::newRow("until the 61st minute")
+            << "FREQ=DAILY;UNTIL=20270630T106100" << "" << "" << "ends at a time that does not exist";
         QTest::newRow("hourly") << "FREQ=HOURLY" << "" << "" << "more often than every day";
         QTest::newRow("week numbers") << "FREQ=YEARLY;BYWEEKNO=20" << "" << "" << "BYWEEKNO";
         QTest::newRow("days of the year") << "FREQ=YEARLY;BYYEARDAY=100" << "" << "" << "BYYEARDAY";
