@@ -61,6 +61,8 @@ private:
     // `repeats` keeps a time in UTC as UTC, since a rule repeats it there.
     Occurrence occurrence(icalcomponent *calendar, icalproperty *when, bool repeats) const;
     Occurrence occurrence(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const;
+    // The date and time as the reminder holds them, its year not checked.
+    Occurrence wallClock(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const;
     void applyRule(icalcomponent *calendar, icalcomponent *component, const Occurrence &at, ReminderValues &values) const;
     // The dates of every EXDATE or RDATE line as the start's wall clock.
     QString listedDates(icalcomponent *calendar, icalcomponent *component, icalproperty_kind kind,
@@ -143,6 +145,14 @@ void requireReadableLines(icalcomponent *component)
 }
 
 // Throws LeftOut for an entry that is over: it must not ring.
+// libical reads a year before 1 as it stands and a zone may move the last
+// hours of 9999 into the year 10000; a reminder holds the years 1 to 9999.
+void requireHoldable(const QDate &date)
+{
+    if (date.year() < 1 || date.year() > 9999)
+        throw LeftOut(Words::tr("its year %1 lies outside the years 1 to 9999").arg(date.year()));
+}
+
 void requireOpen(icalcomponent *component, bool todo)
 {
     const icalproperty_status status = icalcomponent_get_status(component);
@@ -205,6 +215,13 @@ Occurrence CalendarReader::occurrence(icalcomponent *calendar, icalproperty *whe
 }
 
 Occurrence CalendarReader::occurrence(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const
+{
+    Occurrence held = wallClock(calendar, t, when, repeats);
+    requireHoldable(held.date);
+    return held;
+}
+
+Occurrence CalendarReader::wallClock(icalcomponent *calendar, icaltimetype t, icalproperty *when, bool repeats) const
 {
     // libical calls a time after the year 3000 invalid; the dates below
     // are checked for what a reminder can hold instead.
@@ -352,8 +369,10 @@ QString CalendarReader::listedDates(icalcomponent *calendar, icalcomponent *comp
         }
         QDateTime wall(listed.date, listed.time, listed.zone.isEmpty() ? QTimeZone::systemTimeZone()
                                                                        : QTimeZone(listed.zone.toUtf8()));
-        if (listed.zone != at.zone)
+        if (listed.zone != at.zone) {
             wall = wall.toTimeZone(startZone);
+            requireHoldable(wall.date());
+        }
         keys.push_back(recurrence::keyOf(wall.date(), wall.time()));
     }
     std::sort(keys.begin(), keys.end());

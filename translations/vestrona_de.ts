@@ -1138,6 +1138,10 @@ Ihr Zeitpunkt ist schon vorbei, daher wird sie nicht klingeln.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>sein einziges Datum ist ausgelassen (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>sein Jahr %1 liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

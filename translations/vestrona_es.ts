@@ -1137,6 +1137,10 @@ Su hora ya pasó, así que no sonará.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>su única fecha está excluida (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>su año %1 está fuera de los años 1 a 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

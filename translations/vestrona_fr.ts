@@ -1138,6 +1138,10 @@ Son heure est déjà passée ; il ne sonnera donc pas.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>sa seule date est exclue (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>son année %1 est en dehors des années 1 à 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

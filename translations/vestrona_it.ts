@@ -1147,6 +1147,10 @@ Il suo orario è già passato, quindi non suonerà.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>la sua unica data è esclusa (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>il suo anno %1 è al di fuori degli anni da 1 a 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

@@ -1138,6 +1138,10 @@ Het tijdstip is al voorbij, dus ze gaat niet af.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>de enige datum ervan is weggelaten (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>het jaar %1 ervan ligt buiten de jaren 1 tot en met 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

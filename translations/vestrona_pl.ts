@@ -1145,6 +1145,10 @@ Jego czas już minął, więc nie zadzwoni.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>jego jedyna data jest pominięta (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>jego rok %1 leży poza latami od 1 do 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

@@ -1138,6 +1138,10 @@ O horário dele já passou, então ele não vai tocar.</translation>
         <source>its only date is left out (EXDATE)</source>
         <translation>sua única data está excluída (EXDATE)</translation>
     </message>
+    <message>
+        <source>its year %1 lies outside the years 1 to 9999</source>
+        <translation>seu ano %1 está fora dos anos 1 a 9999</translation>
+    </message>
 </context>
 <context>
     <name>MediaSoundPlayer</name>

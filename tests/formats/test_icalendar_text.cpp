@@ -206,7 +206,11 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART:20270101T080000\r\nEXDATE;VALUE=DATE:20270101\r\nSUMMARY:Never\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nEXDATE:20027105\r\nSUMMARY:Month 71\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nRDATE:20270011T080000\r\n"
-                             "SUMMARY:Month 0\r\n"))
+                             "SUMMARY:Month 0\r\n")
+                    + vevent("DTSTART:-0270101T080000\r\nSUMMARY:Year -27\r\n")
+                    + vevent("DTSTART:20270101T080000\r\nRDATE;VALUE=DATE:-0270101\r\nSUMMARY:Added in -27\r\n")
+                    + vevent("DTSTART;TZID=Asia/Tokyo:20270101T080000\r\nRRULE:FREQ=DAILY\r\n"
+                             "EXDATE:99991231T200000Z\r\nSUMMARY:Left out in 10000\r\n"))
         << QStringLiteral("4|2027-01-01|08:00:00|Until|RRULE=FREQ=WEEKLY;UNTIL=20270601T235959\n"
                           "4|2027-01-01|08:00:00|Rent|RRULE=FREQ=MONTHLY;BYDAY=-1FR\n"
                           "4|2027-01-01|08:00:00|Fortnight|RRULE=FREQ=WEEKLY;INTERVAL=2\n"
@@ -216,7 +220,10 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                           "1|2027-01-01|08:00:00|Still once|\n"
                           "left out Never: its only date is left out (EXDATE)\n"
                           "left out Month 71: its date 2002-71-5 does not exist\n"
-                          "left out Month 0: its date 2027-0-11 does not exist");
+                          "left out Month 0: its date 2027-0-11 does not exist\n"
+                          "left out Year -27: its year -27 lies outside the years 1 to 9999\n"
+                          "left out Added in -27: its year -27 lies outside the years 1 to 9999\n"
+                          "left out Left out in 10000: its year 10000 lies outside the years 1 to 9999");
     QTest::newRow("rules a reminder cannot hold are named, not changed")
         << calendar(vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=YEARLY;BYWEEKNO=20\r\nSUMMARY:Week\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY;BYHOUR=8,17\r\nSUMMARY:Twice\r\n")
