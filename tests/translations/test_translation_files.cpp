@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
@@ -227,6 +228,31 @@ private slots:
         QVERIFY2(original.readAll() == updated.readAll(),
                  "the sources hold texts the catalogue lacks or lost some it holds: "
                  "cmake --build build --target update_translations");
+    }
+
+    // The menu entry and the software centre's summary speak each language
+    // the program does.
+    void desktopEntriesSpeakEveryLanguage_data() { languages_data(); }
+    void desktopEntriesSpeakEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFile entry(QStringLiteral(VESTRONA_SOURCE_DIR "/packaging/vestrona.desktop.in"));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QMap<QString, QString> keys;
+        for (const QByteArray &line : entry.readAll().split('\n')) {
+            const qsizetype equals = line.indexOf('=');
+            if (equals > 0)
+                keys.insert(QString::fromUtf8(line.left(equals)), QString::fromUtf8(line.mid(equals + 1)));
+        }
+        for (const char *key : {"GenericName", "Comment", "Keywords"}) {
+            const QString english = keys.value(QLatin1String(key));
+            const QString translated = keys.value(QStringLiteral("%1[%2]").arg(QLatin1String(key), language));
+            QVERIFY2(!translated.trimmed().isEmpty() && translated != english, key);
+        }
+        QFile metainfo(QStringLiteral(VESTRONA_SOURCE_DIR "/packaging/vestrona.metainfo.xml.in"));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        const QRegularExpression summary(QStringLiteral("<summary xml:lang=\"%1\">([^<]+)</summary>").arg(language));
+        QVERIFY(summary.match(QString::fromUtf8(metainfo.readAll())).hasMatch());
     }
 
     // What the file commands tell the user, the progress bar's words, the
