@@ -70,7 +70,8 @@ private:
     std::unique_ptr<State> d;
 };
 // Whether `row` can be written as an event: a damaged row cannot, and a
-// weekly row on no weekday never rings.
+// weekly row on no weekday, or whose first day lies past the year 9999,
+// never rings.
 bool isExportable(const ReminderRecord &row);
 
 // The UID ICalendarWriter gives `row` of the calendar `calendarId`.

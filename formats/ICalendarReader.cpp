@@ -339,6 +339,18 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
     bool ticked[7] = {};
     for (int day = 0; day < 7; ++day)
         ticked[day] = bits & (1 << day);
+    // It first rings on the first of its days from its start: in the last
+    // days of 9999 that may lie past any date a reminder holds.
+    bool rings = false;
+    for (QDate day = at.date; !rings && day.year() <= 9999 && at.date.daysTo(day) < 7; day = day.addDays(1))
+        rings = ticked[day.dayOfWeek() - 1];
+    if (!rings) {
+        char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
+        const QString never = QCoreApplication::translate("RuleCheck", "The rule \"%1\" never falls on a date.")
+                                  .arg(QString::fromUtf8(text));
+        icalmemory_free_buffer(text);
+        throw LeftOut(never);
+    }
     values.option = OptionWeekly;
     values.weekdays = weekdaysText(ticked);
 }

@@ -340,7 +340,12 @@ QByteArray ICalendarWriter::tail() const
 
 bool isExportable(const ReminderRecord &row)
 {
-    return !row.damaged && !(row.Option == OptionWeekly && weekdayBits(row.Weekdays) == 0);
+    if (row.damaged)
+        return false;
+    if (row.Option != OptionWeekly)
+        return true;
+    const int bits = weekdayBits(row.Weekdays);
+    return bits != 0 && firstWeeklyDate(row.StartDate, bits).year() <= 9999;
 }
 
 QString iCalendarUid(const ReminderRecord &row, const QString &calendarId)

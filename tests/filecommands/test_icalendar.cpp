@@ -89,16 +89,18 @@ void TestICalendar::rowsThatNeverRingAreLeftOutAndNamed()
 {
     insert(OptionWeekly, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("never"), QString());
     insert(OptionDaily, QDate(2027, 1, 15), QTime(9, 30), QStringLiteral("daily"));
+    // Its first Monday would be in the year 10000, which no calendar holds.
+    insert(OptionWeekly, QDate(9999, 12, 31), QTime(9, 30), QStringLiteral("after 9999"), QStringLiteral("Mon"));
     mConn->runSql("insert into tblReminders (Option, StartDate, StartTime, Reminder, Weekdays) "
                   "values (0, 'garbage', '10:00:00', 'damaged', '')");
     const ICalendarExportResult saved = SaveRemToICalendar(*mConn, mReporter, path("out.ics"), nullptr);
     QCOMPARE(saved.written, 1);
-    QCOMPARE(saved.leftOutMessages, QStringList{"never"});
+    QCOMPARE(saved.leftOutMessages, (QStringList{"never", "after 9999"}));
     QCOMPARE(saved.damagedMessages, QStringList{"damaged"});
     QCOMPARE(mReporter.boxes.size(), 1);
     QCOMPARE(mReporter.boxes.first().text,
              QStringLiteral("These reminders were not written to out.ics, because they are weekly on no weekday and so "
-                            "never ring:\r\nnever\r\n\r\nThese reminders were not written to out.ics, because their "
+                            "never ring:\r\nnever\r\nafter 9999\r\n\r\nThese reminders were not written to out.ics, because their "
                             "start or repetition rule as stored is not valid:\r\ndamaged"));
 
     // What was written is the one event, and another calendar reads it whole.

@@ -208,6 +208,7 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                     + vevent("DTSTART:20270101T080000\r\nRRULE:FREQ=DAILY\r\nRDATE:20270011T080000\r\n"
                              "SUMMARY:Month 0\r\n")
                     + vevent("DTSTART:-0270101T080000\r\nSUMMARY:Year -27\r\n")
+                    + vevent("DTSTART:99991231T080000\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\nSUMMARY:Monday in 10000\r\n")
                     + vevent("DTSTART:20270101T080000\r\nRDATE;VALUE=DATE:-0270101\r\nSUMMARY:Added in -27\r\n")
                     + vevent("DTSTART;TZID=Asia/Tokyo:20270101T080000\r\nRRULE:FREQ=DAILY\r\n"
                              "EXDATE:99991231T200000Z\r\nSUMMARY:Left out in 10000\r\n"))
@@ -222,6 +223,7 @@ void TestICalendarText::readsOtherProgramsShapes_data()
                           "left out Month 71: its date 2002-71-5 does not exist\n"
                           "left out Month 0: its date 2027-0-11 does not exist\n"
                           "left out Year -27: its year -27 lies outside the years 1 to 9999\n"
+                          "left out Monday in 10000: The rule \"FREQ=WEEKLY;BYDAY=MO\" never falls on a date.\n"
                           "left out Added in -27: its year -27 lies outside the years 1 to 9999\n"
                           "left out Left out in 10000: its year 10000 lies outside the years 1 to 9999");
     QTest::newRow("rules a reminder cannot hold are named, not changed")
