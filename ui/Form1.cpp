@@ -8,13 +8,13 @@
 #include "core/ProgressIdleText.h"
 #include "scheduler/AlarmScheduler.h"
 #include "config/Settings.h"
-#include "formats/ReminderListText.h"
 #include "shell/cSysTray.h"
 #include "ui/AppIcon.h"
 #include "ui/MissedWindow.h"
 #include "ui/OptionsPanel.h"
 #include "ui/ReminderCommands.h"
 #include "ui/ReminderListModel.h"
+#include "ui/ReminderListView.h"
 #include "ui/ScrollingPage.h"
 #include "ui/SyncDialog.h"
 #include "ui/TrayPresence.h"
@@ -26,13 +26,11 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTreeView>
 
 #include <algorithm>
 #include <utility>
@@ -78,7 +76,7 @@ Form1::Form1(const AppContext &context, QWidget *parent)
     mController = std::make_unique<AppController>(mContext,
                                                   ControlViews{*this, *mListModel, *this, *this, *mTrayPresence});
     mCommands = std::make_unique<ReminderCommands>(
-        mContext, ReminderListAccess{mController->conn(), *this, [this] { return selectedReminder(); },
+        mContext, ReminderListAccess{mController->conn(), *this, [this] { return ListView1->selectedReminder(); },
                                      [this] { listReminders(); }, [this] { GetLatestReminder(); },
                                      [this] { mController->noteLocalChange(); }, *this});
     connect(mOptions, &OptionsPanel::intervalChosen, this,
@@ -145,81 +143,12 @@ void Form1::stretchWithTheWindow()
         mStretch.add(bottom, Across::Keep, Down::Move);
 }
 
-void Form1::restoreColumnWidths()
-{
-    const QStringList saved =
-        mContext.settings.GetSetting(QLatin1String(SettingKey::ListColumns), QString()).split(QLatin1Char(','));
-    if (saved.size() != IdColumn)
-        return;
-    mRestoringColumns = true;
-    for (int c = 0; c < IdColumn; ++c) {
-        bool ok = false;
-        const int width = saved.at(c).toInt(&ok);
-        // A width no one could have dragged to is a damaged setting.
-        if (ok && width >= 10 && width <= 4000)
-            ListView1->setColumnWidth(c, width);
-    }
-    mRestoringColumns = false;
-}
-
-void Form1::saveColumnWidths()
-{
-    if (mRestoringColumns)
-        return;
-    QStringList widths;
-    for (int c = 0; c < IdColumn; ++c)
-        widths << QString::number(ListView1->columnWidth(c));
-    // A convenience: a settings file that cannot be written costs the
-    // widths, not a message box at every drag.
-    try {
-        mContext.settings.SaveSetting(QLatin1String(SettingKey::ListColumns), widths.join(QLatin1Char(',')));
-    } catch (const AppError &) {
-    }
-}
-
 void Form1::createReminderList()
 {
-    ListView1 = new QTreeView(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setAccessibleName(QCoreApplication::translate("Form1", "Reminders"));
-    ListView1->setAccessibleDescription(
-        QCoreApplication::translate("Form1", "Enter edits the chosen reminder, Delete deletes it, Ctrl+N adds one."));
+    ListView1 = new ReminderListView(*mListModel, mContext.settings, this);
     ListView1->setGeometry(twips(120, 1065, 7800, 1815));
     ListView1->setFont(arialBold(9));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setSortingEnabled(false);
-    ListView1->header()->setSectionsClickable(false);
-    ListView1->header()->setStretchLastSection(false);
-    ListView1->setModel(mListModel.get());
-    // The chosen reminder stays chosen when the list is read again, on
-    // whatever row an edit or another program moved it to. The list is
-    // emptied before each reading, so the choice waits for rows.
-    connect(mListModel.get(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        if (const std::optional<ReminderRecord> selected = selectedReminder(); selected && selected->ID != 0)
-            mKeptSelection = selected->ID;
-    });
-    connect(mListModel.get(), &QAbstractItemModel::modelReset, this, [this] {
-        if (!mKeptSelection || mListModel->rowCount() == 0)
-            return;
-        if (const std::optional<int> row = mListModel->rowOf(*std::exchange(mKeptSelection, std::nullopt)))
-            ListView1->selectionModel()->setCurrentIndex(mListModel->index(*row, 0),
-                                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    });
-    connect(ListView1, &QTreeView::doubleClicked, this, [this] { mCommands->PushButton3_Click(); });
-    // A repeat rule's summary is longer than the option texts the column was
-    // made for: the column widens to show the listed ones whole (the rows in
-    // view are measured, so a long list costs no more).
-    connect(mListModel.get(), &QAbstractItemModel::modelReset, this, [this] {
-        const int before = ListView1->columnWidth(OptionColumn);
-        ListView1->resizeColumnToContents(OptionColumn);
-        if (ListView1->columnWidth(OptionColumn) < before)
-            ListView1->setColumnWidth(OptionColumn, before);
-    });
+    connect(ListView1, &ReminderListView::doubleClicked, this, [this] { mCommands->PushButton3_Click(); });
 }
 
 void Form1::createReminderButtons()
@@ -349,15 +278,7 @@ void Form1::setUpWindow(ErrorTrap &trap)
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(programIcon());
     });
-    trap(136, [&] {
-        const int widths[ListColumnCount] = {1900, 2100, 1150, 1150, 1200, 1};
-        for (int c = 0; c < ListColumnCount; ++c)
-            ListView1->setColumnWidth(c, widths[c] / 15);
-        // The ID column is only there to be read by the commands, never seen.
-        ListView1->setColumnHidden(IdColumn, true);
-        restoreColumnWidths();
-        connect(ListView1->header(), &QHeaderView::sectionResized, this, &Form1::saveColumnWidths);
-    });
+    trap(136, [&] { ListView1->setUpColumns(); });
     mOptions->setUpIntervalList(trap);
 }
 
@@ -429,14 +350,6 @@ void Form1::setProgress(int value, const QString &text)
 void Form1::processEvents()
 {
     QCoreApplication::processEvents();
-}
-
-std::optional<ReminderRecord> Form1::selectedReminder() const
-{
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return std::nullopt;
-    return mListModel->record(rows.first().row());
 }
 
 int Form1::selectedIntervalRow() const

@@ -19,7 +19,6 @@ class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTreeView;
 
 namespace vestrona {
 
@@ -29,6 +28,7 @@ class MissedWindow;
 class OptionsPanel;
 class ReminderCommands;
 class ReminderListModel;
+class ReminderListView;
 class SyncDialog;
 class TrayPresence;
 class cSysTray;
@@ -109,9 +109,6 @@ private:
     void createCountdownFrame();
     // The extra room of a larger window goes to the list.
     void stretchWithTheWindow();
-    // The list's column widths as the user left them, kept in the settings.
-    void restoreColumnWidths();
-    void saveColumnWidths();
     void showSyncFailure(const QString &words);
     void createReminderList();
     void createReminderButtons();
@@ -124,14 +121,10 @@ private:
     void openSyncDialog();
     void Form_Resize();
     void Form_QueryUnload();
-    // The record of ListView1's selected row; none when no row is selected.
-    std::optional<ReminderRecord> selectedReminder() const;
 
     // Declared first: the controller and the commands keep references to it.
     AppContext mContext;
     std::unique_ptr<ReminderListModel> mListModel;
-    // The chosen reminder's ID while the list is read again.
-    std::optional<qint64> mKeptSelection;
     // Children of the window, made before the controller that reports to them.
     TrayPresence *mTrayPresence = nullptr;
     OptionsPanel *mOptions = nullptr;
@@ -143,7 +136,6 @@ private:
     StretchLayout mStretch;
     // The size its places were made for, widened where a language has longer words.
     QSize mBuiltSize;
-    bool mRestoringColumns = false;
     bool mStartHidden = false;
     bool mClosing = false;
 
@@ -152,7 +144,7 @@ private:
     QLabel *Frame1Caption = nullptr; // Frame1's caption
     QLabel *SyncFailure = nullptr;   // on Frame1's top line, at its right
     QProgressBar *ProgressBar1 = nullptr;
-    QTreeView *ListView1 = nullptr;
+    ReminderListView *ListView1 = nullptr;
     QPushButton *PushButton1 = nullptr;
     QPushButton *PushButton2 = nullptr;
     QPushButton *PushButton3 = nullptr;
