@@ -144,7 +144,6 @@ void requireReadableLines(icalcomponent *component)
     }
 }
 
-// Throws LeftOut for an entry that is over: it must not ring.
 // libical reads a year before 1 as it stands and a zone may move the last
 // hours of 9999 into the year 10000; a reminder holds the years 1 to 9999.
 void requireHoldable(const QDate &date)
@@ -153,6 +152,7 @@ void requireHoldable(const QDate &date)
         throw LeftOut(Words::tr("its year %1 lies outside the years 1 to 9999").arg(date.year()));
 }
 
+// Throws LeftOut for an entry that is over: it must not ring.
 void requireOpen(icalcomponent *component, bool todo)
 {
     const icalproperty_status status = icalcomponent_get_status(component);
@@ -305,7 +305,8 @@ void CalendarReader::applyRule(icalcomponent *calendar, icalcomponent *component
                 throw LeftOut(problem);
             // libical writes no end in the year 0 at all: the rule would go on for ever.
             if (!icaltime_is_null_time(rule.until) && rule.until.year == 0)
-                throw LeftOut(Words::tr("its date %1-%2-%3 does not exist").arg(0).arg(rule.until.month).arg(rule.until.day));
+                throw LeftOut(
+                    Words::tr("its date %1-%2-%3 does not exist").arg(0).arg(rule.until.month).arg(rule.until.day));
             char *text = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype *>(&rule));
             const RuleCheck check = checkRule(QString::fromUtf8(text), at.date, at.time, at.zone);
             icalmemory_free_buffer(text);
