@@ -5,6 +5,8 @@
 //
 //   bench_startup startup [RUNS] [DATABASE]   10,000 reminders, or a copy of
 //                                  DATABASE; median of RUNS starts
+//   bench_startup startup-paired RUNS FIRST SECOND   copies of two
+//                                  databases started in turn; median of each
 //   bench_startup startup-missed [RUNS]   10,000 every-day reminders, last
 //                                  accounted for a year ago
 //   bench_startup minimal [RUNS]   the least window's start-ups
@@ -203,32 +205,84 @@ void installProgram(const QString &folder)
     }
 }
 
-// Starts `program` `runs` times, each with a fresh configuration folder that
-// `configure` may fill first, and prints the median and worst time until the
-// window is mapped and the median peak memory just after.
+struct Startup {
+    double ms;
+    double peakKb;
+};
+
+// Starts `program` once with a fresh configuration folder that `configure`
+// may fill first: the time until its window is mapped and its peak memory
+// just after; none when the window did not appear.
+std::optional<Startup> startOnce(Display *display, const QString &program, const WindowMatch &match,
+                                 const std::function<void(const QString &configFolder)> &configure)
+{
+    QTemporaryDir config;
+    if (configure)
+        configure(config.path());
+    const Launch launch = launchAndWaitForWindow(display, program, config.path(), match, 30000);
+    if (!launch.mappedAfterMs) {
+        stopProgram(launch.pid);
+        std::fprintf(stderr, "bench_startup: the %s window did not appear\n", match.title);
+        return std::nullopt;
+    }
+    // The first paint and the list's layout follow the map at once.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const Startup startup{*launch.mappedAfterMs, double(statusKb(launch.pid, "VmHWM"))};
+    stopProgram(launch.pid);
+    return startup;
+}
+
+// Starts `program` `runs` times and prints the median and worst time until
+// the window is mapped and the median peak memory just after.
 int timeStartups(Display *display, int runs, const QString &program, const WindowMatch &match,
                  const std::function<void(const QString &configFolder)> &configure, const char *name)
 {
     std::vector<double> startMs, peakKb;
     for (int i = 0; i < runs; ++i) {
-        QTemporaryDir config;
-        if (configure)
-            configure(config.path());
-        const Launch launch = launchAndWaitForWindow(display, program, config.path(), match, 30000);
-        if (!launch.mappedAfterMs) {
-            stopProgram(launch.pid);
-            std::fprintf(stderr, "bench_startup: the %s window did not appear\n", match.title);
+        const std::optional<Startup> startup = startOnce(display, program, match, configure);
+        if (!startup)
             return 1;
-        }
-        // The first paint and the list's layout follow the map at once.
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        startMs.push_back(*launch.mappedAfterMs);
-        peakKb.push_back(double(statusKb(launch.pid, "VmHWM")));
-        stopProgram(launch.pid);
+        startMs.push_back(startup->ms);
+        peakKb.push_back(startup->peakKb);
     }
     std::printf("%s_ms %.1f\n", name, bench::median(startMs));
     std::printf("%s_worst_ms %.1f\n", name, *std::max_element(startMs.begin(), startMs.end()));
     std::printf("%s_peak_mb %.1f\n", name, bench::median(peakKb) / 1024.0);
+    return 0;
+}
+
+// A program folder with a copy of `database`.
+std::unique_ptr<bench::FilledDatabase> programFolderWith(const QString &database)
+{
+    auto db = std::make_unique<bench::FilledDatabase>(0);
+    if (!(QFile::remove(db->path()) && QFile::copy(database, db->path()))) {
+        std::fprintf(stderr, "bench_startup: cannot copy %s\n", qPrintable(database));
+        return nullptr;
+    }
+    installProgram(db->folder());
+    return db;
+}
+
+// Start-ups over copies of two databases in turn, `runs` of each: a machine
+// that is slower for a while slows both alike, so the ratio of the medians is
+// what the second file costs more, not when each was timed.
+int pairedStartups(Display *display, int runs, const QString &first, const QString &second)
+{
+    const std::unique_ptr<bench::FilledDatabase> folders[2] = {programFolderWith(first), programFolderWith(second)};
+    if (!folders[0] || !folders[1])
+        return 1;
+    std::vector<double> startMs[2];
+    for (int i = 0; i < runs; ++i) {
+        for (int which = 0; which < 2; ++which) {
+            const QString program = QDir(folders[which]->folder()).filePath(QStringLiteral("vestrona"));
+            const std::optional<Startup> startup = startOnce(display, program, kMainWindow, {});
+            if (!startup)
+                return 1;
+            startMs[which].push_back(startup->ms);
+        }
+    }
+    std::printf("paired_first_ms %.1f\n", bench::median(startMs[0]));
+    std::printf("paired_second_ms %.1f\n", bench::median(startMs[1]));
     return 0;
 }
 
@@ -238,19 +292,19 @@ int timeStartups(Display *display, int runs, const QString &program, const Windo
 int startup(Display *display, int runs, bench::FilledDatabase::Kinds kinds, const QString &database,
             const QDateTime &seenUpTo, const char *name)
 {
-    bench::FilledDatabase db(database.isEmpty() ? 10000 : 0, kinds);
-    if (!database.isEmpty() && !(QFile::remove(db.path()) && QFile::copy(database, db.path()))) {
-        std::fprintf(stderr, "bench_startup: cannot copy %s\n", qPrintable(database));
+    const std::unique_ptr<bench::FilledDatabase> db =
+        database.isEmpty() ? std::make_unique<bench::FilledDatabase>(10000, kinds) : programFolderWith(database);
+    if (!db)
         return 1;
-    }
-    installProgram(db.folder());
+    if (database.isEmpty())
+        installProgram(db->folder());
     const auto configure = [&seenUpTo](const QString &config) {
         if (!seenUpTo.isValid())
             return;
         QSettings settings(QDir(config).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Vestrona/SeenUpTo"), seenUpTo.toUTC().toString(Qt::ISODate));
     };
-    return timeStartups(display, runs, QDir(db.folder()).filePath(QStringLiteral("vestrona")), kMainWindow, configure,
+    return timeStartups(display, runs, QDir(db->folder()).filePath(QStringLiteral("vestrona")), kMainWindow, configure,
                         name);
 }
 
@@ -329,12 +383,15 @@ int main(int argc, char **argv)
     else if (mode == QLatin1String("startup-missed"))
         result = startup(display, runs, bench::FilledDatabase::Kinds::EveryDay, QString(),
                          QDateTime::currentDateTime().addYears(-1), "startup_missed");
+    else if (mode == QLatin1String("startup-paired") && args.size() == 5)
+        result = pairedStartups(display, runs, args.at(3), args.at(4));
     else if (mode == QLatin1String("minimal"))
         result = timeStartups(display, runs, QStringLiteral(VESTRONA_MINIMAL_WINDOW), kMinimalWindow, {}, "minimal");
     else if (mode == QLatin1String("idle"))
         result = idle(display, args.value(2, QStringLiteral("60")).toInt());
     else
-        std::fprintf(stderr, "usage: bench_startup startup [RUNS] [DATABASE] | startup-missed [RUNS] | minimal [RUNS] | idle [SECONDS]\n");
+        std::fprintf(stderr, "usage: bench_startup startup [RUNS] [DATABASE] | startup-paired RUNS DATABASE DATABASE | "
+                             "startup-missed [RUNS] | minimal [RUNS] | idle [SECONDS]\n");
     XCloseDisplay(display);
     return result;
 }
