@@ -7,6 +7,8 @@
 //                                  DATABASE; median of RUNS starts
 //   bench_startup startup-paired RUNS FIRST SECOND   copies of two
 //                                  databases started in turn; median of each
+//   bench_startup startup-beside-minimal RUNS DATABASE   the least window
+//                                  and a copy of DATABASE started in turn
 //   bench_startup startup-missed [RUNS]   10,000 every-day reminders, last
 //                                  accounted for a year ago
 //   bench_startup minimal [RUNS]   the least window's start-ups
@@ -263,27 +265,56 @@ std::unique_ptr<bench::FilledDatabase> programFolderWith(const QString &database
     return db;
 }
 
-// Start-ups over copies of two databases in turn, `runs` of each: a machine
-// that is slower for a while slows both alike, so the ratio of the medians is
-// what the second file costs more, not when each was timed.
-int pairedStartups(Display *display, int runs, const QString &first, const QString &second)
+// A window to start, and how to know it is there.
+struct Contender {
+    QString program;
+    WindowMatch match;
+};
+
+// Start-ups of two windows in turn, `runs` of each: a machine that is slower
+// for a while slows both alike, so the ratio of the medians is what the
+// second costs beside the first, not when each was timed.
+int startInTurn(Display *display, int runs, const Contender (&contenders)[2], const char *const (&names)[2])
 {
-    const std::unique_ptr<bench::FilledDatabase> folders[2] = {programFolderWith(first), programFolderWith(second)};
-    if (!folders[0] || !folders[1])
-        return 1;
     std::vector<double> startMs[2];
     for (int i = 0; i < runs; ++i) {
         for (int which = 0; which < 2; ++which) {
-            const QString program = QDir(folders[which]->folder()).filePath(QStringLiteral("vestrona"));
-            const std::optional<Startup> startup = startOnce(display, program, kMainWindow, {});
+            const std::optional<Startup> startup =
+                startOnce(display, contenders[which].program, contenders[which].match, {});
             if (!startup)
                 return 1;
             startMs[which].push_back(startup->ms);
         }
     }
-    std::printf("paired_first_ms %.1f\n", bench::median(startMs[0]));
-    std::printf("paired_second_ms %.1f\n", bench::median(startMs[1]));
+    for (int which = 0; which < 2; ++which)
+        std::printf("%s_ms %.1f\n", names[which], bench::median(startMs[which]));
     return 0;
+}
+
+QString programIn(const bench::FilledDatabase &folder)
+{
+    return QDir(folder.folder()).filePath(QStringLiteral("vestrona"));
+}
+
+// The program over copies of two databases.
+int pairedStartups(Display *display, int runs, const QString &first, const QString &second)
+{
+    const std::unique_ptr<bench::FilledDatabase> folders[2] = {programFolderWith(first), programFolderWith(second)};
+    if (!folders[0] || !folders[1])
+        return 1;
+    return startInTurn(display, runs, {{programIn(*folders[0]), kMainWindow}, {programIn(*folders[1]), kMainWindow}},
+                       {"paired_first", "paired_second"});
+}
+
+// The least window and the program over a copy of `database`.
+int besideMinimal(Display *display, int runs, const QString &database)
+{
+    const std::unique_ptr<bench::FilledDatabase> folder = programFolderWith(database);
+    if (!folder)
+        return 1;
+    return startInTurn(display, runs,
+                       {{QStringLiteral(VESTRONA_MINIMAL_WINDOW), kMinimalWindow}, {programIn(*folder), kMainWindow}},
+                       {"beside_minimal", "beside_startup"});
 }
 
 // Start-ups over 10,000 reminders of `kinds`, or over a copy of `database`
@@ -304,8 +335,7 @@ int startup(Display *display, int runs, bench::FilledDatabase::Kinds kinds, cons
         QSettings settings(QDir(config).filePath(QStringLiteral("Tolvane.ini")), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Vestrona/SeenUpTo"), seenUpTo.toUTC().toString(Qt::ISODate));
     };
-    return timeStartups(display, runs, QDir(db->folder()).filePath(QStringLiteral("vestrona")), kMainWindow, configure,
-                        name);
+    return timeStartups(display, runs, programIn(*db), kMainWindow, configure, name);
 }
 
 // A program folder whose one reminder is due tomorrow: nothing rings while it counts down.
@@ -341,9 +371,8 @@ int idle(Display *display, int seconds)
         settings.setValue(QStringLiteral("Vestrona/Minimized"), QStringLiteral("On"));
     }
     const auto start = Clock::now();
-    const pid_t trayPid = startProcess(QDir(inTray->folder()).filePath(QStringLiteral("vestrona")), trayConfig.path());
-    const Launch window = launchAndWaitForWindow(display, QDir(shown->folder()).filePath(QStringLiteral("vestrona")),
-                                                 shownConfig.path(), kMainWindow, 30000);
+    const pid_t trayPid = startProcess(programIn(*inTray), trayConfig.path());
+    const Launch window = launchAndWaitForWindow(display, programIn(*shown), shownConfig.path(), kMainWindow, 30000);
     const Launch minimal = launchAndWaitForWindow(display, QStringLiteral(VESTRONA_MINIMAL_WINDOW), minimalConfig.path(),
                                                   kMinimalWindow, 30000);
     int result = 0;
@@ -385,13 +414,16 @@ int main(int argc, char **argv)
                          QDateTime::currentDateTime().addYears(-1), "startup_missed");
     else if (mode == QLatin1String("startup-paired") && args.size() == 5)
         result = pairedStartups(display, runs, args.at(3), args.at(4));
+    else if (mode == QLatin1String("startup-beside-minimal") && args.size() == 4)
+        result = besideMinimal(display, runs, args.at(3));
     else if (mode == QLatin1String("minimal"))
         result = timeStartups(display, runs, QStringLiteral(VESTRONA_MINIMAL_WINDOW), kMinimalWindow, {}, "minimal");
     else if (mode == QLatin1String("idle"))
         result = idle(display, args.value(2, QStringLiteral("60")).toInt());
     else
         std::fprintf(stderr, "usage: bench_startup startup [RUNS] [DATABASE] | startup-paired RUNS DATABASE DATABASE | "
-                             "startup-missed [RUNS] | minimal [RUNS] | idle [SECONDS]\n");
+                             "startup-beside-minimal RUNS DATABASE | startup-missed [RUNS] | minimal [RUNS] | "
+                             "idle [SECONDS]\n");
     XCloseDisplay(display);
     return result;
 }
